@@ -1,0 +1,159 @@
+#include "decoder.h"
+
+#include "bits.h"
+#include "codecs.h"
+#include "record_movers.h"
+
+#include <algorithm>
+
+namespace quorlink {
+
+namespace {
+
+using FlagField = bool ChannelRecord::*;
+
+void ReadBitmap(const Image& image, ChannelList& records, int start, int byteCount, FlagField field)
+{
+    const int total = std::min<int>(static_cast<int>(records.size()), byteCount * 8);
+    for (int r = 0; r < total; ++r)
+        records[static_cast<std::size_t>(r)].*field = GetBit(image.at(start + r / 8), 7 - r % 8) == 1;
+}
+
+int LimitTo(const ChannelList& records, int count)
+{
+    return std::min<int>(static_cast<int>(records.size()), count);
+}
+
+}  // namespace
+
+void ReadEnableBitmap(const Image& image, ChannelList& records, int start, int byteCount)
+{
+    ReadBitmap(image, records, start, byteCount, &ChannelRecord::Enable);
+}
+
+void ReadScanBitmap(const Image& image, ChannelList& records, int start, int byteCount)
+{
+    ReadBitmap(image, records, start, byteCount, &ChannelRecord::ScanMemory);
+}
+
+void ReadNames(const Image& image, ChannelList& records, int start, int count)
+{
+    for (int r = 0; r < LimitTo(records, count); ++r)
+        records[static_cast<std::size_t>(r)].ChTag =
+            DecodeName(image, start + kSlotBytes * r, kChannelNameLength);
+}
+
+void ReadChannelFlags(const Image& image, ChannelList& records, int start, int count)
+{
+    for (int r = 0; r < LimitTo(records, count); ++r)
+        DecodeChannelFlags(records[static_cast<std::size_t>(r)], image.at(start + r));
+}
+
+void ReadExpEntries(const Image& image, ChannelList& records, int start, int count)
+{
+    for (int r = 0; r < LimitTo(records, count); ++r) {
+        ChannelRecord& record = records[static_cast<std::size_t>(r)];
+        const std::uint8_t flags = image.at(start + 2 * r);
+        DecodeChannelFlags(record, flags);
+        if (!record.Enable)
+            continue;
+        const int index = (flags & 3) * 256 + image.at(start + 2 * r + 1);
+        if (index <= kExpLastIndex)
+            record.Position = static_cast<std::int16_t>(index);
+    }
+}
+
+void DecodeSettings(Image& image, CommonSettings& s)
+{
+    const std::uint8_t display = image.at(addr::DisplayAndScan);
+    s.ScanType = static_cast<std::int16_t>(GetBit(display, 7));
+    s.WxAlert = GetBit(display, 6) == 1;
+    s.Dimmer = static_cast<std::int16_t>(GetBitField(display, 2, 5));
+    s.Scrambler = image.at(addr::Scrambler);
+    s.KeyBeep = GetBit(display, 3) == 1;
+    s.Contrast = static_cast<std::int16_t>(GetBitField(display, 3, 2));
+
+    std::uint8_t& offset = image.at(addr::TrueMagAndOffset);
+    s.TrueMag = GetBit(offset, 6) == 1;
+    s.OffsetTime = static_cast<std::int16_t>(DecodeOffset(offset));
+    offset &= 0x1F;  // bit 6 comes back from TrueMag on the next encode; 7 and 5 stay clear
+
+    const std::uint8_t dsc = image.at(addr::DscFlags);
+    s.IndReply = GetBit(dsc, 7) == 1;
+    s.IndACK = GetBit(dsc, 6) == 1;
+    s.POSRR = GetBit(dsc, 5) == 1;
+    s.DscScan = GetBit(dsc, 4) == 1;
+    s.Ind = static_cast<std::int16_t>(GetBitField(dsc, 2, 3));
+
+    s.UserMmsid = DecodeDigits(image, addr::UserMmsid);
+
+    const std::uint8_t atis = image.at(addr::AtisFlags);
+    s.AtisOnOffUSA = GetBit(atis, 2) == 1;
+    s.AtisOnOffInternational = GetBit(atis, 1) == 1;
+    s.AtisOnOffCanada = GetBit(atis, 0) == 1;
+    s.AtisNo = DecodeDigits(image, addr::AtisNo);
+}
+
+void DecodeABChannels(const Image& image, SpecialChannels& special)
+{
+    for (Region region : kRegions) {
+        special.Ach(region) = image.at(LayoutOf(region).achByte);
+        special.Bch(region) = image.at(LayoutOf(region).bchByte);
+    }
+}
+
+void DecodePlanChannels(const Image& image, ChannelList& list, const RegionLayout& layout)
+{
+    ChannelList slots(kSlotCount);
+    ReadEnableBitmap(image, slots, layout.enableStart, kSlotCount / 8);
+    ReadScanBitmap(image, slots, layout.scanStart, kSlotCount / 8);
+    ReadNames(image, slots, layout.nameStart, kSlotCount);
+    ReadChannelFlags(image, slots, layout.flagStart, kSlotCount);
+    FromSlotOrder(list, slots, kSlotCount);
+}
+
+void DecodeWxChannels(const Image& image, ChannelList& wx)
+{
+    ReadEnableBitmap(image, wx, addr::WxEnable, 2);
+    ReadScanBitmap(image, wx, addr::WxScan, 2);
+    ReadNames(image, wx, addr::WxNames, kWxCount);
+}
+
+void DecodeExpChannels(const Image& image, OneBased<ChannelRecord>& exp)
+{
+    ChannelList& records = exp.items();
+    ReadEnableBitmap(image, records, addr::ExpEnable, 5);
+    ReadScanBitmap(image, records, addr::ExpScan, 5);
+    ReadNames(image, records, addr::ExpNames, kExpCount);
+    ReadExpEntries(image, records, addr::ExpEntries, kExpCount);  // needs Enable
+}
+
+void DecodeDirectory(const Image& image, Directory& directory, int start, int count)
+{
+    for (int i = 1; i <= count; ++i) {
+        const int entry = start + kSlotBytes * (i - 1);
+        directory.at(i).Mmsid = DecodeDigits(image, entry);
+        directory.at(i).TagName = DecodeName(image, entry + kDigitFieldBytes, kDirectoryNameLength);
+    }
+    // The directory is packed: the first entry without an MMSI ends it.
+    int i = 1;
+    for (; i <= count && !directory.at(i).Mmsid.empty(); ++i)
+        directory.at(i).Enable = true;
+    for (; i <= count; ++i)
+        directory.at(i) = DirectoryEntry{};
+}
+
+void DecodeImage(Model& model)
+{
+    Image& image = model.MemoryImage;
+    DecodeSettings(image, model.Settings);
+    DecodeABChannels(image, model.Special);
+    for (Region region : kRegions)
+        DecodePlanChannels(image, model.Channels(region), LayoutOf(region));
+    DecodeWxChannels(image, model.WxChannels);
+    DecodeExpChannels(image, model.ExpChannels);
+    for (DirectoryKind kind : {DirectoryKind::Individual, DirectoryKind::Group})
+        DecodeDirectory(image, model.DirectoryOf(kind), LayoutOf(kind).start, LayoutOf(kind).count);
+}
+
+}  // namespace quorlink

@@ -1,0 +1,27 @@
+// Image -> records. Decoding never adds or removes channels: the lists built
+// from the plans stay, only their settings come from the image.
+#pragma once
+
+#include "model.h"
+#include "regions.h"
+
+namespace quorlink {
+
+void DecodeImage(Model& model);
+
+// Also clears bits 7 and 5 of byte 15 in the image.
+void DecodeSettings(Image& image, CommonSettings& settings);
+void DecodeABChannels(const Image& image, SpecialChannels& special);
+void DecodePlanChannels(const Image& image, ChannelList& list, const RegionLayout& layout);
+void DecodeWxChannels(const Image& image, ChannelList& wxChannels);
+void DecodeExpChannels(const Image& image, OneBased<ChannelRecord>& expChannels);
+void DecodeDirectory(const Image& image, Directory& directory, int start, int count);
+
+// Record-area readers: records from the first on, at most count bytes or records.
+void ReadEnableBitmap(const Image& image, ChannelList& records, int start, int byteCount);
+void ReadScanBitmap(const Image& image, ChannelList& records, int start, int byteCount);
+void ReadNames(const Image& image, ChannelList& records, int start, int count);
+void ReadChannelFlags(const Image& image, ChannelList& records, int start, int count);
+void ReadExpEntries(const Image& image, ChannelList& records, int start, int count);
+
+}  // namespace quorlink

@@ -1,0 +1,75 @@
+// The one object that holds the radio being edited: its memory image, the
+// fixed plans, the records decoded from the image and the program-wide values.
+// main() creates it and hands it to whoever needs it.
+#pragma once
+
+#include "fault.h"
+#include "image_layout.h"
+#include "plan.h"
+#include "records.h"
+
+#include <cstdint>
+#include <string>
+
+namespace quorlink {
+
+struct Model {
+    Model();  // builds the plan tables; call NewModel for the records
+
+    Image MemoryImage{};
+
+    PlanTable UsaPlan{1, kSlotCount};
+    PlanTable IntPlan{1, kSlotCount};
+    PlanTable CanPlan{1, kSlotCount};
+    PlanTable WxPlan{1, kWxCount};
+    PlanTable ExpPlan{0, kExpLastIndex};
+
+    ChannelList UsaChannels, IntChannels, CanChannels, WxChannels;
+    OneBased<ChannelRecord> ExpChannels{kExpCount};
+    CommonSettings Settings;
+    SpecialChannels Special;
+    Directory IndividualDirectory{kIndividualCount};
+    Directory GroupDirectory{kGroupCount};
+
+    int ModelNumber = 0;  // 1: MR7100A, anything else: MR5100A
+    bool DiagnosticMode = false;
+    std::string VariantCode = "RV48";
+    std::string CurrentFilePath;
+
+    std::string ModelName() const;
+    std::uint16_t ModelCode() const;
+
+    ChannelList& Channels(Region region);
+    const ChannelList& Channels(Region region) const;
+    const PlanTable& Plan(Region region) const;
+    Directory& DirectoryOf(DirectoryKind kind);
+    const Directory& DirectoryOf(DirectoryKind kind) const;
+};
+
+// Builds the five plans in the order USA, International, Canada, WX, EXP.
+void BuildPlanTables(Model& model);
+
+// Fresh records, the default image, and the image encoded from them.
+Fault NewModel(Model& model);
+
+// The default image of a model number, on its own.
+void FillDefaultImage(Image& target, int modelNumber);
+// Fills target with the default image of the current model, then decodes the
+// settings and A/B channels from the model's MemoryImage.
+void MakeDefaultImage(Model& model, Image& target);
+
+bool ModelCodeMatches(const Model& model, int head, int tail);
+// The model codes at both ends of an image.
+int HeadCode(const Image& image);
+int TailCode(const Image& image);
+
+// Puts back the bytes the radio keeps for itself, taken from a default image.
+void ApplyReadFixups(Model& model, const Image& defaultImage);
+
+inline int UserMmsiCount(const Model& model) { return model.MemoryImage[addr::UserMmsiCount]; }
+
+// The service-mode switch: the whole command line, trimmed, is "/K" in any case.
+bool IsDiagnosticCommandLine(const std::string& commandLine);
+std::string JoinCommandLine(int argc, const char* const* argv);
+
+}  // namespace quorlink

@@ -1,0 +1,17 @@
+#include "window_title.h"
+
+#include "model.h"
+
+namespace quorlink {
+
+QString WindowTitle(const Model& model)
+{
+    QString title = QString::fromStdString(model.VariantCode) + QStringLiteral("  Quorlink");
+    if (model.CurrentFilePath.empty())
+        return title;
+    const QString path = QString::fromLocal8Bit(model.CurrentFilePath.c_str());
+    const int cut = static_cast<int>(std::max(path.lastIndexOf('/'), path.lastIndexOf('\\')));
+    return title + QStringLiteral(" - ") + path.mid(cut + 1).toLower();
+}
+
+}  // namespace quorlink

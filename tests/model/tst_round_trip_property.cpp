@@ -1,0 +1,297 @@
+// Properties over many random images and models:
+//  - decoding then encoding changes exactly the documented normalisations;
+//  - encoding twice gives the same image;
+//  - a model built from valid edits survives encode -> decode -> encode.
+// The expected image is worked out here byte by byte from the memory map, not
+// with the program's own codecs.
+#include "decoder.h"
+#include "encoder.h"
+#include "image_compare.h"
+#include "model.h"
+
+#include <QtTest>
+#include <random>
+
+using namespace quorlink;
+using quorlink::test::Differences;
+
+namespace {
+
+constexpr int kRounds = 400;
+
+bool InNameSet(std::uint8_t b)
+{
+    static const std::string set =
+        "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz-+().*/ ";
+    return b != 0 && set.find(static_cast<char>(b)) != std::string::npos;
+}
+
+void NormaliseName(Image& out, int address, int length)
+{
+    int kept = 0;
+    while (kept < length && InNameSet(out[address + kept]))
+        ++kept;
+    while (kept > 0 && out[address + kept - 1] == ' ')
+        --kept;
+    for (int i = kept; i < length; ++i)
+        out[address + i] = 0xFF;
+}
+
+void EmptyName(Image& out, int address, int length)
+{
+    for (int i = 0; i < length; ++i)
+        out[address + i] = 0xFF;
+}
+
+// Returns whether any digit was kept.
+bool NormaliseDigits(Image& out, int address, bool mmsi)
+{
+    int nibbles[10];
+    int count = 0;
+    for (int i = 0; i < 10; ++i) {
+        const int n = i % 2 == 0 ? out[address + i / 2] >> 4 : out[address + i / 2] & 0xF;
+        if (n > 9)
+            break;
+        nibbles[count++] = n;
+    }
+    if (count == 0) {
+        EmptyName(out, address, 5);
+        return false;
+    }
+    for (int i = count; i < 10; ++i)
+        nibbles[i] = 0xF;
+    if (mmsi)
+        nibbles[9] = 0;
+    for (int k = 0; k < 5; ++k)
+        out[address + k] = static_cast<std::uint8_t>(nibbles[2 * k] * 16 + nibbles[2 * k + 1]);
+    return true;
+}
+
+std::uint8_t NormaliseOffset(std::uint8_t byte)
+{
+    const int v = byte & 0x1F;
+    int code = 0x10;
+    if (v != 0 && v != 0x1F) {
+        const int hours = std::min(v & 0xF, 12);
+        code = (v & 0x10) || hours == 0 ? 0x10 + hours : hours;
+    }
+    return static_cast<std::uint8_t>((byte & 0x40) | code);
+}
+
+bool Bit(const Image& image, int start, int n) { return (image[start + n / 8] >> (7 - n % 8)) & 1; }
+void ClearBit(Image& image, int start, int n) { image[start + n / 8] &= ~(0x80 >> (n % 8)); }
+
+Image ExpectedAfterDecodeEncode(const Image& in, const Model& fresh)
+{
+    Image out = in;
+    out[15] = NormaliseOffset(in[15]);
+    NormaliseDigits(out, 336, true);
+    NormaliseDigits(out, 342, false);
+
+    const struct { const PlanTable* plan; int enable, scan, names, flags; } regions[] = {
+        {&fresh.UsaPlan, 80, 112, 512, 144},
+        {&fresh.IntPlan, 88, 120, 1536, 208},
+        {&fresh.CanPlan, 96, 128, 2560, 272},
+    };
+    for (const auto& r : regions) {
+        for (int slot = 0; slot < 64; ++slot) {
+            const PlanEntry& entry = r.plan->at(slot + 1);
+            if (entry.Available) {
+                NormaliseName(out, r.names + 16 * slot, 12);
+                const bool aSuffix = entry.Label.back() == 'A';
+                out[r.flags + slot] = static_cast<std::uint8_t>((in[r.flags + slot] & 0xF8) | (aSuffix ? 1 : 0));
+            } else {
+                ClearBit(out, r.enable, slot);
+                ClearBit(out, r.scan, slot);
+                EmptyName(out, r.names + 16 * slot, 12);
+                out[r.flags + slot] = 0x10;
+            }
+        }
+    }
+
+    out[105] &= 0xC0;
+    out[137] &= 0xC0;
+    for (int i = 0; i < 10; ++i)
+        NormaliseName(out, 3584 + 16 * i, 12);
+
+    for (int i = 0; i < 40; ++i) {
+        NormaliseName(out, 3744 + 16 * i, 12);
+        std::uint8_t& first = out[352 + 2 * i];
+        std::uint8_t& second = out[353 + 2 * i];
+        const int index = (first & 3) * 256 + second;
+        if (Bit(in, 106, i) && index <= 281) {
+            first = static_cast<std::uint8_t>((first & 0xF8) | (index >> 8));
+        } else {
+            first &= 0xF8;  // disabled, or beyond the plan: the fresh Position 0
+            second = 0;
+        }
+    }
+
+    for (const auto& [start, count] : {std::pair{4384, 40}, std::pair{5120, 10}}) {
+        bool packed = true;
+        for (int i = 0; i < count; ++i) {
+            const int entry = start + 16 * i;
+            if (packed)
+                packed = NormaliseDigits(out, entry, true);
+            if (packed) {
+                NormaliseName(out, entry + 5, 10);
+            } else {
+                EmptyName(out, entry, 5);
+                EmptyName(out, entry + 5, 10);
+            }
+        }
+    }
+    return out;
+}
+
+// Random bytes with names and digits now and then well formed, so that both
+// the clean and the ragged paths are taken.
+Image RandomImage(std::mt19937& rng, int modelNumber)
+{
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::uniform_int_distribution<int> coin(0, 3);
+    Image image{};
+    for (auto& b : image)
+        b = static_cast<std::uint8_t>(byte(rng));
+    const char* letters = "ABC XYZ09/";
+    for (int address = 512; address < 5280; address += 16) {
+        if (coin(rng) == 0)
+            for (int i = 0; i < 12; ++i)
+                image[address + i] = static_cast<std::uint8_t>(letters[byte(rng) % 10]);
+    }
+    for (int address : {336, 342, 4384, 4400, 4416, 5120, 5136})
+        if (coin(rng) != 0)
+            for (int i = 0; i < 5; ++i)
+                image[address + i] = static_cast<std::uint8_t>((byte(rng) % 10) * 16 + byte(rng) % 10);
+    const std::uint8_t hi = modelNumber == 1 ? 0x1B : 0x13;
+    const std::uint8_t lo = modelNumber == 1 ? 0xBC : 0xEC;
+    image[0] = image[8190] = hi;
+    image[1] = image[8191] = lo;
+    return image;
+}
+
+std::string RandomText(std::mt19937& rng, const std::string& alphabet, int maxLength)
+{
+    std::uniform_int_distribution<int> length(0, maxLength);
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+    std::string text;
+    for (int i = length(rng); i > 0; --i)
+        text += alphabet[pick(rng)];
+    return text.erase(text.find_last_not_of(' ') + 1);
+}
+
+std::string RandomDigits(std::mt19937& rng, int count)
+{
+    std::string digits;
+    for (int i = 0; i < count; ++i)
+        digits += static_cast<char>('0' + rng() % 10);
+    return digits;
+}
+
+void RandomEdits(std::mt19937& rng, Model& model)
+{
+    const std::string names = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcxyz0123456789-+().*/ ";
+    auto flag = [&] { return rng() % 2 == 0; };
+    auto editFlags = [&](ChannelRecord& r) {
+        r.Enable = flag(); r.LowPower = flag(); r.PowUp = flag(); r.Duplex = flag();
+        r.TxEnable = flag(); r.ScanMemory = flag(); r.VsMemory = flag();
+        r.ChTag = RandomText(rng, names, 12);
+    };
+    for (Region region : kRegions)
+        for (ChannelRecord& r : model.Channels(region))
+            editFlags(r);
+    for (ChannelRecord& r : model.WxChannels) {
+        r.Enable = flag(); r.ScanMemory = flag(); r.ChTag = RandomText(rng, names, 12);
+    }
+    for (ChannelRecord& r : model.ExpChannels.items()) {
+        editFlags(r);
+        r.Position = static_cast<std::int16_t>(rng() % 282);
+    }
+    CommonSettings& s = model.Settings;
+    s.Contrast = rng() % 8; s.Dimmer = rng() % 4; s.Scrambler = rng() % 256;
+    s.KeyBeep = flag(); s.TrueMag = flag(); s.ScanType = rng() % 2; s.Ind = rng() % 4;
+    s.IndReply = flag(); s.IndACK = flag(); s.POSRR = flag(); s.DscScan = flag(); s.WxAlert = flag();
+    s.AtisOnOffUSA = flag(); s.AtisOnOffInternational = flag(); s.AtisOnOffCanada = flag();
+    s.OffsetTime = rng() % 25;
+    s.UserMmsid = flag() ? RandomDigits(rng, 9) + "0" : "";
+    s.AtisNo = RandomDigits(rng, rng() % 11);
+    for (auto& v : model.Special.values)
+        v = rng() % 256;
+    for (DirectoryKind kind : {DirectoryKind::Individual, DirectoryKind::Group}) {
+        Directory& d = model.DirectoryOf(kind);
+        const int used = rng() % (d.size() + 1);
+        for (int i = 1; i <= d.size(); ++i) {
+            if (i > used) {
+                d.at(i) = DirectoryEntry{};
+                continue;
+            }
+            const std::string mmsi = kind == DirectoryKind::Group ? "0" + RandomDigits(rng, 8) + "0"
+                                                                  : RandomDigits(rng, 9) + "0";
+            d.at(i) = DirectoryEntry{true, RandomText(rng, names, 10), mmsi};
+        }
+    }
+}
+
+}  // namespace
+
+class TestRoundTripProperty : public QObject {
+    Q_OBJECT
+
+private slots:
+    void decodeThenEncodeChangesOnlyWhatIsDocumented()
+    {
+        std::mt19937 rng(20261207);
+        for (int round = 0; round < kRounds; ++round) {
+            Model model;
+            model.ModelNumber = round % 2;
+            QVERIFY(!NewModel(model));
+            const Image input = RandomImage(rng, model.ModelNumber);
+            model.MemoryImage = input;
+            DecodeImage(model);
+            QVERIFY(!EncodeImage(model));
+            const QString diff = Differences(model.MemoryImage, ExpectedAfterDecodeEncode(input, model));
+            QVERIFY2(diff.isEmpty(), qPrintable(QStringLiteral("round %1: %2").arg(round).arg(diff)));
+
+            const Image once = model.MemoryImage;
+            QVERIFY(!EncodeImage(model));
+            QVERIFY2(Differences(model.MemoryImage, once).isEmpty(), "second encode changed the image");
+        }
+    }
+
+    void editedModelSurvivesTheImage()
+    {
+        std::mt19937 rng(7100);
+        for (int round = 0; round < kRounds; ++round) {
+            Model model;
+            model.ModelNumber = round % 2;
+            QVERIFY(!NewModel(model));
+            RandomEdits(rng, model);
+            const Model edited = model;
+            QVERIFY(!EncodeImage(model));
+            const Image first = model.MemoryImage;
+            DecodeImage(model);
+            QVERIFY(!EncodeImage(model));
+            const QString diff = Differences(model.MemoryImage, first);
+            QVERIFY2(diff.isEmpty(), qPrintable(QStringLiteral("round %1: %2").arg(round).arg(diff)));
+
+            QVERIFY(model.Settings == edited.Settings);
+            QVERIFY(model.Special.values == edited.Special.values);
+            QVERIFY(model.UsaChannels == edited.UsaChannels);
+            QVERIFY(model.IntChannels == edited.IntChannels);
+            QVERIFY(model.CanChannels == edited.CanChannels);
+            QVERIFY(model.WxChannels == edited.WxChannels);
+            QVERIFY(model.IndividualDirectory == edited.IndividualDirectory);
+            QVERIFY(model.GroupDirectory == edited.GroupDirectory);
+            for (int i = 1; i <= 40; ++i) {
+                ChannelRecord expected = edited.ExpChannels.at(i);
+                // The entry has no room for the A bit: bit 0 of the flag byte is
+                // bit 8 of the frequency index, and reads back as DispayA.
+                expected.DispayA = expected.Enable && (expected.Position & 0x100) != 0;
+                QCOMPARE(model.ExpChannels.at(i), expected);
+            }
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestRoundTripProperty)
+#include "tst_round_trip_property.moc"
