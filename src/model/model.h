@@ -35,6 +35,12 @@ struct Model {
     bool DiagnosticMode = false;
     std::string VariantCode = "RV48";
     std::string CurrentFilePath;
+    std::int16_t PortNumber = 1;  // COM1..COM4
+
+    // Outcome of the last transfer or file step, and whether one is running.
+    bool ErrorFlag = false;
+    bool CancelFlag = false;
+    bool BusyFlag = false;
 
     std::string ModelName() const;
     std::uint16_t ModelCode() const;

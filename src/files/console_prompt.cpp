@@ -1,0 +1,16 @@
+#include "console_prompt.h"
+
+namespace quorlink {
+
+Answer ConsolePrompt::Message(const QString& title, const QString& text, MessageIcon,
+                              MessageButtons buttons)
+{
+    QString line = text;
+    line.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    std::fprintf(out_, "%s: %s\n", qPrintable(title), qPrintable(line.trimmed()));
+    std::fflush(out_);
+    return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ? Answer::Yes
+                                                                                      : Answer::Ok;
+}
+
+}  // namespace quorlink

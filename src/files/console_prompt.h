@@ -1,0 +1,21 @@
+#pragma once
+
+#include "prompt.h"
+
+#include <cstdio>
+
+namespace quorlink {
+
+// Prints each message as "title: text" on a stream (standard error for the
+// command line) and answers every question with its first button.
+class ConsolePrompt : public Prompt {
+public:
+    explicit ConsolePrompt(std::FILE* out = stderr) : out_(out) {}
+    Answer Message(const QString& title, const QString& text, MessageIcon icon,
+                   MessageButtons buttons = MessageButtons::Ok) override;
+
+private:
+    std::FILE* out_;
+};
+
+}  // namespace quorlink

@@ -1,0 +1,29 @@
+// The per-user settings: serial port, model and the main window's placement.
+// Stored with QSettings under the application name "Quorlink"; tests point
+// QSettings at a temporary folder.
+#pragma once
+
+#include <QRectF>
+#include <QString>
+#include <optional>
+
+namespace quorlink {
+
+struct Model;
+
+class SettingsStore {
+public:
+    // Reads PortNumber (default 1) and ModelNumber (default 0). A stored value
+    // that is not a 16-bit number counts as missing.
+    static void Load(Model& model);
+    static void StorePortNumber(int portNumber);
+    static void StoreModelNumber(int modelNumber);
+    // Left, top, width, height in twips.
+    static void StorePlacement(const QRectF& twips);
+    static std::optional<QRectF> Placement();
+    // An explicit device for COMn (ComPath/Device<n>), e.g. /dev/ttyUSB0; empty when none.
+    static QString PortDevice(int portNumber);
+    static void StorePortDevice(int portNumber, const QString& device);
+};
+
+}  // namespace quorlink
