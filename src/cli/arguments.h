@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorlink::cli {
+
+struct Arguments {
+    std::string verb;
+    std::optional<std::string> model;
+    std::optional<std::string> port;
+    std::vector<std::string> positional;
+    bool help = false;
+    std::string error;  // a usage error, when not empty
+};
+
+// "VERB [--model M] [--port P] [--help] ARGS...", options also as --name=value.
+Arguments ParseArguments(const std::vector<std::string>& args);
+
+// MR7100A -> 1, MR5100A -> 0 (any case); nothing for other names.
+std::optional<int> ModelNumberFromName(const std::string& name);
+
+}  // namespace quorlink::cli

@@ -1,0 +1,102 @@
+#include "cli.h"
+
+#include "console_prompt.h"
+#include "model.h"
+#include "model_files.h"
+#include "verbs.h"
+
+namespace quorlink::cli {
+
+namespace {
+
+const Verb kVerbs[] = {
+    {"new", "new --model MODEL OUT", "Writes a fresh data set of MODEL to OUT.", 1, 1, false, RunNew},
+    {"convert", "convert --model MODEL IN OUT", "Loads IN and saves it as OUT.", 2, 2, false, RunConvert},
+    {"report", "report --model MODEL IN [OUT]",
+     "Writes the text report of IN to OUT, or to standard output.", 1, 2, false, RunReport},
+};
+
+constexpr const char* kGeneralHelp =
+    "MODEL is MR7100A or MR5100A (any case). Files: .dat and .def are data files,\n"
+    ".hex is the raw memory image; a report OUT may have any name.\n"
+    "Exit status: 0 done, 1 failed (the reason is on standard error), 2 usage error.\n";
+
+const Verb* FindVerb(const std::string& name)
+{
+    for (const Verb& verb : kVerbs)
+        if (name == verb.name)
+            return &verb;
+    return nullptr;
+}
+
+void PrintUsage(std::FILE* to, const Verb* only)
+{
+    std::fprintf(to, "Usage:\n");
+    for (const Verb& verb : kVerbs)
+        if (only == nullptr || only == &verb)
+            std::fprintf(to, "  quorlink-cli %s\n", verb.usage);
+    if (only)
+        std::fprintf(to, "\n%s\n", only->summary);
+    std::fprintf(to, "\n%s", kGeneralHelp);
+}
+
+int UsageError(const Io& io, const Verb* verb, const std::string& message)
+{
+    std::fprintf(io.err, "quorlink-cli: %s\n\n", message.c_str());
+    PrintUsage(io.err, verb);
+    return kUsage;
+}
+
+// The file names a verb takes must be of a kind it knows; a report OUT may be anything.
+std::string CheckFileKinds(const Verb& verb, const Arguments& args)
+{
+    for (std::size_t i = 0; i < args.positional.size(); ++i) {
+        const bool reportOut = std::string(verb.name) == "report" && i == 1;
+        if (!reportOut && KindOf(args.positional[i]) == FileKind::Other)
+            return "unknown kind of file: " + args.positional[i] + " (use .dat, .def or .hex)";
+    }
+    return {};
+}
+
+}  // namespace
+
+int Run(const std::vector<std::string>& rawArgs, const Io& io)
+{
+    const Arguments args = ParseArguments(rawArgs);
+    const Verb* verb = FindVerb(args.verb);
+    if (args.verb.empty() && args.help && args.error.empty()) {
+        PrintUsage(io.out, nullptr);
+        return kOk;
+    }
+    if (!args.error.empty())
+        return UsageError(io, verb, args.error);
+    if (verb == nullptr)
+        return UsageError(io, nullptr, args.verb.empty() ? "no command given" : "unknown command " + args.verb);
+    if (args.help) {
+        PrintUsage(io.out, verb);
+        return kOk;
+    }
+    const int count = static_cast<int>(args.positional.size());
+    if (count < verb->minPositional || count > verb->maxPositional)
+        return UsageError(io, verb, "wrong number of file names");
+    if (!args.model)
+        return UsageError(io, verb, "--model is required");
+    const std::optional<int> modelNumber = ModelNumberFromName(*args.model);
+    if (!modelNumber)
+        return UsageError(io, verb, "unknown model " + *args.model + " (MR7100A or MR5100A)");
+    if (verb->needsPort && !args.port)
+        return UsageError(io, verb, "--port is required");
+    if (const std::string problem = CheckFileKinds(*verb, args); !problem.empty())
+        return UsageError(io, verb, problem);
+
+    Model model;
+    model.ModelNumber = *modelNumber;
+    ConsolePrompt prompt(io.err);
+    if (Fault fault = NewModel(model)) {
+        std::fprintf(io.err, "quorlink-cli: %d %s\n", fault.number, fault.description.c_str());
+        return kFailed;
+    }
+    return verb->run(Call{args, model, prompt, io});
+}
+
+}  // namespace quorlink::cli

@@ -1,0 +1,21 @@
+// The command-line companion: each verb is a function over its own output
+// streams, so tests run it in process.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace quorlink::cli {
+
+struct Io {
+    std::FILE* out;  // results (a report without OUT)
+    std::FILE* err;  // messages, usage, progress
+};
+
+enum ExitCode { kOk = 0, kFailed = 1, kUsage = 2 };
+
+// args: everything after the program name.
+int Run(const std::vector<std::string>& args, const Io& io);
+
+}  // namespace quorlink::cli

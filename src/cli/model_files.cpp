@@ -1,0 +1,69 @@
+#include "model_files.h"
+
+#include "data_file.h"
+#include "hex_file.h"
+#include "latin1.h"
+#include "model.h"
+
+#include <QFileInfo>
+
+namespace quorlink::cli {
+
+namespace {
+
+QString PathOf(const std::string& path) { return QString::fromLocal8Bit(path.c_str()); }
+
+// The file commands say what failed; the command line adds the system's reason.
+bool Reported(const Model& model, const Fault& fault, const FileContext& context)
+{
+    if (fault)
+        context.prompt.Message(QStringLiteral("Reason"), ToQString(fault.description), MessageIcon::None);
+    return !model.ErrorFlag && !model.CancelFlag && !fault;
+}
+
+}  // namespace
+
+FileKind KindOf(const std::string& path)
+{
+    const QString suffix = QFileInfo(PathOf(path)).suffix().toLower();
+    if (suffix == QLatin1String("dat"))
+        return FileKind::Data;
+    if (suffix == QLatin1String("def"))
+        return FileKind::Default;
+    if (suffix == QLatin1String("hex"))
+        return FileKind::Hex;
+    return FileKind::Other;
+}
+
+bool LoadModelFile(Model& model, const std::string& path, const FileContext& context)
+{
+    model.ErrorFlag = model.CancelFlag = false;
+    switch (KindOf(path)) {
+    case FileKind::Data:
+    case FileKind::Default:
+        return Reported(model, FileRead2(model, PathOf(path), context), context);
+    case FileKind::Hex:
+        return Reported(model, ReadHexFileAs(model, PathOf(path), context), context);
+    case FileKind::Other:
+        break;
+    }
+    return false;
+}
+
+bool SaveModelFile(Model& model, const std::string& path, const FileContext& context)
+{
+    model.ErrorFlag = model.CancelFlag = false;
+    switch (KindOf(path)) {
+    case FileKind::Data:
+        return Reported(model, SaveFileAs(model, PathOf(path), context), context);
+    case FileKind::Default:
+        return Reported(model, SaveFileAsDefault(model, PathOf(path), context), context);
+    case FileKind::Hex:
+        return Reported(model, SaveHexImage(model, PathOf(path), context), context);
+    case FileKind::Other:
+        break;
+    }
+    return false;
+}
+
+}  // namespace quorlink::cli

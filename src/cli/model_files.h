@@ -1,0 +1,23 @@
+// Loading and saving the model by the file's extension: .dat and .def data
+// files, .hex raw images.
+#pragma once
+
+#include "file_context.h"
+
+#include <string>
+
+namespace quorlink {
+struct Model;
+}
+
+namespace quorlink::cli {
+
+enum class FileKind { Data, Default, Hex, Other };
+FileKind KindOf(const std::string& path);
+
+// Both report through the context's prompt and return false on failure.
+// Loading changes nothing when it fails.
+bool LoadModelFile(Model& model, const std::string& path, const FileContext& context);
+bool SaveModelFile(Model& model, const std::string& path, const FileContext& context);
+
+}  // namespace quorlink::cli

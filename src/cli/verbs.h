@@ -1,0 +1,37 @@
+// The verbs of the command line and what each needs.
+#pragma once
+
+#include "arguments.h"
+#include "cli.h"
+
+namespace quorlink {
+struct Model;
+class Prompt;
+}
+
+namespace quorlink::cli {
+
+// What every verb gets: its arguments, the model already built fresh for
+// --model, and where to talk.
+struct Call {
+    const Arguments& args;
+    Model& model;
+    Prompt& prompt;
+    const Io& io;
+};
+
+struct Verb {
+    const char* name;
+    const char* usage;     // the line after "quorlink-cli "
+    const char* summary;   // what it does, for --help
+    int minPositional;
+    int maxPositional;
+    bool needsPort;
+    int (*run)(const Call& call);
+};
+
+int RunNew(const Call& call);
+int RunConvert(const Call& call);
+int RunReport(const Call& call);
+
+}  // namespace quorlink::cli

@@ -1,0 +1,14 @@
+// A file error as the log and the user see it: a number in the old style
+// of file errors, and the system's own reason.
+#pragma once
+
+#include "fault.h"
+
+#include <QFileDevice>
+
+namespace quorlink {
+
+Fault FileFault(const QFileDevice& file);
+Fault FileFault(QFileDevice::FileError error, const QString& reason, const QString& path);
+
+}  // namespace quorlink

@@ -1,0 +1,321 @@
+// Saving and opening data files and default files.
+#include "data_file.h"
+#include "model.h"
+#include "support/recording_prompt.h"
+#include "support/sample_model.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+#include <random>
+#include <unistd.h>
+
+using namespace quorlink;
+using quorlink::test::RecordingPrompt;
+
+namespace {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QString Golden(const char* name) { return QStringLiteral(QUORLINK_TEST_DATA "/") + QLatin1String(name); }
+
+}  // namespace
+
+class TestDataFile : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    RecordingPrompt prompt;
+    ErrorLog log{QString()};
+    Model model;
+
+    FileContext Context() { return FileContext{prompt, log, 0}; }
+    QString Path(const char* name) const { return dir.filePath(QLatin1String(name)); }
+
+    Model Fresh(int modelNumber) const
+    {
+        Model fresh;
+        fresh.ModelNumber = modelNumber;
+        NewModel(fresh);
+        return fresh;
+    }
+
+private slots:
+    void init()
+    {
+        prompt = RecordingPrompt();
+        log = ErrorLog(dir.path());
+        QFile::remove(log.Path());
+        model = Fresh(1);
+    }
+
+    void goldenFiles_data()
+    {
+        QTest::addColumn<int>("modelNumber");
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<bool>("defaultOnly");
+        QTest::addColumn<QString>("golden");
+        QTest::newRow("fresh MR7100A") << 1 << false << false << "fresh_mr7100a.dat";
+        QTest::newRow("fresh MR5100A") << 0 << false << false << "fresh_mr5100a.dat";
+        QTest::newRow("edited MR7100A") << 1 << true << false << "edited_mr7100a.dat";
+        QTest::newRow("edited MR5100A default") << 0 << true << true << "edited_mr5100a.def";
+    }
+
+    void goldenFiles()
+    {
+        QFETCH(int, modelNumber);
+        QFETCH(bool, edited);
+        QFETCH(bool, defaultOnly);
+        QFETCH(QString, golden);
+        model = Fresh(modelNumber);
+        if (edited)
+            test::ApplySampleEdits(model);
+        QTemporaryDir out;
+        auto save = [&](const QString& path) {
+            return defaultOnly ? SaveFileAsDefault(model, path, Context()) : SaveFileAs(model, path, Context());
+        };
+        const QString path = out.filePath(QStringLiteral("out.dat"));
+        QVERIFY(!save(path));
+        QVERIFY(!model.ErrorFlag);
+        QVERIFY(prompt.shown.isEmpty());
+        QCOMPARE(ReadAll(path), ReadAll(Golden(golden.toLatin1().constData())));
+        // Saving again gives the same bytes, and leaves no temporary file behind.
+        QVERIFY(!save(out.filePath(QStringLiteral("again.dat"))));
+        QCOMPARE(ReadAll(out.filePath(QStringLiteral("again.dat"))), ReadAll(path));
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    }
+
+    void formOfLines()
+    {
+        model.Settings.OffsetTime = 12;
+        QVERIFY(FormatDataFile(model, DataFileScope::Whole).contains("\r\nOffsetTime=-12\r\n"));
+        model.Settings.OffsetTime = 0;
+        const QByteArray bytes = FormatDataFile(model, DataFileScope::Whole);
+        QVERIFY(bytes.contains("\r\nOffsetTime=-24\r\n"));
+        QVERIFY(bytes.startsWith("[MAIN]\r\nMODEL=#MR7100A\r\nTYPE=#QOR\r\nVERSION=#1.00\r\nMODELTYPE=0\r\n[SETCOM]\r\n"));
+        QVERIFY(bytes.endsWith("[CHGRPID10]\r\nEnable=0\r\nTagName=#\r\nMmsid=\r\n"));
+        QVERIFY(!bytes.contains("\r\n\r\n"));
+        QVERIFY(!bytes.contains("Atis"));
+        QCOMPARE(bytes.count("[CHUSA"), 55);
+        QCOMPARE(bytes.count("[CHCAN"), 56);
+        QVERIFY(bytes.contains("[CHEXP1]\r\n") && bytes.contains("[CHEXP40]\r\n") && !bytes.contains("[CHEXP0]"));
+        QVERIFY(bytes.contains("[CHWX9]\r\nEnable=1\r\nScanMemory=0\r\nChTag=#163.275MHZ\r\n"));
+
+        model.VariantCode = "RV48E";  // the ATIS variant writes its four keys after TrueMag
+        QVERIFY(FormatDataFile(model, DataFileScope::DefaultOnly)
+                    .contains("TrueMag=0\r\nAtisOnOffUSA=0\r\nAtisOnOffInternational=0\r\n"
+                              "AtisOnOffCanada=0\r\nAtisNo=#\r\nScanType=0\r\n"));
+    }
+
+    void roundTrip()
+    {
+        test::ApplySampleEdits(model);
+        model.Settings.OffsetTime = 0;
+        const Model edited = model;
+        QVERIFY(!SaveFileAs(model, Path("trip.dat"), Context()));
+        model = Fresh(1);
+        QVERIFY(!FileRead2(model, Path("trip.dat"), Context()));
+        QVERIFY(!model.ErrorFlag);
+        QVERIFY(model.Settings == edited.Settings);
+        QVERIFY(model.Special.values == edited.Special.values);
+        QVERIFY(model.UsaChannels == edited.UsaChannels);
+        QVERIFY(model.IntChannels == edited.IntChannels);
+        QVERIFY(model.CanChannels == edited.CanChannels);
+        QVERIFY(model.WxChannels == edited.WxChannels);
+        QVERIFY(model.ExpChannels == edited.ExpChannels);
+        QVERIFY(model.IndividualDirectory == edited.IndividualDirectory);
+        QVERIFY(model.GroupDirectory == edited.GroupDirectory);
+        QCOMPARE(model.UsaChannels.at(0).ChTag, std::string("  HARBOUR"));
+    }
+
+    void readingRules()
+    {
+        model.UsaChannels.at(20).ChTag = "KEEP?";
+        model.UsaChannels.at(20).LowPower = true;
+        model.UsaChannels.at(20).Position = 22;
+        model.Settings.Contrast = 5;
+        model.Settings.Scrambler = 9;
+        WriteAll(Path("hand.dat"),
+                 "[setcom]\r\n"
+                 "contrast = 2.5\r\n"       // ties to even: 2
+                 "Dimmer=x\r\n"             // does not convert: kept
+                 "Scrambler=70000\r\n"      // beyond 16 bits: kept
+                 "KeyBeep=True\r\n"
+                 "WxAlert=yes\r\n"          // not a flag: kept
+                 "TRUEMAG=1\r\n"
+                 "OffsetTime=-13\r\n"
+                 "[CHUSA0]\r\n"
+                 "ChTag=#ABC  \r\n"         // trailing blanks are lost on reading
+                 "Enable=0\r\n"
+                 "[CHUSA1]\r\n"
+                 "Position=7\r\n");          // the USA sections stop here
+        const Model before = model;
+        QVERIFY(!FileRead2(model, Path("hand.dat"), Context()));
+        QCOMPARE(int(model.Settings.Contrast), 2);
+        QCOMPARE(model.Settings.Dimmer, before.Settings.Dimmer);
+        QCOMPARE(int(model.Settings.Scrambler), 9);
+        QVERIFY(model.Settings.KeyBeep);
+        QCOMPARE(model.Settings.WxAlert, before.Settings.WxAlert);
+        QVERIFY(model.Settings.TrueMag);
+        QCOMPARE(int(model.Settings.OffsetTime), 11);
+        QCOMPARE(model.Settings.UserMmsid, std::string());  // a missing text key empties
+        QCOMPARE(model.UsaChannels.at(0).ChTag, std::string("ABC"));
+        QVERIFY(!model.UsaChannels.at(0).Enable);
+        QCOMPARE(int(model.UsaChannels.at(1).Position), 7);
+        const ChannelRecord& later = model.UsaChannels.at(20);
+        QCOMPARE(int(later.Position), 22);
+        QVERIFY(later.LowPower);
+        QCOMPARE(later.ChTag, std::string());
+        QCOMPARE(model.Special.values, before.Special.values);
+        QVERIFY(prompt.shown.isEmpty());
+        QVERIFY(!model.ErrorFlag);
+    }
+
+    void hostileContent_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        std::mt19937 rng(8);
+        QByteArray garbage(64 * 1024, '\0');
+        for (char& c : garbage)
+            c = static_cast<char>(rng());
+        QTest::newRow("binary garbage") << garbage;
+        QTest::newRow("NUL bytes") << (QByteArray("[SETCOM]\r\nContrast=") + '\0' + " 7\r\nUserMmsid=#12" + '\0' + " 34\r\n");
+        QTest::newRow("no equals, keys before sections") << QByteArray("Contrast=1\r\n[SETCOM]\r\nContrast\r\n[\r\n]=]\r\n");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("one long line") << QByteArray(3 * 1024 * 1024, '[');
+    }
+
+    void hostileContent()
+    {
+        QFETCH(QByteArray, content);
+        WriteAll(Path("bad.dat"), content);
+        model.Settings.Contrast = 4;
+        QVERIFY(!FileRead2(model, Path("bad.dat"), Context()));
+        QVERIFY(!model.ErrorFlag);
+        QVERIFY(model.Settings.Contrast == 4 || model.Settings.Contrast == 7);
+        QVERIFY(model.Settings.UserMmsid.empty() || model.Settings.UserMmsid == "12");
+        QCOMPARE(model.UsaChannels.size(), std::size_t(55));
+    }
+
+    void hugeFile()
+    {
+        // 100 MB of lines, the real section at the very end.
+        QFile file(Path("huge.dat"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QByteArray block = QByteArray("[JUNK]\r\n") + QByteArray(1024 * 1024 - 8, 'j');
+        for (int i = 0; i < 100; ++i)
+            QCOMPARE(file.write(block), block.size());
+        file.write("\r\n[SETCOM]\r\nContrast=1\r\n");
+        file.close();
+        QVERIFY(!FileRead2(model, Path("huge.dat"), Context()));
+        QCOMPARE(int(model.Settings.Contrast), 1);
+        QFile::remove(Path("huge.dat"));
+    }
+
+    void unreadableFileChangesNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("diagnostic");
+        QTest::newRow("missing") << "missing.dat" << false;
+        QTest::newRow("missing, service mode") << "missing.dat" << true;
+        QTest::newRow("a folder") << "folder.dat" << true;
+    }
+
+    void unreadableFileChangesNothing()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, diagnostic);
+        QDir(dir.path()).mkdir(QStringLiteral("folder.dat"));
+        model.DiagnosticMode = diagnostic;
+        test::ApplySampleEdits(model);
+        model.CurrentFilePath = "/keep/me.dat";
+        const Model before = model;
+        const Fault fault = FileRead2(model, dir.filePath(name), Context());
+        QVERIFY(fault);
+        QVERIFY(model.ErrorFlag && model.CancelFlag);
+        QVERIFY(model.Settings == before.Settings);
+        QVERIFY(model.UsaChannels == before.UsaChannels);
+        QVERIFY(model.IndividualDirectory == before.IndividualDirectory);
+        QCOMPARE(model.CurrentFilePath, before.CurrentFilePath);
+        QCOMPARE(prompt.shown.size(), 1);
+        QCOMPARE(prompt.shown[0].title, QStringLiteral("Quorlink"));
+        QCOMPARE(prompt.shown[0].text, QStringLiteral("FileRead Error!!"));
+        QCOMPARE(prompt.shown[0].icon, MessageIcon::Warning);
+        const QByteArray logged = ReadAll(log.Path());
+        if (!diagnostic) {
+            QVERIFY(!QFile::exists(log.Path()));
+        } else {
+            QCOMPARE(logged.count("\r\n"), 1);
+            QVERIFY(logged.contains(":frmMain.FileRead2 -> "));
+            QVERIFY(logged.endsWith("\r\n"));
+        }
+    }
+
+    void noReadPermission()
+    {
+        if (geteuid() == 0)
+            QSKIP("root reads every file");
+        WriteAll(Path("locked.dat"), "[SETCOM]\r\nContrast=1\r\n");
+        QFile::setPermissions(Path("locked.dat"), QFileDevice::WriteOwner);
+        model.Settings.Contrast = 3;
+        QCOMPARE(FileRead2(model, Path("locked.dat"), Context()).number, 70);
+        QCOMPARE(int(model.Settings.Contrast), 3);
+    }
+
+    void saveFailures()
+    {
+        const QString path = dir.filePath(QStringLiteral("no/such/folder/x.dat"));
+        QVERIFY(SaveFileAs(model, path, Context()));
+        QVERIFY(model.ErrorFlag && model.CancelFlag);
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(prompt.shown.size(), 1);
+        QCOMPARE(prompt.shown[0].text, QStringLiteral("FileSave Error!!"));
+        QCOMPARE(prompt.shown[0].title, QStringLiteral("Quorlink"));
+        QCOMPARE(prompt.shown[0].icon, MessageIcon::Warning);
+    }
+
+    void failedSaveKeepsThePreviousFile()
+    {
+        if (geteuid() == 0)
+            QSKIP("root writes into every folder");
+        QDir(dir.path()).mkdir(QStringLiteral("ro"));
+        const QString path = dir.filePath(QStringLiteral("ro/boat.dat"));
+        WriteAll(path, "previous");
+        QFile::setPermissions(dir.filePath(QStringLiteral("ro")), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        QVERIFY(SaveFileAs(model, path, Context()));
+        QCOMPARE(ReadAll(path), QByteArray("previous"));
+        QFile::setPermissions(dir.filePath(QStringLiteral("ro")), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+
+    void defaultFileName()
+    {
+        QCOMPARE(DefaultFilePath(QStringLiteral("/opt/q"), model), QStringLiteral("/opt/q/MR7100A.def"));
+        model.ModelNumber = 0;
+        QCOMPARE(DefaultFilePath(QStringLiteral("/opt/q"), model), QStringLiteral("/opt/q/MR5100A.def"));
+    }
+
+    void defaultFileLoadsItsThreeSections()
+    {
+        test::ApplySampleEdits(model);
+        QVERIFY(!SaveFileAsDefault(model, Path("m.def"), Context()));
+        Model other = Fresh(1);
+        QVERIFY(!FileRead2(other, Path("m.def"), Context()));
+        QVERIFY(other.Settings == model.Settings);
+        QVERIFY(other.Special.values == model.Special.values);
+        QCOMPARE(other.UsaChannels.at(3).ChTag, std::string());  // no channel sections: tags emptied
+        QCOMPARE(other.UsaChannels.at(3).Enable, true);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDataFile)
+#include "tst_data_file.moc"
