@@ -15,6 +15,16 @@ public:
     virtual ~Prompt() = default;
     virtual Answer Message(const QString& title, const QString& text, MessageIcon icon,
                            MessageButtons buttons = MessageButtons::Ok) = 0;
+
+    // File dialogs; filter in the form "dat files(*.dat)|*.dat|All files(*.*)|*.*".
+    // An empty answer means the user cancelled. Without a window there is no one to ask.
+    virtual QString OpenFileName(const QString& /*filter*/) { return {}; }
+    virtual QString SaveFileName(const QString& /*filter*/) { return {}; }
+    // Opens a help file at a context number; empty on success, else why it failed.
+    virtual QString ShowHelp(const QString& /*helpFile*/, int /*context*/)
+    {
+        return QStringLiteral("No help viewer");
+    }
 };
 
 }  // namespace quorlink

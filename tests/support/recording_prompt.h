@@ -5,7 +5,9 @@
 #include "prompt.h"
 
 #include <QList>
+#include <QPair>
 #include <QQueue>
+#include <QStringList>
 
 namespace quorlink::test {
 
@@ -28,8 +30,27 @@ public:
                                                                                           : Answer::Ok;
     }
 
+    QString OpenFileName(const QString& filter) override { return NextFileName(filter); }
+    QString SaveFileName(const QString& filter) override { return NextFileName(filter); }
+    QString ShowHelp(const QString& helpFile, int context) override
+    {
+        helpRequests.append({helpFile, context});
+        return helpFailure;
+    }
+
     QList<ShownMessage> shown;
     QQueue<Answer> answers;
+    QQueue<QString> fileNames;    // answers to file dialogs; empty queue: cancelled
+    QStringList dialogFilters;    // the filter of every file dialog asked
+    QList<QPair<QString, int>> helpRequests;
+    QString helpFailure;          // what ShowHelp reports
+
+private:
+    QString NextFileName(const QString& filter)
+    {
+        dialogFilters.append(filter);
+        return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+    }
 };
 
 }  // namespace quorlink::test

@@ -1,0 +1,94 @@
+#include "about_box.h"
+
+#include "latin1.h"
+#include "model.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace quorlink {
+
+namespace {
+
+constexpr const char* kNotice =
+    "This program reads, edits and writes the memory of\r"
+    "the MR7100A and MR5100A marine VHF radios.\r"
+    "Connect the radio with its programming cable\r"
+    "before you read from or program to the radio.\r"
+    "Keep a copy of the radio's data in a file\r"
+    "before you program it.\r"
+    "Use at your own risk.";
+
+double TwipsPerPixel(const QWidget* w)
+{
+    const QScreen* s = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    return 1440.0 / (s ? s->logicalDotsPerInchX() : 96.0);
+}
+
+QLabel* Label(QWidget* parent, const char* name, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(false);
+    return label;
+}
+
+}  // namespace
+
+AboutBox::AboutBox(const Model& model, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("Version Infomation"));
+    frame_ = new QFrame(this);
+    frame_->setObjectName(QStringLiteral("Frame1"));
+    frame_->setFrameShape(QFrame::Box);
+
+    auto* icon = Label(frame_, "picIcon", QString());
+    icon->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(32, 32));
+    auto* title = Label(frame_, "lblTitle", ToQString(model.VariantCode) + QStringLiteral("  Quorlink"));
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    auto* version = Label(frame_, "lblVersion", QStringLiteral("Version %1.%2.%3")
+                                                    .arg(QUORLINK_VERSION_MAJOR)
+                                                    .arg(QUORLINK_VERSION_MINOR)
+                                                    .arg(QUORLINK_VERSION_PATCH));
+    // The notice keeps its carriage returns as line breaks.
+    auto* description = Label(frame_, "lblDescription", QString::fromLatin1(kNotice).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(icon);
+    auto* titles = new QVBoxLayout;
+    titles->addWidget(title);
+    titles->addWidget(version);
+    heading->addLayout(titles, 1);
+    auto* inside = new QVBoxLayout(frame_);
+    inside->addLayout(heading);
+    inside->addWidget(description);
+
+    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_->setObjectName(QStringLiteral("cmdOK"));
+    ok_->setDefault(true);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    resize(325, 251);
+}
+
+// The frame is 200 twips narrower than the window; OK sits 70 twips below it, centred.
+void AboutBox::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    const double tpp = TwipsPerPixel(this);
+    const int margin = qRound(100 / tpp);
+    const int frameHeight = height() - ok_->sizeHint().height() - qRound(70 / tpp) - 2 * margin;
+    frame_->setGeometry(margin, margin, width() - qRound(200 / tpp), frameHeight);
+    ok_->resize(ok_->sizeHint().expandedTo(QSize(80, 0)));
+    ok_->move((width() - ok_->width()) / 2, frame_->geometry().bottom() + qRound(70 / tpp));
+}
+
+}  // namespace quorlink

@@ -1,0 +1,153 @@
+// frmMain: menus, toolbar, the tree and the data pane, the status bar, and
+// every command the user can give.
+#pragma once
+
+#include "error_log.h"
+#include "navigation_tree.h"
+#include "page_stack.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <functional>
+#include <QPointer>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QTimer;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace quorlink {
+
+struct Model;
+class Prompt;
+
+struct WindowTimings {
+    int pauseMs = 500;     // the pause that ends every long command
+    int newDelayMs = 100;  // the deferred New waits for the menu to close
+};
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    MainWindow(Model& model, Prompt& prompt, QString programFolder, WindowTimings timings = {});
+    ~MainWindow() override;
+
+    // Commands, as the menus and the toolbar run them.
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click() { SaveDataFile(true); }
+    void mnuFileSaveAs_Click() { SaveDataFile(false); }
+    void mnuFileSaveAsDefault_Click();
+    void mnuFilePrint_Click();
+    void mnuFilePrintToFile_Click();
+    void mnuEditModel1_Click() { SwitchModel(1); }
+    void mnuEditModel2_Click() { SwitchModel(0); }
+    void mnuTransferProgram_Click();
+    void mnuTransferRead_Click();
+    void mnuOptionsSerialPort1_Click(int index);
+    void mnuHelpContents_Click();
+    void mnuHelpAbout_Click();
+    void SaveHexImageCommand();   // Ctrl+F3 in the service mode
+    void OpenHexImageCommand();   // Ctrl+F2 in the service mode
+    void tbToolBar_ButtonClick(const QString& key);
+
+    void RebuildAll();
+    void UpdateTitle();
+    void UpdateModelMenu();
+    bool CommitPendingEdit();
+    // A field whose check must run before any command while it has the focus.
+    void SetCommitCheck(QWidget* field, std::function<bool()> check);
+
+    // Tree and pages.
+    void ShowPage(QTreeWidgetItem* node);
+    void RefreshCurrentPage();
+    void RefreshTreeTexts();
+    void SelectNodeByKey(const QString& key);
+    void HideAllPages() { pages_->HideAllPages(); }
+
+    // Layout, in twips.
+    void SizeControls(double treeWidth);
+    void SizeControls2(double treeWidth);
+    double TreeWidthTwips() const;
+    double WindowWidthTwips() const;
+    double TwipsPerPixelX() const;
+    double TwipsPerPixelY() const;
+
+    int CurrentNodeIndex() const { return currentNodeIndex_; }
+    bool PageLoading() const { return pageLoading_; }
+    QString StatusText(int panel) const;
+    const QString& HelpFile() const { return helpFile_; }
+    PageStack& Pages() { return *pages_; }
+    NavigationTree& Tree() { return *navigation_; }
+
+    // Runs a transfer in the dialog; mode 0 read, 1 program, 2 clear. True when it completed.
+    bool RunTransferDialog(int mode);
+
+signals:
+    // The page of a node is about to be shown: the page fills itself from the records.
+    void PageRequested(const QString& key, quorlink::Panel panel);
+    void DirectoryNodesNeedColour(quorlink::DirectoryKind kind);
+    void PrintRequested();
+    void ReportWindowRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    class SplitterHandle;
+    class BusyScope;
+
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildStatusBar();
+    void BuildCentralArea();
+    void SetHelpContexts();
+    void SaveDataFile(bool useCurrentName);
+    void SwitchModel(int modelNumber);
+    void DeferredNew();
+
+    void tvTreeView_NodeClick(QTreeWidgetItem* node);
+    void tvTreeView_Click();
+    void tvTreeView_Collapse(QTreeWidgetItem* node);
+    void tvTreeView_Expand(QTreeWidgetItem* node);
+    void SetHint(const QString& hint);
+    bool HandleKey(QObject* watched, class QKeyEvent* key);
+
+    void imgSplitter_MouseDown();
+    void imgSplitter_MouseMove(int x);
+    void imgSplitter_MouseUp();
+    void PlaceControls(double treeWidth, bool placeTabs);
+    void BuildSplitter(QWidget* central);
+
+    Model& model_;
+    Prompt& prompt_;
+    QString programFolder_;
+    ErrorLog log_;
+    WindowTimings timings_;
+    QString helpFile_;
+
+    QTreeWidget* tvTreeView_ = nullptr;
+    std::unique_ptr<NavigationTree> navigation_;
+    QWidget* pictData_ = nullptr;
+    std::unique_ptr<PageStack> pages_;
+    QWidget* imgSplitter_ = nullptr;
+    QWidget* picSplitter_ = nullptr;
+    QLabel* statusPanels_[3] = {};
+    QAction* mnuEditModel1_ = nullptr;
+    QAction* mnuEditModel2_ = nullptr;
+    QAction* serialPorts_[4] = {};
+    QTimer* timer1_ = nullptr;
+
+    bool pageLoading_ = false;
+    int currentNodeIndex_ = -1;
+    bool splitterDragging_ = false;
+    QHash<QWidget*, std::function<bool()>> commitChecks_;
+};
+
+}  // namespace quorlink

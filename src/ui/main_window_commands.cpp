@@ -1,0 +1,243 @@
+// The commands of the main window: files, model switch, serial port, help.
+#include "main_window.h"
+
+#include "about_box.h"
+#include "control_tables.h"
+#include "data_file.h"
+#include "hex_file.h"
+#include "latin1.h"
+#include "model.h"
+#include "prompt.h"
+#include "settings_store.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace quorlink {
+
+namespace {
+const QString kDataFilter = QStringLiteral("dat files(*.dat)|*.dat|All files(*.*)|*.*");
+const QString kHexFilter = QStringLiteral("hex files(*.hex)|*.hex|All files(*.*)|*.*");
+
+bool IsHexPath(const std::string& path)
+{
+    return QFileInfo(ToQString(path)).suffix().compare(QLatin1String("hex"), Qt::CaseInsensitive) == 0;
+}
+}  // namespace
+
+// Busy pointer and a disabled window for the length of a command.
+class MainWindow::BusyScope {
+public:
+    explicit BusyScope(QWidget* window) : window_(window)
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        window_->setEnabled(false);
+    }
+    ~BusyScope()
+    {
+        window_->setEnabled(true);
+        QApplication::restoreOverrideCursor();
+    }
+
+private:
+    QWidget* window_;
+};
+
+void MainWindow::SetCommitCheck(QWidget* field, std::function<bool()> check)
+{
+    commitChecks_.insert(field, std::move(check));
+}
+
+// A field that validates itself when it loses the focus still has it while a
+// menu or toolbar command runs; the command asks it first.
+bool MainWindow::CommitPendingEdit()
+{
+    QWidget* focused = QApplication::focusWidget();
+    const auto check = commitChecks_.constFind(focused);
+    if (check == commitChecks_.constEnd() || !focused->isEnabled())
+        return true;
+    return (*check)();
+}
+
+void MainWindow::mnuFileNew_Click()
+{
+    if (!CommitPendingEdit())
+        return;
+    timer1_->start(timings_.newDelayMs);
+}
+
+void MainWindow::DeferredNew()
+{
+    timer1_->stop();
+    {
+        BusyScope busy(this);
+        Pause(timings_.pauseMs);
+        RebuildAll();
+        RefreshCurrentPage();
+    }
+    repaint();
+}
+
+void MainWindow::mnuFileOpen_Click()
+{
+    if (!CommitPendingEdit())
+        return;
+    const QString path = prompt_.OpenFileName(kDataFilter);
+    if (path.isEmpty())
+        return;
+    BusyScope busy(this);
+    FileRead2(model_, path, FileContext{prompt_, log_, timings_.pauseMs});
+    if (!model_.ErrorFlag) {
+        model_.CurrentFilePath = ToStdString(path);
+        UpdateTitle();
+    }
+    currentNodeIndex_ = NavigationTree::PositionOf(tvTreeView_->currentItem());
+    ShowPage(tvTreeView_->currentItem());
+    RefreshTreeTexts();
+}
+
+void MainWindow::SaveDataFile(bool useCurrentName)
+{
+    if (!CommitPendingEdit())
+        return;
+    model_.CancelFlag = false;
+    // A raw image taken over as the current file never receives the text format.
+    const bool haveName = !model_.CurrentFilePath.empty() && !IsHexPath(model_.CurrentFilePath);
+    const QString path = useCurrentName && haveName ? ToQString(model_.CurrentFilePath)
+                                                    : prompt_.SaveFileName(kDataFilter);
+    if (path.isEmpty()) {
+        model_.CancelFlag = true;
+        return;
+    }
+    BusyScope busy(this);
+    if (!SaveFileAs(model_, path, FileContext{prompt_, log_, timings_.pauseMs})) {
+        model_.CurrentFilePath = ToStdString(path);
+        UpdateTitle();
+    }
+}
+
+void MainWindow::mnuFileSaveAsDefault_Click()
+{
+    if (!CommitPendingEdit())
+        return;
+    BusyScope busy(this);
+    SaveFileAsDefault(model_, DefaultFilePath(programFolder_, model_), FileContext{prompt_, log_, timings_.pauseMs});
+}
+
+void MainWindow::SaveHexImageCommand()
+{
+    if (!CommitPendingEdit())
+        return;
+    const QString path = prompt_.SaveFileName(kHexFilter);
+    if (path.isEmpty()) {
+        model_.CancelFlag = true;
+        return;
+    }
+    BusyScope busy(this);
+    SaveHexImage(model_, path, FileContext{prompt_, log_, timings_.pauseMs});
+}
+
+void MainWindow::OpenHexImageCommand()
+{
+    const QString path = prompt_.OpenFileName(kHexFilter);
+    if (path.isEmpty()) {
+        model_.CancelFlag = true;
+        return;
+    }
+    BusyScope busy(this);
+    ReadHexFileAs(model_, path, FileContext{prompt_, log_, timings_.pauseMs});
+    if (model_.ErrorFlag)
+        return;
+    RefreshCurrentPage();
+    RefreshTreeTexts();
+    model_.CurrentFilePath = ToStdString(path);
+    UpdateTitle();
+}
+
+void MainWindow::SwitchModel(int modelNumber)
+{
+    if ((modelNumber == 1) == (model_.ModelNumber == 1)) {
+        UpdateModelMenu();  // a click on the checked item must not uncheck it
+        return;
+    }
+    const QString chosen = modelNumber == 1 ? QStringLiteral("MR7100A") : QStringLiteral("MR5100A");
+    const Answer answer = prompt_.Message(QStringLiteral("MR7100A/MR5100A QOR"),
+                                          QStringLiteral("Do yo make new QOR Data for ") + chosen + QLatin1Char('?'),
+                                          MessageIcon::Exclamation, MessageButtons::OkCancel);
+    if (answer != Answer::Ok) {
+        UpdateModelMenu();
+        return;
+    }
+    model_.ModelNumber = modelNumber;
+    UpdateModelMenu();
+    SettingsStore::StoreModelNumber(modelNumber);
+    mnuFileNew_Click();
+}
+
+void MainWindow::mnuOptionsSerialPort1_Click(int index)
+{
+    model_.PortNumber = static_cast<std::int16_t>(index + 1);
+    for (int i = 0; i < 4; ++i)
+        serialPorts_[i]->setChecked(i == index);
+    if (isVisible())
+        SettingsStore::StorePortNumber(index + 1);
+}
+
+void MainWindow::mnuTransferProgram_Click()
+{
+    if (!CommitPendingEdit())
+        return;
+    RunTransferDialog(1);
+}
+
+void MainWindow::mnuTransferRead_Click()
+{
+    if (!CommitPendingEdit())
+        return;
+    if (!RunTransferDialog(0))
+        return;
+    RefreshCurrentPage();
+    RefreshTreeTexts();
+    model_.CurrentFilePath.clear();
+    UpdateTitle();
+}
+
+void MainWindow::mnuHelpContents_Click()
+{
+    if (helpFile_.isEmpty()) {
+        prompt_.Message(windowTitle(),
+                        QStringLiteral("Unable to display Help Contents. There is no Help associated with this project."),
+                        MessageIcon::Information);
+        return;
+    }
+    if (const QString failure = prompt_.ShowHelp(helpFile_, kHelpContentsContext); !failure.isEmpty())
+        prompt_.Message(windowTitle(), failure, MessageIcon::None);
+}
+
+void MainWindow::mnuHelpAbout_Click()
+{
+    AboutBox about(model_, this);
+    about.exec();
+}
+
+void MainWindow::tbToolBar_ButtonClick(const QString& key)
+{
+    if (key == QLatin1String("New"))
+        mnuFileNew_Click();
+    else if (key == QLatin1String("Open"))
+        mnuFileOpen_Click();
+    else if (key == QLatin1String("Save"))
+        mnuFileSave_Click();
+    else if (key == QLatin1String("SaveAsDefault"))
+        mnuFileSaveAsDefault_Click();
+    else if (key == QLatin1String("Print"))
+        mnuFilePrint_Click();
+    else if (key == QLatin1String("Program"))
+        mnuTransferProgram_Click();
+    else if (key == QLatin1String("Read"))
+        mnuTransferRead_Click();
+}
+
+}  // namespace quorlink

@@ -1,0 +1,187 @@
+// Layout of the main window in twips (1/1440 inch), the splitter drag, the
+// keys the window handles itself, and closing.
+#include "main_window.h"
+
+#include "control_tables.h"
+#include "model.h"
+#include "prompt.h"
+#include "settings_store.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTreeWidget>
+
+namespace quorlink {
+
+namespace {
+constexpr double kSmallestTree = 2500;
+constexpr double kSmallestDataPane = 6000;
+constexpr double kSplitterMargin = 2500;  // a dragged splitter stays this far from the right edge
+constexpr double kTreeShare = 0.3;
+constexpr double kSplitterWidth = 130;
+}  // namespace
+
+// The handle between tree and data pane; the drag itself is the window's.
+class MainWindow::SplitterHandle : public QWidget {
+public:
+    SplitterHandle(MainWindow* window, QWidget* parent) : QWidget(parent), window_(window)
+    {
+        setCursor(Qt::SplitHCursor);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent*) override { window_->imgSplitter_MouseDown(); }
+    void mouseMoveEvent(QMouseEvent* e) override { window_->imgSplitter_MouseMove(qRound(e->position().x())); }
+    void mouseReleaseEvent(QMouseEvent*) override { window_->imgSplitter_MouseUp(); }
+
+private:
+    MainWindow* window_;
+};
+
+void MainWindow::BuildSplitter(QWidget* central)
+{
+    imgSplitter_ = new SplitterHandle(this, central);
+    imgSplitter_->setObjectName(QStringLiteral("imgSplitter"));
+    picSplitter_ = new QWidget(central);
+    picSplitter_->setObjectName(QStringLiteral("picSplitter"));
+    picSplitter_->setAutoFillBackground(true);
+    picSplitter_->setBackgroundRole(QPalette::Dark);
+    picSplitter_->hide();
+}
+
+double MainWindow::TwipsPerPixelX() const
+{
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    return 1440.0 / (s ? s->logicalDotsPerInchX() : 96.0);
+}
+
+double MainWindow::TwipsPerPixelY() const
+{
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    return 1440.0 / (s ? s->logicalDotsPerInchY() : 96.0);
+}
+
+double MainWindow::WindowWidthTwips() const { return width() * TwipsPerPixelX(); }
+double MainWindow::TreeWidthTwips() const { return tvTreeView_->width() * TwipsPerPixelX(); }
+
+void MainWindow::SizeControls(double w)
+{
+    if (w < kSmallestTree)
+        w = kSmallestTree;
+    if (w > WindowWidthTwips() - kSmallestDataPane)
+        w = WindowWidthTwips() - kSmallestDataPane;
+    PlaceControls(w, true);
+}
+
+void MainWindow::SizeControls2(double w) { PlaceControls(w, false); }
+
+// The tree takes width w, the handle 130 twips after it, and the data pane the
+// rest less a margin; all of them 50 twips from the top of the central area.
+void MainWindow::PlaceControls(double w, bool /*placeTabs*/)
+{
+    const double tx = TwipsPerPixelX();
+    const double ty = TwipsPerPixelY();
+    auto px = [tx](double twips) { return qRound(twips / tx); };
+    const int top = qRound(50 / ty);
+    const int height = qMax(0, centralWidget()->height() - qRound(100 / ty));
+    tvTreeView_->setGeometry(0, top, px(w), height);
+    imgSplitter_->setGeometry(px(w), top, px(kSplitterWidth), height);
+    pictData_->setGeometry(px(w + kSplitterWidth), top, qMax(0, px(WindowWidthTwips() - (w + 400))), height);
+    pages_->Place(tx, ty);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (tvTreeView_)
+        SizeControls(kTreeShare * WindowWidthTwips());
+}
+
+void MainWindow::imgSplitter_MouseDown()
+{
+    const QRect handle = imgSplitter_->geometry();
+    picSplitter_->setGeometry(handle.left(), handle.top(), qMax(1, handle.width() / 2), handle.height() - 1);
+    picSplitter_->show();
+    picSplitter_->raise();
+    splitterDragging_ = true;
+}
+
+void MainWindow::imgSplitter_MouseMove(int x)
+{
+    if (!splitterDragging_)
+        return;
+    const double tx = TwipsPerPixelX();
+    const double p = (imgSplitter_->x() + x) * tx;
+    double left = p;
+    if (p < kSmallestTree)
+        left = kSmallestTree;
+    else if (p > WindowWidthTwips() - kSplitterMargin)
+        left = WindowWidthTwips() - kSplitterMargin;
+    picSplitter_->move(qRound(left / tx), picSplitter_->y());
+}
+
+void MainWindow::imgSplitter_MouseUp()
+{
+    if (!splitterDragging_)
+        return;
+    SizeControls2(picSplitter_->x() * TwipsPerPixelX());
+    picSplitter_->hide();
+    splitterDragging_ = false;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != this)
+        return QMainWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress && HandleKey(watched, static_cast<QKeyEvent*>(event)))
+        return true;
+    if (event->type() == QEvent::FocusIn) {
+        const QString hint = HintFor(widget->objectName());
+        if (!hint.isNull())
+            SetHint(hint);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// True when the key is used up here.
+bool MainWindow::HandleKey(QObject* watched, QKeyEvent* key)
+{
+    if (key->modifiers() == Qt::ControlModifier && (key->key() == Qt::Key_F3 || key->key() == Qt::Key_F2)) {
+        if (model_.DiagnosticMode)
+            key->key() == Qt::Key_F3 ? SaveHexImageCommand() : OpenHexImageCommand();
+        return true;
+    }
+    if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
+        int context = 0;
+        for (QObject* o = watched; o && !context; o = o->parent())
+            context = o->property("helpContext").toInt();
+        if (const QString failure = prompt_.ShowHelp(helpFile_, context ? context : kHelpContentsContext);
+            !failure.isEmpty())
+            prompt_.Message(windowTitle(), failure, MessageIcon::None);
+        return true;
+    }
+    // Enter never reaches a text box or a list as a character; the grids and
+    // the tree still see it as a key.
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    return enter && !qobject_cast<QAbstractItemView*>(watched);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    const QList<QWidget*> windows = QApplication::topLevelWidgets();
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it)
+        if (*it != this && (*it)->isVisible())
+            (*it)->close();
+    if (!isMinimized()) {
+        const QRect frame = frameGeometry();
+        SettingsStore::StorePlacement(QRectF(frame.x() * TwipsPerPixelX(), frame.y() * TwipsPerPixelY(),
+                                             frame.width() * TwipsPerPixelX(), frame.height() * TwipsPerPixelY()));
+    }
+    event->accept();
+}
+
+}  // namespace quorlink

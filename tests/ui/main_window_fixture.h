@@ -1,0 +1,59 @@
+// A main window on fresh settings, a fresh program folder and a scripted
+// prompt, so that no test ever waits on a box.
+#pragma once
+
+#include "control_tables.h"
+#include "main_window.h"
+#include "model.h"
+#include "settings_store.h"
+#include "support/recording_prompt.h"
+
+#include <QApplication>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+namespace quorlink::test {
+
+struct MainWindowFixture {
+    QTemporaryDir settingsDir;
+    QTemporaryDir programDir;
+    RecordingPrompt prompt;
+    Model model;
+    std::unique_ptr<MainWindow> window;
+
+    MainWindowFixture()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+        QSettings(QStringLiteral("Quorlink"), QStringLiteral("Quorlink")).clear();
+    }
+
+    MainWindow& Open(bool diagnostic = false)
+    {
+        model.DiagnosticMode = diagnostic;
+        window = std::make_unique<MainWindow>(model, prompt, programDir.path(), WindowTimings{0, 0});
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            qWarning("window not exposed");
+        return *window;
+    }
+
+    template <class T = QWidget>
+    T* Find(const char* name) const
+    {
+        return window->findChild<T*>(QLatin1String(name));
+    }
+
+    void Trigger(const char* actionName) const
+    {
+        QAction* action = window->findChild<QAction*>(QLatin1String(actionName));
+        QVERIFY2(action, actionName);
+        action->trigger();
+    }
+};
+
+}  // namespace quorlink::test
