@@ -5,6 +5,7 @@
 #include "control_tables.h"
 #include "latin1.h"
 #include "model.h"
+#include "pages/install_pages.h"
 #include "prompt.h"
 #include "settings_store.h"
 #include "window_title.h"
@@ -65,6 +66,7 @@ MainWindow::MainWindow(Model& model, Prompt& prompt, QString programFolder, Wind
     setMinimumSize(qCeil(kMinimumWidthTwips / TwipsPerPixelX()), qCeil(kMinimumHeightTwips / TwipsPerPixelY()));
     resize(qRound(kInitialWidthPixels), qRound(kInitialHeightPixels));
     BuildPlanTables(model_);
+    InstallPages(*this);
     RebuildAll();
     SetHelpContexts();
     SizeControls(kInitialTreeTwips);
@@ -231,6 +233,8 @@ void MainWindow::RebuildAll()
 {
     pageLoading_ = true;
     NewModel(model_);
+    for (const auto& step : rebuildSteps_)
+        step();
     pages_->HideAllPages();
     navigation_->BuildTree(model_);
     currentNodeIndex_ = -1;

@@ -61,6 +61,22 @@ public:
     // A field whose check must run before any command while it has the focus.
     void SetCommitCheck(QWidget* field, std::function<bool()> check);
 
+    // How the pages plug in. A page handler shows its panel for a node key
+    // (it fills its controls, runs HideAllPages and activates its panel); a
+    // panel without a handler is shown empty. Rebuild steps run in the order
+    // they were added, during RebuildAll, before the tree is built.
+    using PageHandler = std::function<void(const QString& key)>;
+    void SetPageHandler(Panel panel, PageHandler handler);
+    void AddRebuildStep(std::function<void()> step);
+    void SetPageLoading(bool on) { pageLoading_ = on; }
+    // Set by an MMSI field's edit, cleared when it gets the focus or is checked.
+    bool& EditPending() { return editPending_; }
+    Model& model() const { return model_; }
+    Prompt& prompt() const { return prompt_; }
+    QTreeWidget* TreeWidget() const { return tvTreeView_; }
+    // Sets status-bar panel 1.
+    void SetHint(const QString& hint);
+
     // Tree and pages.
     void ShowPage(QTreeWidgetItem* node);
     void RefreshCurrentPage();
@@ -87,7 +103,7 @@ public:
     bool RunTransferDialog(int mode);
 
 signals:
-    // The page of a node is about to be shown: the page fills itself from the records.
+    // The page of a node was shown.
     void PageRequested(const QString& key, quorlink::Panel panel);
     void DirectoryNodesNeedColour(quorlink::DirectoryKind kind);
     void PrintRequested();
@@ -116,7 +132,6 @@ private:
     void tvTreeView_Click();
     void tvTreeView_Collapse(QTreeWidgetItem* node);
     void tvTreeView_Expand(QTreeWidgetItem* node);
-    void SetHint(const QString& hint);
     bool HandleKey(QObject* watched, class QKeyEvent* key);
 
     void imgSplitter_MouseDown();
@@ -148,6 +163,9 @@ private:
     int currentNodeIndex_ = -1;
     bool splitterDragging_ = false;
     QHash<QWidget*, std::function<bool()>> commitChecks_;
+    QHash<int, PageHandler> pageHandlers_;
+    QList<std::function<void()>> rebuildSteps_;
+    bool editPending_ = false;
 };
 
 }  // namespace quorlink

@@ -44,14 +44,24 @@ void MainWindow::ShowPage(QTreeWidgetItem* node)
     if (page == nullptr)
         page = Find(kPagesOfParents, NavigationTree::ParentKeyOf(node));
     if (page) {
-        pageLoading_ = true;
-        pages_->HideAllPages();
+        const auto handler = pageHandlers_.constFind(static_cast<int>(page->panel));
+        if (handler != pageHandlers_.constEnd()) {
+            (*handler)(key);
+        } else {
+            pages_->HideAllPages();
+            pages_->Activate(page->panel);
+        }
         emit PageRequested(key, page->panel);
-        pages_->Activate(page->panel);
-        pageLoading_ = false;
     }
     SetHint(kTreeHint);
 }
+
+void MainWindow::SetPageHandler(Panel panel, PageHandler handler)
+{
+    pageHandlers_.insert(static_cast<int>(panel), std::move(handler));
+}
+
+void MainWindow::AddRebuildStep(std::function<void()> step) { rebuildSteps_.append(std::move(step)); }
 
 void MainWindow::tvTreeView_NodeClick(QTreeWidgetItem* node)
 {

@@ -1,0 +1,11 @@
+#include "install_pages.h"
+
+#include "main_window.h"
+
+namespace quorlink {
+
+void InstallPages(MainWindow& /*window*/)
+{
+}
+
+}  // namespace quorlink

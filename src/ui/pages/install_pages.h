@@ -1,0 +1,12 @@
+#pragma once
+
+namespace quorlink {
+
+class MainWindow;
+
+// Creates every page of the data pane, in the order their rebuild steps run:
+// A/B lists, channel grid, channel editor, WX rows, directory grid, settings,
+// directory entry editor. The pages are children of the window.
+void InstallPages(MainWindow& window);
+
+}  // namespace quorlink
