@@ -1,0 +1,189 @@
+#include "ab_page.h"
+
+#include "latin1.h"
+#include "main_window.h"
+#include "model.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace quorlink {
+
+namespace {
+
+constexpr int kNone = SpecialChannels::kNone;
+// Channels that are never offered as A or B: calling, distress and DSC.
+constexpr int kNeverOffered[] = {9, 16, 70};
+
+int LeadingNumber(const std::string& label)
+{
+    int number = 0;
+    for (char c : label) {
+        if (c < '0' || c > '9')
+            break;
+        number = number * 10 + (c - '0');
+    }
+    return number;
+}
+
+bool NeverOffered(const std::string& label)
+{
+    for (int n : kNeverOffered)
+        if (LeadingNumber(label) == n)
+            return true;
+    return false;
+}
+
+// The first item with value v, else "[None]".
+void SelectValue(QComboBox* list, int value)
+{
+    const int index = list->findData(value);
+    list->setCurrentIndex(index < 0 ? 0 : index);
+}
+
+const char* const kRegionNames[] = {"USA", "InterNational", "Canada"};
+
+}  // namespace
+
+void ClearABOnDisable(Model& model, Region region, const ChannelRecord& record)
+{
+    if (record.Enable)
+        return;
+    SpecialChannels& s = model.Special;
+    if (record.Position == s.Bch(region) + 1)
+        s.Bch(region) = kNone;
+    if (record.Position == s.Ach(region) + 1)
+        s.Ach(region) = kNone;
+    if (s.Ach(region) == kNone)
+        s.Bch(region) = kNone;
+}
+
+ABPage::ABPage(MainWindow& window) : QObject(&window), window_(window), model_(window.model())
+{
+    BuildRows(window.Pages().panel(Panel::A));
+    window.AddRebuildStep([this] { RefreshABLists(); });
+    window.SetPageHandler(Panel::A, [this](const QString&) {
+        window_.SetPageLoading(true);
+        RefreshABLists();
+        ShowABPage();
+        window_.SetPageLoading(false);
+    });
+}
+
+void ABPage::BuildRows(QWidget* page)
+{
+    auto* column = new QVBoxLayout(page);
+    const char* rowNames[] = {"pictAitem", "PictAach", "pictAbch", "pictApch"};
+    const char* rowLabels[] = {"", "A-Ch", "B-Ch", "P-Ch"};
+    const char* listPrefixes[] = {nullptr, "cmbA", "cmbB", "cmbP"};
+    for (int row = 0; row < 4; ++row) {
+        auto* panel = new QWidget(page);
+        panel->setObjectName(QLatin1String(rowNames[row]));
+        auto* grid = new QGridLayout(panel);
+        grid->addWidget(new QLabel(QLatin1String(rowLabels[row]), panel), 0, 0);
+        grid->setColumnMinimumWidth(0, 60);
+        for (Region region : kRegions) {
+            const int r = static_cast<int>(region);
+            if (row == 0) {
+                const char* titles[] = {"USA", "International", "Canada"};
+                grid->addWidget(new QLabel(QLatin1String(titles[r]), panel), 0, r + 1);
+                continue;
+            }
+            auto* list = new QComboBox(panel);
+            list->setObjectName(QLatin1String(listPrefixes[row]) + QLatin1String(kRegionNames[r]));
+            list->setMinimumWidth(110);
+            grid->addWidget(list, 0, r + 1);
+            if (row == 1) {
+                aLists_[static_cast<std::size_t>(r)] = list;
+                connect(list, &QComboBox::activated, this, [this, region] { AChosen(region); });
+            } else if (row == 2) {
+                bLists_[static_cast<std::size_t>(r)] = list;
+                connect(list, &QComboBox::activated, this, [this, region] { BChosen(region); });
+            }
+        }
+        column->addWidget(panel);
+        if (row < 3)
+            shownRows_[static_cast<std::size_t>(row)] = panel;
+        else
+            panel->hide();  // the priority row has no behaviour
+    }
+    column->addStretch(1);
+}
+
+void ABPage::FillABList(QComboBox* list, Region region, int excluded)
+{
+    list->clear();
+    list->addItem(QStringLiteral("[None]"), kNone);
+    const PlanTable& plan = model_.Plan(region);
+    for (const ChannelRecord& record : model_.Channels(region)) {
+        if (record.Position < plan.first() || record.Position > plan.last())
+            continue;
+        const std::string& label = plan.at(record.Position).Label;
+        if (NeverOffered(label) || record.Position == excluded + 1 || !record.Enable)
+            continue;
+        list->addItem(ToQString(label), record.Position - 1);
+    }
+}
+
+void ABPage::RefreshABLists()
+{
+    for (Region region : kRegions) {
+        FillABList(AList(region), region, model_.Special.Bch(region));
+        FillABList(BList(region), region, model_.Special.Ach(region));
+    }
+}
+
+void ABPage::SyncABPage()
+{
+    SpecialChannels& s = model_.Special;
+    for (Region region : kRegions) {
+        SelectValue(AList(region), s.Ach(region));
+        if (AList(region)->currentIndex() == 0)
+            s.Ach(region) = kNone;
+        if (s.Ach(region) == kNone)
+            s.Bch(region) = kNone;
+    }
+    for (Region region : kRegions) {
+        BList(region)->setEnabled(s.Ach(region) != kNone);
+        SelectValue(BList(region), s.Bch(region));
+    }
+}
+
+void ABPage::ShowABPage()
+{
+    SyncABPage();
+    for (QWidget* row : shownRows_)
+        row->setVisible(model_.ModelNumber == 1);
+    window_.HideAllPages();
+    window_.Pages().Activate(Panel::A);
+}
+
+void ABPage::AChosen(Region region)
+{
+    if (window_.PageLoading())
+        return;
+    window_.SetPageLoading(true);
+    SpecialChannels& s = model_.Special;
+    s.Ach(region) = static_cast<std::int16_t>(AList(region)->currentData().toInt());
+    if (s.Ach(region) == kNone)
+        s.Bch(region) = kNone;
+    FillABList(BList(region), region, s.Ach(region));
+    FillABList(AList(region), region, s.Bch(region));
+    SyncABPage();
+    window_.SetPageLoading(false);
+}
+
+void ABPage::BChosen(Region region)
+{
+    if (window_.PageLoading())
+        return;
+    window_.SetPageLoading(true);
+    model_.Special.Bch(region) = static_cast<std::int16_t>(BList(region)->currentData().toInt());
+    FillABList(AList(region), region, model_.Special.Bch(region));
+    SyncABPage();
+    window_.SetPageLoading(false);
+}
+
+}  // namespace quorlink

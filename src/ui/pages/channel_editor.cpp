@@ -1,0 +1,322 @@
+#include "channel_editor.h"
+
+#include "ab_page.h"
+#include "formatters.h"
+#include "latin1.h"
+#include "main_window.h"
+#include "model.h"
+#include "name_validator.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTreeWidget>
+
+namespace quorlink {
+
+namespace {
+
+QString Frequency(double mhz) { return ToQString(FormatFrequency(mhz)); }
+
+QLineEdit* ReadOnlyBox(QWidget* parent, const char* name)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    return box;
+}
+
+}  // namespace
+
+ChannelEditor::ChannelEditor(MainWindow& window) : QObject(&window), window_(window), model_(window.model())
+{
+    BuildControls(window.Pages().panel(Panel::C));
+    window.AddRebuildStep([this] { ClearChannelEditor(); });
+    window.SetPageHandler(Panel::C, [this](const QString& key) {
+        const std::optional<ChannelKey> k = ParseChannelKey(key);
+        if (!k)
+            return;
+        if (k->region)
+            ShowRegionChannel(*k->region, k->number);
+        else
+            ShowExpChannel(k->number);
+    });
+}
+
+QCheckBox* ChannelEditor::AddBox(QWidget* parent, const char* name, const char* caption)
+{
+    auto* box = new QCheckBox(QLatin1String(caption), parent);
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+
+void ChannelEditor::BuildControls(QWidget* page)
+{
+    auto* inner = new QWidget(page);
+    inner->setObjectName(QStringLiteral("pictCC"));
+    auto* outer = new QVBoxLayout(page);
+    outer->addWidget(inner);
+    outer->addStretch(1);
+
+    auto* form = new QGridLayout(inner);
+    lblCPosition_ = new QLabel(QStringLiteral("Channel Number"), inner);
+    lblCPosition_->setObjectName(QStringLiteral("lblCPosition"));
+    txtCN_ = ReadOnlyBox(inner, "txtCN");
+    cmbCN_ = new QComboBox(inner);
+    cmbCN_->setObjectName(QStringLiteral("cmbCN"));
+    cmbCN_->installEventFilter(this);
+    txtCRF_ = ReadOnlyBox(inner, "txtCRF");
+    txtCTF_ = ReadOnlyBox(inner, "txtCTF");
+    form->addWidget(lblCPosition_, 0, 0);
+    form->addWidget(txtCN_, 0, 1);
+    form->addWidget(cmbCN_, 0, 1);
+    form->addWidget(new QLabel(QStringLiteral("Rx Frequency"), inner), 1, 0);
+    form->addWidget(txtCRF_, 1, 1);
+    form->addWidget(new QLabel(QStringLiteral("Tx Frequency"), inner), 2, 0);
+    form->addWidget(txtCTF_, 2, 1);
+
+    chkCEnable_ = AddBox(inner, "chkCEnable", "Enable");
+    chkCTXEnable_ = AddBox(inner, "chkCTXEnable", "Tx Enable");
+    chkCTXOnly_ = AddBox(inner, "chkCTXOnly", "Only Low Power");
+    chkCTXPower_ = AddBox(inner, "chkCTXPower", "Power Up");
+    chkCDup_ = AddBox(inner, "chkCDup", "Duplex");
+    chkCScan_ = AddBox(inner, "chkCScan", "Scan Memory");
+    chkCVSmemory_ = AddBox(inner, "chkCVSmemory", "VS Memory");
+    int row = 3;
+    for (QCheckBox* box : {chkCEnable_, chkCTXEnable_, chkCTXOnly_, chkCTXPower_, chkCDup_, chkCScan_, chkCVSmemory_})
+        form->addWidget(box, row++, 0, 1, 2);
+    lblCTag_ = new QLabel(QStringLiteral("CH Name"), inner);
+    lblCTag_->setObjectName(QStringLiteral("lblCTag"));
+    txtCTag_ = new QLineEdit(inner);
+    txtCTag_->setObjectName(QStringLiteral("txtCTag"));
+    txtCTag_->setMaxLength(12);
+    txtCTag_->setValidator(new UpperCaseValidator(txtCTag_));
+    txtCTag_->installEventFilter(this);
+    form->addWidget(lblCTag_, row, 0);
+    form->addWidget(txtCTag_, row, 1);
+    form->setColumnStretch(2, 1);
+
+    connect(chkCEnable_, &QCheckBox::clicked, this, &ChannelEditor::chkCEnable_Click);
+    connect(chkCTXEnable_, &QCheckBox::clicked, this, &ChannelEditor::chkCTXEnable_Click);
+    connect(chkCTXOnly_, &QCheckBox::clicked, this, &ChannelEditor::chkCTXOnly_Click);
+    connect(chkCTXPower_, &QCheckBox::clicked, this, [this] { StoreFlag(&ChannelRecord::PowUp, chkCTXPower_); });
+    connect(chkCScan_, &QCheckBox::clicked, this, [this] { StoreFlag(&ChannelRecord::ScanMemory, chkCScan_); });
+    connect(chkCVSmemory_, &QCheckBox::clicked, this, [this] { StoreFlag(&ChannelRecord::VsMemory, chkCVSmemory_); });
+    connect(chkCDup_, &QCheckBox::clicked, this, &ChannelEditor::chkCDup_Click);
+    connect(txtCTag_, &QLineEdit::textEdited, this, &ChannelEditor::txtCTag_Change);
+    connect(cmbCN_, &QComboBox::activated, this, &ChannelEditor::cmbCN_Click);
+}
+
+void ChannelEditor::ClearChannelEditor()
+{
+    for (QLineEdit* box : {txtCN_, txtCRF_, txtCTF_, txtCTag_})
+        box->clear();
+    for (QCheckBox* box : {chkCEnable_, chkCTXEnable_, chkCTXOnly_, chkCTXPower_, chkCDup_, chkCScan_, chkCVSmemory_})
+        box->setChecked(false);
+    cmbCN_->clear();
+    for (int i = model_.ExpPlan.first(); i <= model_.ExpPlan.last(); ++i)
+        cmbCN_->addItem(QString::number(i));
+}
+
+std::optional<ChannelKey> ChannelEditor::ShownKey() const
+{
+    return ParseChannelKey(NavigationTree::KeyOf(window_.TreeWidget()->currentItem()));
+}
+
+ChannelRecord* ChannelEditor::ShownRecord() const
+{
+    const std::optional<ChannelKey> key = ShownKey();
+    if (!key)
+        return nullptr;
+    if (key->region) {
+        ChannelList& list = model_.Channels(*key->region);
+        return key->number < static_cast<int>(list.size()) ? &list[static_cast<std::size_t>(key->number)] : nullptr;
+    }
+    return key->number >= 1 && key->number <= model_.ExpChannels.size() ? &model_.ExpChannels.at(key->number)
+                                                                         : nullptr;
+}
+
+// The plan entry of a record, or null when its Position names none (a
+// hand-edited file); the frequency texts then stay empty.
+const PlanEntry* ChannelEditor::EntryOf(const ChannelRecord& record, const std::optional<Region>& region) const
+{
+    const PlanTable& plan = region ? model_.Plan(*region) : model_.ExpPlan;
+    return record.Position >= plan.first() && record.Position <= plan.last() ? &plan.at(record.Position) : nullptr;
+}
+
+bool ChannelEditor::EditorActive() const { return window_.Pages().IsActive(Panel::C); }
+
+void ChannelEditor::FillBoxes(const ChannelRecord& record, const PlanEntry* entry)
+{
+    window_.SetPageLoading(true);
+    txtCRF_->setText(entry ? Frequency(record.Duplex ? entry->DuplexRxFreq : entry->RxFreq) : QString());
+    txtCTF_->setText(entry ? Frequency(entry->TxFreq) : QString());
+    chkCEnable_->setChecked(record.Enable);
+    chkCTXEnable_->setChecked(record.TxEnable);
+    chkCTXOnly_->setChecked(record.LowPower);
+    chkCTXPower_->setChecked(record.PowUp);
+    chkCDup_->setChecked(record.Duplex);
+    chkCDup_->setEnabled(record.DuplexSelectable);
+    chkCVSmemory_->setChecked(record.VsMemory);
+    chkCScan_->setChecked(record.ScanMemory);
+    txtCTag_->setText(ToQString(record.ChTag));
+    window_.SetPageLoading(false);
+}
+
+void ChannelEditor::ActivatePage()
+{
+    window_.HideAllPages();
+    window_.Pages().Activate(Panel::C);
+    ApplyEnableRules();
+}
+
+void ChannelEditor::ShowRegionChannel(Region region, int index)
+{
+    ChannelList& list = model_.Channels(region);
+    if (index < 0 || index >= static_cast<int>(list.size()))
+        return;
+    const ChannelRecord& record = list[static_cast<std::size_t>(index)];
+    lblCPosition_->setText(QStringLiteral("Channel Number"));
+    txtCN_->show();
+    cmbCN_->hide();
+    const PlanEntry* entry = EntryOf(record, region);
+    txtCN_->setText(entry ? ToQString(entry->Label) : QString());
+    FillBoxes(record, entry);
+    ActivatePage();
+}
+
+void ChannelEditor::ShowExpChannel(int number)
+{
+    if (number < 1 || number > model_.ExpChannels.size())
+        return;
+    ChannelRecord& record = model_.ExpChannels.at(number);
+    lblCPosition_->setText(QStringLiteral("Position"));
+    txtCN_->hide();
+    cmbCN_->show();
+    const PlanEntry* entry = EntryOf(record, std::nullopt);
+    cmbCN_->setCurrentIndex(entry ? record.Position - model_.ExpPlan.first() : -1);
+    record.DuplexSelectable = entry && entry->DefaultDuplex;
+    FillBoxes(record, entry);
+    ActivatePage();
+}
+
+void ChannelEditor::ApplyEnableRules()
+{
+    const bool on = chkCEnable_->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*>{chkCTXEnable_, chkCVSmemory_, chkCScan_, txtCTag_, lblCTag_})
+        w->setEnabled(on);
+    if (!on)
+        chkCDup_->setEnabled(false);  // only showing a channel enables Duplex
+    ApplyTxRules();
+}
+
+void ChannelEditor::ApplyTxRules()
+{
+    chkCTXOnly_->setEnabled(chkCTXEnable_->isChecked() && chkCTXEnable_->isEnabled());
+    chkCTXPower_->setEnabled(chkCTXOnly_->isChecked() && chkCTXOnly_->isEnabled());
+}
+
+void ChannelEditor::chkCEnable_Click()
+{
+    ChannelRecord* record = ShownRecord();
+    const std::optional<ChannelKey> key = ShownKey();
+    if (window_.PageLoading() || record == nullptr || !key)
+        return;
+    record->Enable = chkCEnable_->isChecked();
+    QTreeWidgetItem* node = window_.TreeWidget()->currentItem();
+    if (key->region) {
+        ClearABOnDisable(model_, *key->region, *record);
+        ShowRegionChannel(*key->region, key->number);
+        node->setText(0, ChannelNodeText(model_, *key->region, key->number));
+    } else {
+        ShowExpChannel(key->number);
+        node->setText(0, ExpNodeText(model_, key->number));
+    }
+    chkCEnable_->setFocus();
+}
+
+void ChannelEditor::chkCTXEnable_Click()
+{
+    if (window_.PageLoading())
+        return;
+    ApplyTxRules();
+    chkCTXOnly_Click();
+}
+
+void ChannelEditor::chkCTXOnly_Click()
+{
+    if (window_.PageLoading())
+        return;
+    ApplyTxRules();
+    ChannelRecord* record = ShownRecord();
+    if (!EditorActive() || record == nullptr)
+        return;
+    record->TxEnable = chkCTXEnable_->isChecked();
+    record->LowPower = chkCTXOnly_->isChecked();
+}
+
+void ChannelEditor::StoreFlag(bool ChannelRecord::*field, QCheckBox* box)
+{
+    ChannelRecord* record = ShownRecord();
+    if (window_.PageLoading() || !EditorActive() || record == nullptr)
+        return;
+    record->*field = box->isChecked();
+}
+
+void ChannelEditor::chkCDup_Click()
+{
+    ChannelRecord* record = ShownRecord();
+    if (window_.PageLoading() || !EditorActive() || record == nullptr)
+        return;
+    record->Duplex = chkCDup_->isChecked();
+    const std::optional<ChannelKey> key = ShownKey();
+    if (const PlanEntry* entry = EntryOf(*record, key ? key->region : std::nullopt))
+        txtCRF_->setText(Frequency(record->Duplex ? entry->DuplexRxFreq : entry->RxFreq));
+}
+
+void ChannelEditor::txtCTag_Change(const QString& text)
+{
+    ChannelRecord* record = ShownRecord();
+    if (EditorActive() && record)
+        record->ChTag = ToStdString(text);
+}
+
+void ChannelEditor::cmbCN_Click()
+{
+    const std::optional<ChannelKey> key = ShownKey();
+    if (!key || key->region)
+        return;
+    ChannelRecord& record = model_.ExpChannels.at(key->number);
+    if (cmbCN_->currentText() != lastPositionText_) {
+        lastPositionText_ = cmbCN_->currentText();
+        record.Position = static_cast<std::int16_t>(lastPositionText_.toInt());
+        ExpChannelDefaults(record, model_.ExpPlan);
+        ShowExpChannel(key->number);
+    }
+    StoreExpEnable(key->number);
+    cmbCN_->setFocus();
+}
+
+void ChannelEditor::StoreExpEnable(int number)
+{
+    model_.ExpChannels.at(number).Enable = chkCEnable_->isChecked();
+    ShowExpChannel(number);
+    if (QTreeWidgetItem* node = window_.TreeWidget()->currentItem())
+        node->setText(0, ExpNodeText(model_, number));
+}
+
+bool ChannelEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == cmbCN_ && event->type() == QEvent::FocusIn)
+        lastPositionText_ = cmbCN_->currentText();
+    if (watched == txtCTag_ && event->type() == QEvent::FocusIn)
+        QMetaObject::invokeMethod(txtCTag_, &QLineEdit::selectAll, Qt::QueuedConnection);
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace quorlink

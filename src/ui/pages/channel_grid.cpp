@@ -1,0 +1,184 @@
+#include "channel_grid.h"
+
+#include "formatters.h"
+#include "latin1.h"
+#include "main_window.h"
+#include "model.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QTableWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace quorlink {
+
+namespace {
+
+constexpr int kRowHeightTwips = 350;
+
+QString Flag(bool on, const char* word, const char* off) { return QLatin1String(on ? word : off); }
+
+// The cells from ENABLE to CH Name, common to region and EXP rows.
+QStringList FlagCells(const ChannelRecord& r, const PlanEntry* entry)
+{
+    const QString rx = entry ? ToQString(FormatFrequency(r.Duplex ? entry->DuplexRxFreq : entry->RxFreq)) : QString();
+    const QString tx = entry ? ToQString(FormatFrequency(entry->TxFreq)) : QString();
+    return {rx, tx, Flag(r.TxEnable, "TX", "--"), Flag(r.LowPower, "LOW", "---"), Flag(r.PowUp, "UP", "--"),
+            Flag(r.Duplex, "DUP", "---"), Flag(r.ScanMemory, "MEM", "---"), Flag(r.VsMemory, "VS", "--"),
+            ToQString(r.ChTag)};
+}
+
+const PlanEntry* EntryAt(const PlanTable& plan, int index)
+{
+    return index >= plan.first() && index <= plan.last() ? &plan.at(index) : nullptr;
+}
+
+}  // namespace
+
+ChannelGrid::ChannelGrid(MainWindow& window)
+    : QObject(&window), window_(window), model_(window.model())
+{
+    QWidget* page = window.Pages().panel(Panel::B);
+    grid_ = new QTableWidget(page);
+    grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->verticalHeader()->hide();
+    QFont bold = grid_->font();
+    bold.setBold(true);
+    grid_->setFont(bold);
+    grid_->horizontalHeader()->setFont(bold);
+    grid_->installEventFilter(this);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(grid_);
+    connect(grid_, &QTableWidget::cellDoubleClicked, this, &ChannelGrid::GotoChannelFromGrid);
+
+    window.AddRebuildStep([this] { SetupChannelGrid(); });
+    window.SetPageHandler(Panel::B, [this](const QString& key) {
+        if (key == QLatin1String("E"))
+            ShowExpList();
+        for (Region region : kRegions)
+            if (key == RegionKey(region))
+                ShowRegionList(region, false);
+    });
+}
+
+void ChannelGrid::SetupChannelGrid() { ShowRegionList(Region::Usa, true); }
+
+void ChannelGrid::SetHeader(const QStringList& titles, const QList<int>& widthsTwips)
+{
+    if (grid_->columnCount() == titles.size())
+        return;
+    grid_->setColumnCount(static_cast<int>(titles.size()));
+    grid_->setHorizontalHeaderLabels(titles);
+    for (int c = 0; c < titles.size(); ++c) {
+        grid_->setColumnWidth(c, qRound(widthsTwips[c] / window_.TwipsPerPixelX()));
+        grid_->horizontalHeaderItem(c)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+}
+
+void ChannelGrid::SetRegionGridHeader()
+{
+    SetHeader({"CH", "ENABLE", "RX[MHz]", "TX[MHz]", "TX", "LOW", "UP", "DUP", "MEM", "VS", "CH Name"},
+              {800, 1000, 1000, 1000, 600, 600, 600, 600, 600, 600, 2000});
+}
+
+void ChannelGrid::SetExpGridHeader()
+{
+    SetHeader({"CH", "ENABLE", "POS", "RX[MHz]", "TX[MHz]", "TX", "LOW", "UP", "DUP", "MEM", "VS", "CH Name"},
+              {800, 1000, 800, 1000, 1000, 600, 600, 600, 600, 600, 600, 2000});
+}
+
+// Grid row r (from 1) is table row r - 1: the titles stand in the fixed header.
+void ChannelGrid::SetRow(int row, const QStringList& cells)
+{
+    for (int c = 0; c < cells.size(); ++c) {
+        auto* item = new QTableWidgetItem(cells[c]);
+        item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        grid_->setItem(row - 1, c, item);
+    }
+}
+
+void ChannelGrid::FillRegionGrid(Region region)
+{
+    const ChannelList& records = model_.Channels(region);
+    grid_->setRowCount(static_cast<int>(records.size()));
+    for (int r = 1; r <= static_cast<int>(records.size()); ++r) {
+        const ChannelRecord& record = records[static_cast<std::size_t>(r - 1)];
+        const PlanEntry* entry = EntryAt(model_.Plan(region), record.Position);
+        SetRow(r, QStringList{entry ? ToQString(entry->Label) : QString(), record.Enable ? QStringLiteral("[Enable]") : QString()}
+                      + FlagCells(record, entry));
+    }
+}
+
+void ChannelGrid::FillExpGrid()
+{
+    grid_->setRowCount(model_.ExpChannels.size());
+    for (int n = 1; n <= model_.ExpChannels.size(); ++n) {
+        const ChannelRecord& record = model_.ExpChannels.at(n);
+        SetRow(n, QStringList{QString::number(n), record.Enable ? QStringLiteral("[Enable]") : QString(),
+                              QString::number(record.Position)}
+                      + FlagCells(record, EntryAt(model_.ExpPlan, record.Position)));
+    }
+}
+
+void ChannelGrid::ShowRegionList(Region region, bool fillOnly)
+{
+    grid_->hide();
+    SetRegionGridHeader();
+    FillRegionGrid(region);
+    if (region == Region::Usa)
+        for (int r = 0; r < grid_->rowCount(); ++r)
+            grid_->setRowHeight(r, qRound(kRowHeightTwips / window_.TwipsPerPixelY()));
+    grid_->show();
+    if (!fillOnly)
+        ShowPanel();
+}
+
+void ChannelGrid::ShowExpList()
+{
+    grid_->hide();
+    SetExpGridHeader();
+    FillExpGrid();
+    grid_->show();
+    ShowPanel();
+}
+
+void ChannelGrid::ShowPanel()
+{
+    window_.HideAllPages();
+    window_.Pages().Activate(Panel::B);
+}
+
+void ChannelGrid::GotoChannelFromGrid()
+{
+    const QString key = NavigationTree::KeyOf(window_.TreeWidget()->currentItem());
+    const int row = grid_->currentRow() + 1;
+    if (row < 1)
+        return;
+    QString target;
+    for (Region region : kRegions)
+        if (key == RegionKey(region))
+            target = ChildKey(key, row - 1);
+    if (key.startsWith(QLatin1Char('E')))
+        target = ChildKey(QStringLiteral("E"), row);
+    if (!target.isEmpty())
+        window_.SelectNodeByKey(target);
+}
+
+bool ChannelGrid::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == grid_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            GotoChannelFromGrid();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace quorlink

@@ -1,0 +1,44 @@
+// pictD: the ten weather channels, one row each.
+#pragma once
+
+#include <QObject>
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+
+namespace quorlink {
+
+class MainWindow;
+struct Model;
+
+class WxPage : public QObject {
+    Q_OBJECT
+
+public:
+    explicit WxPage(MainWindow& window);
+
+    void FillWxPage();
+    void ShowWxPage();
+    void ResetWxPage();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Row {
+        QLabel* label;
+        QCheckBox* enable;
+        QCheckBox* scan;
+        QLineEdit* name;
+    };
+    void BuildRows(QWidget* page);
+    void EnableRow(int i);
+
+    MainWindow& window_;
+    Model& model_;
+    std::array<Row, 10> rows_{};
+};
+
+}  // namespace quorlink
