@@ -17,12 +17,12 @@ namespace quorlink {
 namespace {
 
 constexpr const char* kNotice =
-    "This program reads, edits and writes the memory of\r"
-    "the MR7100A and MR5100A marine VHF radios.\r"
-    "Connect the radio with its programming cable\r"
-    "before you read from or program to the radio.\r"
-    "Keep a copy of the radio's data in a file\r"
-    "before you program it.\r"
+    "Reads, edits and writes the memory\r"
+    "of the MR7100A and MR5100A radios.\r"
+    "Connect the programming cable before\r"
+    "reading from or programming a radio.\r"
+    "Keep a copy of the radio's data in a\r"
+    "file before you program it.\r"
     "Use at your own risk.";
 
 double TwipsPerPixel(const QWidget* w)

@@ -11,6 +11,7 @@
 #include "window_title.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -185,6 +186,9 @@ void MainWindow::BuildCentralArea()
     tvTreeView_->setRootIsDecorated(true);
     tvTreeView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tvTreeView_->setFrameShape(QFrame::Box);
+    // Long node texts scroll instead of being cut short.
+    tvTreeView_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tvTreeView_->header()->setStretchLastSection(false);
     QFont bold = tvTreeView_->font();
     bold.setBold(true);
     tvTreeView_->setFont(bold);

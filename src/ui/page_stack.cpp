@@ -9,6 +9,7 @@ PageStack::PageStack(QWidget* dataPane) : pane_(dataPane)
         panels_[i] = new QWidget(dataPane);
         panels_[i]->setObjectName(QLatin1String(names[i]));
         panels_[i]->setEnabled(false);
+        panels_[i]->setAutoFillBackground(true);  // the front page hides the ones behind it
     }
 }
 

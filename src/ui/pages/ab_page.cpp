@@ -83,7 +83,10 @@ void ABPage::BuildRows(QWidget* page)
         panel->setObjectName(QLatin1String(rowNames[row]));
         auto* grid = new QGridLayout(panel);
         grid->addWidget(new QLabel(QLatin1String(rowLabels[row]), panel), 0, 0);
-        grid->setColumnMinimumWidth(0, 60);
+        // Every row lays out its columns alike, so the lists line up under their titles.
+        grid->setColumnMinimumWidth(0, 50);
+        for (int c = 1; c <= 3; ++c)
+            grid->setColumnStretch(c, 1);
         for (Region region : kRegions) {
             const int r = static_cast<int>(region);
             if (row == 0) {
@@ -93,7 +96,7 @@ void ABPage::BuildRows(QWidget* page)
             }
             auto* list = new QComboBox(panel);
             list->setObjectName(QLatin1String(listPrefixes[row]) + QLatin1String(kRegionNames[r]));
-            list->setMinimumWidth(110);
+            list->setMinimumWidth(80);
             grid->addWidget(list, 0, r + 1);
             if (row == 1) {
                 aLists_[static_cast<std::size_t>(r)] = list;

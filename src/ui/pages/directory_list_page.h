@@ -1,0 +1,38 @@
+// pictE: the individual or the group directory as a read-only list, and the
+// jump from a row to its entry page.
+#pragma once
+
+#include "records.h"
+
+#include <QObject>
+
+class QTableWidget;
+
+namespace quorlink {
+
+class MainWindow;
+
+class DirectoryListPage : public QObject {
+    Q_OBJECT
+
+public:
+    explicit DirectoryListPage(MainWindow& window);
+
+    // gridOnly refreshes the rows without bringing the page to the front.
+    void ShowDirectoryList(DirectoryKind kind, bool gridOnly = false);
+    void MSFlexGrid2_DblClick();
+    QTableWidget* grid() const { return grid_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void SetDirectoryGridHeader(DirectoryKind kind);
+    void FillDirectoryGrid(DirectoryKind kind);
+
+    MainWindow& window_;
+    QTableWidget* grid_;
+    DirectoryKind kind_ = DirectoryKind::Individual;
+};
+
+}  // namespace quorlink

@@ -1,0 +1,60 @@
+#include "directory_pages.h"
+
+#include "main_window.h"
+#include "model.h"
+
+#include <QTreeWidget>
+
+namespace quorlink {
+
+namespace {
+
+const DirectoryTraits kTraits[] = {
+    {DirectoryKind::Individual, "SM", "Station Name", "STATION NAME", "Individual Directory MMSI", 9,
+     1047, 1049, 1050, 1051},
+    {DirectoryKind::Group, "SG", "Group Name", "GROUP NAME", "Group Directory MMSI", 8, 1067, 1069, 1070, 1071},
+};
+
+}  // namespace
+
+const DirectoryTraits& TraitsOf(DirectoryKind kind) { return kTraits[kind == DirectoryKind::Individual ? 0 : 1]; }
+
+std::optional<DirectoryKind> DirectoryOfListKey(const QString& key)
+{
+    for (const DirectoryTraits& t : kTraits)
+        if (key == QLatin1String(t.key))
+            return t.kind;
+    return std::nullopt;
+}
+
+int CountUsedEntries(const Directory& directory)
+{
+    for (int i = 1; i <= directory.size(); ++i)
+        if (!directory.at(i).Enable)
+            return i - 1;
+    return directory.size();
+}
+
+void DeleteDirectoryEntry(Directory& directory, int k)
+{
+    if (k < 1 || k > directory.size())
+        return;
+    for (int i = k; i < directory.size(); ++i)
+        directory.at(i) = directory.at(i + 1);
+    directory.at(directory.size()) = DirectoryEntry{};
+}
+
+void ColourDirectoryNodes(MainWindow& window, DirectoryKind kind)
+{
+    QTreeWidgetItem* list = window.Tree().ItemByKey(QLatin1String(TraitsOf(kind).key));
+    if (list == nullptr)
+        return;
+    const QPalette& palette = window.TreeWidget()->palette();
+    const QBrush normal = palette.brush(QPalette::Active, QPalette::Text);
+    const QBrush grey = palette.brush(QPalette::Disabled, QPalette::Text);
+    const int lastOpen = CountUsedEntries(window.model().DirectoryOf(kind)) + 1;
+    for (int i = 0; i < list->childCount(); ++i)
+        list->child(i)->setForeground(0, i + 1 <= lastOpen ? normal : grey);
+}
+
+}  // namespace quorlink

@@ -1,0 +1,39 @@
+// What the directory pages share: the two directories differ only in the
+// parameters below, and in nothing else.
+#pragma once
+
+#include "records.h"
+
+#include <QString>
+#include <optional>
+
+namespace quorlink {
+
+class MainWindow;
+
+struct DirectoryTraits {
+    DirectoryKind kind;
+    const char* key;          // tree node of the list: "SM", "SG"
+    const char* nameLabel;    // "Station Name", "Group Name"
+    const char* nameTitle;    // list column: "STATION NAME", "GROUP NAME"
+    const char* mmsiCaption;  // title of the MMSI error box
+    int mmsiLength;           // digits typed: 9, or 8 after the fixed leading "0"
+    int listHelp;             // help contexts of the grid and of the entry page's boxes
+    int checkHelp;
+    int nameHelp;
+    int mmsiHelp;
+};
+
+const DirectoryTraits& TraitsOf(DirectoryKind kind);
+// The directory whose list node is key ("SM", "SG"), if any.
+std::optional<DirectoryKind> DirectoryOfListKey(const QString& key);
+
+// The used entries run unbroken from entry 1; this counts them.
+int CountUsedEntries(const Directory& directory);
+// Closes the gap of entry k: the later entries move down one, the last is emptied.
+void DeleteDirectoryEntry(Directory& directory, int k);
+// Nodes of the used entries and of the first free one in the normal text
+// colour, the ones after it greyed.
+void ColourDirectoryNodes(MainWindow& window, DirectoryKind kind);
+
+}  // namespace quorlink

@@ -1,0 +1,211 @@
+#include "numeric_field.h"
+
+#include "latin1.h"
+#include "main_window.h"
+#include "prompt.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace quorlink {
+
+namespace {
+
+constexpr int kGroupLength = 8;
+constexpr int kStoredLength = 10;
+
+// The focus goes to a menu, a popup list or another application and comes
+// back to the same box: nothing was left.
+bool StaysInField(Qt::FocusReason reason)
+{
+    return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason ||
+           reason == Qt::MenuBarFocusReason;
+}
+
+}  // namespace
+
+bool IsDigitText(const QString& text)
+{
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    return true;
+}
+
+bool PassesDigitFilter(const QKeyEvent& key)
+{
+    const QString text = key.text();
+    if (text.isEmpty() || !text.at(0).isPrint())
+        return true;
+    return IsDigitText(text);
+}
+
+std::optional<std::string> StoredMmsi(const QString& typed, int length)
+{
+    const QString text = typed.trimmed();
+    if (!text.isEmpty() && (text.size() != length || !IsDigitText(text)))
+        return std::nullopt;
+    std::string stored = ToStdString(text);
+    if (length == kGroupLength)
+        stored.insert(0, 1, '0');
+    if (stored.size() == kStoredLength - 1)
+        stored += '0';
+    return stored;
+}
+
+QString ShownMmsi(const std::string& stored, int length)
+{
+    const QString text = ToQString(stored);
+    return (length == kGroupLength ? text.mid(1) : text).left(length);
+}
+
+bool CheckNumericField(bool keepText, int length, QLineEdit* field, std::string& target)
+{
+    if (const std::optional<std::string> stored = StoredMmsi(field->text(), length)) {
+        target = *stored;
+        return true;
+    }
+    if (!keepText)
+        field->setText(ShownMmsi(target, length));
+    return false;
+}
+
+MmsiField::MmsiField(MainWindow& window, QLineEdit* field, std::function<std::string*()> target)
+    : QObject(field), window_(window), field_(field), target_(std::move(target))
+{
+    field_->setMaxLength(length_);
+    field_->setAttribute(Qt::WA_InputMethodEnabled, false);  // composed text would pass the key filter
+    field_->installEventFilter(this);
+    connect(field_, &QLineEdit::textEdited, this, [this] { window_.EditPending() = true; });
+    window_.SetCommitCheck(field_, [this] { return Validate(); });
+}
+
+void MmsiField::SetMode(int length, const QString& caption)
+{
+    length_ = length;
+    caption_ = caption;
+    field_->setMaxLength(length);
+}
+
+void MmsiField::Load()
+{
+    refusing_ = false;
+    const std::string* target = target_();
+    field_->setText(target ? ShownMmsi(*target, length_) : QString());
+}
+
+// Stores a pending valid edit; false when the pending edit is refused.
+bool MmsiField::Check()
+{
+    bool& pending = window_.EditPending();
+    std::string* target = target_();
+    if (!pending || target == nullptr) {
+        pending = false;
+        return true;
+    }
+    if (!CheckNumericField(true, length_, field_, *target))
+        return false;
+    pending = false;
+    return true;
+}
+
+void MmsiField::ShowError()
+{
+    window_.prompt().Message(caption_, QStringLiteral("Data Error!!"), MessageIcon::Exclamation, MessageButtons::Ok);
+}
+
+bool MmsiField::Validate()
+{
+    if (Check())
+        return true;
+    ShowError();
+    return false;
+}
+
+void MmsiField::LostFocus()
+{
+    refusing_ = false;
+    bool& pending = window_.EditPending();
+    if (!pending)
+        return;
+    if (std::string* target = target_())
+        CheckNumericField(false, length_, field_, *target);
+    pending = false;
+}
+
+void MmsiField::GotFocus(Qt::FocusReason reason)
+{
+    if (StaysInField(reason))
+        return;
+    // Coming back after a refusal keeps the refused edit pending.
+    if (refusing_ || returning_)
+        refusing_ = false;
+    else
+        window_.EditPending() = false;
+    QMetaObject::invokeMethod(field_, &QLineEdit::selectAll, Qt::QueuedConnection);
+}
+
+void MmsiField::FocusLeft(Qt::FocusReason reason)
+{
+    if (StaysInField(reason))
+        return;
+    QWidget* next = QApplication::focusWidget();
+    QWidget* tree = window_.TreeWidget();
+    const bool treeClicked = reason == Qt::MouseFocusReason && next && (next == tree || tree->isAncestorOf(next));
+    const bool asksForCheck = field_->isEnabled() && next && next != field_ &&
+                              next->window() == field_->window() && !treeClicked;
+    if (!asksForCheck) {
+        LostFocus();
+        return;
+    }
+    if (Check())
+        return;
+    // The focus has already moved; the message and the way back wait until
+    // the event that moved it is over.
+    refusing_ = true;
+    QTimer::singleShot(0, this, &MmsiField::HoldFocus);
+}
+
+void MmsiField::HoldFocus()
+{
+    if (!refusing_)
+        return;
+    if (!field_->isEnabled() || !field_->isVisible()) {
+        LostFocus();
+        return;
+    }
+    refusing_ = false;
+    ShowError();
+    returning_ = true;
+    field_->setFocus(Qt::OtherFocusReason);
+    returning_ = false;
+}
+
+bool MmsiField::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == field_) {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            if (!PassesDigitFilter(*static_cast<QKeyEvent*>(event)))
+                return true;
+            break;
+        case QEvent::FocusIn:
+            GotFocus(static_cast<QFocusEvent*>(event)->reason());
+            break;
+        case QEvent::FocusOut:
+            FocusLeft(static_cast<QFocusEvent*>(event)->reason());
+            break;
+        default:
+            break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace quorlink

@@ -1,0 +1,55 @@
+// pictF: the radio-wide settings on two tabs, the user MMSI, and the radio's
+// count of user-MMSI settings with the command that clears it.
+#pragma once
+
+#include <QObject>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+
+namespace quorlink {
+
+class MainWindow;
+class MmsiField;
+struct Model;
+
+class SettingsPage : public QObject {
+    Q_OBJECT
+
+public:
+    explicit SettingsPage(MainWindow& window);
+
+    void InitSettingsControls();
+    void ShowSettingsPage();
+    void FillSettingsPage();
+    void tbsFNE_Click(int tab);
+    void cmdFClear_Click();
+
+    struct Row;  // one list or check box and the field it edits
+
+private:
+    void BuildControls(QWidget* page);
+    QWidget* BuildTab(int tab);
+    void AddRowControl(const Row& row, QWidget* panel, QGridLayout* grid, int line);
+    void AddMmsiRows(QWidget* panel, QGridLayout* grid, int line);
+    void ListClick(const Row& row, int position);
+    void CheckClick(const Row& row, bool ticked);
+
+    MainWindow& window_;
+    Model& model_;
+    QTabWidget* tbsFNE_ = nullptr;
+    QWidget* tabPanels_[2] = {};
+    std::vector<std::pair<const Row*, QComboBox*>> lists_;
+    std::vector<std::pair<const Row*, QCheckBox*>> boxes_;
+    QLineEdit* txtFUser_ = nullptr;
+    MmsiField* userMmsi_ = nullptr;
+    QLineEdit* txtFCount_ = nullptr;
+    QPushButton* cmdFClear_ = nullptr;
+};
+
+}  // namespace quorlink

@@ -1,0 +1,108 @@
+// Saves a picture of every kind of page of the main window, at the initial
+// size and maximised, plus the about box, for looking at the layout.
+//   quorlink-screenshots OUTPUT_FOLDER
+#include "about_box.h"
+#include "main_window.h"
+#include "model.h"
+#include "prompt.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QSettings>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+#include <cstdio>
+
+namespace {
+
+class SilentPrompt : public quorlink::Prompt {
+public:
+    quorlink::Answer Message(const QString&, const QString&, quorlink::MessageIcon, quorlink::MessageButtons) override
+    {
+        return quorlink::Answer::Ok;
+    }
+};
+
+struct Shot {
+    const char* file;
+    const char* key;
+    int modelNumber;
+    int tab;  // settings page tab, -1 for none
+};
+
+const Shot kShots[] = {
+    {"usa-list", "PU", 1, -1},        {"exp-list", "E", 1, -1},
+    {"channel", "PU 13", 1, -1},      {"exp-channel", "E 3", 1, -1},
+    {"wx", "PW", 1, -1},              {"ab-mr7100a", "P", 1, -1},
+    {"ab-mr5100a", "P", 0, -1},       {"settings-radio", "S", 1, 0},
+    {"settings-dsc", "S", 1, 1},      {"individual-list", "SM", 1, -1},
+    {"individual-entry", "SM 1", 1, -1}, {"group-entry", "SG 1", 1, -1},
+};
+
+void SelectTab(QWidget& window, int tab)
+{
+    if (auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("tbsFNE")))
+        tabs->setCurrentIndex(tab);
+    else if (auto* bar = window.findChild<QTabBar*>(QStringLiteral("tbsFNE")))
+        bar->setCurrentIndex(tab);
+}
+
+bool Save(QWidget& widget, const QString& path)
+{
+    QApplication::processEvents();
+    const bool ok = widget.grab().save(path);
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    return ok;
+}
+
+void ExpandTo(QTreeWidget* tree, QTreeWidgetItem* node)
+{
+    for (QTreeWidgetItem* up = node ? node->parent() : nullptr; up; up = up->parent())
+        tree->expandItem(up);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: quorlink-screenshots OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(out.path());
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+
+    SilentPrompt prompt;
+    bool ok = true;
+    for (bool maximised : {false, true}) {
+        for (const Shot& shot : kShots) {
+            QSettings(QStringLiteral("Quorlink"), QStringLiteral("Quorlink"))
+                .setValue(QStringLiteral("ModelPath/ModelNum"), shot.modelNumber);
+            quorlink::Model model;
+            quorlink::MainWindow window(model, prompt, settings.path(), {0, 0});
+            model.IndividualDirectory.at(1) = {true, "SEA DOG", "3661234560"};
+            model.GroupDirectory.at(1) = {true, "FLEET", "0366123450"};
+            maximised ? window.showMaximized() : window.show();
+            QApplication::processEvents();
+            auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("tvTreeView"));
+            ExpandTo(tree, window.Tree().ItemByKey(QLatin1String(shot.key)));
+            window.SelectNodeByKey(QLatin1String(shot.key));
+            if (shot.tab >= 0)
+                SelectTab(window, shot.tab);
+            const QString name = QLatin1String(shot.file) + (maximised ? QStringLiteral("-max") : QString());
+            ok = Save(window, out.filePath(name + QStringLiteral(".png"))) && ok;
+        }
+    }
+    quorlink::Model model;
+    quorlink::MainWindow window(model, prompt, settings.path(), {0, 0});
+    quorlink::AboutBox about(model, &window);
+    about.show();
+    ok = Save(about, out.filePath(QStringLiteral("about.png"))) && ok;
+    return ok ? 0 : 1;
+}

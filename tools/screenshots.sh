@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Pictures of every kind of page, the about box and the transfer dialog, made
+# on the offscreen platform into build/screenshots (or the folder given).
+cd "$(dirname "$0")/.." || exit 1
+out=${1:-build/screenshots}
+cmake --build build --target quorlink-screenshots -j "$(nproc)" >/dev/null || exit 1
+QT_QPA_PLATFORM=offscreen build/tools/quorlink-screenshots "$out"
