@@ -1,0 +1,280 @@
+#include "clone_protocol.h"
+
+#include "error_log.h"
+#include "frame.h"
+#include "model.h"
+#include "prompt.h"
+#include "serial_link.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <thread>
+
+namespace quorlink {
+
+// The title of an operation's messages and the source of its log lines.
+struct OperationInfo {
+    QString title;
+    QString source;
+};
+
+namespace {
+
+const OperationInfo kModelCheck{QStringLiteral("Model Check"), QStringLiteral("frmRadio.ReadDataChkModel")};
+const OperationInfo kRead{QStringLiteral("Read from Radio"), QStringLiteral("frmRadio.ReadData")};
+const OperationInfo kWrite{QStringLiteral("Program to Radio"), QStringLiteral("frmRadio.WriteData")};
+const OperationInfo kClear{QStringLiteral("Clear Data"), QStringLiteral("frmRadio.ClearData")};
+
+const QString kCommunicationError = QStringLiteral("Communication Error!!");
+
+// Areas the radio keeps for itself, which a write must leave alone: whole
+// blocks that are never sent, and one block of which only a tail is written,
+// byte by byte.
+constexpr int kUnwrittenBlocks[] = {0x0030, 0x0040, 0x01B0, 0x01C0, 0x01D0};
+constexpr int kPartialBlock = 0x0020;
+constexpr int kPartialFirst = 0x0025;
+constexpr int kPartialLast = 0x002F;
+
+bool IsUnwrittenBlock(int address)
+{
+    return std::find(std::begin(kUnwrittenBlocks), std::end(kUnwrittenBlocks), address) !=
+           std::end(kUnwrittenBlocks);
+}
+
+}  // namespace
+
+int BlockProgress(int address)
+{
+    return static_cast<int>(std::nearbyint(static_cast<double>(address) / (kImageSize - 1) * 100.0));
+}
+
+CloneProtocol::CloneProtocol(SerialLink& link, Prompt& prompt, TransferHooks hooks)
+    : link_(link), prompt_(prompt), hooks_(std::move(hooks))
+{
+    link_.SetCancelCheck(hooks_.cancelRequested);
+}
+
+void CloneProtocol::Exchange(const QByteArray& request, const std::function<void()>& takeReply)
+{
+    Model& model = link_.model();
+    for (int attempt = 0; attempt <= RetryCount; ++attempt) {
+        model.ErrorFlag = true;
+        model.CancelFlag = false;
+        link_.FlushInput();
+        if (attempt > 0) {
+            link_.Send(QByteArray(1, char(CAN)));
+            Pause(Timings.retryPauseMs);
+        }
+        link_.Send(request);
+        takeReply();
+        if (!model.ErrorFlag || model.CancelFlag || link_.PortFault())
+            return;
+    }
+}
+
+void CloneProtocol::TakeDataReply(Image& target, int address, int command)
+{
+    Model& model = link_.model();
+    model.ErrorFlag = true;
+    model.CancelFlag = false;
+    if (link_.WaitByte(SOH, Timings.replyTimeoutMs) != WaitResult::Done)
+        return;
+    const int dataBytes = ReplyDataBytes(static_cast<Command>(command));
+    QByteArray buffer(2 + 2 * dataBytes + 2 + 1, '\0');
+    if (link_.ReceiveFrame(buffer, Timings.frameTimeoutMs) != WaitResult::Done)
+        return;
+    model.ErrorFlag = true;
+    if (CheckReply(buffer) != command)
+        return;
+    // The checksum does not vouch for the digits themselves: a pair that is
+    // not hex spoils the reply instead of landing in the image as garbage.
+    std::uint8_t data[kBlockSize];
+    for (int i = 0; i < dataBytes; ++i) {
+        const int value = HexToByte(buffer.at(2 + 2 * i), buffer.at(3 + 2 * i));
+        if (value < 0)
+            return;
+        data[i] = static_cast<std::uint8_t>(value);
+    }
+    for (int i = 0; i < dataBytes && address + i < kImageSize; ++i)
+        target[address + i] = data[i];
+    model.ErrorFlag = false;
+}
+
+void CloneProtocol::TakeAck()
+{
+    Model& model = link_.model();
+    model.ErrorFlag = true;
+    model.CancelFlag = false;
+    if (link_.WaitByte(ACK, Timings.replyTimeoutMs) == WaitResult::Done)
+        model.ErrorFlag = false;
+}
+
+void CloneProtocol::ReadBlock(Image& target, int address)
+{
+    Exchange(BuildRequest(ReadBlockCommand, address),
+             [&] { TakeDataReply(target, address, ReadBlockCommand); });
+}
+
+void CloneProtocol::ReadByte(Image& target, int address)
+{
+    Exchange(BuildRequest(ReadByteCommand, address), [&] { TakeDataReply(target, address, ReadByteCommand); });
+}
+
+void CloneProtocol::WriteBlock(int address)
+{
+    const Image& image = link_.model().MemoryImage;
+    const int count = std::min(kBlockSize, kImageSize - address);
+    Exchange(BuildRequest(WriteBlockCommand, address, image.data() + address, count), [this] { TakeAck(); });
+}
+
+void CloneProtocol::WriteByte(int address)
+{
+    const Image& image = link_.model().MemoryImage;
+    Exchange(BuildRequest(WriteByteCommand, address, image.data() + address, 1), [this] { TakeAck(); });
+}
+
+void CloneProtocol::WriteSingles(int first, int last)
+{
+    for (int address = first; address <= last; ++address) {
+        WriteByte(address);
+        if (Stopped())
+            return;
+    }
+}
+
+bool CloneProtocol::Stopped() const
+{
+    const Model& model = link_.model();
+    return model.ErrorFlag || model.CancelFlag || link_.PortFault();
+}
+
+void CloneProtocol::ReadDataChkModel()
+{
+    Model& model = link_.model();
+    if (!OpenPort(kModelCheck))
+        return;
+    model.ErrorFlag = false;
+    Image scratch{};
+    for (int address : {addr::ModelCodeHead, addr::ModelCodeHead + 1, addr::ModelCodeTail,
+                        addr::ModelCodeTail + 1}) {
+        ReadByte(scratch, address);
+        if (Stopped())
+            break;
+    }
+    if (EndAfterPortFault(kModelCheck))
+        return;
+    link_.ClosePort();
+    if (model.CancelFlag)
+        return;
+    if (model.ErrorFlag) {
+        prompt_.Message(kModelCheck.title, kCommunicationError, MessageIcon::Critical);
+        return;
+    }
+    if (!ModelCodeMatches(model, HeadCode(scratch), TailCode(scratch))) {
+        model.ErrorFlag = true;
+        prompt_.Message(kRead.title, QStringLiteral("ModelName Error !!"), MessageIcon::Critical);
+    }
+}
+
+void CloneProtocol::ReadData(Image& target)
+{
+    RunBlocks(kRead, [&](int address) { ReadBlock(target, address); });
+}
+
+void CloneProtocol::WriteData()
+{
+    RunBlocks(kWrite, [this](int address) {
+        if (address == kPartialBlock)
+            WriteSingles(kPartialFirst, kPartialLast);
+        else if (!IsUnwrittenBlock(address))
+            WriteBlock(address);
+    });
+}
+
+void CloneProtocol::ClearData()
+{
+    Model& model = link_.model();
+    if (!OpenPort(kClear))
+        return;
+    Progress(0);
+    WriteByte(addr::UserMmsiCount);
+    if (EndAfterPortFault(kClear))
+        return;
+    link_.ClosePort();
+    if (!model.CancelFlag && !model.ErrorFlag)
+        Progress(100);
+    ReportOutcome(kClear);
+}
+
+void CloneProtocol::RunBlocks(const OperationInfo& operation, const BlockStep& step)
+{
+    if (!OpenPort(operation))
+        return;
+    Progress(0);
+    for (int address = 0; address < kImageSize; address += kBlockSize) {
+        Progress(BlockProgress(address));
+        step(address);
+        if (Stopped())
+            break;
+    }
+    if (EndAfterPortFault(operation))
+        return;
+    link_.ClosePort();
+    ReportOutcome(operation);
+}
+
+bool CloneProtocol::OpenPort(const OperationInfo& operation)
+{
+    if (link_.PortOpen())
+        return true;
+    link_.model().ErrorFlag = true;
+    // Without this message the user would be left with a dialog that does nothing.
+    prompt_.Message(operation.title, kCommunicationError + QLatin1Char('\n') + link_.OpenFailure(),
+                    MessageIcon::Critical);
+    return false;
+}
+
+bool CloneProtocol::EndAfterPortFault(const OperationInfo& operation)
+{
+    const Fault fault = link_.PortFault();
+    if (!fault)
+        return false;
+    Model& model = link_.model();
+    link_.log().Write(model.DiagnosticMode, operation.source, fault);
+    const QString number = (fault.number >= 0 ? QStringLiteral(" ") : QString()) + QString::number(fault.number);
+    prompt_.Message(operation.source, number + QStringLiteral("\r\r") + QString::fromStdString(fault.description),
+                    MessageIcon::Critical);
+    // Also ErrorFlag, so that a run which only looks at ErrorFlag after the
+    // model check does not go on as if the check had passed.
+    model.CancelFlag = true;
+    model.ErrorFlag = true;
+    link_.ClosePort();
+    return true;
+}
+
+void CloneProtocol::ReportOutcome(const OperationInfo& operation)
+{
+    const Model& model = link_.model();
+    if (model.CancelFlag)
+        return;
+    if (model.ErrorFlag)
+        prompt_.Message(operation.title, kCommunicationError, MessageIcon::Critical);
+    else
+        Pause(Timings.settlePauseMs);
+}
+
+void CloneProtocol::Progress(int percent) const
+{
+    if (hooks_.progress)
+        hooks_.progress(percent);
+}
+
+void CloneProtocol::Pause(int milliseconds) const
+{
+    // A plain sleep: no window event runs during it, so Cancel waits too.
+    if (milliseconds > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+}  // namespace quorlink

@@ -1,0 +1,81 @@
+// The four operations on the radio's memory (model check, read, write,
+// clear). Each opens the port, runs its exchanges in ascending address order,
+// closes the port and leaves its outcome in ErrorFlag and CancelFlag; the
+// failures it knows are shown through the Prompt with the operation's title.
+#pragma once
+
+#include "image_layout.h"
+
+#include <QString>
+#include <functional>
+
+namespace quorlink {
+
+class Prompt;
+class SerialLink;
+struct OperationInfo;
+
+// How a run reports to whoever started it. progress gets 0..100; a cancel
+// check is installed in the link, which asks it on every turn of a wait. The
+// window can instead set CancelFlag from its Cancel button: the waits run
+// window events.
+struct TransferHooks {
+    std::function<void(int percent)> progress;
+    std::function<bool()> cancelRequested;
+};
+
+// The defaults are the radio's; tests shorten them.
+struct ProtocolTimings {
+    int replyTimeoutMs = 10000;  // SOH of a data reply, or ACK
+    int frameTimeoutMs = 1000;   // the rest of a data reply after its SOH
+    int retryPauseMs = 50;       // after CAN, before the second attempt
+    int settlePauseMs = 500;     // after a successful operation
+};
+
+class CloneProtocol {
+public:
+    CloneProtocol(SerialLink& link, Prompt& prompt, TransferHooks hooks = {});
+
+    SerialLink& link() const { return link_; }
+    Prompt& prompt() const { return prompt_; }
+
+    int RetryCount = 1;  // attempts per exchange = RetryCount + 1
+    ProtocolTimings Timings;
+
+    void ReadDataChkModel();
+    // Fills target; a failed read leaves it partly filled.
+    void ReadData(Image& target);
+    void WriteData();
+    void ClearData();
+
+    // One exchange each, with its retries.
+    void ReadBlock(Image& target, int address);
+    void ReadByte(Image& target, int address);
+    void WriteBlock(int address);
+    void WriteByte(int address);
+
+private:
+    using BlockStep = std::function<void(int address)>;
+
+    void Exchange(const QByteArray& request, const std::function<void()>& takeReply);
+    void TakeDataReply(Image& target, int address, int command);
+    void TakeAck();
+    void WriteSingles(int first, int last);
+    void RunBlocks(const OperationInfo& operation, const BlockStep& step);
+    bool OpenPort(const OperationInfo& operation);
+    bool EndAfterPortFault(const OperationInfo& operation);
+    void ReportOutcome(const OperationInfo& operation);
+    void Progress(int percent) const;
+    void Pause(int milliseconds) const;
+    bool Stopped() const;
+
+    SerialLink& link_;
+    Prompt& prompt_;
+    TransferHooks hooks_;
+};
+
+// Progress before the block at address: address / 8191 as a whole percentage,
+// ties to even.
+int BlockProgress(int address);
+
+}  // namespace quorlink

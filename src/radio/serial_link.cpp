@@ -1,0 +1,149 @@
+#include "serial_link.h"
+
+#include "error_log.h"
+#include "frame.h"
+#include "model.h"
+#include "open_failure.h"
+#include "serial_port.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+namespace quorlink {
+
+namespace {
+
+constexpr int kDefaultTurnBoundMs = 5;
+
+// Deadlines run on a monotonic clock; "later" is strictly later.
+class Deadline {
+public:
+    explicit Deadline(int timeoutMs) : timeoutMs_(timeoutMs) { clock_.start(); }
+    bool Passed() const { return clock_.elapsed() > timeoutMs_; }
+
+private:
+    QElapsedTimer clock_;
+    qint64 timeoutMs_;
+};
+
+// Keeps the turn timer running for one wait, so that a blocking turn wakes
+// at least every few milliseconds.
+class TurnTicks {
+public:
+    explicit TurnTicks(QTimer& timer) : timer_(timer) { timer_.start(); }
+    ~TurnTicks() { timer_.stop(); }
+
+private:
+    QTimer& timer_;
+};
+
+}  // namespace
+
+SerialLink::SerialLink(SerialPort& port, Model& model, const ErrorLog& log)
+    : port_(port), model_(model), log_(log)
+{
+    turnTimer_.setInterval(kDefaultTurnBoundMs);
+}
+
+bool SerialLink::PortOpen()
+{
+    if (port_.IsOpen())
+        return true;
+    portFault_ = {};
+    const PortTarget target = ResolvePort(override_ ? *override_ : PortChoice{model_.PortNumber, {}});
+    if (!target.device.isEmpty() && port_.Open(target.device)) {
+        openFailure_.clear();
+        return true;
+    }
+    Fault fault = port_.Failure();
+    if (target.device.isEmpty())
+        fault = Fault{1, "No serial port for " + target.label.toStdString()};
+    const QString reason = QString::fromStdString(fault.description);
+    openFailure_ = OpenFailureText(target, reason, MissingGroup(target.device, port_.PermissionDenied()));
+    log_.Write(model_.DiagnosticMode, QStringLiteral("frmRadio.PortOpen"), fault);
+    return false;
+}
+
+void SerialLink::ClosePort() { port_.Close(); }
+
+void SerialLink::FlushInput()
+{
+    if (port_.BytesWaiting() > 0)
+        port_.Read(port_.BytesWaiting());
+}
+
+void SerialLink::Send(const QByteArray& bytes)
+{
+    if (!port_.Write(bytes) && !portFault_) {
+        portFault_ = port_.Failure();
+        if (!portFault_)
+            portFault_ = Fault{7, "The serial port did not take the bytes"};
+    }
+}
+
+void SerialLink::Turn(bool mayBlock)
+{
+    QCoreApplication::processEvents(mayBlock ? QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents
+                                             : QEventLoop::AllEvents);
+    if (cancelCheck_ && cancelCheck_())
+        model_.CancelFlag = true;
+}
+
+bool SerialLink::CheckPort()
+{
+    if (!portFault_)
+        portFault_ = port_.Failure();
+    return !portFault_;
+}
+
+WaitResult SerialLink::WaitByte(std::uint8_t expected, int timeoutMs)
+{
+    if (portFault_)
+        return WaitResult::PortFault;
+    const Deadline deadline(timeoutMs);
+    const TurnTicks ticks(turnTimer_);
+    std::uint8_t last = 0;
+    for (;;) {
+        Turn(port_.BytesWaiting() == 0);
+        if (port_.BytesWaiting() > 0)
+            last = static_cast<std::uint8_t>(port_.Read(1).at(0));
+        if (!CheckPort())
+            return WaitResult::PortFault;
+        if (model_.CancelFlag)
+            return WaitResult::Cancelled;
+        if (deadline.Passed())
+            return WaitResult::TimedOut;
+        if (last == expected)
+            return WaitResult::Done;
+    }
+}
+
+WaitResult SerialLink::ReceiveFrame(QByteArray& buffer, int timeoutMs)
+{
+    model_.ErrorFlag = true;
+    model_.CancelFlag = false;
+    if (portFault_)
+        return WaitResult::PortFault;
+    const qint64 count = buffer.size();
+    const Deadline deadline(timeoutMs);
+    const TurnTicks ticks(turnTimer_);
+    for (;;) {
+        Turn(port_.BytesWaiting() != count);
+        if (port_.BytesWaiting() == count)
+            break;
+        if (!CheckPort())
+            return WaitResult::PortFault;
+        if (model_.CancelFlag)
+            return WaitResult::Cancelled;
+        if (deadline.Passed())
+            return WaitResult::TimedOut;
+    }
+    const QByteArray frame = port_.Read(count);
+    std::copy(frame.begin(), frame.end() - 1, buffer.begin());
+    if (static_cast<std::uint8_t>(frame.back()) != CR)
+        return WaitResult::BadEnd;
+    model_.ErrorFlag = false;
+    return WaitResult::Done;
+}
+
+}  // namespace quorlink

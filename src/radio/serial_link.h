@@ -1,0 +1,77 @@
+// The five primitives the clone protocol runs on: open, close, flush, send,
+// and the two waits. The waits run on the window's thread: every turn lets
+// pending window events run (so Cancel can be pressed), then looks at the
+// port. A turn sleeps until a byte or an event arrives, at most a few ms, so
+// a wait neither freezes the window nor spins a core.
+#pragma once
+
+#include "fault.h"
+#include "port_names.h"
+
+#include <QByteArray>
+#include <QTimer>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+namespace quorlink {
+
+class ErrorLog;
+class SerialPort;
+struct Model;
+
+enum class WaitResult : int {
+    Done = 0,       // byte found, or frame complete
+    Cancelled = 1,
+    PortFault = 2,  // the open port failed (device gone); PortFault() says why
+    TimedOut = 3,
+    BadEnd = -1,    // a frame whose last byte is not CR
+};
+
+class SerialLink {
+public:
+    SerialLink(SerialPort& port, Model& model, const ErrorLog& log);
+
+    Model& model() const { return model_; }
+    const ErrorLog& log() const { return log_; }
+
+    // Opens this port instead of the model's PortNumber (the command line).
+    void UsePort(const PortChoice& choice) { override_ = choice; }
+    // Asked on every turn of a wait after the window's events ran; true
+    // raises CancelFlag, as the Cancel button does.
+    void SetCancelCheck(std::function<bool()> check) { cancelCheck_ = std::move(check); }
+    // Longest sleep of one turn of a wait.
+    void SetTurnBound(int milliseconds) { turnTimer_.setInterval(milliseconds); }
+
+    // True when already open. A failure is logged ("frmRadio.PortOpen") and
+    // described by OpenFailure().
+    bool PortOpen();
+    void ClosePort();
+    void FlushInput();
+    void Send(const QByteArray& bytes);
+    // Drops every byte before the expected one.
+    WaitResult WaitByte(std::uint8_t expected, int timeoutMs);
+    // Waits for exactly buffer.size() bytes; copies all but the last into the
+    // buffer. Sets ErrorFlag, clears CancelFlag at entry; clears ErrorFlag
+    // when the frame ends with CR.
+    WaitResult ReceiveFrame(QByteArray& buffer, int timeoutMs);
+
+    QString OpenFailure() const { return openFailure_; }
+    // Set when the open port fails under a transfer; cleared by PortOpen.
+    const Fault& PortFault() const { return portFault_; }
+
+private:
+    void Turn(bool mayBlock);
+    bool CheckPort();
+
+    SerialPort& port_;
+    Model& model_;
+    const ErrorLog& log_;
+    std::optional<PortChoice> override_;
+    std::function<bool()> cancelCheck_;
+    QTimer turnTimer_;
+    QString openFailure_;
+    Fault portFault_;
+};
+
+}  // namespace quorlink

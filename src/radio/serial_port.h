@@ -1,0 +1,30 @@
+// The byte pipe the clone protocol talks through. The program uses the
+// QSerialPort one; anything that counts or records bytes can wrap it.
+#pragma once
+
+#include "fault.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace quorlink {
+
+class SerialPort {
+public:
+    virtual ~SerialPort() = default;
+
+    // 9600 baud, 8 data bits, no parity, 1 stop bit, raw bytes, no flow control.
+    virtual bool Open(const QString& device) = 0;
+    virtual void Close() = 0;
+    virtual bool IsOpen() const = 0;
+    // Bytes received and not yet read. They arrive while the event loop runs.
+    virtual qint64 BytesWaiting() const = 0;
+    virtual QByteArray Read(qint64 maxBytes) = 0;
+    // Hands the bytes to the system at once; false when it refuses them.
+    virtual bool Write(const QByteArray& bytes) = 0;
+    // What went wrong last, with the system's reason; number 0 when nothing did.
+    virtual Fault Failure() const = 0;
+    virtual bool PermissionDenied() const = 0;
+};
+
+}  // namespace quorlink

@@ -1,0 +1,85 @@
+#include "transfer_runs.h"
+
+#include "clone_protocol.h"
+#include "decoder.h"
+#include "model.h"
+#include "prompt.h"
+#include "serial_link.h"
+
+namespace quorlink {
+
+namespace {
+
+class BusyScope {
+public:
+    explicit BusyScope(Model& model) : model_(model) { model_.BusyFlag = true; }
+    ~BusyScope() { model_.BusyFlag = false; }
+
+private:
+    Model& model_;
+};
+
+bool Succeeded(const Model& model) { return !model.ErrorFlag && !model.CancelFlag; }
+
+bool Complete(CloneProtocol& protocol, const char* title)
+{
+    protocol.prompt().Message(QString::fromLatin1(title), QStringLiteral("Complete!!"), MessageIcon::Information);
+    return true;
+}
+
+// A cancel during the check leaves ErrorFlag set as well; a fault of the port
+// sets both. Either way the run stops here.
+bool ModelChecked(CloneProtocol& protocol)
+{
+    protocol.ReadDataChkModel();
+    return Succeeded(protocol.link().model());
+}
+
+}  // namespace
+
+bool RunReadTransfer(CloneProtocol& protocol)
+{
+    Model& model = protocol.link().model();
+    Image scratch = model.MemoryImage;
+    const BusyScope busy(model);
+    if (!ModelChecked(protocol))
+        return false;
+    protocol.ReadData(scratch);
+    if (!Succeeded(model))
+        return false;
+    model.MemoryImage = scratch;
+    Image defaults{};
+    MakeDefaultImage(model, defaults);
+    ApplyReadFixups(model, defaults);
+    DecodeImage(model);
+    return Complete(protocol, "Read from Radio");
+}
+
+bool RunWriteTransfer(CloneProtocol& protocol)
+{
+    Model& model = protocol.link().model();
+    const BusyScope busy(model);
+    if (!ModelChecked(protocol))
+        return false;
+    protocol.WriteData();
+    return Succeeded(model) && Complete(protocol, "Program to Radio");
+}
+
+bool RunClearTransfer(CloneProtocol& protocol)
+{
+    Model& model = protocol.link().model();
+    const BusyScope busy(model);
+    if (!ModelChecked(protocol))
+        return false;
+    std::uint8_t& count = model.MemoryImage[addr::UserMmsiCount];
+    const std::uint8_t kept = count;
+    count = 0;
+    protocol.ClearData();
+    if (!Succeeded(model)) {
+        count = kept;
+        return false;
+    }
+    return Complete(protocol, "Clear Data");
+}
+
+}  // namespace quorlink

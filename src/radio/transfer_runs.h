@@ -1,0 +1,20 @@
+// Whole runs as the transfer dialog and the command line start them: model
+// check first, then the read, write or clear. BusyFlag is on meanwhile. Each
+// returns whether the run completed (after showing "Complete!!"); a failed or
+// cancelled run leaves MemoryImage and the records as they were (the clear
+// run puts the byte it changed back).
+#pragma once
+
+namespace quorlink {
+
+class CloneProtocol;
+
+// Model check, read into a scratch image; only a complete read replaces
+// MemoryImage, gets the read fix-up and is decoded into the records.
+bool RunReadTransfer(CloneProtocol& protocol);
+// Model check, then writes MemoryImage: encode the records first.
+bool RunWriteTransfer(CloneProtocol& protocol);
+// Model check, then sets UserMmsiCount to 0 and writes that byte.
+bool RunClearTransfer(CloneProtocol& protocol);
+
+}  // namespace quorlink

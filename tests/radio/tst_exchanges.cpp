@@ -1,0 +1,198 @@
+// One exchange with its retry: every kind of bad answer costs one attempt and
+// a CAN before the next; answers that are late but within their time limits
+// cost nothing.
+#include "frame.h"
+#include "radio_rig.h"
+
+using namespace quorlink;
+using namespace quorlink::test;
+
+using FaultKind = sim::FaultKind;
+using ExchangeList = QList<QPair<int, int>>;
+
+Q_DECLARE_METATYPE(quorlink::sim::FaultKind)
+
+namespace {
+
+const QPair<int, int> kCan{0x18, -1};
+
+// A 0x14 reply whose sum is right but whose data digits are not all hex.
+QByteArray NonHexReply()
+{
+    const QByteArray body = "14" + QByteArray("GG") + QByteArray(30, '0');
+    int sum = 0;
+    for (char c : body)
+        sum += static_cast<unsigned char>(c);
+    return '\x01' + body + QByteArray::number(255 - sum % 256, 16).toUpper().rightJustified(2, '0') + '\r';
+}
+
+}  // namespace
+
+class TestExchanges : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<RadioRig> rig;
+
+    bool BlockMatches(const Image& target, int address) const
+    {
+        return std::equal(target.begin() + address, target.begin() + address + 16,
+                          rig->radio.memory().begin() + address);
+    }
+
+private slots:
+    void init()
+    {
+        rig = std::make_unique<RadioRig>();
+        QVERIFY(rig->started);
+        rig->radio.memory() = PatternMemory(sim::kCode7100);
+        QVERIFY(rig->link.PortOpen());
+    }
+
+    void cleanup() { rig.reset(); }
+
+    void retryAfterABadAnswer_data()
+    {
+        QTest::addColumn<FaultKind>("kind");
+        QTest::addColumn<int>("delayMs");
+        QTest::newRow("no answer") << FaultKind::NoAnswer << 0;
+        QTest::newRow("lower-case checksum") << FaultKind::LowerCaseChecksum << 0;
+        QTest::newRow("bad checksum") << FaultKind::BadChecksum << 0;
+        QTest::newRow("wrong command code") << FaultKind::WrongCommand << 0;
+        QTest::newRow("line feed for CR") << FaultKind::MissingCr << 0;
+        QTest::newRow("a byte too many") << FaultKind::ExtraBytes << 0;
+        QTest::newRow("last byte missing") << FaultKind::Truncated << 0;
+        // Four pieces: the last comes three delays after the SOH.
+        QTest::newRow("rest after the frame time-out") << FaultKind::SplitReply << kFrameTimeoutMs / 2;
+    }
+
+    void retryAfterABadAnswer()
+    {
+        QFETCH(FaultKind, kind);
+        QFETCH(int, delayMs);
+        rig->radio.AddFault({kind, 0x14, 0x0100, 1, delayMs});
+        Image target{};
+        rig->protocol.ReadBlock(target, 0x0100);
+        QVERIFY(!rig->model.ErrorFlag);
+        QVERIFY(!rig->model.CancelFlag);
+        QCOMPARE(Exchanges(rig->radio), (ExchangeList{{0x14, 0x0100}, kCan, {0x14, 0x0100}}));
+        QVERIFY(BlockMatches(target, 0x0100));
+    }
+
+    void lateButInTimeCostsNothing_data()
+    {
+        QTest::addColumn<FaultKind>("kind");
+        QTest::addColumn<int>("delayMs");
+        QTest::newRow("split within the frame time-out") << FaultKind::SplitReply << kFrameTimeoutMs / 6;
+        QTest::newRow("delay within the reply time-out") << FaultKind::Delay << kReplyTimeoutMs / 2;
+    }
+
+    void lateButInTimeCostsNothing()
+    {
+        QFETCH(FaultKind, kind);
+        QFETCH(int, delayMs);
+        rig->radio.AddFault({kind, 0x14, 0x0100, 1, delayMs});
+        Image target{};
+        rig->protocol.ReadBlock(target, 0x0100);
+        QVERIFY(!rig->model.ErrorFlag);
+        QCOMPARE(Exchanges(rig->radio), (ExchangeList{{0x14, 0x0100}}));
+        QVERIFY(BlockMatches(target, 0x0100));
+    }
+
+    void bothAttemptsFailing()
+    {
+        rig->radio.AddFault({FaultKind::BadChecksum, 0x12, 0x0042, 2, 0});
+        Image target{};
+        target[0x42] = 0xA5;
+        rig->protocol.ReadByte(target, 0x0042);
+        QVERIFY(rig->model.ErrorFlag);
+        QVERIFY(!rig->model.CancelFlag);
+        QCOMPARE(Exchanges(rig->radio), (ExchangeList{{0x12, 0x42}, kCan, {0x12, 0x42}}));
+        QCOMPARE(int(target[0x42]), 0xA5);
+        QVERIFY(rig->prompt.shown.isEmpty());  // the operation, not the exchange, tells the user
+    }
+
+    void retryCountSetsTheAttempts()
+    {
+        rig->protocol.RetryCount = 2;
+        rig->radio.AddFault({FaultKind::NoAnswer, 0x14, 0x0200, 2, 0});
+        Image target{};
+        rig->protocol.ReadBlock(target, 0x0200);
+        QVERIFY(!rig->model.ErrorFlag);
+        QCOMPARE(Exchanges(rig->radio),
+                 (ExchangeList{{0x14, 0x200}, kCan, {0x14, 0x200}, kCan, {0x14, 0x200}}));
+
+        rig->radio.ClearLog();
+        rig->protocol.RetryCount = 0;
+        rig->radio.AddFault({FaultKind::NoAnswer, 0x14, 0x0300, 1, 0});
+        rig->protocol.ReadBlock(target, 0x0300);
+        QVERIFY(rig->model.ErrorFlag);
+        QCOMPARE(Exchanges(rig->radio), (ExchangeList{{0x14, 0x300}}));
+    }
+
+    void workedReplyOverTheLine()
+    {
+        rig->radio.memory()[0x1234] = 0x09;
+        Image target{};
+        rig->protocol.ReadByte(target, 0x1234);
+        QVERIFY(!rig->model.ErrorFlag);
+        QCOMPARE(rig->radio.sent().toHex(' '), QByteArray::fromHex("013132303933330D").toHex(' '));
+        QCOMPARE(int(target[0x1234]), 0x09);
+    }
+
+    void digitsThatAreNotHexSpoilTheAnswer()
+    {
+        rig->radio.AddFault({FaultKind::NoAnswer, 0x14, 0x0100, 1, 0});
+        bool answered = false;
+        connect(&rig->radio, &sim::RadioEmulator::requestLogged, this, [&](const sim::LoggedRequest&) {
+            if (!answered)
+                rig->radio.SendRaw(NonHexReply());
+            answered = true;
+        });
+        Image target{};
+        rig->protocol.ReadBlock(target, 0x0100);
+        QVERIFY(!rig->model.ErrorFlag);
+        QCOMPARE(Exchanges(rig->radio), (ExchangeList{{0x14, 0x0100}, kCan, {0x14, 0x0100}}));
+        QVERIFY(BlockMatches(target, 0x0100));
+    }
+
+    void writeAnswers_data()
+    {
+        QTest::addColumn<FaultKind>("kind");
+        QTest::addColumn<bool>("retried");
+        QTest::newRow("junk before the ACK is dropped") << FaultKind::ExtraBytes << false;
+        QTest::newRow("another byte instead of ACK") << FaultKind::BadChecksum << true;
+        QTest::newRow("no ACK") << FaultKind::NoAnswer << true;
+    }
+
+    void writeAnswers()
+    {
+        QFETCH(FaultKind, kind);
+        QFETCH(bool, retried);
+        for (int i = 0; i < 16; ++i)
+            rig->model.MemoryImage[0x0700 + i] = static_cast<std::uint8_t>(0x30 + i);
+        rig->radio.AddFault({kind, 0x13, 0x0700, 1, 0});
+        rig->protocol.WriteBlock(0x0700);
+        QVERIFY(!rig->model.ErrorFlag);
+        const ExchangeList once{{0x13, 0x0700}};
+        const ExchangeList twice{{0x13, 0x0700}, kCan, {0x13, 0x0700}};
+        QCOMPARE(Exchanges(rig->radio), retried ? twice : once);
+        QVERIFY(std::equal(rig->radio.memory().begin() + 0x0700, rig->radio.memory().begin() + 0x0710,
+                           rig->model.MemoryImage.begin() + 0x0700));
+    }
+
+    void cancelDuringTheWaitEndsWithoutRetry()
+    {
+        rig->radio.AddFault({FaultKind::NoAnswer, 0x14, 0x0100, -1, 0});
+        // As a Cancel button handler run by the wait's event processing.
+        connect(&rig->radio, &sim::RadioEmulator::requestLogged, this,
+                [&](const sim::LoggedRequest&) { rig->model.CancelFlag = true; });
+        Image target{};
+        rig->protocol.ReadBlock(target, 0x0100);
+        QVERIFY(rig->model.CancelFlag);
+        QVERIFY(rig->model.ErrorFlag);
+        QCOMPARE(Exchanges(rig->radio), (ExchangeList{{0x14, 0x0100}}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExchanges)
+#include "tst_exchanges.moc"

@@ -1,0 +1,110 @@
+// The model check: four single bytes, both copies of the model code, and the
+// messages of each way it can fail.
+#include "radio_rig.h"
+
+using namespace quorlink;
+using namespace quorlink::test;
+
+using ExchangeList = QList<QPair<int, int>>;
+
+class TestModelCheck : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsTheFourCodeBytesInOrder()
+    {
+        RadioRig rig;
+        QVERIFY(rig.started);
+        rig.protocol.ReadDataChkModel();
+        QVERIFY(!rig.model.ErrorFlag);
+        QVERIFY(rig.prompt.shown.isEmpty());
+        QVERIFY(!rig.port.IsOpen());
+        QCOMPARE(Exchanges(rig.radio), (ExchangeList{{0x12, 0}, {0x12, 1}, {0x12, 0x1FFE}, {0x12, 0x1FFF}}));
+        QCOMPARE(rig.radio.requests().at(2).raw.toHex(' '),
+                 QByteArray::fromHex("0131323146464539410D").toHex(' '));
+    }
+
+    void passes_data()
+    {
+        QTest::addColumn<int>("radioCode");
+        QTest::addColumn<int>("modelNumber");
+        QTest::newRow("MR7100A, model 1") << int(sim::kCode7100) << 1;
+        QTest::newRow("MR5100A, model 0") << int(sim::kCode5100) << 0;
+        QTest::newRow("MR5100A, model 2") << int(sim::kCode5100) << 2;
+    }
+
+    void passes()
+    {
+        QFETCH(int, radioCode);
+        QFETCH(int, modelNumber);
+        RadioRig rig(static_cast<std::uint16_t>(radioCode), modelNumber);
+        QVERIFY(rig.started);
+        rig.protocol.ReadDataChkModel();
+        QVERIFY(!rig.model.ErrorFlag);
+        QVERIFY(rig.prompt.shown.isEmpty());
+    }
+
+    void wrongModel_data()
+    {
+        QTest::addColumn<int>("modelNumber");
+        QTest::addColumn<int>("tailLow");
+        QTest::addColumn<bool>("otherCodeAnswered");
+        QTest::newRow("copies differ") << 1 << 0xBD << false;
+        QTest::newRow("the other model's radio") << 0 << 0xBC << false;
+        QTest::newRow("radio answers another code") << 1 << 0xBC << true;
+    }
+
+    void wrongModel()
+    {
+        QFETCH(int, modelNumber);
+        QFETCH(int, tailLow);
+        QFETCH(bool, otherCodeAnswered);
+        RadioRig rig(sim::kCode7100, modelNumber);
+        QVERIFY(rig.started);
+        rig.radio.memory()[0x1FFF] = static_cast<std::uint8_t>(tailLow);
+        if (otherCodeAnswered)
+            rig.radio.AddFault({sim::FaultKind::OtherModelCode, -1, -1, -1, 0});
+        rig.protocol.ReadDataChkModel();
+        QVERIFY(rig.model.ErrorFlag);
+        QCOMPARE(rig.prompt.shown.size(), 1);
+        QCOMPARE(rig.prompt.shown[0].title, QStringLiteral("Read from Radio"));
+        QCOMPARE(rig.prompt.shown[0].text, QStringLiteral("ModelName Error !!"));
+        QCOMPARE(rig.prompt.shown[0].icon, MessageIcon::Critical);
+        QCOMPARE(Exchanges(rig.radio).size(), 4);
+    }
+
+    void noAnswerStopsTheCheck()
+    {
+        RadioRig rig;
+        QVERIFY(rig.started);
+        rig.radio.AddFault({sim::FaultKind::NoAnswer, 0x12, 1, 2, 0});
+        rig.protocol.ReadDataChkModel();
+        QVERIFY(rig.model.ErrorFlag);
+        QVERIFY(!rig.model.CancelFlag);
+        QCOMPARE(Exchanges(rig.radio), (ExchangeList{{0x12, 0}, {0x12, 1}, {0x18, -1}, {0x12, 1}}));
+        QCOMPARE(rig.prompt.shown.size(), 1);
+        QCOMPARE(rig.prompt.shown[0].title, QStringLiteral("Model Check"));
+        QCOMPARE(rig.prompt.shown[0].text, QStringLiteral("Communication Error!!"));
+        QCOMPARE(rig.prompt.shown[0].icon, MessageIcon::Critical);
+        QVERIFY(!rig.port.IsOpen());
+    }
+
+    void cancelEndsTheCheckSilently()
+    {
+        RadioRig rig;
+        QVERIFY(rig.started);
+        rig.radio.AddFault({sim::FaultKind::NoAnswer, 0x12, 0x1FFE, -1, 0});
+        connect(&rig.radio, &sim::RadioEmulator::requestLogged, this, [&](const sim::LoggedRequest& entry) {
+            if (entry.request.address == 0x1FFE)
+                rig.model.CancelFlag = true;
+        });
+        rig.protocol.ReadDataChkModel();
+        QVERIFY(rig.model.CancelFlag);
+        QVERIFY(rig.prompt.shown.isEmpty());
+        QVERIFY(!rig.port.IsOpen());
+        QCOMPARE(Exchanges(rig.radio).size(), 3);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestModelCheck)
+#include "tst_model_check.moc"

@@ -1,0 +1,138 @@
+// Ports that will not open or that fail under a run: what the user is told,
+// what the service mode's log gets, and which device a port number means.
+#include "radio_rig.h"
+#include "settings_store.h"
+#include "transfer_runs.h"
+
+#include <QRegularExpression>
+
+using namespace quorlink;
+using namespace quorlink::test;
+
+namespace {
+
+int LineCount(const QString& text) { return text.count(QStringLiteral("\r\n")); }
+
+}  // namespace
+
+class TestPortOpen : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir settingsFolder;
+
+    // A link that follows the model's PortNumber, as the window's does.
+    struct NumberedRig {
+        QTemporaryDir folder;
+        Model model;
+        RecordingPrompt prompt;
+        ErrorLog log{folder.path()};
+        QtSerialPort port;
+        SerialLink link{port, model, log};
+        CloneProtocol protocol{link, prompt};
+
+        explicit NumberedRig(int portNumber)
+        {
+            model.ModelNumber = 1;
+            NewModel(model);
+            model.PortNumber = static_cast<std::int16_t>(portNumber);
+            protocol.Timings = {kReplyTimeoutMs, kFrameTimeoutMs, 10, 0};
+        }
+    };
+
+private slots:
+    void initTestCase() { UseSettingsFolder(settingsFolder.path()); }
+
+    void missingDevice_data()
+    {
+        QTest::addColumn<bool>("diagnosticMode");
+        QTest::newRow("service mode") << true;
+        QTest::newRow("normal") << false;
+    }
+
+    void missingDevice()
+    {
+        QFETCH(bool, diagnosticMode);
+        RadioRig rig;
+        rig.model.DiagnosticMode = diagnosticMode;
+        rig.link.UsePort(PortChoice{0, QStringLiteral("/nonexistent/ttyQ9")});
+        const Image before = rig.model.MemoryImage;
+        QVERIFY(!RunReadTransfer(rig.protocol));
+        QVERIFY(!RunReadTransfer(rig.protocol));
+        QVERIFY(rig.model.ErrorFlag);
+        QVERIFY(rig.model.MemoryImage == before);
+        QCOMPARE(rig.prompt.shown.size(), 2);
+        const ShownMessage& shown = rig.prompt.shown[0];
+        QCOMPARE(shown.title, QStringLiteral("Model Check"));
+        QCOMPARE(shown.icon, MessageIcon::Critical);
+        QVERIFY2(shown.text.startsWith(QStringLiteral("Communication Error!!\n/nonexistent/ttyQ9 could not be opened: ")),
+                 qPrintable(shown.text));
+        QVERIFY2(shown.text.contains(QStringLiteral("No such file or directory")), qPrintable(shown.text));
+        QVERIFY(rig.radio.received().isEmpty());
+        if (diagnosticMode) {
+            const QString log = rig.LogText();
+            QCOMPARE(LineCount(log), 2);
+            QVERIFY2(log.contains(QRegularExpression(QStringLiteral(":frmRadio\\.PortOpen -> \\d+No such file"))),
+                     qPrintable(log));
+        } else {
+            QVERIFY(!QFile::exists(rig.log.Path()));
+        }
+    }
+
+    void portNumberWithoutADevice()
+    {
+        NumberedRig rig(0);
+        rig.model.DiagnosticMode = true;
+        QVERIFY(!RunClearTransfer(rig.protocol));
+        QCOMPARE(rig.prompt.shown.size(), 1);
+        QCOMPARE(rig.prompt.shown[0].text,
+                 QStringLiteral("Communication Error!!\nCOM0 (no serial port) could not be opened: "
+                                "No serial port for COM0"));
+        QFile log(rig.log.Path());
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY(log.readAll().contains("frmRadio.PortOpen -> 1No serial port for COM0"));
+    }
+
+    void portNumberFollowsTheStoredDevice()
+    {
+        sim::RadioEmulator radio(sim::kCode7100);
+        QVERIFY(radio.Start());
+        SettingsStore::StorePortDevice(3, radio.SlavePath());
+        NumberedRig rig(3);
+        QVERIFY(RunReadTransfer(rig.protocol));
+        QCOMPARE(radio.requests().size(), 4 + 512);
+
+        SettingsStore::StorePortDevice(3, QStringLiteral("/nonexistent/ttyQ3"));
+        QVERIFY(!RunReadTransfer(rig.protocol));
+        QVERIFY2(rig.prompt.shown.last().text.contains(QStringLiteral("COM3 (/nonexistent/ttyQ3) could not be opened")),
+                 qPrintable(rig.prompt.shown.last().text));
+        SettingsStore::StorePortDevice(3, QString());
+    }
+
+    void aPortThatFailsUnderARun()
+    {
+        RadioRig rig;
+        QVERIFY(rig.started);
+        rig.model.DiagnosticMode = true;
+        rig.radio.AddFault({sim::FaultKind::HangUp, 0x14, 0x0200, 1, 0});
+        const Image before = rig.model.MemoryImage;
+        QVERIFY(!RunReadTransfer(rig.protocol));
+        QVERIFY(rig.model.CancelFlag);
+        QVERIFY(rig.model.ErrorFlag);
+        QVERIFY(!rig.port.IsOpen());
+        QVERIFY(rig.model.MemoryImage == before);
+        QCOMPARE(rig.prompt.shown.size(), 1);
+        const ShownMessage& shown = rig.prompt.shown[0];
+        QCOMPARE(shown.title, QStringLiteral("frmRadio.ReadData"));
+        QCOMPARE(shown.icon, MessageIcon::Critical);
+        const QRegularExpressionMatch text =
+            QRegularExpression(QStringLiteral("^ (\\d+)\r\r(.+)$")).match(shown.text);
+        QVERIFY2(text.hasMatch(), qPrintable(shown.text));
+        const QString log = rig.LogText();
+        QCOMPARE(LineCount(log), 1);
+        QVERIFY2(log.contains(QStringLiteral(":frmRadio.ReadData -> ") + text.captured(1) + text.captured(2)),
+                 qPrintable(log));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPortOpen)
+#include "tst_port_open.moc"

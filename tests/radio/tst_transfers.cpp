@@ -1,0 +1,277 @@
+// Read, write and clear, as operations and as whole runs: what goes on the
+// line in which order, the progress reported, the messages, and what the
+// model holds afterwards.
+#include "radio_rig.h"
+#include "transfer_runs.h"
+
+using namespace quorlink;
+using namespace quorlink::test;
+
+using ExchangeList = QList<QPair<int, int>>;
+
+namespace {
+
+QList<int> ExpectedProgress()
+{
+    QList<int> list{0};
+    for (int address = 0; address < kImageSize; address += 16)
+        list.append(BlockProgress(address));
+    return list;
+}
+
+// The write's plan: the radio's own areas untouched, one block byte by byte.
+ExchangeList ExpectedWrites()
+{
+    const QList<int> skipped{0x0030, 0x0040, 0x01B0, 0x01C0, 0x01D0};
+    ExchangeList list;
+    for (int address = 0; address < kImageSize; address += 16) {
+        if (address == 0x0020) {
+            for (int single = 0x0025; single <= 0x002F; ++single)
+                list.append({0x11, single});
+        } else if (!skipped.contains(address)) {
+            list.append({0x13, address});
+        }
+    }
+    return list;
+}
+
+bool WrittenByTheRun(int address)
+{
+    const int block = address & ~0x0F;
+    if (block == 0x0020)
+        return address >= 0x0025;
+    return !QList<int>{0x0030, 0x0040, 0x01B0, 0x01C0, 0x01D0}.contains(block);
+}
+
+// A scratch image holding a stranger's data, so that any byte a run copies
+// from the radio by mistake shows.
+void FillImage(Image& image, int seed)
+{
+    for (int i = 0; i < kImageSize; ++i)
+        image[i] = static_cast<std::uint8_t>((i * 13 + seed) & 0xFF);
+}
+
+void ExpectOneMessage(const RecordingPrompt& prompt, const QString& title, const QString& text, MessageIcon icon)
+{
+    QCOMPARE(prompt.shown.size(), 1);
+    QCOMPARE(prompt.shown[0].title, title);
+    QCOMPARE(prompt.shown[0].text, text);
+    QCOMPARE(prompt.shown[0].icon, icon);
+}
+
+}  // namespace
+
+class TestTransfers : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<RadioRig> rig;
+
+private slots:
+    void init()
+    {
+        rig = std::make_unique<RadioRig>();
+        QVERIFY(rig->started);
+        rig->radio.memory() = PatternMemory(sim::kCode7100);
+    }
+
+    void cleanup() { rig.reset(); }
+
+    void readFillsTheTargetInBlockOrder()
+    {
+        const Image before = rig->model.MemoryImage;
+        Image target{};
+        rig->protocol.ReadData(target);
+        QVERIFY(!rig->model.ErrorFlag);
+        QVERIFY(rig->prompt.shown.isEmpty());
+        QVERIFY(!rig->port.IsOpen());
+        QVERIFY(std::equal(target.begin(), target.end(), rig->radio.memory().begin()));
+        QVERIFY(rig->model.MemoryImage == before);
+        const ExchangeList exchanges = Exchanges(rig->radio);
+        QCOMPARE(exchanges.size(), 512);
+        for (int i = 0; i < 512; ++i)
+            QCOMPARE(exchanges[i], qMakePair(0x14, i * 16));
+        QCOMPARE(rig->radio.requests().first().raw.toHex(' '),
+                 QByteArray::fromHex("0131343030303044410D").toHex(' '));
+    }
+
+    void progressBeforeEachBlock()
+    {
+        QCOMPARE(BlockProgress(0), 0);
+        QCOMPARE(BlockProgress(4080), 50);
+        QCOMPARE(BlockProgress(4096), 50);
+        QCOMPARE(BlockProgress(4112), 50);
+        QCOMPARE(BlockProgress(8160), 100);
+        QCOMPARE(BlockProgress(8176), 100);
+        QCOMPARE(BlockProgress(8144), 99);
+        Image target{};
+        rig->protocol.ReadData(target);
+        QCOMPARE(rig->progress, ExpectedProgress());
+        QCOMPARE(rig->progress.at(1 + 4096 / 16), 50);
+        QCOMPARE(rig->progress.last(), 100);
+
+        rig->progress.clear();
+        rig->protocol.WriteData();
+        QCOMPARE(rig->progress, ExpectedProgress());
+    }
+
+    void writeLeavesTheRadiosOwnAreasAlone()
+    {
+        FillImage(rig->model.MemoryImage, 5);
+        const sim::Memory radioBefore = rig->radio.memory();
+        rig->protocol.WriteData();
+        QVERIFY(!rig->model.ErrorFlag);
+        QVERIFY(rig->prompt.shown.isEmpty());
+        const ExchangeList exchanges = Exchanges(rig->radio);
+        QCOMPARE(exchanges, ExpectedWrites());
+        QCOMPARE(std::count_if(exchanges.begin(), exchanges.end(), [](auto e) { return e.first == 0x13; }), 506);
+        QCOMPARE(std::count_if(exchanges.begin(), exchanges.end(), [](auto e) { return e.first == 0x11; }), 11);
+        for (int address = 0; address < kImageSize; ++address) {
+            const int expected = WrittenByTheRun(address) ? rig->model.MemoryImage[address] : radioBefore[address];
+            QVERIFY2(rig->radio.memory()[address] == expected, qPrintable(QString::number(address, 16)));
+        }
+    }
+
+    void clearSendsTheOneByte()
+    {
+        rig->model.MemoryImage[addr::UserMmsiCount] = 0;
+        rig->protocol.ClearData();
+        QVERIFY(!rig->model.ErrorFlag);
+        QCOMPARE(rig->radio.received().toHex(' '), QByteArray::fromHex("01313130313535303037320D").toHex(' '));
+        QCOMPARE(int(rig->radio.memory()[addr::UserMmsiCount]), 0);
+        QCOMPARE(rig->progress, (QList<int>{0, 100}));
+    }
+
+    void failureStopsAtTheBlock_data()
+    {
+        QTest::addColumn<int>("operation");  // 0 read, 1 write, 2 clear
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("address");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("read") << 0 << 0x14 << 0x0800 << QStringLiteral("Read from Radio");
+        QTest::newRow("write") << 1 << 0x13 << 0x0800 << QStringLiteral("Program to Radio");
+        QTest::newRow("write, single bytes") << 1 << 0x11 << 0x0028 << QStringLiteral("Program to Radio");
+        QTest::newRow("clear") << 2 << 0x11 << 0x0155 << QStringLiteral("Clear Data");
+    }
+
+    void failureStopsAtTheBlock()
+    {
+        QFETCH(int, operation);
+        QFETCH(int, command);
+        QFETCH(int, address);
+        QFETCH(QString, title);
+        rig->radio.AddFault({sim::FaultKind::NoAnswer, command, address, 2, 0});
+        Image target{};
+        if (operation == 0)
+            rig->protocol.ReadData(target);
+        else if (operation == 1)
+            rig->protocol.WriteData();
+        else
+            rig->protocol.ClearData();
+        QVERIFY(rig->model.ErrorFlag);
+        QVERIFY(!rig->model.CancelFlag);
+        QVERIFY(!rig->port.IsOpen());
+        ExpectOneMessage(rig->prompt, title, QStringLiteral("Communication Error!!"), MessageIcon::Critical);
+        QCOMPARE(Exchanges(rig->radio).last(), qMakePair(command, address));
+        QVERIFY(!rig->progress.contains(100));
+    }
+
+    void readRunReplacesTheImage()
+    {
+        rig->radio.memory()[addr::Scrambler] = 5;
+        rig->radio.memory()[12] = 0x77;  // not ours: put back after a read
+        bool busyDuringRun = false;
+        rig->protocol.link().SetCancelCheck([&] {
+            busyDuringRun = rig->model.BusyFlag;
+            return false;
+        });
+        QVERIFY(RunReadTransfer(rig->protocol));
+        QVERIFY(busyDuringRun);
+        QVERIFY(!rig->model.BusyFlag);
+        ExpectOneMessage(rig->prompt, QStringLiteral("Read from Radio"), QStringLiteral("Complete!!"),
+                         MessageIcon::Information);
+        Image defaults{};
+        FillDefaultImage(defaults, 1);
+        QCOMPARE(int(rig->model.MemoryImage[12]), int(defaults[12]));
+        QCOMPARE(int(rig->model.MemoryImage[480]), int(defaults[480]));
+        QCOMPARE(int(rig->model.MemoryImage[0x1000]), int(rig->radio.memory()[0x1000]));
+        QCOMPARE(rig->model.Settings.Scrambler, std::int16_t(5));
+        QCOMPARE(Exchanges(rig->radio).size(), 4 + 512);
+    }
+
+    void failedOrCancelledReadLeavesTheModel_data()
+    {
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("failed") << false;
+        QTest::newRow("cancelled") << true;
+    }
+
+    void failedOrCancelledReadLeavesTheModel()
+    {
+        QFETCH(bool, cancel);
+        rig->radio.memory()[addr::Scrambler] = 9;
+        rig->radio.AddFault({sim::FaultKind::NoAnswer, 0x14, 0x1000, cancel ? -1 : 2, 0});
+        if (cancel)
+            connect(&rig->radio, &sim::RadioEmulator::requestLogged, this, [&](const sim::LoggedRequest& entry) {
+                if (entry.request.address == 0x1000)
+                    rig->model.CancelFlag = true;
+            });
+        const Image before = rig->model.MemoryImage;
+        const CommonSettings settingsBefore = rig->model.Settings;
+        QVERIFY(!RunReadTransfer(rig->protocol));
+        QVERIFY(rig->model.MemoryImage == before);
+        QVERIFY(rig->model.Settings == settingsBefore);
+        QVERIFY(!rig->port.IsOpen());
+        QVERIFY(!rig->model.BusyFlag);
+        if (cancel)
+            QVERIFY(rig->prompt.shown.isEmpty());
+        else
+            ExpectOneMessage(rig->prompt, QStringLiteral("Read from Radio"), QStringLiteral("Communication Error!!"),
+                             MessageIcon::Critical);
+    }
+
+    void runsStopAfterAFailedModelCheck()
+    {
+        rig->radio.memory()[0] = 0x13;
+        QVERIFY(!RunReadTransfer(rig->protocol));
+        QVERIFY(!RunWriteTransfer(rig->protocol));
+        rig->model.MemoryImage[addr::UserMmsiCount] = 3;
+        QVERIFY(!RunClearTransfer(rig->protocol));
+        QCOMPARE(int(rig->model.MemoryImage[addr::UserMmsiCount]), 3);
+        QCOMPARE(Exchanges(rig->radio).size(), 3 * 4);
+        QCOMPARE(rig->prompt.shown.size(), 3);
+    }
+
+    void writeRunCompletes()
+    {
+        QVERIFY(RunWriteTransfer(rig->protocol));
+        ExpectOneMessage(rig->prompt, QStringLiteral("Program to Radio"), QStringLiteral("Complete!!"),
+                         MessageIcon::Information);
+        QCOMPARE(int(rig->radio.memory()[0x0100]), int(rig->model.MemoryImage[0x0100]));
+    }
+
+    void clearRun_data()
+    {
+        QTest::addColumn<bool>("radioAnswers");
+        QTest::newRow("answered") << true;
+        QTest::newRow("no answer") << false;
+    }
+
+    void clearRun()
+    {
+        QFETCH(bool, radioAnswers);
+        rig->model.MemoryImage[addr::UserMmsiCount] = 7;
+        rig->radio.memory()[addr::UserMmsiCount] = 7;
+        if (!radioAnswers)
+            rig->radio.AddFault({sim::FaultKind::NoAnswer, 0x11, -1, -1, 0});
+        QCOMPARE(RunClearTransfer(rig->protocol), radioAnswers);
+        const int expected = radioAnswers ? 0 : 7;
+        QCOMPARE(int(rig->model.MemoryImage[addr::UserMmsiCount]), expected);
+        QCOMPARE(int(rig->radio.memory()[addr::UserMmsiCount]), expected);
+        ExpectOneMessage(rig->prompt, QStringLiteral("Clear Data"),
+                         radioAnswers ? QStringLiteral("Complete!!") : QStringLiteral("Communication Error!!"),
+                         radioAnswers ? MessageIcon::Information : MessageIcon::Critical);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTransfers)
+#include "tst_transfers.moc"

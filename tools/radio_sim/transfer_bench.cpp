@@ -1,0 +1,94 @@
+// quorlink-transfer-bench: one full read or write through the program's own
+// link and protocol against a radio at --port, with wall time, this process's
+// CPU time and the bytes that crossed the line. tools/bench_transfer.sh runs
+// it against quorlink-radio-sim.
+#include "clone_protocol.h"
+#include "console_prompt.h"
+#include "error_log.h"
+#include "model.h"
+#include "qt_serial_port.h"
+#include "serial_link.h"
+#include "transfer_runs.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+using namespace quorlink;
+
+// Counts what crosses the line both ways.
+class CountingPort : public QtSerialPort {
+public:
+    QByteArray Read(qint64 maxBytes) override
+    {
+        QByteArray bytes = QtSerialPort::Read(maxBytes);
+        total += bytes.size();
+        return bytes;
+    }
+    bool Write(const QByteArray& bytes) override
+    {
+        total += bytes.size();
+        return QtSerialPort::Write(bytes);
+    }
+    qint64 total = 0;
+};
+
+double CpuSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("mode"), QStringLiteral("read or write"));
+    parser.addOptions({
+        {QStringLiteral("port"), QStringLiteral("Device of the radio."), QStringLiteral("PATH")},
+        {QStringLiteral("model"), QStringLiteral("Model number (1: MR7100A, 0: MR5100A)."), QStringLiteral("N"),
+         QStringLiteral("1")},
+        {QStringLiteral("rate"), QStringLiteral("Bytes per second the radio is paced at, for the ratio."),
+         QStringLiteral("BPS")},
+    });
+    parser.process(app);
+    const QString mode = parser.positionalArguments().value(0);
+    if ((mode != QLatin1String("read") && mode != QLatin1String("write")) || !parser.isSet(QStringLiteral("port")))
+        parser.showHelp(2);
+
+    Model model;
+    model.ModelNumber = parser.value(QStringLiteral("model")).toInt();
+    NewModel(model);
+    QTemporaryDir logFolder;
+    const ErrorLog log(logFolder.path());
+    ConsolePrompt prompt;
+    CountingPort port;
+    SerialLink link(port, model, log);
+    link.UsePort(PortChoice{0, parser.value(QStringLiteral("port"))});
+    CloneProtocol protocol(link, prompt);
+    protocol.Timings.settlePauseMs = 0;  // a pause for the user's eyes, not the line's work
+
+    const double cpuStart = CpuSeconds();
+    const auto wallStart = std::chrono::steady_clock::now();
+    const bool done = mode == QLatin1String("read") ? RunReadTransfer(protocol) : RunWriteTransfer(protocol);
+    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+    const double cpu = CpuSeconds() - cpuStart;
+
+    std::printf("%-5s wall %7.3f s  cpu %6.3f s (%4.1f %% of wall)  %lld bytes on the line", qPrintable(mode),
+                wall, cpu, 100.0 * cpu / wall, static_cast<long long>(port.total));
+    const int rate = parser.value(QStringLiteral("rate")).toInt();
+    if (rate > 0) {
+        const double wire = static_cast<double>(port.total) / rate;
+        std::printf("  wire-time limit %.3f s  ratio %.4f", wire, wall / wire);
+    }
+    std::printf("\n");
+    return done ? 0 : 1;
+}
