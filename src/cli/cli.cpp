@@ -14,12 +14,20 @@ const Verb kVerbs[] = {
     {"convert", "convert --model MODEL IN OUT", "Loads IN and saves it as OUT.", 2, 2, false, RunConvert},
     {"report", "report --model MODEL IN [OUT]",
      "Writes the text report of IN to OUT, or to standard output.", 1, 2, false, RunReport},
+    {"read", "read --model MODEL --port PORT OUT",
+     "Reads the radio's memory and saves it as OUT. A failed or cancelled read writes nothing.", 1, 1, true,
+     RunRead},
+    {"write", "write --model MODEL --port PORT IN", "Programs the radio with IN.", 1, 1, true, RunWrite},
+    {"clear", "clear --model MODEL --port PORT", "Sets the radio's count of user MMSI settings back to 0.", 0, 0,
+     true, RunClear},
 };
 
 constexpr const char* kGeneralHelp =
     "MODEL is MR7100A or MR5100A (any case). Files: .dat and .def are data files,\n"
     ".hex is the raw memory image; a report OUT may have any name.\n"
-    "Exit status: 0 done, 1 failed (the reason is on standard error), 2 usage error.\n";
+    "PORT is 1..4 (COM1..COM4 as the editor counts them) or a device path such as /dev/ttyUSB0.\n"
+    "Ctrl+C cancels a transfer. Exit status: 0 done, 1 failed (the reason is on standard\n"
+    "error), 2 usage error.\n";
 
 const Verb* FindVerb(const std::string& name)
 {
@@ -86,6 +94,8 @@ int Run(const std::vector<std::string>& rawArgs, const Io& io)
         return UsageError(io, verb, "unknown model " + *args.model + " (MR7100A or MR5100A)");
     if (verb->needsPort && !args.port)
         return UsageError(io, verb, "--port is required");
+    if (args.port && !IsPort(*args.port))
+        return UsageError(io, verb, "unknown port " + *args.port + " (1..4 or a device path)");
     if (const std::string problem = CheckFileKinds(*verb, args); !problem.empty())
         return UsageError(io, verb, problem);
 

@@ -18,4 +18,7 @@ enum ExitCode { kOk = 0, kFailed = 1, kUsage = 2 };
 // args: everything after the program name.
 int Run(const std::vector<std::string>& args, const Io& io);
 
+// Ctrl+C then cancels a running transfer instead of killing the program.
+void InstallInterruptHandler();
+
 }  // namespace quorlink::cli

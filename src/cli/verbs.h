@@ -33,5 +33,11 @@ struct Verb {
 int RunNew(const Call& call);
 int RunConvert(const Call& call);
 int RunReport(const Call& call);
+int RunRead(const Call& call);
+int RunWrite(const Call& call);
+int RunClear(const Call& call);
+
+// PORT is 1..4, COM1..COM4 or a device path.
+bool IsPort(const std::string& text);
 
 }  // namespace quorlink::cli

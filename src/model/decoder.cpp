@@ -76,7 +76,10 @@ void DecodeSettings(Image& image, CommonSettings& s)
     std::uint8_t& offset = image.at(addr::TrueMagAndOffset);
     s.TrueMag = GetBit(offset, 6) == 1;
     s.OffsetTime = static_cast<std::int16_t>(DecodeOffset(offset));
-    offset &= 0x1F;  // bit 6 comes back from TrueMag on the next encode; 7 and 5 stay clear
+    // Bits 7 and 5 are cleared for good. Bit 6 stays: a read from the radio
+    // decodes the settings twice (once for the read fix-up), and clearing it
+    // here would make the second decode lose TrueMag.
+    offset &= 0x5F;
 
     const std::uint8_t dsc = image.at(addr::DscFlags);
     s.IndReply = GetBit(dsc, 7) == 1;

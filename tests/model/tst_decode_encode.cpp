@@ -56,13 +56,27 @@ private slots:
         QCOMPARE(int(s.Scrambler), 200);
         QCOMPARE(s.UserMmsid, std::string("3661234560"));
         QCOMPARE(s.AtisNo, std::string("123"));
-        QCOMPARE(int(image[15]), 0x03);  // bits 7, 6, 5 cleared by the decode itself
+        QCOMPARE(int(image[15]), 0x43);  // bits 7 and 5 cleared by the decode itself
 
         QVERIFY(!EncodeImage(model));
         QCOMPARE(int(image[15]), 0x43);  // true mag back; 7 and 5 stay clear
         QCOMPARE(int(image[14]), 0xA9);
         QCOMPARE(int(image[16]), 0x58);
         QCOMPARE(int(image[13]), 0xFD);
+    }
+
+    // A read decodes the settings for its fix-up and then once more: the
+    // second decode must still see the true-bearing bit.
+    void decodingTwiceKeepsTrueMag()
+    {
+        model.MemoryImage[15] = 0xE3;
+        Image scratch{};
+        MakeDefaultImage(model, scratch);
+        DecodeImage(model);
+        QVERIFY(model.Settings.TrueMag);
+        QCOMPARE(int(model.Settings.OffsetTime), 9);
+        QVERIFY(!EncodeImage(model));
+        QCOMPARE(int(model.MemoryImage[15]), 0x43);
     }
 
     void defaultImageDecodes()
