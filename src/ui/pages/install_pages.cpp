@@ -3,7 +3,10 @@
 #include "ab_page.h"
 #include "channel_editor.h"
 #include "channel_grid.h"
+#include "directory_entry_page.h"
+#include "directory_list_page.h"
 #include "main_window.h"
+#include "settings_page.h"
 #include "wx_page.h"
 
 namespace quorlink {
@@ -14,7 +17,9 @@ void InstallPages(MainWindow& window)
     new ChannelGrid(window);
     new ChannelEditor(window);
     new WxPage(window);
-    // Then the directory grid, the settings page and the directory entry editor.
+    new DirectoryListPage(window);
+    new SettingsPage(window);
+    new DirectoryEntryPage(window);
 }
 
 }  // namespace quorlink

@@ -40,6 +40,9 @@ bool IsDigitText(const QString& text)
 
 bool PassesDigitFilter(const QKeyEvent& key)
 {
+    // Shortcuts such as Ctrl+A or Ctrl+V type nothing, whatever text the platform gives them.
+    if (key.modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
+        return true;
     const QString text = key.text();
     if (text.isEmpty() || !text.at(0).isPrint())
         return true;
@@ -83,7 +86,6 @@ MmsiField::MmsiField(MainWindow& window, QLineEdit* field, std::function<std::st
     field_->setAttribute(Qt::WA_InputMethodEnabled, false);  // composed text would pass the key filter
     field_->installEventFilter(this);
     connect(field_, &QLineEdit::textEdited, this, [this] { window_.EditPending() = true; });
-    window_.SetCommitCheck(field_, [this] { return Validate(); });
 }
 
 void MmsiField::SetMode(int length, const QString& caption)

@@ -19,8 +19,8 @@ class MainWindow;
 // script's digits: the radio stores each one in a nibble).
 bool IsDigitText(const QString& text);
 
-// The digit-only key filter: digits and control characters (backspace,
-// Ctrl+V, ...) pass; every other printable character is refused.
+// The digit-only key filter: digits, control characters (backspace, ...) and
+// Ctrl shortcuts pass; every other printable character is refused.
 bool PassesDigitFilter(const QKeyEvent& key);
 
 // How a typed MMSI is stored: empty stays empty ("0" for a group MMSI of
@@ -35,7 +35,8 @@ QString ShownMmsi(const std::string& stored, int length);
 // the box when keepText is on, else the stored value is shown again.
 bool CheckNumericField(bool keepText, int length, QLineEdit* field, std::string& target);
 
-// One MMSI box with the window's shared EditPending flag.
+// One MMSI box with the window's shared EditPending flag. Its page registers
+// Validate as the box's commit check.
 //
 // Leaving the box towards another control of the window runs the check
 // (Validate); when it fails, "Data Error!!" is shown and the focus is put

@@ -43,6 +43,7 @@ int LevelToIndex(int level) { return level == 1 ? 2 : level == 2 ? 1 : level == 
 int IndexToLevel(int position) { return position == 0 ? 3 : position == 1 ? 2 : position == 2 ? 1 : 0; }
 // Scrambler codes 0..3 are stored as 1..4; anything else is off.
 int ScramblerToIndex(int value) { return value >= 1 && value <= 4 ? value : 0; }
+int IndexToScrambler(int position) { return ScramblerToIndex(position); }
 
 QStringList ContrastItems() { return {"0", "1", "2", "3", "4", "5", "6", "7"}; }
 QStringList DimmerItems() { return {"HI", "MID", "LO", "OFF"}; }
@@ -80,7 +81,7 @@ const Row kRows[] = {
     Check(kRadioTab, "chkFWX", "WX Alert", "[On]", &S::WxAlert),
     List(kRadioTab, "cmbFScan", "Scan Type", &S::ScanType, ScanItems),
     List(kRadioTab, "cmbFScrambler", "Voice Scrambler", &S::Scrambler, ScramblerItems, ScramblerToIndex,
-         ScramblerToIndex),
+         IndexToScrambler),
     Check(kRadioTab, "chkFMAG", "True MAG", "[Magnetic On]", &S::TrueMag),
     Check(kDscTab, "chkFindReply", "Individual Reply", "[Auto]", &S::IndReply),
     Check(kDscTab, "chkFindAck", "Individual ACK", "[Able to Comply]", &S::IndACK),
@@ -163,6 +164,7 @@ void SettingsPage::AddMmsiRows(QWidget* panel, QGridLayout* grid, int line)
     txtFUser_->setObjectName(QStringLiteral("txtFUser"));
     userMmsi_ = new MmsiField(window_, txtFUser_, [this] { return &model_.Settings.UserMmsid; });
     userMmsi_->SetMode(9, QStringLiteral("User MMSI"));
+    window_.SetCommitCheck(txtFUser_, [this] { return txtFUser_Validate(); });
     AddLabel(grid, panel, "User MMSI", line, txtFUser_);
     grid->addWidget(txtFUser_, line, 1, Qt::AlignLeft);
 
@@ -244,6 +246,8 @@ void SettingsPage::CheckClick(const Row& row, bool ticked)
     if (!window_.PageLoading())
         model_.Settings.*(row.flag) = ticked;
 }
+
+bool SettingsPage::txtFUser_Validate() { return userMmsi_->Validate(); }
 
 void SettingsPage::cmdFClear_Click()
 {

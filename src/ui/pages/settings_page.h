@@ -29,6 +29,7 @@ public:
     void FillSettingsPage();
     void tbsFNE_Click(int tab);
     void cmdFClear_Click();
+    bool txtFUser_Validate();
 
     struct Row;  // one list or check box and the field it edits
 

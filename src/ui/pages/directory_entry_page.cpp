@@ -1,0 +1,219 @@
+#include "directory_entry_page.h"
+
+#include "directory_pages.h"
+#include "latin1.h"
+#include "main_window.h"
+#include "model.h"
+#include "name_validator.h"
+#include "numeric_field.h"
+#include "prompt.h"
+
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace quorlink {
+
+namespace {
+
+constexpr int kNameLength = 10;
+
+QLabel* NamedLabel(const char* name, const char* text, QWidget* parent)
+{
+    auto* label = new QLabel(QLatin1String(text), parent);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+}  // namespace
+
+DirectoryEntryPage::DirectoryEntryPage(MainWindow& window)
+    : QObject(&window), window_(window), model_(window.model())
+{
+    BuildControls(window.Pages().panel(Panel::G));
+    window.AddRebuildStep([this] { ClearEntryEditor(); });
+    window.SetPageHandler(Panel::G, [this](const QString& key) { ShowDirectoryEntry(key); });
+    connect(&window, &MainWindow::DirectoryNodesNeedColour, this,
+            [&window](DirectoryKind kind) { ColourDirectoryNodes(window, kind); });
+}
+
+// Controls are created in their Tab order: the focus chain follows creation.
+void DirectoryEntryPage::BuildControls(QWidget* page)
+{
+    auto* inner = new QFrame(page);
+    inner->setObjectName(QStringLiteral("pictGG"));
+    auto* outer = new QVBoxLayout(page);
+    outer->addWidget(inner);
+    outer->addStretch(1);
+    auto* grid = new QGridLayout(inner);
+
+    chkGEnable_ = new QCheckBox(QStringLiteral("Add"), inner);
+    chkGEnable_->setObjectName(QStringLiteral("chkGEnable"));
+    chkGDelete_ = new QCheckBox(QStringLiteral("Delete"), inner);
+    chkGDelete_->setObjectName(QStringLiteral("chkGDelete"));
+    grid->addWidget(chkGEnable_, 0, 0);
+    grid->addWidget(chkGDelete_, 0, 1, Qt::AlignLeft);
+
+    lblTag_ = NamedLabel("lblTag", "Station Name", inner);
+    txtGPosi_ = new QLineEdit(inner);
+    txtGPosi_->setObjectName(QStringLiteral("txtGPosi"));
+    txtGPosi_->setMaxLength(kNameLength);
+    txtGPosi_->setValidator(new UpperCaseValidator(txtGPosi_));
+    txtGPosi_->installEventFilter(this);
+    lblTag_->setBuddy(txtGPosi_);
+    grid->addWidget(lblTag_, 1, 0);
+    grid->addWidget(txtGPosi_, 1, 1, Qt::AlignLeft);
+
+    lblMmsi_ = NamedLabel("lblMmsi", "MMSI", inner);
+    lblGroup_ = NamedLabel("lblGroup", "0", inner);  // the fixed first digit of a group MMSI
+    txtGMMSI_ = new QLineEdit(inner);
+    txtGMMSI_->setObjectName(QStringLiteral("txtGMMSI"));
+    lblMmsi_->setBuddy(txtGMMSI_);
+    auto* mmsiRow = new QHBoxLayout;
+    mmsiRow->setSpacing(2);
+    mmsiRow->addWidget(lblGroup_);
+    mmsiRow->addWidget(txtGMMSI_);
+    grid->addWidget(lblMmsi_, 2, 0);
+    grid->addLayout(mmsiRow, 2, 1, Qt::AlignLeft);
+    grid->setColumnStretch(2, 1);
+
+    mmsi_ = new MmsiField(window_, txtGMMSI_, [this]() -> std::string* {
+        DirectoryEntry* entry = ShownEntry();
+        return entry ? &entry->Mmsid : nullptr;
+    });
+    window_.SetCommitCheck(txtGMMSI_, [this] { return txtGMMSI_Validate(); });
+    connect(chkGEnable_, &QCheckBox::clicked, this, &DirectoryEntryPage::chkGEnable_Click);
+    connect(chkGDelete_, &QCheckBox::clicked, this, &DirectoryEntryPage::chkGDelete_Click);
+    connect(txtGPosi_, &QLineEdit::textEdited, this, [this] { nameEdited_ = true; });
+    // A command chosen while the name is being typed saves the name too.
+    window_.SetCommitCheck(txtGPosi_, [this] {
+        StoreName();
+        return true;
+    });
+}
+
+void DirectoryEntryPage::ClearEntryEditor()
+{
+    number_ = 0;
+    chkGEnable_->setChecked(false);
+    chkGDelete_->setChecked(false);
+    txtGPosi_->clear();
+    nameEdited_ = false;
+    mmsi_->Load();
+}
+
+bool DirectoryEntryPage::txtGMMSI_Validate() { return mmsi_->Validate(); }
+
+DirectoryEntry* DirectoryEntryPage::ShownEntry() const
+{
+    Directory& directory = model_.DirectoryOf(kind_);
+    return number_ >= 1 && number_ <= directory.size() ? &directory.at(number_) : nullptr;
+}
+
+void DirectoryEntryPage::ShowDirectoryEntry(const QString& key)
+{
+    const std::optional<DirectoryKind> kind = DirectoryOfListKey(key.section(QLatin1Char(' '), 0, 0));
+    if (kind)
+        ShowDirectoryEntry(*kind, ChildNumber(key));
+}
+
+void DirectoryEntryPage::ShowDirectoryEntry(DirectoryKind kind, int number)
+{
+    if (number < 1 || number > model_.DirectoryOf(kind).size())
+        return;
+    const bool loading = window_.PageLoading();
+    window_.SetPageLoading(true);
+    kind_ = kind;
+    number_ = number;
+    SetDirectoryFieldMode(kind);
+    txtGPosi_->setText(ToQString(ShownEntry()->TagName));
+    nameEdited_ = false;
+    mmsi_->Load();
+    SetEntryState(CountUsedEntries(model_.DirectoryOf(kind)));
+    ColourDirectoryNodes(window_, kind);
+    window_.HideAllPages();
+    window_.Pages().Activate(Panel::G);
+    window_.SetPageLoading(loading);
+}
+
+void DirectoryEntryPage::SetDirectoryFieldMode(DirectoryKind kind)
+{
+    const DirectoryTraits& traits = TraitsOf(kind);
+    lblGroup_->setVisible(kind == DirectoryKind::Group);
+    mmsi_->SetMode(traits.mmsiLength, QLatin1String(traits.mmsiCaption));
+    lblTag_->setText(QLatin1String(traits.nameLabel));
+    chkGEnable_->setProperty("helpContext", traits.checkHelp);
+    chkGDelete_->setProperty("helpContext", traits.checkHelp);
+    txtGPosi_->setProperty("helpContext", traits.nameHelp);
+    txtGMMSI_->setProperty("helpContext", traits.mmsiHelp);
+}
+
+// A used entry can be deleted and edited; the first free one can be added;
+// the ones after it offer nothing.
+void DirectoryEntryPage::SetEntryState(int used)
+{
+    const bool usedEntry = number_ <= used;
+    chkGEnable_->setChecked(usedEntry);
+    chkGEnable_->setEnabled(number_ == used + 1);
+    chkGDelete_->setChecked(!usedEntry);
+    chkGDelete_->setEnabled(usedEntry);
+    for (QWidget* w : {static_cast<QWidget*>(lblTag_), static_cast<QWidget*>(txtGPosi_),
+                       static_cast<QWidget*>(lblMmsi_), static_cast<QWidget*>(lblGroup_),
+                       static_cast<QWidget*>(txtGMMSI_)})
+        w->setEnabled(usedEntry);
+}
+
+void DirectoryEntryPage::chkGEnable_Click(bool ticked)
+{
+    DirectoryEntry* entry = ShownEntry();
+    if (!window_.Pages().IsActive(Panel::G) || window_.PageLoading() || !ticked || entry == nullptr)
+        return;
+    entry->Enable = true;
+    ShowDirectoryEntry(kind_, number_);
+    // The name is what the user types next.
+    txtGPosi_->setFocus(Qt::OtherFocusReason);
+}
+
+void DirectoryEntryPage::chkGDelete_Click(bool ticked)
+{
+    if (!window_.Pages().IsActive(Panel::G) || window_.PageLoading() || !ticked)
+        return;
+    window_.SetPageLoading(true);
+    // A click that took the focus from a refused MMSI deletes nothing.
+    const bool sure = !mmsi_->Refusing() &&
+                      window_.prompt().Message(QStringLiteral("Quorlink"), QStringLiteral("Are you sure ?"),
+                                               MessageIcon::Critical, MessageButtons::YesNo) == Answer::Yes;
+    if (sure) {
+        DeleteDirectoryEntry(model_.DirectoryOf(kind_), number_);
+        ShowDirectoryEntry(kind_, number_);
+    } else {
+        chkGDelete_->setChecked(false);
+    }
+    window_.SetPageLoading(false);
+}
+
+void DirectoryEntryPage::StoreName()
+{
+    DirectoryEntry* entry = ShownEntry();
+    if (nameEdited_ && entry)
+        entry->TagName = ToStdString(txtGPosi_->text());
+    nameEdited_ = false;
+}
+
+bool DirectoryEntryPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == txtGPosi_) {
+        if (event->type() == QEvent::FocusIn)
+            QMetaObject::invokeMethod(txtGPosi_, &QLineEdit::selectAll, Qt::QueuedConnection);
+        else if (event->type() == QEvent::FocusOut)
+            StoreName();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace quorlink
