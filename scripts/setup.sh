@@ -2,7 +2,7 @@
 # then configures and builds in build/ (or the folder given in BUILD_DIR).
 # Source it; it sets BUILD_DIR.
 
-QUORLINK_PACKAGES="cmake g++ make qt6-base-dev qt6-serialport-dev libgl-dev"
+QUORLINK_PACKAGES="cmake g++ make qt6-base-dev qt6-serialport-dev libgl-dev poppler-utils"
 
 install_missing_packages() {
     local missing=""

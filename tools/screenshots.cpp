@@ -5,6 +5,8 @@
 #include "main_window.h"
 #include "model.h"
 #include "prompt.h"
+#include "report_window.h"
+#include "transfer_dialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,6 +15,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTest>
 #include <QTreeWidget>
 #include <cstdio>
 
@@ -104,5 +107,19 @@ int main(int argc, char* argv[])
     quorlink::AboutBox about(model, &window);
     about.show();
     ok = Save(about, out.filePath(QStringLiteral("about.png"))) && ok;
+    {
+        quorlink::ReportWindow report(model, prompt, &window, 0);
+        report.show();
+        QTest::qWait(50);
+        ok = Save(report, out.filePath(QStringLiteral("report-window.png"))) && ok;
+    }
+    const quorlink::ErrorLog log(settings.path());
+    for (auto mode : {quorlink::TransferMode::Read, quorlink::TransferMode::Program}) {
+        quorlink::TransferDialog dialog(model, prompt, log, mode, {}, &window);
+        dialog.show();
+        dialog.SetProgress(40);
+        const bool read = mode == quorlink::TransferMode::Read;
+        ok = Save(dialog, out.filePath(read ? QStringLiteral("transfer-read.png") : QStringLiteral("transfer-program.png"))) && ok;
+    }
     return ok ? 0 : 1;
 }

@@ -18,6 +18,8 @@ const Verb kVerbs[] = {
      "Reads the radio's memory and saves it as OUT. A failed or cancelled read writes nothing.", 1, 1, true,
      RunRead},
     {"write", "write --model MODEL --port PORT IN", "Programs the radio with IN.", 1, 1, true, RunWrite},
+    {"print", "print --model MODEL IN OUT.pdf",
+     "Writes the printed report of IN as a PDF file, without a printer.", 2, 2, false, RunPrint},
     {"clear", "clear --model MODEL --port PORT", "Sets the radio's count of user MMSI settings back to 0.", 0, 0,
      true, RunClear},
 };
@@ -58,8 +60,14 @@ int UsageError(const Io& io, const Verb* verb, const std::string& message)
 // The file names a verb takes must be of a kind it knows; a report OUT may be anything.
 std::string CheckFileKinds(const Verb& verb, const Arguments& args)
 {
+    const std::string name = verb.name;
     for (std::size_t i = 0; i < args.positional.size(); ++i) {
-        const bool reportOut = std::string(verb.name) == "report" && i == 1;
+        const bool reportOut = name == "report" && i == 1;
+        if (name == "print" && i == 1) {
+            if (!IsPdfName(args.positional[i]))
+                return "the printed report goes to a .pdf file: " + args.positional[i];
+            continue;
+        }
         if (!reportOut && KindOf(args.positional[i]) == FileKind::Other)
             return "unknown kind of file: " + args.positional[i] + " (use .dat, .def or .hex)";
     }

@@ -2,10 +2,21 @@
 #include "cli.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <cstring>
+#include <memory>
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Only printing draws text, and it draws off screen.
+    std::unique_ptr<QCoreApplication> app;
+    if (argc > 1 && std::strcmp(argv[1], "print") == 0) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("Quorlink"));
     quorlink::cli::InstallInterruptHandler();
     std::vector<std::string> args(argv + 1, argv + argc);

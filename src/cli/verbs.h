@@ -36,6 +36,8 @@ int RunReport(const Call& call);
 int RunRead(const Call& call);
 int RunWrite(const Call& call);
 int RunClear(const Call& call);
+int RunPrint(const Call& call);
+bool IsPdfName(const std::string& path);
 
 // PORT is 1..4, COM1..COM4 or a device path.
 bool IsPort(const std::string& text);

@@ -2,6 +2,7 @@
 // every command the user can give.
 #pragma once
 
+#include "clone_protocol.h"
 #include "error_log.h"
 #include "navigation_tree.h"
 #include "page_stack.h"
@@ -13,6 +14,7 @@
 #include <memory>
 
 class QAction;
+class QPrinter;
 class QLabel;
 class QTimer;
 class QTreeWidget;
@@ -101,13 +103,14 @@ public:
 
     // Runs a transfer in the dialog; mode 0 read, 1 program, 2 clear. True when it completed.
     bool RunTransferDialog(int mode);
+    void SetTransferTimings(const ProtocolTimings& timings) { transferTimings_ = timings; }
+    // Replaces the print dialog (tests print to a PDF file).
+    void SetPrinterChooser(std::function<bool(QPrinter&)> choose) { choosePrinter_ = std::move(choose); }
 
 signals:
     // The page of a node was shown.
     void PageRequested(const QString& key, quorlink::Panel panel);
     void DirectoryNodesNeedColour(quorlink::DirectoryKind kind);
-    void PrintRequested();
-    void ReportWindowRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -166,6 +169,8 @@ private:
     QHash<int, PageHandler> pageHandlers_;
     QList<std::function<void()>> rebuildSteps_;
     bool editPending_ = false;
+    ProtocolTimings transferTimings_;
+    std::function<bool(QPrinter&)> choosePrinter_;
 };
 
 }  // namespace quorlink

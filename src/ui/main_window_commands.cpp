@@ -9,6 +9,7 @@
 #include "model.h"
 #include "prompt.h"
 #include "settings_store.h"
+#include "transfer_dialog.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -183,6 +184,14 @@ void MainWindow::mnuOptionsSerialPort1_Click(int index)
         serialPorts_[i]->setChecked(i == index);
     if (isVisible())
         SettingsStore::StorePortNumber(index + 1);
+}
+
+bool MainWindow::RunTransferDialog(int mode)
+{
+    TransferDialog dialog(model_, prompt_, log_, static_cast<TransferMode>(mode), TransferSetup{transferTimings_, helpFile_},
+                          this);
+    dialog.exec();
+    return dialog.TransferDone();
 }
 
 void MainWindow::mnuTransferProgram_Click()

@@ -1,19 +1,45 @@
 // Printing and the report window.
 #include "main_window.h"
 
+#include "model.h"
+#include "report_painter.h"
+#include "report_window.h"
+
+#include <QApplication>
+#include <QPrintDialog>
+#include <QPrinter>
+
 namespace quorlink {
+
+namespace {
+
+bool AskForPrinter(QPrinter& printer, QWidget* parent)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace
 
 void MainWindow::mnuFilePrint_Click()
 {
     if (!CommitPendingEdit())
         return;
-    emit PrintRequested();
+    QPrinter printer;
+    const bool chosen = choosePrinter_ ? choosePrinter_(printer) : AskForPrinter(printer, this);
+    if (!chosen)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    PaintReport(model_, printer);
+    QApplication::restoreOverrideCursor();
 }
 
-void MainWindow::mnuFilePrintToFile_Click() { emit ReportWindowRequested(); }
+void MainWindow::mnuFilePrintToFile_Click()
+{
+    ReportWindow window(model_, prompt_, this, timings_.pauseMs);
+    window.exec();
+}
 
 }  // namespace quorlink
-
-namespace quorlink {
-bool MainWindow::RunTransferDialog(int) { return false; }  // TEMPORARY until the transfer dialog lands
-}

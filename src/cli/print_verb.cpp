@@ -1,0 +1,35 @@
+// The printed report as a PDF file, for checking and archiving without a printer.
+#include "error_log.h"
+#include "latin1.h"
+#include "model.h"
+#include "model_files.h"
+#include "prompt.h"
+#include "report_painter.h"
+#include "verbs.h"
+
+#include <QGuiApplication>
+
+namespace quorlink::cli {
+
+int RunPrint(const Call& call)
+{
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+        std::fprintf(call.io.err, "quorlink-cli: printing needs the program started with the print command\n");
+        return kFailed;
+    }
+    const ErrorLog noLog{QString()};
+    if (!LoadModelFile(call.model, call.args.positional[0], FileContext{call.prompt, noLog, 0}))
+        return kFailed;
+    const QString failure = WriteReportPdf(call.model, QString::fromLocal8Bit(call.args.positional[1].c_str()));
+    if (failure.isEmpty())
+        return kOk;
+    call.prompt.Message(ToQString(call.model.ModelName()) + QStringLiteral(" Quorlink"), failure, MessageIcon::Exclamation);
+    return kFailed;
+}
+
+bool IsPdfName(const std::string& path)
+{
+    return path.size() > 4 && QString::fromLocal8Bit(path.c_str()).endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+}
+
+}  // namespace quorlink::cli

@@ -1,0 +1,165 @@
+#include "transfer_dialog.h"
+
+#include "device_picture.h"
+#include "encoder.h"
+#include "latin1.h"
+#include "model.h"
+#include "prompt.h"
+#include "qt_serial_port.h"
+#include "serial_link.h"
+#include "transfer_runs.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace quorlink {
+
+namespace {
+
+constexpr int kHelpContext = 1012;
+
+double TwipsPerPixel(const QWidget* w)
+{
+    const QScreen* s = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    return 1440.0 / (s ? s->logicalDotsPerInchX() : 96.0);
+}
+
+QLabel* TextLabel(QWidget* parent, const char* name, const char* text, QRect geometry)
+{
+    auto* label = new QLabel(QLatin1String(text), parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(QFont(QStringLiteral("Arial"), 10));
+    label->setGeometry(geometry);
+    return label;
+}
+
+QPushButton* Button(QWidget* parent, const char* name, const char* text, int x)
+{
+    auto* button = new QPushButton(QLatin1String(text), parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(x, 190, 100, 28);
+    return button;
+}
+
+}  // namespace
+
+TransferDialog::TransferDialog(Model& model, Prompt& prompt, const ErrorLog& log, TransferMode mode,
+                               TransferSetup setup, QWidget* parent)
+    : QDialog(parent), model_(model), prompt_(prompt), log_(log), mode_(mode), setup_(std::move(setup))
+{
+    setObjectName(QStringLiteral("frmRadio"));
+    setWindowTitle(mode == TransferMode::Read ? QStringLiteral("Read from Radio") : QStringLiteral("Program to Radio"));
+    setFixedSize(398, 233);
+    TextLabel(this, "Label1", "1.Connect the QOR Cable.", QRect(12, 8, 374, 20));
+    TextLabel(this, "Label2", "2.Communication starts when you select [OK].", QRect(12, 28, 374, 20));
+
+    // Data flows from left to right: radio to PC for a read, PC to radio otherwise.
+    const double tpp = TwipsPerPixel(this);
+    const int top = qRound(720 / tpp);
+    const int left = qRound(120 / tpp);
+    const int right = qRound(3720 / tpp);
+    auto* radio = new DevicePicture(DevicePicture::Kind::Radio, this);
+    radio->setObjectName(QStringLiteral("pictA"));
+    auto* pc = new DevicePicture(DevicePicture::Kind::Pc, this);
+    pc->setObjectName(QStringLiteral("pictB"));
+    const bool read = mode == TransferMode::Read;
+    (read ? radio : pc)->move(left, top);
+    (read ? pc : radio)->move(right, top);
+
+    pictProgress_ = new QFrame(this);
+    pictProgress_->setObjectName(QStringLiteral("pictProgress"));
+    static_cast<QFrame*>(pictProgress_)->setFrameShape(QFrame::Box);
+    const int barLeft = left + radio->width() + 12;
+    pictProgress_->setGeometry(barLeft, top + radio->height() / 2 - 10, right - 12 - barLeft, 20);
+    lblPercent_ = new QLabel(pictProgress_);
+    lblPercent_->setObjectName(QStringLiteral("lblPercent"));
+    lblPercent_->setAutoFillBackground(true);
+    lblPercent_->setBackgroundRole(QPalette::Highlight);
+    SetProgress(0);
+
+    cmdOK_ = Button(this, "cmdOK", "OK", 30);
+    auto* cancel = Button(this, "cmdCancel", "Cancel", 149);
+    auto* help = Button(this, "cmdHelp", "Help", 268);
+    cmdOK_->setDefault(true);
+    connect(cmdOK_, &QPushButton::clicked, this, &TransferDialog::cmdOK_Click);
+    connect(cancel, &QPushButton::clicked, this, &TransferDialog::cmdCancel_Click);
+    connect(help, &QPushButton::clicked, this, &TransferDialog::cmdHelp_Click);
+}
+
+void TransferDialog::SetProgress(int percent)
+{
+    progress_ = qMin(percent, 100);
+    const int w = pictProgress_->width();
+    lblPercent_->setGeometry(w * progress_ / 100 - w, 0, w, pictProgress_->height());
+}
+
+bool TransferDialog::RunTransfer()
+{
+    QtSerialPort port;
+    SerialLink link(port, model_, log_);
+    CloneProtocol protocol(link, prompt_, {[this](int percent) { SetProgress(percent); }, {}});
+    protocol.Timings = setup_.timings;
+    switch (mode_) {
+    case TransferMode::Read: return RunReadTransfer(protocol);
+    case TransferMode::Clear: return RunClearTransfer(protocol);
+    case TransferMode::Program: break;
+    }
+    if (const Fault fault = EncodeImage(model_)) {
+        prompt_.Message(QStringLiteral("Program to Radio"),
+                        QString::number(fault.number) + QStringLiteral("\n\n") + ToQString(fault.description),
+                        MessageIcon::Critical);
+        model_.ErrorFlag = true;
+        return false;
+    }
+    return RunWriteTransfer(protocol);
+}
+
+void TransferDialog::cmdOK_Click()
+{
+    cmdOK_->setEnabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool done = RunTransfer();
+    QApplication::restoreOverrideCursor();
+    cmdOK_->setEnabled(true);
+    SetProgress(0);
+    if (done) {
+        transferDone_ = true;
+        accept();
+    }
+}
+
+void TransferDialog::cmdCancel_Click()
+{
+    if (model_.BusyFlag)
+        model_.CancelFlag = true;  // the running wait notices it
+    else
+        QDialog::reject();
+}
+
+void TransferDialog::cmdHelp_Click()
+{
+    if (setup_.helpFile.isEmpty()) {
+        prompt_.Message(windowTitle(),
+                        QStringLiteral("Unable to display Help Contents. There is no Help associated with this project."),
+                        MessageIcon::Information);
+        return;
+    }
+    if (const QString failure = prompt_.ShowHelp(setup_.helpFile, kHelpContext); !failure.isEmpty())
+        prompt_.Message(windowTitle(), failure, MessageIcon::None);
+}
+
+void TransferDialog::closeEvent(QCloseEvent* event)
+{
+    if (model_.BusyFlag)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
+}
+
+// Escape behaves like Cancel: it only cancels a running transfer.
+void TransferDialog::reject() { cmdCancel_Click(); }
+
+}  // namespace quorlink

@@ -1,0 +1,61 @@
+// frmRadio: the modal dialog every exchange with the radio runs in. It
+// shows which way the data flows, waits for OK, runs the transfer with a
+// progress bar, and closes itself after a success.
+#pragma once
+
+#include "clone_protocol.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace quorlink {
+
+class ErrorLog;
+class Prompt;
+struct Model;
+
+enum class TransferMode { Read = 0, Program = 1, Clear = 2 };
+
+struct TransferSetup {
+    ProtocolTimings timings;  // the radio's defaults; tests shorten them
+    QString helpFile;         // the main window's help file
+};
+
+class TransferDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    TransferDialog(Model& model, Prompt& prompt, const ErrorLog& log, TransferMode mode, TransferSetup setup,
+                   QWidget* parent = nullptr);
+
+    bool TransferDone() const { return transferDone_; }
+    // The bar's position for p percent: W * p / 100 - W, so 0 hides it and 100 fills the frame.
+    void SetProgress(int percent);
+    int Progress() const { return progress_; }
+
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void cmdHelp_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    bool RunTransfer();
+
+    Model& model_;
+    Prompt& prompt_;
+    const ErrorLog& log_;
+    TransferMode mode_;
+    TransferSetup setup_;
+    QWidget* pictProgress_ = nullptr;
+    QLabel* lblPercent_ = nullptr;
+    QPushButton* cmdOK_ = nullptr;
+    int progress_ = 0;
+    bool transferDone_ = false;
+};
+
+}  // namespace quorlink

@@ -1,0 +1,96 @@
+#include "report_painter.h"
+
+#include "model.h"
+#include "printed_report.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace quorlink {
+
+namespace {
+
+constexpr double kLeftMarginMm = 10;
+constexpr double kHeaderTopMm = 5;
+
+// Lines go down the printable area one line advance at a time.
+class SheetWriter {
+public:
+    SheetWriter(QPainter& painter, QPagedPaintDevice& device)
+        : painter_(painter), device_(device), dotsPerMm_(device.logicalDpiX() / 25.4),
+          advance_(painter.fontMetrics().lineSpacing()), bottom_(device.height())
+    {
+    }
+
+    void NewSheet(bool first)
+    {
+        if (!first)
+            device_.newPage();
+        y_ = 0;
+    }
+
+    void MoveTo(double mm) { y_ = mm * dotsPerMm_; }
+
+    void Line(const PrintLine& line)
+    {
+        if (y_ + advance_ > bottom_) {  // a page taller than the sheet goes on over the next one
+            device_.newPage();
+            y_ = 0;
+        }
+        const int baseline = qRound(y_) + painter_.fontMetrics().ascent();
+        for (const PrintCell& cell : line.cells)
+            painter_.drawText(QPointF((cell.columnMm + kLeftMarginMm) * dotsPerMm_, baseline),
+                              QString::fromLatin1(cell.text.data(), static_cast<qsizetype>(cell.text.size())));
+        y_ += advance_;
+    }
+
+private:
+    QPainter& painter_;
+    QPagedPaintDevice& device_;
+    double dotsPerMm_;
+    double advance_;
+    double bottom_;
+    double y_ = 0;
+};
+
+}  // namespace
+
+bool PaintReport(const Model& model, QPagedPaintDevice& device)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const std::vector<PrintPage> pages = BuildPrintedReport(model);
+    const int count = static_cast<int>(pages.size());
+    SheetWriter sheets(painter, device);
+    for (int n = 1; n <= count; ++n) {
+        sheets.NewSheet(n == 1);
+        sheets.MoveTo(kHeaderTopMm);
+        sheets.Line(PrintLine{{{PageHeaderText(model, n, count), 0}}});
+        sheets.Line(PrintLine{});
+        for (const PrintLine& line : pages[static_cast<std::size_t>(n - 1)].lines)
+            sheets.Line(line);
+    }
+    return painter.end();
+}
+
+QString WriteReportPdf(const Model& model, const QString& path)
+{
+    {
+        QFile probe(path);  // QPdfWriter says nothing about a file it cannot create
+        if (!probe.open(QIODevice::WriteOnly))
+            return probe.errorString();
+    }
+    QPdfWriter pdf(path);
+    pdf.setCreator(QStringLiteral("Quorlink"));
+    pdf.setTitle(QString::fromStdString(model.ModelName()) + QStringLiteral(" Quorlink"));
+    pdf.setResolution(300);
+    if (!PaintReport(model, pdf))
+        return QStringLiteral("Could not write %1").arg(QFileInfo(path).fileName());
+    return {};
+}
+
+}  // namespace quorlink

@@ -1,0 +1,114 @@
+#include "report_window.h"
+
+#include "file_context.h"
+#include "model.h"
+#include "prompt.h"
+#include "text_report.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace quorlink {
+
+namespace {
+
+double TwipsPerPixel(const QWidget* w)
+{
+    const QScreen* s = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    return 1440.0 / (s ? s->logicalDotsPerInchX() : 96.0);
+}
+
+}  // namespace
+
+ReportWindow::ReportWindow(const Model& model, Prompt& prompt, QWidget* parent, int pauseMs)
+    : QDialog(parent), model_(model), prompt_(prompt), pauseMs_(pauseMs)
+{
+    setObjectName(QStringLiteral("frmPrn"));
+    setWindowTitle(QStringLiteral("Print to File"));
+    menus_ = new QMenuBar(this);
+    QMenu* file = menus_->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* save = file->addAction(QStringLiteral("&Save As..."));
+    save->setObjectName(QStringLiteral("mnuFileSave"));
+    QAction* exit = file->addAction(QStringLiteral("&Exit"));
+    exit->setObjectName(QStringLiteral("mnuFileExit"));
+    connect(save, &QAction::triggered, this, &ReportWindow::mnuFileSave_Click);
+    connect(exit, &QAction::triggered, this, &QDialog::accept);
+
+    txtPrn_ = new QPlainTextEdit(this);
+    txtPrn_->setObjectName(QStringLiteral("txtPrn"));
+    txtPrn_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtPrn_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    txtPrn_->setPlainText(QStringLiteral("Now, making text image. Please wait..."));
+    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
+    resize(558, 409);
+
+    // Built a moment after opening, so that the window shows its waiting text first.
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setSingleShot(true);
+    connect(timer1_, &QTimer::timeout, this, &ReportWindow::BuildTextReport);
+    timer1_->start(10);
+}
+
+void ReportWindow::BuildTextReport()
+{
+    timer1_->stop();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    setEnabled(false);
+    const std::string text = quorlink::BuildTextReport(model_);
+    txtPrn_->setPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    Pause(pauseMs_);
+    setEnabled(true);
+    QApplication::restoreOverrideCursor();
+}
+
+// The box sits 100 twips from the left and is 300 twips narrower than the
+// window; OK is centred below it. (The old layout counted the title bar and
+// borders in the window's height; here only the inside is laid out.)
+void ReportWindow::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    const double tpp = TwipsPerPixel(this);
+    auto px = [tpp](double twips) { return qRound(twips / tpp); };
+    const int menu = menus_->sizeHint().height();
+    menus_->setGeometry(0, 0, width(), menu);
+    txtPrn_->setGeometry(px(100), menu, width() - px(300), height() - menu - px(900));
+    cmdOK_->resize(qMax(cmdOK_->sizeHint().width(), 90), cmdOK_->sizeHint().height());
+    cmdOK_->move((width() - cmdOK_->width()) / 2, height() - px(700));
+}
+
+bool ReportWindow::SaveReportText(const QString& path)
+{
+    QString text = txtPrn_->toPlainText();
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    const QByteArray bytes = text.toLatin1() + "\r\n";
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    setEnabled(false);
+    QSaveFile file(path);
+    const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    Pause(pauseMs_);
+    setEnabled(true);
+    QApplication::restoreOverrideCursor();
+    if (!ok)
+        prompt_.Message(QString::fromStdString(model_.ModelName()) + QStringLiteral(" Quorlink"), file.errorString(),
+                        MessageIcon::Exclamation);
+    return ok;
+}
+
+void ReportWindow::mnuFileSave_Click()
+{
+    const QString path = prompt_.SaveFileName(QStringLiteral("Text files(*.txt)|*.txt|All files(*.*)|*.*"));
+    if (!path.isEmpty())
+        SaveReportText(path);
+}
+
+}  // namespace quorlink

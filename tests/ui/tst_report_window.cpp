@@ -1,0 +1,135 @@
+// The report window and printing from the main window.
+#include "main_window_fixture.h"
+#include "report_window.h"
+#include "support/sample_model.h"
+#include "text_report.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+
+using namespace quorlink;
+
+namespace {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TestReportWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::MainWindowFixture> f;
+    QTemporaryDir dir;
+
+    // Opens the report window from the menu and runs steps in it, then closes it.
+    void WithReportWindow(const std::function<void(ReportWindow*)>& steps)
+    {
+        QTimer::singleShot(0, this, [this, steps] {
+            auto* window = qobject_cast<ReportWindow*>(QApplication::activeModalWidget());
+            QVERIFY(window);
+            steps(window);
+            QTest::mouseClick(window->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        });
+        f->Trigger("mnuFilePrintToFile");
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+private slots:
+    void init()
+    {
+        f = std::make_unique<test::MainWindowFixture>();
+        QSettings(QStringLiteral("Quorlink"), QStringLiteral("Quorlink")).setValue(QStringLiteral("ModelPath/ModelNum"), 1);
+        f->Open();
+        test::ApplySampleEdits(f->model);
+    }
+    void cleanup() { f.reset(); }
+
+    void showsAndSavesTheReport()
+    {
+        const QString path = dir.filePath(QStringLiteral("report.txt"));
+        WithReportWindow([this, path](ReportWindow* window) {
+            QCOMPARE(window->windowTitle(), QStringLiteral("Print to File"));
+            QCOMPARE(window->textBox()->toPlainText(), QStringLiteral("Now, making text image. Please wait..."));
+            QTRY_VERIFY(window->textBox()->toPlainText().startsWith(QLatin1String("##### Programable")));
+            f->prompt.fileNames.enqueue(path);
+            window->findChild<QAction*>("mnuFileSave")->trigger();
+        });
+        QCOMPARE(f->prompt.dialogFilters.last(), QStringLiteral("Text files(*.txt)|*.txt|All files(*.*)|*.*"));
+        // The same bytes the command line's report writes: the text and one CR LF.
+        QCOMPARE(ReadAll(path), QByteArray::fromStdString(BuildTextReport(f->model)) + "\r\n");
+    }
+
+    void savesWhatTheBoxShows()
+    {
+        const QString path = dir.filePath(QStringLiteral("edited.txt"));
+        WithReportWindow([this, path](ReportWindow* window) {
+            QTRY_VERIFY(window->textBox()->toPlainText().startsWith(QLatin1String("##### Programable")));
+            window->textBox()->setPlainText(QStringLiteral("my own notes\nsecond line"));
+            f->prompt.fileNames.enqueue(path);
+            window->mnuFileSave_Click();
+        });
+        QCOMPARE(ReadAll(path), QByteArray("my own notes\r\nsecond line\r\n"));
+    }
+
+    void cancelAndFailure()
+    {
+        WithReportWindow([this](ReportWindow* window) {
+            QTRY_VERIFY(window->isEnabled() && window->textBox()->toPlainText().size() > 100);
+            window->mnuFileSave_Click();  // cancelled: nothing asked of the file system
+            QVERIFY(f->prompt.shown.isEmpty());
+            f->prompt.fileNames.enqueue(dir.filePath(QStringLiteral("no/such/folder/r.txt")));
+            window->mnuFileSave_Click();
+            QVERIFY(window->isVisible());
+        });
+        QCOMPARE(f->prompt.shown.size(), 1);
+        QCOMPARE(f->prompt.shown[0].title, QStringLiteral("MR7100A Quorlink"));
+        QCOMPARE(f->prompt.shown[0].icon, MessageIcon::Exclamation);
+        QVERIFY(!f->prompt.shown[0].text.isEmpty());
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("no/such/folder/r.txt"))));
+    }
+
+    void printsThroughTheChosenPrinter()
+    {
+        const QString pdf = dir.filePath(QStringLiteral("printed.pdf"));
+        int asked = 0;
+        f->window->SetPrinterChooser([&](QPrinter& printer) {
+            ++asked;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        });
+        f->Trigger("mnuFilePrint");
+        QCOMPARE(asked, 1);
+        QVERIFY(ReadAll(pdf).startsWith("%PDF"));
+
+        // The toolbar button prints as well; a cancelled dialog prints nothing.
+        f->window->SetPrinterChooser([&](QPrinter&) { ++asked; return false; });
+        QFile::remove(pdf);
+        f->Trigger("Print");
+        QCOMPARE(asked, 2);
+        QVERIFY(!QFile::exists(pdf));
+    }
+
+    void printWaitsForTheCommitStep()
+    {
+        int asked = 0;
+        f->window->SetPrinterChooser([&](QPrinter&) { ++asked; return false; });
+        auto* field = new QLineEdit(f->window->Pages().panel(Panel::F));
+        f->window->SelectNodeByKey(QStringLiteral("S"));
+        field->show();
+        field->setFocus();
+        QTRY_VERIFY(field->hasFocus());
+        f->window->SetCommitCheck(field, [] { return false; });
+        f->Trigger("mnuFilePrint");
+        QCOMPARE(asked, 0);
+    }
+};
+
+QTEST_MAIN(TestReportWindow)
+#include "tst_report_window.moc"

@@ -1,0 +1,214 @@
+// The transfer dialog run from the main window against the radio emulator on
+// a pseudo-terminal.
+#include "encoder.h"
+#include "main_window_fixture.h"
+#include "radio_emulator.h"
+#include "support/sample_model.h"
+#include "transfer_dialog.h"
+
+#include <QPushButton>
+#include <QTreeWidget>
+
+using namespace quorlink;
+
+namespace {
+
+TransferDialog* OpenDialog() { return qobject_cast<TransferDialog*>(QApplication::activeModalWidget()); }
+
+void Press(TransferDialog* dialog, const char* button)
+{
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+}
+
+}  // namespace
+
+class TestTransferDialog : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::MainWindowFixture> f;
+    std::unique_ptr<sim::RadioEmulator> radio;
+    QStringList seen;  // what the scripted steps saw, checked after the modal loop
+
+    void StartRadio(std::uint16_t code)
+    {
+        radio = std::make_unique<sim::RadioEmulator>(code);
+        QVERIFY(radio->Start());
+        SettingsStore::StorePortDevice(1, radio->SlavePath());
+    }
+
+    Image RadioImage(const sim::Memory& memory) const
+    {
+        Image image{};
+        std::copy(memory.begin(), memory.end(), image.begin());
+        return image;
+    }
+
+private slots:
+    void init()
+    {
+        f = std::make_unique<test::MainWindowFixture>();
+        f->model.ModelNumber = 1;
+        QSettings(QStringLiteral("Quorlink"), QStringLiteral("Quorlink")).setValue(QStringLiteral("ModelPath/ModelNum"), 1);
+        f->Open();
+        f->window->SetTransferTimings({300, 120, 10, 0});
+        seen.clear();
+    }
+    void cleanup()
+    {
+        f.reset();
+        radio.reset();
+    }
+
+    void readReplacesTheRecords()
+    {
+        Model source;
+        source.ModelNumber = 1;
+        NewModel(source);
+        test::ApplySampleEdits(source);
+        source.UsaChannels.at(13).Enable = false;  // channel 16 is off in the radio
+        EncodeImage(source);
+        StartRadio(sim::kCode7100);
+        std::copy(source.MemoryImage.begin(), source.MemoryImage.end(), radio->memory().begin());
+        f->model.CurrentFilePath = "/x/Boat.dat";
+        f->window->UpdateTitle();
+        f->window->SelectNodeByKey(QStringLiteral("S"));
+
+        QTimer::singleShot(0, this, [this] {
+            TransferDialog* dialog = OpenDialog();
+            QVERIFY(dialog);
+            seen << dialog->windowTitle();
+            const int radioX = dialog->findChild<QWidget*>("pictA")->x();
+            const int pcX = dialog->findChild<QWidget*>("pictB")->x();
+            seen << (radioX < pcX ? "radio left" : "pc left");
+            Press(dialog, "cmdOK");
+        });
+        f->Trigger("mnuTransferRead");
+        QCOMPARE(seen, (QStringList{"Read from Radio", "radio left"}));
+        QVERIFY(OpenDialog() == nullptr);
+        QCOMPARE(f->prompt.shown.size(), 1);
+        QCOMPARE(f->prompt.shown[0].title, QStringLiteral("Read from Radio"));
+        QCOMPARE(f->prompt.shown[0].text, QStringLiteral("Complete!!"));
+        QCOMPARE(f->prompt.shown[0].icon, MessageIcon::Information);
+        QVERIFY(f->model.Settings == source.Settings);
+        QVERIFY(f->model.UsaChannels == source.UsaChannels);
+        QCOMPARE(f->window->Tree().ItemByKey(QStringLiteral("PU 13"))->text(0), QStringLiteral("CH16"));
+        QCOMPARE(f->window->windowTitle(), QStringLiteral("RV48  Quorlink"));
+        QCOMPARE(f->window->Pages().Active(), Panel::F);
+    }
+
+    void failedReadChangesNothing()
+    {
+        StartRadio(sim::kCode5100);  // the other model
+        const Image before = f->model.MemoryImage;
+        f->model.UsaChannels.at(0).ChTag = "MINE";
+        QTimer::singleShot(0, this, [this] {
+            TransferDialog* dialog = OpenDialog();
+            QVERIFY(dialog);
+            Press(dialog, "cmdOK");
+            seen << (dialog->isVisible() ? "open" : "closed") << QString::number(dialog->Progress());
+            Press(dialog, "cmdCancel");
+        });
+        f->Trigger("mnuTransferRead");
+        QCOMPARE(seen, (QStringList{"open", "0"}));
+        QCOMPARE(f->prompt.shown.size(), 1);
+        QCOMPARE(f->prompt.shown[0].text, QStringLiteral("ModelName Error !!"));
+        QVERIFY(f->model.MemoryImage == before);
+        QCOMPARE(f->model.UsaChannels.at(0).ChTag, std::string("MINE"));
+    }
+
+    void cancelAndCloseWhileBusy()
+    {
+        StartRadio(sim::kCode7100);
+        radio->SetPace(960);  // a slow radio, so the read is still running
+        const Image before = f->model.MemoryImage;
+        QTimer::singleShot(0, this, [this] {
+            TransferDialog* dialog = OpenDialog();
+            QVERIFY(dialog);
+            QTimer::singleShot(300, this, [this, dialog] {
+                seen << (f->model.BusyFlag ? "busy" : "idle");
+                dialog->close();  // the title-bar close is refused while busy
+                seen << (dialog->isVisible() ? "still open" : "closed");
+                seen << (dialog->findChild<QPushButton*>("cmdOK")->isEnabled() ? "ok enabled" : "ok disabled");
+                Press(dialog, "cmdCancel");
+            });
+            Press(dialog, "cmdOK");
+            seen << (dialog->isVisible() ? "open after cancel" : "closed after cancel")
+                 << QString::number(dialog->Progress());
+            Press(dialog, "cmdCancel");
+        });
+        f->Trigger("mnuTransferRead");
+        QCOMPARE(seen, (QStringList{"busy", "still open", "ok disabled", "open after cancel", "0"}));
+        QVERIFY(f->prompt.shown.isEmpty());
+        QVERIFY(f->model.MemoryImage == before);
+        QVERIFY(!f->model.BusyFlag);
+    }
+
+    void programAndClear()
+    {
+        StartRadio(sim::kCode7100);
+        f->model.Settings.UserMmsid = "366111222";
+        QTimer::singleShot(0, this, [this] {
+            TransferDialog* dialog = OpenDialog();
+            QVERIFY(dialog);
+            seen << dialog->windowTitle();
+            Press(dialog, "cmdOK");
+        });
+        f->Trigger("mnuTransferProgram");
+        QCOMPARE(seen, QStringList{"Program to Radio"});
+        QCOMPARE(f->prompt.shown.last().title, QStringLiteral("Program to Radio"));
+        QCOMPARE(RadioImage(radio->memory())[336], std::uint8_t(0x36));
+        QCOMPARE(RadioImage(radio->memory())[340], std::uint8_t(0x20));
+
+        radio->memory()[341] = 9;
+        f->model.MemoryImage[341] = 9;
+        seen.clear();
+        QTimer::singleShot(0, this, [this] {
+            TransferDialog* dialog = OpenDialog();
+            QVERIFY(dialog);
+            seen << dialog->windowTitle();
+            const int radioX = dialog->findChild<QWidget*>("pictA")->x();
+            const int pcX = dialog->findChild<QWidget*>("pictB")->x();
+            seen << (pcX < radioX ? "pc left" : "radio left");
+            Press(dialog, "cmdOK");
+        });
+        QVERIFY(f->window->RunTransferDialog(2));
+        QCOMPARE(seen, (QStringList{"Program to Radio", "pc left"}));
+        QCOMPARE(f->prompt.shown.last().title, QStringLiteral("Clear Data"));
+        QCOMPARE(int(radio->memory()[341]), 0);
+        QCOMPARE(UserMmsiCount(f->model), 0);
+    }
+
+    void failedClearKeepsTheCount()
+    {
+        StartRadio(sim::kCode7100);
+        radio->AddFault({sim::FaultKind::NoAnswer, 0x11, -1, -1, 0});
+        f->model.MemoryImage[341] = 4;
+        QTimer::singleShot(0, this, [this] {
+            TransferDialog* dialog = OpenDialog();
+            QVERIFY(dialog);
+            Press(dialog, "cmdOK");
+            Press(dialog, "cmdCancel");
+        });
+        QVERIFY(!f->window->RunTransferDialog(2));
+        QCOMPARE(UserMmsiCount(f->model), 4);
+        QCOMPARE(f->prompt.shown.last().text.left(21), QStringLiteral("Communication Error!!"));
+    }
+
+    void helpButton()
+    {
+        StartRadio(sim::kCode7100);
+        f->prompt.helpFailure = QStringLiteral("Help file RV48.HLP not found.");
+        QTimer::singleShot(0, this, [this] {
+            TransferDialog* dialog = OpenDialog();
+            QVERIFY(dialog);
+            Press(dialog, "cmdHelp");
+            Press(dialog, "cmdCancel");
+        });
+        f->Trigger("mnuTransferRead");
+        QCOMPARE(f->prompt.helpRequests.last().second, 1012);
+        QCOMPARE(f->prompt.shown.last().title, QStringLiteral("Read from Radio"));
+    }
+};
+
+QTEST_MAIN(TestTransferDialog)
+#include "tst_transfer_dialog.moc"
