@@ -183,6 +183,20 @@ private slots:
         QCOMPARE(W().StatusText(1), QStringLiteral("A maximum of 12 characters"));
     }
 
+    // Enter never reaches a text box; the grids still use it.
+    void enterIsSwallowed()
+    {
+        W().SelectNodeByKey(QStringLiteral("PU 0"));
+        QLineEdit* name = f->Find<QLineEdit>("txtCTag");
+        int returns = 0;
+        connect(name, &QLineEdit::returnPressed, this, [&] { ++returns; });
+        name->setFocus();
+        QTest::keyClick(name, Qt::Key_Return);
+        QTest::keyClick(name, Qt::Key_Enter);
+        QCOMPARE(returns, 0);
+        QCOMPARE(name->text(), QStringLiteral("VTS"));
+    }
+
     void wxRows()
     {
         W().SelectNodeByKey(QStringLiteral("PW"));
