@@ -21,6 +21,7 @@ struct Word {
     double xMm;
     double yMm;
     QString text;
+    double xEndMm;
 };
 
 // Every word of the PDF with its position, as pdftotext -bbox finds it.
@@ -33,14 +34,15 @@ QList<Word> Words(const QString& pdf)
     const QString html = QString::fromUtf8(tool.readAllStandardOutput());
     static const QRegularExpression pageTag(QStringLiteral("<page "));
     static const QRegularExpression wordTag(
-        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
     QList<Word> words;
     int page = 0;
     for (const QString& part : html.split(pageTag)) {
         for (auto it = wordTag.globalMatch(part); it.hasNext();) {
             const auto m = it.next();
             words.append({page, m.captured(1).toDouble() * kMmPerPoint, m.captured(2).toDouble() * kMmPerPoint,
-                          m.captured(3).replace(QStringLiteral("&amp;"), QStringLiteral("&"))});
+                          m.captured(4).replace(QStringLiteral("&amp;"), QStringLiteral("&")),
+                          m.captured(3).toDouble() * kMmPerPoint});
         }
         ++page;
     }
@@ -137,6 +139,12 @@ private slots:
         const Word* settingValue = Find(words, 2, QStringLiteral("LO"));
         QVERIFY(settingValue);
         QVERIFY(settingValue->xMm > left + 10 + 48);  // after ": " at 48 mm
+        // The user MMSI ends before the "----- Count" at 70 mm begins.
+        const Word* mmsi = Find(words, 2, QStringLiteral("3669876540"));
+        const Word* dashes = Find(words, 2, QStringLiteral("-----"));
+        QVERIFY(mmsi && dashes);
+        QVERIFY(mmsi->xEndMm < dashes->xMm);
+        QVERIFY(qAbs(dashes->xMm - (left + 10 + 70)) < 0.3);
     }
 
     // A page taller than the sheet goes on over the next sheet without a header.

@@ -4,6 +4,7 @@
 #include "printed_report.h"
 
 #include <QFile>
+#include <QFont>
 #include <QFileInfo>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -63,6 +64,11 @@ bool PaintReport(const Model& model, QPagedPaintDevice& device)
     QPainter painter;
     if (!painter.begin(&device))
         return false;
+    // The columns are fixed in millimetres; at the usual 9 points the user
+    // MMSI runs into the "Count" that follows it; at 8 points nothing touches.
+    QFont font = painter.font();
+    font.setPointSizeF(8);
+    painter.setFont(font);
     const std::vector<PrintPage> pages = BuildPrintedReport(model);
     const int count = static_cast<int>(pages.size());
     SheetWriter sheets(painter, device);
