@@ -1,8 +1,19 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite.
 # Exits non-zero when anything fails.
+#   ./test.sh              the normal build in build/
+#   ./test.sh --sanitize   a build with AddressSanitizer and UndefinedBehaviorSanitizer
+#                          in build-sanitize/, running the same suite
 cd "$(dirname "$0")" || exit 1
 . scripts/setup.sh
 install_missing_packages
-configure_and_build
+if [ "${1:-}" = "--sanitize" ]; then
+    BUILD_DIR=build-sanitize
+    configure_and_build -DQUORLINK_SANITIZE=ON
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1:detect_stack_use_after_return=1"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+    export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
+else
+    configure_and_build
+fi
 ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$(nproc)"
