@@ -12,7 +12,6 @@ if [ "${1:-}" = "--sanitize" ]; then
     configure_and_build -DQUORLINK_SANITIZE=ON
     export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1:detect_stack_use_after_return=1"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-    export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 else
     configure_and_build
 fi

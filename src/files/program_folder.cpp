@@ -7,14 +7,44 @@
 
 namespace quorlink {
 
-QString ProgramFolder()
+namespace {
+
+QString PerUserDataFolder()
 {
-    const QString executableFolder = QCoreApplication::applicationDirPath();
-    if (QFileInfo(executableFolder).isWritable())
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                           + QStringLiteral("/Quorlink");
+    QDir().mkpath(folder);
+    return folder;
+}
+
+bool IsInstalledExecutableFolder(const QString& executableFolder)
+{
+    return QFileInfo::exists(executableFolder + QStringLiteral("/../share/applications/quorlink.desktop"));
+}
+
+}  // namespace
+
+QString ProgramFolder() { return ProgramFolderFor(QCoreApplication::applicationDirPath()); }
+
+QString ProgramFolderFor(const QString& executableFolder)
+{
+    if (QFileInfo(executableFolder).isWritable() && !IsInstalledExecutableFolder(executableFolder))
         return executableFolder;
-    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    QDir().mkpath(dataFolder);
-    return dataFolder;
+    return PerUserDataFolder();
+}
+
+QString HelpFilePath(const QString& programFolder, const QString& fileName)
+{
+    return HelpFilePathFor(programFolder, QCoreApplication::applicationDirPath(), fileName);
+}
+
+QString HelpFilePathFor(const QString& programFolder, const QString& executableFolder, const QString& fileName)
+{
+    const QString own = programFolder + QLatin1Char('/') + fileName;
+    if (QFileInfo::exists(own))
+        return own;
+    const QString shared = QDir::cleanPath(executableFolder + QStringLiteral("/../share/quorlink/") + fileName);
+    return QFileInfo::exists(shared) ? shared : own;
 }
 
 }  // namespace quorlink

@@ -5,8 +5,21 @@
 namespace quorlink {
 
 // The folder of the program's own files (the default data file, err.log):
-// the executable's folder when it can be written, else the per-user data
-// folder of the program, created when missing.
+// the executable's folder when it can be written and the program is not an
+// installed one, else the per-user data folder ~/.local/share/Quorlink,
+// created when missing.
 QString ProgramFolder();
+
+// The same choice for an executable in the given folder. An installed
+// program sits in the bin/ folder of a prefix whose share/ folder holds its
+// desktop entry (share/applications/quorlink.desktop); it never writes into
+// bin/, not even when run by a user who could.
+QString ProgramFolderFor(const QString& executableFolder);
+
+// Where the help file of the given name is looked for: the program's folder
+// first, then prefix/share/quorlink beside the executable's bin/ folder.
+// When neither holds it, the name in the program's folder, so that a failure names it.
+QString HelpFilePath(const QString& programFolder, const QString& fileName);
+QString HelpFilePathFor(const QString& programFolder, const QString& executableFolder, const QString& fileName);
 
 }  // namespace quorlink

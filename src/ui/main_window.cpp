@@ -6,6 +6,7 @@
 #include "latin1.h"
 #include "model.h"
 #include "pages/install_pages.h"
+#include "program_folder.h"
 #include "prompt.h"
 #include "settings_store.h"
 #include "window_title.h"
@@ -212,7 +213,7 @@ void MainWindow::SetHint(const QString& hint) { statusPanels_[0]->setText(hint);
 
 void MainWindow::SetHelpContexts()
 {
-    helpFile_ = programFolder_ + QLatin1Char('/') + ToQString(model_.VariantCode) + QStringLiteral(".HLP");
+    helpFile_ = HelpFilePath(programFolder_, ToQString(model_.VariantCode) + QStringLiteral(".HLP"));
     for (QWidget* w : findChildren<QWidget*>())
         if (const int context = HelpContextFor(w->objectName()))
             w->setProperty("helpContext", context);
