@@ -5,8 +5,8 @@
 #include "model_files.h"
 #include "text_report.h"
 #include "verbs.h"
+#include "whole_file.h"
 
-#include <QSaveFile>
 
 namespace quorlink::cli {
 
@@ -21,13 +21,11 @@ int Result(bool ok) { return ok ? kOk : kFailed; }
 
 bool WriteText(const Call& call, const std::string& path, const std::string& text)
 {
-    QSaveFile file(QString::fromLocal8Bit(path.c_str()));
-    const QByteArray bytes = QByteArray::fromStdString(text);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    call.prompt.Message(ToQString(call.model.ModelName()) + QStringLiteral(" Quorlink"), file.errorString(),
-                        MessageIcon::Exclamation);
-    return false;
+    const Fault fault = WriteWholeFile(QString::fromLocal8Bit(path.c_str()), QByteArray::fromStdString(text));
+    if (fault)
+        call.prompt.Message(ToQString(call.model.ModelName()) + QStringLiteral(" Quorlink"),
+                            ToQString(fault.description), MessageIcon::Exclamation);
+    return !fault;
 }
 
 }  // namespace

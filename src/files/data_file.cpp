@@ -5,11 +5,11 @@
 #include "latin1.h"
 #include "model.h"
 #include "value_conversion.h"
+#include "whole_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace quorlink {
 
@@ -206,15 +206,11 @@ Fault Save(Model& model, const QString& path, const FileContext& context, DataFi
 {
     model.ErrorFlag = false;
     model.BusyFlag = true;
-    QSaveFile file(path);
-    const bool ok = file.open(QIODevice::WriteOnly) &&
-                    file.write(FormatDataFile(model, scope)) >= 0 && file.commit();
+    const Fault fault = WriteWholeFile(path, FormatDataFile(model, scope));
     Pause(context.pauseMs);
     model.BusyFlag = false;
-    if (ok)
-        return {};
-    const Fault fault = FileFault(file);
-    Report(model, context, source, fault, "FileSave Error!!");
+    if (fault)
+        Report(model, context, source, fault, "FileSave Error!!");
     return fault;
 }
 

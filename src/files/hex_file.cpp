@@ -4,6 +4,7 @@
 #include "encoder.h"
 #include "file_fault.h"
 #include "model.h"
+#include "whole_file.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -20,17 +21,23 @@ void ReportFileFault(Model& model, const FileContext& context, const char* sourc
     context.prompt.Message(QStringLiteral("Quorlink"), QString::fromLatin1(message), MessageIcon::Warning);
 }
 
+// The image goes over the start of the file and a longer file keeps its
+// tail; the whole file is written anew beside the old one and swapped in
+// only when complete, so a failed save leaves the old file as it was.
 Fault WriteImage(const Image& image, const QString& path)
 {
-    QFile file(path);
     if (QFileInfo(path).isDir())
         return FileFault(QFileDevice::OpenError, QStringLiteral("Is a directory"), path);
-    if (!file.open(QIODevice::ReadWrite))  // no truncation: a longer file keeps its tail
-        return FileFault(file);
-    const auto size = static_cast<qint64>(image.size());
-    if (file.write(reinterpret_cast<const char*>(image.data()), size) != size || !file.flush())
-        return FileFault(file);
-    return {};
+    QByteArray content(reinterpret_cast<const char*>(image.data()), kImageSize);
+    QFile old(path);
+    if (old.size() > kImageSize) {
+        if (!old.open(QIODevice::ReadOnly) || !old.seek(kImageSize))
+            return FileFault(old);
+        content += old.readAll();
+        if (old.error() != QFileDevice::NoError)
+            return FileFault(old);
+    }
+    return WriteWholeFile(path, content);
 }
 
 }  // namespace

@@ -4,12 +4,12 @@
 #include "model.h"
 #include "prompt.h"
 #include "text_report.h"
+#include "whole_file.h"
 
 #include <QApplication>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -93,15 +93,14 @@ bool ReportWindow::SaveReportText(const QString& path)
     const QByteArray bytes = text.toLatin1() + "\r\n";
     QApplication::setOverrideCursor(Qt::WaitCursor);
     setEnabled(false);
-    QSaveFile file(path);
-    const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    const Fault fault = WriteWholeFile(path, bytes);
     Pause(pauseMs_);
     setEnabled(true);
     QApplication::restoreOverrideCursor();
-    if (!ok)
-        prompt_.Message(QString::fromStdString(model_.ModelName()) + QStringLiteral(" Quorlink"), file.errorString(),
-                        MessageIcon::Exclamation);
-    return ok;
+    if (fault)
+        prompt_.Message(QString::fromStdString(model_.ModelName()) + QStringLiteral(" Quorlink"),
+                        QString::fromStdString(fault.description), MessageIcon::Exclamation);
+    return !fault;
 }
 
 void ReportWindow::mnuFileSave_Click()
