@@ -242,8 +242,8 @@ bool CloneProtocol::EndAfterPortFault(const OperationInfo& operation)
         return false;
     Model& model = link_.model();
     link_.log().Write(model.DiagnosticMode, operation.source, fault);
-    const QString number = (fault.number >= 0 ? QStringLiteral(" ") : QString()) + QString::number(fault.number);
-    prompt_.Message(operation.source, number + QStringLiteral("\r\r") + QString::fromStdString(fault.description),
+    // A pulled cable is a communication error like any other, with the system's reason.
+    prompt_.Message(operation.title, kCommunicationError + QLatin1Char('\n') + QString::fromStdString(fault.description),
                     MessageIcon::Critical);
     // Also ErrorFlag, so that a run which only looks at ErrorFlag after the
     // model check does not go on as if the check had passed.

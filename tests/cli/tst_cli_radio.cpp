@@ -122,6 +122,24 @@ private slots:
         QVERIFY(!QFile::exists(Path("no.dat")));
     }
 
+    void pulledCable()
+    {
+        sim::RadioEmulator radio(sim::kCode7100);
+        QVERIFY(radio.Start());
+        radio.AddFault({sim::FaultKind::HangUp, 0x14, 0x1000, 1, 0});
+        Outcome r = RunCli({"read", "--model", "MR7100A", "--port", radio.SlavePath(), Path("cut.dat")});
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains("Communication Error!!"), r.err.constData());
+        QVERIFY(!QFile::exists(Path("cut.dat")));
+
+        sim::RadioEmulator writeRadio(sim::kCode7100);
+        QVERIFY(writeRadio.Start());
+        writeRadio.AddFault({sim::FaultKind::HangUp, 0x13, 0x0400, 1, 0});
+        r = RunCli({"write", "--model", "MR7100A", "--port", writeRadio.SlavePath(), QUORLINK_TEST_DATA "/edited_mr7100a.dat"});
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains("Communication Error!!"), r.err.constData());
+    }
+
     void portThatDoesNotExist()
     {
         const Outcome r = RunCli({"clear", "--model", "MR7100A", "--port", "/dev/quorlink-no-such-port"});

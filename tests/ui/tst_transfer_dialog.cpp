@@ -194,6 +194,34 @@ private slots:
         QCOMPARE(f->prompt.shown.last().text.left(21), QStringLiteral("Communication Error!!"));
     }
 
+    // The cable pulled in the middle of a read: the run ends with the error,
+    // nothing changes, and the next read works.
+    void pulledCable()
+    {
+        StartRadio(sim::kCode7100);
+        radio->AddFault({sim::FaultKind::HangUp, 0x14, 0x0800, 1, 0});
+        const Image before = f->model.MemoryImage;
+        QTimer::singleShot(0, this, [this] {
+            TransferDialog* dialog = OpenDialog();
+            QVERIFY(dialog);
+            Press(dialog, "cmdOK");
+            seen << (dialog->isVisible() ? "open" : "closed") << QString::number(dialog->Progress());
+            Press(dialog, "cmdCancel");
+        });
+        f->Trigger("mnuTransferRead");
+        QCOMPARE(seen, (QStringList{"open", "0"}));
+        QVERIFY(f->prompt.shown.last().text.startsWith(QLatin1String("Communication Error!!")));
+        QVERIFY(f->model.MemoryImage == before);
+        QVERIFY(!f->model.BusyFlag);
+
+        StartRadio(sim::kCode7100);  // plugged in again
+        radio->memory()[3000] = 0x42;
+        QTimer::singleShot(0, this, [] { Press(OpenDialog(), "cmdOK"); });
+        f->Trigger("mnuTransferRead");
+        QCOMPARE(f->prompt.shown.last().text, QStringLiteral("Complete!!"));
+        QCOMPARE(int(f->model.MemoryImage[3000]), 0x42);
+    }
+
     void helpButton()
     {
         StartRadio(sim::kCode7100);
