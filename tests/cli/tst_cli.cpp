@@ -1,4 +1,5 @@
 // The command-line companion, in process and as a program without a display.
+#include "support/file_bytes.h"
 #include "cli.h"
 
 #include <QProcess>
@@ -7,6 +8,7 @@
 #include <cstdio>
 
 using namespace quorlink;
+using quorlink::test::ReadAll;
 
 namespace {
 
@@ -36,12 +38,6 @@ Outcome RunCli(const QStringList& args)
     std::free(outText);
     std::free(errText);
     return outcome;
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QString Golden(const char* name) { return QStringLiteral(QUORLINK_TEST_DATA "/") + QLatin1String(name); }

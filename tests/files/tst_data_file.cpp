@@ -1,4 +1,5 @@
 // Saving and opening data files and default files.
+#include "support/file_bytes.h"
 #include "data_file.h"
 #include "model.h"
 #include "support/recording_prompt.h"
@@ -10,22 +11,11 @@
 #include <unistd.h>
 
 using namespace quorlink;
+using quorlink::test::ReadAll;
+using quorlink::test::WriteAll;
 using quorlink::test::RecordingPrompt;
 
 namespace {
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 QString Golden(const char* name) { return QStringLiteral(QUORLINK_TEST_DATA "/") + QLatin1String(name); }
 
@@ -145,7 +135,7 @@ private slots:
         model.UsaChannels.at(20).Position = 22;
         model.Settings.Contrast = 5;
         model.Settings.Scrambler = 9;
-        WriteAll(Path("hand.dat"),
+        QVERIFY(WriteAll(Path("hand.dat"),
                  "[setcom]\r\n"
                  "contrast = 2.5\r\n"       // ties to even: 2
                  "Dimmer=x\r\n"             // does not convert: kept
@@ -158,7 +148,7 @@ private slots:
                  "ChTag=#ABC  \r\n"         // trailing blanks are lost on reading
                  "Enable=0\r\n"
                  "[CHUSA1]\r\n"
-                 "Position=7\r\n");          // the USA sections stop here
+                 "Position=7\r\n"));          // the USA sections stop here
         const Model before = model;
         QVERIFY(!FileRead2(model, Path("hand.dat"), Context()));
         QCOMPARE(int(model.Settings.Contrast), 2);
@@ -198,7 +188,7 @@ private slots:
     void hostileContent()
     {
         QFETCH(QByteArray, content);
-        WriteAll(Path("bad.dat"), content);
+        QVERIFY(WriteAll(Path("bad.dat"), content));
         model.Settings.Contrast = 4;
         QVERIFY(!FileRead2(model, Path("bad.dat"), Context()));
         QVERIFY(!model.ErrorFlag);
@@ -265,7 +255,7 @@ private slots:
     {
         if (geteuid() == 0)
             QSKIP("root reads every file");
-        WriteAll(Path("locked.dat"), "[SETCOM]\r\nContrast=1\r\n");
+        QVERIFY(WriteAll(Path("locked.dat"), "[SETCOM]\r\nContrast=1\r\n"));
         QFile::setPermissions(Path("locked.dat"), QFileDevice::WriteOwner);
         model.Settings.Contrast = 3;
         QCOMPARE(FileRead2(model, Path("locked.dat"), Context()).number, 70);
@@ -290,7 +280,7 @@ private slots:
             QSKIP("root writes into every folder");
         QDir(dir.path()).mkdir(QStringLiteral("ro"));
         const QString path = dir.filePath(QStringLiteral("ro/boat.dat"));
-        WriteAll(path, "previous");
+        QVERIFY(WriteAll(path, "previous"));
         QFile::setPermissions(dir.filePath(QStringLiteral("ro")), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         QVERIFY(SaveFileAs(model, path, Context()));
         QCOMPARE(ReadAll(path), QByteArray("previous"));

@@ -1,4 +1,5 @@
 // The raw image file of the service mode.
+#include "support/file_bytes.h"
 #include "decoder.h"
 #include "hex_file.h"
 #include "model.h"
@@ -9,22 +10,11 @@
 #include <QtTest>
 
 using namespace quorlink;
+using quorlink::test::ReadAll;
+using quorlink::test::WriteAll;
 using quorlink::test::RecordingPrompt;
 
 namespace {
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 QByteArray Bytes(const Image& image)
 {
@@ -76,7 +66,7 @@ private slots:
 
     void longerFileKeepsItsTail()
     {
-        WriteAll(Path("long.hex"), QByteArray(9000, 'z'));
+        QVERIFY(WriteAll(Path("long.hex"), QByteArray(9000, 'z')));
         QVERIFY(!SaveHexImage(model, Path("long.hex"), Context()));
         const QByteArray bytes = ReadAll(Path("long.hex"));
         QCOMPARE(bytes.size(), 9000);
@@ -103,7 +93,7 @@ private slots:
     void modelCheckFailures()
     {
         QFETCH(QByteArray, content);
-        WriteAll(Path("bad.hex"), content);
+        QVERIFY(WriteAll(Path("bad.hex"), content));
         test::ApplySampleEdits(model);
         const Model before = model;
         QVERIFY(!ReadHexFileAs(model, Path("bad.hex"), Context()));
@@ -121,7 +111,7 @@ private slots:
     {
         Image image{};
         FillDefaultImage(image, 1);
-        WriteAll(Path("tail.hex"), Bytes(image) + QByteArray(100, '\x01'));
+        QVERIFY(WriteAll(Path("tail.hex"), Bytes(image) + QByteArray(100, '\x01')));
         QVERIFY(!ReadHexFileAs(model, Path("tail.hex"), Context()));
         QVERIFY(!model.ErrorFlag);
     }

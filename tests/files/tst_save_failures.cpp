@@ -1,5 +1,6 @@
 // A save that cannot complete leaves the previous file byte for byte as it
 // was and says so.
+#include "support/file_bytes.h"
 #include "data_file.h"
 #include "hex_file.h"
 #include "model.h"
@@ -13,21 +14,10 @@
 #include <unistd.h>
 
 using namespace quorlink;
+using quorlink::test::ReadAll;
+using quorlink::test::WriteAll;
 
 namespace {
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // While alive, no file of this process may grow beyond limit bytes: a write
 // past it fails half-way, as on a full disk.
@@ -73,7 +63,7 @@ private slots:
     {
         const QString path = dir.filePath(QStringLiteral("boat.dat"));
         const QByteArray previous = "[MAIN]\r\nMODEL=#MR7100A\r\n";
-        WriteAll(path, previous);
+        QVERIFY(WriteAll(path, previous));
         {
             FileSizeLimit limit(4096);  // the data file is about 29 KB
             QVERIFY(SaveFileAs(model, path, Context()));
@@ -90,7 +80,7 @@ private slots:
     {
         const QString path = dir.filePath(QStringLiteral("boat.hex"));
         const QByteArray previous(3000, 'p');
-        WriteAll(path, previous);
+        QVERIFY(WriteAll(path, previous));
         {
             FileSizeLimit limit(4096);
             QVERIFY(SaveHexImage(model, path, Context()));
@@ -104,7 +94,7 @@ private slots:
     {
         QTemporaryDir gone;
         const QString path = gone.filePath(QStringLiteral("boat.dat"));
-        WriteAll(path, "old");
+        QVERIFY(WriteAll(path, "old"));
         QVERIFY(gone.remove());
         QVERIFY(SaveFileAs(model, path, Context()));
         QCOMPARE(prompt.shown.last().text, QStringLiteral("FileSave Error!!"));
@@ -116,7 +106,7 @@ private slots:
             QSKIP("root writes into every folder");
         QTemporaryDir locked;
         const QString path = locked.filePath(QStringLiteral("boat.hex"));
-        WriteAll(path, QByteArray(9000, 'x'));
+        QVERIFY(WriteAll(path, QByteArray(9000, 'x')));
         QFile::setPermissions(locked.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         QVERIFY(SaveHexImage(model, path, Context()));
         QFile::setPermissions(locked.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);

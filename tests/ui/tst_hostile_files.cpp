@@ -1,5 +1,6 @@
 // Hand-edited data files with values out of every range: every page shows
 // them without harm, and what cannot be encoded stops the command whole.
+#include "support/file_bytes.h"
 #include "main_window_fixture.h"
 #include "encoder.h"
 #include "text_report.h"
@@ -11,6 +12,7 @@
 #include <QTreeWidgetItemIterator>
 
 using namespace quorlink;
+using quorlink::test::ReadAll;
 
 namespace {
 
@@ -26,12 +28,6 @@ QByteArray HostileFile()
            "[CHWX0]\r\nChTag=#" + QByteArray(150, 'w') + "\r\n"
            "[CHMMSID1]\r\nEnable=1\r\nTagName=#NAME LONGER THAN TEN\r\nMmsid=ABCDEFGHIJKL\r\n"
            "[CHGRPID1]\r\nEnable=1\r\nMmsid=9\r\n";
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // The report window and printing from the main window.
+#include "support/file_bytes.h"
 #include "main_window_fixture.h"
 #include "report_window.h"
 #include "support/sample_model.h"
@@ -10,16 +11,7 @@
 #include <QPushButton>
 
 using namespace quorlink;
-
-namespace {
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-}  // namespace
+using quorlink::test::ReadAll;
 
 class TestReportWindow : public QObject {
     Q_OBJECT
