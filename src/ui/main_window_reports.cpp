@@ -2,6 +2,7 @@
 #include "main_window.h"
 
 #include "model.h"
+#include "prompt.h"
 #include "report_painter.h"
 #include "report_window.h"
 
@@ -32,8 +33,12 @@ void MainWindow::mnuFilePrint_Click()
     if (!chosen)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    PaintReport(model_, printer);
+    const bool printed = PaintReport(model_, printer);
     QApplication::restoreOverrideCursor();
+    // A printer that is not set up refuses the job; say so rather than nothing.
+    if (!printed)
+        prompt_.Message(QStringLiteral("Quorlink"), QStringLiteral("The report could not be printed."),
+                        MessageIcon::Warning);
 }
 
 void MainWindow::mnuFilePrintToFile_Click()

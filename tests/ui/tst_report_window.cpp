@@ -108,6 +108,18 @@ private slots:
         QVERIFY(!QFile::exists(pdf));
     }
 
+    void printerThatRefuses()
+    {
+        f->window->SetPrinterChooser([this](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(dir.filePath(QStringLiteral("no/such/folder/p.pdf")));
+            return true;
+        });
+        f->Trigger("mnuFilePrint");
+        QCOMPARE(f->prompt.shown.size(), 1);
+        QCOMPARE(f->prompt.shown[0].text, QStringLiteral("The report could not be printed."));
+    }
+
     void printWaitsForTheCommitStep()
     {
         int asked = 0;
