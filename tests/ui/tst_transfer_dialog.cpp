@@ -20,6 +20,14 @@ void Press(TransferDialog* dialog, const char* button)
     QTest::mouseClick(dialog->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
 }
 
+// Which picture stands on the left: the data flows from it to the other.
+QString LeftPicture(TransferDialog* dialog)
+{
+    const int radioX = dialog->findChild<QWidget*>("pictA")->x();
+    const int pcX = dialog->findChild<QWidget*>("pictB")->x();
+    return radioX < pcX ? QStringLiteral("radio left") : QStringLiteral("pc left");
+}
+
 }  // namespace
 
 class TestTransferDialog : public QObject {
@@ -77,9 +85,7 @@ private slots:
             TransferDialog* dialog = OpenDialog();
             QVERIFY(dialog);
             seen << dialog->windowTitle();
-            const int radioX = dialog->findChild<QWidget*>("pictA")->x();
-            const int pcX = dialog->findChild<QWidget*>("pictB")->x();
-            seen << (radioX < pcX ? "radio left" : "pc left");
+            seen << LeftPicture(dialog);
             Press(dialog, "cmdOK");
         });
         f->Trigger("mnuTransferRead");
@@ -166,9 +172,7 @@ private slots:
             TransferDialog* dialog = OpenDialog();
             QVERIFY(dialog);
             seen << dialog->windowTitle();
-            const int radioX = dialog->findChild<QWidget*>("pictA")->x();
-            const int pcX = dialog->findChild<QWidget*>("pictB")->x();
-            seen << (pcX < radioX ? "pc left" : "radio left");
+            seen << LeftPicture(dialog);
             Press(dialog, "cmdOK");
         });
         QVERIFY(f->window->RunTransferDialog(2));
