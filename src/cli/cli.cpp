@@ -5,6 +5,8 @@
 #include "model_files.h"
 #include "verbs.h"
 
+#include <sys/stat.h>
+
 namespace quorlink::cli {
 
 namespace {
@@ -13,23 +15,24 @@ const Verb kVerbs[] = {
     {"new", "new --model MODEL OUT", "Writes a fresh data set of MODEL to OUT.", 1, 1, false, RunNew},
     {"convert", "convert --model MODEL IN OUT", "Loads IN and saves it as OUT.", 2, 2, false, RunConvert},
     {"report", "report --model MODEL IN [OUT]",
-     "Writes the text report of IN to OUT, or to standard output.", 1, 2, false, RunReport},
+     "Writes the text report of IN to OUT, or to standard output (no OUT, or -).", 1, 2, false, RunReport},
     {"read", "read --model MODEL --port PORT OUT",
      "Reads the radio's memory and saves it as OUT. A failed or cancelled read writes nothing.", 1, 1, true,
      RunRead},
     {"write", "write --model MODEL --port PORT IN", "Programs the radio with IN.", 1, 1, true, RunWrite},
     {"print", "print --model MODEL IN OUT.pdf",
-     "Writes the printed report of IN as a PDF file, without a printer.", 2, 2, false, RunPrint},
+     "Writes the printed report of IN as a PDF file (- for standard output), without a printer.", 2, 2, false,
+     RunPrint},
     {"clear", "clear --model MODEL --port PORT", "Sets the radio's count of user MMSI settings back to 0.", 0, 0,
      true, RunClear},
 };
 
 constexpr const char* kGeneralHelp =
     "MODEL is MR7100A or MR5100A (any case). Files: .dat and .def are data files,\n"
-    ".hex is the raw memory image; a report OUT may have any name.\n"
+    ".hex is the raw memory image; a report OUT may have any name, - is standard output.\n"
     "PORT is 1..4 (COM1..COM4 as the editor counts them) or a device path such as /dev/ttyUSB0.\n"
-    "Ctrl+C cancels a transfer. Exit status: 0 done, 1 failed (the reason is on standard\n"
-    "error), 2 usage error.\n";
+    "Ctrl+C cancels a transfer and ends any other command. Exit status: 0 done, 1 failed\n"
+    "(the reason is on standard error), 2 usage error.\n";
 
 const Verb* FindVerb(const std::string& name)
 {
@@ -64,7 +67,7 @@ std::string CheckFileKinds(const Verb& verb, const Arguments& args)
     for (std::size_t i = 0; i < args.positional.size(); ++i) {
         const bool reportOut = name == "report" && i == 1;
         if (name == "print" && i == 1) {
-            if (!IsPdfName(args.positional[i]))
+            if (!IsPdfName(args.positional[i]) && args.positional[i] != kStandardOutput)
                 return "the printed report goes to a .pdf file: " + args.positional[i];
             continue;
         }
@@ -72,6 +75,24 @@ std::string CheckFileKinds(const Verb& verb, const Arguments& args)
             return "unknown kind of file: " + args.positional[i] + " (use .dat, .def or .hex)";
     }
     return {};
+}
+
+bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// IN and OUT, or IN and the standard output a report goes to, are one file
+// (through links or not): writing would destroy what is being read.
+std::string CheckSameFile(const Verb& verb, const Arguments& args, const Io& io)
+{
+    struct stat in {};
+    if (verb.maxPositional < 2 || args.positional.empty() || ::stat(args.positional[0].c_str(), &in) != 0)
+        return {};
+    const bool toStandardOutput = args.positional.size() < 2 || args.positional[1] == kStandardOutput;
+    struct stat out {};
+    const bool outExists = toStandardOutput ? io.out != nullptr && fileno(io.out) >= 0 && ::fstat(fileno(io.out), &out) == 0
+                                            : ::stat(args.positional[1].c_str(), &out) == 0;
+    if (!outExists || !SameFile(in, out) || !S_ISREG(in.st_mode))
+        return {};
+    return "IN and OUT are the same file (" + args.positional[0] + "); nothing was written";
 }
 
 }  // namespace
@@ -105,6 +126,8 @@ int Run(const std::vector<std::string>& rawArgs, const Io& io)
     if (args.port && !IsPort(*args.port))
         return UsageError(io, verb, "unknown port " + *args.port + " (1..4 or a device path)");
     if (const std::string problem = CheckFileKinds(*verb, args); !problem.empty())
+        return UsageError(io, verb, problem);
+    if (const std::string problem = CheckSameFile(*verb, args, io); !problem.empty())
         return UsageError(io, verb, problem);
 
     Model model;

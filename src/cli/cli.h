@@ -18,7 +18,8 @@ enum ExitCode { kOk = 0, kFailed = 1, kUsage = 2 };
 // args: everything after the program name.
 int Run(const std::vector<std::string>& args, const Io& io);
 
-// Ctrl+C then cancels a running transfer instead of killing the program.
+// Ctrl+C or SIGTERM then cancels a running transfer instead of killing the
+// program; at any other time, or a second time, it ends the program at once.
 void InstallInterruptHandler();
 
 }  // namespace quorlink::cli

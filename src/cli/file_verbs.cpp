@@ -1,5 +1,6 @@
 // The verbs that work on files only.
 #include "error_log.h"
+#include "file_path.h"
 #include "latin1.h"
 #include "model.h"
 #include "model_files.h"
@@ -7,6 +8,7 @@
 #include "verbs.h"
 #include "whole_file.h"
 
+#include <cerrno>
 
 namespace quorlink::cli {
 
@@ -19,16 +21,35 @@ FileContext ContextOf(const Call& call) { return FileContext{call.prompt, kNoLog
 
 int Result(bool ok) { return ok ? kOk : kFailed; }
 
-bool WriteText(const Call& call, const std::string& path, const std::string& text)
+// A full disk behind a redirection shows only when the buffer is flushed.
+QString WriteStandardOutput(std::FILE* out, const QByteArray& bytes)
 {
-    const Fault fault = WriteWholeFile(QString::fromLocal8Bit(path.c_str()), QByteArray::fromStdString(text));
-    if (fault)
-        call.prompt.Message(ToQString(call.model.ModelName()) + QStringLiteral(" Quorlink"),
-                            ToQString(fault.description), MessageIcon::Exclamation);
-    return !fault;
+    errno = 0;
+    const bool written = std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), out) ==
+                             static_cast<std::size_t>(bytes.size()) &&
+                         std::fflush(out) == 0 && !std::ferror(out);
+    if (written)
+        return {};
+    return errno != 0 ? qt_error_string(errno) : QStringLiteral("The output could not be written completely");
 }
 
 }  // namespace
+
+void ReportSaveFailure(const Call& call, const QString& reason)
+{
+    call.prompt.Message(QStringLiteral("Quorlink"), QStringLiteral("FileSave Error!!"), MessageIcon::Warning);
+    call.prompt.Message(QStringLiteral("Reason"), reason, MessageIcon::None);
+}
+
+bool WriteOut(const Call& call, const std::string& out, const QByteArray& bytes)
+{
+    const QString reason = out == kStandardOutput
+                               ? WriteStandardOutput(call.io.out, bytes)
+                               : ToQString(WriteWholeFile(PathOf(out), bytes).description);
+    if (!reason.isEmpty())
+        ReportSaveFailure(call, reason);
+    return reason.isEmpty();
+}
 
 int RunNew(const Call& call)
 {
@@ -48,11 +69,8 @@ int RunReport(const Call& call)
         return kFailed;
     // Saved as the report window saves it: the text and one CR LF.
     const std::string text = BuildTextReport(call.model) + "\r\n";
-    if (call.args.positional.size() > 1)
-        return Result(WriteText(call, call.args.positional[1], text));
-    std::fwrite(text.data(), 1, text.size(), call.io.out);
-    std::fflush(call.io.out);
-    return kOk;
+    const std::string out = call.args.positional.size() > 1 ? call.args.positional[1] : kStandardOutput;
+    return Result(WriteOut(call, out, QByteArray::fromStdString(text)));
 }
 
 }  // namespace quorlink::cli

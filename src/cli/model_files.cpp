@@ -1,6 +1,7 @@
 #include "model_files.h"
 
 #include "data_file.h"
+#include "file_path.h"
 #include "hex_file.h"
 #include "latin1.h"
 #include "model.h"
@@ -10,8 +11,6 @@
 namespace quorlink::cli {
 
 namespace {
-
-QString PathOf(const std::string& path) { return QString::fromLocal8Bit(path.c_str()); }
 
 // The file commands say what failed; the command line adds the system's reason.
 bool Reported(const Model& model, const Fault& fault, const FileContext& context)

@@ -1,6 +1,5 @@
 // The printed report as a PDF file, for checking and archiving without a printer.
 #include "error_log.h"
-#include "latin1.h"
 #include "model.h"
 #include "model_files.h"
 #include "prompt.h"
@@ -20,11 +19,12 @@ int RunPrint(const Call& call)
     const ErrorLog noLog{QString()};
     if (!LoadModelFile(call.model, call.args.positional[0], FileContext{call.prompt, noLog, 0}))
         return kFailed;
-    const QString failure = WriteReportPdf(call.model, QString::fromLocal8Bit(call.args.positional[1].c_str()));
-    if (failure.isEmpty())
-        return kOk;
-    call.prompt.Message(ToQString(call.model.ModelName()) + QStringLiteral(" Quorlink"), failure, MessageIcon::Exclamation);
-    return kFailed;
+    const QByteArray pdf = ReportPdf(call.model);
+    if (pdf.isEmpty()) {
+        ReportSaveFailure(call, QStringLiteral("The printed report could not be drawn"));
+        return kFailed;
+    }
+    return WriteOut(call, call.args.positional[1], pdf) ? kOk : kFailed;
 }
 
 bool IsPdfName(const std::string& path)

@@ -2,6 +2,7 @@
 #include "clone_protocol.h"
 #include "encoder.h"
 #include "error_log.h"
+#include "file_path.h"
 #include "latin1.h"
 #include "model.h"
 #include "model_files.h"
@@ -11,6 +12,7 @@
 #include "serial_link.h"
 #include "transfer_runs.h"
 #include "verbs.h"
+#include "whole_file.h"
 
 #include <csignal>
 #include <cstdio>
@@ -20,11 +22,33 @@ namespace quorlink::cli {
 
 namespace {
 
-// Ctrl+C cancels a transfer the way the dialog's Cancel button does; the
-// waits look at it on every turn.
+// During a transfer Ctrl+C (or SIGTERM) cancels it the way the dialog's
+// Cancel button does: the handler only sets a flag, which the waits look at
+// on every turn. Outside a transfer, or a second time, the signal ends the
+// program at once as it would without the handler; saves are atomic, so no
+// file is left half written.
 volatile std::sig_atomic_t interrupted = 0;
+volatile std::sig_atomic_t transferRunning = 0;
 
-void OnInterrupt(int) { interrupted = 1; }
+void OnSignal(int signal)
+{
+    if (transferRunning != 0 && interrupted == 0) {
+        interrupted = 1;
+        return;
+    }
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+class TransferRunning {
+public:
+    TransferRunning()
+    {
+        interrupted = 0;
+        transferRunning = 1;
+    }
+    ~TransferRunning() { transferRunning = 0; }
+};
 
 const ErrorLog kNoLog{QString()};
 
@@ -58,29 +82,52 @@ private:
 
 using Run = bool (*)(CloneProtocol&);
 
-// Opens the port given on the command line and runs one whole transfer.
+// Opens the port given on the command line and runs one whole transfer. A
+// cancelled one says so; the memory operation had begun once progress came.
 bool Transfer(const Call& call, const char* what, Run run)
 {
     const std::optional<PortChoice> port = ParsePortChoice(ToQString(*call.args.port));
     QtSerialPort serial;
     SerialLink link(serial, call.model, kNoLog);
     link.UsePort(*port);
-    ProgressBar bar(call.io.err, what);
-    interrupted = 0;
-    CloneProtocol protocol(link, call.prompt, {[&bar](int percent) { bar.Show(percent); },
-                                               [] { return interrupted != 0; }});
-    return run(protocol);
+    bool begun = false;
+    bool done = false;
+    {
+        ProgressBar bar(call.io.err, what);
+        const TransferRunning running;
+        CloneProtocol protocol(link, call.prompt, {[&](int percent) {
+                                                       begun = true;
+                                                       bar.Show(percent);
+                                                   },
+                                                   [] { return interrupted != 0; }});
+        done = run(protocol);
+    }
+    if (!done && interrupted != 0) {
+        std::fprintf(call.io.err, "Cancelled.\n");
+        if (begun && run == RunWriteTransfer)
+            std::fprintf(call.io.err, "The radio now holds a partly written memory: program it again before use.\n");
+    }
+    return done;
 }
 
 }  // namespace
 
-void InstallInterruptHandler() { std::signal(SIGINT, OnInterrupt); }
+void InstallInterruptHandler()
+{
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
+}
 
 bool IsPort(const std::string& text) { return ParsePortChoice(ToQString(text)).has_value(); }
 
 int RunRead(const Call& call)
 {
-    // A failed or cancelled read writes no file.
+    // A failed or cancelled read writes no file; an OUT that cannot be
+    // written is found before the radio is read, not 25 seconds after.
+    if (const Fault fault = ProbeWholeFile(PathOf(call.args.positional[0]))) {
+        ReportSaveFailure(call, ToQString(fault.description));
+        return kFailed;
+    }
     if (!Transfer(call, "Reading", RunReadTransfer))
         return kFailed;
     return SaveModelFile(call.model, call.args.positional[0], FileContext{call.prompt, kNoLog, 0}) ? kOk : kFailed;

@@ -4,6 +4,9 @@
 #include "arguments.h"
 #include "cli.h"
 
+#include <QByteArray>
+#include <QString>
+
 namespace quorlink {
 struct Model;
 class Prompt;
@@ -38,6 +41,14 @@ int RunWrite(const Call& call);
 int RunClear(const Call& call);
 int RunPrint(const Call& call);
 bool IsPdfName(const std::string& path);
+
+// An OUT of "-" is standard output.
+constexpr const char* kStandardOutput = "-";
+// Saves bytes whole as out, or writes them to standard output for "-", and
+// checks that they got there; says "FileSave Error!!" and why when not.
+bool WriteOut(const Call& call, const std::string& out, const QByteArray& bytes);
+// "Quorlink: FileSave Error!!" and the reason, as every failed save says it.
+void ReportSaveFailure(const Call& call, const QString& reason);
 
 // PORT is 1..4, COM1..COM4 or a device path.
 bool IsPort(const std::string& text);

@@ -1,5 +1,6 @@
 #include "data_file.h"
 
+#include "busy_scope.h"
 #include "file_fault.h"
 #include "ini_reader.h"
 #include "latin1.h"
@@ -9,7 +10,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 namespace quorlink {
 
@@ -196,22 +196,36 @@ void Report(Model& model, const FileContext& context, const char* source, const 
             const char* message)
 {
     model.ErrorFlag = true;
-    model.CancelFlag = true;
-    context.log.Write(model.DiagnosticMode, QString::fromLatin1(source), fault);
-    context.prompt.Message(QStringLiteral("Quorlink"), QString::fromLatin1(message), MessageIcon::Warning);
+    ReportFileFault(model, context, source, fault, message);
 }
 
 Fault Save(Model& model, const QString& path, const FileContext& context, DataFileScope scope,
            const char* source)
 {
     model.ErrorFlag = false;
-    model.BusyFlag = true;
-    const Fault fault = WriteWholeFile(path, FormatDataFile(model, scope));
-    Pause(context.pauseMs);
-    model.BusyFlag = false;
+    Fault fault;
+    {
+        const BusyScope busy(model);
+        fault = WriteWholeFile(path, FormatDataFile(model, scope));
+        Pause(context.pauseMs);
+    }
     if (fault)
         Report(model, context, source, fault, "FileSave Error!!");
     return fault;
+}
+
+// A file holding none of the sections read below is something else (an
+// empty file, a picture, UTF-16 text); taken as a data file it would blank
+// every name and MMSI.
+Fault ReadDataFile(QFile& file, const QString& path, IniLookup& lookup)
+{
+    if (Fault fault = OpenRegularFile(file, path))
+        return fault;
+    if (!lookup.Load(file, IsDataFileSection))
+        return FileFault(file.error(), file.errorString(), path);
+    if (lookup.IsEmpty())
+        return FileFault(QFileDevice::ReadError, QStringLiteral("no data-file sections found"), path);
+    return {};
 }
 
 }  // namespace
@@ -286,21 +300,18 @@ Fault SaveFileAsDefault(Model& model, const QString& path, const FileContext& co
 Fault FileRead2(Model& model, const QString& path, const FileContext& context)
 {
     model.ErrorFlag = false;
-    model.BusyFlag = true;
-    QFile file(path);
-    IniLookup lookup;
-    const bool ok = !QFileInfo(path).isDir() && file.open(QIODevice::ReadOnly) &&
-                    lookup.Load(file, IsDataFileSection);
-    if (ok)
-        ApplyDataFile(lookup, model);
-    Pause(context.pauseMs);
-    model.BusyFlag = false;
-    if (ok)
-        return {};
-    const Fault fault = QFileInfo(path).isDir()
-                            ? FileFault(QFileDevice::OpenError, QStringLiteral("Is a directory"), path)
-                            : FileFault(file);
-    Report(model, context, "frmMain.FileRead2", fault, "FileRead Error!!");
+    Fault fault;
+    {
+        const BusyScope busy(model);
+        QFile file;
+        IniLookup lookup;
+        fault = ReadDataFile(file, path, lookup);
+        if (!fault)
+            ApplyDataFile(lookup, model);
+        Pause(context.pauseMs);
+    }
+    if (fault)
+        Report(model, context, "frmMain.FileRead2", fault, "FileRead Error!!");
     return fault;
 }
 

@@ -1,5 +1,7 @@
 #include "file_context.h"
 
+#include "model.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QThread>
@@ -18,6 +20,14 @@ void Pause(int ms)
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void ReportFileFault(Model& model, const FileContext& context, const char* source, const Fault& fault,
+                     const char* message)
+{
+    model.CancelFlag = true;
+    context.log.Write(model.DiagnosticMode, QString::fromLatin1(source), fault);
+    context.prompt.Message(QStringLiteral("Quorlink"), QString::fromLatin1(message), MessageIcon::Warning);
 }
 
 }  // namespace quorlink

@@ -4,9 +4,12 @@
 #pragma once
 
 #include "error_log.h"
+#include "fault.h"
 #include "prompt.h"
 
 namespace quorlink {
+
+struct Model;
 
 struct FileContext {
     Prompt& prompt;
@@ -16,5 +19,11 @@ struct FileContext {
 
 // Waits without blocking the event loop when there is one.
 void Pause(int ms);
+
+// How every file command tells of its fault: CancelFlag, a log line naming
+// source, and message ("FileSave Error!!", "FileRead Error!!") titled
+// "Quorlink". Whether ErrorFlag is set is the command's own business.
+void ReportFileFault(Model& model, const FileContext& context, const char* source, const Fault& fault,
+                     const char* message);
 
 }  // namespace quorlink

@@ -2,7 +2,10 @@
 
 #include "latin1.h"
 
+#include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 namespace quorlink {
 
@@ -24,6 +27,16 @@ Fault FileFault(QFileDevice::FileError error, const QString& reason, const QStri
     else if (error == QFileDevice::ReadError || error == QFileDevice::WriteError)
         number = kDeviceIoError;
     return Fault{number, ToStdString(reason.isEmpty() ? QStringLiteral("File access error") : reason)};
+}
+
+Fault SpecialFileFault(const QString& path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || S_ISREG(info.st_mode))
+        return {};
+    return FileFault(QFileDevice::OpenError,
+                     S_ISDIR(info.st_mode) ? QStringLiteral("Is a directory") : QStringLiteral("not a regular file"),
+                     path);
 }
 
 Fault FileFault(const QFileDevice& file)

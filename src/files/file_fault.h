@@ -10,5 +10,8 @@ namespace quorlink {
 
 Fault FileFault(const QFileDevice& file);
 Fault FileFault(QFileDevice::FileError error, const QString& reason, const QString& path);
+// A fault when something that is not a regular file (a folder, a device, a
+// pipe, a socket) sits at path, links followed; none when the path is free.
+Fault SpecialFileFault(const QString& path);
 
 }  // namespace quorlink

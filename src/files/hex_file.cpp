@@ -1,5 +1,6 @@
 #include "hex_file.h"
 
+#include "busy_scope.h"
 #include "decoder.h"
 #include "encoder.h"
 #include "file_fault.h"
@@ -7,27 +8,18 @@
 #include "whole_file.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 namespace quorlink {
 
 namespace {
-
-void ReportFileFault(Model& model, const FileContext& context, const char* source, const Fault& fault,
-                     const char* message)
-{
-    model.CancelFlag = true;
-    context.log.Write(model.DiagnosticMode, QString::fromLatin1(source), fault);
-    context.prompt.Message(QStringLiteral("Quorlink"), QString::fromLatin1(message), MessageIcon::Warning);
-}
 
 // The image goes over the start of the file and a longer file keeps its
 // tail; the whole file is written anew beside the old one and swapped in
 // only when complete, so a failed save leaves the old file as it was.
 Fault WriteImage(const Image& image, const QString& path)
 {
-    if (QFileInfo(path).isDir())
-        return FileFault(QFileDevice::OpenError, QStringLiteral("Is a directory"), path);
+    if (Fault fault = SpecialFileFault(path))
+        return fault;
     QByteArray content(reinterpret_cast<const char*>(image.data()), kImageSize);
     QFile old(path);
     if (old.size() > kImageSize) {
@@ -44,12 +36,14 @@ Fault WriteImage(const Image& image, const QString& path)
 
 Fault SaveHexImage(Model& model, const QString& path, const FileContext& context)
 {
-    model.BusyFlag = true;
-    Fault fault = EncodeImage(model);
-    if (!fault)
-        fault = WriteImage(model.MemoryImage, path);
-    Pause(context.pauseMs);
-    model.BusyFlag = false;
+    Fault fault;
+    {
+        const BusyScope busy(model);
+        fault = EncodeImage(model);
+        if (!fault)
+            fault = WriteImage(model.MemoryImage, path);
+        Pause(context.pauseMs);
+    }
     if (fault)
         ReportFileFault(model, context, "frmMain.SaveHexFileAs", fault, "FileSave Error!!");
     return fault;
@@ -58,18 +52,17 @@ Fault SaveHexImage(Model& model, const QString& path, const FileContext& context
 Fault ReadHexFileAs(Model& model, const QString& path, const FileContext& context)
 {
     model.ErrorFlag = false;
-    model.BusyFlag = true;
     Image scratch{};  // a short file leaves the rest 0, so its tail code cannot match
-    QFile file(path);
     Fault fault;
-    if (QFileInfo(path).isDir())
-        fault = FileFault(QFileDevice::OpenError, QStringLiteral("Is a directory"), path);
-    else if (!file.open(QIODevice::ReadOnly) ||
-             file.read(reinterpret_cast<char*>(scratch.data()), kImageSize) < 0)
-        fault = FileFault(file);
-    file.close();
-    Pause(context.pauseMs);
-    model.BusyFlag = false;
+    {
+        const BusyScope busy(model);
+        QFile file;
+        fault = OpenRegularFile(file, path);
+        if (!fault && file.read(reinterpret_cast<char*>(scratch.data()), kImageSize) < 0)
+            fault = FileFault(file.error(), file.errorString(), path);
+        file.close();
+        Pause(context.pauseMs);
+    }
     if (fault) {
         model.ErrorFlag = true;
         ReportFileFault(model, context, "frmMain.ReadHexFileAs", fault, "FileRead Error!!");

@@ -22,6 +22,8 @@ public:
     bool Load(QIODevice& device, const SectionFilter& wanted);
 
     std::optional<QByteArray> Value(const QByteArray& section, const QByteArray& key) const;
+    // No wanted section was found.
+    bool IsEmpty() const { return sections_.isEmpty(); }
 
 private:
     void TakeLine(QByteArray line, const SectionFilter& wanted);

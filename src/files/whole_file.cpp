@@ -2,12 +2,29 @@
 
 #include "file_fault.h"
 
+#include <QFile>
 #include <QSaveFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quorlink {
 
+namespace {
+
+Fault OpenFault(const QString& path)
+{
+    return FileFault(QFileDevice::OpenError, qt_error_string(errno), path);
+}
+
+}  // namespace
+
 Fault WriteWholeFile(const QString& path, const QByteArray& bytes)
 {
+    if (Fault fault = SpecialFileFault(path))
+        return fault;
     QSaveFile file(path);
     // Unbuffered, so that a short write shows at once: a buffered one can be
     // cut short while the buffer is flushed and still be committed.
@@ -29,6 +46,38 @@ Fault WriteWholeFile(const QString& path, const QByteArray& bytes)
     }
     if (!file.commit())
         return FileFault(file);
+    return {};
+}
+
+Fault ProbeWholeFile(const QString& path)
+{
+    if (Fault fault = SpecialFileFault(path))
+        return fault;
+    QSaveFile file(path);  // the unfinished new file goes with it
+    if (!file.open(QIODevice::WriteOnly))
+        return FileFault(file);
+    file.cancelWriting();
+    return {};
+}
+
+Fault OpenRegularFile(QFile& file, const QString& path)
+{
+    if (Fault fault = SpecialFileFault(path))  // opening a device may already act on it
+        return fault;
+    // Non-blocking, in case a pipe took the file's place since the look.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return OpenFault(path);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return FileFault(QFileDevice::OpenError, QStringLiteral("not a regular file"), path);
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return FileFault(file.error(), file.errorString(), path);
+    }
     return {};
 }
 

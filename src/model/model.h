@@ -34,7 +34,7 @@ struct Model {
     int ModelNumber = 0;  // 1: MR7100A, anything else: MR5100A
     bool DiagnosticMode = false;
     std::string VariantCode = "RV48";
-    std::string CurrentFilePath;
+    std::string CurrentFilePath;  // as the file system spells it (UTF-8), not Latin-1
     std::int16_t PortNumber = 1;  // COM1..COM4
 
     // Outcome of the last transfer or file step, and whether one is running.

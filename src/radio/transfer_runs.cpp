@@ -1,5 +1,6 @@
 #include "transfer_runs.h"
 
+#include "busy_scope.h"
 #include "clone_protocol.h"
 #include "decoder.h"
 #include "model.h"
@@ -9,15 +10,6 @@
 namespace quorlink {
 
 namespace {
-
-class BusyScope {
-public:
-    explicit BusyScope(Model& model) : model_(model) { model_.BusyFlag = true; }
-    ~BusyScope() { model_.BusyFlag = false; }
-
-private:
-    Model& model_;
-};
 
 bool Succeeded(const Model& model) { return !model.ErrorFlag && !model.CancelFlag; }
 

@@ -5,7 +5,7 @@
 #include "control_tables.h"
 #include "data_file.h"
 #include "hex_file.h"
-#include "latin1.h"
+#include "file_path.h"
 #include "model.h"
 #include "prompt.h"
 #include "settings_store.h"
@@ -24,7 +24,7 @@ const QString kHexFilter = QStringLiteral("hex files(*.hex)|*.hex|All files(*.*)
 
 bool IsHexPath(const std::string& path)
 {
-    return QFileInfo(ToQString(path)).suffix().compare(QLatin1String("hex"), Qt::CaseInsensitive) == 0;
+    return QFileInfo(PathOf(path)).suffix().compare(QLatin1String("hex"), Qt::CaseInsensitive) == 0;
 }
 }  // namespace
 
@@ -91,7 +91,7 @@ void MainWindow::mnuFileOpen_Click()
     BusyScope busy(this);
     FileRead2(model_, path, FileContext{prompt_, log_, timings_.pauseMs});
     if (!model_.ErrorFlag) {
-        model_.CurrentFilePath = ToStdString(path);
+        model_.CurrentFilePath = PathText(path);
         UpdateTitle();
     }
     currentNodeIndex_ = NavigationTree::PositionOf(tvTreeView_->currentItem());
@@ -106,7 +106,7 @@ void MainWindow::SaveDataFile(bool useCurrentName)
     model_.CancelFlag = false;
     // A raw image taken over as the current file never receives the text format.
     const bool haveName = !model_.CurrentFilePath.empty() && !IsHexPath(model_.CurrentFilePath);
-    const QString path = useCurrentName && haveName ? ToQString(model_.CurrentFilePath)
+    const QString path = useCurrentName && haveName ? PathOf(model_.CurrentFilePath)
                                                     : prompt_.SaveFileName(kDataFilter);
     if (path.isEmpty()) {
         model_.CancelFlag = true;
@@ -114,7 +114,7 @@ void MainWindow::SaveDataFile(bool useCurrentName)
     }
     BusyScope busy(this);
     if (!SaveFileAs(model_, path, FileContext{prompt_, log_, timings_.pauseMs})) {
-        model_.CurrentFilePath = ToStdString(path);
+        model_.CurrentFilePath = PathText(path);
         UpdateTitle();
     }
 }
@@ -153,7 +153,7 @@ void MainWindow::OpenHexImageCommand()
         return;
     RefreshCurrentPage();
     RefreshTreeTexts();
-    model_.CurrentFilePath = ToStdString(path);
+    model_.CurrentFilePath = PathText(path);
     UpdateTitle();
 }
 

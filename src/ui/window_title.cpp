@@ -1,5 +1,6 @@
 #include "window_title.h"
 
+#include "file_path.h"
 #include "model.h"
 
 namespace quorlink {
@@ -9,7 +10,7 @@ QString WindowTitle(const Model& model)
     QString title = QString::fromStdString(model.VariantCode) + QStringLiteral("  Quorlink");
     if (model.CurrentFilePath.empty())
         return title;
-    const QString path = QString::fromLocal8Bit(model.CurrentFilePath.c_str());
+    const QString path = PathOf(model.CurrentFilePath);
     const int cut = static_cast<int>(std::max(path.lastIndexOf('/'), path.lastIndexOf('\\')));
     return title + QStringLiteral(" - ") + path.mid(cut + 1).toLower();
 }

@@ -109,7 +109,7 @@ private slots:
 
         r = RunCli({"report", "--model", "MR7100A", Golden("fresh_mr7100a.dat"), Path("no/folder/r.txt")});
         QCOMPARE(r.code, 1);
-        QVERIFY(r.err.startsWith("MR7100A Quorlink: "));
+        QVERIFY(r.err.startsWith("Quorlink: FileSave Error!!\nReason: "));
     }
 
     void usageErrors_data()

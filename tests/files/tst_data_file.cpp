@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <random>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace quorlink;
@@ -171,30 +172,46 @@ private slots:
         QVERIFY(!model.ErrorFlag);
     }
 
+    // A file in which no section of a data file is found is refused whole:
+    // read as one it would blank every name and MMSI.
     void hostileContent_data()
     {
         QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("dataFile");
         std::mt19937 rng(8);
         QByteArray garbage(64 * 1024, '\0');
         for (char& c : garbage)
             c = static_cast<char>(rng());
-        QTest::newRow("binary garbage") << garbage;
-        QTest::newRow("NUL bytes") << (QByteArray("[SETCOM]\r\nContrast=") + '\0' + " 7\r\nUserMmsid=#12" + '\0' + " 34\r\n");
-        QTest::newRow("no equals, keys before sections") << QByteArray("Contrast=1\r\n[SETCOM]\r\nContrast\r\n[\r\n]=]\r\n");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("one long line") << QByteArray(3 * 1024 * 1024, '[');
+        QTest::newRow("binary garbage") << garbage << false;
+        QTest::newRow("NUL bytes") << (QByteArray("[SETCOM]\r\nContrast=") + '\0' + " 7\r\nUserMmsid=#12" + '\0' + " 34\r\n") << true;
+        QTest::newRow("no equals, keys before sections") << QByteArray("Contrast=1\r\n[SETCOM]\r\nContrast\r\n[\r\n]=]\r\n") << true;
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("one long line") << QByteArray(3 * 1024 * 1024, '[') << false;
+        const QString utf16 = QStringLiteral("[SETCOM]\r\nContrast=7\r\n");
+        QTest::newRow("UTF-16") << (QByteArray("\xff\xfe") + QByteArray(reinterpret_cast<const char*>(utf16.utf16()), utf16.size() * 2)) << false;
     }
 
     void hostileContent()
     {
         QFETCH(QByteArray, content);
+        QFETCH(bool, dataFile);
         QVERIFY(WriteAll(Path("bad.dat"), content));
+        test::ApplySampleEdits(model);
         model.Settings.Contrast = 4;
-        QVERIFY(!FileRead2(model, Path("bad.dat"), Context()));
-        QVERIFY(!model.ErrorFlag);
-        QVERIFY(model.Settings.Contrast == 4 || model.Settings.Contrast == 7);
-        QVERIFY(model.Settings.UserMmsid.empty() || model.Settings.UserMmsid == "12");
+        const Model before = model;
+        const Fault fault = FileRead2(model, Path("bad.dat"), Context());
+        QCOMPARE(!fault, dataFile);
+        QCOMPARE(model.ErrorFlag, !dataFile);
         QCOMPARE(model.UsaChannels.size(), std::size_t(55));
+        if (dataFile) {
+            QVERIFY(model.Settings.Contrast == 4 || model.Settings.Contrast == 7);
+            QVERIFY(model.Settings.UserMmsid.empty() || model.Settings.UserMmsid == "12");
+            return;
+        }
+        QCOMPARE(fault.description, std::string("no data-file sections found"));
+        QCOMPARE(prompt.shown.last().text, QStringLiteral("FileRead Error!!"));
+        QVERIFY(model.Settings == before.Settings && model.UsaChannels == before.UsaChannels);
+        QVERIFY(model.IndividualDirectory == before.IndividualDirectory);
     }
 
     void hugeFile()
@@ -219,6 +236,8 @@ private slots:
         QTest::newRow("missing") << "missing.dat" << false;
         QTest::newRow("missing, service mode") << "missing.dat" << true;
         QTest::newRow("a folder") << "folder.dat" << true;
+        QTest::newRow("a pipe") << "pipe.dat" << false;  // would wait for ever for a writer
+        QTest::newRow("a link to a pipe") << "link.dat" << false;
     }
 
     void unreadableFileChangesNothing()
@@ -226,6 +245,8 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, diagnostic);
         QDir(dir.path()).mkdir(QStringLiteral("folder.dat"));
+        mkfifo(QFile::encodeName(Path("pipe.dat")).constData(), 0600);
+        QFile::link(Path("pipe.dat"), Path("link.dat"));
         model.DiagnosticMode = diagnostic;
         test::ApplySampleEdits(model);
         model.CurrentFilePath = "/keep/me.dat";

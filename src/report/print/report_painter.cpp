@@ -2,8 +2,10 @@
 
 #include "model.h"
 #include "printed_report.h"
+#include "latin1.h"
+#include "whole_file.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QFont>
 #include <QFileInfo>
 #include <QPagedPaintDevice>
@@ -83,20 +85,28 @@ bool PaintReport(const Model& model, QPagedPaintDevice& device)
     return painter.end();
 }
 
+QByteArray ReportPdf(const Model& model)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setCreator(QStringLiteral("Quorlink"));
+        pdf.setTitle(QString::fromStdString(model.ModelName()) + QStringLiteral(" Quorlink"));
+        pdf.setResolution(300);
+        if (!PaintReport(model, pdf))
+            return {};
+    }
+    return buffer.data();
+}
+
 QString WriteReportPdf(const Model& model, const QString& path)
 {
-    {
-        QFile probe(path);  // QPdfWriter says nothing about a file it cannot create
-        if (!probe.open(QIODevice::WriteOnly))
-            return probe.errorString();
-    }
-    QPdfWriter pdf(path);
-    pdf.setCreator(QStringLiteral("Quorlink"));
-    pdf.setTitle(QString::fromStdString(model.ModelName()) + QStringLiteral(" Quorlink"));
-    pdf.setResolution(300);
-    if (!PaintReport(model, pdf))
+    const QByteArray pdf = ReportPdf(model);
+    if (pdf.isEmpty())
         return QStringLiteral("Could not write %1").arg(QFileInfo(path).fileName());
-    return {};
+    // Made whole in memory first, so a full disk keeps the previous file.
+    return ToQString(WriteWholeFile(path, pdf).description);
 }
 
 }  // namespace quorlink

@@ -1,6 +1,7 @@
 // Paints the printed report on any paged device: a printer, or a PDF file.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class QPagedPaintDevice;
@@ -14,7 +15,9 @@ struct Model;
 // sheets without a header. Returns false when the device cannot be painted on.
 bool PaintReport(const Model& model, QPagedPaintDevice& device);
 
-// The printed report as a PDF file; an empty text on success, else why not.
+// The printed report as the bytes of a PDF file; empty when it cannot be painted.
+QByteArray ReportPdf(const Model& model);
+// Those bytes saved whole as path; an empty text on success, else why not.
 QString WriteReportPdf(const Model& model, const QString& path);
 
 }  // namespace quorlink
