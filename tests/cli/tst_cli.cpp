@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstdio>
+#include <sys/stat.h>
 
 using namespace quorlink;
 using quorlink::test::ReadAll;
@@ -18,20 +19,22 @@ struct Outcome {
     QByteArray err;
 };
 
-// Runs the command line in process with captured streams.
-Outcome RunCli(const QStringList& args)
+// Runs the command line in process with captured streams, or with the
+// standard output given.
+Outcome RunCli(const QStringList& args, std::FILE* standardOutput = nullptr)
 {
     char* outText = nullptr;
     char* errText = nullptr;
     std::size_t outSize = 0;
     std::size_t errSize = 0;
-    std::FILE* out = open_memstream(&outText, &outSize);
+    std::FILE* out = standardOutput ? standardOutput : open_memstream(&outText, &outSize);
     std::FILE* err = open_memstream(&errText, &errSize);
     std::vector<std::string> list;
     for (const QString& arg : args)
         list.push_back(arg.toStdString());
     const int code = cli::Run(list, {out, err});
-    std::fclose(out);
+    if (!standardOutput)
+        std::fclose(out);
     std::fclose(err);
     Outcome outcome{code, QByteArray(outText, static_cast<qsizetype>(outSize)),
                     QByteArray(errText, static_cast<qsizetype>(errSize))};
@@ -110,6 +113,54 @@ private slots:
         r = RunCli({"report", "--model", "MR7100A", Golden("fresh_mr7100a.dat"), Path("no/folder/r.txt")});
         QCOMPARE(r.code, 1);
         QVERIFY(r.err.startsWith("Quorlink: FileSave Error!!\nReason: "));
+    }
+
+    // Nothing is written over IN, a pipe or a link to one, and standard
+    // output that does not take the report is a failure; a pipe as IN is
+    // refused at once.
+    void outputsThatMustNotBeWritten()
+    {
+        const QString data = Path("same.dat");
+        QCOMPARE(RunCli({"new", "--model", "MR7100A", data}).code, 0);
+        const QByteArray saved = ReadAll(data);
+        QVERIFY(QFile::link(data, Path("same-link.dat")));
+        QVERIFY(mkfifo(QFile::encodeName(Path("pipe.dat")).constData(), 0600) == 0);
+        QVERIFY(QFile::link(Path("pipe.dat"), Path("pipe-link.hex")));
+        const QString m = QStringLiteral("MR7100A");
+        const struct {
+            QStringList args;
+            int code;
+            QByteArray complaint;
+        } cases[] = {
+            {{"report", "--model", m, data, data}, 2, "IN and OUT are the same file"},
+            {{"convert", "--model", m, Path("same-link.dat"), data}, 2, "IN and OUT are the same file"},
+            {{"convert", "--model", m, data, Path("pipe.dat")}, 1, "FileSave Error!!\nReason: not a regular file"},
+            {{"convert", "--model", m, data, Path("pipe-link.hex")}, 1, "FileSave Error!!\nReason: not a regular file"},
+            {{"report", "--model", m, data, Path("pipe-link.hex")}, 1, "FileSave Error!!\nReason: not a regular file"},
+            {{"convert", "--model", m, Path("pipe-link.hex"), Path("x.dat")}, 1, "FileRead Error!!\nReason: not a regular file"},
+        };
+        for (const auto& c : cases) {
+            const Outcome r = RunCli(c.args);
+            QCOMPARE(r.code, c.code);
+            QVERIFY2(r.err.contains(c.complaint), r.err.constData());
+        }
+        QCOMPARE(ReadAll(data), saved);
+        QVERIFY(QFileInfo(Path("pipe-link.hex")).isSymLink());
+        struct stat info {};
+        QVERIFY(lstat(QFile::encodeName(Path("pipe.dat")).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
+
+        std::FILE* readOnly = std::fopen(QFile::encodeName(Golden("fresh_mr7100a.txt")).constData(), "r");
+        const Outcome full = RunCli({"report", "--model", m, data, "-"}, readOnly);
+        std::fclose(readOnly);
+        QCOMPARE(full.code, 1);
+        QVERIFY(full.err.startsWith("Quorlink: FileSave Error!!\nReason: "));
+        QCOMPARE(RunCli({"report", "--model", m, data, "-"}).out, ReadAll(Golden("fresh_mr7100a.txt")) + "\r\n");
+
+        QProcess process;
+        process.start(QStringLiteral(QUORLINK_CLI_PATH), {"report", "--model", m, Path("pipe.dat")});
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), 1);
+        QVERIFY(process.readAllStandardError().contains("FileRead Error!!\nReason: not a regular file"));
     }
 
     void usageErrors_data()

@@ -1,5 +1,7 @@
 // quorlink-cli print: the printed report as a PDF, in process and as a program.
 #include "cli.h"
+#include "support/file_bytes.h"
+#include "support/file_size_limit.h"
 
 #include <QGuiApplication>
 #include <QProcess>
@@ -11,14 +13,22 @@ class TestCliPrint : public QObject {
 
     QTemporaryDir dir;
 
-    static int Run(const QStringList& args)
+    // err, when given, receives what the command says.
+    static int Run(const QStringList& args, QByteArray* err = nullptr)
     {
         std::vector<std::string> list;
         for (const QString& arg : args)
             list.push_back(arg.toStdString());
+        char* text = nullptr;
+        std::size_t size = 0;
         std::FILE* sink = std::fopen("/dev/null", "w");
-        const int code = quorlink::cli::Run(list, {sink, sink});
+        std::FILE* said = open_memstream(&text, &size);
+        const int code = quorlink::cli::Run(list, {sink, said});
         std::fclose(sink);
+        std::fclose(said);
+        if (err)
+            *err = QByteArray(text, static_cast<qsizetype>(size));
+        std::free(text);
         return code;
     }
 
@@ -33,6 +43,21 @@ private slots:
         QCOMPARE(Run({"print", "--model", "MR5100A", QUORLINK_TEST_DATA "/fresh_mr5100a.dat", dir.filePath("r.txt")}), 2);
         QCOMPARE(Run({"print", "--model", "MR5100A", QUORLINK_TEST_DATA "/fresh_mr5100a.dat",
                       dir.filePath("none/r.pdf")}), 1);
+    }
+
+    // A PDF that does not fit leaves the previous file as it was.
+    void cutShortKeepsThePreviousFile()
+    {
+        const QString pdf = dir.filePath(QStringLiteral("old.pdf"));
+        QVERIFY(quorlink::test::WriteAll(pdf, "previous"));
+        QByteArray err;
+        {
+            quorlink::test::FileSizeLimit limit(4096);
+            QCOMPARE(Run({"print", "--model", "MR5100A", QUORLINK_TEST_DATA "/fresh_mr5100a.dat", pdf}, &err), 1);
+        }
+        QVERIFY2(err.startsWith("Quorlink: FileSave Error!!\nReason: "), err.constData());
+        QCOMPARE(quorlink::test::ReadAll(pdf), QByteArray("previous"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("old.pdf")).size(), 1);
     }
 
     void runsWithoutADisplay()

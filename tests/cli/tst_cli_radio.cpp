@@ -10,6 +10,8 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <QProcess>
+#include <csignal>
 #include <cstdio>
 
 using namespace quorlink;
@@ -138,6 +140,60 @@ private slots:
         r = RunCli({"write", "--model", "MR7100A", "--port", writeRadio.SlavePath(), QUORLINK_TEST_DATA "/edited_mr7100a.dat"});
         QCOMPARE(r.code, 1);
         QVERIFY2(r.err.contains("Communication Error!!"), r.err.constData());
+    }
+
+    // Neither a file that is no data file nor an OUT that cannot be written
+    // gets as far as the radio.
+    void nothingReachesTheRadio()
+    {
+        sim::RadioEmulator radio(sim::kCode7100);
+        QVERIFY(radio.Start());
+        QFile empty(Path("empty.dat"));
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.close();
+        Outcome r = RunCli({"write", "--model", "MR7100A", "--port", radio.SlavePath(), Path("empty.dat")});
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains("FileRead Error!!\nReason: no data-file sections found"), r.err.constData());
+        r = RunCli({"read", "--model", "MR7100A", "--port", radio.SlavePath(), Path("no/folder/x.dat")});
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.startsWith("Quorlink: FileSave Error!!\nReason: "), r.err.constData());
+        QVERIFY(!r.err.contains("Complete!!"));
+        QTest::qWait(50);
+        QVERIFY(radio.requests().isEmpty());
+    }
+
+    // SIGTERM or Ctrl+C cancels a transfer and says so, and after a write cut
+    // short that the radio must be programmed again.
+    void signalCancels()
+    {
+        cli::InstallInterruptHandler();
+        sim::RadioEmulator radio(sim::kCode7100);
+        QVERIFY(radio.Start());
+        connect(&radio, &sim::RadioEmulator::requestLogged, this, [](const sim::LoggedRequest& entry) {
+            if (entry.request.command == 0x13 && entry.request.address == 0x0400)
+                std::raise(SIGTERM);
+        });
+        const Outcome r = RunCli({"write", "--model", "MR7100A", "--port", radio.SlavePath(),
+                                  QUORLINK_TEST_DATA "/edited_mr7100a.dat"});
+        std::signal(SIGINT, SIG_DFL);
+        std::signal(SIGTERM, SIG_DFL);
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.endsWith("Cancelled.\nThe radio now holds a partly written memory: program it again before use.\n"),
+                 r.err.constData());
+
+        sim::RadioEmulator silent(sim::kCode7100);
+        QVERIFY(silent.Start());
+        silent.AddFault({sim::FaultKind::NoAnswer, -1, -1, -1, 0});
+        QProcess process;
+        process.start(QStringLiteral(QUORLINK_CLI_PATH),
+                      {"read", "--model", "MR7100A", "--port", silent.SlavePath(), Path("never.dat")});
+        QTRY_VERIFY(!silent.requests().isEmpty());
+        process.terminate();
+        QVERIFY(process.waitForFinished(3000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(process.readAllStandardError(), QByteArray("Cancelled.\n"));
+        QVERIFY(!QFile::exists(Path("never.dat")));
     }
 
     void portThatDoesNotExist()

@@ -1,6 +1,7 @@
 // A save that cannot complete leaves the previous file byte for byte as it
 // was and says so.
 #include "support/file_bytes.h"
+#include "support/file_size_limit.h"
 #include "data_file.h"
 #include "hex_file.h"
 #include "model.h"
@@ -9,35 +10,13 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
-#include <csignal>
-#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace quorlink;
 using quorlink::test::ReadAll;
+using quorlink::test::FileSizeLimit;
 using quorlink::test::WriteAll;
-
-namespace {
-
-// While alive, no file of this process may grow beyond limit bytes: a write
-// past it fails half-way, as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t limit)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit lower = saved_;
-        lower.rlim_cur = limit;
-        setrlimit(RLIMIT_FSIZE, &lower);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
-
-private:
-    rlimit saved_{};
-};
-
-}  // namespace
 
 class TestSaveFailures : public QObject {
     Q_OBJECT
@@ -98,6 +77,34 @@ private slots:
         QVERIFY(gone.remove());
         QVERIFY(SaveFileAs(model, path, Context()));
         QCOMPARE(prompt.shown.last().text, QStringLiteral("FileSave Error!!"));
+    }
+
+    // A pipe (as a device would) stays what it is, reached directly or
+    // through a link; a link to a regular file stays a link, and the file
+    // it names receives the save.
+    void specialFilesAndLinks()
+    {
+        QTemporaryDir here;
+        const auto path = [&](const char* name) { return here.filePath(QLatin1String(name)); };
+        QVERIFY(mkfifo(QFile::encodeName(path("pipe")).constData(), 0600) == 0);
+        QVERIFY(QFile::link(path("pipe"), path("pipe-link.dat")));
+        QVERIFY(WriteAll(path("real.dat"), "old"));
+        QVERIFY(QFile::link(path("real.dat"), path("link.dat")));
+        for (const char* name : {"pipe", "pipe-link.dat"}) {
+            prompt = test::RecordingPrompt();
+            const Fault fault = SaveFileAs(model, path(name), Context());
+            QCOMPARE(fault.description, std::string("not a regular file"));
+            QCOMPARE(prompt.shown.last().text, QStringLiteral("FileSave Error!!"));
+            QVERIFY(SaveHexImage(model, path(name), Context()));
+        }
+        struct stat info {};
+        QVERIFY(lstat(QFile::encodeName(path("pipe")).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
+        QVERIFY(QFileInfo(path("pipe-link.dat")).isSymLink());
+
+        QVERIFY(!SaveFileAs(model, path("link.dat"), Context()));
+        QVERIFY(QFileInfo(path("link.dat")).isSymLink());
+        QVERIFY(ReadAll(path("real.dat")).startsWith("[MAIN]\r\n"));
+        QCOMPARE(QDir(here.path()).entryList(QDir::Files | QDir::System | QDir::Hidden).size(), 4);
     }
 
     void noPermission()
