@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
+#include <sys/stat.h>
 
 using namespace quorlink;
 using quorlink::test::ReadAll;
@@ -58,6 +59,67 @@ class TestHostileFiles : public QObject {
 
 private slots:
     void cleanup() { f.reset(); }
+
+    // A pipe, or a file that is no data file, is refused at once and changes
+    // nothing; Save As does not turn a pipe into a file.
+    void notDataFiles()
+    {
+        f = std::make_unique<test::MainWindowFixture>();
+        f->Open();
+        const QString pipe = dir.filePath(QStringLiteral("pipe.dat"));
+        QVERIFY(mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        const QString empty = dir.filePath(QStringLiteral("empty.dat"));
+        QVERIFY(test::WriteAll(empty, QByteArray()));
+        f->model.UsaChannels.at(0).ChTag = "KEEP";
+        const QString caption = f->window->windowTitle();
+        for (const QString& path : {pipe, empty}) {
+            f->prompt.fileNames.enqueue(path);
+            f->Trigger("mnuFileOpen");
+            QCOMPARE(f->prompt.shown.last().text, QStringLiteral("FileRead Error!!"));
+            QCOMPARE(f->model.UsaChannels.at(0).ChTag, std::string("KEEP"));
+            QCOMPARE(f->window->windowTitle(), caption);
+        }
+        f->prompt.fileNames.enqueue(pipe);
+        f->Trigger("mnuFileSaveAs");
+        QCOMPARE(f->prompt.shown.last().text, QStringLiteral("FileSave Error!!"));
+        struct stat info {};
+        QVERIFY(lstat(QFile::encodeName(pipe).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
+        QCOMPARE(f->window->windowTitle(), caption);
+    }
+
+    // Names beyond Latin-1 reach the file system and the caption whole.
+    void namesBeyondLatin1_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Cyrillic") << QStringLiteral("Лодка.dat");
+        QTest::newRow("accented") << QStringLiteral("Boét.dat");
+    }
+
+    void namesBeyondLatin1()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(name);
+        f = std::make_unique<test::MainWindowFixture>();
+        f->Open();
+        f->prompt.fileNames.enqueue(path);
+        f->Trigger("mnuFileSaveAs");
+        QVERIFY(QFile::exists(path));
+        QVERIFY2(f->window->windowTitle().endsWith(QStringLiteral(" - ") + name.toLower()),
+                 qPrintable(f->window->windowTitle()));
+        f->model.UsaChannels.at(0).ChTag = "SAVED";
+        f->Trigger("mnuFileSave");
+        QVERIFY(f->prompt.fileNames.isEmpty() && f->prompt.dialogFilters.size() == 1);  // no dialog
+        QVERIFY(ReadAll(path).contains("ChTag=#SAVED\r\n"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{name});
+
+        f->model.UsaChannels.at(0).ChTag = "OTHER";
+        f->prompt.fileNames.enqueue(path);
+        f->Trigger("mnuFileOpen");
+        QCOMPARE(f->model.UsaChannels.at(0).ChTag, std::string("SAVED"));
+        QVERIFY(f->window->windowTitle().endsWith(QStringLiteral(" - ") + name.toLower()));
+        QVERIFY(f->prompt.shown.isEmpty());
+    }
 
     // What cannot be encoded stops Program and the hex export before anything is written.
     void overflowStopsTheCommand()

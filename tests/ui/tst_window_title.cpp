@@ -18,6 +18,8 @@ private slots:
         QTest::newRow("unix path") << "/home/skipper/Boat1.DAT" << "RV48  Quorlink - boat1.dat";
         QTest::newRow("backslash path") << "C:\\Radio\\Boat2.Dat" << "RV48  Quorlink - boat2.dat";
         QTest::newRow("bare name") << "Boat3.hex" << "RV48  Quorlink - boat3.hex";
+        QTest::newRow("Cyrillic") << QStringLiteral("/home/u/Лодка.dat") << QStringLiteral("RV48  Quorlink - лодка.dat");
+        QTest::newRow("accented") << QStringLiteral("/home/u/Boét.dat") << QStringLiteral("RV48  Quorlink - boét.dat");
     }
 
     void title()
