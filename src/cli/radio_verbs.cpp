@@ -25,8 +25,8 @@ namespace {
 // During a transfer Ctrl+C (or SIGTERM) cancels it the way the dialog's
 // Cancel button does: the handler only sets a flag, which the waits look at
 // on every turn. Outside a transfer, or a second time, the signal ends the
-// program at once as it would without the handler; saves are atomic, so no
-// file is left half written.
+// program at once as it would without the handler; a save cut short that way
+// leaves its target as it was.
 volatile std::sig_atomic_t interrupted = 0;
 volatile std::sig_atomic_t transferRunning = 0;
 
