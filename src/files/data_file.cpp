@@ -214,9 +214,9 @@ Fault Save(Model& model, const QString& path, const FileContext& context, DataFi
     return fault;
 }
 
-// A file holding none of the sections read below is something else (an
-// empty file, a picture, UTF-16 text); taken as a data file it would blank
-// every name and MMSI.
+// A file holding none of the sections ApplyDataFile reads is something else
+// (an empty file, a picture, UTF-16 text); taken as a data file it would
+// blank every name and MMSI.
 Fault ReadDataFile(QFile& file, const QString& path, IniLookup& lookup)
 {
     if (Fault fault = OpenRegularFile(file, path))

@@ -22,7 +22,8 @@ void ApplyDataFile(const IniLookup& file, Model& model);
 // The commands. Each sets ErrorFlag (and CancelFlag on failure), logs and
 // tells the user as the file commands do, and returns the file fault with
 // the system's reason. A failed save leaves any previous file as it was; a
-// file that cannot be opened changes nothing.
+// file that cannot be opened, is no regular file or holds no data-file
+// section changes nothing.
 Fault SaveFileAs(Model& model, const QString& path, const FileContext& context);
 Fault SaveFileAsDefault(Model& model, const QString& path, const FileContext& context);
 Fault FileRead2(Model& model, const QString& path, const FileContext& context);
