@@ -9,7 +9,7 @@
 namespace quorlink::cli {
 
 struct Io {
-    std::FILE* out;  // results (a report without OUT)
+    std::FILE* out;  // results (a report without OUT, or with OUT -)
     std::FILE* err;  // messages, usage, progress
 };
 

@@ -109,9 +109,7 @@ private slots:
                  qPrintable(f->window->windowTitle()));
         f->model.UsaChannels.at(0).ChTag = "SAVED";
         f->Trigger("mnuFileSave");
-        QVERIFY(f->prompt.fileNames.isEmpty() && f->prompt.dialogFilters.size() == 1);  // no dialog
-        QVERIFY(ReadAll(path).contains("ChTag=#SAVED\r\n"));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{name});
+        QVERIFY(ReadAll(path).contains("ChTag=#SAVED\r\n"));  // not some "?????.dat"
 
         f->model.UsaChannels.at(0).ChTag = "OTHER";
         f->prompt.fileNames.enqueue(path);
