@@ -58,12 +58,12 @@ private:
 
 using Run = bool (*)(CloneProtocol&);
 
-// Opens the port given on the command line and runs one whole transfer.
-bool Transfer(const Call& call, const char* what, Run run)
+// Opens the port and runs one whole transfer on the given model.
+bool Transfer(const Call& call, Model& model, const std::string& portText, const char* what, Run run)
 {
-    const std::optional<PortChoice> port = ParsePortChoice(ToQString(*call.args.port));
+    const std::optional<PortChoice> port = ParsePortChoice(ToQString(portText));
     QtSerialPort serial;
-    SerialLink link(serial, call.model, kNoLog);
+    SerialLink link(serial, model, kNoLog);
     link.UsePort(*port);
     ProgressBar bar(call.io.err, what);
     interrupted = 0;
@@ -72,11 +72,21 @@ bool Transfer(const Call& call, const char* what, Run run)
     return run(protocol);
 }
 
+bool Transfer(const Call& call, const char* what, Run run)
+{
+    return Transfer(call, call.model, *call.args.port, what, run);
+}
+
 }  // namespace
 
 void InstallInterruptHandler() { std::signal(SIGINT, OnInterrupt); }
 
 bool IsPort(const std::string& text) { return ParsePortChoice(ToQString(text)).has_value(); }
+
+bool ReadRadioInto(const Call& call, Model& model, const std::string& port)
+{
+    return Transfer(call, model, port, "Reading", RunReadTransfer);
+}
 
 int RunRead(const Call& call)
 {
