@@ -25,6 +25,11 @@ const Verb kVerbs[] = {
      RunPrint},
     {"clear", "clear --model MODEL --port PORT", "Sets the radio's count of user MMSI settings back to 0.", 0, 0,
      true, RunClear},
+    {"diff", "diff --model MODEL [--brief] A B",
+     "Lists what differs from A to B, one difference a line, then the count; --brief prints the count only.\n"
+     "A and B are data files, .hex images, or port:PORT to read the radio on PORT (nothing is saved).\n"
+     "Exit status: 0 equal, 1 different, 2 usage error or trouble.",
+     2, 2, false, RunDiff},
 };
 
 constexpr const char* kGeneralHelp =
@@ -69,6 +74,11 @@ std::string CheckFileKinds(const Verb& verb, const Arguments& args)
         if (name == "print" && i == 1) {
             if (!IsPdfName(args.positional[i]) && args.positional[i] != kStandardOutput)
                 return "the printed report goes to a .pdf file: " + args.positional[i];
+            continue;
+        }
+        if (name == "diff" && IsRadioSource(args.positional[i])) {
+            if (!IsPort(RadioSourcePort(args.positional[i])))
+                return "unknown port in " + args.positional[i] + " (port:1..4 or port:/dev/...)";
             continue;
         }
         if (!reportOut && KindOf(args.positional[i]) == FileKind::Other)
@@ -116,6 +126,8 @@ int Run(const std::vector<std::string>& rawArgs, const Io& io)
     const int count = static_cast<int>(args.positional.size());
     if (count < verb->minPositional || count > verb->maxPositional)
         return UsageError(io, verb, "wrong number of file names");
+    if (args.brief && std::string(verb->name) != "diff")
+        return UsageError(io, verb, "--brief goes with diff only");
     if (!args.model)
         return UsageError(io, verb, "--model is required");
     const std::optional<int> modelNumber = ModelNumberFromName(*args.model);

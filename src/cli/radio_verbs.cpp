@@ -82,13 +82,13 @@ private:
 
 using Run = bool (*)(CloneProtocol&);
 
-// Opens the port given on the command line and runs one whole transfer. A
+// Opens the port and runs one whole transfer on the given model. A
 // cancelled one says so; the memory operation had begun once progress came.
-bool Transfer(const Call& call, const char* what, Run run)
+bool Transfer(const Call& call, Model& model, const std::string& portText, const char* what, Run run)
 {
-    const std::optional<PortChoice> port = ParsePortChoice(ToQString(*call.args.port));
+    const std::optional<PortChoice> port = ParsePortChoice(ToQString(portText));
     QtSerialPort serial;
-    SerialLink link(serial, call.model, kNoLog);
+    SerialLink link(serial, model, kNoLog);
     link.UsePort(*port);
     bool begun = false;
     bool done = false;
@@ -110,6 +110,11 @@ bool Transfer(const Call& call, const char* what, Run run)
     return done;
 }
 
+bool Transfer(const Call& call, const char* what, Run run)
+{
+    return Transfer(call, call.model, *call.args.port, what, run);
+}
+
 }  // namespace
 
 void InstallInterruptHandler()
@@ -119,6 +124,11 @@ void InstallInterruptHandler()
 }
 
 bool IsPort(const std::string& text) { return ParsePortChoice(ToQString(text)).has_value(); }
+
+bool ReadRadioInto(const Call& call, Model& model, const std::string& port)
+{
+    return Transfer(call, model, port, "Reading", RunReadTransfer);
+}
 
 int RunRead(const Call& call)
 {

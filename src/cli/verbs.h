@@ -40,6 +40,7 @@ int RunRead(const Call& call);
 int RunWrite(const Call& call);
 int RunClear(const Call& call);
 int RunPrint(const Call& call);
+int RunDiff(const Call& call);
 bool IsPdfName(const std::string& path);
 
 // An OUT of "-" is standard output.
@@ -52,5 +53,10 @@ void ReportSaveFailure(const Call& call, const QString& reason);
 
 // PORT is 1..4, COM1..COM4 or a device path.
 bool IsPort(const std::string& text);
+// Reads the radio on port into model, as the read verb does, without saving.
+bool ReadRadioInto(const Call& call, Model& model, const std::string& port);
+// "port:P" names a radio where a file name may stand (diff).
+bool IsRadioSource(const std::string& text);
+std::string RadioSourcePort(const std::string& text);
 
 }  // namespace quorlink::cli

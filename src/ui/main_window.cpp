@@ -97,6 +97,8 @@ void MainWindow::BuildMenus()
     connect(AddAction(file, "mnuFilePrint", "&Print"), &QAction::triggered, this, &MainWindow::mnuFilePrint_Click);
     connect(AddAction(file, "mnuFilePrintToFile", "P&rint to File"), &QAction::triggered, this,
             &MainWindow::mnuFilePrintToFile_Click);
+    connect(AddAction(file, "mnuFileCompare", "Co&mpare With..."), &QAction::triggered, this,
+            &MainWindow::mnuFileCompare_Click);
     AddSeparator(file, "mnuFileBar3");
     connect(AddAction(file, "mnuFileExit", "E&xit"), &QAction::triggered, this, &QWidget::close);
 

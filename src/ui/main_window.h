@@ -24,6 +24,8 @@ namespace quorlink {
 
 struct Model;
 class Prompt;
+class CompareWindow;
+enum class CompareSource;
 
 struct WindowTimings {
     int pauseMs = 500;     // the pause that ends every long command
@@ -45,6 +47,10 @@ public:
     void mnuFileSaveAsDefault_Click();
     void mnuFilePrint_Click();
     void mnuFilePrintToFile_Click();
+    void mnuFileCompare_Click();
+    // Loads the other side into a scratch model and opens the Compare window
+    // (non-modal, deleted on close); null when nothing was loaded.
+    CompareWindow* CompareWith(CompareSource source);
     void mnuEditModel1_Click() { SwitchModel(1); }
     void mnuEditModel2_Click() { SwitchModel(0); }
     void mnuTransferProgram_Click();

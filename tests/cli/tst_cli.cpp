@@ -92,6 +92,45 @@ private slots:
         QCOMPARE(ReadAll(Path("r.log")), expected);
     }
 
+    void diffs()
+    {
+        const QString fresh = Golden("fresh_mr7100a.dat"), edited = Golden("edited_mr7100a.dat");
+        Outcome r = RunCli({"diff", "--model", "MR7100A", fresh, fresh});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QByteArray("0 differences\n"));
+        r = RunCli({"diff", "--model", "MR7100A", fresh, edited});
+        QCOMPARE(r.code, 1);
+        const QList<QByteArray> lines = r.out.split('\n');
+        QCOMPARE(lines.first(), QByteArray("A/B: USA A-Ch (None) -> 16"));
+        QVERIFY(lines.contains("USA CH01A: name \"VTS\" -> \"  HARBOUR\""));
+        QVERIFY(lines.contains("Individual ID2: MMSI (empty) -> 235000001"));
+        QCOMPARE(lines.at(lines.size() - 2), QByteArray::number(lines.size() - 2) + " differences");
+        r = RunCli({"diff", "--brief", "--model", "MR7100A", fresh, edited});
+        QCOMPARE(r.code, 1);
+        QCOMPARE(r.out, lines.at(lines.size() - 2) + "\n");
+
+        // A raw image against the data file made from it: only what no page shows.
+        QCOMPARE(RunCli({"convert", "--model", "MR7100A", edited, Path("radio.hex")}).code, 0);
+        QFile image(Path("radio.hex"));
+        QVERIFY(image.open(QIODevice::ReadWrite));
+        image.seek(2);
+        image.write("\x01\x02", 2);
+        image.seek(0x1E00);
+        image.write(QByteArray(16, '\0'));
+        image.close();
+        QCOMPARE(RunCli({"convert", "--model", "MR7100A", Path("radio.hex"), Path("radio.dat")}).code, 0);
+        r = RunCli({"diff", "--model", "MR7100A", Path("radio.hex"), Path("radio.dat")});
+        QCOMPARE(r.code, 1);
+        QCOMPARE(r.out, QByteArray("bytes 0x0002-0x0003 differ; the editor does not show them\n"
+                                   "bytes 0x1E00-0x1E0F differ; the editor does not show them\n"
+                                   "2 differences\n"));
+
+        r = RunCli({"diff", "--model", "MR7100A", fresh, Path("missing.dat")});
+        QCOMPARE(r.code, 2);
+        QVERIFY(r.out.isEmpty());
+        QVERIFY(r.err.contains("FileRead Error!!"));
+    }
+
     void failures()
     {
         Outcome r = RunCli({"report", "--model", "MR7100A", Path("missing.dat")});
@@ -176,6 +215,12 @@ private slots:
                                         << QByteArray("wrong number of file names");
         QTest::newRow("unknown kind") << QStringList{"new", "--model", "MR7100A", "a.txt"}
                                       << QByteArray("unknown kind of file: a.txt");
+        QTest::newRow("diff of one") << QStringList{"diff", "--model", "MR7100A", "a.dat"}
+                                     << QByteArray("wrong number of file names");
+        QTest::newRow("diff port") << QStringList{"diff", "--model", "MR7100A", "port:9", "a.dat"}
+                                   << QByteArray("unknown port in port:9");
+        QTest::newRow("brief elsewhere") << QStringList{"new", "--brief", "--model", "MR7100A", "x.dat"}
+                                         << QByteArray("--brief goes with diff only");
         QTest::newRow("unknown option") << QStringList{"new", "--colour", "a.dat"} << QByteArray("unknown option --colour");
     }
 

@@ -21,20 +21,25 @@ namespace {
 struct Outcome {
     int code;
     QByteArray err;
+    QByteArray out;
 };
 
 Outcome RunCli(const QStringList& args)
 {
-    char* errText = nullptr;
-    std::size_t errSize = 0;
-    std::FILE* err = open_memstream(&errText, &errSize);
+    char* texts[2] = {};
+    std::size_t sizes[2] = {};
+    std::FILE* err = open_memstream(&texts[0], &sizes[0]);
+    std::FILE* out = open_memstream(&texts[1], &sizes[1]);
     std::vector<std::string> list;
     for (const QString& arg : args)
         list.push_back(arg.toStdString());
-    const int code = cli::Run(list, {stdout, err});
+    const int code = cli::Run(list, {out, err});
     std::fclose(err);
-    Outcome outcome{code, QByteArray(errText, static_cast<qsizetype>(errSize))};
-    std::free(errText);
+    std::fclose(out);
+    Outcome outcome{code, QByteArray(texts[0], static_cast<qsizetype>(sizes[0])),
+                    QByteArray(texts[1], static_cast<qsizetype>(sizes[1]))};
+    std::free(texts[0]);
+    std::free(texts[1]);
     return outcome;
 }
 
@@ -101,6 +106,41 @@ private slots:
         for (int a = 0; a < kImageSize; ++a)
             if (Sent(a) && a != 12 && a != 39 && (a < 480 || a > 487))
                 QVERIFY2(radio.memory()[a] == source.MemoryImage[a], qPrintable(QString::number(a)));
+    }
+
+    // The radio is read into a scratch model; the file is not touched.
+    void diffAgainstTheRadio()
+    {
+        Model source = EditedModel();
+        test::RecordingPrompt prompt;
+        const ErrorLog log{QString()};
+        QVERIFY(!SaveFileAs(source, Path("mine.dat"), FileContext{prompt, log, 0}));
+        const QByteArray saved = [&] { QFile f(Path("mine.dat")); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        sim::RadioEmulator radio(sim::kCode7100);
+        QVERIFY(radio.Start());
+        std::copy(source.MemoryImage.begin(), source.MemoryImage.end(), radio.memory().begin());
+        const QString port = QStringLiteral("port:") + radio.SlavePath();
+        Outcome r = RunCli({"diff", "--model", "MR7100A", port, Path("mine.dat")});
+        QCOMPARE(r.out, QByteArray("0 differences\n"));
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QByteArray("0 differences\n"));
+
+        radio.memory()[14] = static_cast<std::uint8_t>((radio.memory()[14] & 0xF8) | 5);
+        radio.memory()[0x1E00] = 0x00;
+        r = RunCli({"diff", "--model", "MR7100A", port, Path("mine.dat")});
+        QCOMPARE(r.code, 1);
+        QCOMPARE(r.out, QByteArray("Radio Setup: Contrast 5 -> 6\n"
+                                   "byte 0x1E00 differs; the editor does not show it\n2 differences\n"));
+        QVERIFY2(r.err.contains("Read from Radio: Complete!!"), r.err.constData());
+        QFile f(Path("mine.dat"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), saved);
+
+        sim::RadioEmulator other(sim::kCode5100);
+        QVERIFY(other.Start());
+        r = RunCli({"diff", "--model", "MR7100A", Path("mine.dat"), QStringLiteral("port:") + other.SlavePath()});
+        QCOMPARE(r.code, 2);
+        QVERIFY(r.out.isEmpty());
     }
 
     void clearResetsTheCount()

@@ -1,13 +1,17 @@
 // Edits made on every page survive a data file and a trip through the radio.
+#include "compare_window.h"
+#include "encoder.h"
 #include "main_window_fixture.h"
 #include "radio_emulator.h"
 #include "transfer_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTreeWidget>
 
 using namespace quorlink;
 
@@ -121,7 +125,100 @@ class TestEndToEnd : public QObject {
         QCOMPARE(f->prompt.shown.last().text, QStringLiteral("Complete!!"));
     }
 
+    // Answers the Compare With question (and a transfer dialog after it).
+    CompareWindow* Compare(const char* choice, bool expectLastRead)
+    {
+        QTimer::singleShot(0, this, [=] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QCOMPARE(dialog->objectName(), QStringLiteral("frmCompareSource"));
+            QCOMPARE(dialog->findChild<QPushButton*>("cmdCompareLastRead")->isEnabled(), expectLastRead);
+            if (QLatin1String(choice) == QLatin1String("cmdCompareRadio"))
+                QTimer::singleShot(0, this, [] {
+                    auto* transfer = qobject_cast<TransferDialog*>(QApplication::activeModalWidget());
+                    QVERIFY(transfer);
+                    QTest::mouseClick(transfer->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+                });
+            QTest::mouseClick(dialog->findChild<QPushButton*>(choice), Qt::LeftButton);
+        });
+        f->Trigger("mnuFileCompare");
+        auto* window = f->window->findChild<CompareWindow*>("frmCompare");
+        if (window && !QTest::qWaitForWindowExposed(window))
+            qWarning("compare window not exposed");
+        return window;
+    }
+
+    static QStringList Rows(CompareWindow* window)
+    {
+        QStringList rows;
+        auto* list = window->findChild<QTreeWidget*>("lvDifferences");
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            rows << list->topLevelItem(i)->text(0) + " | " + list->topLevelItem(i)->text(1) + " | " +
+                        list->topLevelItem(i)->text(2);
+        return rows;
+    }
+
 private slots:
+    void compareWithFileRadioAndLastRead()
+    {
+        OpenFresh();
+        Model radioData = f->model;  // what the radio and the backups hold
+        EncodeImage(radioData);
+        f->model.UsaChannels.at(13).ChTag = "CALL";
+        f->model.Settings.Contrast = 5;
+        const QStringList expected{"USA CH16: name | \"DISTRESS\" | \"CALL\"", "Radio Setup: Contrast | 4 | 5"};
+
+        f->prompt.fileNames.enqueue(QStringLiteral(QUORLINK_TEST_DATA "/fresh_mr7100a.dat"));
+        std::unique_ptr<CompareWindow> window(Compare("cmdCompareFile", false));
+        QVERIFY(window && window->isVisible() && !window->isModal());
+        QCOMPARE(Rows(window.get()), expected);
+        QCOMPARE(window->findChild<QLabel*>("lblCompareCount")->text(), QStringLiteral("2 differences"));
+        auto* list = window->findChild<QTreeWidget*>("lvDifferences");
+        const QPoint first = list->visualItemRect(list->topLevelItem(0)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first);  // a double click starts with a click
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first);
+        QCOMPARE(NavigationTree::KeyOf(f->Find<QTreeWidget>("tvTreeView")->currentItem()), QStringLiteral("PU 13"));
+        QCOMPARE(f->window->Pages().Active(), Panel::C);
+        const QString saved = dir.filePath(QStringLiteral("differences.txt"));
+        f->prompt.fileNames.enqueue(saved);
+        QTest::mouseClick(window->findChild<QPushButton*>("cmdCompareSaveAs"), Qt::LeftButton);
+        QFile file(saved);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("USA CH16: name \"DISTRESS\" -> \"CALL\"\n"
+                                            "Radio Setup: Contrast 4 -> 5\n2 differences\n"));
+        window.reset();
+
+        sim::RadioEmulator radio(sim::kCode7100);
+        QVERIFY(radio.Start());
+        std::copy(radioData.MemoryImage.begin(), radioData.MemoryImage.end(), radio.memory().begin());
+        SettingsStore::StorePortDevice(1, radio.SlavePath());
+        window.reset(Compare("cmdCompareRadio", false));
+        QVERIFY(window);
+        QCOMPARE(Rows(window.get()), expected);
+        QCOMPARE(f->model.UsaChannels.at(13).ChTag, std::string("CALL"));  // the editor's data stays
+        QCOMPARE(f->window->windowTitle(), QStringLiteral("RV48  Quorlink"));
+        window.reset();
+
+        // The newest kept read of a radio with the editor's user MMSI.
+        QDir(f->programDir.path()).mkpath(QStringLiteral("backups"));
+        const auto keep = [&](const char* name, const Image& image) {
+            QFile backup(f->programDir.filePath(QStringLiteral("backups/") + QLatin1String(name)));
+            QVERIFY(backup.open(QIODevice::WriteOnly));
+            backup.write(reinterpret_cast<const char*>(image.data()), kImageSize);
+        };
+        Image otherRadio = radioData.MemoryImage;
+        otherRadio[addr::UserMmsid] = 0x12;
+        Image older = radioData.MemoryImage;
+        older[addr::DisplayAndScan] = static_cast<std::uint8_t>(older[addr::DisplayAndScan] & 0xF8);  // contrast 0
+        keep("MR7100A-20260101-100000-read.hex", radioData.MemoryImage);
+        keep("MR7100A-20250101-100000-read.hex", older);
+        keep("MR7100A-20270101-100000-read.hex", otherRadio);
+        keep("MR5100A-20280101-100000-read.hex", radioData.MemoryImage);
+        window.reset(Compare("cmdCompareLastRead", true));
+        QVERIFY(window);
+        QCOMPARE(Rows(window.get()), expected);
+        QVERIFY(window->findChild<QLabel*>("lblCompareSources")->text().contains("MR7100A-20260101-100000-read.hex"));
+    }
+
     void editsSurviveFileAndRadio()
     {
         OpenFresh();

@@ -69,7 +69,7 @@ private slots:
         const std::pair<const char*, const char*> captions[] = {
             {"mnuFileNew", "&New"}, {"mnuFileOpen", "&Open"}, {"mnuFileSave", "&Save"},
             {"mnuFileSaveAs", "Save &As..."}, {"mnuFilePrint", "&Print"}, {"mnuFilePrintToFile", "P&rint to File"},
-            {"mnuFileExit", "E&xit"}, {"mnuEditModel1", "&MR7100A"}, {"mnuEditModel2", "M&R5100A"},
+            {"mnuFileCompare", "Co&mpare With..."}, {"mnuFileExit", "E&xit"}, {"mnuEditModel1", "&MR7100A"}, {"mnuEditModel2", "M&R5100A"},
             {"mnuTransferProgram", "&Program to Radio"}, {"mnuTransferRead", "&Read from Radio"},
             {"mnuOptionsSerialPort1(0)", "COM&1"}, {"mnuOptionsSerialPort1(3)", "COM&4"},
             {"mnuHelpContents", "&Contents"}, {"mnuHelpAbout", "&About QOR Version"}};
@@ -80,6 +80,10 @@ private slots:
             QVERIFY(action->isVisible() && action->isEnabled());
         }
         QVERIFY(!f->Find<QAction>("mnuFileSaveAsDefault")->isVisible());
+        const QList<QAction*> file = f->Find<QMenu>("mnuFile")->actions();
+        const auto compare = file.indexOf(f->Find<QAction>("mnuFileCompare"));
+        QCOMPARE(file.at(compare - 1)->objectName(), QStringLiteral("mnuFilePrintToFile"));
+        QVERIFY(file.at(compare + 1)->isSeparator());
         QStringList keys;
         QStringList tips;
         for (QAction* a : f->Find<QToolBar>("tbToolBar")->actions()) {

@@ -1,0 +1,361 @@
+#include "comparison.h"
+
+#include "encoder.h"
+#include "model.h"
+
+#include <cstdio>
+
+namespace quorlink {
+
+namespace {
+
+// One field as a page shows it. raw tells whether two records differ; shown
+// is what the page would display (null: the raw text). When two different
+// raw values would display alike (a Dimmer of 5 shows "OFF" as 0 does), the
+// raw texts are given instead, so that no difference reads "OFF -> OFF".
+template <class T>
+struct FieldRow {
+    const char* caption;
+    std::string (*raw)(const T&);
+    std::string (*shown)(const Model&, const T&);
+};
+
+std::string OnOff(bool flag) { return flag ? "on" : "off"; }
+std::string Quoted(const std::string& text) { return '"' + text + '"'; }
+std::string Number(int value) { return std::to_string(value); }
+
+std::string Frequency(double mhz)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", mhz);
+    return text;
+}
+
+// The pages show an MMSI without the final "0" the radio stores after it.
+std::string MmsiText(const std::string& stored)
+{
+    if (stored.empty())
+        return "(empty)";
+    if (stored.size() == 10 && stored.back() == '0')
+        return stored.substr(0, 9);
+    return stored;
+}
+
+// The list texts of the settings page, by list position.
+std::string Pick(int position, std::initializer_list<const char*> items)
+{
+    if (position < 0 || position >= static_cast<int>(items.size()))
+        return Number(position);
+    return items.begin()[position];
+}
+
+// Dimmer and Ind share their list order: 3 first, 0 last.
+int LevelToIndex(int level) { return level == 1 ? 2 : level == 2 ? 1 : level == 3 ? 0 : 3; }
+
+std::string OffsetText(int offsetTime)
+{
+    if (offsetTime < 0 || offsetTime > 24)
+        return Number(offsetTime);
+    const int hours = offsetTime - 12;
+    return (hours > 0 ? "+" : hours < 0 ? "-" : "") + Number(hours < 0 ? -hours : hours) + ":00";
+}
+
+std::string ExpPositionText(const Model& model, const ChannelRecord& c)
+{
+    const PlanTable& plan = model.ExpPlan;
+    if (c.Position < plan.first() || c.Position > plan.last())
+        return Number(c.Position);
+    return Number(c.Position) + " (" + Frequency(plan.at(c.Position).RxFreq) + ")";
+}
+
+using ChannelRow = FieldRow<ChannelRecord>;
+using EntryRow = FieldRow<DirectoryEntry>;
+using SettingRow = FieldRow<Model>;
+
+// The channel editor, top to bottom.
+const ChannelRow kExpPositionRow[] = {
+    {"Position", [](const ChannelRecord& c) { return Number(c.Position); }, ExpPositionText},
+};
+const ChannelRow kEditorRows[] = {
+    {"Enable", [](const ChannelRecord& c) { return OnOff(c.Enable); }, nullptr},
+    {"Tx Enable", [](const ChannelRecord& c) { return OnOff(c.TxEnable); }, nullptr},
+    {"Only Low Power", [](const ChannelRecord& c) { return OnOff(c.LowPower); }, nullptr},
+    {"Power Up", [](const ChannelRecord& c) { return OnOff(c.PowUp); }, nullptr},
+    {"Duplex", [](const ChannelRecord& c) { return OnOff(c.Duplex); }, nullptr},
+    {"Scan Memory", [](const ChannelRecord& c) { return OnOff(c.ScanMemory); }, nullptr},
+    {"VS Memory", [](const ChannelRecord& c) { return OnOff(c.VsMemory); }, nullptr},
+    {"name", [](const ChannelRecord& c) { return Quoted(c.ChTag); }, nullptr},
+};
+// The columns of the WX page.
+const ChannelRow kWxRows[] = {
+    {"Enable", [](const ChannelRecord& c) { return OnOff(c.Enable); }, nullptr},
+    {"Scan", [](const ChannelRecord& c) { return OnOff(c.ScanMemory); }, nullptr},
+    {"name", [](const ChannelRecord& c) { return Quoted(c.ChTag); }, nullptr},
+};
+const EntryRow kEntryRows[] = {
+    {"Enable", [](const DirectoryEntry& e) { return OnOff(e.Enable); }, nullptr},
+    {"name", [](const DirectoryEntry& e) { return Quoted(e.TagName); }, nullptr},
+    {"MMSI", [](const DirectoryEntry& e) { return e.Mmsid; },
+     [](const Model&, const DirectoryEntry& e) { return MmsiText(e.Mmsid); }},
+};
+// The two tabs of the settings page, top to bottom.
+const SettingRow kRadioSetupRows[] = {
+    {"Contrast", [](const Model& m) { return Number(m.Settings.Contrast); }, nullptr},
+    {"Dimmer", [](const Model& m) { return Number(m.Settings.Dimmer); },
+     [](const Model&, const Model& m) { return Pick(LevelToIndex(m.Settings.Dimmer), {"HI", "MID", "LO", "OFF"}); }},
+    {"Offset Time", [](const Model& m) { return Number(m.Settings.OffsetTime); },
+     [](const Model&, const Model& m) { return OffsetText(m.Settings.OffsetTime); }},
+    {"Key Beep", [](const Model& m) { return OnOff(m.Settings.KeyBeep); }, nullptr},
+    {"WX Alert", [](const Model& m) { return OnOff(m.Settings.WxAlert); }, nullptr},
+    {"Scan Type", [](const Model& m) { return Number(m.Settings.ScanType); },
+     [](const Model&, const Model& m) { return Pick(m.Settings.ScanType, {"Memory", "Priority"}); }},
+    {"Voice Scrambler", [](const Model& m) { return Number(m.Settings.Scrambler); },
+     [](const Model&, const Model& m) {
+         const int s = m.Settings.Scrambler;
+         return Pick(s >= 1 && s <= 4 ? s : 0, {"OFF", "0", "1", "2", "3"});
+     }},
+    {"True MAG", [](const Model& m) { return OnOff(m.Settings.TrueMag); }, nullptr},
+};
+const SettingRow kDscSetupRows[] = {
+    {"Individual Reply", [](const Model& m) { return OnOff(m.Settings.IndReply); }, nullptr},
+    {"Individual ACK", [](const Model& m) { return OnOff(m.Settings.IndACK); }, nullptr},
+    {"Individual Ringer", [](const Model& m) { return Number(m.Settings.Ind); },
+     [](const Model&, const Model& m) {
+         return Pick(LevelToIndex(m.Settings.Ind), {"3 min", "15 times", "10 times", "5 times"});
+     }},
+    {"POS Request Reply", [](const Model& m) { return OnOff(m.Settings.POSRR); }, nullptr},
+    {"DSC Scan", [](const Model& m) { return OnOff(m.Settings.DscScan); }, nullptr},
+    {"User MMSI", [](const Model& m) { return m.Settings.UserMmsid; },
+     [](const Model&, const Model& m) { return MmsiText(m.Settings.UserMmsid); }},
+    {"Count", [](const Model& m) { return Number(UserMmsiCount(m)); }, nullptr},
+};
+
+struct RegionNames {
+    const char* key;
+    const char* place;
+};
+const RegionNames kRegionNames[] = {{"PU", "USA"}, {"PI", "International"}, {"PC", "Canada"}};
+
+class Collector {
+public:
+    Collector(const Model& older, const Model& newer) : older_(older), newer_(newer) {}
+
+    template <class T, std::size_t N>
+    void Rows(const std::string& key, const std::string& place, const FieldRow<T> (&rows)[N], const T& a,
+              const T& b)
+    {
+        for (const FieldRow<T>& row : rows) {
+            const std::string rawA = row.raw(a), rawB = row.raw(b);
+            if (rawA == rawB)
+                continue;
+            std::string shownA = row.shown ? row.shown(older_, a) : rawA;
+            std::string shownB = row.shown ? row.shown(newer_, b) : rawB;
+            if (shownA == shownB) {
+                shownA = rawA;
+                shownB = rawB;
+            }
+            Add(Difference{key, place, row.caption, shownA, shownB, false});
+        }
+    }
+
+    void Add(Difference difference) { list.push_back(std::move(difference)); }
+
+    std::vector<Difference> list;
+
+private:
+    const Model& older_;
+    const Model& newer_;
+};
+
+std::string ChildKey(const std::string& parent, int number) { return parent + ' ' + Number(number); }
+
+std::string AbChannelText(const Model& model, Region region, int value)
+{
+    if (value == SpecialChannels::kNone)
+        return "(None)";
+    const PlanTable& plan = model.Plan(region);
+    for (const ChannelRecord& record : model.Channels(region))
+        if (record.Position == value + 1 && record.Position >= plan.first() && record.Position <= plan.last())
+            return plan.at(record.Position).Label;
+    return "(None)";
+}
+
+void CompareAbPage(Collector& c, const Model& older, const Model& newer)
+{
+    for (bool aChannel : {true, false}) {
+        for (Region region : kRegions) {
+            const int a = aChannel ? older.Special.Ach(region) : older.Special.Bch(region);
+            const int b = aChannel ? newer.Special.Ach(region) : newer.Special.Bch(region);
+            if (a == b)
+                continue;
+            std::string textA = AbChannelText(older, region, a), textB = AbChannelText(newer, region, b);
+            if (textA == textB) {
+                textA = Number(a);
+                textB = Number(b);
+            }
+            const std::string field = std::string(kRegionNames[static_cast<int>(region)].place) +
+                                      (aChannel ? " A-Ch" : " B-Ch");
+            c.Add(Difference{"P", "A/B", field, textA, textB, false});
+        }
+    }
+}
+
+void CompareRegion(Collector& c, const Model& older, const Model& newer, Region region)
+{
+    const RegionNames& names = kRegionNames[static_cast<int>(region)];
+    const ChannelList& a = older.Channels(region);
+    const ChannelList& b = newer.Channels(region);
+    const PlanTable& plan = older.Plan(region);
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
+        const int position = a[i].Position;
+        const bool known = position >= plan.first() && position <= plan.last();
+        const std::string place =
+            std::string(names.place) + " CH" + (known ? plan.at(position).Label : Number(position));
+        c.Rows(ChildKey(names.key, static_cast<int>(i)), place, kEditorRows, a[i], b[i]);
+    }
+}
+
+void CompareWx(Collector& c, const Model& older, const Model& newer)
+{
+    for (std::size_t i = 0; i < older.WxChannels.size() && i < newer.WxChannels.size(); ++i) {
+        char place[8];
+        std::snprintf(place, sizeof place, "WX%02d", static_cast<int>(i + 1));
+        c.Rows("PW", place, kWxRows, older.WxChannels[i], newer.WxChannels[i]);
+    }
+}
+
+void CompareExp(Collector& c, const Model& older, const Model& newer)
+{
+    for (int n = 1; n <= older.ExpChannels.size(); ++n) {
+        const std::string key = ChildKey("E", n), place = "EXP" + Number(n);
+        // The radio keeps no position for a disabled EXP channel.
+        if (older.ExpChannels.at(n).Enable || newer.ExpChannels.at(n).Enable)
+            c.Rows(key, place, kExpPositionRow, older.ExpChannels.at(n), newer.ExpChannels.at(n));
+        c.Rows(key, place, kEditorRows, older.ExpChannels.at(n), newer.ExpChannels.at(n));
+    }
+}
+
+void CompareDirectory(Collector& c, const Model& older, const Model& newer, DirectoryKind kind)
+{
+    const bool individual = kind == DirectoryKind::Individual;
+    const Directory& a = older.DirectoryOf(kind);
+    const Directory& b = newer.DirectoryOf(kind);
+    for (int n = 1; n <= a.size() && n <= b.size(); ++n)
+        c.Rows(ChildKey(individual ? "SM" : "SG", n), (individual ? "Individual ID" : "Group ID") + Number(n),
+               kEntryRows, a.at(n), b.at(n));
+}
+
+// Bits that a page shows, by address; every other bit is the radio's own
+// (or a field the pages never show, as the ATIS values) and is compared as
+// raw bytes. Areas of name slots and directory entries repeat every 16
+// bytes with only their first usedBytes shown.
+struct ShownArea {
+    int start;
+    int slots;      // 1 for a plain run of bytes
+    int usedBytes;  // bytes per slot, or the length of a plain run
+    std::uint8_t mask;
+};
+const ShownArea kShownAreas[] = {
+    {addr::DisplayAndScan, 1, 1, 0xFF},     // scan type, WX alert, dimmer, key beep, contrast
+    {addr::TrueMagAndOffset, 1, 1, 0x5F},   // true mag, offset
+    {addr::DscFlags, 1, 1, 0xFC},           // reply, ACK, POS reply, DSC scan, ringer
+    {19, 1, 6, 0xFF},                       // A/B slots
+    {addr::Scrambler, 1, 1, 0xFF},
+    {80, 1, 31, 0xFF},                      // Enable bitmaps, WX and EXP included
+    {112, 1, 31, 0xFF},                     // Scan bitmaps
+    {144, 1, 192, 0xFE},                    // flag bytes; bit 0 (the "A" suffix) is the plan's
+    {addr::UserMmsid, 1, 6, 0xFF},          // user MMSI and its count
+    {addr::ExpEntries, 1, 2 * kExpCount, 0xFF},
+    {512, 3 * kSlotCount + kWxCount + kExpCount, kChannelNameLength, 0xFF},
+    {addr::IndividualDirectory, kIndividualCount, kDigitFieldBytes + kDirectoryNameLength, 0xFF},
+    {addr::GroupDirectory, kGroupCount, kDigitFieldBytes + kDirectoryNameLength, 0xFF},
+};
+
+const Image& ShownBits()
+{
+    static const Image mask = [] {
+        Image m{};
+        for (const ShownArea& area : kShownAreas)
+            for (int slot = 0; slot < area.slots; ++slot)
+                for (int i = 0; i < area.usedBytes; ++i)
+                    m.at(area.start + slot * (area.slots > 1 ? kSlotBytes : 0) + i) = area.mask;
+        return m;
+    }();
+    return mask;
+}
+
+std::string Hex(int value, int digits)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%0*X", digits, value);
+    return text;
+}
+
+std::string HexBytes(const Image& image, int first, int last)
+{
+    constexpr int kShown = 8;
+    std::string text;
+    for (int a = first; a <= last && a < first + kShown; ++a)
+        text += (a == first ? "" : " ") + Hex(image[a], 2);
+    return last - first + 1 > kShown ? text + " ..." : text;
+}
+
+void CompareUnshownBytes(Collector& c, const Image& older, const Image& newer)
+{
+    const Image& shown = ShownBits();
+    for (int a = 0; a < kImageSize;) {
+        if (((older[a] ^ newer[a]) & ~shown[a]) == 0) {
+            ++a;
+            continue;
+        }
+        const int first = a;
+        while (a + 1 < kImageSize && ((older[a + 1] ^ newer[a + 1]) & ~shown[a + 1]) != 0)
+            ++a;
+        const std::string place =
+            first == a ? "byte 0x" + Hex(first, 4) : "bytes 0x" + Hex(first, 4) + "-0x" + Hex(a, 4);
+        c.Add(Difference{"", place, "", HexBytes(older, first, a), HexBytes(newer, first, a), true});
+        ++a;
+    }
+}
+
+// The image as a write to the radio would send it; an encode that fails
+// (a value too wide for its byte) leaves the image as it stands.
+Image AsWritten(const Model& model)
+{
+    Model copy = model;
+    EncodeImage(copy);
+    return copy.MemoryImage;
+}
+
+}  // namespace
+
+std::string Difference::Text() const
+{
+    if (rawBytes)
+        return place + (place.rfind("bytes", 0) == 0 ? " differ; the editor does not show them"
+                                                      : " differs; the editor does not show it");
+    return place + ": " + field + " " + oldValue + " -> " + newValue;
+}
+
+std::vector<Difference> CompareModels(const Model& older, const Model& newer)
+{
+    Collector c(older, newer);
+    CompareAbPage(c, older, newer);
+    for (Region region : kRegions)
+        CompareRegion(c, older, newer, region);
+    CompareWx(c, older, newer);
+    CompareExp(c, older, newer);
+    c.Rows("S", "Radio Setup", kRadioSetupRows, older, newer);
+    c.Rows("S", "DSC Setup", kDscSetupRows, older, newer);
+    for (DirectoryKind kind : {DirectoryKind::Individual, DirectoryKind::Group})
+        CompareDirectory(c, older, newer, kind);
+    CompareUnshownBytes(c, AsWritten(older), AsWritten(newer));
+    return std::move(c.list);
+}
+
+std::string DifferenceCount(std::size_t count)
+{
+    return std::to_string(count) + (count == 1 ? " difference" : " differences");
+}
+
+}  // namespace quorlink

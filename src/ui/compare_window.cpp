@@ -1,0 +1,140 @@
+#include "compare_window.h"
+
+#include "latin1.h"
+#include "prompt.h"
+#include "whole_file.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace quorlink {
+
+namespace {
+
+constexpr int kKeyRole = Qt::UserRole;
+const QString kTextFilter = QStringLiteral("Text files(*.txt)|*.txt|All files(*.*)|*.*");
+
+QPushButton* Button(const char* name, const char* caption, QWidget* parent)
+{
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QString WhatText(const Difference& d)
+{
+    return d.rawBytes ? ToQString(d.place) + QStringLiteral(" (the editor does not show them)")
+                      : ToQString(d.place + ": " + d.field);
+}
+
+}  // namespace
+
+std::optional<CompareSource> AskCompareSource(QWidget* parent, bool lastReadAvailable)
+{
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("frmCompareSource"));
+    dialog.setWindowTitle(QStringLiteral("Compare With"));
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(QStringLiteral("Compare the editor's data with:"), &dialog));
+    std::optional<CompareSource> chosen;
+    const struct { const char* name; const char* caption; CompareSource source; } choices[] = {
+        {"cmdCompareFile", "&File...", CompareSource::File},
+        {"cmdCompareRadio", "&Radio", CompareSource::Radio},
+        {"cmdCompareLastRead", "&Last read of this radio", CompareSource::LastRead},
+    };
+    for (const auto& choice : choices) {
+        QPushButton* button = Button(choice.name, choice.caption, &dialog);
+        layout->addWidget(button);
+        const CompareSource source = choice.source;
+        QObject::connect(button, &QPushButton::clicked, &dialog, [&dialog, &chosen, source] {
+            chosen = source;
+            dialog.accept();
+        });
+        if (source == CompareSource::LastRead && !lastReadAvailable) {
+            button->setEnabled(false);
+            button->setToolTip(QStringLiteral("No read of a radio with this model and user MMSI was kept."));
+        }
+    }
+    QPushButton* cancel = Button("cmdCompareCancel", "Cancel", &dialog);
+    layout->addWidget(cancel);
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    dialog.exec();
+    return chosen;
+}
+
+CompareWindow::CompareWindow(std::vector<Difference> differences, const QString& sources, Prompt& prompt,
+                             std::function<void(const QString& key)> jump, QWidget* parent)
+    : QDialog(parent), differences_(std::move(differences)), prompt_(prompt), jump_(std::move(jump))
+{
+    setObjectName(QStringLiteral("frmCompare"));
+    setWindowTitle(QStringLiteral("Compare"));
+    setModal(false);
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(640, 420);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* sourceLabel = new QLabel(sources, this);
+    sourceLabel->setObjectName(QStringLiteral("lblCompareSources"));
+    layout->addWidget(sourceLabel);
+
+    list_ = new QTreeWidget(this);
+    list_->setObjectName(QStringLiteral("lvDifferences"));
+    list_->setRootIsDecorated(false);
+    list_->setHeaderLabels({QStringLiteral("Difference"), QStringLiteral("Old"), QStringLiteral("New")});
+    for (const Difference& d : differences_) {
+        auto* item = new QTreeWidgetItem(list_, {WhatText(d), ToQString(d.oldValue), ToQString(d.newValue)});
+        item->setData(0, kKeyRole, ToQString(d.key));
+        item->setToolTip(0, ToQString(d.Text()));
+    }
+    list_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    list_->header()->setStretchLastSection(false);
+    list_->resizeColumnToContents(1);
+    list_->resizeColumnToContents(2);
+    connect(list_, &QTreeWidget::itemActivated, this, &CompareWindow::JumpTo);
+    layout->addWidget(list_);
+
+    auto* bottom = new QHBoxLayout;
+    auto* count = new QLabel(ToQString(DifferenceCount(differences_.size())), this);
+    count->setObjectName(QStringLiteral("lblCompareCount"));
+    bottom->addWidget(count, 1);
+    QPushButton* saveAs = Button("cmdCompareSaveAs", "Save &As...", this);
+    QPushButton* close = Button("cmdCompareClose", "&Close", this);
+    connect(saveAs, &QPushButton::clicked, this, &CompareWindow::cmdSaveAs_Click);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    bottom->addWidget(saveAs);
+    bottom->addWidget(close);
+    layout->addLayout(bottom);
+}
+
+QString CompareWindow::ListText() const
+{
+    QString text;
+    for (const Difference& d : differences_)
+        text += ToQString(d.Text()) + QLatin1Char('\n');
+    return text + ToQString(DifferenceCount(differences_.size())) + QLatin1Char('\n');
+}
+
+void CompareWindow::cmdSaveAs_Click()
+{
+    const QString path = prompt_.SaveFileName(kTextFilter);
+    if (path.isEmpty())
+        return;
+    if (const Fault fault = WriteWholeFile(path, ListText().toLatin1()))
+        prompt_.Message(QStringLiteral("Quorlink"), QStringLiteral("FileSave Error!!\n\n") + ToQString(fault.description),
+                        MessageIcon::Warning);
+}
+
+void CompareWindow::JumpTo(QTreeWidgetItem* item)
+{
+    const QString key = item ? item->data(0, kKeyRole).toString() : QString();
+    if (!key.isEmpty() && jump_)
+        jump_(key);
+}
+
+}  // namespace quorlink

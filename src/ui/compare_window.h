@@ -1,0 +1,48 @@
+// The Compare window: the differences between the editor's data and a file
+// or the radio, each a row that jumps to its page; and the small question
+// of what to compare with.
+#pragma once
+
+#include "comparison.h"
+
+#include <QDialog>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QLabel;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace quorlink {
+
+class Prompt;
+
+enum class CompareSource { File, Radio, LastRead };
+
+// Asks what to compare the editor's data with; nothing when cancelled.
+// "Last read of this radio" is offered only when lastReadAvailable.
+std::optional<CompareSource> AskCompareSource(QWidget* parent, bool lastReadAvailable);
+
+class CompareWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    // jump shows the page of a tree key in the main window.
+    CompareWindow(std::vector<Difference> differences, const QString& sources, Prompt& prompt,
+                  std::function<void(const QString& key)> jump, QWidget* parent);
+
+    // The list as text: one difference a line, then the count.
+    QString ListText() const;
+    void cmdSaveAs_Click();
+
+private:
+    void JumpTo(QTreeWidgetItem* item);
+
+    std::vector<Difference> differences_;
+    Prompt& prompt_;
+    std::function<void(const QString&)> jump_;
+    QTreeWidget* list_ = nullptr;
+};
+
+}  // namespace quorlink

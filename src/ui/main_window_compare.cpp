@@ -1,0 +1,102 @@
+// File > Compare With...: the editor's data against a file, the radio or
+// the last read of this radio. The other side is loaded into a scratch model,
+// so the editor's data, its file and its title stay as they are.
+#include "main_window.h"
+
+#include "compare_window.h"
+#include "data_file.h"
+#include "hex_file.h"
+#include "latin1.h"
+#include "model.h"
+#include "prompt.h"
+#include "read_backups.h"
+#include "transfer_dialog.h"
+
+#include <QFileInfo>
+
+namespace quorlink {
+
+namespace {
+
+const QString kCompareFilter =
+    QStringLiteral("dat files(*.dat)|*.dat|hex files(*.hex)|*.hex|All files(*.*)|*.*");
+
+bool IsHexFile(const QString& path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String("hex"), Qt::CaseInsensitive) == 0;
+}
+
+// The file commands tell the user what went wrong; here only whether it did.
+bool LoadForCompare(Model& scratch, const QString& path, const FileContext& context)
+{
+    scratch.ErrorFlag = scratch.CancelFlag = false;
+    const Fault fault = IsHexFile(path) ? ReadHexFileAs(scratch, path, context) : FileRead2(scratch, path, context);
+    return !fault && !scratch.ErrorFlag && !scratch.CancelFlag;
+}
+
+}  // namespace
+
+void MainWindow::mnuFileCompare_Click()
+{
+    if (!CommitPendingEdit())
+        return;
+    const bool lastRead = !LastReadOfRadio(programFolder_, model_).isEmpty();
+    if (const std::optional<CompareSource> source = AskCompareSource(this, lastRead))
+        CompareWith(*source);
+}
+
+CompareWindow* MainWindow::CompareWith(CompareSource source)
+{
+    Model scratch;
+    scratch.ModelNumber = model_.ModelNumber;
+    scratch.PortNumber = model_.PortNumber;
+    scratch.VariantCode = model_.VariantCode;
+    scratch.DiagnosticMode = model_.DiagnosticMode;
+    if (NewModel(scratch))
+        return nullptr;
+    const FileContext context{prompt_, log_, timings_.pauseMs};
+    QString origin;
+    switch (source) {
+    case CompareSource::File: {
+        const QString path = prompt_.OpenFileName(kCompareFilter);
+        if (path.isEmpty() || !LoadForCompare(scratch, path, context))
+            return nullptr;
+        origin = QFileInfo(path).fileName();
+        break;
+    }
+    case CompareSource::Radio: {
+        TransferDialog dialog(scratch, prompt_, log_, TransferMode::Read, TransferSetup{transferTimings_, helpFile_},
+                              this);
+        dialog.exec();
+        if (!dialog.TransferDone())
+            return nullptr;
+        origin = QStringLiteral("the radio");
+        break;
+    }
+    case CompareSource::LastRead: {
+        const QString path = LastReadOfRadio(programFolder_, model_);
+        if (path.isEmpty()) {
+            prompt_.Message(QStringLiteral("Compare"),
+                            QStringLiteral("No read of a radio with this model and user MMSI was kept."),
+                            MessageIcon::Information);
+            return nullptr;
+        }
+        if (!LoadForCompare(scratch, path, context))
+            return nullptr;
+        origin = QStringLiteral("the last read of this radio (%1)").arg(QFileInfo(path).fileName());
+        break;
+    }
+    }
+    auto* window = new CompareWindow(CompareModels(scratch, model_),
+                                     QStringLiteral("Old: %1    New: the editor's data").arg(origin), prompt_,
+                                     [this](const QString& key) {
+                                         SelectNodeByKey(key);
+                                         activateWindow();
+                                         raise();
+                                     },
+                                     this);
+    window->show();
+    return window;
+}
+
+}  // namespace quorlink
