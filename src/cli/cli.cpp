@@ -22,12 +22,17 @@ const Verb kVerbs[] = {
      "Writes the printed report of IN as a PDF file, without a printer.", 2, 2, false, RunPrint},
     {"clear", "clear --model MODEL --port PORT", "Sets the radio's count of user MMSI settings back to 0.", 0, 0,
      true, RunClear},
+    {"ports", "ports", "Lists the serial ports present and which COMn each one is.", 0, 0, false, RunPorts, false},
+    {"doctor", "doctor [--port PORT]",
+     "Opens PORT (or the editor's port) without talking to the radio and says what stops it.", 0, 0, false, RunDoctor,
+     false},
 };
 
 constexpr const char* kGeneralHelp =
     "MODEL is MR7100A or MR5100A (any case). Files: .dat and .def are data files,\n"
     ".hex is the raw memory image; a report OUT may have any name.\n"
-    "PORT is 1..4 (COM1..COM4 as the editor counts them) or a device path such as /dev/ttyUSB0.\n"
+    "PORT is 1..4 (COM1..COM4 as the editor counts them) or a device path such as /dev/ttyUSB0\n"
+    "or /dev/serial/by-id/usb-...\n"
     "Ctrl+C cancels a transfer. Exit status: 0 done, 1 failed (the reason is on standard\n"
     "error), 2 usage error.\n";
 
@@ -95,9 +100,9 @@ int Run(const std::vector<std::string>& rawArgs, const Io& io)
     const int count = static_cast<int>(args.positional.size());
     if (count < verb->minPositional || count > verb->maxPositional)
         return UsageError(io, verb, "wrong number of file names");
-    if (!args.model)
+    if (!args.model && verb->needsModel)
         return UsageError(io, verb, "--model is required");
-    const std::optional<int> modelNumber = ModelNumberFromName(*args.model);
+    const std::optional<int> modelNumber = args.model ? ModelNumberFromName(*args.model) : 1;
     if (!modelNumber)
         return UsageError(io, verb, "unknown model " + *args.model + " (MR7100A or MR5100A)");
     if (verb->needsPort && !args.port)

@@ -9,6 +9,7 @@
 #include "prompt.h"
 #include "qt_serial_port.h"
 #include "serial_link.h"
+#include "settings_store.h"
 #include "transfer_runs.h"
 #include "verbs.h"
 
@@ -65,6 +66,7 @@ bool Transfer(const Call& call, const char* what, Run run)
     QtSerialPort serial;
     SerialLink link(serial, call.model, kNoLog);
     link.UsePort(*port);
+    link.UseDevices(SettingsStore::PortDevices());
     ProgressBar bar(call.io.err, what);
     interrupted = 0;
     CloneProtocol protocol(link, call.prompt, {[&bar](int percent) { bar.Show(percent); },

@@ -28,6 +28,7 @@ struct Verb {
     int maxPositional;
     bool needsPort;
     int (*run)(const Call& call);
+    bool needsModel = true;
 };
 
 int RunNew(const Call& call);
@@ -37,6 +38,8 @@ int RunRead(const Call& call);
 int RunWrite(const Call& call);
 int RunClear(const Call& call);
 int RunPrint(const Call& call);
+int RunPorts(const Call& call);
+int RunDoctor(const Call& call);
 bool IsPdfName(const std::string& path);
 
 // PORT is 1..4, COM1..COM4 or a device path.

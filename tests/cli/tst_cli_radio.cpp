@@ -19,20 +19,27 @@ namespace {
 struct Outcome {
     int code;
     QByteArray err;
+    QByteArray out;
 };
 
 Outcome RunCli(const QStringList& args)
 {
     char* errText = nullptr;
+    char* outText = nullptr;
     std::size_t errSize = 0;
+    std::size_t outSize = 0;
     std::FILE* err = open_memstream(&errText, &errSize);
+    std::FILE* out = open_memstream(&outText, &outSize);
     std::vector<std::string> list;
     for (const QString& arg : args)
         list.push_back(arg.toStdString());
-    const int code = cli::Run(list, {stdout, err});
+    const int code = cli::Run(list, {out, err});
     std::fclose(err);
-    Outcome outcome{code, QByteArray(errText, static_cast<qsizetype>(errSize))};
+    std::fclose(out);
+    Outcome outcome{code, QByteArray(errText, static_cast<qsizetype>(errSize)),
+                    QByteArray(outText, static_cast<qsizetype>(outSize))};
     std::free(errText);
+    std::free(outText);
     return outcome;
 }
 
@@ -146,6 +153,30 @@ private slots:
         QCOMPARE(r.code, 1);
         QVERIFY2(r.err.contains("Communication Error!!"), r.err.constData());
         QVERIFY(r.err.contains("/dev/quorlink-no-such-port"));
+    }
+
+    void portsAndDoctor()
+    {
+        const Outcome list = RunCli({"ports"});
+        QCOMPARE(list.code, 0);
+        QVERIFY2(list.out.startsWith("PORT\tDEVICE\tVID:PID\tMANUFACTURER\tDESCRIPTION\tBY-ID LINK\n"),
+                 list.out.constData());
+
+        sim::RadioEmulator radio(sim::kCode7100);
+        QVERIFY(radio.Start());
+        const Outcome ready = RunCli({"doctor", "--port", radio.SlavePath()});
+        QCOMPARE(ready.code, 0);
+        QCOMPARE(QString::fromLocal8Bit(ready.out),
+                 radio.SlavePath() + " opens: the port is ready. Nothing was sent to the radio.\n");
+        QVERIFY(radio.requests().isEmpty());
+
+        const QString gone = "/dev/serial/by-id/usb-Quorlink_Test_gone-if00-port0";
+        const Outcome unplugged = RunCli({"doctor", "--port", gone});
+        QCOMPARE(unplugged.code, 1);
+        QVERIFY2(unplugged.out.endsWith(("\nThe cable is unplugged: " + gone +
+                                         " is there only while it is plugged in. Plug it in and try again.\n")
+                                            .toLocal8Bit()),
+                 unplugged.out.constData());
     }
 
     void usage()
