@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 #include <grp.h>
+#include <vector>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -48,12 +50,9 @@ bool ProcessHasGroup(gid_t gid)
 {
     if (getegid() == gid)
         return true;
-    gid_t groups[256];
-    const int count = getgroups(256, groups);
-    for (int i = 0; i < count; ++i)
-        if (groups[i] == gid)
-            return true;
-    return false;
+    std::vector<gid_t> groups(static_cast<std::size_t>(std::max(getgroups(0, nullptr), 0)));
+    groups.resize(static_cast<std::size_t>(std::max(getgroups(static_cast<int>(groups.size()), groups.data()), 0)));
+    return std::find(groups.begin(), groups.end(), gid) != groups.end();
 }
 
 bool UserListedIn(const struct group& entry)
