@@ -9,12 +9,16 @@
 #   share/doc/quorlink/                   README.md and its pictures
 #   share/quorlink/                       where an installed program looks for
 #                                         its help file RV48.HLP (none is shipped)
+#   lib/udev/rules.d/                     70-quorlink-serial.rules: programming
+#                                         cables kept from ModemManager, open to
+#                                         the desktop user
 include(GNUInstallDirs)
 
 set(QUORLINK_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 
 install(TARGETS quorlink quorlink-cli quorlink-radio-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${QUORLINK_PACKAGING_DIR}/quorlink.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${QUORLINK_PACKAGING_DIR}/70-quorlink-serial.rules DESTINATION lib/udev/rules.d)
 install(FILES ${QUORLINK_PACKAGING_DIR}/quorlink.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 

@@ -1,9 +1,10 @@
 // Saves a picture of every kind of page of the main window, at the initial
-// size and maximised, plus the about box, for looking at the layout.
+// size and maximised, plus the about box and the dialogs, for looking at the layout.
 //   quorlink-screenshots OUTPUT_FOLDER
 #include "about_box.h"
 #include "main_window.h"
 #include "model.h"
+#include "port_dialog.h"
 #include "prompt.h"
 #include "report_window.h"
 #include "transfer_dialog.h"
@@ -26,6 +27,25 @@ public:
     quorlink::Answer Message(const QString&, const QString&, quorlink::MessageIcon, quorlink::MessageButtons) override
     {
         return quorlink::Answer::Ok;
+    }
+};
+
+// A programming cable on ttyUSB0 beside a built-in port, as the port dialog lists them.
+class ShotPorts : public quorlink::PortList {
+public:
+    QList<quorlink::PortInfo> Ports() const override
+    {
+        quorlink::PortInfo cable;
+        cable.device = QStringLiteral("/dev/ttyUSB0");
+        cable.byIdLink = QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A10K1234-if00-port0");
+        cable.manufacturer = QStringLiteral("FTDI");
+        cable.description = QStringLiteral("FT232R USB UART");
+        cable.vendorId = 0x0403;
+        cable.productId = 0x6001;
+        cable.usb = true;
+        quorlink::PortInfo builtIn;
+        builtIn.device = QStringLiteral("/dev/ttyS0");
+        return {cable, builtIn};
     }
 };
 
@@ -120,6 +140,12 @@ int main(int argc, char* argv[])
         dialog.SetProgress(40);
         const bool read = mode == quorlink::TransferMode::Read;
         ok = Save(dialog, out.filePath(read ? QStringLiteral("transfer-read.png") : QStringLiteral("transfer-program.png"))) && ok;
+    }
+    {
+        const ShotPorts ports;
+        quorlink::PortDialog dialog(ports, 1, {}, prompt, &window);
+        dialog.show();
+        ok = Save(dialog, out.filePath(QStringLiteral("port-dialog.png"))) && ok;
     }
     return ok ? 0 : 1;
 }

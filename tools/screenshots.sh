@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Pictures of every kind of page, the about box and the transfer dialog, made
+# Pictures of every kind of page, the about box, the transfer and port dialogs, made
 # on the offscreen platform into build/screenshots (or the folder given).
 cd "$(dirname "$0")/.." || exit 1
 out=${1:-build/screenshots}

@@ -30,12 +30,17 @@ const Verb kVerbs[] = {
      "A and B are data files, .hex images, or port:PORT to read the radio on PORT (nothing is saved).\n"
      "Exit status: 0 equal, 1 different, 2 usage error or trouble.",
      2, 2, false, RunDiff},
+    {"ports", "ports", "Lists the serial ports present and which COMn each one is.", 0, 0, false, RunPorts, false},
+    {"doctor", "doctor [--port PORT]",
+     "Opens PORT (or the editor's port) without talking to the radio and says what stops it.", 0, 0, false, RunDoctor,
+     false},
 };
 
 constexpr const char* kGeneralHelp =
     "MODEL is MR7100A or MR5100A (any case). Files: .dat and .def are data files,\n"
     ".hex is the raw memory image; a report OUT may have any name, - is standard output.\n"
-    "PORT is 1..4 (COM1..COM4 as the editor counts them) or a device path such as /dev/ttyUSB0.\n"
+    "PORT is 1..4 (COM1..COM4 as the editor counts them) or a device path such as /dev/ttyUSB0\n"
+    "or /dev/serial/by-id/usb-...\n"
     "Ctrl+C cancels a transfer and ends any other command. Exit status: 0 done, 1 failed\n"
     "(the reason is on standard error), 2 usage error.\n";
 
@@ -128,9 +133,9 @@ int Run(const std::vector<std::string>& rawArgs, const Io& io)
         return UsageError(io, verb, "wrong number of file names");
     if (args.brief && std::string(verb->name) != "diff")
         return UsageError(io, verb, "--brief goes with diff only");
-    if (!args.model)
+    if (!args.model && verb->needsModel)
         return UsageError(io, verb, "--model is required");
-    const std::optional<int> modelNumber = ModelNumberFromName(*args.model);
+    const std::optional<int> modelNumber = args.model ? ModelNumberFromName(*args.model) : 1;
     if (!modelNumber)
         return UsageError(io, verb, "unknown model " + *args.model + " (MR7100A or MR5100A)");
     if (verb->needsPort && !args.port)

@@ -10,6 +10,7 @@
 #include "prompt.h"
 #include "qt_serial_port.h"
 #include "serial_link.h"
+#include "settings_store.h"
 #include "transfer_runs.h"
 #include "verbs.h"
 #include "whole_file.h"
@@ -90,6 +91,7 @@ bool Transfer(const Call& call, Model& model, const std::string& portText, const
     QtSerialPort serial;
     SerialLink link(serial, model, kNoLog);
     link.UsePort(*port);
+    link.UseDevices(SettingsStore::PortDevices());
     bool begun = false;
     bool done = false;
     {

@@ -31,6 +31,7 @@ struct Verb {
     int maxPositional;
     bool needsPort;
     int (*run)(const Call& call);
+    bool needsModel = true;
 };
 
 int RunNew(const Call& call);
@@ -41,6 +42,8 @@ int RunWrite(const Call& call);
 int RunClear(const Call& call);
 int RunPrint(const Call& call);
 int RunDiff(const Call& call);
+int RunPorts(const Call& call);
+int RunDoctor(const Call& call);
 bool IsPdfName(const std::string& path);
 
 // An OUT of "-" is standard output.

@@ -72,6 +72,14 @@ QString SettingsStore::PortDevice(int portNumber)
     return Store().value(QStringLiteral("ComPath/Device%1").arg(portNumber)).toString();
 }
 
+QStringList SettingsStore::PortDevices()
+{
+    QStringList devices;
+    for (int n = 1; n <= 4; ++n)
+        devices << PortDevice(n);
+    return devices;
+}
+
 void SettingsStore::StorePortDevice(int portNumber, const QString& device)
 {
     Store().setValue(QStringLiteral("ComPath/Device%1").arg(portNumber), device);

@@ -5,6 +5,7 @@
 
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace quorlink {
@@ -24,6 +25,8 @@ public:
     // An explicit device for COMn (ComPath/Device<n>), e.g. /dev/ttyUSB0; empty when none.
     static QString PortDevice(int portNumber);
     static void StorePortDevice(int portNumber, const QString& device);
+    // The devices stored for COM1..COM4, in that order.
+    static QStringList PortDevices();
 };
 
 }  // namespace quorlink

@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 
 namespace quorlink {
 
@@ -50,8 +51,12 @@ bool SerialLink::PortOpen()
     if (port_.IsOpen())
         return true;
     portFault_ = {};
-    const PortTarget target = ResolvePort(override_ ? *override_ : PortChoice{model_.PortNumber, {}});
-    if (!target.device.isEmpty() && port_.Open(target.device)) {
+    const PortChoice choice = override_ ? *override_ : PortChoice{model_.PortNumber, {}};
+    const PortTarget target = ResolvePort(choice, stored_, choice.number > 0 ? ports_->Ports() : QList<PortInfo>());
+    // A by-id link opens as the device it points to, so that the lock file
+    // is the one other programs look for.
+    const QString canonical = QFileInfo(target.device).canonicalFilePath();
+    if (!target.device.isEmpty() && port_.Open(canonical.isEmpty() ? target.device : canonical)) {
         openFailure_.clear();
         return true;
     }
@@ -59,7 +64,8 @@ bool SerialLink::PortOpen()
     if (target.device.isEmpty())
         fault = Fault{1, "No serial port for " + target.label.toStdString()};
     const QString reason = QString::fromStdString(fault.description);
-    openFailure_ = OpenFailureText(target, reason, MissingGroup(target.device, port_.PermissionDenied()));
+    const QStringList causes = CauseLines(target, LookAtDevice(target.device), port_.PermissionDenied());
+    openFailure_ = OpenFailureText(target, reason, causes);
     log_.Write(model_.DiagnosticMode, QStringLiteral("frmRadio.PortOpen"), fault);
     return false;
 }

@@ -37,6 +37,13 @@ public:
 
     // Opens this port instead of the model's PortNumber (the command line).
     void UsePort(const PortChoice& choice) { override_ = choice; }
+    // Where a port number finds its device: the devices stored for COM1..COM4
+    // and the ports present (the system's unless given). The list must outlive the link.
+    void UseDevices(StoredDevices stored, const PortList* ports = nullptr)
+    {
+        stored_ = std::move(stored);
+        ports_ = ports ? ports : &systemPorts_;
+    }
     // Asked on every turn of a wait after the window's events ran; true
     // raises CancelFlag, as the Cancel button does.
     void SetCancelCheck(std::function<bool()> check) { cancelCheck_ = std::move(check); }
@@ -68,6 +75,9 @@ private:
     Model& model_;
     const ErrorLog& log_;
     std::optional<PortChoice> override_;
+    StoredDevices stored_;
+    SystemPortList systemPorts_;
+    const PortList* ports_ = &systemPorts_;
     std::function<bool()> cancelCheck_;
     QTimer turnTimer_;
     QString openFailure_;

@@ -130,6 +130,11 @@ void MainWindow::BuildMenus()
         serialPorts_[i]->setCheckable(true);
         connect(serialPorts_[i], &QAction::triggered, this, [this, i] { mnuOptionsSerialPort1_Click(i); });
     }
+    AddSeparator(ports, "mnuOptionsSerialPortBar0");
+    connect(AddAction(ports, "mnuOptionsSerialPortDevice", "&Device..."), &QAction::triggered, this,
+            &MainWindow::mnuOptionsSerialPortDevice_Click);
+    ports->setToolTipsVisible(true);
+    connect(ports, &QMenu::aboutToShow, this, &MainWindow::UpdatePortHints);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));

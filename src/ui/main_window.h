@@ -6,6 +6,7 @@
 #include "error_log.h"
 #include "navigation_tree.h"
 #include "page_stack.h"
+#include "port_names.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -56,6 +57,7 @@ public:
     void mnuTransferProgram_Click();
     void mnuTransferRead_Click();
     void mnuOptionsSerialPort1_Click(int index);
+    void mnuOptionsSerialPortDevice_Click();
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
     void SaveHexImageCommand();   // Ctrl+F3 in the service mode
@@ -110,6 +112,10 @@ public:
     // Runs a transfer in the dialog; mode 0 read, 1 program, 2 clear. True when it completed.
     bool RunTransferDialog(int mode);
     void SetTransferTimings(const ProtocolTimings& timings) { transferTimings_ = timings; }
+    // Replaces the system's list of serial ports (tests fill their own).
+    void SetPortList(const PortList* ports) { portList_ = ports ? ports : &systemPorts_; }
+    // Names the device behind each COM item in its tooltip.
+    void UpdatePortHints();
     // Replaces the print dialog (tests print to a PDF file).
     void SetPrinterChooser(std::function<bool(QPrinter&)> choose) { choosePrinter_ = std::move(choose); }
 
@@ -177,6 +183,8 @@ private:
     bool editPending_ = false;
     ProtocolTimings transferTimings_;
     std::function<bool(QPrinter&)> choosePrinter_;
+    SystemPortList systemPorts_;
+    const PortList* portList_ = &systemPorts_;
 };
 
 }  // namespace quorlink

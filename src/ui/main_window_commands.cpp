@@ -188,7 +188,7 @@ void MainWindow::mnuOptionsSerialPort1_Click(int index)
 
 bool MainWindow::RunTransferDialog(int mode)
 {
-    TransferDialog dialog(model_, prompt_, log_, static_cast<TransferMode>(mode), TransferSetup{transferTimings_, helpFile_},
+    TransferDialog dialog(model_, prompt_, log_, static_cast<TransferMode>(mode), TransferSetup{transferTimings_, helpFile_, SettingsStore::PortDevices()},
                           this);
     dialog.exec();
     return dialog.TransferDone();

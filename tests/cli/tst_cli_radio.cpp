@@ -244,6 +244,32 @@ private slots:
         QVERIFY(r.err.contains("/dev/quorlink-no-such-port"));
     }
 
+    void portsAndDoctor()
+    {
+        const Outcome list = RunCli({"ports"});
+        QCOMPARE(list.code, 0);
+        QVERIFY2(list.out.startsWith("PORT\tDEVICE\tVID:PID\tMANUFACTURER\tDESCRIPTION\tBY-ID LINK\n"),
+                 list.out.constData());
+
+        sim::RadioEmulator radio(sim::kCode7100);
+        QVERIFY(radio.Start());
+        // A link to the device, as /dev/serial/by-id holds them.
+        QVERIFY(QFile::link(radio.SlavePath(), Path("usb-cable-if00-port0")));
+        const Outcome ready = RunCli({"doctor", "--port", Path("usb-cable-if00-port0")});
+        QCOMPARE(ready.code, 0);
+        QCOMPARE(QString::fromLocal8Bit(ready.out),
+                 Path("usb-cable-if00-port0") + " opens: the port is ready. Nothing was sent to the radio.\n");
+        QVERIFY(radio.requests().isEmpty());
+
+        const QString gone = "/dev/serial/by-id/usb-Quorlink_Test_gone-if00-port0";
+        const Outcome unplugged = RunCli({"doctor", "--port", gone});
+        QCOMPARE(unplugged.code, 1);
+        QVERIFY2(unplugged.out.endsWith(("\nThe cable is unplugged: " + gone +
+                                         " is there only while it is plugged in. Plug it in and try again.\n")
+                                            .toLocal8Bit()),
+                 unplugged.out.constData());
+    }
+
     void usage()
     {
         QCOMPARE(RunCli({"read", "--model", "MR7100A", Path("x.dat")}).code, 2);           // no port

@@ -51,6 +51,9 @@ check "desktop entry" test -f "$root/usr/share/applications/quorlink.desktop"
 check "scalable icon" test -f "$root/usr/share/icons/hicolor/scalable/apps/quorlink.svg"
 check "manual page" test -f "$root/usr/share/man/man1/quorlink-cli.1.gz"
 check "user guide" test -f "$root/usr/share/doc/quorlink/README.md"
+rules=$root/usr/lib/udev/rules.d/70-quorlink-serial.rules
+check "udev rule keeps ModemManager off the cables" grep -q 'ENV{ID_MM_DEVICE_IGNORE}="1"' "$rules"
+check "udev rule opens the cables to the desktop user" grep -q 'TAG+="uaccess"' "$rules"
 
 # Every picture the installed guide shows is installed beside it.
 for picture in $(grep -o 'docs/images/[A-Za-z0-9_.-]*\.png' "$root/usr/share/doc/quorlink/README.md" | sort -u); do

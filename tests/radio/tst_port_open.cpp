@@ -1,7 +1,6 @@
 // Ports that will not open or that fail under a run: what the user is told,
 // what the service mode's log gets, and which device a port number means.
 #include "radio_rig.h"
-#include "settings_store.h"
 #include "transfer_runs.h"
 
 #include <QRegularExpression>
@@ -67,6 +66,10 @@ private slots:
         QVERIFY2(shown.text.startsWith(QStringLiteral("Communication Error!!\n/nonexistent/ttyQ9 could not be opened: ")),
                  qPrintable(shown.text));
         QVERIFY2(shown.text.contains(QStringLiteral("No such file or directory")), qPrintable(shown.text));
+        QVERIFY2(shown.text.endsWith(QStringLiteral("\nThere is no device /nonexistent/ttyQ9. Plug the cable in, or "
+                                                    "choose its port: Options > SerialPort > Device... (or "
+                                                    "quorlink-cli ports) lists the ports present.")),
+                 qPrintable(shown.text));
         QVERIFY(rig.radio.received().isEmpty());
         if (diagnosticMode) {
             const QString log = rig.LogText();
@@ -86,7 +89,9 @@ private slots:
         QCOMPARE(rig.prompt.shown.size(), 1);
         QCOMPARE(rig.prompt.shown[0].text,
                  QStringLiteral("Communication Error!!\nCOM0 (no serial port) could not be opened: "
-                                "No serial port for COM0"));
+                                "No serial port for COM0\nNo serial port is present for COM0. Plug the cable "
+                                "in, or choose its port: Options > SerialPort > Device... (or quorlink-cli "
+                                "ports) lists the ports present."));
         QFile log(rig.log.Path());
         QVERIFY(log.open(QIODevice::ReadOnly));
         QVERIFY(log.readAll().contains("frmRadio.PortOpen -> 1No serial port for COM0"));
@@ -96,16 +101,33 @@ private slots:
     {
         sim::RadioEmulator radio(sim::kCode7100);
         QVERIFY(radio.Start());
-        SettingsStore::StorePortDevice(3, radio.SlavePath());
         NumberedRig rig(3);
+        rig.link.UseDevices({QString(), QString(), radio.SlavePath(), QString()});
         QVERIFY(RunReadTransfer(rig.protocol));
         QCOMPARE(radio.requests().size(), 4 + 512);
 
-        SettingsStore::StorePortDevice(3, QStringLiteral("/nonexistent/ttyQ3"));
+        rig.link.UseDevices({QString(), QString(), QStringLiteral("/nonexistent/ttyQ3"), QString()});
         QVERIFY(!RunReadTransfer(rig.protocol));
         QVERIFY2(rig.prompt.shown.last().text.contains(QStringLiteral("COM3 (/nonexistent/ttyQ3) could not be opened")),
                  qPrintable(rig.prompt.shown.last().text));
-        SettingsStore::StorePortDevice(3, QString());
+    }
+
+    void aPortHeldByAnotherOpener()
+    {
+        RadioRig rig;
+        QVERIFY(rig.started);
+        QtSerialPort first;
+        QVERIFY(first.Open(rig.radio.SlavePath()));
+        QVERIFY(!RunReadTransfer(rig.protocol));
+        QCOMPARE(rig.prompt.shown.size(), 1);
+        const QString text = rig.prompt.shown[0].text;
+        QVERIFY2(text.endsWith(QStringLiteral("\n%1 is in use by tst_port_open (process %2). Close that program and "
+                                              "try again.")
+                                   .arg(rig.radio.SlavePath())
+                                   .arg(QCoreApplication::applicationPid())),
+                 qPrintable(text));
+        first.Close();
+        QVERIFY(RunReadTransfer(rig.protocol));
     }
 
     void aPortThatFailsUnderARun()

@@ -1,16 +1,57 @@
 // The main window's shell: start-up, menus and toolbar, title, model switch,
 // New, file commands, service-mode keys, help and closing.
 #include "main_window_fixture.h"
+#include "port_dialog.h"
 
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QMenu>
 #include <QToolBar>
 #include <QTreeWidget>
 
 using namespace quorlink;
+
+namespace {
+
+struct FakePorts : PortList {
+    QList<PortInfo> ports;
+    QList<PortInfo> Ports() const override { return ports; }
+};
+
+// An FTDI cable on ttyUSB<n>, or a built-in port without USB ids.
+PortInfo Port(int usbNumber, const char* builtIn = nullptr)
+{
+    PortInfo port;
+    if (builtIn) {
+        port.device = QStringLiteral("/dev/") + QLatin1String(builtIn);
+        return port;
+    }
+    port.device = QStringLiteral("/dev/ttyUSB%1").arg(usbNumber);
+    port.byIdLink = QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_A%1-if00-port0").arg(usbNumber);
+    port.manufacturer = QStringLiteral("FTDI");
+    port.description = QStringLiteral("FT232R USB UART");
+    port.vendorId = 0x0403;
+    port.productId = 0x6001;
+    port.usb = true;
+    return port;
+}
+
+// Unplugs and plugs in as the user would while the boxes of Find my cable are shown.
+class CablePrompt : public test::RecordingPrompt {
+public:
+    std::function<void(int shownCount)> onShown;
+    Answer Message(const QString& title, const QString& text, MessageIcon icon, MessageButtons buttons) override
+    {
+        const Answer answer = RecordingPrompt::Message(title, text, icon, buttons);
+        onShown(shown.size());
+        return answer;
+    }
+};
+
+}  // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -61,6 +102,94 @@ private slots:
         QCOMPARE(QSettings(QStringLiteral("Quorlink"), QStringLiteral("Quorlink")).value(QStringLiteral("ComPath/ComNum")).toString(),
                  QStringLiteral("4"));
         QVERIFY(!f->Find<QAction>("mnuOptionsSerialPort1(2)")->isChecked());
+    }
+
+    void serialPortDevice()
+    {
+        FakePorts fake;
+        fake.ports = {Port(0), Port(0, "ttyS0")};
+        f->Open();
+        f->window->SetPortList(&fake);
+        QMenu* menu = f->Find<QMenu>("mnuOptionsSerialPort");
+        QStringList items;
+        for (QAction* action : menu->actions())
+            items << (action->isSeparator() ? "-" : action->text());
+        QCOMPARE(items, (QStringList{"COM&1", "COM&2", "COM&3", "COM&4", "-", "&Device..."}));
+        emit menu->aboutToShow();
+        const QString cable = "/dev/ttyUSB0, FTDI FT232R USB UART (0403:6001)";
+        QCOMPARE(f->Find<QAction>("mnuOptionsSerialPort1(0)")->toolTip(), "COM1: " + cable);
+        QCOMPARE(f->Find<QAction>("mnuOptionsSerialPort1(1)")->toolTip(), "COM2: /dev/ttyS0");
+        QCOMPARE(f->Find<QAction>("mnuOptionsSerialPort1(2)")->toolTip(), "COM3: no serial port present");
+
+        // Choose the cable for COM2: it is stored by its by-id link.
+        f->Trigger("mnuOptionsSerialPort1(1)");
+        QStringList seen;
+        QTimer::singleShot(0, this, [&seen] {
+            auto* dialog = qobject_cast<PortDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* list = dialog->findChild<QListWidget*>("lstPorts");
+            for (int row = 0; row < list->count(); ++row)
+                seen << list->item(row)->text();
+            seen << QString::number(list->currentRow());
+            list->setCurrentRow(0);
+            seen << dialog->findChild<QLineEdit*>("txtDevice")->text();
+            QTest::mouseClick(dialog->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        });
+        f->Trigger("mnuOptionsSerialPortDevice");
+        const QString link = Port(0).byIdLink;
+        QCOMPARE(seen, (QStringList{"COM1  ttyUSB0  FTDI FT232R USB UART (0403:6001)", "COM2  ttyS0", "1", link}));
+        QCOMPARE(SettingsStore::PortDevice(2), link);
+        QCOMPARE(f->prompt.shown.last().text, "COM2 now means " + link + ", FTDI FT232R USB UART (0403:6001).");
+        QCOMPARE(f->Find<QAction>("mnuOptionsSerialPort1(1)")->toolTip(),
+                 "COM2: " + link + ", FTDI FT232R USB UART (0403:6001)");
+        fake.ports.clear();  // unplugged
+        emit menu->aboutToShow();
+        QCOMPARE(f->Find<QAction>("mnuOptionsSerialPort1(1)")->toolTip(), "COM2: " + link + " (not plugged in)");
+    }
+
+    void findMyCable_data()
+    {
+        QTest::addColumn<int>("appearing");  // ports that appear on plugging in
+        QTest::addColumn<QString>("found");
+        QTest::addColumn<QString>("device");
+        QTest::newRow("none") << 0
+                              << "No port appeared. Plug the cable in firmly, or try another USB socket; "
+                                 "quorlink-cli doctor says what stops a port."
+                              << "";
+        QTest::newRow("one") << 1 << "Your cable is ttyUSB1 FTDI FT232R USB UART (0403:6001). Press OK to use it for COM3."
+                             << Port(1).byIdLink;
+        QTest::newRow("two") << 2
+                             << "Several ports appeared (ttyUSB1, ttyUSB2). Unplug the other adapters and try again, "
+                                "or choose your cable from the list."
+                             << "";
+    }
+
+    void findMyCable()
+    {
+        QFETCH(int, appearing);
+        QFETCH(QString, found);
+        QFETCH(QString, device);
+        FakePorts fake;
+        fake.ports = {Port(0), Port(0, "ttyS0")};
+        CablePrompt prompt;
+        prompt.onShown = [&](int count) {
+            if (count == 1)
+                fake.ports.removeFirst();  // the cable, unplugged
+            for (int i = 1; count == 2 && i <= appearing; ++i)
+                fake.ports.append(Port(i));
+        };
+        PortDialog dialog(fake, 3, {}, prompt);
+        QCOMPARE(dialog.findChild<QListWidget*>("lstPorts")->currentRow(), -1);  // COM3 has no port yet
+        dialog.cmdFind_Click();
+        QCOMPARE(prompt.shown.size(), appearing == 1 ? 2 : 3);
+        QCOMPARE(prompt.shown[0].text, "Unplug the programming cable from the computer, then press OK.");
+        QCOMPARE(prompt.shown[1].text, "Plug the cable in again, wait two seconds, then press OK.");
+        QCOMPARE(dialog.findChild<QLabel*>("lblFound")->text(), found);
+        QCOMPARE(dialog.findChild<QLineEdit*>("txtDevice")->text(), device);
+        QCOMPARE(dialog.ChosenDevice(), device);
+        const int row = dialog.findChild<QListWidget*>("lstPorts")->currentRow();
+        QCOMPARE(row >= 0 ? dialog.findChild<QListWidget*>("lstPorts")->item(row)->text() : QString(),
+                 appearing == 1 ? "COM2  ttyUSB1  FTDI FT232R USB UART (0403:6001)" : "");
     }
 
     void menusAndToolbar()

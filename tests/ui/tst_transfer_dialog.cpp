@@ -4,7 +4,10 @@
 #include "main_window_fixture.h"
 #include "radio_emulator.h"
 #include "support/sample_model.h"
+#include "port_dialog.h"
 #include "transfer_dialog.h"
+
+#include <QLineEdit>
 
 #include <QPushButton>
 #include <QTreeWidget>
@@ -15,7 +18,7 @@ namespace {
 
 TransferDialog* OpenDialog() { return qobject_cast<TransferDialog*>(QApplication::activeModalWidget()); }
 
-void Press(TransferDialog* dialog, const char* button)
+void Press(QWidget* dialog, const char* button)
 {
     QTest::mouseClick(dialog->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
 }
@@ -100,6 +103,26 @@ private slots:
         QCOMPARE(f->window->Tree().ItemByKey(QStringLiteral("PU 13"))->text(0), QStringLiteral("CH16"));
         QCOMPARE(f->window->windowTitle(), QStringLiteral("RV48  Quorlink"));
         QCOMPARE(f->window->Pages().Active(), Panel::F);
+    }
+
+    void deviceTypedInThePortDialog()
+    {
+        radio = std::make_unique<sim::RadioEmulator>(sim::kCode7100);
+        QVERIFY(radio->Start());
+        QTimer::singleShot(0, this, [this] {
+            QWidget* dialog = qobject_cast<PortDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->findChild<QLineEdit*>("txtDevice")->setText(radio->SlavePath());
+            Press(dialog, "cmdOK");
+        });
+        f->Trigger("mnuOptionsSerialPortDevice");
+        QCOMPARE(SettingsStore::PortDevice(1), radio->SlavePath());
+        QCOMPARE(f->prompt.shown.last().text, "COM1 now means " + radio->SlavePath() + ".");
+
+        QTimer::singleShot(0, this, [] { Press(OpenDialog(), "cmdOK"); });
+        f->Trigger("mnuTransferRead");
+        QCOMPARE(f->prompt.shown.last().text, QStringLiteral("Complete!!"));
+        QCOMPARE(radio->requests().size(), 4 + 512);
     }
 
     void failedReadChangesNothing()

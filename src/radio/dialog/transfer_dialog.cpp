@@ -100,6 +100,7 @@ bool TransferDialog::RunTransfer()
 {
     QtSerialPort port;
     SerialLink link(port, model_, log_);
+    link.UseDevices(setup_.devices);
     CloneProtocol protocol(link, prompt_, {[this](int percent) { SetProgress(percent); }, {}});
     protocol.Timings = setup_.timings;
     switch (mode_) {

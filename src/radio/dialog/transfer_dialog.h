@@ -4,6 +4,7 @@
 #pragma once
 
 #include "clone_protocol.h"
+#include "port_names.h"
 
 #include <QDialog>
 
@@ -21,6 +22,7 @@ enum class TransferMode { Read = 0, Program = 1, Clear = 2 };
 struct TransferSetup {
     ProtocolTimings timings;  // the radio's defaults; tests shorten them
     QString helpFile;         // the main window's help file
+    StoredDevices devices;    // the devices stored for COM1..COM4
 };
 
 class TransferDialog : public QDialog {
