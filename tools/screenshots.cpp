@@ -43,6 +43,7 @@ const Shot kShots[] = {
     {"ab-mr5100a", "P", 0, -1},       {"settings-radio", "S", 1, 0},
     {"settings-dsc", "S", 1, 1},      {"individual-list", "SM", 1, -1},
     {"individual-entry", "SM 1", 1, -1}, {"group-entry", "SG 1", 1, -1},
+    {"mmsi-note", "S", 1, 1},
 };
 
 void SelectTab(QWidget& window, int tab)
@@ -91,6 +92,7 @@ int main(int argc, char* argv[])
             quorlink::MainWindow window(model, prompt, settings.path(), {0, 0});
             model.IndividualDirectory.at(1) = {true, "SEA DOG", "3661234560"};
             model.GroupDirectory.at(1) = {true, "FLEET", "0366123450"};
+            model.Settings.UserMmsid = "3661234560";
             maximised ? window.showMaximized() : window.show();
             QApplication::processEvents();
             auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("tvTreeView"));

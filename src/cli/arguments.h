@@ -12,6 +12,7 @@ struct Arguments {
     std::optional<std::string> port;
     std::vector<std::string> positional;
     bool help = false;
+    bool allowMmsiChange = false;  // write even when it changes the radio's own MMSI
     std::string error;  // a usage error, when not empty
 };
 

@@ -13,6 +13,7 @@
 #include "verbs.h"
 
 #include <csignal>
+#include <functional>
 #include <cstdio>
 #include <unistd.h>
 
@@ -56,10 +57,10 @@ private:
     int last_ = -1;
 };
 
-using Run = bool (*)(CloneProtocol&);
+using Run = std::function<bool(CloneProtocol&)>;
 
 // Opens the port given on the command line and runs one whole transfer.
-bool Transfer(const Call& call, const char* what, Run run)
+bool Transfer(const Call& call, const char* what, const Run& run)
 {
     const std::optional<PortChoice> port = ParsePortChoice(ToQString(*call.args.port));
     QtSerialPort serial;
@@ -96,7 +97,19 @@ int RunWrite(const Call& call)
                             MessageIcon::Critical);
         return kFailed;
     }
-    return Transfer(call, "Writing", RunWriteTransfer) ? kOk : kFailed;
+    // Nobody is there to ask: a change of the radio's own MMSI needs the option.
+    const OwnMmsiApproval approve = [&call](const QString& radioMmsi, const QString& newMmsi) {
+        if (call.args.allowMmsiChange)
+            return true;
+        call.prompt.Message(QStringLiteral("Program to Radio"),
+                            OwnMmsiWarning(radioMmsi, newMmsi).section(QStringLiteral("\n\n"), 0, 1) +
+                                QStringLiteral(" Nothing was written; give --allow-mmsi-change to write anyway."),
+                            MessageIcon::Warning);
+        return false;
+    };
+    return Transfer(call, "Writing", [&approve](CloneProtocol& protocol) {
+        return RunWriteTransfer(protocol, approve);
+    }) ? kOk : kFailed;
 }
 
 int RunClear(const Call& call) { return Transfer(call, "Clearing", RunClearTransfer) ? kOk : kFailed; }

@@ -37,6 +37,9 @@ int RunRead(const Call& call);
 int RunWrite(const Call& call);
 int RunClear(const Call& call);
 int RunPrint(const Call& call);
+int RunExportDirectory(const Call& call);
+int RunImportDirectory(const Call& call);
+bool IsCsvName(const std::string& path);
 bool IsPdfName(const std::string& path);
 
 // PORT is 1..4, COM1..COM4 or a device path.

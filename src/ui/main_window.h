@@ -4,6 +4,7 @@
 
 #include "clone_protocol.h"
 #include "error_log.h"
+#include "mmsi.h"
 #include "navigation_tree.h"
 #include "page_stack.h"
 
@@ -45,6 +46,8 @@ public:
     void mnuFileSaveAsDefault_Click();
     void mnuFilePrint_Click();
     void mnuFilePrintToFile_Click();
+    void mnuFileImportDirectory_Click();
+    void mnuFileExportDirectory_Click();
     void mnuEditModel1_Click() { SwitchModel(1); }
     void mnuEditModel2_Click() { SwitchModel(0); }
     void mnuTransferProgram_Click();
@@ -74,6 +77,8 @@ public:
     // Set by an MMSI field's edit, cleared when it gets the focus or is checked.
     bool& EditPending() { return editPending_; }
     Model& model() const { return model_; }
+    // The MIDs the MMSI notes name countries from.
+    const MidTable& Mids() const { return mids_; }
     Prompt& prompt() const { return prompt_; }
     QTreeWidget* TreeWidget() const { return tvTreeView_; }
     // Sets status-bar panel 1.
@@ -123,6 +128,7 @@ private:
     class BusyScope;
 
     void BuildMenus();
+    void AddDirectoryListCommands();
     void BuildToolBar();
     void BuildStatusBar();
     void BuildCentralArea();
@@ -149,6 +155,7 @@ private:
     ErrorLog log_;
     WindowTimings timings_;
     QString helpFile_;
+    MidTable mids_;
 
     QTreeWidget* tvTreeView_ = nullptr;
     std::unique_ptr<NavigationTree> navigation_;
