@@ -98,6 +98,7 @@ int main(int argc, char* argv[])
             auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("tvTreeView"));
             ExpandTo(tree, window.Tree().ItemByKey(QLatin1String(shot.key)));
             window.SelectNodeByKey(QLatin1String(shot.key));
+            window.RefreshCurrentPage();  // the first page was filled before the data above
             if (shot.tab >= 0)
                 SelectTab(window, shot.tab);
             const QString name = QLatin1String(shot.file) + (maximised ? QStringLiteral("-max") : QString());

@@ -101,9 +101,11 @@ int RunWrite(const Call& call)
     const OwnMmsiApproval approve = [&call](const QString& radioMmsi, const QString& newMmsi) {
         if (call.args.allowMmsiChange)
             return true;
+        // The box's first two paragraphs, without its buttons' advice.
+        QString warning = OwnMmsiWarning(radioMmsi, newMmsi).section(QStringLiteral("\n\n"), 0, 1);
+        warning.replace(QStringLiteral("\n\n"), QStringLiteral(" "));
         call.prompt.Message(QStringLiteral("Program to Radio"),
-                            OwnMmsiWarning(radioMmsi, newMmsi).section(QStringLiteral("\n\n"), 0, 1) +
-                                QStringLiteral(" Nothing was written; give --allow-mmsi-change to write anyway."),
+                            warning + QStringLiteral(" Nothing was written; give --allow-mmsi-change to write anyway."),
                             MessageIcon::Warning);
         return false;
     };

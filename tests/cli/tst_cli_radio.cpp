@@ -107,8 +107,9 @@ private slots:
         sim::RadioEmulator radio(sim::kCode7100);
         QVERIFY(radio.Start());
         radio.memory()[336] = 0x21;  // 211999999, the tenth digit 0
-        for (int a = 337; a <= 340; ++a)
-            radio.memory()[a] = a == 340 ? 0x90 : 0x99;
+        radio.memory()[337] = 0x19;
+        radio.memory()[338] = radio.memory()[339] = 0x99;
+        radio.memory()[340] = 0x90;
         const QString file = QUORLINK_TEST_DATA "/edited_mr7100a.dat";
         Outcome r = RunCli({"write", "--model", "MR7100A", "--port", radio.SlavePath(), file});
         QCOMPARE(r.code, 1);
