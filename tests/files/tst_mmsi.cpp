@@ -1,13 +1,16 @@
 // What an MMSI is, the shipped table of MIDs, and the directories as a
 // comma-separated list.
+#include "codecs.h"
 #include "directory_csv.h"
 #include "mid_resource.h"
 #include "mmsi.h"
 #include "model.h"
+#include "record_movers.h"
 #include "support/sample_model.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <random>
 
 using namespace quorlink;
 
@@ -233,6 +236,34 @@ private slots:
         QCOMPARE(Lines(result, RowProblem::ListFull).first(), 42);
         QCOMPARE(Lines(result, RowProblem::ListFull).last(), 201);
         QVERIFY(model.IndividualDirectory.at(40) == (DirectoryEntry{true, "STATION 39", "3660000390"}));
+    }
+
+    // Spoilt lists: quotes left open, stray bytes, cut lines. Whatever comes,
+    // the used entries stay unbroken and hold only what the pages would take.
+    void spoiltListsKeepTheDirectorySound()
+    {
+        const QByteArray good = "kind,mmsi,name\nindividual,366123456,\"A \"\"B\"\"\"\ngroup,036612345,FLEET\n";
+        std::mt19937 random(17);
+        for (int round = 0; round < 2000; ++round) {
+            QByteArray csv = good;
+            for (int n = random() % 6; n > 0; --n)
+                csv[int(random() % csv.size())] = char(random() % 256);
+            Model model = Fresh();
+            DirectoryImport result;
+            ImportDirectoryCsv(model, csv, result);
+            for (DirectoryKind kind : {DirectoryKind::Individual, DirectoryKind::Group}) {
+                const Directory& d = model.DirectoryOf(kind);
+                const int used = CountUsedEntries(d);
+                for (int i = 1; i <= d.size(); ++i) {
+                    QCOMPARE(d.at(i).Enable, i <= used);
+                    if (i <= used)
+                        QVERIFY(StoredDirectoryMmsi(kind, d.at(i).Mmsid.substr(0, 9)) == d.at(i).Mmsid);
+                    QVERIFY(d.at(i).TagName.size() <= 10);
+                    for (char c : d.at(i).TagName)
+                        QVERIFY(IsNameChar(c));
+                }
+            }
+        }
     }
 
     void notAList()
