@@ -214,7 +214,8 @@ private slots:
         QCOMPARE(Lines(result, RowProblem::BadRow), (QList<int>{9, 10}));
         QCOMPARE(Lines(result, RowProblem::NameCut), (QList<int>{11}));
         QCOMPARE(Lines(result, RowProblem::ListFull), (QList<int>{13}));
-        QCOMPARE(DescribeRow(result.rows.back()), QStringLiteral("line 13: the group directory is full, 021100011 not added"));
+        QCOMPARE(DescribeRow(result.rows.back()),
+                 QStringLiteral("line 13: the group directory is full, 021100011 not added"));
         const Directory& individual = model.IndividualDirectory;
         QVERIFY(individual.at(1) == (DirectoryEntry{true, "OWN", "2111111110"}));
         QVERIFY(individual.at(2) == (DirectoryEntry{true, "", "3661234560"}));

@@ -274,7 +274,8 @@ private slots:
         rig->radio.memory() = sim::RadioEmulator::BlankMemory(sim::kCode7100);
         if (!radioMmsi.isEmpty())
             EncodeDigits(rig->radio.memory(), addr::UserMmsid, radioMmsi.toStdString() + "0", true);
-        EncodeDigits(rig->model.MemoryImage, addr::UserMmsid, newMmsi.isEmpty() ? "" : newMmsi.toStdString() + "0", true);
+        const std::string stored = newMmsi.isEmpty() ? "" : newMmsi.toStdString() + "0";
+        EncodeDigits(rig->model.MemoryImage, addr::UserMmsid, stored, true);
         QFETCH(bool, asked);
         QStringList questions;
         const OwnMmsiApproval approval = [&](const QString& radio, const QString& now) {

@@ -100,7 +100,8 @@ void DirectoryListPage::ShowRowNote(int row)
 {
     const Directory& directory = window_.model().DirectoryOf(kind_);
     const int length = TraitsOf(kind_).mmsiLength;
-    const QString typed = row >= 0 && row < directory.size() ? ShownMmsi(directory.at(row + 1).Mmsid, length) : QString();
+    const bool entry = row >= 0 && row < directory.size();
+    const QString typed = entry ? ShownMmsi(directory.at(row + 1).Mmsid, length) : QString();
     note_->ShowFor(typed, kind_ == DirectoryKind::Group ? MmsiUse::Group : MmsiUse::Individual);
 }
 
