@@ -63,6 +63,7 @@ const Shot kShots[] = {
     {"ab-mr5100a", "P", 0, -1},       {"settings-radio", "S", 1, 0},
     {"settings-dsc", "S", 1, 1},      {"individual-list", "SM", 1, -1},
     {"individual-entry", "SM 1", 1, -1}, {"group-entry", "SG 1", 1, -1},
+    {"mmsi-note", "S", 1, 1},
 };
 
 void SelectTab(QWidget& window, int tab)
@@ -111,11 +112,13 @@ int main(int argc, char* argv[])
             quorlink::MainWindow window(model, prompt, settings.path(), {0, 0});
             model.IndividualDirectory.at(1) = {true, "SEA DOG", "3661234560"};
             model.GroupDirectory.at(1) = {true, "FLEET", "0366123450"};
+            model.Settings.UserMmsid = "3661234560";
             maximised ? window.showMaximized() : window.show();
             QApplication::processEvents();
             auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("tvTreeView"));
             ExpandTo(tree, window.Tree().ItemByKey(QLatin1String(shot.key)));
             window.SelectNodeByKey(QLatin1String(shot.key));
+            window.RefreshCurrentPage();  // the first page was filled before the data above
             if (shot.tab >= 0)
                 SelectTab(window, shot.tab);
             const QString name = QLatin1String(shot.file) + (maximised ? QStringLiteral("-max") : QString());

@@ -47,6 +47,8 @@ Arguments ParseArguments(const std::vector<std::string>& args)
             parsed.help = true;
         } else if (arg == "--brief") {
             parsed.brief = true;
+        } else if (arg == "--allow-mmsi-change") {
+            parsed.allowMmsiChange = true;
         } else if (TakeOption("model", args, i, parsed.model, parsed.error) ||
                    TakeOption("port", args, i, parsed.port, parsed.error)) {
         } else if (arg.size() > 1 && arg[0] == '-') {

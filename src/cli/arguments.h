@@ -13,6 +13,7 @@ struct Arguments {
     std::vector<std::string> positional;
     bool help = false;
     bool brief = false;  // diff: the count only
+    bool allowMmsiChange = false;  // write even when it changes the radio's own MMSI
     std::string error;  // a usage error, when not empty
 };
 

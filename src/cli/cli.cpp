@@ -19,7 +19,8 @@ const Verb kVerbs[] = {
     {"read", "read --model MODEL --port PORT OUT",
      "Reads the radio's memory and saves it as OUT. A failed or cancelled read writes nothing.", 1, 1, true,
      RunRead},
-    {"write", "write --model MODEL --port PORT IN", "Programs the radio with IN.", 1, 1, true, RunWrite},
+    {"write", "write --model MODEL --port PORT [--allow-mmsi-change] IN", "Programs the radio with IN.", 1, 1, true,
+     RunWrite},
     {"print", "print --model MODEL IN OUT.pdf",
      "Writes the printed report of IN as a PDF file (- for standard output), without a printer.", 2, 2, false,
      RunPrint},
@@ -34,6 +35,12 @@ const Verb kVerbs[] = {
     {"doctor", "doctor [--port PORT]",
      "Opens PORT (or the editor's port) without talking to the radio and says what stops it.", 0, 0, false, RunDoctor,
      false},
+    {"export-directory", "export-directory --model MODEL IN OUT.csv",
+     "Writes both directories of IN to OUT.csv as rows kind,mmsi,name (UTF-8).", 2, 2, false, RunExportDirectory},
+    {"import-directory", "import-directory --model MODEL IN LIST.csv OUT",
+     "Adds the rows of LIST.csv to the free directory entries of IN and saves the result as OUT.\n"
+     "Used entries are never changed; every row not taken is listed with its line and reason.",
+     3, 3, false, RunImportDirectory},
 };
 
 constexpr const char* kGeneralHelp =
@@ -41,6 +48,7 @@ constexpr const char* kGeneralHelp =
     ".hex is the raw memory image; a report OUT may have any name, - is standard output.\n"
     "PORT is 1..4 (COM1..COM4 as the editor counts them) or a device path such as /dev/ttyUSB0\n"
     "or /dev/serial/by-id/usb-...\n"
+    "write refuses to change the radio's own MMSI unless --allow-mmsi-change is given.\n"
     "Ctrl+C cancels a transfer and ends any other command. Exit status: 0 done, 1 failed\n"
     "(the reason is on standard error), 2 usage error.\n";
 
@@ -76,6 +84,11 @@ std::string CheckFileKinds(const Verb& verb, const Arguments& args)
     const std::string name = verb.name;
     for (std::size_t i = 0; i < args.positional.size(); ++i) {
         const bool reportOut = name == "report" && i == 1;
+        if (name.find("-directory") != std::string::npos && i == 1) {
+            if (!IsCsvName(args.positional[i]))
+                return "the directory list is a .csv file: " + args.positional[i];
+            continue;
+        }
         if (name == "print" && i == 1) {
             if (!IsPdfName(args.positional[i]) && args.positional[i] != kStandardOutput)
                 return "the printed report goes to a .pdf file: " + args.positional[i];

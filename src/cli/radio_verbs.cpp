@@ -16,6 +16,7 @@
 #include "whole_file.h"
 
 #include <csignal>
+#include <functional>
 #include <cstdio>
 #include <unistd.h>
 
@@ -81,11 +82,13 @@ private:
     int last_ = -1;
 };
 
-using Run = bool (*)(CloneProtocol&);
+using Run = std::function<bool(CloneProtocol&)>;
+// The write run's caption: a write cut short leaves a partly written memory.
+constexpr const char* kWriting = "Writing";
 
 // Opens the port and runs one whole transfer on the given model. A
 // cancelled one says so; the memory operation had begun once progress came.
-bool Transfer(const Call& call, Model& model, const std::string& portText, const char* what, Run run)
+bool Transfer(const Call& call, Model& model, const std::string& portText, const char* what, const Run& run)
 {
     const std::optional<PortChoice> port = ParsePortChoice(ToQString(portText));
     QtSerialPort serial;
@@ -106,13 +109,13 @@ bool Transfer(const Call& call, Model& model, const std::string& portText, const
     }
     if (!done && interrupted != 0) {
         std::fprintf(call.io.err, "Cancelled.\n");
-        if (begun && run == RunWriteTransfer)
+        if (begun && what == kWriting)
             std::fprintf(call.io.err, "The radio now holds a partly written memory: program it again before use.\n");
     }
     return done;
 }
 
-bool Transfer(const Call& call, const char* what, Run run)
+bool Transfer(const Call& call, const char* what, const Run& run)
 {
     return Transfer(call, call.model, *call.args.port, what, run);
 }
@@ -155,7 +158,21 @@ int RunWrite(const Call& call)
                             MessageIcon::Critical);
         return kFailed;
     }
-    return Transfer(call, "Writing", RunWriteTransfer) ? kOk : kFailed;
+    // Nobody is there to ask: a change of the radio's own MMSI needs the option.
+    const OwnMmsiApproval approve = [&call](const QString& radioMmsi, const QString& newMmsi) {
+        if (call.args.allowMmsiChange)
+            return true;
+        // The box's first two paragraphs, without its buttons' advice.
+        QString warning = OwnMmsiWarning(radioMmsi, newMmsi).section(QStringLiteral("\n\n"), 0, 1);
+        warning.replace(QStringLiteral("\n\n"), QStringLiteral(" "));
+        call.prompt.Message(QStringLiteral("Program to Radio"),
+                            warning + QStringLiteral(" Nothing was written; give --allow-mmsi-change to write anyway."),
+                            MessageIcon::Warning);
+        return false;
+    };
+    return Transfer(call, kWriting, [&approve](CloneProtocol& protocol) {
+        return RunWriteTransfer(protocol, approve);
+    }) ? kOk : kFailed;
 }
 
 int RunClear(const Call& call) { return Transfer(call, "Clearing", RunClearTransfer) ? kOk : kFailed; }

@@ -44,6 +44,9 @@ int RunPrint(const Call& call);
 int RunDiff(const Call& call);
 int RunPorts(const Call& call);
 int RunDoctor(const Call& call);
+int RunExportDirectory(const Call& call);
+int RunImportDirectory(const Call& call);
+bool IsCsvName(const std::string& path);
 bool IsPdfName(const std::string& path);
 
 // An OUT of "-" is standard output.

@@ -9,6 +9,8 @@ Answer ConsolePrompt::Message(const QString& title, const QString& text, Message
     line.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(QLatin1Char('\n'), QLatin1Char(' '));
     std::fprintf(out_, "%s: %s\n", qPrintable(title), qPrintable(line.trimmed()));
     std::fflush(out_);
+    if (buttons == MessageButtons::OkCancelSafe)
+        return Answer::Cancel;  // nobody to ask: the safe answer
     return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ? Answer::Yes
                                                                                       : Answer::Ok;
 }

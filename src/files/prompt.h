@@ -7,7 +7,9 @@
 namespace quorlink {
 
 enum class MessageIcon { None, Information, Exclamation, Warning, Critical, Question };
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+// OkCancelSafe: OK and Cancel with Cancel the default, for a step that
+// cannot be taken back.
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, OkCancelSafe };
 enum class Answer { Ok, Cancel, Yes, No };
 
 class Prompt {

@@ -45,4 +45,12 @@ void ClearDirectory(Directory& directory)
         entry = DirectoryEntry{};
 }
 
+int CountUsedEntries(const Directory& directory)
+{
+    for (int i = 1; i <= directory.size(); ++i)
+        if (!directory.at(i).Enable)
+            return i - 1;
+    return directory.size();
+}
+
 }  // namespace quorlink

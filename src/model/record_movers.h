@@ -15,5 +15,7 @@ void CopyChannelState(const ChannelRecord& from, ChannelRecord& to);
 ChannelList ToSlotOrder(const ChannelList& list, int slotCount);
 void FromSlotOrder(ChannelList& list, const ChannelList& slots, int slotCount);
 void ClearDirectory(Directory& directory);
+// The used entries run unbroken from entry 1; this counts them.
+int CountUsedEntries(const Directory& directory);
 
 }  // namespace quorlink

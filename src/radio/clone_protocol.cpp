@@ -24,6 +24,7 @@ namespace {
 const OperationInfo kModelCheck{QStringLiteral("Model Check"), QStringLiteral("frmRadio.ReadDataChkModel")};
 const OperationInfo kRead{QStringLiteral("Read from Radio"), QStringLiteral("frmRadio.ReadData")};
 const OperationInfo kWrite{QStringLiteral("Program to Radio"), QStringLiteral("frmRadio.WriteData")};
+const OperationInfo kOwnMmsi{QStringLiteral("Program to Radio"), QStringLiteral("frmRadio.ReadOwnMmsi")};
 const OperationInfo kClear{QStringLiteral("Clear Data"), QStringLiteral("frmRadio.ClearData")};
 
 const QString kCommunicationError = QStringLiteral("Communication Error!!");
@@ -205,6 +206,18 @@ void CloneProtocol::ClearData()
     if (!model.CancelFlag && !model.ErrorFlag)
         Progress(100);
     ReportOutcome(kClear);
+}
+
+void CloneProtocol::ReadOwnMmsiBlock(Image& target)
+{
+    if (!OpenPort(kOwnMmsi))
+        return;
+    ReadBlock(target, addr::UserMmsid / kBlockSize * kBlockSize);
+    if (EndAfterPortFault(kOwnMmsi))
+        return;
+    link_.ClosePort();
+    if (!link_.model().CancelFlag && link_.model().ErrorFlag)
+        prompt_.Message(kOwnMmsi.title, kCommunicationError, MessageIcon::Critical);
 }
 
 void CloneProtocol::RunBlocks(const OperationInfo& operation, const BlockStep& step)

@@ -47,6 +47,9 @@ public:
     void ReadData(Image& target);
     void WriteData();
     void ClearData();
+    // The block that holds the radio's own MMSI, read on its own before a
+    // write; failures are reported with the write's title.
+    void ReadOwnMmsiBlock(Image& target);
 
     // One exchange each, with its retries.
     void ReadBlock(Image& target, int address);

@@ -47,11 +47,13 @@ bool RunReadTransfer(CloneProtocol& protocol)
     return Complete(protocol, "Read from Radio");
 }
 
-bool RunWriteTransfer(CloneProtocol& protocol)
+bool RunWriteTransfer(CloneProtocol& protocol, const OwnMmsiApproval& approve)
 {
     Model& model = protocol.link().model();
     const BusyScope busy(model);
     if (!ModelChecked(protocol))
+        return false;
+    if (approve && !OwnMmsiAllowed(protocol, approve))
         return false;
     protocol.WriteData();
     return Succeeded(model) && Complete(protocol, "Program to Radio");

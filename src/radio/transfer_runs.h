@@ -5,6 +5,8 @@
 // run puts the byte it changed back).
 #pragma once
 
+#include "own_mmsi_guard.h"
+
 namespace quorlink {
 
 class CloneProtocol;
@@ -12,8 +14,10 @@ class CloneProtocol;
 // Model check, read into a scratch image; only a complete read replaces
 // MemoryImage, gets the read fix-up and is decoded into the records.
 bool RunReadTransfer(CloneProtocol& protocol);
-// Model check, then writes MemoryImage: encode the records first.
-bool RunWriteTransfer(CloneProtocol& protocol);
+// Model check, then writes MemoryImage: encode the records first. With an
+// approval the radio's own MMSI is read between check and write, and a
+// change of it goes ahead only when approved.
+bool RunWriteTransfer(CloneProtocol& protocol, const OwnMmsiApproval& approve = {});
 // Model check, then sets UserMmsiCount to 0 and writes that byte.
 bool RunClearTransfer(CloneProtocol& protocol);
 

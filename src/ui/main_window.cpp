@@ -4,6 +4,7 @@
 
 #include "control_tables.h"
 #include "latin1.h"
+#include "mid_resource.h"
 #include "model.h"
 #include "pages/install_pages.h"
 #include "program_folder.h"
@@ -45,13 +46,14 @@ void AddSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObje
 
 MainWindow::MainWindow(Model& model, Prompt& prompt, QString programFolder, WindowTimings timings)
     : model_(model), prompt_(prompt), programFolder_(std::move(programFolder)), log_(programFolder_),
-      timings_(timings)
+      timings_(timings), mids_(LoadShippedMidTable())
 {
     setObjectName(QStringLiteral("frmMain"));
     setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     model_.VariantCode = "RV48";
     BuildMenus();
+    AddDirectoryListCommands();
     BuildToolBar();
     BuildStatusBar();
     BuildCentralArea();

@@ -4,6 +4,7 @@
 
 #include "clone_protocol.h"
 #include "error_log.h"
+#include "mmsi.h"
 #include "navigation_tree.h"
 #include "page_stack.h"
 #include "port_names.h"
@@ -52,6 +53,8 @@ public:
     // Loads the other side into a scratch model and opens the Compare window
     // (non-modal, deleted on close); null when nothing was loaded.
     CompareWindow* CompareWith(CompareSource source);
+    void mnuFileImportDirectory_Click();
+    void mnuFileExportDirectory_Click();
     void mnuEditModel1_Click() { SwitchModel(1); }
     void mnuEditModel2_Click() { SwitchModel(0); }
     void mnuTransferProgram_Click();
@@ -82,6 +85,8 @@ public:
     // Set by an MMSI field's edit, cleared when it gets the focus or is checked.
     bool& EditPending() { return editPending_; }
     Model& model() const { return model_; }
+    // The MIDs the MMSI notes name countries from.
+    const MidTable& Mids() const { return mids_; }
     Prompt& prompt() const { return prompt_; }
     QTreeWidget* TreeWidget() const { return tvTreeView_; }
     // Sets status-bar panel 1.
@@ -135,6 +140,7 @@ private:
     class BusyScope;
 
     void BuildMenus();
+    void AddDirectoryListCommands();
     void BuildToolBar();
     void BuildStatusBar();
     void BuildCentralArea();
@@ -161,6 +167,7 @@ private:
     ErrorLog log_;
     WindowTimings timings_;
     QString helpFile_;
+    MidTable mids_;
 
     QTreeWidget* tvTreeView_ = nullptr;
     std::unique_ptr<NavigationTree> navigation_;

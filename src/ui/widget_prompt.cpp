@@ -26,7 +26,8 @@ QMessageBox::Icon IconOf(MessageIcon icon)
 QMessageBox::StandardButtons ButtonsOf(MessageButtons buttons)
 {
     switch (buttons) {
-    case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::OkCancel:
+    case MessageButtons::OkCancelSafe: return QMessageBox::Ok | QMessageBox::Cancel;
     case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     case MessageButtons::Ok: break;
@@ -49,6 +50,8 @@ Answer WidgetPrompt::Message(const QString& title, const QString& text, MessageI
                              MessageButtons buttons)
 {
     QMessageBox box(IconOf(icon), title, text, ButtonsOf(buttons), parent_);
+    if (buttons == MessageButtons::OkCancelSafe)
+        box.setDefaultButton(QMessageBox::Cancel);
     switch (box.exec()) {
     case QMessageBox::Cancel: return Answer::Cancel;
     case QMessageBox::Yes: return Answer::Yes;

@@ -202,6 +202,26 @@ private slots:
         QVERIFY(process.readAllStandardError().contains("FileRead Error!!\nReason: not a regular file"));
     }
 
+    // Export, then import into a fresh file: every entry comes back; an import
+    // into the full list reports each row it did not take.
+    void directoryLists()
+    {
+        Outcome r = RunCli({"export-directory", "--model", "MR7100A", Golden("edited_mr7100a.dat"), Path("d.csv")});
+        QCOMPARE(r.code, 0);
+        QVERIFY(ReadAll(Path("d.csv")).startsWith("kind,mmsi,name\r\nindividual,366123456,SEA DOG\r\n"));
+        QCOMPARE(RunCli({"new", "--model", "MR7100A", Path("empty.dat")}).code, 0);
+        r = RunCli({"import-directory", "--model", "MR7100A", Path("empty.dat"), Path("d.csv"), Path("filled.dat")});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.err, QByteArray("3 entries added\n"));
+        r = RunCli({"export-directory", "--model", "MR7100A", Path("filled.dat"), Path("again.csv")});
+        QCOMPARE(ReadAll(Path("again.csv")), ReadAll(Path("d.csv")));
+        r = RunCli({"import-directory", "--model", "MR7100A", Path("filled.dat"), Path("d.csv"), Path("twice.dat")});
+        QVERIFY2(r.err.contains(QFile::encodeName(Path("d.csv")) + " line 2: 366123456 is already entry 1 of the "
+                                "individual directory\n"), r.err.constData());
+        QCOMPARE(RunCli({"import-directory", "--model", "MR7100A", Path("filled.dat"), Path("empty.dat"),
+                         Path("x.dat")}).code, 2);
+    }
+
     void usageErrors_data()
     {
         QTest::addColumn<QStringList>("args");

@@ -143,6 +143,29 @@ private slots:
         QVERIFY(r.out.isEmpty());
     }
 
+    // The radio holds another own MMSI: refused without the option, nothing sent.
+    void writeGuardsTheOwnMmsi()
+    {
+        sim::RadioEmulator radio(sim::kCode7100);
+        QVERIFY(radio.Start());
+        radio.memory()[336] = 0x21;  // 211999999, the tenth digit 0
+        radio.memory()[337] = 0x19;
+        radio.memory()[338] = radio.memory()[339] = 0x99;
+        radio.memory()[340] = 0x90;
+        const QString file = QUORLINK_TEST_DATA "/edited_mr7100a.dat";
+        Outcome r = RunCli({"write", "--model", "MR7100A", "--port", radio.SlavePath(), file});
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains("Program to Radio: The radio's own MMSI is 211999999; this write would change it "
+                                "to 366987654. Many radios accept a new own MMSI only a few times"),
+                 r.err.constData());
+        QVERIFY(r.err.contains("give --allow-mmsi-change"));
+        for (const sim::LoggedRequest& request : radio.requests())
+            QVERIFY(request.request.command == 0x12 || request.request.command == 0x14);
+        r = RunCli({"write", "--model", "MR7100A", "--allow-mmsi-change", "--port", radio.SlavePath(), file});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(int(radio.memory()[336]), 0x36);
+    }
+
     void clearResetsTheCount()
     {
         sim::RadioEmulator radio(sim::kCode5100);

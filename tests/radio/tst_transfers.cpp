@@ -1,6 +1,7 @@
 // Read, write and clear, as operations and as whole runs: what goes on the
 // line in which order, the progress reported, the messages, and what the
 // model holds afterwards.
+#include "codecs.h"
 #include "radio_rig.h"
 #include "transfer_runs.h"
 
@@ -247,6 +248,58 @@ private slots:
         ExpectOneMessage(rig->prompt, QStringLiteral("Program to Radio"), QStringLiteral("Complete!!"),
                          MessageIcon::Information);
         QCOMPARE(int(rig->radio.memory()[0x0100]), int(rig->model.MemoryImage[0x0100]));
+    }
+
+    // The radio's own MMSI is read (one block) between the model check and
+    // the write; only a change of it is asked about.
+    void ownMmsiGuard_data()
+    {
+        QTest::addColumn<QString>("radioMmsi");
+        QTest::addColumn<QString>("newMmsi");
+        QTest::addColumn<bool>("approve");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("radio empty") << "" << "366123456" << false << false << true;
+        QTest::newRow("equal") << "366123456" << "366123456" << false << false << true;
+        QTest::newRow("different, OK") << "366123456" << "211999999" << true << true << true;
+        QTest::newRow("different, Cancel") << "366123456" << "211999999" << false << true << false;
+        QTest::newRow("cleared, Cancel") << "366123456" << "" << false << true << false;
+    }
+    void ownMmsiGuard()
+    {
+        QFETCH(QString, radioMmsi);
+        QFETCH(QString, newMmsi);
+        QFETCH(bool, approve);
+        QFETCH(bool, written);
+        rig->radio.memory() = sim::RadioEmulator::BlankMemory(sim::kCode7100);
+        if (!radioMmsi.isEmpty())
+            EncodeDigits(rig->radio.memory(), addr::UserMmsid, radioMmsi.toStdString() + "0", true);
+        const std::string stored = newMmsi.isEmpty() ? "" : newMmsi.toStdString() + "0";
+        EncodeDigits(rig->model.MemoryImage, addr::UserMmsid, stored, true);
+        QFETCH(bool, asked);
+        QStringList questions;
+        const OwnMmsiApproval approval = [&](const QString& radio, const QString& now) {
+            questions << radio + QLatin1Char('>') + now;
+            return approve;
+        };
+        QCOMPARE(RunWriteTransfer(rig->protocol, approval), written);
+        QCOMPARE(questions, asked ? QStringList{radioMmsi + QLatin1Char('>') + newMmsi} : QStringList());
+        const ExchangeList exchanges = Exchanges(rig->radio);
+        QCOMPARE(exchanges.mid(4, 1), (ExchangeList{{0x14, 0x0150}}));
+        QCOMPARE(exchanges.size(), written ? 5 + ExpectedWrites().size() : 5);
+        QCOMPARE(rig->model.CancelFlag, !written);
+        QCOMPARE(rig->prompt.shown.size(), written ? 1 : 0);
+        QCOMPARE(DecodeDigits(rig->radio.memory(), addr::UserMmsid).substr(0, 9),
+                 (written ? newMmsi : radioMmsi).toStdString());
+    }
+
+    void ownMmsiUnreadable()
+    {
+        rig->radio.AddFault({sim::FaultKind::NoAnswer, 0x14, -1, -1, 0});
+        QVERIFY(!RunWriteTransfer(rig->protocol, [](const QString&, const QString&) { return true; }));
+        ExpectOneMessage(rig->prompt, QStringLiteral("Program to Radio"), QStringLiteral("Communication Error!!"),
+                         MessageIcon::Critical);
+        QCOMPARE(Exchanges(rig->radio).size(), 4 + 3);  // check, then the block twice with CAN between
     }
 
     void clearRun_data()

@@ -323,6 +323,43 @@ private slots:
         QCOMPARE(Grid()->property("helpContext").toInt(), help);
     }
 
+    // Each directory's note on its own terms, on the entry page as typed and
+    // on the list page for the selected row.
+    void mmsiNotes_data()
+    {
+        QTest::addColumn<DirectoryKind>("kind");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("coast station") << kInd << "002110001" << "Coast station · Germany";
+        QTest::newRow("group as a station")
+            << kInd << "023212345" << "Starts with 0: a group number; it belongs in the group directory";
+        QTest::newRow("unallocated") << kInd << "299123456" << "MID 299 is not allocated to any country";
+        QTest::newRow("group") << kGroup << "50312345" << "Group of stations · Australia";
+        QTest::newRow("group without MID") << kGroup << "03661234" << "Group numbers start with 0 and a MID";
+    }
+    void mmsiNotes()
+    {
+        QFETCH(DirectoryKind, kind);
+        QFETCH(QString, typed);
+        QFETCH(QString, text);
+        Use(kind, 2);
+        ShowEntry(kind, 2);
+        auto* note = f->Find<QLabel>("lblGMMSINote");
+        FocusBy(Mmsi());
+        QTest::keyClicks(Mmsi(), typed);
+        QCOMPARE(note->text(), text);
+        QTest::keyClick(Mmsi(), Qt::Key_Tab);  // a warning refuses nothing
+        QCOMPARE(D(kind).at(2).Mmsid, (kind == kGroup ? "0" : "") + typed.toStdString() + "0");
+        QVERIFY(Shown().isEmpty());
+
+        W().SelectNodeByKey(Key(kind));
+        auto* listNote = f->Find<QLabel>("lblENote");
+        Grid()->setCurrentCell(1, 0);
+        QCOMPARE(listNote->text(), text);
+        Grid()->setCurrentCell(5, 0);  // a free entry
+        QCOMPARE(listNote->text(), QString());
+    }
+
     void gridJumpsToTheEntry()
     {
         Use(kInd, 3);

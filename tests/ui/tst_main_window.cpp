@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QMenu>
+#include <QTableWidget>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -223,6 +224,41 @@ private slots:
         QCOMPARE(keys, (QStringList{"New", "Open", "Save", "SaveAsDefault", "Print", "Program", "Read"}));
         QCOMPARE(tips, (QStringList{"New", "Open...", "Save", "Save As Default", "Print", "Program to Radio",
                                     "Read from Radio"}));
+    }
+
+    // The list commands sit after the print commands, before Exit; an import
+    // shows in the tree and the summary names each row not taken.
+    void directoryListCommands()
+    {
+        MainWindow& w = f->Open();
+        QStringList order;
+        for (QAction* a : f->Find<QMenu>("mnuFile")->actions())
+            order << a->objectName();
+        const int print = order.indexOf("mnuFilePrintToFile");
+        QVERIFY(print < order.indexOf("mnuFileImportDirectory"));
+        QCOMPARE(order.mid(order.indexOf("mnuFileImportDirectory"), 3),
+                 (QStringList{"mnuFileImportDirectory", "mnuFileExportDirectory", "mnuFileBar3"}));
+        QCOMPARE(f->Find<QAction>("mnuFileImportDirectory")->text(), QStringLiteral("&Import Directory..."));
+
+        const QString list = f->programDir.filePath(QStringLiteral("club.csv"));
+        QFile file(list);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("kind,mmsi,name\nindividual,366123456,Sea Dog\ngroup,123,X\n");
+        file.close();
+        w.SelectNodeByKey(QStringLiteral("SM"));
+        f->prompt.fileNames.enqueue(list);
+        f->Trigger("mnuFileImportDirectory");
+        QCOMPARE(f->prompt.dialogFilters.last(), QStringLiteral("csv files(*.csv)|*.csv|All files(*.*)|*.*"));
+        QCOMPARE(f->prompt.shown.last().text,
+                 QStringLiteral("1 entries added.\nline 3: \"123\" is not a valid MMSI for the group directory"));
+        QCOMPARE(f->Find<QTableWidget>("MSFlexGrid2")->item(0, 1)->text(), QStringLiteral("SEA DOG"));
+
+        const QString out = f->programDir.filePath(QStringLiteral("out.csv"));
+        f->prompt.fileNames.enqueue(out);
+        f->Trigger("mnuFileExportDirectory");
+        QFile written(out);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), QByteArray("kind,mmsi,name\r\nindividual,366123456,SEA DOG\r\n"));
     }
 
     void titleFollowsOpenAndSave()

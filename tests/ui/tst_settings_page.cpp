@@ -1,6 +1,7 @@
 // The common settings page: its lists and their mappings, the check boxes,
 // the two tabs, the user MMSI with its check, and the user-MMSI count.
 #include "main_window_fixture.h"
+#include "pages/mmsi_note.h"
 #include "pages/numeric_field.h"
 #include "radio_emulator.h"
 
@@ -270,6 +271,30 @@ private slots:
         QTest::keyClick(User(), Qt::Key_Tab);
         QCOMPARE(S().UserMmsid, std::string());
         QVERIFY(Shown().isEmpty());
+    }
+
+    // The note follows the typing; a warning is coloured and blocks nothing.
+    void userMmsiNote()
+    {
+        auto* note = f->Find<MmsiNoteLabel>("lblFUserNote");
+        QVERIFY(note);
+        FocusUser();
+        QTest::keyClicks(User(), QStringLiteral("0366"));
+        QCOMPARE(note->text(), QStringLiteral("4 of 9 digits"));
+        QTest::keyClicks(User(), QStringLiteral("12345"));
+        QCOMPARE(note->text(), QStringLiteral("Starts with 0: a group number, not a ship's own MMSI"));
+        QCOMPARE(note->palette().color(QPalette::WindowText), WarningColour(note->palette()));
+        QTest::keyClick(User(), Qt::Key_Tab);
+        QCOMPARE(S().UserMmsid, std::string("0366123450"));
+        QVERIFY(Shown().isEmpty());
+        S().UserMmsid = "2991234560";
+        Reshow();
+        QCOMPARE(note->text(), QStringLiteral("MID 299 is not allocated to any country"));
+        S().UserMmsid = "3661234560";
+        Reshow();
+        QCOMPARE(note->text(), QStringLiteral("Ship station · United States of America"));
+        QVERIFY(!note->IsWarning());
+        QVERIFY(note->palette().color(QPalette::WindowText) != WarningColour(note->palette()));
     }
 
     void refusedMmsiKeepsTheFocus_data()

@@ -1,5 +1,6 @@
 // The transfer dialog run from the main window against the radio emulator on
 // a pseudo-terminal.
+#include "codecs.h"
 #include "encoder.h"
 #include "main_window_fixture.h"
 #include "radio_emulator.h"
@@ -203,6 +204,51 @@ private slots:
         QCOMPARE(f->prompt.shown.last().title, QStringLiteral("Clear Data"));
         QCOMPARE(int(radio->memory()[341]), 0);
         QCOMPARE(UserMmsiCount(f->model), 0);
+    }
+
+    // A radio with another own MMSI: the warning with both numbers, Cancel
+    // its default; Cancel sends no write and keeps the dialog open.
+    void ownMmsiGuard_data()
+    {
+        QTest::addColumn<QString>("radioMmsi");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("equal") << "366111222" << -1;
+        QTest::newRow("different, OK") << "211999999" << int(Answer::Ok);
+        QTest::newRow("different, Cancel") << "211999999" << int(Answer::Cancel);
+    }
+    void ownMmsiGuard()
+    {
+        QFETCH(QString, radioMmsi);
+        QFETCH(int, answer);
+        StartRadio(sim::kCode7100);
+        EncodeDigits(radio->memory(), addr::UserMmsid, radioMmsi.toStdString() + "0", true);
+        f->model.Settings.UserMmsid = "3661112220";
+        if (answer >= 0)
+            f->prompt.answers.enqueue(Answer(answer));
+        QTimer::singleShot(0, this, [this] {
+            TransferDialog* dialog = OpenDialog();
+            QVERIFY(dialog);
+            Press(dialog, "cmdOK");
+            seen << (dialog->isVisible() ? "open" : "closed");
+            if (dialog->isVisible())
+                Press(dialog, "cmdCancel");
+        });
+        f->Trigger("mnuTransferProgram");
+        const bool cancelled = answer == int(Answer::Cancel);
+        QCOMPARE(seen, QStringList{cancelled ? "open" : "closed"});
+        QCOMPARE(f->prompt.shown.size(), answer < 0 ? 1 : cancelled ? 1 : 2);
+        if (answer >= 0) {
+            const test::ShownMessage& warning = f->prompt.shown.first();
+            QCOMPARE(warning.title, QStringLiteral("Program to Radio"));
+            QVERIFY(warning.text.startsWith(
+                QStringLiteral("The radio's own MMSI is 211999999; this write would change it to 366111222.")));
+            QVERIFY(warning.text.contains(QStringLiteral("Many radios accept a new own MMSI only a few times")));
+            QCOMPARE(warning.buttons, MessageButtons::OkCancelSafe);
+        }
+        QCOMPARE(DecodeDigits(RadioImage(radio->memory()), addr::UserMmsid),
+                 cancelled ? radioMmsi.toStdString() + "0" : std::string("3661112220"));
+        for (const sim::LoggedRequest& request : radio->requests())
+            QVERIFY(!cancelled || request.request.command == 0x12 || request.request.command == 0x14);
     }
 
     void failedClearKeepsTheCount()

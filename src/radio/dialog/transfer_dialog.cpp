@@ -115,7 +115,7 @@ bool TransferDialog::RunTransfer()
         model_.ErrorFlag = true;
         return false;
     }
-    return RunWriteTransfer(protocol);
+    return RunWriteTransfer(protocol, AskBeforeOwnMmsiChange(prompt_));
 }
 
 void TransferDialog::cmdOK_Click()

@@ -3,6 +3,7 @@
 #include "directory_pages.h"
 #include "latin1.h"
 #include "main_window.h"
+#include "mmsi_note.h"
 #include "model.h"
 #include "name_validator.h"
 #include "numeric_field.h"
@@ -80,6 +81,9 @@ void DirectoryEntryPage::BuildControls(QWidget* page)
     mmsiRow->addWidget(txtGMMSI_);
     grid->addWidget(lblMmsi_, 2, 0);
     grid->addLayout(mmsiRow, 2, 1, Qt::AlignLeft);
+    auto* note = new MmsiNoteLabel(window_.Mids(), "lblGMMSINote", inner);
+    note->Follow(txtGMMSI_, [this] { return kind_ == DirectoryKind::Group ? MmsiUse::Group : MmsiUse::Individual; });
+    grid->addWidget(note, 3, 1, 1, 2);
     grid->setColumnStretch(2, 1);
 
     mmsi_ = new MmsiField(window_, txtGMMSI_, [this]() -> std::string* {

@@ -3,7 +3,9 @@
 #include "directory_pages.h"
 #include "latin1.h"
 #include "main_window.h"
+#include "mmsi_note.h"
 #include "model.h"
+#include "numeric_field.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -41,7 +43,11 @@ DirectoryListPage::DirectoryListPage(MainWindow& window) : QObject(&window), win
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_);
+    // The note on the selected row's number sits under the list, which keeps its columns.
+    note_ = new MmsiNoteLabel(window.Mids(), "lblENote", page);
+    layout->addWidget(note_);
     connect(grid_, &QTableWidget::cellDoubleClicked, this, &DirectoryListPage::MSFlexGrid2_DblClick);
+    connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row) { ShowRowNote(row); });
 
     // Rows of the data before a rebuild must never show with the new data.
     window.AddRebuildStep([this] { grid_->setRowCount(0); });
@@ -82,11 +88,21 @@ void DirectoryListPage::ShowDirectoryList(DirectoryKind kind, bool gridOnly)
     grid_->setProperty("helpContext", TraitsOf(kind).listHelp);
     SetDirectoryGridHeader(kind);
     FillDirectoryGrid(kind);
+    ShowRowNote(grid_->currentRow());
     grid_->show();
     if (gridOnly)
         return;
     window_.HideAllPages();
     window_.Pages().Activate(Panel::E);
+}
+
+void DirectoryListPage::ShowRowNote(int row)
+{
+    const Directory& directory = window_.model().DirectoryOf(kind_);
+    const int length = TraitsOf(kind_).mmsiLength;
+    const bool entry = row >= 0 && row < directory.size();
+    const QString typed = entry ? ShownMmsi(directory.at(row + 1).Mmsid, length) : QString();
+    note_->ShowFor(typed, kind_ == DirectoryKind::Group ? MmsiUse::Group : MmsiUse::Individual);
 }
 
 // Selecting the node opens the entry page as a click on it would; the node

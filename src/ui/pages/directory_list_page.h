@@ -11,6 +11,7 @@ class QTableWidget;
 namespace quorlink {
 
 class MainWindow;
+class MmsiNoteLabel;
 
 class DirectoryListPage : public QObject {
     Q_OBJECT
@@ -29,9 +30,11 @@ protected:
 private:
     void SetDirectoryGridHeader(DirectoryKind kind);
     void FillDirectoryGrid(DirectoryKind kind);
+    void ShowRowNote(int row);
 
     MainWindow& window_;
     QTableWidget* grid_;
+    MmsiNoteLabel* note_;
     DirectoryKind kind_ = DirectoryKind::Individual;
 };
 

@@ -27,14 +27,6 @@ std::optional<DirectoryKind> DirectoryOfListKey(const QString& key)
     return std::nullopt;
 }
 
-int CountUsedEntries(const Directory& directory)
-{
-    for (int i = 1; i <= directory.size(); ++i)
-        if (!directory.at(i).Enable)
-            return i - 1;
-    return directory.size();
-}
-
 void DeleteDirectoryEntry(Directory& directory, int k)
 {
     if (k < 1 || k > directory.size())

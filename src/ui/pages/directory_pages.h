@@ -2,6 +2,7 @@
 // parameters below, and in nothing else.
 #pragma once
 
+#include "record_movers.h"
 #include "records.h"
 
 #include <QString>
@@ -28,8 +29,6 @@ const DirectoryTraits& TraitsOf(DirectoryKind kind);
 // The directory whose list node is key ("SM", "SG"), if any.
 std::optional<DirectoryKind> DirectoryOfListKey(const QString& key);
 
-// The used entries run unbroken from entry 1; this counts them.
-int CountUsedEntries(const Directory& directory);
 // Closes the gap of entry k: the later entries move down one, the last is emptied.
 void DeleteDirectoryEntry(Directory& directory, int k);
 // Nodes of the used entries and of the first free one in the normal text

@@ -3,6 +3,7 @@
 #include "formatters.h"
 #include "latin1.h"
 #include "main_window.h"
+#include "mmsi_note.h"
 #include "model.h"
 #include "numeric_field.h"
 
@@ -167,6 +168,9 @@ void SettingsPage::AddMmsiRows(QWidget* panel, QGridLayout* grid, int line)
     window_.SetCommitCheck(txtFUser_, [this] { return txtFUser_Validate(); });
     AddLabel(grid, panel, "User MMSI", line, txtFUser_);
     grid->addWidget(txtFUser_, line, 1, Qt::AlignLeft);
+    auto* note = new MmsiNoteLabel(window_.Mids(), "lblFUserNote", panel);
+    note->Follow(txtFUser_, [] { return MmsiUse::Own; });
+    grid->addWidget(note, ++line, 1, 1, 2);
 
     // The count is the radio's, shown only: it changes by a transfer, never here.
     txtFCount_ = new QLineEdit(panel);

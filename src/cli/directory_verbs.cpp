@@ -1,0 +1,52 @@
+// The verbs that move the directories to and from a list kind,mmsi,name.
+#include "directory_csv.h"
+#include "error_log.h"
+#include "latin1.h"
+#include "model.h"
+#include "model_files.h"
+#include "verbs.h"
+
+namespace quorlink::cli {
+
+namespace {
+
+const ErrorLog kNoLog{QString()};
+
+QString PathOf(const std::string& path) { return QString::fromLocal8Bit(path.c_str()); }
+
+int Failed(const Call& call, const QString& list, const Fault& fault)
+{
+    call.prompt.Message(list, ToQString(fault.description), MessageIcon::Exclamation);
+    return kFailed;
+}
+
+}  // namespace
+
+bool IsCsvName(const std::string& path) { return PathOf(path).endsWith(QLatin1String(".csv"), Qt::CaseInsensitive); }
+
+int RunExportDirectory(const Call& call)
+{
+    const std::vector<std::string>& files = call.args.positional;
+    if (!LoadModelFile(call.model, files[0], FileContext{call.prompt, kNoLog, 0}))
+        return kFailed;
+    if (const Fault fault = ExportDirectoryFile(call.model, PathOf(files[1])))
+        return Failed(call, PathOf(files[1]), fault);
+    return kOk;
+}
+
+int RunImportDirectory(const Call& call)
+{
+    const std::vector<std::string>& files = call.args.positional;
+    const FileContext context{call.prompt, kNoLog, 0};
+    if (!LoadModelFile(call.model, files[0], context))
+        return kFailed;
+    DirectoryImport result;
+    if (const Fault fault = ImportDirectoryFile(call.model, PathOf(files[1]), result))
+        return Failed(call, PathOf(files[1]), fault);
+    for (const RowReport& row : result.rows)
+        std::fprintf(call.io.err, "%s %s\n", files[1].c_str(), qPrintable(DescribeRow(row)));
+    std::fprintf(call.io.err, "%d entries added\n", result.added);
+    return SaveModelFile(call.model, files[2], context) ? kOk : kFailed;
+}
+
+}  // namespace quorlink::cli

@@ -1,0 +1,51 @@
+// The directories as a comma-separated list for spreadsheets and club
+// rosters: a header "kind,mmsi,name", then one row per used entry with kind
+// "individual" or "group", the nine-digit MMSI and the name, in UTF-8.
+#pragma once
+
+#include "fault.h"
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+namespace quorlink {
+
+struct Model;
+
+QByteArray FormatDirectoryCsv(const Model& model);
+
+// Why a row was not taken as it stood.
+enum class RowProblem { BadRow, BadKind, BadNumber, Duplicate, ListFull, NameCut };
+
+struct RowReport {
+    int line;
+    RowProblem problem;
+    QString detail;  // the number or the name concerned
+};
+
+struct DirectoryImport {
+    int added = 0;
+    std::vector<RowReport> rows;  // in file order; a NameCut row was still added
+};
+
+// Adds the rows to the free entries after the used ones, in file order.
+// A used entry is never changed; a number already in its directory is
+// skipped. Names are folded to the characters a radio name can hold
+// (letters upper case, accents dropped, anything else a blank) and cut to
+// ten characters. An empty or headerless list is refused with a fault and
+// changes nothing.
+Fault ImportDirectoryCsv(Model& model, const QByteArray& csv, DirectoryImport& result);
+
+// "line 4: 12345 is not a valid MMSI", one sentence per report.
+QString DescribeRow(const RowReport& row);
+
+// The folded name, before it is cut.
+QString FoldName(const QString& name);
+
+// Reads a list from a regular file (at most 1 MiB) and imports it.
+Fault ImportDirectoryFile(Model& model, const QString& path, DirectoryImport& result);
+// Writes the list through the safe writer.
+Fault ExportDirectoryFile(const Model& model, const QString& path);
+
+}  // namespace quorlink

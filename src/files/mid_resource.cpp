@@ -1,0 +1,15 @@
+#include "mid_resource.h"
+
+#include <QFile>
+
+namespace quorlink {
+
+MidTable LoadShippedMidTable()
+{
+    QFile file(QStringLiteral(":/data/mid.csv"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return MidTable::FromCsv(file.readAll().toStdString());
+}
+
+}  // namespace quorlink

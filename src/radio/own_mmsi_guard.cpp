@@ -1,0 +1,53 @@
+#include "own_mmsi_guard.h"
+
+#include "clone_protocol.h"
+#include "codecs.h"
+#include "latin1.h"
+#include "model.h"
+#include "prompt.h"
+#include "serial_link.h"
+
+namespace quorlink {
+
+namespace {
+
+constexpr int kMmsiDigits = 9;
+
+// The nine digits that count; the tenth the radio keeps is always 0.
+QString OwnMmsiOf(const Image& image) { return ToQString(DecodeDigits(image, addr::UserMmsid)).left(kMmsiDigits); }
+
+}  // namespace
+
+bool OwnMmsiAllowed(CloneProtocol& protocol, const OwnMmsiApproval& approve)
+{
+    Model& model = protocol.link().model();
+    Image radio{};
+    protocol.ReadOwnMmsiBlock(radio);
+    if (model.ErrorFlag || model.CancelFlag)
+        return false;
+    const QString radioMmsi = OwnMmsiOf(radio);
+    const QString newMmsi = OwnMmsiOf(model.MemoryImage);
+    if (radioMmsi.isEmpty() || radioMmsi == newMmsi || approve(radioMmsi, newMmsi))
+        return true;
+    model.CancelFlag = true;
+    return false;
+}
+
+QString OwnMmsiWarning(const QString& radioMmsi, const QString& newMmsi)
+{
+    const QString now = newMmsi.isEmpty() ? QStringLiteral("no MMSI at all") : newMmsi;
+    return QStringLiteral("The radio's own MMSI is %1; this write would change it to %2.\n\n"
+                          "Many radios accept a new own MMSI only a few times; after that only a dealer "
+                          "can reset it.\n\nPress OK to write anyway, Cancel to write nothing.")
+        .arg(radioMmsi, now);
+}
+
+OwnMmsiApproval AskBeforeOwnMmsiChange(Prompt& prompt)
+{
+    return [&prompt](const QString& radioMmsi, const QString& newMmsi) {
+        return prompt.Message(QStringLiteral("Program to Radio"), OwnMmsiWarning(radioMmsi, newMmsi),
+                              MessageIcon::Warning, MessageButtons::OkCancelSafe) == Answer::Ok;
+    };
+}
+
+}  // namespace quorlink

@@ -1,0 +1,31 @@
+// Most DSC radios take a new own MMSI only once or a few times; after that
+// only a dealer can reset it. Before a write the run therefore reads the
+// radio's own MMSI and lets the caller stop when the write would change it.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace quorlink {
+
+class CloneProtocol;
+class Prompt;
+
+// Asked only when the radio holds an MMSI and the write brings another;
+// true lets the write go on. newMmsi is empty when the write clears it.
+using OwnMmsiApproval = std::function<bool(const QString& radioMmsi, const QString& newMmsi)>;
+
+// Reads the one block with the radio's own MMSI and compares it with the one
+// in MemoryImage. True when the write may go on: the radio's MMSI is empty,
+// equal, or the change was approved. A failed read has shown its message; a
+// refused change sets CancelFlag and sends nothing more.
+bool OwnMmsiAllowed(CloneProtocol& protocol, const OwnMmsiApproval& approve);
+
+// The warning with both numbers.
+QString OwnMmsiWarning(const QString& radioMmsi, const QString& newMmsi);
+
+// The window's answer: the warning in a box titled "Program to Radio" with
+// OK and Cancel, Cancel the default.
+OwnMmsiApproval AskBeforeOwnMmsiChange(Prompt& prompt);
+
+}  // namespace quorlink

@@ -1,0 +1,40 @@
+#include "mmsi_note.h"
+
+#include "latin1.h"
+
+#include <QLineEdit>
+
+namespace quorlink {
+
+QColor WarningColour(const QPalette& palette)
+{
+    const bool darkBackground = palette.color(QPalette::Window).lightnessF() < 0.5;
+    return darkBackground ? QColor(0xFF, 0xB0, 0x40) : QColor(0xB0, 0x3A, 0x00);
+}
+
+MmsiNoteLabel::MmsiNoteLabel(const MidTable& mids, const char* name, QWidget* parent) : QLabel(parent), mids_(mids)
+{
+    setObjectName(QLatin1String(name));
+    setTextFormat(Qt::PlainText);
+    setMinimumHeight(fontMetrics().height());  // the page does not jump when a note comes or goes
+}
+
+void MmsiNoteLabel::Follow(QLineEdit* field, std::function<MmsiUse()> use)
+{
+    connect(field, &QLineEdit::textChanged, this, [this, use](const QString& text) { ShowFor(text, use()); });
+}
+
+void MmsiNoteLabel::ShowFor(const QString& typed, MmsiUse use)
+{
+    const MmsiNote note = NoteForMmsi(ToStdString(typed.trimmed()), use, mids_);
+    warning_ = note.warning;
+    const QString text = QString::fromUtf8(note.text.data(), qsizetype(note.text.size()));
+    setText(text);
+    setToolTip(text);
+    QPalette colours = parentWidget() ? parentWidget()->palette() : palette();
+    if (warning_)
+        colours.setColor(QPalette::WindowText, WarningColour(colours));
+    setPalette(colours);
+}
+
+}  // namespace quorlink
