@@ -45,6 +45,8 @@ Arguments ParseArguments(const std::vector<std::string>& args)
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
             parsed.help = true;
+        } else if (arg == "--version") {
+            parsed.version = true;
         } else if (TakeOption("model", args, i, parsed.model, parsed.error) ||
                    TakeOption("port", args, i, parsed.port, parsed.error)) {
         } else if (arg.size() > 1 && arg[0] == '-') {

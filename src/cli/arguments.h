@@ -12,10 +12,12 @@ struct Arguments {
     std::optional<std::string> port;
     std::vector<std::string> positional;
     bool help = false;
+    bool version = false;
     std::string error;  // a usage error, when not empty
 };
 
-// "VERB [--model M] [--port P] [--help] ARGS...", options also as --name=value.
+// "VERB [--model M] [--port P] [--help] ARGS...", options also as --name=value;
+// or "--version".
 Arguments ParseArguments(const std::vector<std::string>& args);
 
 // MR7100A -> 1, MR5100A -> 0 (any case); nothing for other names.

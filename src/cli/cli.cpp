@@ -29,7 +29,7 @@ constexpr const char* kGeneralHelp =
     ".hex is the raw memory image; a report OUT may have any name.\n"
     "PORT is 1..4 (COM1..COM4 as the editor counts them) or a device path such as /dev/ttyUSB0.\n"
     "Ctrl+C cancels a transfer. Exit status: 0 done, 1 failed (the reason is on standard\n"
-    "error), 2 usage error.\n";
+    "error), 2 usage error. --version prints the version.\n";
 
 const Verb* FindVerb(const std::string& name)
 {
@@ -80,6 +80,10 @@ int Run(const std::vector<std::string>& rawArgs, const Io& io)
 {
     const Arguments args = ParseArguments(rawArgs);
     const Verb* verb = FindVerb(args.verb);
+    if (args.version && args.error.empty()) {
+        std::fprintf(io.out, "Quorlink %s\n", QUORLINK_VERSION);
+        return kOk;
+    }
     if (args.verb.empty() && args.help && args.error.empty()) {
         PrintUsage(io.out, nullptr);
         return kOk;

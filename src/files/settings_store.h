@@ -5,6 +5,7 @@
 
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace quorlink {
@@ -24,6 +25,9 @@ public:
     // An explicit device for COMn (ComPath/Device<n>), e.g. /dev/ttyUSB0; empty when none.
     static QString PortDevice(int portNumber);
     static void StorePortDevice(int portNumber, const QString& device);
+    // File > recent files, the latest first (RecentFiles/Files).
+    static QStringList RecentFiles();
+    static void StoreRecentFiles(const QStringList& paths);
 };
 
 }  // namespace quorlink
