@@ -6,6 +6,7 @@
 option(QUORLINK_HARDENING "Build with the hardening flags of dpkg-buildflags" ON)
 
 find_program(QUORLINK_DPKG_BUILDFLAGS dpkg-buildflags)
+set(QUORLINK_HARDENED OFF)
 if(QUORLINK_HARDENING AND QUORLINK_DPKG_BUILDFLAGS AND NOT QUORLINK_SANITIZE AND NOT QUORLINK_FUZZ)
   foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
     execute_process(
@@ -22,4 +23,5 @@ if(QUORLINK_HARDENING AND QUORLINK_DPKG_BUILDFLAGS AND NOT QUORLINK_SANITIZE AND
     endif()
     message(STATUS "Hardening ${kind}: ${flags}")
   endforeach()
+  set(QUORLINK_HARDENED ON)
 endif()
