@@ -9,6 +9,8 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QLabel>
 #include <QLineEdit>
@@ -305,6 +307,18 @@ private slots:
         const QUrl picture(QStringLiteral("docs/images/usa-list.png"));
         const QVariant shown = guide.Browser()->loadResource(QTextDocument::ImageResource, picture);
         QVERIFY(!QImage::fromData(shown.toByteArray()).isNull());
+
+        // The window's prompt shows it, scrolled to the section.
+        WidgetPrompt window;
+        QVERIFY(window.ShowGuide(QStringLiteral("Reading the radio")).isEmpty());
+        HelpWindow* open = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* help = qobject_cast<HelpWindow*>(top); help && help->isVisible())
+                open = help;
+        QVERIFY(open);
+        QVERIFY(open->Browser()->verticalScrollBar()->value() > 0);
+        QVERIFY(open->Browser()->textCursor().block().text().startsWith(QStringLiteral("Reading the radio")));
+        open->close();
 
         // Without the guide as well, the help file's own failure is told.
         f->prompt.guideFailure = QStringLiteral("no guide");
