@@ -6,6 +6,8 @@
 #                          in build-sanitize/, running the same suite
 cd "$(dirname "$0")" || exit 1
 . scripts/setup.sh
+# The package test checks the package, its desktop entry and its metainfo with these.
+QUORLINK_EXTRA_PACKAGES="${QUORLINK_EXTRA_PACKAGES:-} lintian appstream desktop-file-utils"
 install_missing_packages
 if [ "${1:-}" = "--sanitize" ]; then
     BUILD_DIR=build-sanitize

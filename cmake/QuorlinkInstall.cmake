@@ -5,8 +5,10 @@
 #   share/applications/quorlink.desktop   menu entry; its presence also tells the
 #                                         program that it runs installed
 #   share/icons/hicolor/scalable/apps/    quorlink.svg
-#   share/man/man1/                       quorlink-cli.1.gz
-#   share/doc/quorlink/                   README.md and its pictures
+#   share/metainfo/                       org.quorlink.quorlink.metainfo.xml (AppStream)
+#   share/man/man1/                       quorlink.1.gz, quorlink-cli.1.gz, quorlink-radio-sim.1.gz
+#   share/doc/quorlink/                   README.md and its pictures (also the editor's
+#                                         built-in guide), copyright, changelog.gz
 #   share/quorlink/                       where an installed program looks for
 #                                         its help file RV48.HLP (none is shipped)
 #   lib/udev/rules.d/                     70-quorlink-serial.rules: programming
@@ -22,18 +24,33 @@ install(FILES ${QUORLINK_PACKAGING_DIR}/70-quorlink-serial.rules DESTINATION lib
 install(FILES ${QUORLINK_PACKAGING_DIR}/quorlink.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
-# Manual pages go in compressed, as Debian keeps them, with the version filled in.
-configure_file(${QUORLINK_PACKAGING_DIR}/quorlink-cli.1 ${CMAKE_BINARY_DIR}/packaging/quorlink-cli.1 @ONLY)
-set(QUORLINK_MAN_PAGE ${CMAKE_BINARY_DIR}/packaging/quorlink-cli.1.gz)
-add_custom_command(OUTPUT ${QUORLINK_MAN_PAGE}
-  COMMAND gzip -9nkf ${CMAKE_BINARY_DIR}/packaging/quorlink-cli.1
-  DEPENDS ${CMAKE_BINARY_DIR}/packaging/quorlink-cli.1
-  VERBATIM)
-add_custom_target(quorlink-man-pages ALL DEPENDS ${QUORLINK_MAN_PAGE})
-install(FILES ${QUORLINK_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Manual pages and the changelog go in compressed, as Debian keeps them, with
+# the version filled in.
+set(QUORLINK_GENERATED_DIR ${CMAKE_BINARY_DIR}/packaging)
+set(QUORLINK_COMPRESSED)
+foreach(page quorlink.1 quorlink-cli.1 quorlink-radio-sim.1 changelog)
+  configure_file(${QUORLINK_PACKAGING_DIR}/${page} ${QUORLINK_GENERATED_DIR}/${page} @ONLY)
+  add_custom_command(OUTPUT ${QUORLINK_GENERATED_DIR}/${page}.gz
+    COMMAND gzip -9nkf ${QUORLINK_GENERATED_DIR}/${page}
+    DEPENDS ${QUORLINK_GENERATED_DIR}/${page}
+    VERBATIM)
+  list(APPEND QUORLINK_COMPRESSED ${QUORLINK_GENERATED_DIR}/${page}.gz)
+endforeach()
+add_custom_target(quorlink-man-pages ALL DEPENDS ${QUORLINK_COMPRESSED})
+install(FILES ${QUORLINK_GENERATED_DIR}/quorlink.1.gz ${QUORLINK_GENERATED_DIR}/quorlink-cli.1.gz
+              ${QUORLINK_GENERATED_DIR}/quorlink-radio-sim.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+set(QUORLINK_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
+configure_file(${QUORLINK_PACKAGING_DIR}/org.quorlink.quorlink.metainfo.xml.in
+               ${QUORLINK_GENERATED_DIR}/org.quorlink.quorlink.metainfo.xml @ONLY)
+install(FILES ${QUORLINK_GENERATED_DIR}/org.quorlink.quorlink.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 set(QUORLINK_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/quorlink)
-install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${QUORLINK_DOC_DIR})
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${QUORLINK_PACKAGING_DIR}/copyright
+              ${QUORLINK_GENERATED_DIR}/changelog.gz
+        DESTINATION ${QUORLINK_DOC_DIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/images DESTINATION ${QUORLINK_DOC_DIR}/docs
         FILES_MATCHING PATTERN "*.png")
 

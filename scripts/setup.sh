@@ -2,7 +2,8 @@
 # then configures and builds in build/ (or the folder given in BUILD_DIR).
 # Source it; it sets BUILD_DIR.
 
-QUORLINK_PACKAGES="cmake g++ make qt6-base-dev qt6-serialport-dev libgl-dev poppler-utils"
+# dpkg-dev gives the hardening flags, libqt6svg6 draws the scalable window icon.
+QUORLINK_PACKAGES="cmake g++ make qt6-base-dev qt6-serialport-dev libgl-dev poppler-utils dpkg-dev libqt6svg6"
 
 install_missing_packages() {
     local missing=""

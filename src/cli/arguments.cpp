@@ -49,6 +49,8 @@ Arguments ParseArguments(const std::vector<std::string>& args)
             parsed.brief = true;
         } else if (arg == "--allow-mmsi-change") {
             parsed.allowMmsiChange = true;
+        } else if (arg == "--version") {
+            parsed.version = true;
         } else if (TakeOption("model", args, i, parsed.model, parsed.error) ||
                    TakeOption("port", args, i, parsed.port, parsed.error)) {
         } else if (arg.size() > 1 && arg[0] == '-') {

@@ -14,10 +14,12 @@ struct Arguments {
     bool help = false;
     bool brief = false;  // diff: the count only
     bool allowMmsiChange = false;  // write even when it changes the radio's own MMSI
+    bool version = false;
     std::string error;  // a usage error, when not empty
 };
 
-// "VERB [--model M] [--port P] [--brief] [--help] ARGS...", options also as --name=value.
+// "VERB [--model M] [--port P] [--brief] [--help] ARGS...", options also as --name=value;
+// or "--version".
 Arguments ParseArguments(const std::vector<std::string>& args);
 
 // MR7100A -> 1, MR5100A -> 0 (any case); nothing for other names.

@@ -50,7 +50,7 @@ constexpr const char* kGeneralHelp =
     "or /dev/serial/by-id/usb-...\n"
     "write refuses to change the radio's own MMSI unless --allow-mmsi-change is given.\n"
     "Ctrl+C cancels a transfer and ends any other command. Exit status: 0 done, 1 failed\n"
-    "(the reason is on standard error), 2 usage error.\n";
+    "(the reason is on standard error), 2 usage error. --version prints the version.\n";
 
 const Verb* FindVerb(const std::string& name)
 {
@@ -129,6 +129,10 @@ int Run(const std::vector<std::string>& rawArgs, const Io& io)
 {
     const Arguments args = ParseArguments(rawArgs);
     const Verb* verb = FindVerb(args.verb);
+    if (args.version && args.error.empty()) {
+        std::fprintf(io.out, "Quorlink %s\n", QUORLINK_VERSION);
+        return kOk;
+    }
     if (args.verb.empty() && args.help && args.error.empty()) {
         PrintUsage(io.out, nullptr);
         return kOk;

@@ -47,4 +47,18 @@ QString HelpFilePathFor(const QString& programFolder, const QString& executableF
     return QFileInfo::exists(shared) ? shared : own;
 }
 
+QString UserGuidePath() { return UserGuidePathFor(QCoreApplication::applicationDirPath()); }
+
+QString UserGuidePathFor(const QString& executableFolder)
+{
+    const QString candidates[] = {
+        QDir::cleanPath(executableFolder + QStringLiteral("/../share/doc/quorlink/README.md")),
+        QStringLiteral(QUORLINK_SOURCE_GUIDE),
+    };
+    for (const QString& path : candidates)
+        if (QFileInfo(path).isFile())
+            return path;
+    return {};
+}
+
 }  // namespace quorlink

@@ -22,4 +22,11 @@ QString ProgramFolderFor(const QString& executableFolder);
 QString HelpFilePath(const QString& programFolder, const QString& fileName);
 QString HelpFilePathFor(const QString& programFolder, const QString& executableFolder, const QString& fileName);
 
+// The user guide (README.md, its pictures beside it under docs/images): the
+// installed one in prefix/share/doc/quorlink beside the executable's bin/
+// folder, else the one in the source tree the program was built from; empty
+// when neither is there.
+QString UserGuidePath();
+QString UserGuidePathFor(const QString& executableFolder);
+
 }  // namespace quorlink

@@ -27,6 +27,9 @@ public:
     {
         return QStringLiteral("No help viewer");
     }
+    // Shows the user guide from the start of the given section (its heading or
+    // the beginning of its paragraph; empty: the top); empty on success, else why it failed.
+    virtual QString ShowGuide(const QString& /*section*/) { return QStringLiteral("No user guide"); }
 };
 
 }  // namespace quorlink

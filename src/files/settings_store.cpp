@@ -85,4 +85,11 @@ void SettingsStore::StorePortDevice(int portNumber, const QString& device)
     Store().setValue(QStringLiteral("ComPath/Device%1").arg(portNumber), device);
 }
 
+QStringList SettingsStore::RecentFiles() { return Store().value(QStringLiteral("RecentFiles/Files")).toStringList(); }
+
+void SettingsStore::StoreRecentFiles(const QStringList& paths)
+{
+    Store().setValue(QStringLiteral("RecentFiles/Files"), paths);
+}
+
 }  // namespace quorlink

@@ -27,6 +27,9 @@ public:
     static void StorePortDevice(int portNumber, const QString& device);
     // The devices stored for COM1..COM4, in that order.
     static QStringList PortDevices();
+    // File > recent files, the latest first (RecentFiles/Files).
+    static QStringList RecentFiles();
+    static void StoreRecentFiles(const QStringList& paths);
 };
 
 }  // namespace quorlink

@@ -2,6 +2,7 @@
 
 #include "latin1.h"
 #include "model.h"
+#include "program_icon.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -9,7 +10,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace quorlink {
@@ -50,7 +50,7 @@ AboutBox::AboutBox(const Model& model, QWidget* parent) : QDialog(parent)
     frame_->setFrameShape(QFrame::Box);
 
     auto* icon = Label(frame_, "picIcon", QString());
-    icon->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(32, 32));
+    icon->setPixmap(ProgramIcon().pixmap(32, 32));
     auto* title = Label(frame_, "lblTitle", ToQString(model.VariantCode) + QStringLiteral("  Quorlink"));
     QFont bold = title->font();
     bold.setBold(true);

@@ -103,6 +103,7 @@ void MainWindow::BuildMenus()
             &MainWindow::mnuFileCompare_Click);
     AddSeparator(file, "mnuFileBar3");
     connect(AddAction(file, "mnuFileExit", "E&xit"), &QAction::triggered, this, &QWidget::close);
+    AddFileMenuConveniences(file);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
@@ -219,6 +220,8 @@ void MainWindow::BuildCentralArea()
 QString MainWindow::StatusText(int panel) const { return statusPanels_[panel - 1]->text(); }
 
 void MainWindow::SetHint(const QString& hint) { statusPanels_[0]->setText(hint); }
+
+void MainWindow::SetStateText(const QString& text) { statusPanels_[1]->setText(text); }
 
 void MainWindow::SetHelpContexts()
 {

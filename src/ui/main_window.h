@@ -18,6 +18,7 @@
 class QAction;
 class QPrinter;
 class QLabel;
+class QMenu;
 class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -44,6 +45,10 @@ public:
     // Commands, as the menus and the toolbar run them.
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
+    // Opens a data file as File > Open does, without asking for its name.
+    void OpenDataFile(const QString& path);
+    // A file from File > recent files; one that is gone leaves the list with a note.
+    void OpenRecentFile(const QString& path);
     void mnuFileSave_Click() { SaveDataFile(true); }
     void mnuFileSaveAs_Click() { SaveDataFile(false); }
     void mnuFileSaveAsDefault_Click();
@@ -91,6 +96,8 @@ public:
     QTreeWidget* TreeWidget() const { return tvTreeView_; }
     // Sets status-bar panel 1.
     void SetHint(const QString& hint);
+    // Sets status-bar panel 2, where the window tells what a command did.
+    void SetStateText(const QString& text);
 
     // Tree and pages.
     void ShowPage(QTreeWidgetItem* node);
@@ -148,6 +155,13 @@ private:
     void SaveDataFile(bool useCurrentName);
     void SwitchModel(int modelNumber);
     void DeferredNew();
+    // Shortcuts and the recent files of the File menu.
+    void AddFileMenuConveniences(QMenu* file);
+    void AddRecentFile(const QString& path);
+    void UpdateRecentMenu();
+    // The help file at a context; when it is not there, the user guide at a section.
+    void ShowHelpAt(int context, const QString& section);
+    QString GuideSectionOf(const QWidget* focus) const;
 
     void tvTreeView_NodeClick(QTreeWidgetItem* node);
     void tvTreeView_Click();
@@ -179,6 +193,8 @@ private:
     QAction* mnuEditModel1_ = nullptr;
     QAction* mnuEditModel2_ = nullptr;
     QAction* serialPorts_[4] = {};
+    QAction* recentBar_ = nullptr;
+    QList<QAction*> recentActions_;
     QTimer* timer1_ = nullptr;
 
     bool pageLoading_ = false;

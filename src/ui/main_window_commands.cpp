@@ -12,6 +12,7 @@
 #include "transfer_dialog.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QTimer>
 #include <QTreeWidget>
@@ -88,11 +89,17 @@ void MainWindow::mnuFileOpen_Click()
     const QString path = prompt_.OpenFileName(kDataFilter);
     if (path.isEmpty())
         return;
+    OpenDataFile(path);
+}
+
+void MainWindow::OpenDataFile(const QString& path)
+{
     BusyScope busy(this);
     FileRead2(model_, path, FileContext{prompt_, log_, timings_.pauseMs});
     if (!model_.ErrorFlag) {
         model_.CurrentFilePath = PathText(path);
         UpdateTitle();
+        AddRecentFile(path);
     }
     currentNodeIndex_ = NavigationTree::PositionOf(tvTreeView_->currentItem());
     ShowPage(tvTreeView_->currentItem());
@@ -116,6 +123,7 @@ void MainWindow::SaveDataFile(bool useCurrentName)
     if (!SaveFileAs(model_, path, FileContext{prompt_, log_, timings_.pauseMs})) {
         model_.CurrentFilePath = PathText(path);
         UpdateTitle();
+        AddRecentFile(path);
     }
 }
 
@@ -124,7 +132,9 @@ void MainWindow::mnuFileSaveAsDefault_Click()
     if (!CommitPendingEdit())
         return;
     BusyScope busy(this);
-    SaveFileAsDefault(model_, DefaultFilePath(programFolder_, model_), FileContext{prompt_, log_, timings_.pauseMs});
+    const QString path = DefaultFilePath(programFolder_, model_);
+    if (!SaveFileAsDefault(model_, path, FileContext{prompt_, log_, timings_.pauseMs}))
+        SetStateText(QStringLiteral("Default file saved as %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void MainWindow::SaveHexImageCommand()
@@ -221,8 +231,7 @@ void MainWindow::mnuHelpContents_Click()
                         MessageIcon::Information);
         return;
     }
-    if (const QString failure = prompt_.ShowHelp(helpFile_, kHelpContentsContext); !failure.isEmpty())
-        prompt_.Message(windowTitle(), failure, MessageIcon::None);
+    ShowHelpAt(kHelpContentsContext, QString());
 }
 
 void MainWindow::mnuHelpAbout_Click()

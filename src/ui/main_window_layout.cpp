@@ -156,12 +156,11 @@ bool MainWindow::HandleKey(QObject* watched, QKeyEvent* key)
         return true;
     }
     if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
+        auto* widget = qobject_cast<QWidget*>(watched);
         int context = 0;
         for (QObject* o = watched; o && !context; o = o->parent())
             context = o->property("helpContext").toInt();
-        if (const QString failure = prompt_.ShowHelp(helpFile_, context ? context : kHelpContentsContext);
-            !failure.isEmpty())
-            prompt_.Message(windowTitle(), failure, MessageIcon::None);
+        ShowHelpAt(context ? context : kHelpContentsContext, GuideSectionOf(widget));
         return true;
     }
     // Enter never reaches a text box or a list as a character; the grids and

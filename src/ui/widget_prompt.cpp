@@ -1,9 +1,15 @@
 #include "widget_prompt.h"
 
+#include "help_window.h"
+#include "program_folder.h"
+
+#include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
+#include <QTimer>
 #include <QUrl>
 
 namespace quorlink {
@@ -65,9 +71,62 @@ QString WidgetPrompt::OpenFileName(const QString& filter)
     return QFileDialog::getOpenFileName(parent_, QString(), QString(), QtFilter(filter));
 }
 
+QString DefaultSuffixOf(const QString& qtNameFilter)
+{
+    static const QRegularExpression onePattern(QStringLiteral("\\(\\*\\.([A-Za-z0-9]+)\\)$"));
+    return onePattern.match(qtNameFilter).captured(1);
+}
+
+namespace {
+
+// A name typed without an extension gets the one of the chosen filter, before
+// the dialog asks about replacing a file, so that "boat" is saved as the
+// boat.dat the Open dialog then shows.
+class SaveDialog : public QFileDialog {
+public:
+    SaveDialog(QWidget* parent, const QString& filter) : QFileDialog(parent, QString(), QString(), filter)
+    {
+        setAcceptMode(QFileDialog::AcceptSave);
+        setDefaultSuffix(DefaultSuffixOf(selectedNameFilter()));
+        connect(this, &QFileDialog::filterSelected, this,
+                [this](const QString& chosen) { setDefaultSuffix(DefaultSuffixOf(chosen)); });
+    }
+
+    void accept() override
+    {
+        setDefaultSuffix(DefaultSuffixOf(selectedNameFilter()));
+        QFileDialog::accept();
+    }
+};
+
+}  // namespace
+
 QString WidgetPrompt::SaveFileName(const QString& filter)
 {
-    return QFileDialog::getSaveFileName(parent_, QString(), QString(), QtFilter(filter));
+    SaveDialog dialog(parent_, QtFilter(filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString WidgetPrompt::ShowGuide(const QString& section)
+{
+    const QString guide = UserGuidePath();
+    if (guide.isEmpty())
+        return QStringLiteral("The user guide README.md is not installed.");
+    // Beside a modal dialog only a window of its own can be used.
+    QWidget* owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : parent_;
+    if (guide_ && guide_->parentWidget() != owner)
+        guide_->deleteLater();
+    if (!guide_ || guide_->parentWidget() != owner) {
+        guide_ = new HelpWindow(guide, owner);
+        guide_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    guide_->show();
+    guide_->raise();
+    guide_->activateWindow();
+    guide_->GoTo(section);
+    return {};
 }
 
 QString WidgetPrompt::ShowHelp(const QString& helpFile, int context)

@@ -4,9 +4,13 @@
 
 #include "prompt.h"
 
+#include <QPointer>
+
 class QWidget;
 
 namespace quorlink {
+
+class HelpWindow;
 
 class WidgetPrompt : public Prompt {
 public:
@@ -18,12 +22,17 @@ public:
     QString OpenFileName(const QString& filter) override;
     QString SaveFileName(const QString& filter) override;
     QString ShowHelp(const QString& helpFile, int context) override;
+    QString ShowGuide(const QString& section) override;
 
 private:
     QWidget* parent_;
+    QPointer<HelpWindow> guide_;  // the guide window, once shown; it stays open beside the main window
 };
 
 // "dat files(*.dat)|*.dat|All files(*.*)|*.*" -> "dat files(*.dat);;All files(*.*)".
 QString QtFilter(const QString& filter);
+// The extension a name without one gets under a filter such as "dat files(*.dat)":
+// "dat"; empty for "All files(*.*)".
+QString DefaultSuffixOf(const QString& qtNameFilter);
 
 }  // namespace quorlink

@@ -264,6 +264,11 @@ private slots:
         QCOMPARE(r.code, 0);
         QVERIFY(r.out.contains("quorlink-cli report --model MODEL IN [OUT]"));
         QVERIFY(!r.out.contains("quorlink-cli new"));
+        for (const QStringList& args : {QStringList{"--version"}, QStringList{"report", "--version"}}) {
+            r = RunCli(args);
+            QCOMPARE(r.code, 0);
+            QCOMPARE(r.out, QByteArray("Quorlink 2.0.0\n"));
+        }
     }
 
     // The real program, with no display and no platform plugin to lean on.

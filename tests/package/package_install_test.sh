@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package from this build, unpacks it with dpkg -x into a
 # fresh prefix and runs the installed programs from there, with an empty home.
-#   package_install_test.sh CPACK BUILD_DIR TEST_DATA VERSION
+#   package_install_test.sh CPACK BUILD_DIR TEST_DATA VERSION [HARDENED]
+# HARDENED is ON when the build used the hardening flags of dpkg-buildflags.
 set -u
-cpack=$1 build=$(cd "$2" && pwd) data=$(cd "$3" && pwd) version=$4
+cpack=$1 build=$(cd "$2" && pwd) data=$(cd "$3" && pwd) version=$4 hardened=${5:-OFF}
 
 work=$(mktemp -d)
 sim_pid=""
@@ -49,11 +50,37 @@ for program in quorlink quorlink-cli quorlink-radio-sim; do
 done
 check "desktop entry" test -f "$root/usr/share/applications/quorlink.desktop"
 check "scalable icon" test -f "$root/usr/share/icons/hicolor/scalable/apps/quorlink.svg"
-check "manual page" test -f "$root/usr/share/man/man1/quorlink-cli.1.gz"
 check "user guide" test -f "$root/usr/share/doc/quorlink/README.md"
 rules=$root/usr/lib/udev/rules.d/70-quorlink-serial.rules
 check "udev rule keeps ModemManager off the cables" grep -q 'ENV{ID_MM_DEVICE_IGNORE}="1"' "$rules"
 check "udev rule opens the cables to the desktop user" grep -q 'TAG+="uaccess"' "$rules"
+check "copyright file" grep -q '^License: GPL-3.0-or-later' "$root/usr/share/doc/quorlink/copyright"
+check "changelog names version $version" \
+    grep -q "^quorlink ($version)" <(zcat "$root/usr/share/doc/quorlink/changelog.gz")
+metainfo=$root/usr/share/metainfo/org.quorlink.quorlink.metainfo.xml
+check "metainfo" test -f "$metainfo"
+for program in quorlink quorlink-cli quorlink-radio-sim; do
+    check "metainfo provides $program" grep -q "<binary>$program</binary>" "$metainfo"
+    check "$program is stripped" test -z "$(readelf -S "$bin/$program" | grep -F .debug_info)"
+    if [ "$hardened" = ON ]; then
+        check "$program binds now" grep -q BIND_NOW <(readelf -d "$bin/$program")
+        check "$program has fortified calls" grep -qE '__[a-z]+_chk$' <(objdump -T "$bin/$program")
+    fi
+done
+[ "$hardened" = ON ] || echo "note: built without the hardening flags (no dpkg-buildflags, or turned off)"
+check "Homepage" test "$(dpkg-deb -f "$deb" Homepage)" = "https://quorlink.org/"
+check "Maintainer" test "$(dpkg-deb -f "$deb" Maintainer)" = "Quorlink Developers <team@quorlink.org>"
+if command -v appstreamcli >/dev/null; then
+    check "appstreamcli validate" appstreamcli validate --no-net "$metainfo"
+fi
+if command -v lintian >/dev/null; then
+    lintian --info --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1
+    check "lintian finds no errors or warnings" test $? -eq 0
+    grep -E '^[EW]:' "$work/lintian.log"
+    if [ "$hardened" = ON ]; then
+        check "lintian finds the hardening" test -z "$(grep -F hardening-no "$work/lintian.log")"
+    fi
+fi
 
 # Every picture the installed guide shows is installed beside it.
 for picture in $(grep -o 'docs/images/[A-Za-z0-9_.-]*\.png' "$root/usr/share/doc/quorlink/README.md" | sort -u); do
@@ -66,16 +93,20 @@ exec_program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 check "desktop Exec=$exec_program is installed" test -x "$bin/$exec_program"
 check "desktop Icon=$icon is installed" test -f "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg"
+check "desktop entry passes a file" grep -qx 'Exec=quorlink %f' "$desktop"
+check "desktop entry notifies start-up" grep -qx 'StartupNotify=true' "$desktop"
 if command -v desktop-file-validate >/dev/null; then
     check "desktop-file-validate" desktop-file-validate "$desktop"
 fi
-check "manual page names version $version" \
-    grep -q "Quorlink $version" <(zcat "$root/usr/share/man/man1/quorlink-cli.1.gz" | head -n 1)
-if command -v groff >/dev/null; then
-    warnings=$(zcat "$root/usr/share/man/man1/quorlink-cli.1.gz" | groff -man -Tutf8 -ww -z 2>&1)
-    check "manual page formats without warnings" test -z "$warnings"
-    [ -n "$warnings" ] && echo "$warnings"
-fi
+for program in quorlink quorlink-cli quorlink-radio-sim; do
+    page=$root/usr/share/man/man1/$program.1.gz
+    check "manual page of $program names version $version" grep -q "Quorlink $version" <(zcat "$page" | head -n 1)
+    if command -v groff >/dev/null; then
+        warnings=$(zcat "$page" | groff -man -Tutf8 -ww -z 2>&1)
+        check "manual page of $program formats without warnings" test -z "$warnings"
+        [ -n "$warnings" ] && echo "$warnings"
+    fi
+done
 
 # Every shared library the installed programs load comes from a declared package.
 declare -A needed_by path_of
@@ -117,6 +148,9 @@ cd "$work" || exit 1
 
 run "$cli" --help >help.txt 2>help.err
 check "quorlink-cli --help exits with 0" test $? -eq 0
+for program in quorlink-cli quorlink; do  # the editor answers without a display
+    check "$program --version" test "$(run "$bin/$program" --version)" = "Quorlink $version"
+done
 for verb in new convert report print read write clear; do
     check "--help lists $verb" grep -q "^  quorlink-cli $verb " help.txt
 done
@@ -174,6 +208,20 @@ check "editor shows its main window" test $shown = yes
 kill "$editor_pid" 2>/dev/null; wait "$editor_pid" 2>/dev/null; editor_pid=""
 check "editor made its per-user folder" test -d "$home/.local/share/Quorlink"
 check "editor wrote nothing into bin/" test "$(ls "$bin")" = "$before"
+
+# Named on the command line, a data file is opened after start-up; the list
+# of recent files in the settings tells.
+env -i PATH=/usr/bin:/bin HOME="$home" LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen "$bin/quorlink" a.dat \
+    >editor.log 2>&1 &
+editor_pid=$!
+opened=no
+for _ in $(seq 200); do
+    grep -qF "$work/a.dat" "$home/.config/Quorlink/Quorlink.conf" 2>/dev/null && { opened=yes; break; }
+    kill -0 "$editor_pid" 2>/dev/null || break
+    sleep 0.05
+done
+check "editor opens the file named on its command line" test $opened = yes
+kill "$editor_pid" 2>/dev/null; wait "$editor_pid" 2>/dev/null; editor_pid=""
 
 if [ $failures -ne 0 ]; then
     echo "$failures check(s) failed"

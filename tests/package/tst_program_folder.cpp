@@ -84,6 +84,16 @@ private slots:
         const QString own = Folder(QStringLiteral("own3"));
         QCOMPARE(HelpFilePathFor(own, bin, QStringLiteral("RV48.HLP")), own + QStringLiteral("/RV48.HLP"));
     }
+
+    // The installed guide first; a build folder falls back on its source tree's.
+    void userGuide()
+    {
+        const QString guide = Make(QStringLiteral("guide/share/doc/quorlink/README.md"));
+        QCOMPARE(UserGuidePathFor(Folder(QStringLiteral("guide/bin"))), guide);
+        const QString fromSource = UserGuidePathFor(Folder(QStringLiteral("build2/src/app")));
+        QCOMPARE(QFileInfo(fromSource).fileName(), QStringLiteral("README.md"));
+        QVERIFY(QFileInfo(fromSource).isFile() && fromSource != guide);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestProgramFolder)

@@ -37,6 +37,11 @@ public:
         helpRequests.append({helpFile, context});
         return helpFailure;
     }
+    QString ShowGuide(const QString& section) override
+    {
+        guideRequests.append(section);
+        return guideFailure;
+    }
 
     QList<ShownMessage> shown;
     QQueue<Answer> answers;
@@ -44,6 +49,8 @@ public:
     QStringList dialogFilters;    // the filter of every file dialog asked
     QList<QPair<QString, int>> helpRequests;
     QString helpFailure;          // what ShowHelp reports
+    QStringList guideRequests;    // the section of every user guide shown
+    QString guideFailure;         // what ShowGuide reports
 
 private:
     QString NextFileName(const QString& filter)

@@ -1,9 +1,18 @@
 // The main window's shell: start-up, menus and toolbar, title, model switch,
 // New, file commands, service-mode keys, help and closing.
+#include "command_line.h"
+#include "help_window.h"
 #include "main_window_fixture.h"
 #include "port_dialog.h"
+#include "program_folder.h"
+#include "program_icon.h"
+#include "widget_prompt.h"
 
 #include <QDialog>
+#include <QFileDialog>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -311,10 +320,11 @@ private slots:
 
     void saveAsDefaultFromTheToolbar()
     {
-        f->Open();
+        MainWindow& w = f->Open();
         f->Trigger("SaveAsDefault");
         QVERIFY(QFile::exists(f->programDir.filePath(QStringLiteral("MR5100A.def"))));
         QVERIFY(f->prompt.dialogFilters.isEmpty());
+        QCOMPARE(w.StatusText(2), QStringLiteral("Default file saved as ") + f->programDir.filePath(QStringLiteral("MR5100A.def")));
     }
 
     void modelSwitch()
@@ -427,6 +437,8 @@ private slots:
     {
         MainWindow& w = f->Open();
         QCOMPARE(w.HelpFile(), f->programDir.path() + QStringLiteral("/RV48.HLP"));
+        QFile helpFile(w.HelpFile());  // installed: the help file itself is asked for
+        QVERIFY(helpFile.open(QIODevice::WriteOnly));
         f->prompt.helpFailure = QStringLiteral("Help file RV48.HLP not found.");
         f->Trigger("mnuHelpContents");
         QCOMPARE(f->prompt.helpRequests.last().second, 1001);
@@ -437,6 +449,178 @@ private slots:
         QTest::keyClick(f->Find("tvTreeView"), Qt::Key_F1);
         QCOMPARE(f->prompt.helpRequests.last().second, 1054);  // the tree's own context
         QCOMPARE(f->prompt.shown.size(), 1);
+        QVERIFY(f->prompt.guideRequests.isEmpty());
+    }
+
+    // Without the help file the user guide stands in, at the focused page's section.
+    void helpFallsBackToTheGuide()
+    {
+        MainWindow& w = f->Open();
+        f->Trigger("mnuHelpContents");
+        QTest::keyClick(f->Find("tvTreeView"), Qt::Key_F1);
+        QCOMPARE(f->prompt.guideRequests, (QStringList{QString(), QStringLiteral("The window")}));
+        QStringList sections;
+        for (Panel page : {Panel::A, Panel::B, Panel::C, Panel::D, Panel::E, Panel::F, Panel::G}) {
+            w.Pages().Activate(page);
+            QTest::keyClick(w.Pages().panel(page), Qt::Key_F1);
+            sections << f->prompt.guideRequests.last();
+        }
+        QVERIFY(f->prompt.helpRequests.isEmpty());
+        QVERIFY(f->prompt.shown.isEmpty());
+
+        // Every section is in the guide the program finds, pictures and all.
+        HelpWindow guide(UserGuidePath());
+        for (const QString& section : sections)
+            QVERIFY2(!section.isEmpty() && guide.GoTo(section), qPrintable(section));
+        QVERIFY(guide.GoTo(QStringLiteral("The window")));
+        const QUrl picture(QStringLiteral("docs/images/usa-list.png"));
+        const QVariant shown = guide.Browser()->loadResource(QTextDocument::ImageResource, picture);
+        QVERIFY(!QImage::fromData(shown.toByteArray()).isNull());
+
+        // The window's prompt shows it, scrolled to the section.
+        WidgetPrompt window;
+        QVERIFY(window.ShowGuide(QStringLiteral("Reading the radio")).isEmpty());
+        HelpWindow* open = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* help = qobject_cast<HelpWindow*>(top); help && help->isVisible())
+                open = help;
+        QVERIFY(open);
+        QVERIFY(open->Browser()->verticalScrollBar()->value() > 0);
+        QVERIFY(open->Browser()->textCursor().block().text().startsWith(QStringLiteral("Reading the radio")));
+        open->close();
+
+        // Without the guide as well, the help file's own failure is told.
+        f->prompt.guideFailure = QStringLiteral("no guide");
+        f->prompt.helpFailure = QStringLiteral("Help file RV48.HLP not found.");
+        f->Trigger("mnuHelpContents");
+        QCOMPARE(f->prompt.helpRequests.last().second, 1001);
+        QCOMPARE(f->prompt.shown.last().text, QStringLiteral("Help file RV48.HLP not found."));
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("expected");  // diagnostic|version|help|file|ignored
+        QTest::newRow("nothing") << QStringList{} << "0|0|0||";
+        QTest::newRow("service mode") << QStringList{"/k"} << "1|0|0||";
+        QTest::newRow("file") << QStringList{"boat.dat"} << "0|0|0|boat.dat|";
+        QTest::newRow("version") << QStringList{"--version"} << "0|1|0||";
+        QTest::newRow("help") << QStringList{"-h"} << "0|0|1||";
+        QTest::newRow("service switch is no file") << QStringList{"/K", "boat.dat"} << "0|0|0|boat.dat|/K";
+        QTest::newRow("one file only") << QStringList{"a.dat", "--x", "b.dat"} << "0|0|0|a.dat|--x b.dat";
+    }
+
+    void commandLine()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, expected);
+        const EditorCommandLine line = ParseEditorCommandLine(args);
+        QCOMPARE(QStringLiteral("%1|%2|%3|%4|%5").arg(int(line.diagnostic)).arg(int(line.version)).arg(int(line.help))
+                     .arg(line.file, line.ignored.join(QLatin1Char(' '))),
+                 expected);
+    }
+
+    // "quorlink FILE" opens it as File > Open does, without a dialog.
+    void openFileFromTheCommandLine()
+    {
+        MainWindow& w = f->Open();
+        const QString boat = f->programDir.filePath(QStringLiteral("Boat.dat"));
+        f->model.UsaChannels.at(0).ChTag = "MINE";
+        f->prompt.fileNames.enqueue(boat);
+        f->Trigger("mnuFileSaveAs");
+        f->model.UsaChannels.at(0).ChTag = "OTHER";
+        w.OpenDataFile(boat);
+        QCOMPARE(f->model.UsaChannels.at(0).ChTag, std::string("MINE"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("RV48  Quorlink - boat.dat"));
+        QCOMPARE(f->prompt.dialogFilters.size(), 1);  // only the Save As asked
+        w.OpenDataFile(f->programDir.filePath(QStringLiteral("gone.dat")));
+        QCOMPARE(f->prompt.shown.last().text, QStringLiteral("FileRead Error!!"));
+        QCOMPARE(f->model.UsaChannels.at(0).ChTag, std::string("MINE"));
+    }
+
+    void recentFiles()
+    {
+        MainWindow& w = f->Open();
+        QMenu* file = f->Find<QMenu>("mnuFile");
+        QVERIFY(!f->Find<QAction>("mnuFileRecentBar")->isVisible());
+        QStringList saved;
+        for (int i = 0; i < 10; ++i) {
+            saved.prepend(f->programDir.filePath(QStringLiteral("b%1.dat").arg(i)));
+            f->prompt.fileNames.enqueue(saved.first());
+            f->Trigger("mnuFileSaveAs");
+        }
+        QCOMPARE(SettingsStore::RecentFiles(), saved.mid(0, 8));
+        const QList<QAction*> items = file->actions();
+        const auto at = [&](const char* name) { return items.indexOf(f->Find<QAction>(name)); };
+        QVERIFY(at("mnuFilePrintToFile") < at("mnuFileRecentBar"));
+        QCOMPARE(at("mnuFileRecent(0)"), at("mnuFileRecentBar") + 1);
+        QCOMPARE(at("mnuFileRecent(7)") + 1, at("mnuFileBar3"));
+        QCOMPARE(f->Find<QAction>("mnuFileRecent(0)")->text(), QStringLiteral("&1 ") + saved[0]);
+        QVERIFY(f->Find<QAction>("mnuFileRecent(7)")->isVisible());
+
+        // Opening one moves it to the top; one that is gone leaves the list with a note.
+        f->Trigger("mnuFileRecent(3)");
+        QCOMPARE(w.windowTitle(), QStringLiteral("RV48  Quorlink - b6.dat"));
+        QCOMPARE(SettingsStore::RecentFiles().first(), saved[3]);
+        QVERIFY(QFile::remove(saved[0]));
+        f->Trigger("mnuFileRecent(1)");
+        QCOMPARE(f->prompt.shown.size(), 1);
+        QVERIFY(f->prompt.shown[0].text.contains(saved[0]));
+        QCOMPARE(SettingsStore::RecentFiles().size(), 7);
+        QVERIFY(!SettingsStore::RecentFiles().contains(saved[0]));
+        QVERIFY(!f->Find<QAction>("mnuFileRecent(7)")->isVisible());
+        QCOMPARE(w.windowTitle(), QStringLiteral("RV48  Quorlink - b6.dat"));
+    }
+
+    void shortcuts_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("action");
+        QTest::newRow("Ctrl+N") << int(Qt::Key_N) << "mnuFileNew";
+        QTest::newRow("Ctrl+O") << int(Qt::Key_O) << "mnuFileOpen";
+        QTest::newRow("Ctrl+S") << int(Qt::Key_S) << "mnuFileSave";
+        QTest::newRow("Ctrl+P") << int(Qt::Key_P) << "mnuFilePrint";
+    }
+
+    void shortcuts()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, action);
+        MainWindow& w = f->Open();
+        w.SetPrinterChooser([](QPrinter&) { return false; });
+        QSignalSpy triggered(w.findChild<QAction*>(action), &QAction::triggered);
+        QTest::keyClick(f->Find("tvTreeView"), Qt::Key(key), Qt::ControlModifier);
+        QCOMPARE(triggered.size(), 1);
+    }
+
+    // Save As gives a name without an extension the one of the chosen filter.
+    void saveAsExtension_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("dat filter") << "boat" << 0 << "boat.dat";
+        QTest::newRow("all files") << "boat" << 1 << "boat";
+        QTest::newRow("own extension") << "boat.txt" << 0 << "boat.txt";
+        QTest::newRow("upper case") << "BOAT.DAT" << 0 << "BOAT.DAT";
+    }
+
+    void saveAsExtension()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, filter);
+        QFETCH(QString, saved);
+        WidgetPrompt prompt;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->setDirectory(f->programDir.path());
+            dialog->selectNameFilter(dialog->nameFilters().at(filter));
+            dialog->selectFile(typed);
+            static_cast<QDialog*>(dialog)->accept();  // as the Save button does
+        });
+        QCOMPARE(prompt.SaveFileName(QStringLiteral("dat files(*.dat)|*.dat|All files(*.*)|*.*")),
+                 f->programDir.filePath(saved));
     }
 
     void aboutBox()
@@ -450,10 +634,13 @@ private slots:
             QCOMPARE(about->findChild<QLabel*>("lblTitle")->text(), QStringLiteral("RV48  Quorlink"));
             QCOMPARE(about->findChild<QLabel*>("lblVersion")->text(), QStringLiteral("Version 2.0.0"));
             QCOMPARE(about->findChild<QLabel*>("lblDescription")->text().count(QLatin1Char('\n')), 6);
+            QVERIFY(!about->findChild<QLabel*>("picIcon")->pixmap().isNull());
             QTest::mouseClick(about->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
         });
         f->Trigger("mnuHelpAbout");
         QVERIFY(QApplication::activeModalWidget() == nullptr);
+        // The scalable program icon, as every window shows it.
+        QVERIFY(!ProgramIcon().pixmap(64, 64).isNull());
     }
 
     void placementStoredOnClose()

@@ -2,6 +2,7 @@
 // a pseudo-terminal.
 #include "codecs.h"
 #include "encoder.h"
+#include "error_log.h"
 #include "main_window_fixture.h"
 #include "radio_emulator.h"
 #include "support/sample_model.h"
@@ -293,6 +294,39 @@ private slots:
         f->Trigger("mnuTransferRead");
         QCOMPARE(f->prompt.shown.last().text, QStringLiteral("Complete!!"));
         QCOMPARE(int(f->model.MemoryImage[3000]), 0x42);
+    }
+
+    // The desktop's font: the dialog's own size at the default font, room for
+    // every text at a large one.
+    void dialogFitsTheFont_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::newRow("default font") << 1.0;
+        QTest::newRow("large font") << 2.2;
+    }
+
+    void dialogFitsTheFont()
+    {
+        QFETCH(double, scale);
+        struct FontScope {
+            QFont original = QApplication::font();
+            ~FontScope() { QApplication::setFont(original); }
+        } scope;
+        QFont font = scope.original;
+        font.setPointSizeF(font.pointSizeF() * scale);
+        QApplication::setFont(font);
+        const ErrorLog log(f->programDir.path());
+        TransferDialog dialog(f->model, f->prompt, log, TransferMode::Read, TransferSetup{}, f->window.get());
+        if (scale == 1.0)
+            QCOMPARE(dialog.size(), QSize(398, 233));
+        else
+            QVERIFY(dialog.width() > 398 && dialog.height() > 233);
+        for (const char* name : {"Label1", "Label2", "cmdOK", "cmdCancel", "cmdHelp"}) {
+            const auto* text = dialog.findChild<QWidget*>(QLatin1String(name));
+            QVERIFY2(text->width() >= text->sizeHint().width() && text->height() >= text->sizeHint().height(), name);
+            QVERIFY2(dialog.rect().contains(text->geometry()), name);
+        }
+        QVERIFY(dialog.findChild<QWidget*>("pictA")->y() > dialog.findChild<QWidget*>("Label2")->geometry().bottom());
     }
 
     void helpButton()

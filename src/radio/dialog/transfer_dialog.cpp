@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 
 namespace quorlink {
 
@@ -27,20 +28,21 @@ double TwipsPerPixel(const QWidget* w)
     return 1440.0 / (s ? s->logicalDotsPerInchX() : 96.0);
 }
 
+// The desktop's font; a label or button never gets smaller than its place in
+// the dialog's plan, and grows where that font needs more room.
 QLabel* TextLabel(QWidget* parent, const char* name, const char* text, QRect geometry)
 {
     auto* label = new QLabel(QLatin1String(text), parent);
     label->setObjectName(QLatin1String(name));
-    label->setFont(QFont(QStringLiteral("Arial"), 10));
-    label->setGeometry(geometry);
+    label->setGeometry(QRect(geometry.topLeft(), geometry.size().expandedTo(label->sizeHint())));
     return label;
 }
 
-QPushButton* Button(QWidget* parent, const char* name, const char* text, int x)
+QPushButton* Button(QWidget* parent, const char* name, const char* text, QPoint at)
 {
     auto* button = new QPushButton(QLatin1String(text), parent);
     button->setObjectName(QLatin1String(name));
-    button->setGeometry(x, 190, 100, 28);
+    button->setGeometry(QRect(at, QSize(100, 28).expandedTo(button->sizeHint())));
     return button;
 }
 
@@ -52,13 +54,14 @@ TransferDialog::TransferDialog(Model& model, Prompt& prompt, const ErrorLog& log
 {
     setObjectName(QStringLiteral("frmRadio"));
     setWindowTitle(mode == TransferMode::Read ? QStringLiteral("Read from Radio") : QStringLiteral("Program to Radio"));
-    setFixedSize(398, 233);
-    TextLabel(this, "Label1", "1.Connect the QOR Cable.", QRect(12, 8, 374, 20));
-    TextLabel(this, "Label2", "2.Communication starts when you select [OK].", QRect(12, 28, 374, 20));
+    QLabel* label1 = TextLabel(this, "Label1", "1.Connect the QOR Cable.", QRect(12, 8, 374, 20));
+    QLabel* label2 = TextLabel(this, "Label2", "2.Communication starts when you select [OK].",
+                               QRect(12, label1->geometry().bottom() + 1, 374, 20));
+    const int grown = label2->geometry().bottom() + 1 - 48;  // what a larger font adds below the text
 
     // Data flows from left to right: radio to PC for a read, PC to radio otherwise.
     const double tpp = TwipsPerPixel(this);
-    const int top = qRound(720 / tpp);
+    const int top = qRound(720 / tpp) + grown;
     const int left = qRound(120 / tpp);
     const int right = qRound(3720 / tpp);
     auto* radio = new DevicePicture(DevicePicture::Kind::Radio, this);
@@ -80,9 +83,12 @@ TransferDialog::TransferDialog(Model& model, Prompt& prompt, const ErrorLog& log
     lblPercent_->setBackgroundRole(QPalette::Highlight);
     SetProgress(0);
 
-    cmdOK_ = Button(this, "cmdOK", "OK", 30);
-    auto* cancel = Button(this, "cmdCancel", "Cancel", 149);
-    auto* help = Button(this, "cmdHelp", "Help", 268);
+    cmdOK_ = Button(this, "cmdOK", "OK", QPoint(30, 190 + grown));
+    auto* cancel = Button(this, "cmdCancel", "Cancel", cmdOK_->geometry().topRight() + QPoint(20, 0));
+    auto* help = Button(this, "cmdHelp", "Help", cancel->geometry().topRight() + QPoint(20, 0));
+    setFixedSize(std::max({398, label1->geometry().right() + 13, label2->geometry().right() + 13,
+                       help->geometry().right() + 31}),
+                 std::max(233, help->geometry().bottom() + 16));
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &TransferDialog::cmdOK_Click);
     connect(cancel, &QPushButton::clicked, this, &TransferDialog::cmdCancel_Click);

@@ -1,0 +1,85 @@
+#include "help_window.h"
+
+#include "program_icon.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace quorlink {
+
+namespace {
+
+// "Reading the radio" -> "reading-the-radio", as the guide's own links name its headings.
+QString AnchorOf(const QString& heading)
+{
+    QString anchor = heading.toLower();
+    anchor.replace(QLatin1Char(' '), QLatin1Char('-'));
+    anchor.remove(QRegularExpression(QStringLiteral("[^a-z0-9_-]")));
+    return anchor;
+}
+
+}  // namespace
+
+HelpWindow::HelpWindow(const QString& guidePath, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmGuide"));
+    setWindowTitle(QStringLiteral("Quorlink User Guide"));
+    setWindowIcon(ProgramIcon());
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
+    browser_ = new QTextBrowser(this);
+    browser_->setObjectName(QStringLiteral("txtGuide"));
+    browser_->setOpenExternalLinks(true);
+    // Relative picture paths resolve against the guide's own folder.
+    browser_->setSource(QUrl::fromLocalFile(guidePath), QTextDocument::MarkdownResource);
+    NameHeadings();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser_);
+    resize(760, 600);
+}
+
+// Markdown headings carry no anchors; the guide's table of contents links to them by name.
+void HelpWindow::NameHeadings()
+{
+    for (QTextBlock block = browser_->document()->begin(); block.isValid(); block = block.next()) {
+        if (block.blockFormat().headingLevel() == 0)
+            continue;
+        QTextCursor cursor(block);
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        QTextCharFormat anchor;
+        anchor.setAnchor(true);
+        anchor.setAnchorNames({AnchorOf(block.text())});
+        cursor.mergeCharFormat(anchor);
+    }
+}
+
+bool HelpWindow::GoTo(const QString& section)
+{
+    if (section.isEmpty()) {
+        browser_->verticalScrollBar()->setValue(0);
+        return true;
+    }
+    // A heading of that name first: the table of contents names it too.
+    QTextBlock found;
+    for (QTextBlock block = browser_->document()->begin(); block.isValid() && !found.isValid(); block = block.next())
+        if (block.blockFormat().headingLevel() > 0 && block.text() == section)
+            found = block;
+    for (QTextBlock block = browser_->document()->begin(); block.isValid() && !found.isValid(); block = block.next())
+        if (block.text().startsWith(section))
+            found = block;
+    if (!found.isValid())
+        return false;
+    browser_->setTextCursor(QTextCursor(found));
+    const QRectF where = browser_->document()->documentLayout()->blockBoundingRect(found);
+    browser_->verticalScrollBar()->setValue(qRound(where.top()));
+    return true;
+}
+
+}  // namespace quorlink

@@ -1,0 +1,7 @@
+#include "program_icon.h"
+
+namespace quorlink {
+
+QIcon ProgramIcon() { return QIcon(QStringLiteral(":/quorlink/quorlink.svg")); }
+
+}  // namespace quorlink

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QIcon>
+
+namespace quorlink {
+
+// The program's scalable icon, the same picture as the installed
+// share/icons/hicolor/scalable/apps/quorlink.svg; every window shows it.
+QIcon ProgramIcon();
+
+}  // namespace quorlink
