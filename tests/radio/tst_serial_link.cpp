@@ -55,7 +55,7 @@ private slots:
 
     void sendPutsTheBytesOnTheLineAtOnce()
     {
-        // No event runs between the send and the check, as in the pause after CAN.
+        // No event runs between the send and the check.
         rig->link.Send(QByteArray(1, '\x18'));
         QVERIFY(rig->radio.InputPending());
     }
