@@ -1,6 +1,5 @@
 // The verbs that talk to a radio: read, write and clear.
 #include "clone_protocol.h"
-#include "encoder.h"
 #include "error_log.h"
 #include "latin1.h"
 #include "model.h"
@@ -90,12 +89,6 @@ int RunWrite(const Call& call)
 {
     if (!LoadModelFile(call.model, call.args.positional[0], FileContext{call.prompt, kNoLog, 0}))
         return kFailed;
-    if (const Fault fault = EncodeImage(call.model)) {
-        call.prompt.Message(QStringLiteral("Program to Radio"),
-                            QString::number(fault.number) + QStringLiteral("\n\n") + ToQString(fault.description),
-                            MessageIcon::Critical);
-        return kFailed;
-    }
     return Transfer(call, "Writing", RunWriteTransfer) ? kOk : kFailed;
 }
 

@@ -2,7 +2,7 @@
 // check first, then the read, write or clear. BusyFlag is on meanwhile. Each
 // returns whether the run completed (after showing "Complete!!"); a failed or
 // cancelled run leaves MemoryImage and the records as they were (the clear
-// run puts the byte it changed back).
+// run puts the byte it changed back; the write run's image is its encoding).
 #pragma once
 
 namespace quorlink {
@@ -12,7 +12,9 @@ class CloneProtocol;
 // Model check, read into a scratch image; only a complete read replaces
 // MemoryImage, gets the read fix-up and is decoded into the records.
 bool RunReadTransfer(CloneProtocol& protocol);
-// Model check, then writes MemoryImage: encode the records first.
+// Encodes the records into MemoryImage; a record that cannot be encoded is
+// shown with its fault number and ends the run before the port is opened.
+// Then model check, then writes MemoryImage.
 bool RunWriteTransfer(CloneProtocol& protocol);
 // Model check, then sets UserMmsiCount to 0 and writes that byte.
 bool RunClearTransfer(CloneProtocol& protocol);

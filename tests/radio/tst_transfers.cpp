@@ -249,6 +249,18 @@ private slots:
         QCOMPARE(int(rig->radio.memory()[0x0100]), int(rig->model.MemoryImage[0x0100]));
     }
 
+    void writeRunRefusesWhatCannotBeEncoded()
+    {
+        rig->model.Settings.Scrambler = 256;
+        const Image before = rig->model.MemoryImage;
+        QVERIFY(!RunWriteTransfer(rig->protocol));
+        ExpectOneMessage(rig->prompt, QStringLiteral("Program to Radio"), QStringLiteral("6\n\nOverflow"),
+                         MessageIcon::Critical);
+        QVERIFY(rig->model.ErrorFlag);
+        QVERIFY(rig->model.MemoryImage == before);
+        QVERIFY(Exchanges(rig->radio).isEmpty());
+    }
+
     void clearRun_data()
     {
         QTest::addColumn<bool>("radioAnswers");
