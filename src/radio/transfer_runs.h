@@ -9,6 +9,9 @@ namespace quorlink {
 
 class CloneProtocol;
 
+// The run a transfer dialog is opened for.
+enum class TransferMode { Read = 0, Program = 1, Clear = 2 };
+
 // Model check, read into a scratch image; only a complete read replaces
 // MemoryImage, gets the read fix-up and is decoded into the records.
 bool RunReadTransfer(CloneProtocol& protocol);

@@ -6,6 +6,7 @@
 #include "error_log.h"
 #include "navigation_tree.h"
 #include "page_stack.h"
+#include "transfer_runs.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -102,7 +103,7 @@ public:
     NavigationTree& Tree() { return *navigation_; }
 
     // Runs a transfer in the dialog; mode 0 read, 1 program, 2 clear. True when it completed.
-    bool RunTransferDialog(int mode);
+    bool RunTransferDialog(TransferMode mode);
     void SetTransferTimings(const ProtocolTimings& timings) { transferTimings_ = timings; }
     // Replaces the print dialog (tests print to a PDF file).
     void SetPrinterChooser(std::function<bool(QPrinter&)> choose) { choosePrinter_ = std::move(choose); }

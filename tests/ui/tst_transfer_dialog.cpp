@@ -197,7 +197,7 @@ private slots:
             seen << LeftPicture(dialog);
             Press(dialog, "cmdOK");
         });
-        QVERIFY(f->window->RunTransferDialog(2));
+        QVERIFY(f->window->RunTransferDialog(TransferMode::Clear));
         QCOMPARE(seen, (QStringList{"Program to Radio", "pc left"}));
         QCOMPARE(f->prompt.shown.last().title, QStringLiteral("Clear Data"));
         QCOMPARE(int(radio->memory()[341]), 0);
@@ -215,7 +215,7 @@ private slots:
             paints = std::make_unique<BarPaints>(OpenDialog(), f->prompt);
             Press(OpenDialog(), "cmdOK");
         });
-        QVERIFY(f->window->RunTransferDialog(2));
+        QVERIFY(f->window->RunTransferDialog(TransferMode::Clear));
         QCOMPARE(f->prompt.shown.last().text, QStringLiteral("Complete!!"));
         QVERIFY2(paints->progress.contains(100), qPrintable(QString::number(paints->progress.size())));
     }
@@ -231,7 +231,7 @@ private slots:
             Press(dialog, "cmdOK");
             Press(dialog, "cmdCancel");
         });
-        QVERIFY(!f->window->RunTransferDialog(2));
+        QVERIFY(!f->window->RunTransferDialog(TransferMode::Clear));
         QCOMPARE(UserMmsiCount(f->model), 4);
         QCOMPARE(f->prompt.shown.last().text.left(21), QStringLiteral("Communication Error!!"));
     }

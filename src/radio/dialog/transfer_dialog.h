@@ -4,6 +4,7 @@
 #pragma once
 
 #include "clone_protocol.h"
+#include "transfer_runs.h"
 
 #include <QDialog>
 
@@ -15,8 +16,6 @@ namespace quorlink {
 class ErrorLog;
 class Prompt;
 struct Model;
-
-enum class TransferMode { Read = 0, Program = 1, Clear = 2 };
 
 struct TransferSetup {
     ProtocolTimings timings;  // the radio's defaults; tests shorten them
