@@ -15,17 +15,6 @@ namespace {
 
 constexpr int kDefaultTurnBoundMs = 5;
 
-// Deadlines run on a monotonic clock; "later" is strictly later.
-class Deadline {
-public:
-    explicit Deadline(int timeoutMs) : timeoutMs_(timeoutMs) { clock_.start(); }
-    bool Passed() const { return clock_.elapsed() > timeoutMs_; }
-
-private:
-    QElapsedTimer clock_;
-    qint64 timeoutMs_;
-};
-
 // Keeps the turn timer running for one wait, so that a blocking turn wakes
 // at least every few milliseconds.
 class TurnTicks {
@@ -38,6 +27,17 @@ private:
 };
 
 }  // namespace
+
+// Deadlines run on a monotonic clock; "later" is strictly later.
+class SerialLink::Deadline {
+public:
+    explicit Deadline(int timeoutMs) : timeoutMs_(timeoutMs) { clock_.start(); }
+    bool Passed() const { return clock_.elapsed() > timeoutMs_; }
+
+private:
+    QElapsedTimer clock_;
+    qint64 timeoutMs_;
+};
 
 SerialLink::SerialLink(SerialPort& port, Model& model, const ErrorLog& log)
     : port_(port), model_(model), log_(log)
@@ -89,11 +89,17 @@ void SerialLink::Turn(bool mayBlock)
         model_.CancelFlag = true;
 }
 
-bool SerialLink::CheckPort()
+std::optional<WaitResult> SerialLink::Interruption(const Deadline& deadline)
 {
     if (!portFault_)
         portFault_ = port_.Failure();
-    return !portFault_;
+    if (portFault_)
+        return WaitResult::PortFault;
+    if (model_.CancelFlag)
+        return WaitResult::Cancelled;
+    if (deadline.Passed())
+        return WaitResult::TimedOut;
+    return std::nullopt;
 }
 
 WaitResult SerialLink::WaitByte(std::uint8_t expected, int timeoutMs)
@@ -107,12 +113,8 @@ WaitResult SerialLink::WaitByte(std::uint8_t expected, int timeoutMs)
         Turn(port_.BytesWaiting() == 0);
         if (port_.BytesWaiting() > 0)
             last = static_cast<std::uint8_t>(port_.Read(1).at(0));
-        if (!CheckPort())
-            return WaitResult::PortFault;
-        if (model_.CancelFlag)
-            return WaitResult::Cancelled;
-        if (deadline.Passed())
-            return WaitResult::TimedOut;
+        if (const std::optional<WaitResult> end = Interruption(deadline))
+            return *end;
         if (last == expected)
             return WaitResult::Done;
     }
@@ -131,12 +133,8 @@ WaitResult SerialLink::ReceiveFrame(QByteArray& buffer, int timeoutMs)
         Turn(port_.BytesWaiting() != count);
         if (port_.BytesWaiting() == count)
             break;
-        if (!CheckPort())
-            return WaitResult::PortFault;
-        if (model_.CancelFlag)
-            return WaitResult::Cancelled;
-        if (deadline.Passed())
-            return WaitResult::TimedOut;
+        if (const std::optional<WaitResult> end = Interruption(deadline))
+            return *end;
     }
     const QByteArray frame = port_.Read(count);
     std::copy(frame.begin(), frame.end() - 1, buffer.begin());

@@ -61,8 +61,12 @@ public:
     const Fault& PortFault() const { return portFault_; }
 
 private:
+    class Deadline;
+
     void Turn(bool mayBlock);
-    bool CheckPort();
+    // Why a wait must end whatever it waits for: the port failed, Cancel, or
+    // the deadline, tested in this order (a cancel wins over a time-out).
+    std::optional<WaitResult> Interruption(const Deadline& deadline);
 
     SerialPort& port_;
     Model& model_;
