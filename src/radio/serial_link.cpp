@@ -28,15 +28,20 @@ private:
 
 }  // namespace
 
-// Deadlines run on a monotonic clock; "later" is strictly later.
+// Deadlines run on a monotonic clock; "later" is strictly later. A turn is
+// judged by the time it began: the window's events it ran may include a
+// modal box (Help) that held it for minutes while the radio answered, and a
+// byte that came meanwhile is not late.
 class SerialLink::Deadline {
 public:
     explicit Deadline(int timeoutMs) : timeoutMs_(timeoutMs) { clock_.start(); }
-    bool Passed() const { return clock_.elapsed() > timeoutMs_; }
+    void StartTurn() { turnStart_ = clock_.elapsed(); }
+    bool Passed() const { return turnStart_ > timeoutMs_; }
 
 private:
     QElapsedTimer clock_;
     qint64 timeoutMs_;
+    qint64 turnStart_ = 0;
 };
 
 SerialLink::SerialLink(SerialPort& port, Model& model, const ErrorLog& log)
@@ -81,8 +86,9 @@ void SerialLink::Send(const QByteArray& bytes)
     }
 }
 
-void SerialLink::Turn(bool mayBlock)
+void SerialLink::Turn(Deadline& deadline, bool mayBlock)
 {
+    deadline.StartTurn();
     QCoreApplication::processEvents(mayBlock ? QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents
                                              : QEventLoop::AllEvents);
     if (cancelCheck_ && cancelCheck_())
@@ -106,11 +112,11 @@ WaitResult SerialLink::WaitByte(std::uint8_t expected, int timeoutMs)
 {
     if (portFault_)
         return WaitResult::PortFault;
-    const Deadline deadline(timeoutMs);
+    Deadline deadline(timeoutMs);
     const TurnTicks ticks(turnTimer_);
     std::uint8_t last = 0;
     for (;;) {
-        Turn(port_.BytesWaiting() == 0);
+        Turn(deadline, port_.BytesWaiting() == 0);
         if (port_.BytesWaiting() > 0)
             last = static_cast<std::uint8_t>(port_.Read(1).at(0));
         if (const std::optional<WaitResult> end = Interruption(deadline))
@@ -127,10 +133,10 @@ WaitResult SerialLink::ReceiveFrame(QByteArray& buffer, int timeoutMs)
     if (portFault_)
         return WaitResult::PortFault;
     const qint64 count = buffer.size();
-    const Deadline deadline(timeoutMs);
+    Deadline deadline(timeoutMs);
     const TurnTicks ticks(turnTimer_);
     for (;;) {
-        Turn(port_.BytesWaiting() != count);
+        Turn(deadline, port_.BytesWaiting() != count);
         if (port_.BytesWaiting() == count)
             break;
         if (const std::optional<WaitResult> end = Interruption(deadline))

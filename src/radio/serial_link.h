@@ -63,7 +63,8 @@ public:
 private:
     class Deadline;
 
-    void Turn(bool mayBlock);
+    // Runs the window's events; the deadline is then judged by the time the turn began.
+    void Turn(Deadline& deadline, bool mayBlock);
     // Why a wait must end whatever it waits for: the port failed, Cancel, or
     // the deadline, tested in this order (a cancel wins over a time-out).
     std::optional<WaitResult> Interruption(const Deadline& deadline);

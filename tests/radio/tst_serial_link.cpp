@@ -113,6 +113,32 @@ private slots:
         QCOMPARE(rig->port.BytesWaiting(), qint64(0));
     }
 
+    // A modal box (Help pressed during a transfer) holds a turn past the
+    // deadline: a byte that came meanwhile counts; without one the wait
+    // times out as soon as the box is gone.
+    void aTurnHeldByAModalBox_data()
+    {
+        QTest::addColumn<bool>("answered");
+        QTest::newRow("byte came") << true;
+        QTest::newRow("nothing came") << false;
+    }
+
+    void aTurnHeldByAModalBox()
+    {
+        QFETCH(bool, answered);
+        QTimer::singleShot(10, this, [this, answered] {
+            if (answered)
+                rig->radio.SendRaw(QByteArray(1, '\x01'));
+            QEventLoop box;  // as the box's exec() runs one
+            QTimer::singleShot(300, &box, &QEventLoop::quit);
+            box.exec();
+        });
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(rig->link.WaitByte(0x01, 100), answered ? WaitResult::Done : WaitResult::TimedOut);
+        QVERIFY2(clock.elapsed() < 400, qPrintable(QString::number(clock.elapsed())));
+    }
+
     void receiveFrame_data()
     {
         QTest::addColumn<QByteArray>("bytes");
