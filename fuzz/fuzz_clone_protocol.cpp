@@ -12,6 +12,7 @@
 //    put back; and its model check took replies with the chosen model's code;
 //  - a write never changes MemoryImage; a clear changes at most its byte.
 #include "clone_protocol.h"
+#include "encoder.h"
 #include "error_log.h"
 #include "fuzz_support.h"
 #include "reply_oracle.h"
@@ -70,6 +71,7 @@ void CheckRead(Rig& rig)
 
 void CheckWrite(Rig& rig)
 {
+    EncodeImage(rig.model);  // as the run does first: the image of the records
     const Model before = rig.model;
     RunWriteTransfer(rig.protocol);
     FUZZ_CHECK(!rig.port.IsOpen());

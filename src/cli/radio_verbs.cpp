@@ -1,6 +1,5 @@
 // The verbs that talk to a radio: read, write and clear.
 #include "clone_protocol.h"
-#include "encoder.h"
 #include "error_log.h"
 #include "file_path.h"
 #include "latin1.h"
@@ -152,12 +151,6 @@ int RunWrite(const Call& call)
 {
     if (!LoadModelFile(call.model, call.args.positional[0], FileContext{call.prompt, kNoLog, 0}))
         return kFailed;
-    if (const Fault fault = EncodeImage(call.model)) {
-        call.prompt.Message(QStringLiteral("Program to Radio"),
-                            QString::number(fault.number) + QStringLiteral("\n\n") + ToQString(fault.description),
-                            MessageIcon::Critical);
-        return kFailed;
-    }
     // Nobody is there to ask: a change of the radio's own MMSI needs the option.
     const OwnMmsiApproval approve = [&call](const QString& radioMmsi, const QString& newMmsi) {
         if (call.args.allowMmsiChange)

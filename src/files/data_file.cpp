@@ -10,6 +10,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <variant>
 
 namespace quorlink {
 
@@ -54,77 +56,139 @@ struct DirectoryGroup {
 const DirectoryGroup kDirectoryGroups[] = {{"CHMMSID", DirectoryKind::Individual},
                                            {"CHGRPID", DirectoryKind::Group}};
 
+// How a value differs from the plain form of its type (numbers in decimal,
+// flags as 1 or 0, text after a "#").
+enum class Form {
+    Plain,
+    Offset,  // the file holds the stored number minus 24
+    Bare,    // text without the "#"
+};
+
+// Which sections of a kind hold a key.
+enum class Holder { Always, AtisVariant, NotWx };
+
+struct SectionKind {
+    bool atis = false;
+    bool wx = false;
+    bool Holds(Holder holder) const
+    {
+        return holder == Holder::Always || (holder == Holder::AtisVariant && atis) ||
+               (holder == Holder::NotWx && !wx);
+    }
+};
+
+// One key of a record's section, in writing order. The reader looks each key
+// up by name without regard to case, so "TrueMAG" in a file is TrueMag.
+template <class R>
+struct Field {
+    const char* key;
+    std::variant<std::int16_t R::*, bool R::*, std::string R::*> member;
+    Form form = Form::Plain;
+    Holder holder = Holder::Always;
+};
+
+using S = CommonSettings;
+const Field<S> kSettingsFields[] = {
+    {"Contrast", &S::Contrast},
+    {"Dimmer", &S::Dimmer},
+    {"Scrambler", &S::Scrambler},
+    {"KeyBeep", &S::KeyBeep},
+    {"TrueMag", &S::TrueMag},
+    {"AtisOnOffUSA", &S::AtisOnOffUSA, Form::Plain, Holder::AtisVariant},
+    {"AtisOnOffInternational", &S::AtisOnOffInternational, Form::Plain, Holder::AtisVariant},
+    {"AtisOnOffCanada", &S::AtisOnOffCanada, Form::Plain, Holder::AtisVariant},
+    {"AtisNo", &S::AtisNo, Form::Plain, Holder::AtisVariant},
+    {"ScanType", &S::ScanType},
+    {"Ind", &S::Ind},
+    {"IndReply", &S::IndReply},
+    {"IndACK", &S::IndACK},
+    {"POSRR", &S::POSRR},
+    {"DscScan", &S::DscScan},
+    {"WxAlert", &S::WxAlert},
+    {"OffsetTime", &S::OffsetTime, Form::Offset},
+    {"UserMmsid", &S::UserMmsid},
+};
+
+using C = ChannelRecord;
+const Field<C> kChannelFields[] = {
+    {"Position", &C::Position, Form::Plain, Holder::NotWx},
+    {"Enable", &C::Enable},
+    {"LowPower", &C::LowPower, Form::Plain, Holder::NotWx},
+    {"PowUp", &C::PowUp, Form::Plain, Holder::NotWx},
+    {"Duplex", &C::Duplex, Form::Plain, Holder::NotWx},
+    {"TxEnable", &C::TxEnable, Form::Plain, Holder::NotWx},
+    {"DispayA", &C::DispayA, Form::Plain, Holder::NotWx},
+    {"ScanMemory", &C::ScanMemory},
+    {"VsMemory", &C::VsMemory, Form::Plain, Holder::NotWx},
+    {"ChTag", &C::ChTag},
+};
+
+using D = DirectoryEntry;
+const Field<D> kDirectoryFields[] = {
+    {"Enable", &D::Enable},
+    {"TagName", &D::TagName},
+    {"Mmsid", &D::Mmsid, Form::Bare},
+};
+
+constexpr int kOffsetInFile = 24;
+
+// Calls take(field, member pointer) for each field that sections of this kind hold.
+template <class R, std::size_t N, class Take>
+void ForFields(const Field<R> (&fields)[N], SectionKind kind, Take take)
+{
+    for (const Field<R>& field : fields)
+        if (kind.Holds(field.holder))
+            std::visit([&](auto member) { take(field, member); }, field.member);
+}
+
 // Builds the file line by line.
 class Writer {
 public:
     void Section(const QByteArray& name) { Line("[" + name + "]"); }
     void Number(const char* key, int value) { Line(QByteArray(key) + "=" + QByteArray::number(value)); }
-    void Flag(const char* key, bool value) { Line(QByteArray(key) + "=" + (value ? "1" : "0")); }
     void Text(const char* key, const std::string& value)
     {
         Line(QByteArray(key) + "=#" + QByteArray::fromStdString(value));
     }
-    void Bare(const char* key, const std::string& value) { Line(QByteArray(key) + "=" + QByteArray::fromStdString(value)); }
+    void Value(const char* key, std::int16_t value, Form form)
+    {
+        Number(key, form == Form::Offset ? value - kOffsetInFile : value);
+    }
+    void Value(const char* key, bool value, Form) { Line(QByteArray(key) + "=" + (value ? "1" : "0")); }
+    void Value(const char* key, const std::string& value, Form form)
+    {
+        if (form == Form::Bare)
+            Line(QByteArray(key) + "=" + QByteArray::fromStdString(value));
+        else
+            Text(key, value);
+    }
+    template <class R, std::size_t N>
+    void Record(const Field<R> (&fields)[N], const R& record, SectionKind kind = {})
+    {
+        ForFields(fields, kind, [&](const Field<R>& f, auto member) { Value(f.key, record.*member, f.form); });
+    }
     QByteArray bytes;
 
 private:
     void Line(const QByteArray& line) { bytes += line + "\r\n"; }
 };
 
-void WriteSettings(Writer& w, const Model& model)
-{
-    const CommonSettings& s = model.Settings;
-    w.Section("SETCOM");
-    w.Number("Contrast", s.Contrast);
-    w.Number("Dimmer", s.Dimmer);
-    w.Number("Scrambler", s.Scrambler);
-    w.Flag("KeyBeep", s.KeyBeep);
-    w.Flag("TrueMag", s.TrueMag);
-    if (HasAtis(model)) {
-        w.Flag("AtisOnOffUSA", s.AtisOnOffUSA);
-        w.Flag("AtisOnOffInternational", s.AtisOnOffInternational);
-        w.Flag("AtisOnOffCanada", s.AtisOnOffCanada);
-        w.Text("AtisNo", s.AtisNo);
-    }
-    w.Number("ScanType", s.ScanType);
-    w.Number("Ind", s.Ind);
-    w.Flag("IndReply", s.IndReply);
-    w.Flag("IndACK", s.IndACK);
-    w.Flag("POSRR", s.POSRR);
-    w.Flag("DscScan", s.DscScan);
-    w.Flag("WxAlert", s.WxAlert);
-    w.Number("OffsetTime", s.OffsetTime - 24);
-    w.Text("UserMmsid", s.UserMmsid);
-}
-
-void WriteChannel(Writer& w, const ChannelRecord& r, bool wx)
-{
-    if (wx) {
-        w.Flag("Enable", r.Enable);
-        w.Flag("ScanMemory", r.ScanMemory);
-        w.Text("ChTag", r.ChTag);
-        return;
-    }
-    w.Number("Position", r.Position);
-    w.Flag("Enable", r.Enable);
-    w.Flag("LowPower", r.LowPower);
-    w.Flag("PowUp", r.PowUp);
-    w.Flag("Duplex", r.Duplex);
-    w.Flag("TxEnable", r.TxEnable);
-    w.Flag("DispayA", r.DispayA);
-    w.Flag("ScanMemory", r.ScanMemory);
-    w.Flag("VsMemory", r.VsMemory);
-    w.Text("ChTag", r.ChTag);
-}
-
 // Reads one key into a field, leaving the field alone when the text does not convert.
 class Reader {
 public:
     Reader(const IniLookup& file, QByteArray section) : file_(file), section_(std::move(section)) {}
     QString Raw(const char* key) const { return ReadIniValue(file_, section_, key); }
-    void Number(const char* key, std::int16_t& field) const { Set(field, ToShort(Raw(key))); }
-    void Flag(const char* key, bool& field) const { Set(field, ToFlag(Raw(key))); }
-    void Text(const char* key, std::string& field) const { field = ToStdString(Raw(key)); }
+    void Value(const char* key, std::int16_t& field, Form form) const
+    {
+        Set(field, form == Form::Offset ? OffsetTimeFromFile(Raw(key)) : ToShort(Raw(key)));
+    }
+    void Value(const char* key, bool& field, Form) const { Set(field, ToFlag(Raw(key))); }
+    void Value(const char* key, std::string& field, Form) const { field = ToStdString(Raw(key)); }
+    template <class R, std::size_t N>
+    void Record(const Field<R> (&fields)[N], R& record, SectionKind kind = {}) const
+    {
+        ForFields(fields, kind, [&](const Field<R>& f, auto member) { Value(f.key, record.*member, f.form); });
+    }
 
 private:
     template <class T>
@@ -136,49 +200,6 @@ private:
     const IniLookup& file_;
     QByteArray section_;
 };
-
-void ReadSettings(const IniLookup& file, Model& model)
-{
-    CommonSettings& s = model.Settings;
-    const Reader r(file, "SETCOM");
-    r.Number("Contrast", s.Contrast);
-    r.Number("Dimmer", s.Dimmer);
-    r.Number("Scrambler", s.Scrambler);
-    r.Flag("KeyBeep", s.KeyBeep);
-    r.Flag("TrueMAG", s.TrueMag);
-    if (HasAtis(model)) {
-        r.Flag("AtisOnOffUSA", s.AtisOnOffUSA);
-        r.Flag("AtisOnOffInternational", s.AtisOnOffInternational);
-        r.Flag("AtisOnOffCanada", s.AtisOnOffCanada);
-        r.Text("AtisNo", s.AtisNo);
-    }
-    r.Number("ScanType", s.ScanType);
-    r.Number("Ind", s.Ind);
-    r.Flag("IndReply", s.IndReply);
-    r.Flag("IndACK", s.IndACK);
-    r.Flag("POSRR", s.POSRR);
-    r.Flag("DscScan", s.DscScan);
-    r.Flag("WxAlert", s.WxAlert);
-    if (const auto offset = OffsetTimeFromFile(r.Raw("OffsetTime")))
-        s.OffsetTime = *offset;
-    r.Text("UserMmsid", s.UserMmsid);
-}
-
-void ReadChannel(const Reader& r, ChannelRecord& record, bool wx)
-{
-    if (!wx) {
-        r.Number("Position", record.Position);
-        r.Flag("LowPower", record.LowPower);
-        r.Flag("PowUp", record.PowUp);
-        r.Flag("Duplex", record.Duplex);
-        r.Flag("TxEnable", record.TxEnable);
-        r.Flag("DispayA", record.DispayA);
-        r.Flag("VsMemory", record.VsMemory);
-    }
-    r.Flag("Enable", record.Enable);
-    r.Flag("ScanMemory", record.ScanMemory);
-    r.Text("ChTag", record.ChTag);
-}
 
 QByteArray Numbered(const char* prefix, int index) { return QByteArray(prefix) + QByteArray::number(index); }
 
@@ -238,7 +259,8 @@ QByteArray FormatDataFile(const Model& model, DataFileScope scope)
     w.Text("TYPE", "QOR");
     w.Text("VERSION", "1.00");
     w.Number("MODELTYPE", 0);
-    WriteSettings(w, model);
+    w.Section("SETCOM");
+    w.Record(kSettingsFields, model.Settings, SectionKind{HasAtis(model), false});
     w.Section("CHCOM");
     for (int i = 0; i < SpecialChannels::kCount; ++i)
         w.Number(SpecialChannels::kKeys[i], model.Special.values[static_cast<std::size_t>(i)]);
@@ -249,16 +271,14 @@ QByteArray FormatDataFile(const Model& model, DataFileScope scope)
         const ChannelList& list = RecordsOf(model, group.id);
         for (std::size_t i = 0; i < list.size(); ++i) {
             w.Section(Numbered(group.prefix, group.firstIndex + static_cast<int>(i)));
-            WriteChannel(w, list[i], group.wx());
+            w.Record(kChannelFields, list[i], SectionKind{false, group.wx()});
         }
     }
     for (const DirectoryGroup& group : kDirectoryGroups) {
         const Directory& directory = model.DirectoryOf(group.kind);
         for (int i = 1; i <= directory.size(); ++i) {
             w.Section(Numbered(group.prefix, i));
-            w.Flag("Enable", directory.at(i).Enable);
-            w.Text("TagName", directory.at(i).TagName);
-            w.Bare("Mmsid", directory.at(i).Mmsid);
+            w.Record(kDirectoryFields, directory.at(i));
         }
     }
     return w.bytes;
@@ -266,24 +286,20 @@ QByteArray FormatDataFile(const Model& model, DataFileScope scope)
 
 void ApplyDataFile(const IniLookup& file, Model& model)
 {
-    ReadSettings(file, model);
+    Reader(file, "SETCOM").Record(kSettingsFields, model.Settings, SectionKind{HasAtis(model), false});
     const Reader special(file, "CHCOM");
     for (int i = 0; i < SpecialChannels::kCount; ++i)
-        special.Number(SpecialChannels::kKeys[i], model.Special.values[static_cast<std::size_t>(i)]);
+        special.Value(SpecialChannels::kKeys[i], model.Special.values[static_cast<std::size_t>(i)], Form::Plain);
     for (const ChannelGroup& group : kChannelGroups) {
         ChannelList& list = RecordsOf(model, group.id);
         for (std::size_t i = 0; i < list.size(); ++i)
-            ReadChannel(Reader(file, Numbered(group.prefix, group.firstIndex + static_cast<int>(i))),
-                        list[i], group.wx());
+            Reader(file, Numbered(group.prefix, group.firstIndex + static_cast<int>(i)))
+                .Record(kChannelFields, list[i], SectionKind{false, group.wx()});
     }
     for (const DirectoryGroup& group : kDirectoryGroups) {
         Directory& directory = model.DirectoryOf(group.kind);
-        for (int i = 1; i <= directory.size(); ++i) {
-            const Reader r(file, Numbered(group.prefix, i));
-            r.Flag("Enable", directory.at(i).Enable);
-            r.Text("TagName", directory.at(i).TagName);
-            r.Text("Mmsid", directory.at(i).Mmsid);
-        }
+        for (int i = 1; i <= directory.size(); ++i)
+            Reader(file, Numbered(group.prefix, i)).Record(kDirectoryFields, directory.at(i));
     }
 }
 

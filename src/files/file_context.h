@@ -17,7 +17,9 @@ struct FileContext {
     int pauseMs = 500;
 };
 
-// Waits without blocking the event loop when there is one.
+// The one pause every long command ends with (and the clone protocol takes
+// between attempts): the window keeps painting meanwhile, while clicks and
+// keys wait until it is over. Sleeps when there is no event loop.
 void Pause(int ms);
 
 // How every file command tells of its fault: CancelFlag, a log line naming

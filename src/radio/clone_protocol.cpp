@@ -7,9 +7,7 @@
 #include "serial_link.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
-#include <thread>
 
 namespace quorlink {
 
@@ -285,9 +283,8 @@ void CloneProtocol::Progress(int percent) const
 
 void CloneProtocol::Pause(int milliseconds) const
 {
-    // A plain sleep: no window event runs during it, so Cancel waits too.
-    if (milliseconds > 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    if (milliseconds > 0 && hooks_.pause)
+        hooks_.pause(milliseconds);
 }
 
 }  // namespace quorlink

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "image_layout.h"
+#include "file_context.h"
 
 #include <QString>
 #include <functional>
@@ -18,10 +19,13 @@ struct OperationInfo;
 // How a run reports to whoever started it. progress gets 0..100; a cancel
 // check is installed in the link, which asks it on every turn of a wait. The
 // window can instead set CancelFlag from its Cancel button: the waits run
-// window events.
+// window events. pause waits out the protocol's pauses (before a second
+// attempt, after a successful operation); the shared one keeps the window
+// painting and leaves its clicks for the next wait.
 struct TransferHooks {
     std::function<void(int percent)> progress;
     std::function<bool()> cancelRequested;
+    std::function<void(int milliseconds)> pause = Pause;
 };
 
 // The defaults are the radio's; tests shorten them.

@@ -16,17 +16,6 @@ namespace {
 
 constexpr int kDefaultTurnBoundMs = 5;
 
-// Deadlines run on a monotonic clock; "later" is strictly later.
-class Deadline {
-public:
-    explicit Deadline(int timeoutMs) : timeoutMs_(timeoutMs) { clock_.start(); }
-    bool Passed() const { return clock_.elapsed() > timeoutMs_; }
-
-private:
-    QElapsedTimer clock_;
-    qint64 timeoutMs_;
-};
-
 // Keeps the turn timer running for one wait, so that a blocking turn wakes
 // at least every few milliseconds.
 class TurnTicks {
@@ -39,6 +28,22 @@ private:
 };
 
 }  // namespace
+
+// Deadlines run on a monotonic clock; "later" is strictly later. A turn is
+// judged by the time it began: the window's events it ran may include a
+// modal box (Help) that held it for minutes while the radio answered, and a
+// byte that came meanwhile is not late.
+class SerialLink::Deadline {
+public:
+    explicit Deadline(int timeoutMs) : timeoutMs_(timeoutMs) { clock_.start(); }
+    void StartTurn() { turnStart_ = clock_.elapsed(); }
+    bool Passed() const { return turnStart_ > timeoutMs_; }
+
+private:
+    QElapsedTimer clock_;
+    qint64 timeoutMs_;
+    qint64 turnStart_ = 0;
+};
 
 SerialLink::SerialLink(SerialPort& port, Model& model, const ErrorLog& log)
     : port_(port), model_(model), log_(log)
@@ -87,38 +92,41 @@ void SerialLink::Send(const QByteArray& bytes)
     }
 }
 
-void SerialLink::Turn(bool mayBlock)
+void SerialLink::Turn(Deadline& deadline, bool mayBlock)
 {
+    deadline.StartTurn();
     QCoreApplication::processEvents(mayBlock ? QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents
                                              : QEventLoop::AllEvents);
     if (cancelCheck_ && cancelCheck_())
         model_.CancelFlag = true;
 }
 
-bool SerialLink::CheckPort()
+std::optional<WaitResult> SerialLink::Interruption(const Deadline& deadline)
 {
     if (!portFault_)
         portFault_ = port_.Failure();
-    return !portFault_;
+    if (portFault_)
+        return WaitResult::PortFault;
+    if (model_.CancelFlag)
+        return WaitResult::Cancelled;
+    if (deadline.Passed())
+        return WaitResult::TimedOut;
+    return std::nullopt;
 }
 
 WaitResult SerialLink::WaitByte(std::uint8_t expected, int timeoutMs)
 {
     if (portFault_)
         return WaitResult::PortFault;
-    const Deadline deadline(timeoutMs);
+    Deadline deadline(timeoutMs);
     const TurnTicks ticks(turnTimer_);
     std::uint8_t last = 0;
     for (;;) {
-        Turn(port_.BytesWaiting() == 0);
+        Turn(deadline, port_.BytesWaiting() == 0);
         if (port_.BytesWaiting() > 0)
             last = static_cast<std::uint8_t>(port_.Read(1).at(0));
-        if (!CheckPort())
-            return WaitResult::PortFault;
-        if (model_.CancelFlag)
-            return WaitResult::Cancelled;
-        if (deadline.Passed())
-            return WaitResult::TimedOut;
+        if (const std::optional<WaitResult> end = Interruption(deadline))
+            return *end;
         if (last == expected)
             return WaitResult::Done;
     }
@@ -131,18 +139,14 @@ WaitResult SerialLink::ReceiveFrame(QByteArray& buffer, int timeoutMs)
     if (portFault_)
         return WaitResult::PortFault;
     const qint64 count = buffer.size();
-    const Deadline deadline(timeoutMs);
+    Deadline deadline(timeoutMs);
     const TurnTicks ticks(turnTimer_);
     for (;;) {
-        Turn(port_.BytesWaiting() != count);
+        Turn(deadline, port_.BytesWaiting() != count);
         if (port_.BytesWaiting() == count)
             break;
-        if (!CheckPort())
-            return WaitResult::PortFault;
-        if (model_.CancelFlag)
-            return WaitResult::Cancelled;
-        if (deadline.Passed())
-            return WaitResult::TimedOut;
+        if (const std::optional<WaitResult> end = Interruption(deadline))
+            return *end;
     }
     const QByteArray frame = port_.Read(count);
     std::copy(frame.begin(), frame.end() - 1, buffer.begin());

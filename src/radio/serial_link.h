@@ -68,8 +68,13 @@ public:
     const Fault& PortFault() const { return portFault_; }
 
 private:
-    void Turn(bool mayBlock);
-    bool CheckPort();
+    class Deadline;
+
+    // Runs the window's events; the deadline is then judged by the time the turn began.
+    void Turn(Deadline& deadline, bool mayBlock);
+    // Why a wait must end whatever it waits for: the port failed, Cancel, or
+    // the deadline, tested in this order (a cancel wins over a time-out).
+    std::optional<WaitResult> Interruption(const Deadline& deadline);
 
     SerialPort& port_;
     Model& model_;

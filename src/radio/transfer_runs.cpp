@@ -3,6 +3,8 @@
 #include "busy_scope.h"
 #include "clone_protocol.h"
 #include "decoder.h"
+#include "encoder.h"
+#include "latin1.h"
 #include "model.h"
 #include "prompt.h"
 #include "serial_link.h"
@@ -50,6 +52,13 @@ bool RunReadTransfer(CloneProtocol& protocol)
 bool RunWriteTransfer(CloneProtocol& protocol, const OwnMmsiApproval& approve)
 {
     Model& model = protocol.link().model();
+    if (const Fault fault = EncodeImage(model)) {
+        model.ErrorFlag = true;
+        protocol.prompt().Message(QStringLiteral("Program to Radio"),
+                                  QString::number(fault.number) + QStringLiteral("\n\n") + ToQString(fault.description),
+                                  MessageIcon::Critical);
+        return false;
+    }
     const BusyScope busy(model);
     if (!ModelChecked(protocol))
         return false;

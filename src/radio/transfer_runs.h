@@ -2,7 +2,7 @@
 // check first, then the read, write or clear. BusyFlag is on meanwhile. Each
 // returns whether the run completed (after showing "Complete!!"); a failed or
 // cancelled run leaves MemoryImage and the records as they were (the clear
-// run puts the byte it changed back).
+// run puts the byte it changed back; the write run's image is its encoding).
 #pragma once
 
 #include "own_mmsi_guard.h"
@@ -11,12 +11,17 @@ namespace quorlink {
 
 class CloneProtocol;
 
+// The run a transfer dialog is opened for.
+enum class TransferMode { Read = 0, Program = 1, Clear = 2 };
+
 // Model check, read into a scratch image; only a complete read replaces
 // MemoryImage, gets the read fix-up and is decoded into the records.
 bool RunReadTransfer(CloneProtocol& protocol);
-// Model check, then writes MemoryImage: encode the records first. With an
-// approval the radio's own MMSI is read between check and write, and a
-// change of it goes ahead only when approved.
+// Encodes the records into MemoryImage; a record that cannot be encoded is
+// shown with its fault number and ends the run before the port is opened.
+// Then model check, then writes MemoryImage. With an approval the radio's own
+// MMSI is read between check and write, and a change of it goes ahead only
+// when approved.
 bool RunWriteTransfer(CloneProtocol& protocol, const OwnMmsiApproval& approve = {});
 // Model check, then sets UserMmsiCount to 0 and writes that byte.
 bool RunClearTransfer(CloneProtocol& protocol);

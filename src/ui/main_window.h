@@ -8,6 +8,7 @@
 #include "navigation_tree.h"
 #include "page_stack.h"
 #include "port_names.h"
+#include "transfer_runs.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -122,7 +123,7 @@ public:
     NavigationTree& Tree() { return *navigation_; }
 
     // Runs a transfer in the dialog; mode 0 read, 1 program, 2 clear. True when it completed.
-    bool RunTransferDialog(int mode);
+    bool RunTransferDialog(TransferMode mode);
     void SetTransferTimings(const ProtocolTimings& timings) { transferTimings_ = timings; }
     // Replaces the system's list of serial ports (tests fill their own).
     void SetPortList(const PortList* ports) { portList_ = ports ? ports : &systemPorts_; }

@@ -196,10 +196,10 @@ void MainWindow::mnuOptionsSerialPort1_Click(int index)
         SettingsStore::StorePortNumber(index + 1);
 }
 
-bool MainWindow::RunTransferDialog(int mode)
+bool MainWindow::RunTransferDialog(TransferMode mode)
 {
-    TransferDialog dialog(model_, prompt_, log_, static_cast<TransferMode>(mode), TransferSetup{transferTimings_, helpFile_, SettingsStore::PortDevices()},
-                          this);
+    TransferDialog dialog(model_, prompt_, log_, mode,
+                          TransferSetup{transferTimings_, helpFile_, SettingsStore::PortDevices()}, this);
     dialog.exec();
     return dialog.TransferDone();
 }
@@ -208,14 +208,14 @@ void MainWindow::mnuTransferProgram_Click()
 {
     if (!CommitPendingEdit())
         return;
-    RunTransferDialog(1);
+    RunTransferDialog(TransferMode::Program);
 }
 
 void MainWindow::mnuTransferRead_Click()
 {
     if (!CommitPendingEdit())
         return;
-    if (!RunTransferDialog(0))
+    if (!RunTransferDialog(TransferMode::Read))
         return;
     RefreshCurrentPage();
     RefreshTreeTexts();

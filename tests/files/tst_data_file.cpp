@@ -112,9 +112,13 @@ private slots:
     {
         test::ApplySampleEdits(model);
         model.Settings.OffsetTime = 0;
+        model.VariantCode = "RV48E";  // with the ATIS keys
+        model.Settings.AtisNo = "123";
+        model.Settings.AtisOnOffCanada = true;
         const Model edited = model;
         QVERIFY(!SaveFileAs(model, Path("trip.dat"), Context()));
         model = Fresh(1);
+        model.VariantCode = "RV48E";
         QVERIFY(!FileRead2(model, Path("trip.dat"), Context()));
         QVERIFY(!model.ErrorFlag);
         QVERIFY(model.Settings == edited.Settings);

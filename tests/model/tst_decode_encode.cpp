@@ -252,6 +252,34 @@ private slots:
             QCOMPARE(g.at(i), DirectoryEntry{});
     }
 
+    void fullDirectory_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("lastEntry");
+        QTest::addColumn<QByteArray>("lastBytes");
+        QTest::newRow("individual, 40 entries") << int(DirectoryKind::Individual) << 4384 + 39 * 16
+                                                << QByteArray("01 00 00 04 00 4E 34 30 FF");
+        QTest::newRow("group, 10 entries") << int(DirectoryKind::Group) << 5120 + 9 * 16
+                                           << QByteArray("01 00 00 01 00 4E 31 30 FF");
+    }
+
+    // Every entry used: the last one goes into the image and comes back.
+    void fullDirectory()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, lastEntry);
+        QFETCH(QByteArray, lastBytes);
+        Directory& d = model.DirectoryOf(DirectoryKind(kind));
+        for (int i = 1; i <= d.size(); ++i)
+            d.at(i) = {true, "N" + std::to_string(i), "0" + std::to_string(10000000 + i) + "0"};
+        const Directory full = d;
+        QVERIFY(!EncodeImage(model));
+        QCOMPARE(Hex(model.MemoryImage, lastEntry, 9), lastBytes);
+        d = Directory(d.size());
+        DecodeImage(model);
+        QVERIFY(d == full);
+    }
+
     void overflowLeavesImageUntouched_data()
     {
         QTest::addColumn<int>("field");

@@ -55,7 +55,7 @@ private slots:
 
     void sendPutsTheBytesOnTheLineAtOnce()
     {
-        // No event runs between the send and the check, as in the pause after CAN.
+        // No event runs between the send and the check.
         rig->link.Send(QByteArray(1, '\x18'));
         QVERIFY(rig->radio.InputPending());
     }
@@ -111,6 +111,32 @@ private slots:
         Arrive(QByteArray(1, '\x01'));
         QCOMPARE(rig->link.WaitByte(0x01, -1), WaitResult::TimedOut);
         QCOMPARE(rig->port.BytesWaiting(), qint64(0));
+    }
+
+    // A modal box (Help pressed during a transfer) holds a turn past the
+    // deadline: a byte that came meanwhile counts; without one the wait
+    // times out as soon as the box is gone.
+    void aTurnHeldByAModalBox_data()
+    {
+        QTest::addColumn<bool>("answered");
+        QTest::newRow("byte came") << true;
+        QTest::newRow("nothing came") << false;
+    }
+
+    void aTurnHeldByAModalBox()
+    {
+        QFETCH(bool, answered);
+        QTimer::singleShot(10, this, [this, answered] {
+            if (answered)
+                rig->radio.SendRaw(QByteArray(1, '\x01'));
+            QEventLoop box;  // as the box's exec() runs one
+            QTimer::singleShot(300, &box, &QEventLoop::quit);
+            box.exec();
+        });
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(rig->link.WaitByte(0x01, 100), answered ? WaitResult::Done : WaitResult::TimedOut);
+        QVERIFY2(clock.elapsed() < 400, qPrintable(QString::number(clock.elapsed())));
     }
 
     void receiveFrame_data()

@@ -275,7 +275,7 @@ private slots:
         if (!radioMmsi.isEmpty())
             EncodeDigits(rig->radio.memory(), addr::UserMmsid, radioMmsi.toStdString() + "0", true);
         const std::string stored = newMmsi.isEmpty() ? "" : newMmsi.toStdString() + "0";
-        EncodeDigits(rig->model.MemoryImage, addr::UserMmsid, stored, true);
+        rig->model.Settings.UserMmsid = stored;
         QFETCH(bool, asked);
         QStringList questions;
         const OwnMmsiApproval approval = [&](const QString& radio, const QString& now) {
@@ -300,6 +300,18 @@ private slots:
         ExpectOneMessage(rig->prompt, QStringLiteral("Program to Radio"), QStringLiteral("Communication Error!!"),
                          MessageIcon::Critical);
         QCOMPARE(Exchanges(rig->radio).size(), 4 + 3);  // check, then the block twice with CAN between
+    }
+
+    void writeRunRefusesWhatCannotBeEncoded()
+    {
+        rig->model.Settings.Scrambler = 256;
+        const Image before = rig->model.MemoryImage;
+        QVERIFY(!RunWriteTransfer(rig->protocol));
+        ExpectOneMessage(rig->prompt, QStringLiteral("Program to Radio"), QStringLiteral("6\n\nOverflow"),
+                         MessageIcon::Critical);
+        QVERIFY(rig->model.ErrorFlag);
+        QVERIFY(rig->model.MemoryImage == before);
+        QVERIFY(Exchanges(rig->radio).isEmpty());
     }
 
     void clearRun_data()

@@ -33,6 +33,28 @@ QString LeftPicture(TransferDialog* dialog)
     return radioX < pcX ? QStringLiteral("radio left") : QStringLiteral("pc left");
 }
 
+// The progress of each paint of the bar until the first message.
+class BarPaints : public QObject {
+public:
+    BarPaints(TransferDialog* dialog, const test::RecordingPrompt& prompt) : dialog_(dialog), prompt_(prompt)
+    {
+        dialog->findChild<QWidget*>("lblPercent")->installEventFilter(this);
+    }
+    QList<int> progress;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && prompt_.shown.isEmpty())
+            progress << dialog_->Progress();
+        return false;
+    }
+
+private:
+    TransferDialog* dialog_;
+    const test::RecordingPrompt& prompt_;
+};
+
 }  // namespace
 
 class TestTransferDialog : public QObject {
@@ -200,7 +222,7 @@ private slots:
             seen << LeftPicture(dialog);
             Press(dialog, "cmdOK");
         });
-        QVERIFY(f->window->RunTransferDialog(2));
+        QVERIFY(f->window->RunTransferDialog(TransferMode::Clear));
         QCOMPARE(seen, (QStringList{"Program to Radio", "pc left"}));
         QCOMPARE(f->prompt.shown.last().title, QStringLiteral("Clear Data"));
         QCOMPARE(int(radio->memory()[341]), 0);
@@ -252,6 +274,22 @@ private slots:
             QVERIFY(!cancelled || request.request.command == 0x12 || request.request.command == 0x14);
     }
 
+    // The clear's last step fills the bar and pauses: the full bar shows
+    // before "Complete!!", so the window painted during the pause.
+    void theWindowPaintsDuringThePause()
+    {
+        StartRadio(sim::kCode7100);
+        f->window->SetTransferTimings({300, 120, 10, 200});
+        std::unique_ptr<BarPaints> paints;
+        QTimer::singleShot(0, this, [this, &paints] {
+            paints = std::make_unique<BarPaints>(OpenDialog(), f->prompt);
+            Press(OpenDialog(), "cmdOK");
+        });
+        QVERIFY(f->window->RunTransferDialog(TransferMode::Clear));
+        QCOMPARE(f->prompt.shown.last().text, QStringLiteral("Complete!!"));
+        QVERIFY2(paints->progress.contains(100), qPrintable(QString::number(paints->progress.size())));
+    }
+
     void failedClearKeepsTheCount()
     {
         StartRadio(sim::kCode7100);
@@ -263,7 +301,7 @@ private slots:
             Press(dialog, "cmdOK");
             Press(dialog, "cmdCancel");
         });
-        QVERIFY(!f->window->RunTransferDialog(2));
+        QVERIFY(!f->window->RunTransferDialog(TransferMode::Clear));
         QCOMPARE(UserMmsiCount(f->model), 4);
         QCOMPARE(f->prompt.shown.last().text.left(21), QStringLiteral("Communication Error!!"));
     }

@@ -3,7 +3,6 @@
 // that succeeds must hold the radio's memory, and memory must not grow.
 //   quorlink-stress-transfers [RUNS] [SEED]
 #include "clone_protocol.h"
-#include "encoder.h"
 #include "error_log.h"
 #include "model.h"
 #include "prompt.h"
@@ -116,7 +115,6 @@ void OneRun(std::mt19937& rng, Tally& tally, const ErrorLog& log)
         }
     } else {
         ++tally.writes;
-        EncodeImage(model);
         RunWriteTransfer(protocol) ? ++tally.succeeded : ++tally.failed;
     }
 }

@@ -1,8 +1,6 @@
 #include "transfer_dialog.h"
 
 #include "device_picture.h"
-#include "encoder.h"
-#include "latin1.h"
 #include "model.h"
 #include "prompt.h"
 #include "qt_serial_port.h"
@@ -113,13 +111,6 @@ bool TransferDialog::RunTransfer()
     case TransferMode::Read: return RunReadTransfer(protocol);
     case TransferMode::Clear: return RunClearTransfer(protocol);
     case TransferMode::Program: break;
-    }
-    if (const Fault fault = EncodeImage(model_)) {
-        prompt_.Message(QStringLiteral("Program to Radio"),
-                        QString::number(fault.number) + QStringLiteral("\n\n") + ToQString(fault.description),
-                        MessageIcon::Critical);
-        model_.ErrorFlag = true;
-        return false;
     }
     return RunWriteTransfer(protocol, AskBeforeOwnMmsiChange(prompt_));
 }

@@ -5,6 +5,7 @@
 
 #include "clone_protocol.h"
 #include "port_names.h"
+#include "transfer_runs.h"
 
 #include <QDialog>
 
@@ -16,8 +17,6 @@ namespace quorlink {
 class ErrorLog;
 class Prompt;
 struct Model;
-
-enum class TransferMode { Read = 0, Program = 1, Clear = 2 };
 
 struct TransferSetup {
     ProtocolTimings timings;  // the radio's defaults; tests shorten them

@@ -258,7 +258,7 @@ void SettingsPage::cmdFClear_Click()
     // A click that took the focus from a refused MMSI must not clear the radio.
     if (userMmsi_->Refusing() || !window_.CommitPendingEdit())
         return;
-    if (window_.RunTransferDialog(2))
+    if (window_.RunTransferDialog(TransferMode::Clear))
         window_.RefreshCurrentPage();
 }
 
