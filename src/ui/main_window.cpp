@@ -17,7 +17,6 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStyle>
-#include <QtMath>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -28,8 +27,6 @@ namespace {
 
 constexpr double kInitialWidthPixels = 607;
 constexpr double kInitialHeightPixels = 444;
-constexpr double kMinimumWidthTwips = 9105;
-constexpr double kMinimumHeightTwips = 6660;
 constexpr double kInitialTreeTwips = 2500;
 
 QAction* AddAction(QMenu* menu, const char* name, const char* caption)
@@ -65,7 +62,7 @@ MainWindow::MainWindow(Model& model, Prompt& prompt, QString programFolder, Wind
     timer1_->setSingleShot(true);
     connect(timer1_, &QTimer::timeout, this, &MainWindow::DeferredNew);
 
-    setMinimumSize(qCeil(kMinimumWidthTwips / TwipsPerPixelX()), qCeil(kMinimumHeightTwips / TwipsPerPixelY()));
+    setMinimumSize(SmallestWindowSize());
     resize(qRound(kInitialWidthPixels), qRound(kInitialHeightPixels));
     BuildPlanTables(model_);
     InstallPages(*this);
@@ -236,18 +233,17 @@ void MainWindow::paintEvent(QPaintEvent* event)
 
 void MainWindow::RebuildAll()
 {
-    pageLoading_ = true;
+    const PageLoadingScope loading(*this);
     NewModel(model_);
     for (const auto& step : rebuildSteps_)
         step();
-    pages_->HideAllPages();
+    HideAllPages();
     navigation_->BuildTree(model_);
     currentNodeIndex_ = -1;
     SetHint(QString());
     SelectNodeByKey(QStringLiteral("S"));
     model_.CurrentFilePath.clear();
     UpdateTitle();
-    pageLoading_ = false;
 }
 
 }  // namespace quorlink

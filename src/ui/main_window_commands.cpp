@@ -52,10 +52,13 @@ void MainWindow::SetCommitCheck(QWidget* field, std::function<bool()> check)
 }
 
 // A field that validates itself when it loses the focus still has it while a
-// menu or toolbar command runs; the command asks it first.
+// menu or toolbar command runs; the command asks it first. The window's own
+// focus widget is asked, not the application's: a box that was just shown
+// (the model switch's question) holds the application's focus until the
+// window is active again, and the field being edited is still this window's.
 bool MainWindow::CommitPendingEdit()
 {
-    QWidget* focused = QApplication::focusWidget();
+    QWidget* focused = focusWidget();
     const auto check = commitChecks_.constFind(focused);
     if (check == commitChecks_.constEnd() || !focused->isEnabled())
         return true;

@@ -106,9 +106,10 @@ private slots:
     {
         Use(kInd, 3);
         ShowEntry(kInd, 5);
-        W().SetPageLoading(true);  // ticked while a page is filled: nothing added
-        Click(Add());
-        W().SetPageLoading(false);
+        {
+            const MainWindow::PageLoadingScope loading(W());  // ticked while a page is filled: nothing added
+            Click(Add());
+        }
         ShowEntry(kInd, 4);
         QVERIFY(!D(kInd).at(5).Enable && !D(kInd).at(4).Enable);
         Click(Add());

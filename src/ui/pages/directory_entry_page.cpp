@@ -126,8 +126,7 @@ void DirectoryEntryPage::ShowDirectoryEntry(DirectoryKind kind, int number)
 {
     if (number < 1 || number > model_.DirectoryOf(kind).size())
         return;
-    const bool loading = window_.PageLoading();
-    window_.SetPageLoading(true);
+    const MainWindow::PageLoadingScope loading(window_);
     kind_ = kind;
     number_ = number;
     SetDirectoryFieldMode(kind);
@@ -138,7 +137,6 @@ void DirectoryEntryPage::ShowDirectoryEntry(DirectoryKind kind, int number)
     ColourDirectoryNodes(window_, kind);
     window_.HideAllPages();
     window_.Pages().Activate(Panel::G);
-    window_.SetPageLoading(loading);
 }
 
 void DirectoryEntryPage::SetDirectoryFieldMode(DirectoryKind kind)
@@ -183,7 +181,7 @@ void DirectoryEntryPage::chkGDelete_Click(bool ticked)
 {
     if (!window_.Pages().IsActive(Panel::G) || window_.PageLoading() || !ticked)
         return;
-    window_.SetPageLoading(true);
+    const MainWindow::PageLoadingScope loading(window_);
     // A click that took the focus from a refused MMSI deletes nothing.
     const bool sure = !mmsi_->Refusing() &&
                       window_.prompt().Message(QStringLiteral("Quorlink"), QStringLiteral("Are you sure ?"),
@@ -194,7 +192,6 @@ void DirectoryEntryPage::chkGDelete_Click(bool ticked)
     } else {
         chkGDelete_->setChecked(false);
     }
-    window_.SetPageLoading(false);
 }
 
 void DirectoryEntryPage::StoreName()
