@@ -9,6 +9,7 @@
 #include "program_folder.h"
 #include "prompt.h"
 #include "settings_store.h"
+#include "tree_lines_style.h"
 #include "window_title.h"
 
 #include <QApplication>
@@ -184,6 +185,9 @@ void MainWindow::BuildCentralArea()
     tvTreeView_->setRootIsDecorated(true);
     tvTreeView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tvTreeView_->setFrameShape(QFrame::Box);
+    auto* lines = new TreeLinesStyle;
+    lines->setParent(tvTreeView_);
+    tvTreeView_->setStyle(lines);
     // Long node texts scroll instead of being cut short.
     tvTreeView_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tvTreeView_->header()->setStretchLastSection(false);
@@ -194,6 +198,12 @@ void MainWindow::BuildCentralArea()
     connect(tvTreeView_, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current) { tvTreeView_NodeClick(current); });
     connect(tvTreeView_, &QTreeWidget::itemClicked, this, [this] { tvTreeView_Click(); });
+    // A click on the empty area clears the selection but not the current
+    // node; the node whose page is shown stays highlighted.
+    connect(tvTreeView_, &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (QTreeWidgetItem* current = tvTreeView_->currentItem(); current && !current->isSelected())
+            current->setSelected(true);
+    });
     connect(tvTreeView_, &QTreeWidget::itemCollapsed, this, &MainWindow::tvTreeView_Collapse);
     connect(tvTreeView_, &QTreeWidget::itemExpanded, this, &MainWindow::tvTreeView_Expand);
 
