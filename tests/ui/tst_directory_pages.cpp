@@ -234,6 +234,23 @@ private slots:
         QCOMPARE(Grid()->item(1, 2)->text(), stored);
     }
 
+    // The group field stands 150 twips right of the name field above it,
+    // behind its "0"; the individual field right below the name.
+    void groupFieldStartsFurtherRight()
+    {
+        Use(kInd, 1);
+        Use(kGroup, 1);
+        QWidget* zero = f->Find("lblGroup");
+        QFont large = zero->font();  // the offset is fixed, whatever the font of the "0"
+        large.setPointSizeF(large.pointSizeF() * 3);
+        zero->setFont(large);
+        ShowEntry(kInd, 1);
+        QTRY_COMPARE(Mmsi()->x(), Name()->x());
+        ShowEntry(kGroup, 1);
+        QTRY_COMPARE(Mmsi()->x() - Name()->x(), qRound(150 / W().TwipsPerPixelX()));
+        QVERIFY(zero->geometry().right() < Mmsi()->x());
+    }
+
     void refusedMmsi_data()
     {
         QTest::addColumn<DirectoryKind>("kind");

@@ -22,6 +22,7 @@ namespace quorlink {
 namespace {
 
 constexpr int kNameLength = 10;
+constexpr double kGroupOffsetTwips = 150;
 
 QLabel* NamedLabel(const char* name, const char* text, QWidget* parent)
 {
@@ -74,8 +75,9 @@ void DirectoryEntryPage::BuildControls(QWidget* page)
     txtGMMSI_ = new QLineEdit(inner);
     txtGMMSI_->setObjectName(QStringLiteral("txtGMMSI"));
     lblMmsi_->setBuddy(txtGMMSI_);
+    // The "0" takes the group field's offset; hidden, the field starts at the row's left.
     auto* mmsiRow = new QHBoxLayout;
-    mmsiRow->setSpacing(2);
+    mmsiRow->setSpacing(0);
     mmsiRow->addWidget(lblGroup_);
     mmsiRow->addWidget(txtGMMSI_);
     grid->addWidget(lblMmsi_, 2, 0);
@@ -143,6 +145,7 @@ void DirectoryEntryPage::SetDirectoryFieldMode(DirectoryKind kind)
 {
     const DirectoryTraits& traits = TraitsOf(kind);
     lblGroup_->setVisible(kind == DirectoryKind::Group);
+    lblGroup_->setFixedWidth(qRound(kGroupOffsetTwips / window_.TwipsPerPixelX()));
     mmsi_->SetMode(traits.mmsiLength, QLatin1String(traits.mmsiCaption));
     lblTag_->setText(QLatin1String(traits.nameLabel));
     chkGEnable_->setProperty("helpContext", traits.checkHelp);
