@@ -6,10 +6,9 @@
 
 #include <QObject>
 
-class QTableWidget;
-
 namespace quorlink {
 
+class ListGrid;
 class MainWindow;
 
 class DirectoryListPage : public QObject {
@@ -21,17 +20,14 @@ public:
     // gridOnly refreshes the rows without bringing the page to the front.
     void ShowDirectoryList(DirectoryKind kind, bool gridOnly = false);
     void MSFlexGrid2_DblClick();
-    QTableWidget* grid() const { return grid_; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    ListGrid* grid() const { return grid_; }
 
 private:
     void SetDirectoryGridHeader(DirectoryKind kind);
     void FillDirectoryGrid(DirectoryKind kind);
 
     MainWindow& window_;
-    QTableWidget* grid_;
+    ListGrid* grid_;
     DirectoryKind kind_ = DirectoryKind::Individual;
 };
 
