@@ -216,17 +216,7 @@ void MainWindow::mnuTransferRead_Click()
     UpdateTitle();
 }
 
-void MainWindow::mnuHelpContents_Click()
-{
-    if (helpFile_.isEmpty()) {
-        prompt_.Message(windowTitle(),
-                        QStringLiteral("Unable to display Help Contents. There is no Help associated with this project."),
-                        MessageIcon::Information);
-        return;
-    }
-    if (const QString failure = prompt_.ShowHelp(helpFile_, kHelpContentsContext); !failure.isEmpty())
-        prompt_.Message(windowTitle(), failure, MessageIcon::None);
-}
+void MainWindow::mnuHelpContents_Click() { prompt_.ShowHelpOrSayWhy(windowTitle(), helpFile_, kHelpContentsContext); }
 
 void MainWindow::mnuHelpAbout_Click()
 {

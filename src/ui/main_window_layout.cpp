@@ -172,9 +172,7 @@ bool MainWindow::HandleKey(QObject* watched, QKeyEvent* key)
         int context = 0;
         for (QObject* o = watched; o && !context; o = o->parent())
             context = o->property("helpContext").toInt();
-        if (const QString failure = prompt_.ShowHelp(helpFile_, context ? context : kHelpContentsContext);
-            !failure.isEmpty())
-            prompt_.Message(windowTitle(), failure, MessageIcon::None);
+        prompt_.ShowHelpOrSayWhy(windowTitle(), helpFile_, context ? context : kHelpContentsContext);
         return true;
     }
     // Enter never reaches a text box or a list as a character; the grids and
