@@ -30,6 +30,20 @@ public:
     // Shows the user guide from the start of the given section (its heading or
     // the beginning of its paragraph; empty: the top); empty on success, else why it failed.
     virtual QString ShowGuide(const QString& /*section*/) { return QStringLiteral("No user guide"); }
+
+    // Opens the help file at a context, or says why not in a box with the
+    // given caption: there is no help file, or the viewer's own reason.
+    void ShowHelpOrSayWhy(const QString& caption, const QString& helpFile, int context)
+    {
+        if (helpFile.isEmpty()) {
+            Message(caption,
+                    QStringLiteral("Unable to display Help Contents. There is no Help associated with this project."),
+                    MessageIcon::Information);
+            return;
+        }
+        if (const QString failure = ShowHelp(helpFile, context); !failure.isEmpty())
+            Message(caption, failure, MessageIcon::None);
+    }
 };
 
 }  // namespace quorlink

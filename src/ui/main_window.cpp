@@ -10,6 +10,7 @@
 #include "program_folder.h"
 #include "prompt.h"
 #include "settings_store.h"
+#include "tree_lines_style.h"
 #include "window_title.h"
 
 #include <QApplication>
@@ -18,7 +19,6 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStyle>
-#include <QtMath>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -29,8 +29,6 @@ namespace {
 
 constexpr double kInitialWidthPixels = 607;
 constexpr double kInitialHeightPixels = 444;
-constexpr double kMinimumWidthTwips = 9105;
-constexpr double kMinimumHeightTwips = 6660;
 constexpr double kInitialTreeTwips = 2500;
 
 QAction* AddAction(QMenu* menu, const char* name, const char* caption)
@@ -67,7 +65,7 @@ MainWindow::MainWindow(Model& model, Prompt& prompt, QString programFolder, Wind
     timer1_->setSingleShot(true);
     connect(timer1_, &QTimer::timeout, this, &MainWindow::DeferredNew);
 
-    setMinimumSize(qCeil(kMinimumWidthTwips / TwipsPerPixelX()), qCeil(kMinimumHeightTwips / TwipsPerPixelY()));
+    setMinimumSize(SmallestWindowSize());
     resize(qRound(kInitialWidthPixels), qRound(kInitialHeightPixels));
     BuildPlanTables(model_);
     InstallPages(*this);
@@ -197,6 +195,9 @@ void MainWindow::BuildCentralArea()
     tvTreeView_->setRootIsDecorated(true);
     tvTreeView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tvTreeView_->setFrameShape(QFrame::Box);
+    auto* lines = new TreeLinesStyle;
+    lines->setParent(tvTreeView_);
+    tvTreeView_->setStyle(lines);
     // Long node texts scroll instead of being cut short.
     tvTreeView_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tvTreeView_->header()->setStretchLastSection(false);
@@ -207,6 +208,12 @@ void MainWindow::BuildCentralArea()
     connect(tvTreeView_, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current) { tvTreeView_NodeClick(current); });
     connect(tvTreeView_, &QTreeWidget::itemClicked, this, [this] { tvTreeView_Click(); });
+    // A click on the empty area clears the selection but not the current
+    // node; the node whose page is shown stays highlighted.
+    connect(tvTreeView_, &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (QTreeWidgetItem* current = tvTreeView_->currentItem(); current && !current->isSelected())
+            current->setSelected(true);
+    });
     connect(tvTreeView_, &QTreeWidget::itemCollapsed, this, &MainWindow::tvTreeView_Collapse);
     connect(tvTreeView_, &QTreeWidget::itemExpanded, this, &MainWindow::tvTreeView_Expand);
 
@@ -248,18 +255,17 @@ void MainWindow::paintEvent(QPaintEvent* event)
 
 void MainWindow::RebuildAll()
 {
-    pageLoading_ = true;
+    const PageLoadingScope loading(*this);
     NewModel(model_);
     for (const auto& step : rebuildSteps_)
         step();
-    pages_->HideAllPages();
+    HideAllPages();
     navigation_->BuildTree(model_);
     currentNodeIndex_ = -1;
     SetHint(QString());
     SelectNodeByKey(QStringLiteral("S"));
     model_.CurrentFilePath.clear();
     UpdateTitle();
-    pageLoading_ = false;
 }
 
 }  // namespace quorlink

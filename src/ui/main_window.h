@@ -87,7 +87,21 @@ public:
     using PageHandler = std::function<void(const QString& key)>;
     void SetPageHandler(Panel panel, PageHandler handler);
     void AddRebuildStep(std::function<void()> step);
-    void SetPageLoading(bool on) { pageLoading_ = on; }
+    // PageLoading is on for the life of a scope and back to what it was after.
+    class PageLoadingScope {
+    public:
+        explicit PageLoadingScope(MainWindow& window) : window_(window), was_(window.pageLoading_)
+        {
+            window_.pageLoading_ = true;
+        }
+        ~PageLoadingScope() { window_.pageLoading_ = was_; }
+        PageLoadingScope(const PageLoadingScope&) = delete;
+        PageLoadingScope& operator=(const PageLoadingScope&) = delete;
+
+    private:
+        MainWindow& window_;
+        bool was_;
+    };
     // Set by an MMSI field's edit, cleared when it gets the focus or is checked.
     bool& EditPending() { return editPending_; }
     Model& model() const { return model_; }
@@ -105,7 +119,8 @@ public:
     void RefreshCurrentPage();
     void RefreshTreeTexts();
     void SelectNodeByKey(const QString& key);
-    void HideAllPages() { pages_->HideAllPages(); }
+    // Disables every page; the keyboard focus they held goes to the tree.
+    void HideAllPages();
 
     // Layout, in twips.
     void SizeControls(double treeWidth);
@@ -174,6 +189,7 @@ private:
     void imgSplitter_MouseMove(int x);
     void imgSplitter_MouseUp();
     void PlaceControls(double treeWidth, bool placeTabs);
+    QSize SmallestWindowSize() const;
     void BuildSplitter(QWidget* central);
 
     Model& model_;

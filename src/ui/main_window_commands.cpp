@@ -53,10 +53,13 @@ void MainWindow::SetCommitCheck(QWidget* field, std::function<bool()> check)
 }
 
 // A field that validates itself when it loses the focus still has it while a
-// menu or toolbar command runs; the command asks it first.
+// menu or toolbar command runs; the command asks it first. The window's own
+// focus widget is asked, not the application's: a box that was just shown
+// (the model switch's question) holds the application's focus until the
+// window is active again, and the field being edited is still this window's.
 bool MainWindow::CommitPendingEdit()
 {
-    QWidget* focused = QApplication::focusWidget();
+    QWidget* focused = focusWidget();
     const auto check = commitChecks_.constFind(focused);
     if (check == commitChecks_.constEnd() || !focused->isEnabled())
         return true;
@@ -223,16 +226,7 @@ void MainWindow::mnuTransferRead_Click()
     UpdateTitle();
 }
 
-void MainWindow::mnuHelpContents_Click()
-{
-    if (helpFile_.isEmpty()) {
-        prompt_.Message(windowTitle(),
-                        QStringLiteral("Unable to display Help Contents. There is no Help associated with this project."),
-                        MessageIcon::Information);
-        return;
-    }
-    ShowHelpAt(kHelpContentsContext, QString());
-}
+void MainWindow::mnuHelpContents_Click() { ShowHelpAt(kHelpContentsContext, QString()); }
 
 void MainWindow::mnuHelpAbout_Click()
 {

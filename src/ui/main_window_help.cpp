@@ -39,10 +39,9 @@ QString MainWindow::GuideSectionOf(const QWidget* focus) const
 
 void MainWindow::ShowHelpAt(int context, const QString& section)
 {
-    if (!QFileInfo::exists(helpFile_) && prompt_.ShowGuide(section).isEmpty())
+    if (!helpFile_.isEmpty() && !QFileInfo::exists(helpFile_) && prompt_.ShowGuide(section).isEmpty())
         return;
-    if (const QString failure = prompt_.ShowHelp(helpFile_, context); !failure.isEmpty())
-        prompt_.Message(windowTitle(), failure, MessageIcon::None);
+    prompt_.ShowHelpOrSayWhy(windowTitle(), helpFile_, context);
 }
 
 }  // namespace quorlink

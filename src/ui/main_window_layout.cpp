@@ -13,10 +13,13 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTreeWidget>
+#include <QtMath>
 
 namespace quorlink {
 
 namespace {
+constexpr double kSmallestWindowWidth = 9105;
+constexpr double kSmallestWindowHeight = 6660;
 constexpr double kSmallestTree = 2500;
 constexpr double kSmallestDataPane = 6000;
 constexpr double kSplitterMargin = 2500;  // a dragged splitter stays this far from the right edge
@@ -64,6 +67,11 @@ double MainWindow::TwipsPerPixelY() const
     return 1440.0 / (s ? s->logicalDotsPerInchY() : 96.0);
 }
 
+QSize MainWindow::SmallestWindowSize() const
+{
+    return {qCeil(kSmallestWindowWidth / TwipsPerPixelX()), qCeil(kSmallestWindowHeight / TwipsPerPixelY())};
+}
+
 double MainWindow::WindowWidthTwips() const { return width() * TwipsPerPixelX(); }
 double MainWindow::TreeWidthTwips() const { return tvTreeView_->width() * TwipsPerPixelX(); }
 
@@ -80,7 +88,7 @@ void MainWindow::SizeControls2(double w) { PlaceControls(w, false); }
 
 // The tree takes width w, the handle 130 twips after it, and the data pane the
 // rest less a margin; all of them 50 twips from the top of the central area.
-void MainWindow::PlaceControls(double w, bool /*placeTabs*/)
+void MainWindow::PlaceControls(double w, bool placeTabs)
 {
     const double tx = TwipsPerPixelX();
     const double ty = TwipsPerPixelY();
@@ -90,12 +98,17 @@ void MainWindow::PlaceControls(double w, bool /*placeTabs*/)
     tvTreeView_->setGeometry(0, top, px(w), height);
     imgSplitter_->setGeometry(px(w), top, px(kSplitterWidth), height);
     pictData_->setGeometry(px(w + kSplitterWidth), top, qMax(0, px(WindowWidthTwips() - (w + 400))), height);
-    pages_->Place(tx, ty);
+    pages_->Place(tx, ty, placeTabs);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
+    // The smallest size is only a hint to the window manager; without one, or
+    // with one that ignores it, the window sets itself back.
+    const QSize smallest = SmallestWindowSize();
+    if (width() < smallest.width() || height() < smallest.height())
+        resize(size().expandedTo(smallest));
     if (tvTreeView_)
         SizeControls(kTreeShare * WindowWidthTwips());
 }

@@ -48,12 +48,22 @@ void MainWindow::ShowPage(QTreeWidgetItem* node)
         if (handler != pageHandlers_.constEnd()) {
             (*handler)(key);
         } else {
-            pages_->HideAllPages();
+            HideAllPages();
             pages_->Activate(page->panel);
         }
         emit PageRequested(key, page->panel);
     }
     SetHint(kTreeHint);
+}
+
+// A disabled page drops the focus without handing it on; the tree is the one
+// control left that can take it, so that Down moves on from the page shown.
+void MainWindow::HideAllPages()
+{
+    pages_->HideAllPages();
+    QWidget* focused = focusWidget();
+    if (focused == nullptr || pictData_->isAncestorOf(focused))
+        tvTreeView_->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::SetPageHandler(Panel panel, PageHandler handler)

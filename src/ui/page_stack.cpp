@@ -27,7 +27,7 @@ void PageStack::Activate(Panel p)
     active_ = p;
 }
 
-void PageStack::Place(double tppX, double tppY)
+void PageStack::Place(double tppX, double tppY, bool placeTabs)
 {
     const int left = qRound(100 / tppX);
     const int top = qRound(100 / tppY);
@@ -35,6 +35,8 @@ void PageStack::Place(double tppX, double tppY)
     const int height = qMax(0, pane_->height() - qRound(200 / tppY));
     for (QWidget* p : panels_)
         p->setGeometry(left, top, width, height);
+    if (placeTabs && tabStrip_)
+        tabStrip_->setGeometry(0, 0, width, height);
 }
 
 }  // namespace quorlink

@@ -21,13 +21,18 @@ public:
     void Activate(Panel p);
     Panel Active() const { return active_; }
     bool IsActive(Panel p) const { return panel(p)->isEnabled(); }
-    // Places every panel at 100, 100 twips inside the pane, less 200 in both directions.
-    void Place(double twipsPerPixelX, double twipsPerPixelY);
+    // Places every panel at 100, 100 twips inside the pane, less 200 in both
+    // directions; with placeTabs the settings tab strip fills its panel again.
+    void Place(double twipsPerPixelX, double twipsPerPixelY, bool placeTabs);
+    // The settings page's tab strip: it keeps its size and place through a
+    // splitter drag and follows its panel at the next window resize.
+    void SetTabStrip(QWidget* tabs) { tabStrip_ = tabs; }
 
 private:
     QWidget* pane_;
     std::array<QWidget*, 7> panels_{};
     Panel active_ = Panel::F;
+    QWidget* tabStrip_ = nullptr;
 };
 
 }  // namespace quorlink

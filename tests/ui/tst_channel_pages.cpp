@@ -4,6 +4,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -64,6 +66,44 @@ private slots:
         QCOMPARE(Cell(2, 4), QStringLiteral("156.800"));
         W().SelectNodeByKey(QStringLiteral("PC"));
         QCOMPARE(Grid()->columnCount(), 11);
+    }
+
+    // Every row is 350 twips high, whichever list was shown before.
+    void everyRowOfEveryListHasItsHeight()
+    {
+        const int height = qRound(350 / W().TwipsPerPixelY());
+        for (const char* key : {"E", "PI", "PC", "PU"}) {
+            W().SelectNodeByKey(QLatin1String(key));
+            for (int r = 0; r < Grid()->rowCount(); ++r)
+                QVERIFY2(Grid()->rowHeight(r) == height, qPrintable(QStringLiteral("%1 row %2").arg(key).arg(r + 1)));
+        }
+    }
+
+    // Scrolled sideways to the end, the grid still shows the CH column at its
+    // left edge, level with the rows it labels.
+    void firstColumnStaysWhenScrolledSideways()
+    {
+        W().resize(W().minimumSize());
+        W().SelectNodeByKey(QStringLiteral("PU"));
+        QTRY_VERIFY(Grid()->horizontalScrollBar()->maximum() > 0);
+        Grid()->horizontalScrollBar()->setValue(Grid()->horizontalScrollBar()->maximum());
+        Grid()->verticalScrollBar()->setValue(Grid()->verticalScrollBar()->maximum());
+        const QPoint inViewport(3, Grid()->viewport()->height() / 2);
+        const QPoint inGrid = Grid()->viewport()->mapTo(Grid(), inViewport);
+        QWidget* at = Grid()->childAt(inGrid);
+        auto* view = at ? qobject_cast<QAbstractItemView*>(at->parentWidget()) : nullptr;
+        QVERIFY(view);
+        const QModelIndex shown = view->indexAt(view->viewport()->mapFrom(Grid(), inGrid));
+        QCOMPARE(shown.column(), 0);
+        QCOMPARE(shown.row(), Grid()->rowAt(inViewport.y()));
+        QCOMPARE(shown.data().toString(), Grid()->item(shown.row(), 0)->text());
+        // The header keeps its title above it.
+        QWidget* header = Grid()->childAt(Grid()->viewport()->mapTo(Grid(), QPoint(3, -3)));
+        QVERIFY(header);
+        auto* titles = qobject_cast<QHeaderView*>(header) ? qobject_cast<QHeaderView*>(header)
+                                                          : qobject_cast<QHeaderView*>(header->parentWidget());
+        QVERIFY(titles);
+        QCOMPARE(titles->logicalIndexAt(titles->mapFrom(Grid(), Grid()->viewport()->mapTo(Grid(), QPoint(3, -3)))), 0);
     }
 
     void jumpsFromTheGrid()

@@ -106,9 +106,10 @@ private slots:
     {
         Use(kInd, 3);
         ShowEntry(kInd, 5);
-        W().SetPageLoading(true);  // ticked while a page is filled: nothing added
-        Click(Add());
-        W().SetPageLoading(false);
+        {
+            const MainWindow::PageLoadingScope loading(W());  // ticked while a page is filled: nothing added
+            Click(Add());
+        }
         ShowEntry(kInd, 4);
         QVERIFY(!D(kInd).at(5).Enable && !D(kInd).at(4).Enable);
         Click(Add());
@@ -231,6 +232,23 @@ private slots:
         QCOMPARE(Mmsi()->text(), typed);
         W().SelectNodeByKey(Key(kind));
         QCOMPARE(Grid()->item(1, 2)->text(), stored);
+    }
+
+    // The group field stands 150 twips right of the name field above it,
+    // behind its "0"; the individual field right below the name.
+    void groupFieldStartsFurtherRight()
+    {
+        Use(kInd, 1);
+        Use(kGroup, 1);
+        QWidget* zero = f->Find("lblGroup");
+        QFont large = zero->font();  // the offset is fixed, whatever the font of the "0"
+        large.setPointSizeF(large.pointSizeF() * 3);
+        zero->setFont(large);
+        ShowEntry(kInd, 1);
+        QTRY_COMPARE(Mmsi()->x(), Name()->x());
+        ShowEntry(kGroup, 1);
+        QTRY_COMPARE(Mmsi()->x() - Name()->x(), qRound(150 / W().TwipsPerPixelX()));
+        QVERIFY(zero->geometry().right() < Mmsi()->x());
     }
 
     void refusedMmsi_data()

@@ -3,6 +3,7 @@
 #include "main_window_fixture.h"
 
 #include <QTreeWidget>
+#include <QWindow>
 
 using namespace quorlink;
 
@@ -12,6 +13,16 @@ class TestLayout : public QObject {
     std::unique_ptr<test::MainWindowFixture> f;
 
     double Twips(int pixels) const { return pixels * f->window->TwipsPerPixelX(); }
+
+    // Presses the splitter handle, moves it to x (in the handle's coordinates) and lets go.
+    void DragSplitter(int x) const
+    {
+        QWidget* handle = f->Find("imgSplitter");
+        const int y = handle->height() / 2;
+        QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(2, y));
+        QTest::mouseMove(handle, QPoint(x, y));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(x, y));
+    }
 
 private slots:
     void init()
@@ -28,6 +39,18 @@ private slots:
         QTest::qWait(10);
         QVERIFY(w.width() * w.TwipsPerPixelX() >= 9105 - w.TwipsPerPixelX());
         QVERIFY(w.height() * w.TwipsPerPixelY() >= 6660 - w.TwipsPerPixelY());
+    }
+
+    // A window manager that ignores the size hints (or none at all) may still
+    // make the window smaller; the window sets itself back.
+    void minimumSizeKeptWithoutWindowManager()
+    {
+        MainWindow& w = *f->window;
+        const QSize smallest = w.minimumSize();
+        w.windowHandle()->resize(100, 80);
+        QTest::qWait(20);  // the platform reports the new size a moment later
+        QTRY_COMPARE(w.size(), smallest);
+        QVERIFY(w.width() * w.TwipsPerPixelX() >= 9105 && w.height() * w.TwipsPerPixelY() >= 6660);
     }
 
     void treeTakesThirtyPercentClamped()
@@ -74,6 +97,27 @@ private slots:
         w.resize(1100, 600);
         QTRY_COMPARE(w.width(), 1100);
         QVERIFY(qAbs(w.TreeWidthTwips() - 0.3 * w.WindowWidthTwips()) <= 2 * w.TwipsPerPixelX());
+    }
+
+    // The settings tabs keep their size and place through a splitter drag
+    // and fill their page again at the next window resize.
+    void splitterDragLeavesTheSettingsTabs()
+    {
+        MainWindow& w = *f->window;
+        w.resize(1000, 600);
+        QTRY_COMPARE(w.width(), 1000);
+        w.SelectNodeByKey(QStringLiteral("S"));
+        QWidget* tabs = f->Find("tbsFNE");
+        QWidget* page = w.Pages().panel(Panel::F);
+        QCOMPARE(tabs->size(), page->size());
+        const QRect before = tabs->geometry();
+        DragSplitter(-f->Find("imgSplitter")->x());  // far left: the page grows
+        QTest::qWait(10);
+        QVERIFY(page->width() > before.width());
+        QCOMPARE(tabs->geometry(), before);
+        w.resize(1100, 600);
+        QTRY_COMPARE(w.width(), 1100);
+        QCOMPARE(tabs->size(), page->size());
     }
 
     void pagesFillTheDataPane()

@@ -156,6 +156,64 @@ private slots:
         QCOMPARE(Node("SM 1")->text(0), QStringLiteral("Individual ID1"));  // built once, not refreshed
     }
 
+    // A jump from a list to its editor leaves the keyboard on the tree, so
+    // Down goes on to the next channel.
+    void jumpFromAListLeavesTheFocusOnTheTree()
+    {
+        MainWindow& w = *f->window;
+        w.SelectNodeByKey(QStringLiteral("PI"));
+        auto* grid = f->Find<QAbstractItemView>("MSFlexGrid1");
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(4, 0));
+        QTest::keyClick(grid, Qt::Key_Return);
+        QCOMPARE(NavigationTree::KeyOf(tree->currentItem()), QStringLiteral("PI 4"));
+        QVERIFY(tree->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(NavigationTree::KeyOf(tree->currentItem()), QStringLiteral("PI 5"));
+        QCOMPARE(requested.last(), QStringLiteral("PI 5"));
+    }
+
+    // Lines join the nodes, run on from the root past open branches, and
+    // every node with children has a box: plus when closed, minus when open.
+    void treeDrawsLinesAndBoxes()
+    {
+        tree->expandItem(Node("P"));
+        const QImage shot = tree->viewport()->grab().toImage();
+        const QColor base = tree->viewport()->palette().color(QPalette::Base);
+        const int indent = tree->indentation();
+        auto inked = [&](int x, int top, int bottom) {
+            for (int y = top; y <= bottom; ++y)
+                if (shot.pixelColor(x, y) != base)
+                    return true;
+            return false;
+        };
+        // The middle of the branch column `up` indents left of a node's text.
+        auto branchX = [&](const char* key, int up) { return tree->visualItemRect(Node(key)).left() - indent * up + indent / 2; };
+        QVERIFY(branchX("PU", 2) >= 0 && branchX("P", 1) - 4 >= 0);
+        const QRect pu = tree->visualItemRect(Node("PU"));
+        QVERIFY2(inked(branchX("PU", 1), pu.top(), pu.bottom()), "PU's own branch");
+        QVERIFY2(inked(branchX("PU", 2), pu.top(), pu.bottom()), "the root line past P's children to E");
+        auto middle = [&](const char* key) {
+            const QRect r = tree->visualItemRect(Node(key));
+            return r.top() + r.height() / 2;
+        };
+        // Plus: a vertical stroke through the box's centre; minus: none.
+        QVERIFY2(inked(branchX("E", 1), middle("E") - 2, middle("E") - 1), "plus on the closed E");
+        QVERIFY2(!inked(branchX("P", 1), middle("P") - 2, middle("P") - 1), "minus on the open P");
+        QVERIFY2(inked(branchX("P", 1) - 2, middle("P"), middle("P")), "minus stroke");
+        QVERIFY2(inked(branchX("P", 1) - 4, middle("P") - 3, middle("P") + 3), "box side");
+    }
+
+    void clickOnTheEmptyAreaKeepsTheSelection()
+    {
+        MainWindow& w = *f->window;
+        w.SelectNodeByKey(QStringLiteral("E"));
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, QPoint(5, tree->viewport()->height() - 3));
+        QVERIFY(Node("E")->isSelected());
+        QCOMPARE(tree->currentItem(), Node("E"));
+        QCOMPARE(w.Pages().Active(), Panel::B);
+    }
+
     void focusOnTheTreeSetsTheHint()
     {
         MainWindow& w = *f->window;

@@ -6,6 +6,7 @@
 #include "text_report.h"
 
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -67,6 +68,24 @@ private slots:
             window->mnuFileSave_Click();
         });
         QCOMPARE(ReadAll(path), QByteArray("my own notes\r\nsecond line\r\n"));
+    }
+
+    // Below the menu bar: the box 100 twips in, 300 narrower and 1300 lower
+    // than the window; OK 1200 twips above the bottom edge, centred.
+    void layoutFollowsTheWindow()
+    {
+        WithReportWindow([](ReportWindow* window) {
+            window->resize(700, 520);
+            QTRY_COMPARE(window->height(), 520);
+            const double tx = 1440.0 / window->screen()->logicalDotsPerInchX();
+            const double ty = 1440.0 / window->screen()->logicalDotsPerInchY();
+            const int menu = window->findChild<QMenuBar*>()->height();
+            const QRect box = window->textBox()->geometry();
+            QCOMPARE(box, QRect(qRound(100 / tx), menu, 700 - qRound(300 / tx), 520 - menu - qRound(1300 / ty)));
+            const QRect ok = window->findChild<QPushButton*>("cmdOK")->geometry();
+            QCOMPARE(ok.top(), 520 - qRound(1200 / ty));
+            QVERIFY(qAbs(ok.center().x() - 350) <= 1);
+        });
     }
 
     void cancelAndFailure()

@@ -193,9 +193,10 @@ private slots:
         QVERIFY(!field);
         Click(check);
         QVERIFY(field);
-        W().SetPageLoading(true);  // a box ticked while a page is filled does not write back
-        Click(check);
-        W().SetPageLoading(false);
+        {
+            const MainWindow::PageLoadingScope loading(W());  // a box ticked while a page is filled does not write back
+            Click(check);
+        }
         QVERIFY(!check->isChecked() && field);
     }
 
@@ -367,6 +368,27 @@ private slots:
         QCOMPARE(User()->text(), QStringLiteral("123"));
         QVERIFY(!W().CommitPendingEdit());
         QCOMPARE(Shown().size(), 1);
+    }
+
+    // The question box of a model switch takes the focus away from the field;
+    // its check still runs and keeps the data.
+    void modelSwitchChecksTheFieldBeingEdited()
+    {
+        FocusUser();
+        QTest::keyClicks(User(), QStringLiteral("12345"));
+        S().Contrast = 1;
+        const int other = f->model.ModelNumber == 1 ? 0 : 1;
+        QApplication::setActiveWindow(nullptr);  // the box has closed; the window has no focus yet
+        f->Trigger(other == 1 ? "mnuEditModel1" : "mnuEditModel2");
+        QCOMPARE(f->model.ModelNumber, other);
+        QCOMPARE(Shown().size(), 2);
+        QCOMPARE(Shown()[1].title, QStringLiteral("User MMSI"));
+        QCOMPARE(Shown()[1].text, QStringLiteral("Data Error!!"));
+        QTest::qWait(20);
+        QCOMPARE(int(S().Contrast), 1);  // not rebuilt
+        QApplication::setActiveWindow(&W());
+        QTRY_VERIFY(User()->hasFocus());
+        QCOMPARE(User()->text(), QStringLiteral("12345"));
     }
 
     void commitStepStopsCommands()

@@ -137,17 +137,7 @@ void TransferDialog::cmdCancel_Click()
         QDialog::reject();
 }
 
-void TransferDialog::cmdHelp_Click()
-{
-    if (setup_.helpFile.isEmpty()) {
-        prompt_.Message(windowTitle(),
-                        QStringLiteral("Unable to display Help Contents. There is no Help associated with this project."),
-                        MessageIcon::Information);
-        return;
-    }
-    if (const QString failure = prompt_.ShowHelp(setup_.helpFile, kHelpContext); !failure.isEmpty())
-        prompt_.Message(windowTitle(), failure, MessageIcon::None);
-}
+void TransferDialog::cmdHelp_Click() { prompt_.ShowHelpOrSayWhy(windowTitle(), setup_.helpFile, kHelpContext); }
 
 void TransferDialog::closeEvent(QCloseEvent* event)
 {

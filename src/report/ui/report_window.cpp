@@ -18,10 +18,10 @@ namespace quorlink {
 
 namespace {
 
-double TwipsPerPixel(const QWidget* w)
+QSizeF TwipsPerPixel(const QWidget* w)
 {
     const QScreen* s = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
-    return 1440.0 / (s ? s->logicalDotsPerInchX() : 96.0);
+    return {1440.0 / (s ? s->logicalDotsPerInchX() : 96.0), 1440.0 / (s ? s->logicalDotsPerInchY() : 96.0)};
 }
 
 }  // namespace
@@ -71,19 +71,20 @@ void ReportWindow::BuildTextReport()
     QApplication::restoreOverrideCursor();
 }
 
-// The box sits 100 twips from the left and is 300 twips narrower than the
-// window; OK is centred below it. (The old layout counted the title bar and
-// borders in the window's height; here only the inside is laid out.)
+// Below the menu bar: the box 100 twips from the left, 300 twips narrower
+// and 1300 twips lower than the window; OK 1200 twips above the bottom edge,
+// centred across the window.
 void ReportWindow::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
-    const double tpp = TwipsPerPixel(this);
-    auto px = [tpp](double twips) { return qRound(twips / tpp); };
+    const QSizeF tpp = TwipsPerPixel(this);
+    auto px = [&tpp](double twips) { return qRound(twips / tpp.width()); };
+    auto py = [&tpp](double twips) { return qRound(twips / tpp.height()); };
     const int menu = menus_->sizeHint().height();
     menus_->setGeometry(0, 0, width(), menu);
-    txtPrn_->setGeometry(px(100), menu, width() - px(300), height() - menu - px(900));
+    txtPrn_->setGeometry(px(100), menu, width() - px(300), qMax(0, height() - menu - py(1300)));
     cmdOK_->resize(qMax(cmdOK_->sizeHint().width(), 90), cmdOK_->sizeHint().height());
-    cmdOK_->move((width() - cmdOK_->width()) / 2, height() - px(700));
+    cmdOK_->move((width() - cmdOK_->width()) / 2, height() - py(1200));
 }
 
 bool ReportWindow::SaveReportText(const QString& path)

@@ -65,10 +65,9 @@ ABPage::ABPage(MainWindow& window) : QObject(&window), window_(window), model_(w
     BuildRows(window.Pages().panel(Panel::A));
     window.AddRebuildStep([this] { RefreshABLists(); });
     window.SetPageHandler(Panel::A, [this](const QString&) {
-        window_.SetPageLoading(true);
+        const MainWindow::PageLoadingScope loading(window_);
         RefreshABLists();
         ShowABPage();
-        window_.SetPageLoading(false);
     });
 }
 
@@ -167,7 +166,7 @@ void ABPage::AChosen(Region region)
 {
     if (window_.PageLoading())
         return;
-    window_.SetPageLoading(true);
+    const MainWindow::PageLoadingScope loading(window_);
     SpecialChannels& s = model_.Special;
     s.Ach(region) = static_cast<std::int16_t>(AList(region)->currentData().toInt());
     if (s.Ach(region) == kNone)
@@ -175,18 +174,16 @@ void ABPage::AChosen(Region region)
     FillABList(BList(region), region, s.Ach(region));
     FillABList(AList(region), region, s.Bch(region));
     SyncABPage();
-    window_.SetPageLoading(false);
 }
 
 void ABPage::BChosen(Region region)
 {
     if (window_.PageLoading())
         return;
-    window_.SetPageLoading(true);
+    const MainWindow::PageLoadingScope loading(window_);
     model_.Special.Bch(region) = static_cast<std::int16_t>(BList(region)->currentData().toInt());
     FillABList(AList(region), region, model_.Special.Bch(region));
     SyncABPage();
-    window_.SetPageLoading(false);
 }
 
 }  // namespace quorlink

@@ -153,7 +153,7 @@ bool ChannelEditor::EditorActive() const { return window_.Pages().IsActive(Panel
 
 void ChannelEditor::FillBoxes(const ChannelRecord& record, const PlanEntry* entry)
 {
-    window_.SetPageLoading(true);
+    const MainWindow::PageLoadingScope loading(window_);
     txtCRF_->setText(entry ? Frequency(record.Duplex ? entry->DuplexRxFreq : entry->RxFreq) : QString());
     txtCTF_->setText(entry ? Frequency(entry->TxFreq) : QString());
     chkCEnable_->setChecked(record.Enable);
@@ -165,7 +165,6 @@ void ChannelEditor::FillBoxes(const ChannelRecord& record, const PlanEntry* entr
     chkCVSmemory_->setChecked(record.VsMemory);
     chkCScan_->setChecked(record.ScanMemory);
     txtCTag_->setText(ToQString(record.ChTag));
-    window_.SetPageLoading(false);
 }
 
 void ChannelEditor::ActivatePage()

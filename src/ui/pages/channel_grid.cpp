@@ -2,14 +2,11 @@
 
 #include "formatters.h"
 #include "latin1.h"
+#include "list_grid.h"
 #include "main_window.h"
 #include "model.h"
 
-#include <QHeaderView>
-#include <QKeyEvent>
-#include <QTableWidget>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace quorlink {
 
@@ -39,22 +36,7 @@ const PlanEntry* EntryAt(const PlanTable& plan, int index)
 ChannelGrid::ChannelGrid(MainWindow& window)
     : QObject(&window), window_(window), model_(window.model())
 {
-    QWidget* page = window.Pages().panel(Panel::B);
-    grid_ = new QTableWidget(page);
-    grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->verticalHeader()->hide();
-    QFont bold = grid_->font();
-    bold.setBold(true);
-    grid_->setFont(bold);
-    grid_->horizontalHeader()->setFont(bold);
-    grid_->installEventFilter(this);
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(grid_);
-    connect(grid_, &QTableWidget::cellDoubleClicked, this, &ChannelGrid::GotoChannelFromGrid);
+    grid_ = new ListGrid(window.Pages().panel(Panel::B), QStringLiteral("MSFlexGrid1"), [this] { GotoChannelFromGrid(); });
 
     window.AddRebuildStep([this] { SetupChannelGrid(); });
     window.SetPageHandler(Panel::B, [this](const QString& key) {
@@ -129,10 +111,8 @@ void ChannelGrid::ShowRegionList(Region region, bool fillOnly)
 {
     grid_->hide();
     SetRegionGridHeader();
+    grid_->SetRowHeight(qRound(kRowHeightTwips / window_.TwipsPerPixelY()));
     FillRegionGrid(region);
-    if (region == Region::Usa)
-        for (int r = 0; r < grid_->rowCount(); ++r)
-            grid_->setRowHeight(r, qRound(kRowHeightTwips / window_.TwipsPerPixelY()));
     grid_->show();
     if (!fillOnly)
         ShowPanel();
@@ -142,6 +122,7 @@ void ChannelGrid::ShowExpList()
 {
     grid_->hide();
     SetExpGridHeader();
+    grid_->SetRowHeight(qRound(kRowHeightTwips / window_.TwipsPerPixelY()));
     FillExpGrid();
     grid_->show();
     ShowPanel();
@@ -167,18 +148,6 @@ void ChannelGrid::GotoChannelFromGrid()
         target = ChildKey(QStringLiteral("E"), row);
     if (!target.isEmpty())
         window_.SelectNodeByKey(target);
-}
-
-bool ChannelGrid::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == grid_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            GotoChannelFromGrid();
-            return true;
-        }
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace quorlink

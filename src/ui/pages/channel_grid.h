@@ -6,10 +6,9 @@
 
 #include <QObject>
 
-class QTableWidget;
-
 namespace quorlink {
 
+class ListGrid;
 class MainWindow;
 struct Model;
 
@@ -23,10 +22,7 @@ public:
     void ShowRegionList(Region region, bool fillOnly);
     void ShowExpList();
     void GotoChannelFromGrid();
-    QTableWidget* grid() const { return grid_; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    ListGrid* grid() const { return grid_; }
 
 private:
     void SetRegionGridHeader();
@@ -39,7 +35,7 @@ private:
 
     MainWindow& window_;
     Model& model_;
-    QTableWidget* grid_;
+    ListGrid* grid_;
 };
 
 }  // namespace quorlink

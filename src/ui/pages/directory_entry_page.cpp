@@ -23,6 +23,7 @@ namespace quorlink {
 namespace {
 
 constexpr int kNameLength = 10;
+constexpr double kGroupOffsetTwips = 150;
 
 QLabel* NamedLabel(const char* name, const char* text, QWidget* parent)
 {
@@ -75,8 +76,9 @@ void DirectoryEntryPage::BuildControls(QWidget* page)
     txtGMMSI_ = new QLineEdit(inner);
     txtGMMSI_->setObjectName(QStringLiteral("txtGMMSI"));
     lblMmsi_->setBuddy(txtGMMSI_);
+    // The "0" takes the group field's offset; hidden, the field starts at the row's left.
     auto* mmsiRow = new QHBoxLayout;
-    mmsiRow->setSpacing(2);
+    mmsiRow->setSpacing(0);
     mmsiRow->addWidget(lblGroup_);
     mmsiRow->addWidget(txtGMMSI_);
     grid->addWidget(lblMmsi_, 2, 0);
@@ -130,8 +132,7 @@ void DirectoryEntryPage::ShowDirectoryEntry(DirectoryKind kind, int number)
 {
     if (number < 1 || number > model_.DirectoryOf(kind).size())
         return;
-    const bool loading = window_.PageLoading();
-    window_.SetPageLoading(true);
+    const MainWindow::PageLoadingScope loading(window_);
     kind_ = kind;
     number_ = number;
     SetDirectoryFieldMode(kind);
@@ -142,13 +143,13 @@ void DirectoryEntryPage::ShowDirectoryEntry(DirectoryKind kind, int number)
     ColourDirectoryNodes(window_, kind);
     window_.HideAllPages();
     window_.Pages().Activate(Panel::G);
-    window_.SetPageLoading(loading);
 }
 
 void DirectoryEntryPage::SetDirectoryFieldMode(DirectoryKind kind)
 {
     const DirectoryTraits& traits = TraitsOf(kind);
     lblGroup_->setVisible(kind == DirectoryKind::Group);
+    lblGroup_->setFixedWidth(qRound(kGroupOffsetTwips / window_.TwipsPerPixelX()));
     mmsi_->SetMode(traits.mmsiLength, QLatin1String(traits.mmsiCaption));
     lblTag_->setText(QLatin1String(traits.nameLabel));
     chkGEnable_->setProperty("helpContext", traits.checkHelp);
@@ -187,7 +188,7 @@ void DirectoryEntryPage::chkGDelete_Click(bool ticked)
 {
     if (!window_.Pages().IsActive(Panel::G) || window_.PageLoading() || !ticked)
         return;
-    window_.SetPageLoading(true);
+    const MainWindow::PageLoadingScope loading(window_);
     // A click that took the focus from a refused MMSI deletes nothing.
     const bool sure = !mmsi_->Refusing() &&
                       window_.prompt().Message(QStringLiteral("Quorlink"), QStringLiteral("Are you sure ?"),
@@ -198,7 +199,6 @@ void DirectoryEntryPage::chkGDelete_Click(bool ticked)
     } else {
         chkGDelete_->setChecked(false);
     }
-    window_.SetPageLoading(false);
 }
 
 void DirectoryEntryPage::StoreName()

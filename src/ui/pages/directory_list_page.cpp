@@ -2,16 +2,13 @@
 
 #include "directory_pages.h"
 #include "latin1.h"
+#include "list_grid.h"
 #include "main_window.h"
 #include "mmsi_note.h"
 #include "model.h"
 #include "numeric_field.h"
 
-#include <QHeaderView>
-#include <QKeyEvent>
-#include <QTableWidget>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace quorlink {
 
@@ -25,28 +22,13 @@ constexpr Qt::Alignment kCellAlignment = Qt::AlignLeft | Qt::AlignVCenter;
 
 DirectoryListPage::DirectoryListPage(MainWindow& window) : QObject(&window), window_(window)
 {
-    QWidget* page = window.Pages().panel(Panel::E);
-    grid_ = new QTableWidget(page);
-    grid_->setObjectName(QStringLiteral("MSFlexGrid2"));
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_ = new ListGrid(window.Pages().panel(Panel::E), QStringLiteral("MSFlexGrid2"), [this] { MSFlexGrid2_DblClick(); });
     grid_->setTabKeyNavigation(false);  // Tab leaves the list; the arrows move in it
-    grid_->verticalHeader()->hide();
-    grid_->horizontalHeader()->setDefaultAlignment(kCellAlignment);
-    QFont bold = grid_->font();
-    bold.setBold(true);
-    grid_->setFont(bold);
-    grid_->horizontalHeader()->setFont(bold);
     grid_->setColumnCount(3);
-    grid_->installEventFilter(this);
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(grid_);
     // The note on the selected row's number sits under the list, which keeps its columns.
+    QWidget* page = window.Pages().panel(Panel::E);
     note_ = new MmsiNoteLabel(window.Mids(), "lblENote", page);
-    layout->addWidget(note_);
-    connect(grid_, &QTableWidget::cellDoubleClicked, this, &DirectoryListPage::MSFlexGrid2_DblClick);
+    page->layout()->addWidget(note_);
     connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row) { ShowRowNote(row); });
 
     // Rows of the data before a rebuild must never show with the new data.
@@ -68,6 +50,7 @@ void DirectoryListPage::SetDirectoryGridHeader(DirectoryKind kind)
 void DirectoryListPage::FillDirectoryGrid(DirectoryKind kind)
 {
     const Directory& directory = window_.model().DirectoryOf(kind);
+    grid_->SetRowHeight(qRound(kRowHeightTwips / window_.TwipsPerPixelY()));
     grid_->setRowCount(directory.size());
     for (int r = 1; r <= directory.size(); ++r) {
         const DirectoryEntry& entry = directory.at(r);
@@ -77,7 +60,6 @@ void DirectoryListPage::FillDirectoryGrid(DirectoryKind kind)
             item->setTextAlignment(kCellAlignment);
             grid_->setItem(r - 1, c, item);
         }
-        grid_->setRowHeight(r - 1, qRound(kRowHeightTwips / window_.TwipsPerPixelY()));
     }
 }
 
@@ -117,18 +99,6 @@ void DirectoryListPage::MSFlexGrid2_DblClick()
     window_.SelectNodeByKey(key);
     if (QTreeWidgetItem* node = window_.Tree().ItemByKey(key))
         window_.TreeWidget()->scrollToItem(node);
-}
-
-bool DirectoryListPage::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == grid_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            MSFlexGrid2_DblClick();
-            return true;
-        }
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace quorlink

@@ -6,10 +6,9 @@
 
 #include <QObject>
 
-class QTableWidget;
-
 namespace quorlink {
 
+class ListGrid;
 class MainWindow;
 class MmsiNoteLabel;
 
@@ -22,10 +21,7 @@ public:
     // gridOnly refreshes the rows without bringing the page to the front.
     void ShowDirectoryList(DirectoryKind kind, bool gridOnly = false);
     void MSFlexGrid2_DblClick();
-    QTableWidget* grid() const { return grid_; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    ListGrid* grid() const { return grid_; }
 
 private:
     void SetDirectoryGridHeader(DirectoryKind kind);
@@ -33,7 +29,7 @@ private:
     void ShowRowNote(int row);
 
     MainWindow& window_;
-    QTableWidget* grid_;
+    ListGrid* grid_;
     MmsiNoteLabel* note_;
     DirectoryKind kind_ = DirectoryKind::Individual;
 };

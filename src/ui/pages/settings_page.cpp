@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 namespace quorlink {
 
@@ -108,13 +107,13 @@ SettingsPage::SettingsPage(MainWindow& window) : QObject(&window), window_(windo
     window.SetPageHandler(Panel::F, [this](const QString&) { ShowSettingsPage(); });
 }
 
+// The tab strip is placed by the window, not by a layout: a splitter drag
+// leaves it as it is until the next window resize.
 void SettingsPage::BuildControls(QWidget* page)
 {
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
     tbsFNE_ = new QTabWidget(page);
     tbsFNE_->setObjectName(QStringLiteral("tbsFNE"));
-    layout->addWidget(tbsFNE_);
+    window_.Pages().SetTabStrip(tbsFNE_);
     for (int tab : {kRadioTab, kDscTab})
         tbsFNE_->addTab(BuildTab(tab), QLatin1String(kTabTitles[tab]));
     connect(tbsFNE_, &QTabWidget::currentChanged, this, &SettingsPage::tbsFNE_Click);
@@ -205,8 +204,7 @@ void SettingsPage::InitSettingsControls()
 
 void SettingsPage::FillSettingsPage()
 {
-    const bool loading = window_.PageLoading();
-    window_.SetPageLoading(true);
+    const MainWindow::PageLoadingScope loading(window_);
     const CommonSettings& s = model_.Settings;
     for (const auto& [row, list] : lists_) {
         list->setCurrentIndex(row->toPosition(s.*(row->value)));
@@ -218,7 +216,6 @@ void SettingsPage::FillSettingsPage()
         box->setChecked(s.*(row->flag));
     userMmsi_->Load();
     txtFCount_->setText(QString::number(UserMmsiCount(model_)));
-    window_.SetPageLoading(loading);
 }
 
 void SettingsPage::ShowSettingsPage()
