@@ -5,6 +5,7 @@
 #include "model_files.h"
 #include "verbs.h"
 
+#include <algorithm>
 #include <sys/stat.h>
 
 namespace quorlink::cli {
@@ -107,20 +108,27 @@ std::string CheckFileKinds(const Verb& verb, const Arguments& args)
 
 bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
-// IN and OUT, or IN and the standard output a report goes to, are one file
-// (through links or not): writing would destroy what is being read.
+// An input and OUT, or an input and the standard output a report goes to,
+// are one file (through links or not): writing would destroy what is being
+// read. OUT is the last file name (a report's may be missing: standard
+// output); the names before it are read. diff writes no file.
 std::string CheckSameFile(const Verb& verb, const Arguments& args, const Io& io)
 {
-    struct stat in {};
-    if (verb.maxPositional < 2 || args.positional.empty() || ::stat(args.positional[0].c_str(), &in) != 0)
+    if (verb.maxPositional < 2 || args.positional.empty() || std::string(verb.name) == "diff")
         return {};
-    const bool toStandardOutput = args.positional.size() < 2 || args.positional[1] == kStandardOutput;
+    const std::size_t count = args.positional.size();
+    const bool toStandardOutput = count < 2 || args.positional.back() == kStandardOutput;
     struct stat out {};
     const bool outExists = toStandardOutput ? io.out != nullptr && fileno(io.out) >= 0 && ::fstat(fileno(io.out), &out) == 0
-                                            : ::stat(args.positional[1].c_str(), &out) == 0;
-    if (!outExists || !SameFile(in, out) || !S_ISREG(in.st_mode))
+                                            : ::stat(args.positional.back().c_str(), &out) == 0;
+    if (!outExists)
         return {};
-    return "IN and OUT are the same file (" + args.positional[0] + "); nothing was written";
+    for (std::size_t i = 0; i < std::max<std::size_t>(count - 1, 1); ++i) {
+        struct stat in {};
+        if (::stat(args.positional[i].c_str(), &in) == 0 && S_ISREG(in.st_mode) && SameFile(in, out))
+            return "IN and OUT are the same file (" + args.positional[i] + "); nothing was written";
+    }
+    return {};
 }
 
 }  // namespace

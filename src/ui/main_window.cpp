@@ -51,7 +51,6 @@ MainWindow::MainWindow(Model& model, Prompt& prompt, QString programFolder, Wind
     QApplication::setOverrideCursor(Qt::WaitCursor);
     model_.VariantCode = "RV48";
     BuildMenus();
-    AddDirectoryListCommands();
     BuildToolBar();
     BuildStatusBar();
     BuildCentralArea();
@@ -101,6 +100,7 @@ void MainWindow::BuildMenus()
             &MainWindow::mnuFileCompare_Click);
     AddSeparator(file, "mnuFileBar3");
     connect(AddAction(file, "mnuFileExit", "E&xit"), &QAction::triggered, this, &QWidget::close);
+    AddDirectoryListCommands();  // before the recent files, which end just above E&xit
     AddFileMenuConveniences(file);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));

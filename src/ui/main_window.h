@@ -27,6 +27,7 @@ class QTreeWidgetItem;
 namespace quorlink {
 
 struct Model;
+struct TransferSetup;
 class Prompt;
 class CompareWindow;
 enum class CompareSource;
@@ -139,6 +140,8 @@ public:
 
     // Runs a transfer in the dialog; mode 0 read, 1 program, 2 clear. True when it completed.
     bool RunTransferDialog(TransferMode mode);
+    // The timings, help file and stored port devices a transfer runs with now.
+    TransferSetup TransferSetupNow() const;
     void SetTransferTimings(const ProtocolTimings& timings) { transferTimings_ = timings; }
     // Replaces the system's list of serial ports (tests fill their own).
     void SetPortList(const PortList* ports) { portList_ = ports ? ports : &systemPorts_; }

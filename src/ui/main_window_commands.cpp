@@ -199,10 +199,14 @@ void MainWindow::mnuOptionsSerialPort1_Click(int index)
         SettingsStore::StorePortNumber(index + 1);
 }
 
+TransferSetup MainWindow::TransferSetupNow() const
+{
+    return TransferSetup{transferTimings_, helpFile_, SettingsStore::PortDevices()};
+}
+
 bool MainWindow::RunTransferDialog(TransferMode mode)
 {
-    TransferDialog dialog(model_, prompt_, log_, mode,
-                          TransferSetup{transferTimings_, helpFile_, SettingsStore::PortDevices()}, this);
+    TransferDialog dialog(model_, prompt_, log_, mode, TransferSetupNow(), this);
     dialog.exec();
     return dialog.TransferDone();
 }

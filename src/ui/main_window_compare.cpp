@@ -65,8 +65,7 @@ CompareWindow* MainWindow::CompareWith(CompareSource source)
         break;
     }
     case CompareSource::Radio: {
-        TransferDialog dialog(scratch, prompt_, log_, TransferMode::Read, TransferSetup{transferTimings_, helpFile_},
-                              this);
+        TransferDialog dialog(scratch, prompt_, log_, TransferMode::Read, TransferSetupNow(), this);
         dialog.exec();
         if (!dialog.TransferDone())
             return nullptr;

@@ -246,7 +246,7 @@ private slots:
         const int print = order.indexOf("mnuFilePrintToFile");
         QVERIFY(print < order.indexOf("mnuFileImportDirectory"));
         QCOMPARE(order.mid(order.indexOf("mnuFileImportDirectory"), 3),
-                 (QStringList{"mnuFileImportDirectory", "mnuFileExportDirectory", "mnuFileBar3"}));
+                 (QStringList{"mnuFileImportDirectory", "mnuFileExportDirectory", "mnuFileRecentBar"}));
         QCOMPARE(f->Find<QAction>("mnuFileImportDirectory")->text(), QStringLiteral("&Import Directory..."));
 
         const QString list = f->programDir.filePath(QStringLiteral("club.csv"));

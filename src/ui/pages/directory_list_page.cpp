@@ -8,6 +8,7 @@
 #include "model.h"
 #include "numeric_field.h"
 
+#include <QLayout>
 #include <QTreeWidget>
 
 namespace quorlink {
