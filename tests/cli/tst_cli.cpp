@@ -173,6 +173,7 @@ private slots:
         } cases[] = {
             {{"report", "--model", m, data, data}, 2, "IN and OUT are the same file"},
             {{"convert", "--model", m, Path("same-link.dat"), data}, 2, "IN and OUT are the same file"},
+            {{"import-directory", "--model", m, data, Path("club.csv"), data}, 2, "IN and OUT are the same file"},
             {{"convert", "--model", m, data, Path("pipe.dat")}, 1, "FileSave Error!!\nReason: not a regular file"},
             {{"convert", "--model", m, data, Path("pipe-link.hex")}, 1, "FileSave Error!!\nReason: not a regular file"},
             {{"report", "--model", m, data, Path("pipe-link.hex")}, 1, "FileSave Error!!\nReason: not a regular file"},
