@@ -169,17 +169,6 @@ private:
 
 std::string ChildKey(const std::string& parent, int number) { return parent + ' ' + Number(number); }
 
-std::string AbChannelText(const Model& model, Region region, int value)
-{
-    if (value == SpecialChannels::kNone)
-        return "(None)";
-    const PlanTable& plan = model.Plan(region);
-    for (const ChannelRecord& record : model.Channels(region))
-        if (record.Position == value + 1 && record.Position >= plan.first() && record.Position <= plan.last())
-            return plan.at(record.Position).Label;
-    return "(None)";
-}
-
 void CompareAbPage(Collector& c, const Model& older, const Model& newer)
 {
     for (bool aChannel : {true, false}) {
@@ -188,7 +177,7 @@ void CompareAbPage(Collector& c, const Model& older, const Model& newer)
             const int b = aChannel ? newer.Special.Ach(region) : newer.Special.Bch(region);
             if (a == b)
                 continue;
-            std::string textA = AbChannelText(older, region, a), textB = AbChannelText(newer, region, b);
+            std::string textA = ChannelNumberText(older, region, a), textB = ChannelNumberText(newer, region, b);
             if (textA == textB) {
                 textA = Number(a);
                 textB = Number(b);

@@ -160,4 +160,15 @@ std::string JoinCommandLine(int argc, const char* const* argv)
     return line;
 }
 
+std::string ChannelNumberText(const Model& model, Region region, int value)
+{
+    if (value == SpecialChannels::kNone)
+        return "(None)";
+    const PlanTable& plan = model.Plan(region);
+    for (const ChannelRecord& record : model.Channels(region))
+        if (record.Position == value + 1 && record.Position >= plan.first() && record.Position <= plan.last())
+            return plan.at(record.Position).Label;
+    return "(None)";
+}
+
 }  // namespace quorlink

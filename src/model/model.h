@@ -72,6 +72,10 @@ int TailCode(const Image& image);
 // Puts back the bytes the radio keeps for itself, taken from a default image.
 void ApplyReadFixups(Model& model, const Image& defaultImage);
 
+// The plan label of the region's channel in slot value, or "(None)": how an
+// A or B channel is shown.
+std::string ChannelNumberText(const Model& model, Region region, int value);
+
 inline int UserMmsiCount(const Model& model) { return model.MemoryImage[addr::UserMmsiCount]; }
 
 // The service-mode switch: the whole command line, trimmed, is "/K" in any case.

@@ -51,17 +51,6 @@ std::string DuplexText(bool duplex) { return duplex ? "DUP" : "---"; }
 std::string ScanText(bool scanMemory) { return scanMemory ? "SCAN" : "----"; }
 std::string VsText(bool vsMemory) { return vsMemory ? "VS" : "--"; }
 
-std::string ChannelNumberText(const Model& model, Region region, int value)
-{
-    if (value == SpecialChannels::kNone)
-        return "(None)";
-    const PlanTable& plan = model.Plan(region);
-    for (const ChannelRecord& record : model.Channels(region))
-        if (record.Position == value + 1 && record.Position >= plan.first() && record.Position <= plan.last())
-            return plan.at(record.Position).Label;
-    return "(None)";
-}
-
 std::vector<std::string> BuildOffsetTimeList()
 {
     std::vector<std::string> list;

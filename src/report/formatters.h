@@ -2,6 +2,7 @@
 // both reports so that a value always reads the same.
 #pragma once
 
+#include "model.h"  // ChannelNumberText
 #include "records.h"
 
 #include <string>
@@ -25,8 +26,6 @@ std::string DuplexText(bool duplex);
 std::string ScanText(bool scanMemory);
 std::string VsText(bool vsMemory);
 
-// The plan label of the region's channel in slot value, or "(None)".
-std::string ChannelNumberText(const Model& model, Region region, int value);
 
 // "-12:00" ... "-1:00", " 0:00", "+1:00" ... "+12:00".
 std::vector<std::string> BuildOffsetTimeList();
