@@ -113,6 +113,8 @@ void MainWindow::BuildMenus()
         a->setCheckable(true);
     connect(mnuEditModel1_, &QAction::triggered, this, &MainWindow::mnuEditModel1_Click);
     connect(mnuEditModel2_, &QAction::triggered, this, &MainWindow::mnuEditModel2_Click);
+    AddSeparator(edit, "mnuEditBar1");
+    BuildUndoItems(edit);
 
     QMenu* transfer = menuBar()->addMenu(QStringLiteral("&Transfer"));
     transfer->setObjectName(QStringLiteral("mnuTransfer"));
@@ -266,6 +268,7 @@ void MainWindow::RebuildAll()
     SelectNodeByKey(QStringLiteral("S"));
     model_.CurrentFilePath.clear();
     UpdateTitle();
+    ClearHistory();
 }
 
 }  // namespace quorlink

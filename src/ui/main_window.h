@@ -3,9 +3,11 @@
 #pragma once
 
 #include "clone_protocol.h"
+#include "edit_history.h"
 #include "error_log.h"
 #include "mmsi.h"
 #include "navigation_tree.h"
+#include "page_host.h"
 #include "page_stack.h"
 #include "port_names.h"
 #include "transfer_runs.h"
@@ -37,18 +39,73 @@ struct WindowTimings {
     int newDelayMs = 100;  // the deferred New waits for the menu to close
 };
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public PageHost {
     Q_OBJECT
 
 public:
     MainWindow(Model& model, Prompt& prompt, QString programFolder, WindowTimings timings = {});
     ~MainWindow() override;
 
+    // What the pages may ask of the window.
+    void SetPageHandler(Panel panel, PageHandler handler) override;
+    void AddRebuildStep(std::function<void()> step) override;
+    void AddDirectoryColouring(std::function<void(DirectoryKind)> colour) override;
+    Model& model() const override { return model_; }
+    Prompt& prompt() const override { return prompt_; }
+    const MidTable& Mids() const override { return mids_; }
+    PageStack& Pages() override { return *pages_; }
+    // Disables every page; the keyboard focus they held goes to the tree.
+    void HideAllPages() override;
+    NavigationTree& Tree() override { return *navigation_; }
+    QTreeWidget* TreeWidget() const override { return tvTreeView_; }
+    void SelectNodeByKey(const QString& key) override;
+    void RefreshCurrentPage() override;
+    double TwipsPerPixelX() const override;
+    double TwipsPerPixelY() const override;
+    bool PageLoading() const override { return pageLoading_; }
+    void SetCommitCheck(QWidget* field, std::function<bool()> check) override;
+    bool CommitPendingEdit() override;
+    bool RunTransferDialog(TransferMode mode) override;
+    void StoreChange(const QString& name, QWidget* typingField = nullptr) override;
+
+    // Opens a data file as File > Open does, without asking for its name.
+    void OpenDataFile(const QString& path);
+
+    // What the window shows, for the program, its tools and its tests.
+    void UpdateTitle();
+    void RefreshTreeTexts();
+    QString StatusText(int panel) const;
+    int CurrentNodeIndex() const { return currentNodeIndex_; }
+    const QString& HelpFile() const { return helpFile_; }
+    void SetTransferTimings(const ProtocolTimings& timings) { transferTimings_ = timings; }
+    // Replaces the system's list of serial ports (tests fill their own).
+    void SetPortList(const PortList* ports) { portList_ = ports ? ports : &systemPorts_; }
+    // Replaces the print dialog (tests print to a PDF file).
+    void SetPrinterChooser(std::function<bool(QPrinter&)> choose) { choosePrinter_ = std::move(choose); }
+
+    // Layout, in twips.
+    void SizeControls(double treeWidth);
+    void SizeControls2(double treeWidth);
+    double TreeWidthTwips() const;
+    double WindowWidthTwips() const;
+
+signals:
+    // The page of a node was shown.
+    void PageRequested(const QString& key, quorlink::Panel panel);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    class SplitterHandle;
+    class BusyScope;
+
     // Commands, as the menus and the toolbar run them.
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
-    // Opens a data file as File > Open does, without asking for its name.
-    void OpenDataFile(const QString& path);
     // A file from File > recent files; one that is gone leaves the list with a note.
     void OpenRecentFile(const QString& path);
     void mnuFileSave_Click() { SaveDataFile(true); }
@@ -64,6 +121,8 @@ public:
     void mnuFileExportDirectory_Click();
     void mnuEditModel1_Click() { SwitchModel(1); }
     void mnuEditModel2_Click() { SwitchModel(0); }
+    void mnuEditUndo_Click() { StepThroughHistory(true); }
+    void mnuEditRedo_Click() { StepThroughHistory(false); }
     void mnuTransferProgram_Click();
     void mnuTransferRead_Click();
     void mnuOptionsSerialPort1_Click(int index);
@@ -75,95 +134,26 @@ public:
     void tbToolBar_ButtonClick(const QString& key);
 
     void RebuildAll();
-    void UpdateTitle();
     void UpdateModelMenu();
-    bool CommitPendingEdit();
-    // A field whose check must run before any command while it has the focus.
-    void SetCommitCheck(QWidget* field, std::function<bool()> check);
-
-    // How the pages plug in. A page handler shows its panel for a node key
-    // (it fills its controls, runs HideAllPages and activates its panel); a
-    // panel without a handler is shown empty. Rebuild steps run in the order
-    // they were added, during RebuildAll, before the tree is built.
-    using PageHandler = std::function<void(const QString& key)>;
-    void SetPageHandler(Panel panel, PageHandler handler);
-    void AddRebuildStep(std::function<void()> step);
-    // PageLoading is on for the life of a scope and back to what it was after.
-    class PageLoadingScope {
-    public:
-        explicit PageLoadingScope(MainWindow& window) : window_(window), was_(window.pageLoading_)
-        {
-            window_.pageLoading_ = true;
-        }
-        ~PageLoadingScope() { window_.pageLoading_ = was_; }
-        PageLoadingScope(const PageLoadingScope&) = delete;
-        PageLoadingScope& operator=(const PageLoadingScope&) = delete;
-
-    private:
-        MainWindow& window_;
-        bool was_;
-    };
-    // Set by an MMSI field's edit, cleared when it gets the focus or is checked.
-    bool& EditPending() { return editPending_; }
-    Model& model() const { return model_; }
-    // The MIDs the MMSI notes name countries from.
-    const MidTable& Mids() const { return mids_; }
-    Prompt& prompt() const { return prompt_; }
-    QTreeWidget* TreeWidget() const { return tvTreeView_; }
+    // Names the device behind each COM item in its tooltip.
+    void UpdatePortHints();
     // Sets status-bar panel 1.
     void SetHint(const QString& hint);
     // Sets status-bar panel 2, where the window tells what a command did.
     void SetStateText(const QString& text);
-
-    // Tree and pages.
     void ShowPage(QTreeWidgetItem* node);
-    void RefreshCurrentPage();
-    void RefreshTreeTexts();
-    void SelectNodeByKey(const QString& key);
-    // Disables every page; the keyboard focus they held goes to the tree.
-    void HideAllPages();
-
-    // Layout, in twips.
-    void SizeControls(double treeWidth);
-    void SizeControls2(double treeWidth);
-    double TreeWidthTwips() const;
-    double WindowWidthTwips() const;
-    double TwipsPerPixelX() const;
-    double TwipsPerPixelY() const;
-
-    int CurrentNodeIndex() const { return currentNodeIndex_; }
-    bool PageLoading() const { return pageLoading_; }
-    QString StatusText(int panel) const;
-    const QString& HelpFile() const { return helpFile_; }
-    PageStack& Pages() { return *pages_; }
-    NavigationTree& Tree() { return *navigation_; }
-
-    // Runs a transfer in the dialog; mode 0 read, 1 program, 2 clear. True when it completed.
-    bool RunTransferDialog(TransferMode mode);
+    void ColourDirectoryNodes(DirectoryKind kind);
+    void SetPageLoading(bool on) override { pageLoading_ = on; }
     // The timings, help file and stored port devices a transfer runs with now.
     TransferSetup TransferSetupNow() const;
-    void SetTransferTimings(const ProtocolTimings& timings) { transferTimings_ = timings; }
-    // Replaces the system's list of serial ports (tests fill their own).
-    void SetPortList(const PortList* ports) { portList_ = ports ? ports : &systemPorts_; }
-    // Names the device behind each COM item in its tooltip.
-    void UpdatePortHints();
-    // Replaces the print dialog (tests print to a PDF file).
-    void SetPrinterChooser(std::function<bool(QPrinter&)> choose) { choosePrinter_ = std::move(choose); }
 
-signals:
-    // The page of a node was shown.
-    void PageRequested(const QString& key, quorlink::Panel panel);
-    void DirectoryNodesNeedColour(quorlink::DirectoryKind kind);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    class SplitterHandle;
-    class BusyScope;
+    // Undo and redo.
+    void BuildUndoItems(QMenu* edit);
+    void StepThroughHistory(bool undo);
+    void ShowStepPage(const QString& key);
+    // The records were replaced as a whole (New, Open, a read, a model switch).
+    void ClearHistory();
+    void UpdateUndoItems();
 
     void BuildMenus();
     void AddDirectoryListCommands();
@@ -187,6 +177,7 @@ private:
     void tvTreeView_Collapse(QTreeWidgetItem* node);
     void tvTreeView_Expand(QTreeWidgetItem* node);
     bool HandleKey(QObject* watched, class QKeyEvent* key);
+    bool IsHistoryKey(const QKeyEvent& key) const;
 
     void imgSplitter_MouseDown();
     void imgSplitter_MouseMove(int x);
@@ -215,6 +206,8 @@ private:
     QAction* serialPorts_[4] = {};
     QAction* recentBar_ = nullptr;
     QList<QAction*> recentActions_;
+    QAction* mnuEditUndo_ = nullptr;
+    QAction* mnuEditRedo_ = nullptr;
     QTimer* timer1_ = nullptr;
 
     bool pageLoading_ = false;
@@ -223,7 +216,10 @@ private:
     QHash<QWidget*, std::function<bool()>> commitChecks_;
     QHash<int, PageHandler> pageHandlers_;
     QList<std::function<void()>> rebuildSteps_;
-    bool editPending_ = false;
+    QList<std::function<void(DirectoryKind)>> colourings_;
+    EditHistory history_;
+    QString shownKey_;        // node of the page on show: where a change is made
+    bool replaying_ = false;  // an undo or redo is putting records back
     ProtocolTimings transferTimings_;
     std::function<bool(QPrinter&)> choosePrinter_;
     SystemPortList systemPorts_;

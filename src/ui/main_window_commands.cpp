@@ -103,6 +103,7 @@ void MainWindow::OpenDataFile(const QString& path)
         model_.CurrentFilePath = PathText(path);
         UpdateTitle();
         AddRecentFile(path);
+        ClearHistory();
     }
     currentNodeIndex_ = NavigationTree::PositionOf(tvTreeView_->currentItem());
     ShowPage(tvTreeView_->currentItem());
@@ -164,6 +165,7 @@ void MainWindow::OpenHexImageCommand()
     ReadHexFileAs(model_, path, FileContext{prompt_, log_, timings_.pauseMs});
     if (model_.ErrorFlag)
         return;
+    ClearHistory();
     RefreshCurrentPage();
     RefreshTreeTexts();
     model_.CurrentFilePath = PathText(path);
@@ -185,6 +187,7 @@ void MainWindow::SwitchModel(int modelNumber)
         return;
     }
     model_.ModelNumber = modelNumber;
+    ClearHistory();
     UpdateModelMenu();
     SettingsStore::StoreModelNumber(modelNumber);
     mnuFileNew_Click();
@@ -224,6 +227,7 @@ void MainWindow::mnuTransferRead_Click()
         return;
     if (!RunTransferDialog(TransferMode::Read))
         return;
+    ClearHistory();
     RefreshCurrentPage();
     RefreshTreeTexts();
     model_.CurrentFilePath.clear();

@@ -64,9 +64,10 @@ void MainWindow::mnuFileImportDirectory_Click()
         prompt_.Message(kImportTitle, ToQString(fault.description), MessageIcon::Exclamation);
         return;
     }
+    StoreChange(kImportTitle);  // the whole import is one step
     RefreshCurrentPage();
     RefreshTreeTexts();
-    emit DirectoryNodesNeedColour(DirectoryKind::Group);
+    ColourDirectoryNodes(DirectoryKind::Group);
     prompt_.Message(kImportTitle, ImportSummary(result),
                     result.rows.empty() ? MessageIcon::Information : MessageIcon::Exclamation);
 }

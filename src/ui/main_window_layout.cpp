@@ -150,14 +150,27 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr || widget->window() != this)
         return QMainWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::ShortcutOverride && IsHistoryKey(*static_cast<QKeyEvent*>(event)))
+        return true;  // the window's undo and redo, never a text box's own
     if (event->type() == QEvent::KeyPress && HandleKey(watched, static_cast<QKeyEvent*>(event)))
         return true;
+    if (event->type() == QEvent::FocusOut)
+        history_.EndTyping(widget);
     if (event->type() == QEvent::FocusIn) {
         const QString hint = HintFor(widget->objectName());
         if (!hint.isNull())
             SetHint(hint);
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::IsHistoryKey(const QKeyEvent& key) const
+{
+    const QKeySequence pressed(key.keyCombination());
+    for (const QAction* item : {mnuEditUndo_, mnuEditRedo_})
+        if (item->shortcuts().contains(pressed))
+            return true;
+    return false;
 }
 
 // True when the key is used up here.

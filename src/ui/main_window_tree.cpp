@@ -53,6 +53,9 @@ void MainWindow::ShowPage(QTreeWidgetItem* node)
         }
         emit PageRequested(key, page->panel);
     }
+    shownKey_ = key;
+    // What a page puts right while it shows its values is no change of the user's.
+    history_.Resync(model_);
     SetHint(kTreeHint);
 }
 
@@ -72,6 +75,17 @@ void MainWindow::SetPageHandler(Panel panel, PageHandler handler)
 }
 
 void MainWindow::AddRebuildStep(std::function<void()> step) { rebuildSteps_.append(std::move(step)); }
+
+void MainWindow::AddDirectoryColouring(std::function<void(DirectoryKind)> colour)
+{
+    colourings_.append(std::move(colour));
+}
+
+void MainWindow::ColourDirectoryNodes(DirectoryKind kind)
+{
+    for (const auto& colour : colourings_)
+        colour(kind);
+}
 
 void MainWindow::tvTreeView_NodeClick(QTreeWidgetItem* node)
 {
@@ -109,7 +123,7 @@ void MainWindow::tvTreeView_Expand(QTreeWidgetItem* node)
 {
     const QString key = NavigationTree::KeyOf(node);
     if (key == QLatin1String("SM") || key == QLatin1String("SG"))
-        emit DirectoryNodesNeedColour(key == QLatin1String("SM") ? DirectoryKind::Individual : DirectoryKind::Group);
+        ColourDirectoryNodes(key == QLatin1String("SM") ? DirectoryKind::Individual : DirectoryKind::Group);
 }
 
 void MainWindow::RefreshCurrentPage()
@@ -122,7 +136,7 @@ void MainWindow::RefreshCurrentPage()
 void MainWindow::RefreshTreeTexts()
 {
     navigation_->RefreshTreeTexts(model_);
-    emit DirectoryNodesNeedColour(DirectoryKind::Individual);
+    ColourDirectoryNodes(DirectoryKind::Individual);
 }
 
 void MainWindow::SelectNodeByKey(const QString& key)

@@ -236,7 +236,8 @@ private slots:
     }
 
     // The list commands sit after the print commands, before Exit; an import
-    // shows in the tree and the summary names each row not taken.
+    // shows in the tree, the summary names each row not taken, and one undo
+    // step takes the whole import back.
     void directoryListCommands()
     {
         MainWindow& w = f->Open();
@@ -268,6 +269,11 @@ private slots:
         QFile written(out);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll(), QByteArray("kind,mmsi,name\r\nindividual,366123456,SEA DOG\r\n"));
+
+        QCOMPARE(f->Find<QAction>("mnuEditUndo")->text(), QStringLiteral("&Undo Import Directory"));
+        f->Trigger("mnuEditUndo");
+        QVERIFY(!f->model.IndividualDirectory.at(1).Enable && !f->Find<QAction>("mnuEditUndo")->isEnabled());
+        QCOMPARE(f->Find<QTableWidget>("MSFlexGrid2")->item(0, 1)->text(), QString());
     }
 
     void titleFollowsOpenAndSave()

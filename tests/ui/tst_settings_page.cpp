@@ -354,7 +354,7 @@ private slots:
         QCOMPARE(S().UserMmsid, std::string("3669998880"));
         QTest::qWait(10);
         QVERIFY(Shown().isEmpty());
-        QVERIFY(!W().EditPending());
+        QVERIFY(!User()->findChild<MmsiField*>()->Pending());
     }
 
     // Switching to another application is no leave: the edit waits for the commit step.

@@ -9,8 +9,8 @@
 #include "port_dialog.h"
 #include "transfer_dialog.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
-
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -107,6 +107,9 @@ private slots:
         f->model.CurrentFilePath = "/x/Boat.dat";
         f->window->UpdateTitle();
         f->window->SelectNodeByKey(QStringLiteral("S"));
+        f->Find<QCheckBox>("chkFBeep")->click();
+        QAction* undo = f->Find<QAction>("mnuEditUndo");
+        QVERIFY(undo->isEnabled());
 
         QTimer::singleShot(0, this, [this] {
             TransferDialog* dialog = OpenDialog();
@@ -127,6 +130,7 @@ private slots:
         QCOMPARE(f->window->Tree().ItemByKey(QStringLiteral("PU 13"))->text(0), QStringLiteral("CH16"));
         QCOMPARE(f->window->windowTitle(), QStringLiteral("RV48  Quorlink"));
         QCOMPARE(f->window->Pages().Active(), Panel::F);
+        QVERIFY(!undo->isEnabled());  // the read starts the history afresh
     }
 
     void deviceTypedInThePortDialog()

@@ -1,8 +1,8 @@
 #include "ab_page.h"
 
 #include "latin1.h"
-#include "main_window.h"
 #include "model.h"
+#include "page_host.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -44,6 +44,12 @@ void SelectValue(QComboBox* list, int value)
 }
 
 const char* const kRegionNames[] = {"USA", "InterNational", "Canada"};
+const char* const kRegionTitles[] = {"USA", "International", "Canada"};
+
+QString ChoiceName(Region region, const char* list)
+{
+    return QLatin1String(kRegionTitles[static_cast<int>(region)]) + QLatin1Char(' ') + QLatin1String(list);
+}
 
 }  // namespace
 
@@ -60,12 +66,12 @@ void ClearABOnDisable(Model& model, Region region, const ChannelRecord& record)
         s.Bch(region) = kNone;
 }
 
-ABPage::ABPage(MainWindow& window) : QObject(&window), window_(window), model_(window.model())
+ABPage::ABPage(PageHost& window) : QObject(window.Pages().panel(Panel::A)), window_(window), model_(window.model())
 {
     BuildRows(window.Pages().panel(Panel::A));
     window.AddRebuildStep([this] { RefreshABLists(); });
     window.SetPageHandler(Panel::A, [this](const QString&) {
-        const MainWindow::PageLoadingScope loading(window_);
+        const PageHost::PageLoadingScope loading(window_);
         RefreshABLists();
         ShowABPage();
     });
@@ -89,8 +95,7 @@ void ABPage::BuildRows(QWidget* page)
         for (Region region : kRegions) {
             const int r = static_cast<int>(region);
             if (row == 0) {
-                const char* titles[] = {"USA", "International", "Canada"};
-                grid->addWidget(new QLabel(QLatin1String(titles[r]), panel), 0, r + 1);
+                grid->addWidget(new QLabel(QLatin1String(kRegionTitles[r]), panel), 0, r + 1);
                 continue;
             }
             auto* list = new QComboBox(panel);
@@ -166,7 +171,7 @@ void ABPage::AChosen(Region region)
 {
     if (window_.PageLoading())
         return;
-    const MainWindow::PageLoadingScope loading(window_);
+    const PageHost::PageLoadingScope loading(window_);
     SpecialChannels& s = model_.Special;
     s.Ach(region) = static_cast<std::int16_t>(AList(region)->currentData().toInt());
     if (s.Ach(region) == kNone)
@@ -174,16 +179,18 @@ void ABPage::AChosen(Region region)
     FillABList(BList(region), region, s.Ach(region));
     FillABList(AList(region), region, s.Bch(region));
     SyncABPage();
+    window_.StoreChange(ChoiceName(region, "A-Ch"));
 }
 
 void ABPage::BChosen(Region region)
 {
     if (window_.PageLoading())
         return;
-    const MainWindow::PageLoadingScope loading(window_);
+    const PageHost::PageLoadingScope loading(window_);
     model_.Special.Bch(region) = static_cast<std::int16_t>(BList(region)->currentData().toInt());
     FillABList(AList(region), region, model_.Special.Bch(region));
     SyncABPage();
+    window_.StoreChange(ChoiceName(region, "B-Ch"));
 }
 
 }  // namespace quorlink

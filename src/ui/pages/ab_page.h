@@ -12,7 +12,7 @@ class QWidget;
 
 namespace quorlink {
 
-class MainWindow;
+class PageHost;
 struct Model;
 
 // Keeps the A/B choices valid when a channel is disabled: a disabled channel
@@ -23,7 +23,7 @@ class ABPage : public QObject {
     Q_OBJECT
 
 public:
-    explicit ABPage(MainWindow& window);
+    explicit ABPage(PageHost& window);
 
     void RefreshABLists();
     void SyncABPage();
@@ -37,7 +37,7 @@ private:
     void AChosen(Region region);
     void BChosen(Region region);
 
-    MainWindow& window_;
+    PageHost& window_;
     Model& model_;
     std::array<QComboBox*, 3> aLists_{};
     std::array<QComboBox*, 3> bLists_{};

@@ -3,9 +3,10 @@
 #include "ab_page.h"
 #include "formatters.h"
 #include "latin1.h"
-#include "main_window.h"
 #include "model.h"
 #include "name_validator.h"
+#include "navigation_tree.h"
+#include "page_host.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,7 +34,7 @@ QLineEdit* ReadOnlyBox(QWidget* parent, const char* name)
 
 }  // namespace
 
-ChannelEditor::ChannelEditor(MainWindow& window) : QObject(&window), window_(window), model_(window.model())
+ChannelEditor::ChannelEditor(PageHost& window) : QObject(window.Pages().panel(Panel::C)), window_(window), model_(window.model())
 {
     BuildControls(window.Pages().panel(Panel::C));
     window.AddRebuildStep([this] { ClearChannelEditor(); });
@@ -103,10 +104,13 @@ void ChannelEditor::BuildControls(QWidget* page)
 
     connect(chkCEnable_, &QCheckBox::clicked, this, &ChannelEditor::chkCEnable_Click);
     connect(chkCTXEnable_, &QCheckBox::clicked, this, &ChannelEditor::chkCTXEnable_Click);
-    connect(chkCTXOnly_, &QCheckBox::clicked, this, &ChannelEditor::chkCTXOnly_Click);
-    connect(chkCTXPower_, &QCheckBox::clicked, this, [this] { StoreFlag(&ChannelRecord::PowUp, chkCTXPower_); });
-    connect(chkCScan_, &QCheckBox::clicked, this, [this] { StoreFlag(&ChannelRecord::ScanMemory, chkCScan_); });
-    connect(chkCVSmemory_, &QCheckBox::clicked, this, [this] { StoreFlag(&ChannelRecord::VsMemory, chkCVSmemory_); });
+    connect(chkCTXOnly_, &QCheckBox::clicked, this, [this] { chkCTXOnly_Click("Only Low Power"); });
+    connect(chkCTXPower_, &QCheckBox::clicked, this,
+            [this] { StoreFlag(&ChannelRecord::PowUp, chkCTXPower_, "Power Up"); });
+    connect(chkCScan_, &QCheckBox::clicked, this,
+            [this] { StoreFlag(&ChannelRecord::ScanMemory, chkCScan_, "Scan Memory"); });
+    connect(chkCVSmemory_, &QCheckBox::clicked, this,
+            [this] { StoreFlag(&ChannelRecord::VsMemory, chkCVSmemory_, "VS Memory"); });
     connect(chkCDup_, &QCheckBox::clicked, this, &ChannelEditor::chkCDup_Click);
     connect(txtCTag_, &QLineEdit::textEdited, this, &ChannelEditor::txtCTag_Change);
     connect(cmbCN_, &QComboBox::activated, this, &ChannelEditor::cmbCN_Click);
@@ -151,9 +155,22 @@ const PlanEntry* ChannelEditor::EntryOf(const ChannelRecord& record, const std::
 
 bool ChannelEditor::EditorActive() const { return window_.Pages().IsActive(Panel::C); }
 
+QString ChannelEditor::ChangeName(const char* change) const
+{
+    const std::optional<ChannelKey> key = ShownKey();
+    QString node = key->region ? ChannelNodeText(model_, *key->region, key->number) : ExpNodeText(model_, key->number);
+    return node.remove(EnableMark(true)) + QLatin1Char(' ') + QLatin1String(change);
+}
+
+void ChannelEditor::StoreChange(const char* change, QWidget* typingField)
+{
+    if (ShownRecord())
+        window_.StoreChange(ChangeName(change), typingField);
+}
+
 void ChannelEditor::FillBoxes(const ChannelRecord& record, const PlanEntry* entry)
 {
-    const MainWindow::PageLoadingScope loading(window_);
+    const PageHost::PageLoadingScope loading(window_);
     txtCRF_->setText(entry ? Frequency(record.Duplex ? entry->DuplexRxFreq : entry->RxFreq) : QString());
     txtCTF_->setText(entry ? Frequency(entry->TxFreq) : QString());
     chkCEnable_->setChecked(record.Enable);
@@ -237,6 +254,7 @@ void ChannelEditor::chkCEnable_Click()
         node->setText(0, ExpNodeText(model_, key->number));
     }
     chkCEnable_->setFocus();
+    StoreChange("Enable");
 }
 
 void ChannelEditor::chkCTXEnable_Click()
@@ -244,10 +262,10 @@ void ChannelEditor::chkCTXEnable_Click()
     if (window_.PageLoading())
         return;
     ApplyTxRules();
-    chkCTXOnly_Click();
+    chkCTXOnly_Click("Tx Enable");
 }
 
-void ChannelEditor::chkCTXOnly_Click()
+void ChannelEditor::chkCTXOnly_Click(const char* change)
 {
     if (window_.PageLoading())
         return;
@@ -257,14 +275,16 @@ void ChannelEditor::chkCTXOnly_Click()
         return;
     record->TxEnable = chkCTXEnable_->isChecked();
     record->LowPower = chkCTXOnly_->isChecked();
+    StoreChange(change);
 }
 
-void ChannelEditor::StoreFlag(bool ChannelRecord::*field, QCheckBox* box)
+void ChannelEditor::StoreFlag(bool ChannelRecord::*field, QCheckBox* box, const char* change)
 {
     ChannelRecord* record = ShownRecord();
     if (window_.PageLoading() || !EditorActive() || record == nullptr)
         return;
     record->*field = box->isChecked();
+    StoreChange(change);
 }
 
 void ChannelEditor::chkCDup_Click()
@@ -276,13 +296,16 @@ void ChannelEditor::chkCDup_Click()
     const std::optional<ChannelKey> key = ShownKey();
     if (const PlanEntry* entry = EntryOf(*record, key ? key->region : std::nullopt))
         txtCRF_->setText(Frequency(record->Duplex ? entry->DuplexRxFreq : entry->RxFreq));
+    StoreChange("Duplex");
 }
 
 void ChannelEditor::txtCTag_Change(const QString& text)
 {
     ChannelRecord* record = ShownRecord();
-    if (EditorActive() && record)
+    if (EditorActive() && record) {
         record->ChTag = ToStdString(text);
+        StoreChange("name", txtCTag_);
+    }
 }
 
 void ChannelEditor::cmbCN_Click()
@@ -299,6 +322,7 @@ void ChannelEditor::cmbCN_Click()
     }
     StoreExpEnable(key->number);
     cmbCN_->setFocus();
+    StoreChange("position");
 }
 
 void ChannelEditor::StoreExpEnable(int number)

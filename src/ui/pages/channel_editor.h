@@ -13,7 +13,7 @@ class QLineEdit;
 
 namespace quorlink {
 
-class MainWindow;
+class PageHost;
 struct ChannelRecord;
 struct Model;
 struct PlanEntry;
@@ -22,7 +22,7 @@ class ChannelEditor : public QObject {
     Q_OBJECT
 
 public:
-    explicit ChannelEditor(MainWindow& window);
+    explicit ChannelEditor(PageHost& window);
 
     void ShowRegionChannel(Region region, int index);
     void ShowExpChannel(int number);
@@ -44,9 +44,9 @@ private:
     // User changes.
     void chkCEnable_Click();
     void chkCTXEnable_Click();
-    void chkCTXOnly_Click();
+    void chkCTXOnly_Click(const char* change);
     void chkCDup_Click();
-    void StoreFlag(bool ChannelRecord::*field, QCheckBox* box);
+    void StoreFlag(bool ChannelRecord::*field, QCheckBox* box, const char* change);
     void txtCTag_Change(const QString& text);
     void cmbCN_Click();
     void StoreExpEnable(int number);
@@ -55,8 +55,11 @@ private:
     ChannelRecord* ShownRecord() const;
     const PlanEntry* EntryOf(const ChannelRecord& record, const std::optional<Region>& region) const;
     bool EditorActive() const;
+    // "CH16 name": the shown channel and what changed.
+    QString ChangeName(const char* change) const;
+    void StoreChange(const char* change, QWidget* typingField = nullptr);
 
-    MainWindow& window_;
+    PageHost& window_;
     Model& model_;
     QLabel* lblCPosition_ = nullptr;
     QLineEdit* txtCN_ = nullptr;

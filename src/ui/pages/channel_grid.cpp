@@ -3,8 +3,9 @@
 #include "formatters.h"
 #include "latin1.h"
 #include "list_grid.h"
-#include "main_window.h"
 #include "model.h"
+#include "navigation_tree.h"
+#include "page_host.h"
 
 #include <QTreeWidget>
 
@@ -33,8 +34,8 @@ const PlanEntry* EntryAt(const PlanTable& plan, int index)
 
 }  // namespace
 
-ChannelGrid::ChannelGrid(MainWindow& window)
-    : QObject(&window), window_(window), model_(window.model())
+ChannelGrid::ChannelGrid(PageHost& window)
+    : QObject(window.Pages().panel(Panel::B)), window_(window), model_(window.model())
 {
     grid_ = new ListGrid(window.Pages().panel(Panel::B), QStringLiteral("MSFlexGrid1"), [this] { GotoChannelFromGrid(); });
 

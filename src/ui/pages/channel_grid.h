@@ -9,14 +9,14 @@
 namespace quorlink {
 
 class ListGrid;
-class MainWindow;
+class PageHost;
 struct Model;
 
 class ChannelGrid : public QObject {
     Q_OBJECT
 
 public:
-    explicit ChannelGrid(MainWindow& window);
+    explicit ChannelGrid(PageHost& window);
 
     void SetupChannelGrid();
     void ShowRegionList(Region region, bool fillOnly);
@@ -33,7 +33,7 @@ private:
     void SetRow(int row, const QStringList& cells);
     void ShowPanel();
 
-    MainWindow& window_;
+    PageHost& window_;
     Model& model_;
     ListGrid* grid_;
 };

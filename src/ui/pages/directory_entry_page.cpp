@@ -2,11 +2,12 @@
 
 #include "directory_pages.h"
 #include "latin1.h"
-#include "main_window.h"
 #include "mmsi_note.h"
 #include "model.h"
 #include "name_validator.h"
+#include "navigation_tree.h"
 #include "numeric_field.h"
+#include "page_host.h"
 #include "prompt.h"
 
 #include <QCheckBox>
@@ -34,14 +35,13 @@ QLabel* NamedLabel(const char* name, const char* text, QWidget* parent)
 
 }  // namespace
 
-DirectoryEntryPage::DirectoryEntryPage(MainWindow& window)
-    : QObject(&window), window_(window), model_(window.model())
+DirectoryEntryPage::DirectoryEntryPage(PageHost& window)
+    : QObject(window.Pages().panel(Panel::G)), window_(window), model_(window.model())
 {
     BuildControls(window.Pages().panel(Panel::G));
     window.AddRebuildStep([this] { ClearEntryEditor(); });
     window.SetPageHandler(Panel::G, [this](const QString& key) { ShowDirectoryEntry(key); });
-    connect(&window, &MainWindow::DirectoryNodesNeedColour, this,
-            [&window](DirectoryKind kind) { ColourDirectoryNodes(window, kind); });
+    window.AddDirectoryColouring([&window](DirectoryKind kind) { ColourDirectoryNodes(window, kind); });
 }
 
 // Controls are created in their Tab order: the focus chain follows creation.
@@ -88,10 +88,13 @@ void DirectoryEntryPage::BuildControls(QWidget* page)
     grid->addWidget(note, 3, 1, 1, 2);
     grid->setColumnStretch(2, 1);
 
-    mmsi_ = new MmsiField(window_, txtGMMSI_, [this]() -> std::string* {
-        DirectoryEntry* entry = ShownEntry();
-        return entry ? &entry->Mmsid : nullptr;
-    });
+    mmsi_ = new MmsiField(
+        window_, txtGMMSI_,
+        [this]() -> std::string* {
+            DirectoryEntry* entry = ShownEntry();
+            return entry ? &entry->Mmsid : nullptr;
+        },
+        [this] { return EntryName() + QStringLiteral(" MMSI"); });
     window_.SetCommitCheck(txtGMMSI_, [this] { return txtGMMSI_Validate(); });
     connect(chkGEnable_, &QCheckBox::clicked, this, &DirectoryEntryPage::chkGEnable_Click);
     connect(chkGDelete_, &QCheckBox::clicked, this, &DirectoryEntryPage::chkGDelete_Click);
@@ -115,6 +118,11 @@ void DirectoryEntryPage::ClearEntryEditor()
 
 bool DirectoryEntryPage::txtGMMSI_Validate() { return mmsi_->Validate(); }
 
+QString DirectoryEntryPage::EntryName() const
+{
+    return DirectoryNodeText(model_, kind_, number_).remove(EnableMark(true));
+}
+
 DirectoryEntry* DirectoryEntryPage::ShownEntry() const
 {
     Directory& directory = model_.DirectoryOf(kind_);
@@ -132,7 +140,7 @@ void DirectoryEntryPage::ShowDirectoryEntry(DirectoryKind kind, int number)
 {
     if (number < 1 || number > model_.DirectoryOf(kind).size())
         return;
-    const MainWindow::PageLoadingScope loading(window_);
+    const PageHost::PageLoadingScope loading(window_);
     kind_ = kind;
     number_ = number;
     SetDirectoryFieldMode(kind);
@@ -180,6 +188,7 @@ void DirectoryEntryPage::chkGEnable_Click(bool ticked)
         return;
     entry->Enable = true;
     ShowDirectoryEntry(kind_, number_);
+    window_.StoreChange(QStringLiteral("Add ") + EntryName());
     // The name is what the user types next.
     txtGPosi_->setFocus(Qt::OtherFocusReason);
 }
@@ -188,7 +197,7 @@ void DirectoryEntryPage::chkGDelete_Click(bool ticked)
 {
     if (!window_.Pages().IsActive(Panel::G) || window_.PageLoading() || !ticked)
         return;
-    const MainWindow::PageLoadingScope loading(window_);
+    const PageHost::PageLoadingScope loading(window_);
     // A click that took the focus from a refused MMSI deletes nothing.
     const bool sure = !mmsi_->Refusing() &&
                       window_.prompt().Message(QStringLiteral("Quorlink"), QStringLiteral("Are you sure ?"),
@@ -199,13 +208,17 @@ void DirectoryEntryPage::chkGDelete_Click(bool ticked)
     } else {
         chkGDelete_->setChecked(false);
     }
+    if (sure)
+        window_.StoreChange(QStringLiteral("Delete ") + EntryName());
 }
 
 void DirectoryEntryPage::StoreName()
 {
     DirectoryEntry* entry = ShownEntry();
-    if (nameEdited_ && entry)
+    if (nameEdited_ && entry) {
         entry->TagName = ToStdString(txtGPosi_->text());
+        window_.StoreChange(EntryName() + QStringLiteral(" name"));
+    }
     nameEdited_ = false;
 }
 

@@ -12,7 +12,7 @@ class QLineEdit;
 
 namespace quorlink {
 
-class MainWindow;
+class PageHost;
 class MmsiField;
 struct Model;
 
@@ -20,7 +20,7 @@ class DirectoryEntryPage : public QObject {
     Q_OBJECT
 
 public:
-    explicit DirectoryEntryPage(MainWindow& window);
+    explicit DirectoryEntryPage(PageHost& window);
 
     // key is the entry's node: "SM 3", "SG 10".
     void ShowDirectoryEntry(const QString& key);
@@ -39,8 +39,10 @@ private:
     void chkGDelete_Click(bool ticked);
     void StoreName();
     DirectoryEntry* ShownEntry() const;
+    // "Individual ID3": the entry shown, as its node names it.
+    QString EntryName() const;
 
-    MainWindow& window_;
+    PageHost& window_;
     Model& model_;
     DirectoryKind kind_ = DirectoryKind::Individual;
     int number_ = 0;  // 0: no entry shown

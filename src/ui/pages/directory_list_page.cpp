@@ -3,10 +3,11 @@
 #include "directory_pages.h"
 #include "latin1.h"
 #include "list_grid.h"
-#include "main_window.h"
 #include "mmsi_note.h"
 #include "model.h"
+#include "navigation_tree.h"
 #include "numeric_field.h"
+#include "page_host.h"
 
 #include <QLayout>
 #include <QTreeWidget>
@@ -21,7 +22,7 @@ constexpr Qt::Alignment kCellAlignment = Qt::AlignLeft | Qt::AlignVCenter;
 
 }  // namespace
 
-DirectoryListPage::DirectoryListPage(MainWindow& window) : QObject(&window), window_(window)
+DirectoryListPage::DirectoryListPage(PageHost& window) : QObject(window.Pages().panel(Panel::E)), window_(window)
 {
     grid_ = new ListGrid(window.Pages().panel(Panel::E), QStringLiteral("MSFlexGrid2"), [this] { MSFlexGrid2_DblClick(); });
     grid_->setTabKeyNavigation(false);  // Tab leaves the list; the arrows move in it

@@ -9,14 +9,14 @@
 namespace quorlink {
 
 class ListGrid;
-class MainWindow;
 class MmsiNoteLabel;
+class PageHost;
 
 class DirectoryListPage : public QObject {
     Q_OBJECT
 
 public:
-    explicit DirectoryListPage(MainWindow& window);
+    explicit DirectoryListPage(PageHost& window);
 
     // gridOnly refreshes the rows without bringing the page to the front.
     void ShowDirectoryList(DirectoryKind kind, bool gridOnly = false);
@@ -28,7 +28,7 @@ private:
     void FillDirectoryGrid(DirectoryKind kind);
     void ShowRowNote(int row);
 
-    MainWindow& window_;
+    PageHost& window_;
     ListGrid* grid_;
     MmsiNoteLabel* note_;
     DirectoryKind kind_ = DirectoryKind::Individual;

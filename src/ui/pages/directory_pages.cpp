@@ -1,7 +1,8 @@
 #include "directory_pages.h"
 
-#include "main_window.h"
 #include "model.h"
+#include "navigation_tree.h"
+#include "page_host.h"
 
 #include <QTreeWidget>
 
@@ -36,7 +37,7 @@ void DeleteDirectoryEntry(Directory& directory, int k)
     directory.at(directory.size()) = DirectoryEntry{};
 }
 
-void ColourDirectoryNodes(MainWindow& window, DirectoryKind kind)
+void ColourDirectoryNodes(PageHost& window, DirectoryKind kind)
 {
     QTreeWidgetItem* list = window.Tree().ItemByKey(QLatin1String(TraitsOf(kind).key));
     if (list == nullptr)

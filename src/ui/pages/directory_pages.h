@@ -10,7 +10,7 @@
 
 namespace quorlink {
 
-class MainWindow;
+class PageHost;
 
 struct DirectoryTraits {
     DirectoryKind kind;
@@ -33,6 +33,6 @@ std::optional<DirectoryKind> DirectoryOfListKey(const QString& key);
 void DeleteDirectoryEntry(Directory& directory, int k);
 // Nodes of the used entries and of the first free one in the normal text
 // colour, the ones after it greyed.
-void ColourDirectoryNodes(MainWindow& window, DirectoryKind kind);
+void ColourDirectoryNodes(PageHost& window, DirectoryKind kind);
 
 }  // namespace quorlink

@@ -5,13 +5,13 @@
 #include "channel_grid.h"
 #include "directory_entry_page.h"
 #include "directory_list_page.h"
-#include "main_window.h"
+#include "page_host.h"
 #include "settings_page.h"
 #include "wx_page.h"
 
 namespace quorlink {
 
-void InstallPages(MainWindow& window)
+void InstallPages(PageHost& window)
 {
     new ABPage(window);
     new ChannelGrid(window);

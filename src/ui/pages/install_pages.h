@@ -2,11 +2,11 @@
 
 namespace quorlink {
 
-class MainWindow;
+class PageHost;
 
 // Creates every page of the data pane, in the order their rebuild steps run:
 // A/B lists, channel grid, channel editor, WX rows, directory grid, settings,
 // directory entry editor. The pages are children of the window.
-void InstallPages(MainWindow& window);
+void InstallPages(PageHost& window);
 
 }  // namespace quorlink

@@ -1,7 +1,7 @@
 #include "numeric_field.h"
 
 #include "latin1.h"
-#include "main_window.h"
+#include "page_host.h"
 #include "prompt.h"
 
 #include <QApplication>
@@ -79,13 +79,14 @@ bool CheckNumericField(bool keepText, int length, QLineEdit* field, std::string&
     return false;
 }
 
-MmsiField::MmsiField(MainWindow& window, QLineEdit* field, std::function<std::string*()> target)
-    : QObject(field), window_(window), field_(field), target_(std::move(target))
+MmsiField::MmsiField(PageHost& window, QLineEdit* field, std::function<std::string*()> target,
+                     std::function<QString()> changeName)
+    : QObject(field), window_(window), field_(field), target_(std::move(target)), changeName_(std::move(changeName))
 {
     field_->setMaxLength(length_);
     field_->setAttribute(Qt::WA_InputMethodEnabled, false);  // composed text would pass the key filter
     field_->installEventFilter(this);
-    connect(field_, &QLineEdit::textEdited, this, [this] { window_.EditPending() = true; });
+    connect(field_, &QLineEdit::textEdited, this, [this] { pending_ = true; });
 }
 
 void MmsiField::SetMode(int length, const QString& caption)
@@ -105,17 +106,19 @@ void MmsiField::Load()
 // Stores a pending valid edit; false when the pending edit is refused.
 bool MmsiField::Check()
 {
-    bool& pending = window_.EditPending();
     std::string* target = target_();
-    if (!pending || target == nullptr) {
-        pending = false;
+    if (!pending_ || target == nullptr) {
+        pending_ = false;
         return true;
     }
     if (!CheckNumericField(true, length_, field_, *target))
         return false;
-    pending = false;
+    pending_ = false;
+    Stored();
     return true;
 }
+
+void MmsiField::Stored() { window_.StoreChange(changeName_()); }
 
 void MmsiField::ShowError()
 {
@@ -133,12 +136,11 @@ bool MmsiField::Validate()
 void MmsiField::LostFocus()
 {
     refusing_ = false;
-    bool& pending = window_.EditPending();
-    if (!pending)
+    if (!pending_)
         return;
-    if (std::string* target = target_())
-        CheckNumericField(false, length_, field_, *target);
-    pending = false;
+    pending_ = false;
+    if (std::string* target = target_(); target && CheckNumericField(false, length_, field_, *target))
+        Stored();
 }
 
 void MmsiField::GotFocus(Qt::FocusReason reason)
@@ -149,7 +151,7 @@ void MmsiField::GotFocus(Qt::FocusReason reason)
     if (refusing_ || returning_)
         refusing_ = false;
     else
-        window_.EditPending() = false;
+        pending_ = false;
     QMetaObject::invokeMethod(field_, &QLineEdit::selectAll, Qt::QueuedConnection);
 }
 

@@ -13,7 +13,7 @@ class QLineEdit;
 
 namespace quorlink {
 
-class MainWindow;
+class PageHost;
 
 // True when text is not empty and holds only the digits 0 to 9 (no other
 // script's digits: the radio stores each one in a nibble).
@@ -35,8 +35,8 @@ QString ShownMmsi(const std::string& stored, int length);
 // the box when keepText is on, else the stored value is shown again.
 bool CheckNumericField(bool keepText, int length, QLineEdit* field, std::string& target);
 
-// One MMSI box with the window's shared EditPending flag. Its page registers
-// Validate as the box's commit check.
+// One MMSI box. Its page registers Validate as the box's commit check; a
+// stored MMSI is a change of the records, named by changeName.
 //
 // Leaving the box towards another control of the window runs the check
 // (Validate); when it fails, "Data Error!!" is shown and the focus is put
@@ -50,7 +50,8 @@ class MmsiField : public QObject {
 
 public:
     // target gives the record's MMSI text, or null when there is none.
-    MmsiField(MainWindow& window, QLineEdit* field, std::function<std::string*()> target);
+    MmsiField(PageHost& window, QLineEdit* field, std::function<std::string*()> target,
+              std::function<QString()> changeName);
 
     // Length 9 (user, individual) or 8 (group), and the caption of the error box.
     void SetMode(int length, const QString& caption);
@@ -63,6 +64,8 @@ public:
     // A failed check whose message and focus return are still to come; a
     // click that moved the focus away must not act meanwhile.
     bool Refusing() const { return refusing_; }
+    // Edited since the box got the focus or was last checked.
+    bool Pending() const { return pending_; }
     int length() const { return length_; }
 
 protected:
@@ -70,14 +73,17 @@ protected:
 
 private:
     bool Check();
+    void Stored();
     void ShowError();
     void GotFocus(Qt::FocusReason reason);
     void FocusLeft(Qt::FocusReason reason);
     void HoldFocus();
 
-    MainWindow& window_;
+    PageHost& window_;
     QLineEdit* field_;
     std::function<std::string*()> target_;
+    std::function<QString()> changeName_;
+    bool pending_ = false;  // edited since the box got the focus or was checked
     int length_ = 9;
     QString caption_;
     bool refusing_ = false;

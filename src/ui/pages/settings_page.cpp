@@ -2,10 +2,10 @@
 
 #include "formatters.h"
 #include "latin1.h"
-#include "main_window.h"
 #include "mmsi_note.h"
 #include "model.h"
 #include "numeric_field.h"
+#include "page_host.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -100,7 +100,7 @@ QLabel* AddLabel(QGridLayout* grid, QWidget* panel, const char* text, int line, 
 
 }  // namespace
 
-SettingsPage::SettingsPage(MainWindow& window) : QObject(&window), window_(window), model_(window.model())
+SettingsPage::SettingsPage(PageHost& window) : QObject(window.Pages().panel(Panel::F)), window_(window), model_(window.model())
 {
     BuildControls(window.Pages().panel(Panel::F));
     window.AddRebuildStep([this] { InitSettingsControls(); });
@@ -162,7 +162,8 @@ void SettingsPage::AddMmsiRows(QWidget* panel, QGridLayout* grid, int line)
 {
     txtFUser_ = new QLineEdit(panel);
     txtFUser_->setObjectName(QStringLiteral("txtFUser"));
-    userMmsi_ = new MmsiField(window_, txtFUser_, [this] { return &model_.Settings.UserMmsid; });
+    userMmsi_ = new MmsiField(window_, txtFUser_, [this] { return &model_.Settings.UserMmsid; },
+                              [] { return QStringLiteral("User MMSI"); });
     userMmsi_->SetMode(9, QStringLiteral("User MMSI"));
     window_.SetCommitCheck(txtFUser_, [this] { return txtFUser_Validate(); });
     AddLabel(grid, panel, "User MMSI", line, txtFUser_);
@@ -204,7 +205,7 @@ void SettingsPage::InitSettingsControls()
 
 void SettingsPage::FillSettingsPage()
 {
-    const MainWindow::PageLoadingScope loading(window_);
+    const PageHost::PageLoadingScope loading(window_);
     const CommonSettings& s = model_.Settings;
     for (const auto& [row, list] : lists_) {
         list->setCurrentIndex(row->toPosition(s.*(row->value)));
@@ -238,14 +239,19 @@ void SettingsPage::tbsFNE_Click(int tab)
 
 void SettingsPage::ListClick(const Row& row, int position)
 {
-    if (position >= 0)
-        model_.Settings.*(row.value) = static_cast<std::int16_t>(row.toValue(position));
+    if (position < 0)
+        return;
+    model_.Settings.*(row.value) = static_cast<std::int16_t>(row.toValue(position));
+    if (!window_.PageLoading())
+        window_.StoreChange(QLatin1String(row.label));
 }
 
 void SettingsPage::CheckClick(const Row& row, bool ticked)
 {
-    if (!window_.PageLoading())
-        model_.Settings.*(row.flag) = ticked;
+    if (window_.PageLoading())
+        return;
+    model_.Settings.*(row.flag) = ticked;
+    window_.StoreChange(QLatin1String(row.label));
 }
 
 bool SettingsPage::txtFUser_Validate() { return userMmsi_->Validate(); }

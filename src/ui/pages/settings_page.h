@@ -14,7 +14,7 @@ class QTabWidget;
 
 namespace quorlink {
 
-class MainWindow;
+class PageHost;
 class MmsiField;
 struct Model;
 
@@ -22,7 +22,7 @@ class SettingsPage : public QObject {
     Q_OBJECT
 
 public:
-    explicit SettingsPage(MainWindow& window);
+    explicit SettingsPage(PageHost& window);
 
     void InitSettingsControls();
     void ShowSettingsPage();
@@ -41,7 +41,7 @@ private:
     void ListClick(const Row& row, int position);
     void CheckClick(const Row& row, bool ticked);
 
-    MainWindow& window_;
+    PageHost& window_;
     Model& model_;
     QTabWidget* tbsFNE_ = nullptr;
     QWidget* tabPanels_[2] = {};

@@ -1,9 +1,9 @@
 #include "wx_page.h"
 
 #include "latin1.h"
-#include "main_window.h"
 #include "model.h"
 #include "name_validator.h"
+#include "page_host.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -18,7 +18,14 @@ const QString kRowMarker = QStringLiteral(">");
 const QString kNoMarker = QStringLiteral(" ");
 }  // namespace
 
-WxPage::WxPage(MainWindow& window) : QObject(&window), window_(window), model_(window.model())
+// "WX01 Scan": the row's channel without its frequency, and what changed.
+QString WxPage::ChangeName(int i, const char* change) const
+{
+    const QString label = ToQString(model_.WxPlan.at(i + 1).Label);
+    return label.section(QLatin1Char('['), 0, 0) + QLatin1Char(' ') + QLatin1String(change);
+}
+
+WxPage::WxPage(PageHost& window) : QObject(window.Pages().panel(Panel::D)), window_(window), model_(window.model())
 {
     BuildRows(window.Pages().panel(Panel::D));
     window.AddRebuildStep([this] { ResetWxPage(); });
@@ -56,14 +63,19 @@ void WxPage::BuildRows(QWidget* page)
                 return;
             EnableRow(i);
             model_.WxChannels.at(static_cast<std::size_t>(i)).Enable = on;
+            window_.StoreChange(ChangeName(i, "Enable"));
         });
         connect(row.scan, &QCheckBox::clicked, this, [this, i](bool on) {
-            if (!window_.PageLoading())
-                model_.WxChannels.at(static_cast<std::size_t>(i)).ScanMemory = on;
+            if (window_.PageLoading())
+                return;
+            model_.WxChannels.at(static_cast<std::size_t>(i)).ScanMemory = on;
+            window_.StoreChange(ChangeName(i, "Scan"));
         });
-        connect(row.name, &QLineEdit::textEdited, this, [this, i](const QString& text) {
-            if (window_.Pages().IsActive(Panel::D))
-                model_.WxChannels.at(static_cast<std::size_t>(i)).ChTag = ToStdString(text);
+        connect(row.name, &QLineEdit::textEdited, this, [this, i, name = row.name](const QString& text) {
+            if (!window_.Pages().IsActive(Panel::D))
+                return;
+            model_.WxChannels.at(static_cast<std::size_t>(i)).ChTag = ToStdString(text);
+            window_.StoreChange(ChangeName(i, "name"), name);
         });
     }
     grid->setColumnStretch(4, 1);

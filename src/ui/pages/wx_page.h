@@ -10,14 +10,14 @@ class QLineEdit;
 
 namespace quorlink {
 
-class MainWindow;
+class PageHost;
 struct Model;
 
 class WxPage : public QObject {
     Q_OBJECT
 
 public:
-    explicit WxPage(MainWindow& window);
+    explicit WxPage(PageHost& window);
 
     void FillWxPage();
     void ShowWxPage();
@@ -35,8 +35,9 @@ private:
     };
     void BuildRows(QWidget* page);
     void EnableRow(int i);
+    QString ChangeName(int i, const char* change) const;
 
-    MainWindow& window_;
+    PageHost& window_;
     Model& model_;
     std::array<Row, 10> rows_{};
 };
