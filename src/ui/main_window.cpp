@@ -136,6 +136,11 @@ void MainWindow::BuildMenus()
             &MainWindow::mnuOptionsSerialPortDevice_Click);
     ports->setToolTipsVisible(true);
     connect(ports, &QMenu::aboutToShow, this, &MainWindow::UpdatePortHints);
+    AddSeparator(options, "mnuOptionsBar1");
+    mnuOptionsVerify_ = AddAction(options, "mnuOptionsVerify", "&Verify After Writing");
+    mnuOptionsVerify_->setCheckable(true);
+    mnuOptionsVerify_->setChecked(SettingsStore::VerifyAfterWriting());
+    connect(mnuOptionsVerify_, &QAction::triggered, this, &MainWindow::mnuOptionsVerify_Click);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -228,7 +233,11 @@ QString MainWindow::StatusText(int panel) const { return statusPanels_[panel - 1
 
 void MainWindow::SetHint(const QString& hint) { statusPanels_[0]->setText(hint); }
 
-void MainWindow::SetStateText(const QString& text) { statusPanels_[1]->setText(text); }
+void MainWindow::SetStateText(const QString& text)
+{
+    stateText_ = text;
+    UpdateModifiedPanel();
+}
 
 void MainWindow::SetHelpContexts()
 {
@@ -266,6 +275,7 @@ void MainWindow::RebuildAll()
     SelectNodeByKey(QStringLiteral("S"));
     model_.CurrentFilePath.clear();
     UpdateTitle();
+    MarkRecordsClean(false);
 }
 
 }  // namespace quorlink

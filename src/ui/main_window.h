@@ -9,6 +9,8 @@
 #include "page_stack.h"
 #include "port_names.h"
 #include "transfer_runs.h"
+#include "records_snapshot.h"
+#include "transfer_safety.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -68,6 +70,7 @@ public:
     void mnuTransferRead_Click();
     void mnuOptionsSerialPort1_Click(int index);
     void mnuOptionsSerialPortDevice_Click();
+    void mnuOptionsVerify_Click(bool on);
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
     void SaveHexImageCommand();   // Ctrl+F3 in the service mode
@@ -112,7 +115,8 @@ public:
     QTreeWidget* TreeWidget() const { return tvTreeView_; }
     // Sets status-bar panel 1.
     void SetHint(const QString& hint);
-    // Sets status-bar panel 2, where the window tells what a command did.
+    // Sets status-bar panel 2, where the window tells what a command did
+    // (after "Modified" while there are unsaved edits).
     void SetStateText(const QString& text);
 
     // Tree and pages.
@@ -140,13 +144,17 @@ public:
 
     // Runs a transfer in the dialog; mode 0 read, 1 program, 2 clear. True when it completed.
     bool RunTransferDialog(TransferMode mode);
-    // The timings, help file and stored port devices a transfer runs with now.
-    TransferSetup TransferSetupNow() const;
+    // The timings, help file, stored port devices, backups and check a transfer runs with now.
+    TransferSetup TransferSetupNow();
     void SetTransferTimings(const ProtocolTimings& timings) { transferTimings_ = timings; }
     // Replaces the system's list of serial ports (tests fill their own).
     void SetPortList(const PortList* ports) { portList_ = ports ? ports : &systemPorts_; }
     // Names the device behind each COM item in its tooltip.
     void UpdatePortHints();
+    // Where backups and recovery copies go: the program's own folder.
+    const QString& DataFolder() const { return programFolder_; }
+    // Whether the records differ from those last opened, saved, read or made fresh.
+    bool RecordsModified() const;
     // Replaces the print dialog (tests print to a PDF file).
     void SetPrinterChooser(std::function<bool(QPrinter&)> choose) { choosePrinter_ = std::move(choose); }
 
@@ -181,6 +189,11 @@ private:
     // The help file at a context; when it is not there, the user guide at a section.
     void ShowHelpAt(int context, const QString& section);
     QString GuideSectionOf(const QWidget* focus) const;
+    // Recovery copies and the "Modified" panel (main_window_safety.cpp).
+    void KeepDroppedEdits(const char* what);
+    void MarkRecordsClean(bool imageAsLoaded);
+    void UpdateModifiedPanel();
+    TransferSafety Safety();
 
     void tvTreeView_NodeClick(QTreeWidgetItem* node);
     void tvTreeView_Click();
@@ -215,7 +228,9 @@ private:
     QAction* serialPorts_[4] = {};
     QAction* recentBar_ = nullptr;
     QList<QAction*> recentActions_;
+    QAction* mnuOptionsVerify_ = nullptr;
     QTimer* timer1_ = nullptr;
+    QTimer* modifiedTimer_ = nullptr;
 
     bool pageLoading_ = false;
     int currentNodeIndex_ = -1;
@@ -228,6 +243,10 @@ private:
     std::function<bool(QPrinter&)> choosePrinter_;
     SystemPortList systemPorts_;
     const PortList* portList_ = &systemPorts_;
+    RecordsSnapshot cleanRecords_;
+    bool imageAsLoaded_ = false;  // MemoryImage is a raw image as opened, the records untouched since
+    QString transferNotice_;      // a backup that failed during the last transfer
+    QString stateText_;           // what the last command did, for panel 2 beside "Modified"
 };
 
 }  // namespace quorlink
