@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 #include <cstring>
+#include <thread>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -90,7 +91,7 @@ Fault WriteNewWholeFile(const QString& path, const QByteArray& bytes, bool& take
     QTemporaryFile part(QFileInfo(path).absolutePath() + QStringLiteral("/.XXXXXX.part"));
     if (!part.open())
         return FileFault(part);
-    if (part.write(bytes) != bytes.size() || !part.flush() || ::fsync(part.handle()) != 0)
+    if (part.write(bytes) != bytes.size() || !part.flush())
         return FileFault(QFileDevice::WriteError,
                          part.errorString().isEmpty() ? QStringLiteral("The file could not be written completely")
                                                       : part.errorString(),
@@ -102,6 +103,15 @@ Fault WriteNewWholeFile(const QString& path, const QByteArray& bytes, bool& take
         taken = error == EEXIST;
         return FileFault(QFileDevice::WriteError, QString::fromLocal8Bit(std::strerror(error)), path);
     }
+    // Waiting for the disk would cost a transfer tens of milliseconds; the
+    // complete file is in the system's hands already, and reaches the disk
+    // on this thread's own time.
+    const int handle = ::dup(part.handle());
+    if (handle >= 0)
+        std::thread([handle] {
+            ::fdatasync(handle);
+            ::close(handle);
+        }).detach();
     return {};
 }
 
