@@ -330,7 +330,7 @@ private slots:
         QCOMPARE(ReadAll(reads[0]), QByteArray(reinterpret_cast<const char*>(radio.data()), kImageSize));
 
         FillImage(rig->model.MemoryImage, 9);
-        QVERIFY(RunWriteTransfer(rig->protocol, safety));
+        QVERIFY(RunWriteTransfer(rig->protocol, {}, safety));
         const QStringList writes = StampedFiles(BackupsFolder(data.path()), "MR7100A-", "-write", ".hex");
         QCOMPARE(writes.size(), 1);
         const QByteArray written = ReadAll(writes[0]);
@@ -349,7 +349,7 @@ private slots:
         QStringList notes;
         const TransferSafety safety{data.filePath("file"), false, [&](const QString& text) { notes.append(text); }};
         QVERIFY(RunReadTransfer(rig->protocol, safety));
-        QVERIFY(RunWriteTransfer(rig->protocol, safety));
+        QVERIFY(RunWriteTransfer(rig->protocol, {}, safety));
         QCOMPARE(notes.size(), 2);
         QVERIFY2(notes[0].startsWith("The backup of this read could not be saved: cannot make the folder "),
                  qPrintable(notes[0]));
@@ -378,7 +378,7 @@ private slots:
         if (misStore)
             rig->radio.AddFault({sim::FaultKind::MisStore, 0x13, 0x02F0, 1, 0});
         const Image before = rig->model.MemoryImage;
-        QCOMPARE(RunWriteTransfer(rig->protocol, TransferSafety{QString(), verify, {}}), message == "Complete!!");
+        QCOMPARE(RunWriteTransfer(rig->protocol, {}, TransferSafety{QString(), verify, {}}), message == "Complete!!");
         ExpectOneMessage(rig->prompt, QStringLiteral("Program to Radio"), message,
                          message == "Complete!!" ? MessageIcon::Information : MessageIcon::Critical);
         QVERIFY(rig->model.MemoryImage == before);

@@ -89,7 +89,7 @@ int main(int argc, char* argv[])
     const double cpuStart = CpuSeconds();
     const auto wallStart = std::chrono::steady_clock::now();
     const bool done =
-        mode == QLatin1String("read") ? RunReadTransfer(protocol, safety) : RunWriteTransfer(protocol, safety);
+        mode == QLatin1String("read") ? RunReadTransfer(protocol, safety) : RunWriteTransfer(protocol, {}, safety);
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
     const double cpu = CpuSeconds() - cpuStart;
 
