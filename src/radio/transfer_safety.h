@@ -14,11 +14,11 @@ struct Model;
 struct TransferSafety {
     QString dataFolder;  // backups go to its backups folder; empty: no backups
     bool verifyAfterWriting = false;
+    // Told when a backup could not be saved; the transfer goes on regardless.
+    std::function<void(const QString& text)> notify;
     // MemoryImage is a backup opened unchanged: it goes out as it is instead
     // of being encoded from the records, so the radio gets it back exactly.
     bool sendImageAsIs = false;
-    // Told when a backup could not be saved; the transfer goes on regardless.
-    std::function<void(const QString& text)> notify;
 };
 
 // Saves the backup; a failure only reaches notify.
