@@ -1,5 +1,6 @@
 // Entry of the editor: reads the command line, builds the model and opens
 // the main window.
+#include "backups.h"
 #include "command_line.h"
 #include "main_window.h"
 #include "model.h"
@@ -49,8 +50,10 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "quorlink: ignored: %s\n", qPrintable(line.ignored.join(QLatin1Char(' '))));
     quorlink::Model model;
     model.DiagnosticMode = line.diagnostic;
+    const QString folder = quorlink::ProgramFolder();
     quorlink::WidgetPrompt prompt;
-    quorlink::MainWindow window(model, prompt, quorlink::ProgramFolder());
+    prompt.AddSidebarFolder(quorlink::BackupsFolder(folder));
+    quorlink::MainWindow window(model, prompt, folder);
     prompt.SetParent(&window);
     window.show();
     if (!line.file.isEmpty()) {

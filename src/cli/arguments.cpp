@@ -51,6 +51,8 @@ Arguments ParseArguments(const std::vector<std::string>& args)
             parsed.allowMmsiChange = true;
         } else if (arg == "--version") {
             parsed.version = true;
+        } else if (arg == "--no-verify") {
+            parsed.noVerify = true;
         } else if (TakeOption("model", args, i, parsed.model, parsed.error) ||
                    TakeOption("port", args, i, parsed.port, parsed.error)) {
         } else if (arg.size() > 1 && arg[0] == '-') {

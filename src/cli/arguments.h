@@ -15,6 +15,7 @@ struct Arguments {
     bool brief = false;  // diff: the count only
     bool allowMmsiChange = false;  // write even when it changes the radio's own MMSI
     bool version = false;
+    bool noVerify = false;  // write: skip the read-back check
     std::string error;  // a usage error, when not empty
 };
 

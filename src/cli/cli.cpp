@@ -20,8 +20,10 @@ const Verb kVerbs[] = {
     {"read", "read --model MODEL --port PORT OUT",
      "Reads the radio's memory and saves it as OUT. A failed or cancelled read writes nothing.", 1, 1, true,
      RunRead},
-    {"write", "write --model MODEL --port PORT [--allow-mmsi-change] IN", "Programs the radio with IN.", 1, 1, true,
-     RunWrite},
+    {"write", "write --model MODEL --port PORT [--allow-mmsi-change] [--no-verify] IN",
+     "Programs the radio with IN (a data file or a .hex backup), then reads the written bytes back and\n"
+     "compares them, unless --no-verify is given.",
+     1, 1, true, RunWrite},
     {"print", "print --model MODEL IN OUT.pdf",
      "Writes the printed report of IN as a PDF file (- for standard output), without a printer.", 2, 2, false,
      RunPrint},
@@ -50,6 +52,8 @@ constexpr const char* kGeneralHelp =
     "PORT is 1..4 (COM1..COM4 as the editor counts them) or a device path such as /dev/ttyUSB0\n"
     "or /dev/serial/by-id/usb-...\n"
     "write refuses to change the radio's own MMSI unless --allow-mmsi-change is given.\n"
+    "Every read and write keeps a backup of the radio's memory in the backups folder of the\n"
+    "program's data folder.\n"
     "Ctrl+C cancels a transfer and ends any other command. Exit status: 0 done, 1 failed\n"
     "(the reason is on standard error), 2 usage error. --version prints the version.\n";
 

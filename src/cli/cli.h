@@ -11,6 +11,9 @@ namespace quorlink::cli {
 struct Io {
     std::FILE* out;  // results (a report without OUT, or with OUT -)
     std::FILE* err;  // messages, usage, progress
+    // Where backups of transfers go (its backups folder); empty: the
+    // program's own data folder.
+    std::string dataFolder = {};
 };
 
 enum ExitCode { kOk = 0, kFailed = 1, kUsage = 2 };

@@ -1,4 +1,5 @@
 // The verbs that talk to a radio: read, write and clear.
+#include "backups.h"
 #include "clone_protocol.h"
 #include "error_log.h"
 #include "file_path.h"
@@ -6,6 +7,7 @@
 #include "model.h"
 #include "model_files.h"
 #include "port_names.h"
+#include "program_folder.h"
 #include "prompt.h"
 #include "qt_serial_port.h"
 #include "serial_link.h"
@@ -85,6 +87,19 @@ using Run = std::function<bool(CloneProtocol&)>;
 // The write run's caption: a write cut short leaves a partly written memory.
 constexpr const char* kWriting = "Writing";
 
+// Backups go to the data folder; one that fails is said on standard error.
+TransferSafety SafetyOf(const Call& call)
+{
+    std::FILE* err = call.io.err;
+    return {call.io.dataFolder.empty() ? ProgramFolder() : QString::fromLocal8Bit(call.io.dataFolder.c_str()),
+            !call.args.noVerify, [err](const QString& text) {
+                std::fprintf(err, "quorlink-cli: %s\n", qPrintable(text));
+                std::fflush(err);
+            }};
+}
+
+bool ReadRun(const Call& call, CloneProtocol& protocol) { return RunReadTransfer(protocol, SafetyOf(call)); }
+
 // Opens the port and runs one whole transfer on the given model. A
 // cancelled one says so; the memory operation had begun once progress came.
 bool Transfer(const Call& call, Model& model, const std::string& portText, const char* what, const Run& run)
@@ -131,7 +146,7 @@ bool IsPort(const std::string& text) { return ParsePortChoice(ToQString(text)).h
 
 bool ReadRadioInto(const Call& call, Model& model, const std::string& port)
 {
-    return Transfer(call, model, port, "Reading", RunReadTransfer);
+    return Transfer(call, model, port, "Reading", [&call](CloneProtocol& protocol) { return ReadRun(call, protocol); });
 }
 
 int RunRead(const Call& call)
@@ -142,7 +157,7 @@ int RunRead(const Call& call)
         ReportSaveFailure(call, ToQString(fault.description));
         return kFailed;
     }
-    if (!Transfer(call, "Reading", RunReadTransfer))
+    if (!Transfer(call, "Reading", [&call](CloneProtocol& protocol) { return ReadRun(call, protocol); }))
         return kFailed;
     return SaveModelFile(call.model, call.args.positional[0], FileContext{call.prompt, kNoLog, 0}) ? kOk : kFailed;
 }
@@ -151,6 +166,13 @@ int RunWrite(const Call& call)
 {
     if (!LoadModelFile(call.model, call.args.positional[0], FileContext{call.prompt, kNoLog, 0}))
         return kFailed;
+    // A .hex backup goes back to the radio byte for byte, bits the import tidies up included.
+    TransferSafety safety = SafetyOf(call);
+    safety.sendImageAsIs = KindOf(call.args.positional[0]) == FileKind::Hex;
+    if (safety.sendImageAsIs && !ReadImageBytes(PathOf(call.args.positional[0]), call.model.MemoryImage)) {
+        call.prompt.Message(QStringLiteral("Program to Radio"), QStringLiteral("FileRead Error!!"), MessageIcon::Critical);
+        return kFailed;
+    }
     // Nobody is there to ask: a change of the radio's own MMSI needs the option.
     const OwnMmsiApproval approve = [&call](const QString& radioMmsi, const QString& newMmsi) {
         if (call.args.allowMmsiChange)
@@ -163,8 +185,8 @@ int RunWrite(const Call& call)
                             MessageIcon::Warning);
         return false;
     };
-    return Transfer(call, kWriting, [&approve](CloneProtocol& protocol) {
-        return RunWriteTransfer(protocol, approve);
+    return Transfer(call, kWriting, [&approve, &safety](CloneProtocol& protocol) {
+        return RunWriteTransfer(protocol, approve, safety);
     }) ? kOk : kFailed;
 }
 

@@ -1,14 +1,12 @@
 #include "read_backups.h"
 
+#include "backups.h"
 #include "codecs.h"
 #include "latin1.h"
 #include "model.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <algorithm>
 #include <optional>
 
 namespace quorlink {
@@ -30,20 +28,16 @@ std::optional<std::string> UserMmsiOf(const QString& path)
 
 QList<ReadBackup> ListReadBackups(const QString& dataFolder, const QString& modelName)
 {
-    const QRegularExpression pattern(QStringLiteral("^%1-(\\d{8}-\\d{6})-read\\.hex$")
-                                         .arg(QRegularExpression::escape(modelName)));
     QList<ReadBackup> backups;
-    const QDir folder(dataFolder + QStringLiteral("/backups"));
-    for (const QFileInfo& info : folder.entryInfoList(QDir::Files | QDir::NoSymLinks)) {
-        const QRegularExpressionMatch match = pattern.match(info.fileName());
-        if (!match.hasMatch() || !info.isFile() || info.size() != kImageSize)
+    for (const QString& path : ReadBackups(dataFolder, ToStdString(modelName))) {
+        const QFileInfo info(path);
+        if (info.isSymLink() || !info.isFile() || info.size() != kImageSize)
             continue;
-        const QDateTime taken = QDateTime::fromString(match.captured(1), QStringLiteral("yyyyMMdd-HHmmss"));
+        const QDateTime taken =
+            QDateTime::fromString(info.fileName().mid(modelName.size() + 1, 15), QStringLiteral("yyyyMMdd-HHmmss"));
         if (taken.isValid())
-            backups.append({info.filePath(), taken});
+            backups.append({path, taken});
     }
-    std::sort(backups.begin(), backups.end(),
-              [](const ReadBackup& a, const ReadBackup& b) { return a.taken > b.taken; });
     return backups;
 }
 

@@ -16,7 +16,7 @@ struct ReadBackup {
     QDateTime taken;  // from the name
 };
 
-// The read backups of one model, newest first. Files that are not regular
+// The read backups of one model, newest first (see ReadBackups). Files that are not regular
 // files of exactly one image, or whose names do not follow the pattern, are
 // left out.
 QList<ReadBackup> ListReadBackups(const QString& dataFolder, const QString& modelName);

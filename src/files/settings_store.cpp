@@ -15,6 +15,7 @@ struct Key {
 };
 constexpr Key kPortNumber{"ComPath/ComNum", 1};
 constexpr Key kModelNumber{"ModelPath/ModelNum", 0};
+constexpr Key kVerifyAfterWriting{"Options/VerifyAfterWriting", 1};
 constexpr const char* kPlacementKeys[] = {"Settings/MainLeft", "Settings/MainTop",
                                           "Settings/MainWidth", "Settings/MainHeight"};
 
@@ -91,5 +92,7 @@ void SettingsStore::StoreRecentFiles(const QStringList& paths)
 {
     Store().setValue(QStringLiteral("RecentFiles/Files"), paths);
 }
+bool SettingsStore::VerifyAfterWriting() { return ReadShort(Store(), kVerifyAfterWriting) != 0; }
+void SettingsStore::StoreVerifyAfterWriting(bool on) { Write(kVerifyAfterWriting, on ? 1 : 0); }
 
 }  // namespace quorlink

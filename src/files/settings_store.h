@@ -30,6 +30,9 @@ public:
     // File > recent files, the latest first (RecentFiles/Files).
     static QStringList RecentFiles();
     static void StoreRecentFiles(const QStringList& paths);
+    // Options > Verify After Writing; on unless turned off.
+    static bool VerifyAfterWriting();
+    static void StoreVerifyAfterWriting(bool on);
 };
 
 }  // namespace quorlink

@@ -3,7 +3,11 @@
 #include "file_fault.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
+#include <cstring>
+#include <thread>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -78,6 +82,36 @@ Fault OpenRegularFile(QFile& file, const QString& path)
         ::close(fd);
         return FileFault(file.error(), file.errorString(), path);
     }
+    return {};
+}
+
+Fault WriteNewWholeFile(const QString& path, const QByteArray& bytes, bool& taken)
+{
+    taken = false;
+    QTemporaryFile part(QFileInfo(path).absolutePath() + QStringLiteral("/.XXXXXX.part"));
+    if (!part.open())
+        return FileFault(part);
+    if (part.write(bytes) != bytes.size() || !part.flush())
+        return FileFault(QFileDevice::WriteError,
+                         part.errorString().isEmpty() ? QStringLiteral("The file could not be written completely")
+                                                      : part.errorString(),
+                         path);
+    // A hard link, unlike a rename, refuses a name that is taken; the part
+    // file's own name goes away with it.
+    if (::link(QFile::encodeName(part.fileName()).constData(), QFile::encodeName(path).constData()) != 0) {
+        const int error = errno;
+        taken = error == EEXIST;
+        return FileFault(QFileDevice::WriteError, QString::fromLocal8Bit(std::strerror(error)), path);
+    }
+    // Waiting for the disk would cost a transfer tens of milliseconds; the
+    // complete file is in the system's hands already, and reaches the disk
+    // on this thread's own time.
+    const int handle = ::dup(part.handle());
+    if (handle >= 0)
+        std::thread([handle] {
+            ::fdatasync(handle);
+            ::close(handle);
+        }).detach();
     return {};
 }
 

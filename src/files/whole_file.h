@@ -27,4 +27,9 @@ Fault ProbeWholeFile(const QString& path);
 // instead of waiting for a writer that never comes.
 Fault OpenRegularFile(QFile& file, const QString& path);
 
+// Like WriteWholeFile, for a file that must not replace another: the complete file
+// appears under path only if no file had that name. taken tells that case
+// apart from other failures. It does not wait for the disk to confirm.
+Fault WriteNewWholeFile(const QString& path, const QByteArray& bytes, bool& taken);
+
 }  // namespace quorlink

@@ -43,6 +43,14 @@ bool IsUnwrittenBlock(int address)
 
 }  // namespace
 
+bool IsWrittenAddress(int address)
+{
+    const int block = address - address % kBlockSize;
+    if (block == kPartialBlock)
+        return address >= kPartialFirst && address <= kPartialLast;
+    return address >= 0 && address < kImageSize && !IsUnwrittenBlock(block);
+}
+
 int BlockProgress(int address)
 {
     return static_cast<int>(std::nearbyint(static_cast<double>(address) / (kImageSize - 1) * 100.0));
@@ -188,6 +196,14 @@ void CloneProtocol::WriteData()
             WriteSingles(kPartialFirst, kPartialLast);
         else if (!IsUnwrittenBlock(address))
             WriteBlock(address);
+    });
+}
+
+void CloneProtocol::ReadBackWritten(Image& target)
+{
+    RunBlocks(kWrite, [&](int address) {
+        if (!IsUnwrittenBlock(address))
+            ReadBlock(target, address);
     });
 }
 

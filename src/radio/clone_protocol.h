@@ -54,6 +54,8 @@ public:
     // The block that holds the radio's own MMSI, read on its own before a
     // write; failures are reported with the write's title.
     void ReadOwnMmsiBlock(Image& target);
+    // Reads back, under the write's title, every block WriteData sends to.
+    void ReadBackWritten(Image& target);
 
     // One exchange each, with its retries.
     void ReadBlock(Image& target, int address);
@@ -80,6 +82,9 @@ private:
     Prompt& prompt_;
     TransferHooks hooks_;
 };
+
+// Whether WriteData sends the byte at address; the rest is the radio's own.
+bool IsWrittenAddress(int address);
 
 // Progress before the block at address: address / 8191 as a whole percentage,
 // ties to even.

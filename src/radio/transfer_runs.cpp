@@ -8,6 +8,7 @@
 #include "model.h"
 #include "prompt.h"
 #include "serial_link.h"
+#include "write_verification.h"
 
 namespace quorlink {
 
@@ -31,7 +32,7 @@ bool ModelChecked(CloneProtocol& protocol)
 
 }  // namespace
 
-bool RunReadTransfer(CloneProtocol& protocol)
+bool RunReadTransfer(CloneProtocol& protocol, const TransferSafety& safety)
 {
     Model& model = protocol.link().model();
     Image scratch = model.MemoryImage;
@@ -41,6 +42,7 @@ bool RunReadTransfer(CloneProtocol& protocol)
     protocol.ReadData(scratch);
     if (!Succeeded(model))
         return false;
+    BackUpTransfer(safety, model, scratch, BackupKind::Read);
     model.MemoryImage = scratch;
     Image defaults{};
     MakeDefaultImage(model, defaults);
@@ -49,10 +51,10 @@ bool RunReadTransfer(CloneProtocol& protocol)
     return Complete(protocol, "Read from Radio");
 }
 
-bool RunWriteTransfer(CloneProtocol& protocol, const OwnMmsiApproval& approve)
+bool RunWriteTransfer(CloneProtocol& protocol, const OwnMmsiApproval& approve, const TransferSafety& safety)
 {
     Model& model = protocol.link().model();
-    if (const Fault fault = EncodeImage(model)) {
+    if (const Fault fault = safety.sendImageAsIs ? Fault{} : EncodeImage(model)) {
         model.ErrorFlag = true;
         protocol.prompt().Message(QStringLiteral("Program to Radio"),
                                   QString::number(fault.number) + QStringLiteral("\n\n") + ToQString(fault.description),
@@ -64,8 +66,11 @@ bool RunWriteTransfer(CloneProtocol& protocol, const OwnMmsiApproval& approve)
         return false;
     if (approve && !OwnMmsiAllowed(protocol, approve))
         return false;
+    BackUpTransfer(safety, model, model.MemoryImage, BackupKind::Write);
     protocol.WriteData();
-    return Succeeded(model) && Complete(protocol, "Program to Radio");
+    if (!Succeeded(model) || (safety.verifyAfterWriting && !VerifyWrite(protocol)))
+        return false;
+    return Complete(protocol, "Program to Radio");
 }
 
 bool RunClearTransfer(CloneProtocol& protocol)

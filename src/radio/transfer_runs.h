@@ -6,6 +6,7 @@
 #pragma once
 
 #include "own_mmsi_guard.h"
+#include "transfer_safety.h"
 
 namespace quorlink {
 
@@ -15,14 +16,17 @@ class CloneProtocol;
 enum class TransferMode { Read = 0, Program = 1, Clear = 2 };
 
 // Model check, read into a scratch image; only a complete read replaces
-// MemoryImage, gets the read fix-up and is decoded into the records.
-bool RunReadTransfer(CloneProtocol& protocol);
+// MemoryImage, gets the read fix-up and is decoded into the records. The
+// bytes as received are backed up first.
+bool RunReadTransfer(CloneProtocol& protocol, const TransferSafety& safety = {});
 // Encodes the records into MemoryImage; a record that cannot be encoded is
 // shown with its fault number and ends the run before the port is opened.
 // Then model check, then writes MemoryImage. With an approval the radio's own
 // MMSI is read between check and write, and a change of it goes ahead only
-// when approved.
-bool RunWriteTransfer(CloneProtocol& protocol, const OwnMmsiApproval& approve = {});
+// when approved. MemoryImage is backed up just before the write; with
+// verifyAfterWriting the written bytes are read back and compared.
+bool RunWriteTransfer(CloneProtocol& protocol, const OwnMmsiApproval& approve = {},
+                      const TransferSafety& safety = {});
 // Model check, then sets UserMmsiCount to 0 and writes that byte.
 bool RunClearTransfer(CloneProtocol& protocol);
 

@@ -138,6 +138,11 @@ void MainWindow::BuildMenus()
             &MainWindow::mnuOptionsSerialPortDevice_Click);
     ports->setToolTipsVisible(true);
     connect(ports, &QMenu::aboutToShow, this, &MainWindow::UpdatePortHints);
+    AddSeparator(options, "mnuOptionsBar1");
+    mnuOptionsVerify_ = AddAction(options, "mnuOptionsVerify", "&Verify After Writing");
+    mnuOptionsVerify_->setCheckable(true);
+    mnuOptionsVerify_->setChecked(SettingsStore::VerifyAfterWriting());
+    connect(mnuOptionsVerify_, &QAction::triggered, this, &MainWindow::mnuOptionsVerify_Click);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -230,7 +235,11 @@ QString MainWindow::StatusText(int panel) const { return statusPanels_[panel - 1
 
 void MainWindow::SetHint(const QString& hint) { statusPanels_[0]->setText(hint); }
 
-void MainWindow::SetStateText(const QString& text) { statusPanels_[1]->setText(text); }
+void MainWindow::SetStateText(const QString& text)
+{
+    stateText_ = text;
+    UpdateModifiedPanel();
+}
 
 void MainWindow::SetHelpContexts()
 {
@@ -269,6 +278,7 @@ void MainWindow::RebuildAll()
     model_.CurrentFilePath.clear();
     UpdateTitle();
     ClearHistory();
+    MarkRecordsClean(false);
 }
 
 }  // namespace quorlink

@@ -11,6 +11,8 @@
 #include "page_stack.h"
 #include "port_names.h"
 #include "transfer_runs.h"
+#include "records_snapshot.h"
+#include "transfer_safety.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -82,6 +84,10 @@ public:
     void SetPortList(const PortList* ports) { portList_ = ports ? ports : &systemPorts_; }
     // Replaces the print dialog (tests print to a PDF file).
     void SetPrinterChooser(std::function<bool(QPrinter&)> choose) { choosePrinter_ = std::move(choose); }
+    // Where backups and recovery copies go: the program's own folder.
+    const QString& DataFolder() const { return programFolder_; }
+    // Whether the records differ from those last opened, saved, read or made fresh.
+    bool RecordsModified() const;
 
     // Layout, in twips.
     void SizeControls(double treeWidth);
@@ -127,6 +133,7 @@ private:
     void mnuTransferRead_Click();
     void mnuOptionsSerialPort1_Click(int index);
     void mnuOptionsSerialPortDevice_Click();
+    void mnuOptionsVerify_Click(bool on);
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
     void SaveHexImageCommand();   // Ctrl+F3 in the service mode
@@ -139,13 +146,14 @@ private:
     void UpdatePortHints();
     // Sets status-bar panel 1.
     void SetHint(const QString& hint);
-    // Sets status-bar panel 2, where the window tells what a command did.
+    // Sets status-bar panel 2, where the window tells what a command did
+    // (after "Modified" while there are unsaved edits).
     void SetStateText(const QString& text);
     void ShowPage(QTreeWidgetItem* node);
     void ColourDirectoryNodes(DirectoryKind kind);
     void SetPageLoading(bool on) override { pageLoading_ = on; }
-    // The timings, help file and stored port devices a transfer runs with now.
-    TransferSetup TransferSetupNow() const;
+    // The timings, help file, stored port devices, backups and check a transfer runs with now.
+    TransferSetup TransferSetupNow();
 
     // Undo and redo.
     void BuildUndoItems(QMenu* edit);
@@ -171,6 +179,11 @@ private:
     // The help file at a context; when it is not there, the user guide at a section.
     void ShowHelpAt(int context, const QString& section);
     QString GuideSectionOf(const QWidget* focus) const;
+    // Recovery copies and the "Modified" panel (main_window_safety.cpp).
+    void KeepDroppedEdits(const char* what);
+    void MarkRecordsClean(bool imageAsLoaded);
+    void UpdateModifiedPanel();
+    TransferSafety Safety();
 
     void tvTreeView_NodeClick(QTreeWidgetItem* node);
     void tvTreeView_Click();
@@ -208,7 +221,9 @@ private:
     QList<QAction*> recentActions_;
     QAction* mnuEditUndo_ = nullptr;
     QAction* mnuEditRedo_ = nullptr;
+    QAction* mnuOptionsVerify_ = nullptr;
     QTimer* timer1_ = nullptr;
+    QTimer* modifiedTimer_ = nullptr;
 
     bool pageLoading_ = false;
     int currentNodeIndex_ = -1;
@@ -224,6 +239,10 @@ private:
     std::function<bool(QPrinter&)> choosePrinter_;
     SystemPortList systemPorts_;
     const PortList* portList_ = &systemPorts_;
+    RecordsSnapshot cleanRecords_;
+    bool imageAsLoaded_ = false;  // MemoryImage is a raw image as opened, the records untouched since
+    QString transferNotice_;      // a backup that failed during the last transfer
+    QString stateText_;           // what the last command did, for panel 2 beside "Modified"
 };
 
 }  // namespace quorlink

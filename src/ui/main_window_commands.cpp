@@ -2,6 +2,7 @@
 #include "main_window.h"
 
 #include "about_box.h"
+#include "backups.h"
 #include "control_tables.h"
 #include "data_file.h"
 #include "hex_file.h"
@@ -78,6 +79,7 @@ void MainWindow::DeferredNew()
     timer1_->stop();
     {
         BusyScope busy(this);
+        KeepDroppedEdits("new");
         Pause(timings_.pauseMs);
         RebuildAll();
         RefreshCurrentPage();
@@ -98,8 +100,22 @@ void MainWindow::mnuFileOpen_Click()
 void MainWindow::OpenDataFile(const QString& path)
 {
     BusyScope busy(this);
-    FileRead2(model_, path, FileContext{prompt_, log_, timings_.pauseMs});
-    if (!model_.ErrorFlag) {
+    KeepDroppedEdits("open");
+    // A backup is a raw image whatever its name: it loads as the image import does.
+    const bool image = IsMemoryImageFile(path);
+    const FileContext context{prompt_, log_, timings_.pauseMs};
+    if (image) {
+        Image bytes{};
+        const bool whole = ReadImageBytes(path, bytes);
+        ReadHexFileAs(model_, path, context);
+        // The records are the import's; the image keeps every bit of the
+        // file, so that writing it restores the radio exactly.
+        if (!model_.ErrorFlag && whole)
+            model_.MemoryImage = bytes;
+    } else
+        FileRead2(model_, path, context);
+    const bool opened = !model_.ErrorFlag;
+    if (opened) {
         model_.CurrentFilePath = PathText(path);
         UpdateTitle();
         AddRecentFile(path);
@@ -108,6 +124,8 @@ void MainWindow::OpenDataFile(const QString& path)
     currentNodeIndex_ = NavigationTree::PositionOf(tvTreeView_->currentItem());
     ShowPage(tvTreeView_->currentItem());
     RefreshTreeTexts();
+    if (opened)
+        MarkRecordsClean(image);
 }
 
 void MainWindow::SaveDataFile(bool useCurrentName)
@@ -116,7 +134,8 @@ void MainWindow::SaveDataFile(bool useCurrentName)
         return;
     model_.CancelFlag = false;
     // A raw image taken over as the current file never receives the text format.
-    const bool haveName = !model_.CurrentFilePath.empty() && !IsHexPath(model_.CurrentFilePath);
+    const bool haveName = !model_.CurrentFilePath.empty() && !IsHexPath(model_.CurrentFilePath) &&
+                          !IsMemoryImageFile(PathOf(model_.CurrentFilePath));
     const QString path = useCurrentName && haveName ? PathOf(model_.CurrentFilePath)
                                                     : prompt_.SaveFileName(kDataFilter);
     if (path.isEmpty()) {
@@ -128,6 +147,7 @@ void MainWindow::SaveDataFile(bool useCurrentName)
         model_.CurrentFilePath = PathText(path);
         UpdateTitle();
         AddRecentFile(path);
+        MarkRecordsClean(imageAsLoaded_);
     }
 }
 
@@ -151,7 +171,8 @@ void MainWindow::SaveHexImageCommand()
         return;
     }
     BusyScope busy(this);
-    SaveHexImage(model_, path, FileContext{prompt_, log_, timings_.pauseMs});
+    if (!SaveHexImage(model_, path, FileContext{prompt_, log_, timings_.pauseMs}))
+        MarkRecordsClean(false);
 }
 
 void MainWindow::OpenHexImageCommand()
@@ -162,6 +183,7 @@ void MainWindow::OpenHexImageCommand()
         return;
     }
     BusyScope busy(this);
+    KeepDroppedEdits("open");
     ReadHexFileAs(model_, path, FileContext{prompt_, log_, timings_.pauseMs});
     if (model_.ErrorFlag)
         return;
@@ -170,6 +192,7 @@ void MainWindow::OpenHexImageCommand()
     RefreshTreeTexts();
     model_.CurrentFilePath = PathText(path);
     UpdateTitle();
+    MarkRecordsClean(false);
 }
 
 void MainWindow::SwitchModel(int modelNumber)
@@ -186,6 +209,9 @@ void MainWindow::SwitchModel(int modelNumber)
         UpdateModelMenu();
         return;
     }
+    // Kept under the old model's name; the New that follows then finds nothing to keep.
+    KeepDroppedEdits("model-switch");
+    MarkRecordsClean(false);
     model_.ModelNumber = modelNumber;
     ClearHistory();
     UpdateModelMenu();
@@ -202,9 +228,12 @@ void MainWindow::mnuOptionsSerialPort1_Click(int index)
         SettingsStore::StorePortNumber(index + 1);
 }
 
-TransferSetup MainWindow::TransferSetupNow() const
+TransferSetup MainWindow::TransferSetupNow()
 {
-    return TransferSetup{transferTimings_, helpFile_, SettingsStore::PortDevices()};
+    // An opened backup goes back to the radio exactly as it was read, unless it was edited.
+    TransferSafety safety = Safety();
+    safety.sendImageAsIs = imageAsLoaded_ && !RecordsModified();
+    return TransferSetup{transferTimings_, helpFile_, SettingsStore::PortDevices(), safety};
 }
 
 bool MainWindow::RunTransferDialog(TransferMode mode)
@@ -225,6 +254,7 @@ void MainWindow::mnuTransferRead_Click()
 {
     if (!CommitPendingEdit())
         return;
+    KeepDroppedEdits("read");
     if (!RunTransferDialog(TransferMode::Read))
         return;
     ClearHistory();
@@ -232,6 +262,9 @@ void MainWindow::mnuTransferRead_Click()
     RefreshTreeTexts();
     model_.CurrentFilePath.clear();
     UpdateTitle();
+    MarkRecordsClean(false);
+    if (!transferNotice_.isEmpty())
+        SetHint(transferNotice_);  // the refreshed page put its own hint there
 }
 
 void MainWindow::mnuHelpContents_Click() { ShowHelpAt(kHelpContentsContext, QString()); }

@@ -197,6 +197,7 @@ bool MainWindow::HandleKey(QObject* watched, QKeyEvent* key)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    KeepDroppedEdits("exit");
     const QList<QWidget*> windows = QApplication::topLevelWidgets();
     for (auto it = windows.crbegin(); it != windows.crend(); ++it)
         if (*it != this && (*it)->isVisible())

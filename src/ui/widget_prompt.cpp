@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -66,9 +67,22 @@ Answer WidgetPrompt::Message(const QString& title, const QString& text, MessageI
     }
 }
 
+void WidgetPrompt::AddSidebarFolder(const QString& folder)
+{
+    QDir().mkpath(folder);
+    sidebarFolders_.append(folder);
+}
+
 QString WidgetPrompt::OpenFileName(const QString& filter)
 {
-    return QFileDialog::getOpenFileName(parent_, QString(), QString(), QtFilter(filter));
+    QFileDialog dialog(parent_, QString(), QString(), QtFilter(filter));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    QList<QUrl> places = dialog.sidebarUrls();
+    for (const QString& folder : sidebarFolders_)
+        places.append(QUrl::fromLocalFile(folder));
+    dialog.setSidebarUrls(places);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 QString DefaultSuffixOf(const QString& qtNameFilter)

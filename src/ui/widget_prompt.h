@@ -5,6 +5,7 @@
 #include "prompt.h"
 
 #include <QPointer>
+#include <QStringList>
 
 class QWidget;
 
@@ -16,6 +17,8 @@ class WidgetPrompt : public Prompt {
 public:
     explicit WidgetPrompt(QWidget* parent = nullptr) : parent_(parent) {}
     void SetParent(QWidget* parent) { parent_ = parent; }
+    // A folder the open dialog lists in its sidebar (made when missing).
+    void AddSidebarFolder(const QString& folder);
 
     Answer Message(const QString& title, const QString& text, MessageIcon icon,
                    MessageButtons buttons = MessageButtons::Ok) override;
@@ -27,6 +30,7 @@ public:
 private:
     QWidget* parent_;
     QPointer<HelpWindow> guide_;  // the guide window, once shown; it stays open beside the main window
+    QStringList sidebarFolders_;
 };
 
 // "dat files(*.dat)|*.dat|All files(*.*)|*.*" -> "dat files(*.dat);;All files(*.*)".

@@ -1,10 +1,12 @@
 // The radio verbs of the command line against the radio emulator on a
 // pseudo-terminal.
+#include "backups.h"
 #include "cli.h"
 #include "data_file.h"
 #include "encoder.h"
 #include "model.h"
 #include "radio_emulator.h"
+#include "support/file_bytes.h"
 #include "support/recording_prompt.h"
 #include "support/sample_model.h"
 
@@ -24,6 +26,13 @@ struct Outcome {
     QByteArray out;
 };
 
+// Backups of the transfers go here, not beside the test program.
+QString DataFolder()
+{
+    static QTemporaryDir folder;
+    return folder.path();
+}
+
 Outcome RunCli(const QStringList& args)
 {
     char* texts[2] = {};
@@ -33,7 +42,7 @@ Outcome RunCli(const QStringList& args)
     std::vector<std::string> list;
     for (const QString& arg : args)
         list.push_back(arg.toStdString());
-    const int code = cli::Run(list, {out, err});
+    const int code = cli::Run(list, {out, err, DataFolder().toStdString()});
     std::fclose(err);
     std::fclose(out);
     Outcome outcome{code, QByteArray(texts[0], static_cast<qsizetype>(sizes[0])),
@@ -164,6 +173,56 @@ private slots:
         r = RunCli({"write", "--model", "MR7100A", "--allow-mmsi-change", "--port", radio.SlavePath(), file});
         QCOMPARE(r.code, 0);
         QCOMPARE(int(radio.memory()[336]), 0x36);
+    }
+
+    // A read leaves a backup that, given to write, puts every byte the write
+    // sends back exactly, names and bits the editor would tidy up included.
+    void backupWritesTheRadioBackExactly()
+    {
+        sim::RadioEmulator radio(sim::kCode7100);
+        QVERIFY(radio.Start());
+        for (int a = 2; a < kImageSize - 2; ++a)
+            radio.memory()[a] = static_cast<std::uint8_t>(a * 7 + a / 256);
+        const sim::Memory original = radio.memory();
+        const QStringList before = ReadBackups(DataFolder(), "MR7100A");
+        QCOMPARE(RunCli({"read", "--model", "MR7100A", "--port", radio.SlavePath(), Path("r.dat")}).code, 0);
+        const QStringList after = ReadBackups(DataFolder(), "MR7100A");
+        QCOMPARE(after.size(), before.size() + 1);
+        radio.memory() = sim::RadioEmulator::BlankMemory(sim::kCode7100);
+        const Outcome r = RunCli({"write", "--model", "MR7100A", "--port", radio.SlavePath(), after.first()});
+        QCOMPARE(r.code, 0);
+        for (int a = 0; a < kImageSize; ++a)
+            if (Sent(a))
+                QVERIFY2(radio.memory()[a] == original[a], qPrintable(QString::number(a)));
+    }
+
+    void writeVerifies_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QByteArray>("said");
+        QTest::newRow("verified") << QStringList() << 1
+                                  << QByteArray("Program to Radio: Verify Error!! 1 byte in the radio is not what "
+                                                "was written: 0x1140 individual directory 3 MMSI\n");
+        QTest::newRow("--no-verify") << QStringList{"--no-verify"} << 0
+                                     << QByteArray("Program to Radio: Complete!!\n");
+    }
+
+    void writeVerifies()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, code);
+        QFETCH(QByteArray, said);
+        sim::RadioEmulator radio(sim::kCode7100);
+        QVERIFY(radio.Start());
+        radio.AddFault({sim::FaultKind::MisStore, 0x13, 0x1140, 1, 0});
+        const Outcome r = RunCli(QStringList{"write", "--model", "MR7100A", "--port", radio.SlavePath()} + options +
+                                 QStringList{QUORLINK_TEST_DATA "/edited_mr7100a.dat"});
+        QCOMPARE(r.code, code);
+        QVERIFY2(r.err.endsWith(said), r.err.constData());
+        const int reads = static_cast<int>(std::count_if(radio.requests().begin(), radio.requests().end(),
+                                                         [](const auto& e) { return e.request.command == 0x14; }));
+        QCOMPARE(reads, 1 + (options.isEmpty() ? 507 : 0));  // the radio's own MMSI first, then the read-back
     }
 
     void clearResetsTheCount()

@@ -1,8 +1,10 @@
 // The raw image file of the service mode.
 #include "support/file_bytes.h"
+#include "backups.h"
 #include "decoder.h"
 #include "hex_file.h"
 #include "model.h"
+#include "recovery_copies.h"
 #include "support/recording_prompt.h"
 #include "support/sample_model.h"
 
@@ -147,6 +149,70 @@ private slots:
         QVERIFY(model.CancelFlag);
         QCOMPARE(prompt.shown.size(), 1);
         QCOMPARE(prompt.shown[0].icon, MessageIcon::Warning);
+    }
+
+    // Two transfers in one second keep both; the list is newest first and
+    // holds only the model's reads.
+    void backupsNeverReplaceOneAnother()
+    {
+        const QDateTime second(QDate(2026, 3, 4), QTime(5, 6, 7));
+        const QString folder = Path("data");
+        QStringList saved;
+        for (int i = 0; i < 3; ++i) {
+            model.MemoryImage[100] = static_cast<std::uint8_t>(i);
+            const StampedFile backup = SaveBackup(folder, "MR7100A", model.MemoryImage, BackupKind::Read, second);
+            QVERIFY2(backup.failure.isEmpty(), qPrintable(backup.failure));
+            QCOMPARE(ReadAll(backup.path), Bytes(model.MemoryImage));
+            saved.prepend(backup.path);
+        }
+        QCOMPARE(QFileInfo(saved.last()).fileName(), QStringLiteral("MR7100A-20260304-050607-read.hex"));
+        QCOMPARE(QFileInfo(saved.first()).fileName(), QStringLiteral("MR7100A-20260304-050607-read-3.hex"));
+        QVERIFY(SaveBackup(folder, "MR7100A", model.MemoryImage, BackupKind::Write, second.addSecs(9)).failure.isEmpty());
+        QVERIFY(SaveBackup(folder, "MR5100A", model.MemoryImage, BackupKind::Read, second.addSecs(9)).failure.isEmpty());
+        const StampedFile older = SaveBackup(folder, "MR7100A", model.MemoryImage, BackupKind::Read, second.addDays(-1));
+        QCOMPARE(ReadBackups(folder, "MR7100A"), saved + QStringList{older.path});
+    }
+
+    void memoryImageByContent_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("headCode");
+        QTest::addColumn<int>("tailCode");
+        QTest::addColumn<bool>("image");
+        QTest::newRow("MR7100A") << 8192 << 7100 << 7100 << true;
+        QTest::newRow("MR5100A") << 8192 << 5100 << 5100 << true;
+        QTest::newRow("codes differ") << 8192 << 7100 << 5100 << false;
+        QTest::newRow("unknown code") << 8192 << 1234 << 1234 << false;
+        QTest::newRow("one byte longer") << 8193 << 7100 << 7100 << false;
+    }
+
+    void memoryImageByContent()
+    {
+        QFETCH(int, size);
+        QFETCH(int, headCode);
+        QFETCH(int, tailCode);
+        QFETCH(bool, image);
+        QByteArray bytes(size, '\x20');
+        bytes[0] = char(headCode >> 8);
+        bytes[1] = char(headCode & 0xFF);
+        bytes[size - 2] = char(tailCode >> 8);
+        bytes[size - 1] = char(tailCode & 0xFF);
+        QVERIFY(WriteAll(Path("image.dat"), bytes));
+        QCOMPARE(IsMemoryImageFile(Path("image.dat")), image);
+        QVERIFY(!IsMemoryImageFile(dir.path()));
+    }
+
+    void recoveryKeepsTheNewestCopies()
+    {
+        const QString folder = Path("keep");
+        const QDateTime start(QDate(2026, 1, 2), QTime(3, 4, 5));
+        QStringList made;
+        for (int i = 0; i < kRecoveryCopiesKept + 3; ++i)
+            made.prepend(SaveRecoveryCopy(model, folder, i % 2 ? QStringLiteral("model-switch") : QStringLiteral("new"),
+                                          start.addSecs(i)).path);
+        QCOMPARE(RecoveryCopies(folder), made.mid(0, kRecoveryCopiesKept));
+        QCOMPARE(QFileInfo(made.first()).fileName(), QStringLiteral("20260102-030427-new.dat"));
+        QVERIFY(!QFile::exists(made.last()));
     }
 };
 

@@ -2,7 +2,9 @@
 // line in which order, the progress reported, the messages, and what the
 // model holds afterwards.
 #include "codecs.h"
+#include "backups.h"
 #include "radio_rig.h"
+#include "support/file_bytes.h"
 #include "transfer_runs.h"
 
 using namespace quorlink;
@@ -312,6 +314,81 @@ private slots:
         QVERIFY(rig->model.ErrorFlag);
         QVERIFY(rig->model.MemoryImage == before);
         QVERIFY(Exchanges(rig->radio).isEmpty());
+    }
+
+    // The read keeps the bytes as they came, before the fix-up; the write
+    // keeps what it sent, which is what the radio then holds.
+    void transfersLeaveBackups()
+    {
+        QTemporaryDir data;
+        QStringList notes;
+        const TransferSafety safety{data.path(), false, [&](const QString& text) { notes.append(text); }};
+        QVERIFY(RunReadTransfer(rig->protocol, safety));
+        const QStringList reads = ReadBackups(data.path(), "MR7100A");
+        QCOMPARE(reads.size(), 1);
+        const sim::Memory& radio = rig->radio.memory();
+        QCOMPARE(ReadAll(reads[0]), QByteArray(reinterpret_cast<const char*>(radio.data()), kImageSize));
+
+        FillImage(rig->model.MemoryImage, 9);
+        QVERIFY(RunWriteTransfer(rig->protocol, {}, safety));
+        const QStringList writes = StampedFiles(BackupsFolder(data.path()), "MR7100A-", "-write", ".hex");
+        QCOMPARE(writes.size(), 1);
+        const QByteArray written = ReadAll(writes[0]);
+        QCOMPARE(written, QByteArray(reinterpret_cast<const char*>(rig->model.MemoryImage.data()), kImageSize));
+        for (int address = 0; address < kImageSize; ++address)
+            if (IsWrittenAddress(address))
+                QVERIFY2(std::uint8_t(written[address]) == radio[address], qPrintable(QString::number(address)));
+        QVERIFY(notes.isEmpty());
+        QCOMPARE(ReadBackups(data.path(), "MR7100A"), reads);
+    }
+
+    void backupThatCannotBeSavedDoesNotStopTheTransfer()
+    {
+        QTemporaryDir data;
+        QVERIFY(WriteAll(data.filePath("file"), "not a folder"));
+        QStringList notes;
+        const TransferSafety safety{data.filePath("file"), false, [&](const QString& text) { notes.append(text); }};
+        QVERIFY(RunReadTransfer(rig->protocol, safety));
+        QVERIFY(RunWriteTransfer(rig->protocol, {}, safety));
+        QCOMPARE(notes.size(), 2);
+        QVERIFY2(notes[0].startsWith("The backup of this read could not be saved: cannot make the folder "),
+                 qPrintable(notes[0]));
+        QVERIFY(notes[1].startsWith("The backup of this write could not be saved: "));
+        QCOMPARE(rig->prompt.shown.size(), 2);
+        QCOMPARE(rig->prompt.shown[1].text, QStringLiteral("Complete!!"));
+    }
+
+    void writeVerification_data()
+    {
+        QTest::addColumn<bool>("verify");
+        QTest::addColumn<bool>("misStore");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("good radio") << true << false << QStringLiteral("Complete!!");
+        QTest::newRow("stores a wrong byte")
+            << true << true
+            << QStringLiteral("Verify Error!!\n1 byte in the radio is not what was written:\n0x02F0 USA CH16 name");
+        QTest::newRow("option off") << false << true << QStringLiteral("Complete!!");
+    }
+
+    void writeVerification()
+    {
+        QFETCH(bool, verify);
+        QFETCH(bool, misStore);
+        QFETCH(QString, message);
+        if (misStore)
+            rig->radio.AddFault({sim::FaultKind::MisStore, 0x13, 0x02F0, 1, 0});
+        const Image before = rig->model.MemoryImage;
+        QCOMPARE(RunWriteTransfer(rig->protocol, {}, TransferSafety{QString(), verify, {}}), message == "Complete!!");
+        ExpectOneMessage(rig->prompt, QStringLiteral("Program to Radio"), message,
+                         message == "Complete!!" ? MessageIcon::Information : MessageIcon::Critical);
+        QVERIFY(rig->model.MemoryImage == before);
+        const ExchangeList exchanges = Exchanges(rig->radio);
+        const auto readBack = std::count_if(exchanges.begin(), exchanges.end(), [](auto e) { return e.first == 0x14; });
+        QCOMPARE(int(readBack), verify ? 512 - 5 : 0);
+        int restarts = 0;  // the bar runs again for the read-back
+        for (int i = 1; i < rig->progress.size(); ++i)
+            restarts += rig->progress[i] < rig->progress[i - 1] ? 1 : 0;
+        QCOMPARE(restarts, verify ? 1 : 0);
     }
 
     void clearRun_data()

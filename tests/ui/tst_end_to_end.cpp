@@ -2,6 +2,7 @@
 #include "compare_window.h"
 #include "encoder.h"
 #include "main_window_fixture.h"
+#include "read_backups.h"
 #include "radio_emulator.h"
 #include "transfer_dialog.h"
 
@@ -198,6 +199,9 @@ private slots:
         QCOMPARE(f->window->windowTitle(), QStringLiteral("RV48  Quorlink"));
         window.reset();
 
+        // The radio read above kept its backup like any read; older reads stand in for it here.
+        QCOMPARE(ListReadBackups(f->programDir.path(), QStringLiteral("MR7100A")).size(), 1);
+        QDir(f->programDir.filePath(QStringLiteral("backups"))).removeRecursively();
         // The newest kept read of a radio with the editor's user MMSI.
         QDir(f->programDir.path()).mkpath(QStringLiteral("backups"));
         const auto keep = [&](const char* name, const Image& image) {

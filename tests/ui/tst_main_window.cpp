@@ -1,11 +1,13 @@
 // The main window's shell: start-up, menus and toolbar, title, model switch,
 // New, file commands, service-mode keys, help and closing.
 #include "command_line.h"
+#include "data_file.h"
 #include "help_window.h"
 #include "main_window_fixture.h"
 #include "port_dialog.h"
 #include "program_folder.h"
 #include "program_icon.h"
+#include "recovery_copies.h"
 #include "widget_prompt.h"
 
 #include <QDialog>
@@ -21,6 +23,7 @@
 #include <QTableWidget>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 using namespace quorlink;
 
@@ -211,6 +214,7 @@ private slots:
             {"mnuFileCompare", "Co&mpare With..."}, {"mnuFileExit", "E&xit"}, {"mnuEditModel1", "&MR7100A"}, {"mnuEditModel2", "M&R5100A"},
             {"mnuTransferProgram", "&Program to Radio"}, {"mnuTransferRead", "&Read from Radio"},
             {"mnuOptionsSerialPort1(0)", "COM&1"}, {"mnuOptionsSerialPort1(3)", "COM&4"},
+            {"mnuOptionsVerify", "&Verify After Writing"},
             {"mnuHelpContents", "&Contents"}, {"mnuHelpAbout", "&About QOR Version"}};
         for (const auto& [name, caption] : captions) {
             QAction* action = f->Find<QAction>(name);
@@ -223,6 +227,7 @@ private slots:
         const auto compare = file.indexOf(f->Find<QAction>("mnuFileCompare"));
         QCOMPARE(file.at(compare - 1)->objectName(), QStringLiteral("mnuFilePrintToFile"));
         QVERIFY(file.at(compare + 1)->isSeparator());
+        QVERIFY(f->Find<QAction>("mnuOptionsVerify")->isChecked());  // on until turned off
         QStringList keys;
         QStringList tips;
         for (QAction* a : f->Find<QToolBar>("tbToolBar")->actions()) {
@@ -366,6 +371,73 @@ private slots:
         QCOMPARE(w.windowTitle(), QStringLiteral("RV48  Quorlink"));
         QCOMPARE(w.StatusText(3), QStringLiteral("MR7100A"));
         QCOMPARE(w.Pages().Active(), Panel::F);
+    }
+
+    // Whatever drops edits keeps them first, only when there are any, in a
+    // data file that opens to the dropped records.
+    void droppedEditsAreKept_data()
+    {
+        QTest::addColumn<QStringList>("commands");  // once without edits, once with
+        QTest::addColumn<QString>("what");
+        QTest::newRow("New") << QStringList{"mnuFileNew", "mnuFileNew"} << "new";
+        QTest::newRow("Open") << QStringList{"mnuFileOpen", "mnuFileOpen"} << "open";
+        QTest::newRow("model switch") << QStringList{"mnuEditModel1", "mnuEditModel2"} << "model-switch";
+        QTest::newRow("Exit") << QStringList{"mnuFileExit", "mnuFileExit"} << "exit";
+    }
+
+    void droppedEditsAreKept()
+    {
+        QFETCH(QStringList, commands);
+        QFETCH(QString, what);
+        MainWindow& w = f->Open();
+        const QString saved = f->programDir.filePath(QStringLiteral("boat.dat"));
+        f->prompt.fileNames.enqueue(saved);
+        f->Trigger("mnuFileSaveAs");
+        for (int edited = 0; edited < 2; ++edited) {
+            const int modelBefore = f->model.ModelNumber;
+            if (edited)
+                f->model.UsaChannels.at(0).ChTag = "DROPPED";
+            f->prompt.fileNames.enqueue(saved);
+            w.show();
+            f->Trigger(commands[edited].toLatin1().constData());
+            QTest::qWait(20);  // New waits for the menu to close
+            QTRY_VERIFY(f->model.UsaChannels.at(0).ChTag != "DROPPED" || what == "exit");
+            const QStringList copies = RecoveryCopies(f->programDir.path());
+            QCOMPARE(copies.size(), edited);
+            if (!edited)
+                continue;
+            QVERIFY2(copies[0].endsWith("-" + what + ".dat"), qPrintable(copies[0]));
+            Model back;
+            back.ModelNumber = modelBefore;
+            NewModel(back);
+            QVERIFY(!FileRead2(back, copies[0], FileContext{f->prompt, ErrorLog(QString()), 0}));
+            QCOMPARE(back.UsaChannels.at(0).ChTag, std::string("DROPPED"));
+        }
+    }
+
+    void modifiedPanelFollowsTheRecords()
+    {
+        MainWindow& w = f->Open();
+        for (QTreeWidgetItemIterator it(w.TreeWidget()); *it; ++it)
+            w.TreeWidget()->setCurrentItem(*it);  // showing a page is no edit
+        QTest::qWait(300);
+        QCOMPARE(w.StatusText(2), QString());
+        const std::string original = f->model.Settings.UserMmsid;
+        f->model.Settings.UserMmsid = "366000001";
+        QTRY_COMPARE(w.StatusText(2), QStringLiteral("Modified"));
+        f->model.Settings.UserMmsid = original;  // back as it was: nothing to lose
+        QTRY_COMPARE(w.StatusText(2), QString());
+        f->model.Settings.UserMmsid = "366000001";
+        QTRY_COMPARE(w.StatusText(2), QStringLiteral("Modified"));
+        f->prompt.fileNames.enqueue(f->programDir.filePath(QStringLiteral("mmsi.dat")));
+        f->Trigger("mnuFileSaveAs");
+        QCOMPARE(w.StatusText(2), QString());
+        f->model.Settings.UserMmsid = "366000002";
+        QTRY_COMPARE(w.StatusText(2), QStringLiteral("Modified"));
+        f->prompt.fileNames.enqueue(f->programDir.filePath(QStringLiteral("mmsi.dat")));
+        f->Trigger("mnuFileOpen");
+        QCOMPARE(f->model.Settings.UserMmsid, std::string("366000001"));
+        QCOMPARE(w.StatusText(2), QString());
     }
 
     void newIsDeferred()

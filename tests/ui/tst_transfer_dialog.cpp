@@ -1,10 +1,13 @@
 // The transfer dialog run from the main window against the radio emulator on
 // a pseudo-terminal.
+#include "backups.h"
 #include "codecs.h"
 #include "encoder.h"
 #include "error_log.h"
 #include "main_window_fixture.h"
 #include "radio_emulator.h"
+#include "recovery_copies.h"
+#include "support/file_bytes.h"
 #include "support/sample_model.h"
 #include "port_dialog.h"
 #include "transfer_dialog.h"
@@ -369,6 +372,99 @@ private slots:
             QVERIFY2(dialog.rect().contains(text->geometry()), name);
         }
         QVERIFY(dialog.findChild<QWidget*>("pictA")->y() > dialog.findChild<QWidget*>("Label2")->geometry().bottom());
+    }
+
+    // A read keeps a backup (and the dropped edits); File > Open takes the
+    // backup back whatever its name, and Program to Radio restores the radio.
+    void backupRestoresTheRadio()
+    {
+        StartRadio(sim::kCode7100);
+        for (int a = 2; a < kImageSize - 2; ++a)
+            radio->memory()[a] = static_cast<std::uint8_t>(a * 7 + a / 256);
+        const Image original = RadioImage(radio->memory());
+        f->model.UsaChannels.at(0).ChTag = "UNSAVED";
+        QTimer::singleShot(0, this, [] { Press(OpenDialog(), "cmdOK"); });
+        f->Trigger("mnuTransferRead");
+        QCOMPARE(f->prompt.shown.last().text, QStringLiteral("Complete!!"));
+        QCOMPARE(RecoveryCopies(f->programDir.path()).size(), 1);
+        QVERIFY(RecoveryCopies(f->programDir.path())[0].endsWith("-read.dat"));
+        const QStringList backups = ReadBackups(f->programDir.path(), "MR7100A");
+        QCOMPARE(backups.size(), 1);
+        const QString renamed = f->programDir.filePath("restore.bin");
+        QVERIFY(QFile::copy(backups[0], renamed));
+
+        radio->memory() = sim::RadioEmulator::BlankMemory(sim::kCode7100);
+        f->prompt.fileNames.enqueue(renamed);
+        f->Trigger("mnuFileOpen");
+        QCOMPARE(f->window->windowTitle(), QStringLiteral("RV48  Quorlink - restore.bin"));
+        QTimer::singleShot(0, this, [] { Press(OpenDialog(), "cmdOK"); });
+        f->Trigger("mnuTransferProgram");
+        QCOMPARE(f->prompt.shown.last().text, QStringLiteral("Complete!!"));
+        for (int a = 0; a < kImageSize; ++a)
+            if (IsWrittenAddress(a))
+                QVERIFY2(radio->memory()[a] == original[a], qPrintable(QString::number(a)));
+        f->Trigger("mnuFileSave");  // the image is not overwritten with text
+        QCOMPARE(f->prompt.dialogFilters.size(), 2);
+        QCOMPARE(test::ReadAll(renamed), test::ReadAll(backups[0]));
+
+        Image other = original;
+        other[0] = 0x13, other[1] = 0xEC, other[8190] = 0x13, other[8191] = 0xEC;
+        QVERIFY(test::WriteAll(f->programDir.filePath("other.dat"),
+                               QByteArray(reinterpret_cast<const char*>(other.data()), kImageSize)));
+        f->prompt.fileNames.enqueue(f->programDir.filePath("other.dat"));
+        f->Trigger("mnuFileOpen");
+        QCOMPARE(f->prompt.shown.last().text, QStringLiteral("ModelName Error !!"));
+        QCOMPARE(f->window->windowTitle(), QStringLiteral("RV48  Quorlink - restore.bin"));
+    }
+
+    void verifyAfterWriting_data()
+    {
+        QTest::addColumn<bool>("verify");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("on") << true
+                            << QStringLiteral("Verify Error!!\n1 byte in the radio is not what was written:\n"
+                                              "0x0E00 WX01 name");
+        QTest::newRow("off") << false << QStringLiteral("Complete!!");
+    }
+
+    void verifyAfterWriting()
+    {
+        QFETCH(bool, verify);
+        QFETCH(QString, message);
+        StartRadio(sim::kCode7100);
+        radio->AddFault({sim::FaultKind::MisStore, 0x13, 0x0E00, 1, 0});
+        if (!verify)
+            f->Trigger("mnuOptionsVerify");
+        QCOMPARE(SettingsStore::VerifyAfterWriting(), verify);
+        f->model.UsaChannels.at(0).ChTag = "EDITED";
+        QTimer::singleShot(0, this, [this] {
+            TransferDialog* dialog = OpenDialog();
+            Press(dialog, "cmdOK");
+            seen << (dialog->isVisible() ? "open" : "closed");
+            if (dialog->isVisible())
+                Press(dialog, "cmdCancel");
+        });
+        f->Trigger("mnuTransferProgram");
+        QCOMPARE(seen, QStringList{verify ? "open" : "closed"});
+        QCOMPARE(f->prompt.shown.size(), 1);
+        QCOMPARE(f->prompt.shown[0].title, QStringLiteral("Program to Radio"));
+        QCOMPARE(f->prompt.shown[0].text, message);
+        QCOMPARE(f->prompt.shown[0].icon, verify ? MessageIcon::Critical : MessageIcon::Information);
+        QCOMPARE(f->model.UsaChannels.at(0).ChTag, std::string("EDITED"));
+        QTRY_COMPARE(f->window->StatusText(2), QStringLiteral("Modified"));
+    }
+
+    void backupFailureIsShownAndTheReadGoesOn()
+    {
+        StartRadio(sim::kCode7100);
+        QVERIFY(test::WriteAll(f->programDir.filePath("backups"), "in the way"));
+        radio->memory()[3000] = 0x42;
+        QTimer::singleShot(0, this, [] { Press(OpenDialog(), "cmdOK"); });
+        f->Trigger("mnuTransferRead");
+        QCOMPARE(f->prompt.shown.last().text, QStringLiteral("Complete!!"));
+        QCOMPARE(int(f->model.MemoryImage[3000]), 0x42);
+        QVERIFY2(f->window->StatusText(1).startsWith("The backup of this read could not be saved: "),
+                 qPrintable(f->window->StatusText(1)));
     }
 
     void helpButton()

@@ -33,6 +33,7 @@ const NamedFault kFaultNames[] = {
     {FaultKind::Delay, "delay"},
     {FaultKind::OtherModelCode, "other-model"},
     {FaultKind::HangUp, "hang-up"},
+    {FaultKind::MisStore, "mis-store"},
 };
 
 bool IsRead(int command) { return command == 0x12 || command == 0x14; }
@@ -233,6 +234,8 @@ void RadioEmulator::Answer(LoggedRequest& entry)
         reply = ReplyFrame(request.command, ReadData(request, kind == FaultKind::OtherModelCode), style);
     } else {
         Store(request);
+        if (kind == FaultKind::MisStore && request.address < kMemorySize && !request.data.isEmpty())
+            memory_[request.address] = static_cast<std::uint8_t>(~request.data.at(0));
         reply = WriteAnswer(kind);
     }
     if (kind == FaultKind::SplitReply) {

@@ -36,6 +36,7 @@ enum class FaultKind {
     Delay,           // delayMs, then the whole reply
     OtherModelCode,  // the other model's code at bytes 0, 1, 8190, 8191
     HangUp,          // the line goes dead
+    MisStore,        // a write is acknowledged, but its first byte is stored inverted
 };
 
 QString FaultKindName(FaultKind kind);

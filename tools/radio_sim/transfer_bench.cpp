@@ -1,21 +1,25 @@
 // quorlink-transfer-bench: one full read or write through the program's own
 // link and protocol against a radio at --port, with wall time, this process's
-// CPU time and the bytes that crossed the line. tools/bench_transfer.sh runs
-// it against quorlink-radio-sim.
+// CPU time and the bytes that crossed the line. A write can verify itself
+// (--verify), and --backups times the backup a transfer saves.
+// tools/bench_transfer.sh runs it against quorlink-radio-sim.
 #include "clone_protocol.h"
 #include "console_prompt.h"
 #include "error_log.h"
 #include "model.h"
 #include "qt_serial_port.h"
 #include "serial_link.h"
+#include "backups.h"
 #include "transfer_runs.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <thread>
 
 namespace {
 
@@ -58,6 +62,8 @@ int main(int argc, char* argv[])
          QStringLiteral("1")},
         {QStringLiteral("rate"), QStringLiteral("Bytes per second the radio is paced at, for the ratio."),
          QStringLiteral("BPS")},
+        {QStringLiteral("verify"), QStringLiteral("Write: read the written bytes back and compare.")},
+        {QStringLiteral("backups"), QStringLiteral("Save backups (in a scratch folder) and time them.")},
     });
     parser.process(app);
     const QString mode = parser.positionalArguments().value(0);
@@ -76,9 +82,14 @@ int main(int argc, char* argv[])
     CloneProtocol protocol(link, prompt);
     protocol.Timings.settlePauseMs = 0;  // a pause for the user's eyes, not the line's work
 
+    TransferSafety safety;
+    safety.verifyAfterWriting = parser.isSet(QStringLiteral("verify"));
+    if (parser.isSet(QStringLiteral("backups")))
+        safety.dataFolder = logFolder.path();
     const double cpuStart = CpuSeconds();
     const auto wallStart = std::chrono::steady_clock::now();
-    const bool done = mode == QLatin1String("read") ? RunReadTransfer(protocol) : RunWriteTransfer(protocol);
+    const bool done =
+        mode == QLatin1String("read") ? RunReadTransfer(protocol, safety) : RunWriteTransfer(protocol, {}, safety);
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
     const double cpu = CpuSeconds() - cpuStart;
 
@@ -90,5 +101,22 @@ int main(int argc, char* argv[])
         std::printf("  wire-time limit %.3f s  ratio %.4f", wire, wall / wire);
     }
     std::printf("\n");
+    if (!safety.dataFolder.isEmpty()) {
+        // What a run spends on its backup, timed on its own (the line's
+        // jitter would drown it), one backup at a time as transfers make them.
+        constexpr int kRounds = 20;
+        double total = 0;
+        double longest = 0;
+        for (int i = 0; i < kRounds; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            const auto start = std::chrono::steady_clock::now();
+            SaveBackup(safety.dataFolder, model.ModelName(), model.MemoryImage, BackupKind::Read);
+            const double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            total += took;
+            longest = std::max(longest, took);
+        }
+        std::printf("backup %.3f ms mean, %.3f ms longest (%d backups)\n", total / kRounds * 1000.0,
+                    longest * 1000.0, kRounds);
+    }
     return done ? 0 : 1;
 }

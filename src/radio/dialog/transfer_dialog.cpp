@@ -108,11 +108,11 @@ bool TransferDialog::RunTransfer()
     CloneProtocol protocol(link, prompt_, {[this](int percent) { SetProgress(percent); }, {}});
     protocol.Timings = setup_.timings;
     switch (mode_) {
-    case TransferMode::Read: return RunReadTransfer(protocol);
+    case TransferMode::Read: return RunReadTransfer(protocol, setup_.safety);
     case TransferMode::Clear: return RunClearTransfer(protocol);
     case TransferMode::Program: break;
     }
-    return RunWriteTransfer(protocol, AskBeforeOwnMmsiChange(prompt_));
+    return RunWriteTransfer(protocol, AskBeforeOwnMmsiChange(prompt_), setup_.safety);
 }
 
 void TransferDialog::cmdOK_Click()

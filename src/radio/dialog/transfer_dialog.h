@@ -22,6 +22,7 @@ struct TransferSetup {
     ProtocolTimings timings;  // the radio's defaults; tests shorten them
     QString helpFile;         // the main window's help file
     StoredDevices devices;    // the devices stored for COM1..COM4
+    TransferSafety safety;    // backups and the check after a write
 };
 
 class TransferDialog : public QDialog {

@@ -1,0 +1,35 @@
+// Backups of the radio's memory: every read keeps the bytes as they came
+// from the radio, every write the image it is about to send, as raw image
+// files in <data folder>/backups. Nothing deletes them.
+#pragma once
+
+#include "image_layout.h"
+#include "stamped_files.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <string>
+
+namespace quorlink {
+
+enum class BackupKind { Read, Write };
+
+QString BackupsFolder(const QString& dataFolder);
+
+// <MODEL>-<YYYYMMDD-HHMMSS>-read.hex or -write.hex; never replaces a file.
+StampedFile SaveBackup(const QString& dataFolder, const std::string& modelName, const Image& image,
+                       BackupKind kind, const QDateTime& when = QDateTime::currentDateTime());
+
+// The read backups of a model, newest first.
+QStringList ReadBackups(const QString& dataFolder, const std::string& modelName);
+
+// The first 8192 bytes of a file as they are, for a restore that must not
+// go through the decoder's tidying up; false when there are fewer.
+bool ReadImageBytes(const QString& path, Image& image);
+
+// Whether the file is a raw memory image by its content: a regular file of
+// exactly 8192 bytes with one model's code at both ends.
+bool IsMemoryImageFile(const QString& path);
+
+}  // namespace quorlink

@@ -1,0 +1,27 @@
+// What a whole run does besides talking to the radio: a backup of what was
+// read or is about to be written, and the check after a write.
+#pragma once
+
+#include "backups.h"
+
+#include <QString>
+#include <functional>
+
+namespace quorlink {
+
+struct Model;
+
+struct TransferSafety {
+    QString dataFolder;  // backups go to its backups folder; empty: no backups
+    bool verifyAfterWriting = false;
+    // Told when a backup could not be saved; the transfer goes on regardless.
+    std::function<void(const QString& text)> notify;
+    // MemoryImage is a backup opened unchanged: it goes out as it is instead
+    // of being encoded from the records, so the radio gets it back exactly.
+    bool sendImageAsIs = false;
+};
+
+// Saves the backup; a failure only reaches notify.
+void BackUpTransfer(const TransferSafety& safety, const Model& model, const Image& image, BackupKind kind);
+
+}  // namespace quorlink
