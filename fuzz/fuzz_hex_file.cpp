@@ -75,9 +75,9 @@ void CheckSaveAndOpen(Model& model, const FileContext& context)
 {
     const QString path = Folder().filePath(QStringLiteral("saved.hex"));
     QFile::remove(path);
-    FUZZ_CHECK(!SaveHexImage(model, path, context));
+    FUZZ_CHECK(SaveHexImage(model, path, context).done());
     Model reopened = FreshModel(model.ModelNumber);
-    FUZZ_CHECK(!ReadHexFileAs(reopened, path, context));
+    FUZZ_CHECK(ReadHexFileAs(reopened, path, context).done());
     FUZZ_CHECK(!reopened.ErrorFlag);
     FUZZ_CHECK(reopened.MemoryImage == model.MemoryImage);
 }
@@ -93,8 +93,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const Model before = FreshModel(HeadCode(file) == kModelCode7100 ? 1 : 2);
     Model model = before;
-    FUZZ_CHECK(!ReadHexFileAs(model, WriteFile("input.hex", data, size), context));
-    if (model.ErrorFlag) {
+    const Outcome outcome = ReadHexFileAs(model, WriteFile("input.hex", data, size), context);
+    FUZZ_CHECK(!outcome.fault && !outcome.cancelled());
+    if (outcome.failed()) {
         FUZZ_CHECK(model.MemoryImage == before.MemoryImage);
         FUZZ_CHECK(SameRecords(model, before));
         return 0;

@@ -13,11 +13,11 @@ namespace quorlink::cli {
 namespace {
 
 // The file commands say what failed; the command line adds the system's reason.
-bool Reported(const Model& model, const Fault& fault, const FileContext& context)
+bool Reported(const Outcome& outcome, const FileContext& context)
 {
-    if (fault)
-        context.prompt.Message(QStringLiteral("Reason"), ToQString(fault.description), MessageIcon::None);
-    return !model.ErrorFlag && !model.CancelFlag && !fault;
+    if (outcome.fault)
+        context.prompt.Message(QStringLiteral("Reason"), ToQString(outcome.fault.description), MessageIcon::None);
+    return outcome.done();
 }
 
 }  // namespace
@@ -36,13 +36,12 @@ FileKind KindOf(const std::string& path)
 
 bool LoadModelFile(Model& model, const std::string& path, const FileContext& context)
 {
-    model.ErrorFlag = model.CancelFlag = false;
     switch (KindOf(path)) {
     case FileKind::Data:
     case FileKind::Default:
-        return Reported(model, FileRead2(model, PathOf(path), context), context);
+        return Reported(FileRead2(model, PathOf(path), context), context);
     case FileKind::Hex:
-        return Reported(model, ReadHexFileAs(model, PathOf(path), context), context);
+        return Reported(ReadHexFileAs(model, PathOf(path), context), context);
     case FileKind::Other:
         break;
     }
@@ -51,14 +50,13 @@ bool LoadModelFile(Model& model, const std::string& path, const FileContext& con
 
 bool SaveModelFile(Model& model, const std::string& path, const FileContext& context)
 {
-    model.ErrorFlag = model.CancelFlag = false;
     switch (KindOf(path)) {
     case FileKind::Data:
-        return Reported(model, SaveFileAs(model, PathOf(path), context), context);
+        return Reported(SaveFileAs(model, PathOf(path), context), context);
     case FileKind::Default:
-        return Reported(model, SaveFileAsDefault(model, PathOf(path), context), context);
+        return Reported(SaveFileAsDefault(model, PathOf(path), context), context);
     case FileKind::Hex:
-        return Reported(model, SaveHexImage(model, PathOf(path), context), context);
+        return Reported(SaveHexImage(model, PathOf(path), context), context);
     case FileKind::Other:
         break;
     }

@@ -213,26 +213,17 @@ bool IsDataFileSection(const QByteArray& lowerName)
     return false;
 }
 
-void Report(Model& model, const FileContext& context, const char* source, const Fault& fault,
-            const char* message)
+Outcome Save(Model& model, const QString& path, const FileContext& context, DataFileScope scope,
+             const char* source)
 {
-    model.ErrorFlag = true;
-    ReportFileFault(model, context, source, fault, message);
-}
-
-Fault Save(Model& model, const QString& path, const FileContext& context, DataFileScope scope,
-           const char* source)
-{
-    model.ErrorFlag = false;
     Fault fault;
     {
         const BusyScope busy(model);
         fault = WriteWholeFile(path, FormatDataFile(model, scope));
         Pause(context.pauseMs);
     }
-    if (fault)
-        Report(model, context, source, fault, "FileSave Error!!");
-    return fault;
+    return EndFileCommand(model, context, fault ? Outcome::Failed(fault) : Outcome::Done(), source,
+                          "FileSave Error!!");
 }
 
 // A file holding none of the sections ApplyDataFile reads is something else
@@ -303,19 +294,18 @@ void ApplyDataFile(const IniLookup& file, Model& model)
     }
 }
 
-Fault SaveFileAs(Model& model, const QString& path, const FileContext& context)
+Outcome SaveFileAs(Model& model, const QString& path, const FileContext& context)
 {
     return Save(model, path, context, DataFileScope::Whole, "frmMain.SaveFileAs");
 }
 
-Fault SaveFileAsDefault(Model& model, const QString& path, const FileContext& context)
+Outcome SaveFileAsDefault(Model& model, const QString& path, const FileContext& context)
 {
     return Save(model, path, context, DataFileScope::DefaultOnly, "frmMain.SaveFileAsDefault");
 }
 
-Fault FileRead2(Model& model, const QString& path, const FileContext& context)
+Outcome FileRead2(Model& model, const QString& path, const FileContext& context)
 {
-    model.ErrorFlag = false;
     Fault fault;
     {
         const BusyScope busy(model);
@@ -326,9 +316,8 @@ Fault FileRead2(Model& model, const QString& path, const FileContext& context)
             ApplyDataFile(lookup, model);
         Pause(context.pauseMs);
     }
-    if (fault)
-        Report(model, context, "frmMain.FileRead2", fault, "FileRead Error!!");
-    return fault;
+    return EndFileCommand(model, context, fault ? Outcome::Failed(fault) : Outcome::Done(), "frmMain.FileRead2",
+                          "FileRead Error!!");
 }
 
 QString DefaultFilePath(const QString& folder, const Model& model)

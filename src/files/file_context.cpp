@@ -22,12 +22,15 @@ void Pause(int ms)
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-void ReportFileFault(Model& model, const FileContext& context, const char* source, const Fault& fault,
-                     const char* message)
+Outcome EndFileCommand(Model& model, const FileContext& context, const Outcome& outcome, const char* source,
+                       const char* message, FlagsSet flags)
 {
-    model.CancelFlag = true;
-    context.log.Write(model.DiagnosticMode, QString::fromLatin1(source), fault);
-    context.prompt.Message(QStringLiteral("Quorlink"), QString::fromLatin1(message), MessageIcon::Warning);
+    LeaveFlags(model, outcome, flags);
+    if (outcome.failed() && outcome.fault) {
+        context.log.Write(model.DiagnosticMode, QString::fromLatin1(source), outcome.fault);
+        context.prompt.Message(QStringLiteral("Quorlink"), QString::fromLatin1(message), MessageIcon::Warning);
+    }
+    return outcome;
 }
 
 }  // namespace quorlink

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "error_log.h"
-#include "fault.h"
+#include "outcome.h"
 #include "prompt.h"
 
 namespace quorlink {
@@ -22,10 +22,11 @@ struct FileContext {
 // keys wait until it is over. Sleeps when there is no event loop.
 void Pause(int ms);
 
-// How every file command tells of its fault: CancelFlag, a log line naming
-// source, and message ("FileSave Error!!", "FileRead Error!!") titled
-// "Quorlink". Whether ErrorFlag is set is the command's own business.
-void ReportFileFault(Model& model, const FileContext& context, const char* source, const Fault& fault,
-                     const char* message);
+// Where every file command ends: the shared flags as its outcome says
+// (LeaveFlags), and for a fault a log line naming source and the message
+// ("FileSave Error!!", "FileRead Error!!") titled "Quorlink". Hands the
+// outcome back for the caller to check.
+Outcome EndFileCommand(Model& model, const FileContext& context, const Outcome& outcome, const char* source,
+                       const char* message, FlagsSet flags = FlagsSet::ErrorAndCancel);
 
 }  // namespace quorlink

@@ -34,7 +34,7 @@ Fault WriteImage(const Image& image, const QString& path)
 
 }  // namespace
 
-Fault SaveHexImage(Model& model, const QString& path, const FileContext& context)
+Outcome SaveHexImage(Model& model, const QString& path, const FileContext& context)
 {
     Fault fault;
     {
@@ -44,14 +44,14 @@ Fault SaveHexImage(Model& model, const QString& path, const FileContext& context
             fault = WriteImage(model.MemoryImage, path);
         Pause(context.pauseMs);
     }
-    if (fault)
-        ReportFileFault(model, context, "frmMain.SaveHexFileAs", fault, "FileSave Error!!");
-    return fault;
+    return EndFileCommand(model, context, fault ? Outcome::Failed(fault) : Outcome::Done(),
+                          "frmMain.SaveHexFileAs", "FileSave Error!!", FlagsSet::CancelOnly);
 }
 
-Fault ReadHexFileAs(Model& model, const QString& path, const FileContext& context)
+namespace {
+
+Outcome ReadHexImage(Model& model, const QString& path, const FileContext& context)
 {
-    model.ErrorFlag = false;
     Image scratch{};  // a short file leaves the rest 0, so its tail code cannot match
     Fault fault;
     {
@@ -63,20 +63,24 @@ Fault ReadHexFileAs(Model& model, const QString& path, const FileContext& contex
         file.close();
         Pause(context.pauseMs);
     }
-    if (fault) {
-        model.ErrorFlag = true;
-        ReportFileFault(model, context, "frmMain.ReadHexFileAs", fault, "FileRead Error!!");
-        return fault;
-    }
+    if (fault)
+        return Outcome::Failed(fault);
     if (!ModelCodeMatches(model, HeadCode(scratch), TailCode(scratch))) {
-        model.ErrorFlag = true;
         context.prompt.Message(QStringLiteral("Read from Radio"), QStringLiteral("ModelName Error !!"),
                                MessageIcon::Critical);
-        return {};
+        return Outcome::Failed();
     }
     model.MemoryImage = scratch;
     DecodeImage(model);
-    return {};
+    return Outcome::Done();
+}
+
+}  // namespace
+
+Outcome ReadHexFileAs(Model& model, const QString& path, const FileContext& context)
+{
+    return EndFileCommand(model, context, ReadHexImage(model, path, context), "frmMain.ReadHexFileAs",
+                          "FileRead Error!!");
 }
 
 }  // namespace quorlink

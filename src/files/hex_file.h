@@ -2,7 +2,6 @@
 // offset a, nothing else.
 #pragma once
 
-#include "fault.h"
 #include "file_context.h"
 
 #include <QString>
@@ -11,13 +10,15 @@ namespace quorlink {
 
 struct Model;
 
+// Both end as every file command does (EndFileCommand) and return the
+// outcome; a failure carries the file fault with the system's reason, if any.
 // Encodes the records, then writes the image over the start of the file (a
-// longer existing file keeps its tail). Sets CancelFlag on failure; a failed
-// save leaves the old file as it was.
-Fault SaveHexImage(Model& model, const QString& path, const FileContext& context);
-// Both return the file fault with the system's reason, if any.
+// longer existing file keeps its tail). Answers for CancelFlag only; a
+// failed save leaves the old file as it was.
+Outcome SaveHexImage(Model& model, const QString& path, const FileContext& context);
 // Model check, then the bytes become MemoryImage and are decoded. On a failed
-// check or read the image and the records stay as they were.
-Fault ReadHexFileAs(Model& model, const QString& path, const FileContext& context);
+// check or read the image and the records stay as they were; a failed check
+// has told the user and carries no fault.
+Outcome ReadHexFileAs(Model& model, const QString& path, const FileContext& context);
 
 }  // namespace quorlink

@@ -104,17 +104,17 @@ void MainWindow::OpenDataFile(const QString& path)
     // A backup is a raw image whatever its name: it loads as the image import does.
     const bool image = IsMemoryImageFile(path);
     const FileContext context{prompt_, log_, timings_.pauseMs};
+    bool opened = false;
     if (image) {
         Image bytes{};
         const bool whole = ReadImageBytes(path, bytes);
-        ReadHexFileAs(model_, path, context);
+        opened = ReadHexFileAs(model_, path, context).done();
         // The records are the import's; the image keeps every bit of the
         // file, so that writing it restores the radio exactly.
-        if (!model_.ErrorFlag && whole)
+        if (opened && whole)
             model_.MemoryImage = bytes;
     } else
-        FileRead2(model_, path, context);
-    const bool opened = !model_.ErrorFlag;
+        opened = FileRead2(model_, path, context).done();
     if (opened) {
         model_.CurrentFilePath = PathText(path);
         UpdateTitle();
@@ -139,11 +139,11 @@ void MainWindow::SaveDataFile(bool useCurrentName)
     const QString path = useCurrentName && haveName ? PathOf(model_.CurrentFilePath)
                                                     : prompt_.SaveFileName(kDataFilter);
     if (path.isEmpty()) {
-        model_.CancelFlag = true;
+        LeaveFlags(model_, Outcome::Cancelled());
         return;
     }
     BusyScope busy(this);
-    if (!SaveFileAs(model_, path, FileContext{prompt_, log_, timings_.pauseMs})) {
+    if (SaveFileAs(model_, path, FileContext{prompt_, log_, timings_.pauseMs}).done()) {
         model_.CurrentFilePath = PathText(path);
         UpdateTitle();
         AddRecentFile(path);
@@ -157,7 +157,7 @@ void MainWindow::mnuFileSaveAsDefault_Click()
         return;
     BusyScope busy(this);
     const QString path = DefaultFilePath(programFolder_, model_);
-    if (!SaveFileAsDefault(model_, path, FileContext{prompt_, log_, timings_.pauseMs}))
+    if (SaveFileAsDefault(model_, path, FileContext{prompt_, log_, timings_.pauseMs}).done())
         SetStateText(QStringLiteral("Default file saved as %1").arg(QDir::toNativeSeparators(path)));
 }
 
@@ -167,11 +167,11 @@ void MainWindow::SaveHexImageCommand()
         return;
     const QString path = prompt_.SaveFileName(kHexFilter);
     if (path.isEmpty()) {
-        model_.CancelFlag = true;
+        LeaveFlags(model_, Outcome::Cancelled());
         return;
     }
     BusyScope busy(this);
-    if (!SaveHexImage(model_, path, FileContext{prompt_, log_, timings_.pauseMs}))
+    if (SaveHexImage(model_, path, FileContext{prompt_, log_, timings_.pauseMs}).done())
         MarkRecordsClean(false);
 }
 
@@ -179,13 +179,12 @@ void MainWindow::OpenHexImageCommand()
 {
     const QString path = prompt_.OpenFileName(kHexFilter);
     if (path.isEmpty()) {
-        model_.CancelFlag = true;
+        LeaveFlags(model_, Outcome::Cancelled());
         return;
     }
     BusyScope busy(this);
     KeepDroppedEdits("open");
-    ReadHexFileAs(model_, path, FileContext{prompt_, log_, timings_.pauseMs});
-    if (model_.ErrorFlag)
+    if (!ReadHexFileAs(model_, path, FileContext{prompt_, log_, timings_.pauseMs}).done())
         return;
     ClearHistory();
     RefreshCurrentPage();

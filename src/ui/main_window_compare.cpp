@@ -29,9 +29,7 @@ bool IsHexFile(const QString& path)
 // The file commands tell the user what went wrong; here only whether it did.
 bool LoadForCompare(Model& scratch, const QString& path, const FileContext& context)
 {
-    scratch.ErrorFlag = scratch.CancelFlag = false;
-    const Fault fault = IsHexFile(path) ? ReadHexFileAs(scratch, path, context) : FileRead2(scratch, path, context);
-    return !fault && !scratch.ErrorFlag && !scratch.CancelFlag;
+    return (IsHexFile(path) ? ReadHexFileAs(scratch, path, context) : FileRead2(scratch, path, context)).done();
 }
 
 }  // namespace

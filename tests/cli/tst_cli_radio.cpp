@@ -20,7 +20,7 @@ using namespace quorlink;
 
 namespace {
 
-struct Outcome {
+struct CliRun {
     int code;
     QByteArray err;
     QByteArray out;
@@ -33,7 +33,7 @@ QString DataFolder()
     return folder.path();
 }
 
-Outcome RunCli(const QStringList& args)
+CliRun RunCli(const QStringList& args)
 {
     char* texts[2] = {};
     std::size_t sizes[2] = {};
@@ -45,7 +45,7 @@ Outcome RunCli(const QStringList& args)
     const int code = cli::Run(list, {out, err, DataFolder().toStdString()});
     std::fclose(err);
     std::fclose(out);
-    Outcome outcome{code, QByteArray(texts[0], static_cast<qsizetype>(sizes[0])),
+    CliRun outcome{code, QByteArray(texts[0], static_cast<qsizetype>(sizes[0])),
                     QByteArray(texts[1], static_cast<qsizetype>(sizes[1]))};
     std::free(texts[0]);
     std::free(texts[1]);
@@ -84,7 +84,7 @@ private slots:
         sim::RadioEmulator radio(sim::kCode7100);
         QVERIFY(radio.Start());
         std::copy(source.MemoryImage.begin(), source.MemoryImage.end(), radio.memory().begin());
-        const Outcome r = RunCli({"read", "--model", "MR7100A", "--port", radio.SlavePath(), Path("read.dat")});
+        const CliRun r = RunCli({"read", "--model", "MR7100A", "--port", radio.SlavePath(), Path("read.dat")});
         QCOMPARE(r.code, 0);
         QVERIFY2(r.err.contains("Read from Radio: Complete!!"), r.err.constData());
         Model back;
@@ -92,7 +92,7 @@ private slots:
         NewModel(back);
         test::RecordingPrompt prompt;
         const ErrorLog log{QString()};
-        QVERIFY(!FileRead2(back, Path("read.dat"), FileContext{prompt, log, 0}));
+        QVERIFY(FileRead2(back, Path("read.dat"), FileContext{prompt, log, 0}).done());
         QVERIFY(back.Settings == source.Settings);
         QVERIFY(back.UsaChannels == source.UsaChannels);
         QVERIFY(back.IndividualDirectory == source.IndividualDirectory);
@@ -109,7 +109,7 @@ private slots:
         }());
         sim::RadioEmulator radio(sim::kCode7100);
         QVERIFY(radio.Start());
-        const Outcome r = RunCli({"write", "--model", "mr7100a", "--port", radio.SlavePath(), Path("edited.dat")});
+        const CliRun r = RunCli({"write", "--model", "mr7100a", "--port", radio.SlavePath(), Path("edited.dat")});
         QCOMPARE(r.code, 0);
         QVERIFY2(r.err.contains("Program to Radio: Complete!!"), r.err.constData());
         for (int a = 0; a < kImageSize; ++a)
@@ -123,13 +123,13 @@ private slots:
         Model source = EditedModel();
         test::RecordingPrompt prompt;
         const ErrorLog log{QString()};
-        QVERIFY(!SaveFileAs(source, Path("mine.dat"), FileContext{prompt, log, 0}));
+        QVERIFY(SaveFileAs(source, Path("mine.dat"), FileContext{prompt, log, 0}).done());
         const QByteArray saved = [&] { QFile f(Path("mine.dat")); f.open(QIODevice::ReadOnly); return f.readAll(); }();
         sim::RadioEmulator radio(sim::kCode7100);
         QVERIFY(radio.Start());
         std::copy(source.MemoryImage.begin(), source.MemoryImage.end(), radio.memory().begin());
         const QString port = QStringLiteral("port:") + radio.SlavePath();
-        Outcome r = RunCli({"diff", "--model", "MR7100A", port, Path("mine.dat")});
+        CliRun r = RunCli({"diff", "--model", "MR7100A", port, Path("mine.dat")});
         QCOMPARE(r.out, QByteArray("0 differences\n"));
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out, QByteArray("0 differences\n"));
@@ -162,7 +162,7 @@ private slots:
         radio.memory()[338] = radio.memory()[339] = 0x99;
         radio.memory()[340] = 0x90;
         const QString file = QUORLINK_TEST_DATA "/edited_mr7100a.dat";
-        Outcome r = RunCli({"write", "--model", "MR7100A", "--port", radio.SlavePath(), file});
+        CliRun r = RunCli({"write", "--model", "MR7100A", "--port", radio.SlavePath(), file});
         QCOMPARE(r.code, 1);
         QVERIFY2(r.err.contains("Program to Radio: The radio's own MMSI is 211999999; this write would change it "
                                 "to 366987654. Many radios accept a new own MMSI only a few times"),
@@ -189,7 +189,7 @@ private slots:
         const QStringList after = ReadBackups(DataFolder(), "MR7100A");
         QCOMPARE(after.size(), before.size() + 1);
         radio.memory() = sim::RadioEmulator::BlankMemory(sim::kCode7100);
-        const Outcome r = RunCli({"write", "--model", "MR7100A", "--port", radio.SlavePath(), after.first()});
+        const CliRun r = RunCli({"write", "--model", "MR7100A", "--port", radio.SlavePath(), after.first()});
         QCOMPARE(r.code, 0);
         for (int a = 0; a < kImageSize; ++a)
             if (Sent(a))
@@ -216,7 +216,7 @@ private slots:
         sim::RadioEmulator radio(sim::kCode7100);
         QVERIFY(radio.Start());
         radio.AddFault({sim::FaultKind::MisStore, 0x13, 0x1140, 1, 0});
-        const Outcome r = RunCli(QStringList{"write", "--model", "MR7100A", "--port", radio.SlavePath()} + options +
+        const CliRun r = RunCli(QStringList{"write", "--model", "MR7100A", "--port", radio.SlavePath()} + options +
                                  QStringList{QUORLINK_TEST_DATA "/edited_mr7100a.dat"});
         QCOMPARE(r.code, code);
         QVERIFY2(r.err.endsWith(said), r.err.constData());
@@ -230,7 +230,7 @@ private slots:
         sim::RadioEmulator radio(sim::kCode5100);
         QVERIFY(radio.Start());
         radio.memory()[341] = 5;
-        const Outcome r = RunCli({"clear", "--model", "MR5100A", "--port", radio.SlavePath()});
+        const CliRun r = RunCli({"clear", "--model", "MR5100A", "--port", radio.SlavePath()});
         QCOMPARE(r.code, 0);
         QVERIFY(r.err.contains("Clear Data: Complete!!"));
         QCOMPARE(int(radio.memory()[341]), 0);
@@ -240,7 +240,7 @@ private slots:
     {
         sim::RadioEmulator radio(sim::kCode5100);
         QVERIFY(radio.Start());
-        const Outcome r = RunCli({"read", "--model", "MR7100A", "--port", radio.SlavePath(), Path("no.dat")});
+        const CliRun r = RunCli({"read", "--model", "MR7100A", "--port", radio.SlavePath(), Path("no.dat")});
         QCOMPARE(r.code, 1);
         QVERIFY2(r.err.contains("ModelName Error !!"), r.err.constData());
         QVERIFY(!QFile::exists(Path("no.dat")));
@@ -251,7 +251,7 @@ private slots:
         sim::RadioEmulator radio(sim::kCode7100);
         QVERIFY(radio.Start());
         radio.AddFault({sim::FaultKind::HangUp, 0x14, 0x1000, 1, 0});
-        Outcome r = RunCli({"read", "--model", "MR7100A", "--port", radio.SlavePath(), Path("cut.dat")});
+        CliRun r = RunCli({"read", "--model", "MR7100A", "--port", radio.SlavePath(), Path("cut.dat")});
         QCOMPARE(r.code, 1);
         QVERIFY2(r.err.contains("Communication Error!!"), r.err.constData());
         QVERIFY(!QFile::exists(Path("cut.dat")));
@@ -273,7 +273,7 @@ private slots:
         QFile empty(Path("empty.dat"));
         QVERIFY(empty.open(QIODevice::WriteOnly));
         empty.close();
-        Outcome r = RunCli({"write", "--model", "MR7100A", "--port", radio.SlavePath(), Path("empty.dat")});
+        CliRun r = RunCli({"write", "--model", "MR7100A", "--port", radio.SlavePath(), Path("empty.dat")});
         QCOMPARE(r.code, 1);
         QVERIFY2(r.err.contains("FileRead Error!!\nReason: no data-file sections found"), r.err.constData());
         r = RunCli({"read", "--model", "MR7100A", "--port", radio.SlavePath(), Path("no/folder/x.dat")});
@@ -295,7 +295,7 @@ private slots:
             if (entry.request.command == 0x13 && entry.request.address == 0x0400)
                 std::raise(SIGTERM);
         });
-        const Outcome r = RunCli({"write", "--model", "MR7100A", "--port", radio.SlavePath(),
+        const CliRun r = RunCli({"write", "--model", "MR7100A", "--port", radio.SlavePath(),
                                   QUORLINK_TEST_DATA "/edited_mr7100a.dat"});
         std::signal(SIGINT, SIG_DFL);
         std::signal(SIGTERM, SIG_DFL);
@@ -320,7 +320,7 @@ private slots:
 
     void portThatDoesNotExist()
     {
-        const Outcome r = RunCli({"clear", "--model", "MR7100A", "--port", "/dev/quorlink-no-such-port"});
+        const CliRun r = RunCli({"clear", "--model", "MR7100A", "--port", "/dev/quorlink-no-such-port"});
         QCOMPARE(r.code, 1);
         QVERIFY2(r.err.contains("Communication Error!!"), r.err.constData());
         QVERIFY(r.err.contains("/dev/quorlink-no-such-port"));
@@ -328,7 +328,7 @@ private slots:
 
     void portsAndDoctor()
     {
-        const Outcome list = RunCli({"ports"});
+        const CliRun list = RunCli({"ports"});
         QCOMPARE(list.code, 0);
         QVERIFY2(list.out.startsWith("PORT\tDEVICE\tVID:PID\tMANUFACTURER\tDESCRIPTION\tBY-ID LINK\n"),
                  list.out.constData());
@@ -337,14 +337,14 @@ private slots:
         QVERIFY(radio.Start());
         // A link to the device, as /dev/serial/by-id holds them.
         QVERIFY(QFile::link(radio.SlavePath(), Path("usb-cable-if00-port0")));
-        const Outcome ready = RunCli({"doctor", "--port", Path("usb-cable-if00-port0")});
+        const CliRun ready = RunCli({"doctor", "--port", Path("usb-cable-if00-port0")});
         QCOMPARE(ready.code, 0);
         QCOMPARE(QString::fromLocal8Bit(ready.out),
                  Path("usb-cable-if00-port0") + " opens: the port is ready. Nothing was sent to the radio.\n");
         QVERIFY(radio.requests().isEmpty());
 
         const QString gone = "/dev/serial/by-id/usb-Quorlink_Test_gone-if00-port0";
-        const Outcome unplugged = RunCli({"doctor", "--port", gone});
+        const CliRun unplugged = RunCli({"doctor", "--port", gone});
         QCOMPARE(unplugged.code, 1);
         QVERIFY2(unplugged.out.endsWith(("\nThe cable is unplugged: " + gone +
                                          " is there only while it is plugged in. Plug it in and try again.\n")

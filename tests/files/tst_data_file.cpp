@@ -76,12 +76,12 @@ private slots:
             return defaultOnly ? SaveFileAsDefault(model, path, Context()) : SaveFileAs(model, path, Context());
         };
         const QString path = out.filePath(QStringLiteral("out.dat"));
-        QVERIFY(!save(path));
+        QVERIFY(save(path).done());
         QVERIFY(!model.ErrorFlag);
         QVERIFY(prompt.shown.isEmpty());
         QCOMPARE(ReadAll(path), ReadAll(Golden(golden.toLatin1().constData())));
         // Saving again gives the same bytes, and leaves no temporary file behind.
-        QVERIFY(!save(out.filePath(QStringLiteral("again.dat"))));
+        QVERIFY(save(out.filePath(QStringLiteral("again.dat"))).done());
         QCOMPARE(ReadAll(out.filePath(QStringLiteral("again.dat"))), ReadAll(path));
         QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
     }
@@ -116,10 +116,10 @@ private slots:
         model.Settings.AtisNo = "123";
         model.Settings.AtisOnOffCanada = true;
         const Model edited = model;
-        QVERIFY(!SaveFileAs(model, Path("trip.dat"), Context()));
+        QVERIFY(SaveFileAs(model, Path("trip.dat"), Context()).done());
         model = Fresh(1);
         model.VariantCode = "RV48E";
-        QVERIFY(!FileRead2(model, Path("trip.dat"), Context()));
+        QVERIFY(FileRead2(model, Path("trip.dat"), Context()).done());
         QVERIFY(!model.ErrorFlag);
         QVERIFY(model.Settings == edited.Settings);
         QVERIFY(model.Special.values == edited.Special.values);
@@ -155,7 +155,7 @@ private slots:
                  "[CHUSA1]\r\n"
                  "Position=7\r\n"));          // the USA sections stop here
         const Model before = model;
-        QVERIFY(!FileRead2(model, Path("hand.dat"), Context()));
+        QVERIFY(FileRead2(model, Path("hand.dat"), Context()).done());
         QCOMPARE(int(model.Settings.Contrast), 2);
         QCOMPARE(model.Settings.Dimmer, before.Settings.Dimmer);
         QCOMPARE(int(model.Settings.Scrambler), 9);
@@ -203,7 +203,7 @@ private slots:
         test::ApplySampleEdits(model);
         model.Settings.Contrast = 4;
         const Model before = model;
-        const Fault fault = FileRead2(model, Path("bad.dat"), Context());
+        const Fault fault = FileRead2(model, Path("bad.dat"), Context()).fault;
         QCOMPARE(!fault, dataFile);
         QCOMPARE(model.ErrorFlag, !dataFile);
         QCOMPARE(model.UsaChannels.size(), std::size_t(55));
@@ -228,7 +228,7 @@ private slots:
             QCOMPARE(file.write(block), block.size());
         file.write("\r\n[SETCOM]\r\nContrast=1\r\n");
         file.close();
-        QVERIFY(!FileRead2(model, Path("huge.dat"), Context()));
+        QVERIFY(FileRead2(model, Path("huge.dat"), Context()).done());
         QCOMPARE(int(model.Settings.Contrast), 1);
         QFile::remove(Path("huge.dat"));
     }
@@ -255,7 +255,7 @@ private slots:
         test::ApplySampleEdits(model);
         model.CurrentFilePath = "/keep/me.dat";
         const Model before = model;
-        const Fault fault = FileRead2(model, dir.filePath(name), Context());
+        const Fault fault = FileRead2(model, dir.filePath(name), Context()).fault;
         QVERIFY(fault);
         QVERIFY(model.ErrorFlag && model.CancelFlag);
         QVERIFY(model.Settings == before.Settings);
@@ -283,14 +283,14 @@ private slots:
         QVERIFY(WriteAll(Path("locked.dat"), "[SETCOM]\r\nContrast=1\r\n"));
         QFile::setPermissions(Path("locked.dat"), QFileDevice::WriteOwner);
         model.Settings.Contrast = 3;
-        QCOMPARE(FileRead2(model, Path("locked.dat"), Context()).number, 70);
+        QCOMPARE(FileRead2(model, Path("locked.dat"), Context()).fault.number, 70);
         QCOMPARE(int(model.Settings.Contrast), 3);
     }
 
     void saveFailures()
     {
         const QString path = dir.filePath(QStringLiteral("no/such/folder/x.dat"));
-        QVERIFY(SaveFileAs(model, path, Context()));
+        QVERIFY(SaveFileAs(model, path, Context()).fault);
         QVERIFY(model.ErrorFlag && model.CancelFlag);
         QVERIFY(!QFile::exists(path));
         QCOMPARE(prompt.shown.size(), 1);
@@ -307,7 +307,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("ro/boat.dat"));
         QVERIFY(WriteAll(path, "previous"));
         QFile::setPermissions(dir.filePath(QStringLiteral("ro")), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        QVERIFY(SaveFileAs(model, path, Context()));
+        QVERIFY(SaveFileAs(model, path, Context()).fault);
         QCOMPARE(ReadAll(path), QByteArray("previous"));
         QFile::setPermissions(dir.filePath(QStringLiteral("ro")), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
@@ -322,9 +322,9 @@ private slots:
     void defaultFileLoadsItsThreeSections()
     {
         test::ApplySampleEdits(model);
-        QVERIFY(!SaveFileAsDefault(model, Path("m.def"), Context()));
+        QVERIFY(SaveFileAsDefault(model, Path("m.def"), Context()).done());
         Model other = Fresh(1);
-        QVERIFY(!FileRead2(other, Path("m.def"), Context()));
+        QVERIFY(FileRead2(other, Path("m.def"), Context()).done());
         QVERIFY(other.Settings == model.Settings);
         QVERIFY(other.Special.values == model.Special.values);
         QCOMPARE(other.UsaChannels.at(3).ChTag, std::string());  // no channel sections: tags emptied

@@ -50,16 +50,16 @@ private slots:
     {
         test::ApplySampleEdits(model);
         model.MemoryImage[3000] = 0x5A;  // a byte nobody interprets travels too
-        QVERIFY(!SaveHexImage(model, Path("boat.hex"), Context()));
+        QVERIFY(SaveHexImage(model, Path("boat.hex"), Context()).done());
         QCOMPARE(ReadAll(Path("boat.hex")), Bytes(model.MemoryImage));
         const Model saved = model;
 
         QVERIFY(!NewModel(model));
-        QVERIFY(!ReadHexFileAs(model, Path("boat.hex"), Context()));
+        QVERIFY(ReadHexFileAs(model, Path("boat.hex"), Context()).done());
         QVERIFY(!model.ErrorFlag);
         QVERIFY(prompt.shown.isEmpty());
         QCOMPARE(Bytes(model.MemoryImage), Bytes(saved.MemoryImage));
-        QVERIFY(!SaveHexImage(model, Path("again.hex"), Context()));
+        QVERIFY(SaveHexImage(model, Path("again.hex"), Context()).done());
         QCOMPARE(ReadAll(Path("again.hex")), ReadAll(Path("boat.hex")));
         QVERIFY(model.Settings == saved.Settings);
         QVERIFY(model.UsaChannels == saved.UsaChannels);
@@ -69,7 +69,7 @@ private slots:
     void longerFileKeepsItsTail()
     {
         QVERIFY(WriteAll(Path("long.hex"), QByteArray(9000, 'z')));
-        QVERIFY(!SaveHexImage(model, Path("long.hex"), Context()));
+        QVERIFY(SaveHexImage(model, Path("long.hex"), Context()).done());
         const QByteArray bytes = ReadAll(Path("long.hex"));
         QCOMPARE(bytes.size(), 9000);
         QCOMPARE(bytes.left(kImageSize), Bytes(model.MemoryImage));
@@ -98,7 +98,8 @@ private slots:
         QVERIFY(WriteAll(Path("bad.hex"), content));
         test::ApplySampleEdits(model);
         const Model before = model;
-        QVERIFY(!ReadHexFileAs(model, Path("bad.hex"), Context()));
+        const Outcome outcome = ReadHexFileAs(model, Path("bad.hex"), Context());
+        QVERIFY(outcome.failed() && !outcome.fault);
         QVERIFY(model.ErrorFlag);
         QCOMPARE(Bytes(model.MemoryImage), Bytes(before.MemoryImage));
         QVERIFY(model.Settings == before.Settings);
@@ -114,7 +115,7 @@ private slots:
         Image image{};
         FillDefaultImage(image, 1);
         QVERIFY(WriteAll(Path("tail.hex"), Bytes(image) + QByteArray(100, '\x01')));
-        QVERIFY(!ReadHexFileAs(model, Path("tail.hex"), Context()));
+        QVERIFY(ReadHexFileAs(model, Path("tail.hex"), Context()).done());
         QVERIFY(!model.ErrorFlag);
     }
 
@@ -122,7 +123,7 @@ private slots:
     {
         model.DiagnosticMode = true;
         const Image before = model.MemoryImage;
-        QVERIFY(ReadHexFileAs(model, Path("missing.hex"), Context()));
+        QVERIFY(ReadHexFileAs(model, Path("missing.hex"), Context()).fault);
         QVERIFY(model.ErrorFlag && model.CancelFlag);
         QCOMPARE(Bytes(model.MemoryImage), Bytes(before));
         QCOMPARE(prompt.shown.size(), 1);
@@ -135,7 +136,7 @@ private slots:
     {
         model.Settings.Scrambler = 999;  // a hand-edited data file can hold this
         const Image before = model.MemoryImage;
-        QVERIFY(SaveHexImage(model, Path("over.hex"), Context()));
+        QVERIFY(SaveHexImage(model, Path("over.hex"), Context()).fault);
         QVERIFY(!QFile::exists(Path("over.hex")));
         QVERIFY(model.CancelFlag);
         QCOMPARE(Bytes(model.MemoryImage), Bytes(before));
@@ -145,7 +146,7 @@ private slots:
 
     void saveIntoMissingFolder()
     {
-        QVERIFY(SaveHexImage(model, Path("none/x.hex"), Context()));
+        QVERIFY(SaveHexImage(model, Path("none/x.hex"), Context()).fault);
         QVERIFY(model.CancelFlag);
         QCOMPARE(prompt.shown.size(), 1);
         QCOMPARE(prompt.shown[0].icon, MessageIcon::Warning);

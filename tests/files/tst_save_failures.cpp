@@ -45,7 +45,7 @@ private slots:
         QVERIFY(WriteAll(path, previous));
         {
             FileSizeLimit limit(4096);  // the data file is about 29 KB
-            QVERIFY(SaveFileAs(model, path, Context()));
+            QVERIFY(SaveFileAs(model, path, Context()).fault);
         }
         QCOMPARE(ReadAll(path), previous);
         QVERIFY(model.ErrorFlag && model.CancelFlag);
@@ -62,7 +62,7 @@ private slots:
         QVERIFY(WriteAll(path, previous));
         {
             FileSizeLimit limit(4096);
-            QVERIFY(SaveHexImage(model, path, Context()));
+            QVERIFY(SaveHexImage(model, path, Context()).fault);
         }
         QCOMPARE(ReadAll(path), previous);
         QVERIFY(model.CancelFlag);
@@ -75,7 +75,7 @@ private slots:
         const QString path = gone.filePath(QStringLiteral("boat.dat"));
         QVERIFY(WriteAll(path, "old"));
         QVERIFY(gone.remove());
-        QVERIFY(SaveFileAs(model, path, Context()));
+        QVERIFY(SaveFileAs(model, path, Context()).fault);
         QCOMPARE(prompt.shown.last().text, QStringLiteral("FileSave Error!!"));
     }
 
@@ -92,16 +92,16 @@ private slots:
         QVERIFY(QFile::link(path("real.dat"), path("link.dat")));
         for (const char* name : {"pipe", "pipe-link.dat"}) {
             prompt = test::RecordingPrompt();
-            const Fault fault = SaveFileAs(model, path(name), Context());
+            const Fault fault = SaveFileAs(model, path(name), Context()).fault;
             QCOMPARE(fault.description, std::string("not a regular file"));
             QCOMPARE(prompt.shown.last().text, QStringLiteral("FileSave Error!!"));
-            QVERIFY(SaveHexImage(model, path(name), Context()));
+            QVERIFY(SaveHexImage(model, path(name), Context()).fault);
         }
         struct stat info {};
         QVERIFY(lstat(QFile::encodeName(path("pipe")).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
         QVERIFY(QFileInfo(path("pipe-link.dat")).isSymLink());
 
-        QVERIFY(!SaveFileAs(model, path("link.dat"), Context()));
+        QVERIFY(SaveFileAs(model, path("link.dat"), Context()).done());
         QVERIFY(QFileInfo(path("link.dat")).isSymLink());
         QVERIFY(ReadAll(path("real.dat")).startsWith("[MAIN]\r\n"));
         QCOMPARE(QDir(here.path()).entryList(QDir::Files | QDir::System | QDir::Hidden).size(), 4);
@@ -115,7 +115,7 @@ private slots:
         const QString path = locked.filePath(QStringLiteral("boat.hex"));
         QVERIFY(WriteAll(path, QByteArray(9000, 'x')));
         QFile::setPermissions(locked.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        QVERIFY(SaveHexImage(model, path, Context()));
+        QVERIFY(SaveHexImage(model, path, Context()).fault);
         QFile::setPermissions(locked.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QCOMPARE(ReadAll(path), QByteArray(9000, 'x'));
     }

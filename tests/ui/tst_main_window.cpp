@@ -410,7 +410,7 @@ private slots:
             Model back;
             back.ModelNumber = modelBefore;
             NewModel(back);
-            QVERIFY(!FileRead2(back, copies[0], FileContext{f->prompt, ErrorLog(QString()), 0}));
+            QVERIFY(FileRead2(back, copies[0], FileContext{f->prompt, ErrorLog(QString()), 0}).done());
             QCOMPARE(back.UsaChannels.at(0).ChTag, std::string("DROPPED"));
         }
     }
