@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and makes the Debian package
 # build/package/quorlink_<version>_<arch>.deb. Install it with
 #   sudo apt install ./build/package/quorlink_*.deb

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs the whole test suite.
 # Exits non-zero when anything fails.
 #   ./test.sh              the normal build in build/

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The hardening flags Debian builds its packages with (stack protector,
 # fortified functions, read-only relocations, immediate binding), taken from
 # dpkg-buildflags so that they follow the distribution. Left out of the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` puts where, and the Debian package made from it
 # (./package.sh). Paths are relative to the prefix (/usr/local by default,
 # /usr in the package):

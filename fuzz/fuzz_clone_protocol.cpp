@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Clone protocol: the runs of the transfer dialog against a radio whose every
 // reply comes from the input (scripted_port.h), with time-outs of a few
 // milliseconds so that a silent radio ends each run quickly.

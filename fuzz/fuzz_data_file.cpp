@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Data file: any bytes, read as the editor's Open reads them, onto the model
 // the editor starts with; then the image encoded from the records, both
 // reports, and a save read back.

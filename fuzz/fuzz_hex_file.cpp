@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hex image file: any bytes as the file the service mode opens. The model
 // chosen is the one whose code the file starts with, so most inputs that keep
 // 8192 bytes get past the check and into the decoder.

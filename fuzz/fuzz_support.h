@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared by the fuzz targets: a prompt that tells no one, a check that stops
 // at the first broken promise (so libFuzzer keeps the input), and the models
 // the targets start from.

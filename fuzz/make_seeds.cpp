@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the generated seeds of the fuzz targets:
 //   quorlink-fuzz-seeds <folder>    (the checked-in ones live in tests/data/fuzz)
 // <folder>/data_file: data files as the editor saves them;

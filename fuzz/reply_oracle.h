@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second, deliberately plain reader of the radio's data replies, to tell
 // what a successful run must have taken from the line: after the first SOH
 // it read, the frame. The program's own reader is what is being fuzzed, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A radio on a serial port that answers from a script instead of its memory.
 //
 // Script: one byte of options (see ScriptOptions), then one entry per request

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: ./package.sh, or `cpack -G DEB` in the build folder.
 # Its dependencies are written out rather than computed, so that the package
 # builds without the Debian development tools; tests/package checks that every

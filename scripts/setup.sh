@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by run.sh and test.sh: installs what a fresh Debian machine lacks,
 # then configures and builds in build/ (or the folder given in BUILD_DIR).
 # Source it; it sets BUILD_DIR.

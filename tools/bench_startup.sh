@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time and resident memory of the editor, and time and resident
 # memory of the command line. A benchmark, not a test: it prints figures and
 # judges nothing.

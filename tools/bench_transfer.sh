@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times full transfers through the program's own serial link against
 # quorlink-radio-sim: a read and a write with no pacing, then a read paced at
 # 960 bytes per second (9600 baud) as a ratio of wall time to the time the

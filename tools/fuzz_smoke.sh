@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A short libFuzzer run of every fuzz target, for developers (not part of CI).
 #
 #   tools/fuzz_smoke.sh [seconds]      default: 30 seconds per target

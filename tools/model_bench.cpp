@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times NewModel, DecodeImage and EncodeImage per call.
 #include "decoder.h"
 #include "encoder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves a picture of every kind of page of the main window, at the initial
 // size and maximised, plus the about box and the dialogs, for looking at the layout.
 //   quorlink-screenshots OUTPUT_FOLDER

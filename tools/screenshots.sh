@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures of every kind of page, the about box, the transfer and port dialogs, made
 # on the offscreen platform into build/screenshots (or the folder given).
 cd "$(dirname "$0")/.." || exit 1

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # 200 transfers in a row against the radio emulator with random faults (not
 # part of the quick suite). Prints the counts and the resident memory; when a
 # sanitizer build exists (./test.sh --sanitize), runs it again there with

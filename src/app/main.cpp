@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry of the editor: reads the command line, builds the model and opens
 // the main window.
 #include "backups.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line companion: each verb is a function over its own output
 // streams, so tests run it in process.
 #pragma once

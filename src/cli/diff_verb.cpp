@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // diff: what differs between two data sets, files or radios, one line each.
 #include "comparison.h"
 #include "error_log.h"

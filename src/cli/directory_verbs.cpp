@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The verbs that move the directories to and from a list kind,mmsi,name.
 #include "directory_csv.h"
 #include "error_log.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry of quorlink-cli: no display needed.
 #include "cli.h"
 

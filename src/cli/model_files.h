@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and saving the model by the file's extension: .dat and .def data
 // files, .hex raw images.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The verbs that look at serial ports without talking to a radio: ports and doctor.
 #include "error_log.h"
 #include "latin1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed report as a PDF file, for checking and archiving without a printer.
 #include "error_log.h"
 #include "model.h"

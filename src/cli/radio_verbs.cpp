@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The verbs that talk to a radio: read, write and clear.
 #include "backups.h"
 #include "clone_protocol.h"

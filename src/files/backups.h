@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Backups of the radio's memory: every read keeps the bytes as they came
 // from the radio, every write the image it is about to send, as raw image
 // files in <data folder>/backups. Nothing deletes them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data file (.dat) and the default file (.def): the records, not the
 // image, as INI-style text with CR LF line ends.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The directories as a comma-separated list for spreadsheets and club
 // rosters: a header "kind,mmsi,name", then one row per used entry with kind
 // "individual" or "group", the nine-digit MMSI and the name, in UTF-8.

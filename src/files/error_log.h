@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The service mode's error log: one line per caught fault, appended to
 // err.log in the program's folder. Outside the service mode it writes nothing.
 #pragma once

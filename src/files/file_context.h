@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the file commands need from their surroundings: someone to tell,
 // somewhere to log, and how long to pause after the work (the window's
 // half-second pause; none on the command line).

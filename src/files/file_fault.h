@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A file error as the log and the user see it: a number in the old style
 // of file errors, and the system's own reason.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A file path kept in the model (which has no Qt) is held as the file system
 // spells it: QFile's 8-bit name, UTF-8 here. Unlike the Latin-1 of file
 // contents this holds every name, "Лодка.dat" included.

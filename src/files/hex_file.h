@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The raw image file of the service mode: the 8192 image bytes, byte a at
 // offset a, nothing else.
 #pragma once

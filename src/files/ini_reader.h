@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads an INI-style data file once into a lookup: sections and keys compared
 // without regard to case, the first occurrence of a section or key wins, the
 // value is the text after the first "=" with surrounding blanks removed.

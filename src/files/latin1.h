@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model keeps texts as 8-bit strings; files hold one byte per character.
 // Latin-1 maps every byte to one character and back, so nothing is lost.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of MIDs the program ships, read from its resources.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything the user must read or answer goes through this interface: the
 // window shows message boxes, the command line prints, tests record.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The images every read from the radio leaves behind, found again:
 // <data folder>/backups/<MODEL>-<YYYYMMDD-HHMMSS>-read.hex, each the raw
 // 8192 bytes as the radio sent them.

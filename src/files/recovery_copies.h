@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recovery copies: before a command drops edits that were never saved, the
 // records go, without a question, to <data folder>/recovery as an ordinary
 // data file named <YYYYMMDD-HHMMSS>-<command>.dat. The newest few are kept.

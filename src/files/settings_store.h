@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-user settings: serial port, model and the main window's placement.
 // Stored with QSettings under the application name "Quorlink"; tests point
 // QSettings at a temporary folder.

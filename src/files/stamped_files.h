@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files that carry the time they were made in their names and never replace
 // one another: the backups of transfers and the recovery copies of edits.
 #pragma once

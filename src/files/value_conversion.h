@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turning the texts of a data file into numbers and flags. A text that does
 // not convert gives nothing, and the field keeps its value.
 #pragma once

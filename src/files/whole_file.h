@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing files so that a file is either complete or not touched
 // at all, and only regular files: a device, a pipe or a socket at the path is
 // refused before anything is opened.

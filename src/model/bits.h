@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bit routines over single bytes. Bit 0 is the least significant.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // BusyFlag on for the length of a file step or a transfer, off again however it ends.
 #pragma once
 

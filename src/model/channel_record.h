@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One channel's editable state, as the pages, the data file and the image see it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversions between image bytes and model values: names, packed decimal
 // digits, the time offset code and the channel flag byte. Every routine that
 // takes an address works on the image given; an address outside it throws

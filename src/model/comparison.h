@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What differs between two data sets, said in the words the pages use:
 // "USA CH16: name "DISTRESS" -> "CALL"". Field differences come in tree
 // order; bytes that differ where no page shows them follow as ranges.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Comma-separated text as spreadsheets write it: fields in double quotes may
 // hold commas, line breaks and doubled quotes. Works on bytes, so UTF-8 text
 // passes through untouched.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Image -> records. Decoding never adds or removes channels: the lists built
 // from the plans stay, only their settings come from the image.
 #pragma once

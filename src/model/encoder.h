@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Records -> image. Only the fields the model owns are written; every other
 // byte keeps what the radio, the file or the default image put there.
 #pragma once

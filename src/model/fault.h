@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fault a routine hands back to its caller instead of throwing. The user
 // sees the number, two line breaks and the description.
 #pragma once

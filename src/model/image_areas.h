@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a byte of the image holds, in words a user knows from the editor:
 // "USA CH16 name", "user MMSI", "individual directory 3 name".
 #pragma once

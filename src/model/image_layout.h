@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where everything lives in the radio's 8192-byte memory.
 //
 //      0-1    model code (MSB first)          336-340  user MMSI, packed digits

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What an MMSI says about its station, after the ITU's numbering of maritime
 // identities: the kind of station from the leading digits, and from the
 // Maritime Identification Digits (MID) the country or area that issued it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one object that holds the radio being edited: its memory image, the
 // fixed plans, the records decoded from the image and the program-wide values.
 // main() creates it and hands it to whoever needs it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a command ended: done, failed, or cancelled by the user. The one
 // thing a caller checks; the shared flags follow from it in LeaveFlags.
 #pragma once

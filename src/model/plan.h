@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed channel plans: what every channel is, and the defaults new
 // records start from.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rows of the five channel plans, as constant data, and the builders
 // that put them into the tables.
 #include "plan.h"

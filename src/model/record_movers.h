@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving channel records between list order (plan entries in use) and slot
 // order (the 64 memory positions of a plan).
 #pragma once

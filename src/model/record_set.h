@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every record a user can edit, taken out of the model as one value: what an
 // undo step keeps from before and after a change.
 #pragma once

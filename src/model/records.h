@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings, A/B choices and directory entries of the model.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The records as they were when last opened, saved, read or made fresh, so
 // that the window can tell whether edits would be lost.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where each programmable region and each directory sits in the image. The
 // decoder and encoder take one of these rows instead of repeating themselves.
 #pragma once

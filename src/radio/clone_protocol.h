@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four operations on the radio's memory (model check, read, write,
 // clear). Each opens the port, runs its exchanges in ascending address order,
 // closes the port and leaves its outcome in ErrorFlag and CancelFlag; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clone protocol's frames. Everything between SOH and CR is ASCII hex:
 //
 //   request   SOH cc aaaa [dd..] ss CR     cc command, aaaa address (high byte

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user reads when a port will not open: which port, which device,
 // the system's reason, and then each cause found on this system with its fix.
 // A cause is named only when its check holds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "own_mmsi_guard.h"
 
 #include "clone_protocol.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Most DSC radios take a new own MMSI only once or a few times; after that
 // only a dealer can reset it. Before a write the run therefore reads the
 // radio's own MMSI and lets the caller stop when the write would change it.

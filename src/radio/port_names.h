@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the port numbers COM1..COM4 of the settings and the menu find a device:
 // an explicit device stored for COMn (ComPath/Device<n>) wins; otherwise COMn
 // is the n-th serial port the system lists, USB adapters first, each group in

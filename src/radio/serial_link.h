@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five primitives the clone protocol runs on: open, close, flush, send,
 // and the two waits. The waits run on the window's thread: every turn lets
 // pending window events run (so Cancel can be pressed), then looks at the

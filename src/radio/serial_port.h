@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The byte pipe the clone protocol talks through. The program uses the
 // QSerialPort one; anything that counts or records bytes can wrap it.
 #pragma once

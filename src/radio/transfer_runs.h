@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole runs as the transfer dialog and the command line start them: model
 // check first, then the read, write or clear. BusyFlag is on meanwhile. Each
 // returns whether the run completed (after showing "Complete!!"); a failed or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a whole run does besides talking to the radio: a backup of what was
 // read or is about to be written, and the check after a write.
 #pragma once

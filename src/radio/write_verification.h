@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check after a write: the radio is read back where the write sent
 // bytes, and only an exact match counts as a completed write.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Display texts of stored values, shared by the grids, the settings page and
 // both reports so that a value always reads the same.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed report as data: pages of lines of cells, each cell at a column
 // in millimetres from the left margin. Painting it is the printer's business.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmAbout: the program's title, version and a notice.
 #pragma once
 

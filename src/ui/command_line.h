@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the editor's command line asks for: "quorlink [FILE]", "quorlink /K",
 // "quorlink --version", "quorlink --help".
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Compare window: the differences between the editor's data and a file
 // or the radio, each a row that jumps to its page; and the small question
 // of what to compare with.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Per-control constants of the main window: status-bar hints and help
 // context numbers, looked up by object name ("chkDEnable(3)" finds the row
 // of "chkDEnable").

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The undo and redo steps of the window. Each step keeps the records from
 // before and after one stored change; steps share the records between them,
 // so the history costs one record set per step.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user guide inside the program: the installed README.md with its
 // pictures, rendered by Qt's own Markdown support. Stands in for the help
 // file when that is not installed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Construction of the main window: menus, toolbar, status bar, tree and
 // data pane, and the start-up sequence.
 #include "main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmMain: menus, toolbar, the tree and the data pane, the status bar, and
 // every command the user can give.
 #pragma once

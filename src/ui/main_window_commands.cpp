@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of the main window: files, model switch, serial port, help.
 #include "main_window.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Compare With...: the editor's data against a file, the radio or
 // the last read of this radio. The other side is loaded into a scratch model,
 // so the editor's data, its file and its title stay as they are.

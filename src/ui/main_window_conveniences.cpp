@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What users expect of a desktop editor beyond the classic menus: shortcuts
 // for the file commands and the list of recently used files.
 #include "main_window.h"

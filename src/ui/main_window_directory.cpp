@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Import Directory... and Export Directory...: the directories to and
 // from a list that clubs and fleets keep in a spreadsheet.
 #include "main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help: the help file at a context number when it is installed, otherwise
 // the user guide inside the program at the section of the focused page.
 #include "main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo: every change a page stores is one step of the history, and
 // a step is undone by putting back the records from before it.
 #include "main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layout of the main window in twips (1/1440 inch), the splitter drag, the
 // keys the window handles itself, and closing.
 #include "main_window.h"

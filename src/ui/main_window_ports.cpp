@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Options > SerialPort beyond the four numbers: which device each COMn
 // means, and the dialog that chooses it.
 #include "main_window.h"

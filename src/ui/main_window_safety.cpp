@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What keeps the user's work: recovery copies of edits a command is about to
 // drop, the "Modified" panel, and the backups and check of each transfer.
 #include "main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tree's events and the dispatch from a node to its page.
 #include "main_window.h"
 

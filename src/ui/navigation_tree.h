@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tree on the left of the main window: one node per page, keyed as the
 // pages know them ("P", "PU", "PU 3", "E 40", "SM 1", ...).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a page of the data pane may ask of the window it lives in: its part
 // of the pane, the tree, the shared loading flag and commit step, and the
 // one way to tell the window that it stored a change.

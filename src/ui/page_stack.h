@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data pane's pages. All panels lie on top of each other; exactly the
 // active one is enabled and in front.
 #pragma once

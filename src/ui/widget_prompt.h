@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's way of asking and telling: message boxes, file dialogs and
 // the help viewer.
 #pragma once

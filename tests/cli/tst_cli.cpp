@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line companion, in process and as a program without a display.
 #include "support/file_bytes.h"
 #include "cli.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorlink-cli print: the printed report as a PDF, in process and as a program.
 #include "cli.h"
 #include "support/file_bytes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radio verbs of the command line against the radio emulator on a
 // pseudo-terminal.
 #include "backups.h"

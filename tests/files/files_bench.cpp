@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times opening and saving a full data file.
 #include "data_file.h"
 #include "model.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and opening data files and default files.
 #include "support/file_bytes.h"
 #include "data_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The raw image file of the service mode.
 #include "support/file_bytes.h"
 #include "backups.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reading rules of the data file: INI lookup and value conversions.
 #include "ini_reader.h"
 #include "value_conversion.h"

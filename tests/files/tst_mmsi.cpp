@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What an MMSI is, the shipped table of MIDs, and the directories as a
 // comma-separated list.
 #include "codecs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A save that cannot complete leaves the previous file byte for byte as it
 // was and says so.
 #include "support/file_bytes.h"

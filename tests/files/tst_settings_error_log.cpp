@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Per-user settings and the service mode's error log.
 #include "error_log.h"
 #include "fault.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bit routines and the field codecs: names, packed digits, offset codes and
 // the channel flag byte.
 #include "bits.h"

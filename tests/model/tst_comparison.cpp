@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Comparing two data sets: one edit of each kind gives exactly its lines.
 #include "comparison.h"
 #include "model.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoding an image into records and encoding records into the image.
 #include "decoder.h"
 #include "encoder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The default image of both models, a fresh model, the model-code check,
 // the read fix-up, the service-mode switch and the record movers.
 #include "decoder.h"

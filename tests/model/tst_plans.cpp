@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel plans and the channel lists built from them.
 #include "model.h"
 

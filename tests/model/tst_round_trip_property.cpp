@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Properties over many random images and models:
 //  - decoding then encoding changes exactly the documented normalisations;
 //  - encoding twice gives the same image;

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from this build, unpacks it with dpkg -x into a
 # fresh prefix and runs the installed programs from there, with an empty home.
 #   package_install_test.sh CPACK BUILD_DIR TEST_DATA VERSION [HARDENED]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the editor keeps its own files and finds its help file, in a build
 // folder and in an installed tree.
 #include "program_folder.h"

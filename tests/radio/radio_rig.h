@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's link and protocol on the slave side of a pseudo-terminal, the
 // radio emulator on its master side, both on this thread's event loop. Time
 // limits are short so that a silent radio costs milliseconds.

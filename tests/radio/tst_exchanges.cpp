@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One exchange with its retry: every kind of bad answer costs one attempt and
 // a CAN before the next; answers that are late but within their time limits
 // cost nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frames, checksums and hex digits, against the bytes our protocol notes give,
 // on both sides: the program's frame code and the emulator's own.
 #include "frame.h"

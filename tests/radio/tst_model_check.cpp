@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model check: four single bytes, both copies of the model code, and the
 // messages of each way it can fail.
 #include "radio_rig.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which device a port name means, and the words the user gets when it will
 // not open, with the causes found on the system.
 #include "open_failure.h"

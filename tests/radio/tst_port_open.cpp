@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ports that will not open or that fail under a run: what the user is told,
 // what the service mode's log gets, and which device a port number means.
 #include "radio_rig.h"

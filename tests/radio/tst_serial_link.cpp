@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The link's primitives over a real pseudo-terminal: what each wait consumes,
 // the order of its tests, its deadline, and that it sleeps instead of spinning.
 #include "radio_rig.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Read, write and clear, as operations and as whole runs: what goes on the
 // line in which order, the progress reported, the messages, and what the
 // model holds afterwards.

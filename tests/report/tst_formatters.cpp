@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Display texts of stored values.
 #include "formatters.h"
 #include "model.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed report's pages, lines and columns, before any painting.
 #include "model.h"
 #include "printed_report.h"

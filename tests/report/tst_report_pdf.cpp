@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed report painted into PDF files, read back with its text positions.
 #include "model.h"
 #include "report_painter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text report of the whole radio programme.
 #include "model.h"
 #include "support/sample_model.h"

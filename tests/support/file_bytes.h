@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole files as bytes, for tests that compare what was written.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // While alive, no file of this process may grow beyond limit bytes: a write
 // past it fails half-way, as on a full disk.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A prompt for tests: records every message and answers from a queue
 // (Ok or Yes when the queue is empty), so no test ever blocks on a box.
 #pragma once

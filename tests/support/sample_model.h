@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A known set of edits touching every kind of record, for golden-file tests.
 #pragma once
 

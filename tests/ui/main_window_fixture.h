@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A main window on fresh settings, a fresh program folder and a scripted
 // prompt, so that no test ever waits on a box.
 #pragma once

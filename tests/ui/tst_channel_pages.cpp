@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel list grid, the channel editor and the WX rows, driven through
 // the tree and the real widgets.
 #include "main_window_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The directory list pages and the entry page: adding, deleting, names,
 // the two MMSI forms and their checks, the jump from the list, node colours.
 #include "main_window_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Edits made on every page survive a data file and a trip through the radio.
 #include "compare_window.h"
 #include "encoder.h"

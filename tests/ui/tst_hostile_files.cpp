@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hand-edited data files with values out of every range: every page shows
 // them without harm, and what cannot be encoded stops the command whole.
 #include "support/file_bytes.h"

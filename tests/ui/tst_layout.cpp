@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's layout rules in twips: minimum size, the tree's share, and
 // the splitter drag.
 #include "main_window_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's shell: start-up, menus and toolbar, title, model switch,
 // New, file commands, service-mode keys, help and closing.
 #include "command_line.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tree: its nodes, keys and texts, and how selecting nodes switches pages.
 #include "main_window_fixture.h"
 

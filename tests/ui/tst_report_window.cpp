@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report window and printing from the main window.
 #include "support/file_bytes.h"
 #include "main_window_fixture.h"

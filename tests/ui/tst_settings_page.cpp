@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The common settings page: its lists and their mappings, the check boxes,
 // the two tabs, the user MMSI with its check, and the user-MMSI count.
 #include "main_window_fixture.h"

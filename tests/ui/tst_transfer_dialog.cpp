@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer dialog run from the main window against the radio emulator on
 // a pseudo-terminal.
 #include "backups.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo: one step per stored change on every page, the page and node
 // of a step shown again, exact records both ways, and what clears the history.
 #include "main_window_fixture.h"

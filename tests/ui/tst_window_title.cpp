@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The caption of the main window.
 #include "model.h"
 #include "window_title.h"

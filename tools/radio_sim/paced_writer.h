@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radio's side of the wire. Without pacing every byte goes out when it
 // is due; with pacing the line carries one byte per 1/rate seconds in either
 // direction, so a request must finish "arriving" before the reply starts and

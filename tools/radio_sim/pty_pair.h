@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A pseudo-terminal pair: the program opens the slave path like any serial
 // device, the radio's side reads and writes the master.
 #pragma once

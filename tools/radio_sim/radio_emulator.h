@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A radio on the far side of a pseudo-terminal: it answers the clone
 // requests from its own memory, takes CAN, logs every request, and spoils
 // chosen answers on purpose. Runs on the event loop of the thread that made

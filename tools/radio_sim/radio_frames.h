@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radio's own reading and writing of the clone frames. Written apart from
 // the program's frame code on purpose: a mistake there must not be mirrored
 // here and so pass unnoticed.

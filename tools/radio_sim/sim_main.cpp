@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorlink-radio-sim: a radio on a pseudo-terminal for demos, manual runs and
 // the transfer benchmark. Point the program at the --link path (or at the
 // device it prints) and read, write or clear as with a real radio.

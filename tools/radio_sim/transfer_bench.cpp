@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorlink-transfer-bench: one full read or write through the program's own
 // link and protocol against a radio at --port, with wall time, this process's
 // CPU time and the bytes that crossed the line. A write can verify itself

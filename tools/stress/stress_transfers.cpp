@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Many transfers in a row against the radio emulator, with faults thrown in
 // at random: every failed read must leave the image as it was, every read
 // that succeeds must hold the radio's memory, and memory must not grow.

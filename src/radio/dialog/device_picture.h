@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small drawings of the transfer dialog: a handheld radio and a PC.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Serial Port": which device a COMn means. Lists the ports present (and
 // follows cables plugged in or out), finds the cable by watching which port
 // appears when it is plugged in again, and takes any device path typed in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmRadio: the modal dialog every exchange with the radio runs in. It
 // shows which way the data flows, waits for OK, runs the transfer with a
 // progress bar, and closes itself after a success.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paints the printed report on any paged device: a printer, or a PDF file.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmPrn, "Print to File": the text report in a box the user may read, edit
 // and save as a text file.
 #pragma once

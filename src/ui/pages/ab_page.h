@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pictA: the A and B channel of each region, among its enabled channels.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "channel_editor.h"
 
 #include "ab_page.h"

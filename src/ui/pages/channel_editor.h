@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pictC: one programmable or EXP channel. Every box writes its record at
 // once; boxes without meaning in the current state are greyed, not cleared.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pictB: the read-only list of a region's channels or of the EXP channels,
 // and the jump from a row to the channel's editor.
 #pragma once

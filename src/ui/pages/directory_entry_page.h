@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pictG: one entry of the individual or the group directory, with adding at
 // the end of the used entries and deleting that closes the gap.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pictE: the individual or the group directory as a read-only list, and the
 // jump from a row to its entry page.
 #pragma once

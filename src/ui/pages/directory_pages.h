@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the directory pages share: the two directories differ only in the
 // parameters below, and in nothing else.
 #pragma once

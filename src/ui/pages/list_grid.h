@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The read-only lists of the data pane (channel lists, directories): bold
 // text, whole rows selected, one fixed header row and one fixed first column,
 // every row the same height, and a jump to the row's own page on a double

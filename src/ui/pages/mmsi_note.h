@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one-line note under an MMSI box: what kind of station the number
 // belongs to and its country, or a warning in the warning colour. It follows
 // the box as the user types and never refuses anything.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Channel and directory name boxes: lower-case letters become upper case as
 // they are typed; everything else is taken as typed.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MMSI boxes of the settings and directory pages: digits only, checked
 // when the user leaves the box or starts a command while it has the focus.
 #pragma once

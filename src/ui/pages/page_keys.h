@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which record a node key names: "PU 3" is USA record 3, "E 7" EXP record 7.
 #pragma once
 

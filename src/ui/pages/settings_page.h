@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pictF: the radio-wide settings on two tabs, the user MMSI, and the radio's
 // count of user-MMSI settings with the command that clears it.
 #pragma once

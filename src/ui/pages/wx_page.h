@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pictD: the ten weather channels, one row each.
 #pragma once
 
