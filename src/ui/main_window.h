@@ -12,7 +12,7 @@
 #include "page_stack.h"
 #include "port_names.h"
 #include "transfer_runs.h"
-#include "records_snapshot.h"
+#include "record_set.h"
 #include "transfer_safety.h"
 
 #include <QHash>
@@ -240,7 +240,7 @@ private:
     std::function<bool(QPrinter&)> choosePrinter_;
     SystemPortList systemPorts_;
     const PortList* portList_ = &systemPorts_;
-    RecordsSnapshot cleanRecords_;
+    RecordSet cleanRecords_;
     bool imageAsLoaded_ = false;  // MemoryImage is a raw image as opened, the records untouched since
     QString transferNotice_;      // a backup that failed during the last transfer
     QString stateText_;           // what the last command did, for panel 2 beside "Modified"

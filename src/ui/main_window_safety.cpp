@@ -17,7 +17,7 @@ namespace {
 constexpr int kModifiedPollMs = 250;
 }  // namespace
 
-bool MainWindow::RecordsModified() const { return RecordsSnapshot::Of(model_) != cleanRecords_; }
+bool MainWindow::RecordsModified() const { return RecordSet::Of(model_) != cleanRecords_; }
 
 // No question is asked: the commands that drop edits never asked one.
 void MainWindow::KeepDroppedEdits(const char* what)
@@ -31,7 +31,7 @@ void MainWindow::KeepDroppedEdits(const char* what)
 
 void MainWindow::MarkRecordsClean(bool imageAsLoaded)
 {
-    cleanRecords_ = RecordsSnapshot::Of(model_);
+    cleanRecords_ = RecordSet::Of(model_);
     imageAsLoaded_ = imageAsLoaded;
     if (!modifiedTimer_) {
         modifiedTimer_ = new QTimer(this);
