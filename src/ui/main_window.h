@@ -152,6 +152,8 @@ private:
     void SetStateText(const QString& text);
     void ShowPage(QTreeWidgetItem* node);
     void ColourDirectoryNodes(DirectoryKind kind);
+    // The tree texts and both directories' colours, after records changed as a whole.
+    void RefreshTreeAndColours();
     void SetPageLoading(bool on) override { pageLoading_ = on; }
     // The timings, help file, stored port devices, backups and check a transfer runs with now.
     TransferSetup TransferSetupNow();

@@ -67,8 +67,7 @@ void MainWindow::mnuFileImportDirectory_Click()
     }
     StoreChange(kImportTitle);  // the whole import is one step
     RefreshCurrentPage();
-    RefreshTreeTexts();
-    ColourDirectoryNodes(DirectoryKind::Group);
+    RefreshTreeAndColours();
     prompt_.Message(kImportTitle, ImportSummary(result),
                     result.rows.empty() ? MessageIcon::Information : MessageIcon::Exclamation);
 }

@@ -64,8 +64,7 @@ void MainWindow::StepThroughHistory(bool undo)
     const EditHistory::Step* step = undo ? history_.Undo(model_) : history_.Redo(model_);
     if (step) {
         ShowStepPage(step->key);
-        RefreshTreeTexts();
-        ColourDirectoryNodes(DirectoryKind::Group);
+        RefreshTreeAndColours();
     }
     replaying_ = false;
     UpdateUndoItems();

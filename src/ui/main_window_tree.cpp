@@ -140,6 +140,12 @@ void MainWindow::RefreshTreeTexts()
     ColourDirectoryNodes(DirectoryKind::Individual);
 }
 
+void MainWindow::RefreshTreeAndColours()
+{
+    RefreshTreeTexts();
+    ColourDirectoryNodes(DirectoryKind::Group);
+}
+
 void MainWindow::SelectNodeByKey(const QString& key)
 {
     QTreeWidgetItem* node = navigation_->ItemByKey(key);
