@@ -28,7 +28,10 @@ install_missing_packages() {
 configure_and_build() {
     BUILD_DIR=${BUILD_DIR:-build}
     if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
-        cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" || exit 1
+        # A compiler cache, where the machine has one, makes rebuilds of other checkouts cheap.
+        local launcher=""
+        command -v ccache >/dev/null 2>&1 && launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+        cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo $launcher "$@" || exit 1
     fi
     cmake --build "$BUILD_DIR" -j "$(nproc)" || exit 1
 }
