@@ -85,7 +85,6 @@ private:
 };
 
 using Run = std::function<bool(CloneProtocol&)>;
-// The write run's caption: a write cut short leaves a partly written memory.
 constexpr const char* kWriting = "Writing";
 
 // Backups go to the data folder; one that fails is said on standard error.
@@ -102,7 +101,7 @@ TransferSafety SafetyOf(const Call& call)
 bool ReadRun(const Call& call, CloneProtocol& protocol) { return RunReadTransfer(protocol, SafetyOf(call)); }
 
 // Opens the port and runs one whole transfer on the given model. A
-// cancelled one says so; the memory operation had begun once progress came.
+// cancelled one says so.
 bool Transfer(const Call& call, Model& model, const std::string& portText, const char* what, const Run& run)
 {
     const std::optional<PortChoice> port = ParsePortChoice(ToQString(portText));
@@ -110,23 +109,19 @@ bool Transfer(const Call& call, Model& model, const std::string& portText, const
     SerialLink link(serial, model, kNoLog);
     link.UsePort(*port);
     link.UseDevices(SettingsStore::PortDevices());
-    bool begun = false;
     bool done = false;
     {
         ProgressBar bar(call.io.err, what);
         const TransferRunning running;
         CloneProtocol protocol(link, call.prompt, {[&](int percent) {
-                                                       begun = true;
                                                        bar.Show(percent);
                                                    },
                                                    [] { return interrupted != 0; }});
         done = run(protocol);
     }
-    if (!done && interrupted != 0) {
+    // A write cut short has said what the radio holds now.
+    if (!done && interrupted != 0)
         std::fprintf(call.io.err, "Cancelled.\n");
-        if (begun && what == kWriting)
-            std::fprintf(call.io.err, "The radio now holds a partly written memory: program it again before use.\n");
-    }
     return done;
 }
 
@@ -141,6 +136,10 @@ void InstallInterruptHandler()
 {
     std::signal(SIGINT, OnSignal);
     std::signal(SIGTERM, OnSignal);
+#ifdef SIGHUP
+    // A closed terminal ends a run as a kill does.
+    std::signal(SIGHUP, OnSignal);
+#endif
 }
 
 bool IsPort(const std::string& text) { return ParsePortChoice(ToQString(text)).has_value(); }
@@ -191,6 +190,12 @@ int RunWrite(const Call& call)
     }) ? kOk : kFailed;
 }
 
-int RunClear(const Call& call) { return Transfer(call, "Clearing", RunClearTransfer) ? kOk : kFailed; }
+int RunClear(const Call& call)
+{
+    const TransferSafety safety = SafetyOf(call);
+    return Transfer(call, "Clearing", [&safety](CloneProtocol& protocol) { return RunClearTransfer(protocol, safety); })
+               ? kOk
+               : kFailed;
+}
 
 }  // namespace quorlink::cli

@@ -7,7 +7,6 @@
 #include "prompt.h"
 #include "serial_link.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace quorlink {
@@ -25,32 +24,11 @@ const OperationInfo kRead{QStringLiteral("Read from Radio"), QStringLiteral("frm
 const OperationInfo kWrite{QStringLiteral("Program to Radio"), QStringLiteral("frmRadio.WriteData")};
 const OperationInfo kOwnMmsi{QStringLiteral("Program to Radio"), QStringLiteral("frmRadio.ReadOwnMmsi")};
 const OperationInfo kClear{QStringLiteral("Clear Data"), QStringLiteral("frmRadio.ClearData")};
+const OperationInfo kClearCheck{QStringLiteral("Clear Data"), QStringLiteral("frmRadio.VerifyClear")};
 
 const QString kCommunicationError = QStringLiteral("Communication Error!!");
 
-// Areas the radio keeps for itself, which a write must leave alone: whole
-// blocks that are never sent, and one block of which only a tail is written,
-// byte by byte.
-constexpr int kUnwrittenBlocks[] = {0x0030, 0x0040, 0x01B0, 0x01C0, 0x01D0};
-constexpr int kPartialBlock = 0x0020;
-constexpr int kPartialFirst = 0x0025;
-constexpr int kPartialLast = 0x002F;
-
-bool IsUnwrittenBlock(int address)
-{
-    return std::find(std::begin(kUnwrittenBlocks), std::end(kUnwrittenBlocks), address) !=
-           std::end(kUnwrittenBlocks);
-}
-
 }  // namespace
-
-bool IsWrittenAddress(int address)
-{
-    const int block = address - address % kBlockSize;
-    if (block == kPartialBlock)
-        return address >= kPartialFirst && address <= kPartialLast;
-    return address >= 0 && address < kImageSize && !IsUnwrittenBlock(block);
-}
 
 int BlockProgress(int address)
 {
@@ -63,22 +41,39 @@ CloneProtocol::CloneProtocol(SerialLink& link, Prompt& prompt, TransferHooks hoo
     link_.SetCancelCheck(hooks_.cancelRequested);
 }
 
+// Replies carry no address: request and reply stay in step only while
+// every reply answers the request just sent. Bytes no request asked for, or
+// bytes behind a reply, mean an earlier answer came late or twice; the line
+// is then left to fall quiet, everything on it is dropped and the request
+// is asked again, so that no block is ever taken for another.
 void CloneProtocol::Exchange(const QByteArray& request, const std::function<void()>& takeReply)
 {
     Model& model = link_.model();
     for (int attempt = 0; attempt <= RetryCount; ++attempt) {
         model.ErrorFlag = true;
         model.CancelFlag = false;
-        link_.FlushInput();
+        if ((attempt > 0 || link_.UnaskedBytes()) && !BackInStep())
+            return;
         if (attempt > 0) {
             link_.Send(QByteArray(1, char(CAN)));
             Pause(Timings.retryPauseMs);
         }
         link_.Send(request);
         takeReply();
-        if (!model.ErrorFlag || model.CancelFlag || link_.PortFault())
+        if (model.CancelFlag || link_.PortFault())
             return;
+        if (!model.ErrorFlag && !link_.UnaskedBytes())
+            return;
+        model.ErrorFlag = true;
     }
+}
+
+bool CloneProtocol::BackInStep()
+{
+    if (link_.DiscardUntilQuiet(Timings.quietMs, Timings.replyTimeoutMs) == WaitResult::Done)
+        return true;
+    link_.model().ErrorFlag = true;
+    return false;
 }
 
 void CloneProtocol::TakeDataReply(Image& target, int address, int command)
@@ -133,12 +128,14 @@ void CloneProtocol::WriteBlock(int address)
 {
     const Image& image = link_.model().MemoryImage;
     const int count = std::min(kBlockSize, kImageSize - address);
+    ++writeFramesSent_;
     Exchange(BuildRequest(WriteBlockCommand, address, image.data() + address, count), [this] { TakeAck(); });
 }
 
 void CloneProtocol::WriteByte(int address)
 {
     const Image& image = link_.model().MemoryImage;
+    ++writeFramesSent_;
     Exchange(BuildRequest(WriteByteCommand, address, image.data() + address, 1), [this] { TakeAck(); });
 }
 
@@ -193,19 +190,29 @@ void CloneProtocol::ReadData(Image& target)
 void CloneProtocol::WriteData()
 {
     RunBlocks(kWrite, [this](int address) {
-        if (address == kPartialBlock)
-            WriteSingles(kPartialFirst, kPartialLast);
-        else if (!IsUnwrittenBlock(address))
+        const BlockPlan plan = WritePlanOf(address);
+        if (plan.how == BlockWrite::Tail)
+            WriteSingles(plan.firstByte, plan.lastByte);
+        else if (plan.how == BlockWrite::Whole)
             WriteBlock(address);
     });
 }
 
-void CloneProtocol::ReadBackWritten(Image& target)
+void CloneProtocol::ReadBackWritten(Image& target, BlockSet& taken)
 {
+    taken.reset();
     RunBlocks(kWrite, [&](int address) {
-        if (!IsUnwrittenBlock(address))
-            ReadBlock(target, address);
+        if (WritePlanOf(address).how == BlockWrite::Never)
+            return;
+        ReadBlock(target, address);
+        if (!Stopped())
+            taken.set(static_cast<std::size_t>(address / kBlockSize));
     });
+}
+
+void CloneProtocol::ReadBackCleared(Image& target)
+{
+    ReadOne(kClearCheck, target, addr::UserMmsiCount, ReadByteCommand);
 }
 
 void CloneProtocol::ClearData()
@@ -225,14 +232,23 @@ void CloneProtocol::ClearData()
 
 void CloneProtocol::ReadOwnMmsiBlock(Image& target)
 {
-    if (!OpenPort(kOwnMmsi))
+    ReadOne(kOwnMmsi, target, addr::UserMmsid / kBlockSize * kBlockSize, ReadBlockCommand);
+}
+
+// One exchange on a port of its own; a failure is said under the operation's title.
+void CloneProtocol::ReadOne(const OperationInfo& operation, Image& target, int address, int command)
+{
+    if (!OpenPort(operation))
         return;
-    ReadBlock(target, addr::UserMmsid / kBlockSize * kBlockSize);
-    if (EndAfterPortFault(kOwnMmsi))
+    if (command == ReadBlockCommand)
+        ReadBlock(target, address);
+    else
+        ReadByte(target, address);
+    if (EndAfterPortFault(operation))
         return;
     link_.ClosePort();
     if (!link_.model().CancelFlag && link_.model().ErrorFlag)
-        prompt_.Message(kOwnMmsi.title, kCommunicationError, MessageIcon::Critical);
+        prompt_.Message(operation.title, kCommunicationError, MessageIcon::Critical);
 }
 
 void CloneProtocol::RunBlocks(const OperationInfo& operation, const BlockStep& step)

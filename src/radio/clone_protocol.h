@@ -5,10 +5,12 @@
 // failures it knows are shown through the Prompt with the operation's title.
 #pragma once
 
-#include "image_layout.h"
 #include "file_context.h"
+#include "image_layout.h"
+#include "written_areas.h"
 
 #include <QString>
+#include <bitset>
 #include <functional>
 
 namespace quorlink {
@@ -35,7 +37,13 @@ struct ProtocolTimings {
     int frameTimeoutMs = 1000;   // the rest of a data reply after its SOH
     int retryPauseMs = 50;       // after CAN, before the second attempt
     int settlePauseMs = 500;     // after a successful operation
+    // Silence that proves no reply is still on its way: two of the longest
+    // replies at 9600 baud. The line is brought back to it before every retry.
+    int quietMs = 80;
 };
+
+// Which blocks of a read-back were answered, one bit per 16-byte block.
+using BlockSet = std::bitset<kImageSize / 16>;
 
 class CloneProtocol {
 public:
@@ -55,8 +63,14 @@ public:
     // The block that holds the radio's own MMSI, read on its own before a
     // write; failures are reported with the write's title.
     void ReadOwnMmsiBlock(Image& target);
-    // Reads back, under the write's title, every block WriteData sends to.
-    void ReadBackWritten(Image& target);
+    // Reads back, under the write's title, every block WriteData sends to;
+    // taken gets the blocks whose own reply came.
+    void ReadBackWritten(Image& target, BlockSet& taken);
+    // Reads back, under the clear's title, the byte ClearData writes.
+    void ReadBackCleared(Image& target);
+    // Write frames sent since this protocol was made: after the first the
+    // radio no longer holds what it held.
+    int WriteFramesSent() const { return writeFramesSent_; }
 
     // One exchange each, with its retries.
     void ReadBlock(Image& target, int address);
@@ -68,9 +82,11 @@ private:
     using BlockStep = std::function<void(int address)>;
 
     void Exchange(const QByteArray& request, const std::function<void()>& takeReply);
+    bool BackInStep();
     void TakeDataReply(Image& target, int address, int command);
     void TakeAck();
     void WriteSingles(int first, int last);
+    void ReadOne(const OperationInfo& operation, Image& target, int address, int command);
     void RunBlocks(const OperationInfo& operation, const BlockStep& step);
     bool OpenPort(const OperationInfo& operation);
     bool EndAfterPortFault(const OperationInfo& operation);
@@ -82,10 +98,8 @@ private:
     SerialLink& link_;
     Prompt& prompt_;
     TransferHooks hooks_;
+    int writeFramesSent_ = 0;
 };
-
-// Whether WriteData sends the byte at address; the rest is the radio's own.
-bool IsWrittenAddress(int address);
 
 // Progress before the block at address: address / 8191 as a whole percentage,
 // ties to even.

@@ -29,6 +29,12 @@ qint64 QtSerialPort::BytesWaiting() const { return port_.bytesAvailable(); }
 
 QByteArray QtSerialPort::Read(qint64 maxBytes) { return port_.read(maxBytes); }
 
+void QtSerialPort::DiscardInput()
+{
+    port_.clear(QSerialPort::Input);
+    port_.readAll();
+}
+
 bool QtSerialPort::Write(const QByteArray& bytes)
 {
     // QSerialPort only queues what it is given; without the flush a CAN would

@@ -14,6 +14,7 @@ public:
     bool IsOpen() const override;
     qint64 BytesWaiting() const override;
     QByteArray Read(qint64 maxBytes) override;
+    void DiscardInput() override;
     bool Write(const QByteArray& bytes) override;
     Fault Failure() const override;
     bool PermissionDenied() const override;

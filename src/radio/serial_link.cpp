@@ -10,12 +10,18 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace quorlink {
 
 namespace {
 
 constexpr int kDefaultTurnBoundMs = 5;
+// One byte at 9600 baud, 8N1: the slowest this line ever carries.
+constexpr qint64 kLineByteNs = 1'000'000'000LL * 10 / 9600;
+// A reply cannot start before the radio has the whole request; allow a
+// quarter for clocks that disagree.
+constexpr qint64 kSoonestShare = 4;
 
 // Keeps the turn timer running for one wait, so that a blocking turn wakes
 // at least every few milliseconds.
@@ -78,14 +84,47 @@ bool SerialLink::PortOpen()
 
 void SerialLink::ClosePort() { port_.Close(); }
 
-void SerialLink::FlushInput()
+bool SerialLink::UnaskedBytes()
 {
-    if (port_.BytesWaiting() > 0)
-        port_.Read(port_.BytesWaiting());
+    // Bytes the system holds reach the port's buffer only as events run.
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    return port_.BytesWaiting() > 0;
+}
+
+WaitResult SerialLink::DiscardUntilQuiet(int quietMs, int limitMs)
+{
+    if (portFault_)
+        return WaitResult::PortFault;
+    Deadline deadline(limitMs);
+    const TurnTicks ticks(turnTimer_);
+    QElapsedTimer quiet;
+    quiet.start();
+    port_.DiscardInput();
+    for (;;) {
+        Turn(deadline, true);
+        if (port_.BytesWaiting() > 0) {
+            port_.DiscardInput();
+            quiet.restart();
+        }
+        if (quiet.elapsed() >= quietMs)
+            return WaitResult::Done;
+        if (const std::optional<WaitResult> end = Interruption(deadline))
+            return *end;
+    }
 }
 
 void SerialLink::Send(const QByteArray& bytes)
 {
+    sentClock_.start();
+    std::array<qint64, 7> known = byteNs_;
+    const auto end = known.begin() + static_cast<std::ptrdiff_t>(std::min(byteNsCount_, known.size()));
+    qint64 perByte = 0;
+    if (end != known.begin()) {
+        const auto middle = known.begin() + (end - known.begin()) / 2;
+        std::nth_element(known.begin(), middle, end);
+        perByte = *middle;
+    }
+    requestLineNs_ = bytes.size() * perByte;
     if (!port_.Write(bytes) && !portFault_) {
         portFault_ = port_.Failure();
         if (!portFault_)
@@ -100,6 +139,23 @@ void SerialLink::Turn(Deadline& deadline, bool mayBlock)
                                              : QEventLoop::AllEvents);
     if (cancelCheck_ && cancelCheck_())
         model_.CancelFlag = true;
+}
+
+// A radio answers only a whole request. How long that takes on this line is
+// learnt from the replies themselves (a pseudo-terminal carries them at
+// once); the median of the last few keeps one slow or split reply from
+// setting it.
+bool SerialLink::TooSoon() const
+{
+    return sentClock_.isValid() && sentClock_.nsecsElapsed() * kSoonestShare < requestLineNs_ * (kSoonestShare - 1);
+}
+
+void SerialLink::LearnByteTime(qint64 frameNs, qint64 bytes)
+{
+    if (bytes < 6)
+        return;
+    byteNs_[byteNsCount_ % byteNs_.size()] = std::min(frameNs / bytes, kLineByteNs);
+    ++byteNsCount_;
 }
 
 std::optional<WaitResult> SerialLink::Interruption(const Deadline& deadline)
@@ -124,12 +180,21 @@ WaitResult SerialLink::WaitByte(std::uint8_t expected, int timeoutMs)
     std::uint8_t last = 0;
     for (;;) {
         Turn(deadline, port_.BytesWaiting() == 0);
-        if (port_.BytesWaiting() > 0)
+        if (port_.BytesWaiting() > 0) {
+            if (TooSoon()) {
+                // Stale bytes, or a line quicker than learnt: the retry
+                // that follows learns it afresh.
+                byteNsCount_ = 0;
+                return WaitResult::OutOfStep;
+            }
             last = static_cast<std::uint8_t>(port_.Read(1).at(0));
+        }
         if (const std::optional<WaitResult> end = Interruption(deadline))
             return *end;
-        if (last == expected)
+        if (last == expected) {
+            frameStartNs_ = sentClock_.nsecsElapsed();
             return WaitResult::Done;
+        }
     }
 }
 
@@ -143,12 +208,14 @@ WaitResult SerialLink::ReceiveFrame(QByteArray& buffer, int timeoutMs)
     Deadline deadline(timeoutMs);
     const TurnTicks ticks(turnTimer_);
     for (;;) {
-        Turn(deadline, port_.BytesWaiting() != count);
-        if (port_.BytesWaiting() == count)
+        Turn(deadline, port_.BytesWaiting() < count);
+        if (port_.BytesWaiting() >= count)
             break;
         if (const std::optional<WaitResult> end = Interruption(deadline))
             return *end;
     }
+    LearnByteTime(sentClock_.nsecsElapsed() - frameStartNs_, count);
+    // Whatever follows the frame stays waiting: the caller judges it.
     const QByteArray frame = port_.Read(count);
     std::copy(frame.begin(), frame.end() - 1, buffer.begin());
     if (static_cast<std::uint8_t>(frame.back()) != CR)

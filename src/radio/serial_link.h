@@ -10,7 +10,9 @@
 #include "port_names.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QTimer>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -26,6 +28,7 @@ enum class WaitResult : int {
     Cancelled = 1,
     PortFault = 2,  // the open port failed (device gone); PortFault() says why
     TimedOut = 3,
+    OutOfStep = 4,  // bytes came sooner than any answer to the request could
     BadEnd = -1,    // a frame whose last byte is not CR
 };
 
@@ -55,11 +58,16 @@ public:
     // described by OpenFailure().
     bool PortOpen();
     void ClosePort();
-    void FlushInput();
+    // Bytes have come that no reply taken so far accounts for.
+    bool UnaskedBytes();
+    // Drops everything received until the line has been quiet for quietMs;
+    // TimedOut when it is not within limitMs.
+    WaitResult DiscardUntilQuiet(int quietMs, int limitMs);
     void Send(const QByteArray& bytes);
-    // Drops every byte before the expected one.
+    // Drops every byte before the expected one. OutOfStep when a byte comes
+    // before the request just sent can have crossed the line.
     WaitResult WaitByte(std::uint8_t expected, int timeoutMs);
-    // Waits for exactly buffer.size() bytes; copies all but the last into the
+    // Waits for buffer.size() bytes; copies all but the last into the
     // buffer. Sets ErrorFlag, clears CancelFlag at entry; clears ErrorFlag
     // when the frame ends with CR.
     WaitResult ReceiveFrame(QByteArray& buffer, int timeoutMs);
@@ -76,6 +84,8 @@ private:
     // Why a wait must end whatever it waits for: the port failed, Cancel, or
     // the deadline, tested in this order (a cancel wins over a time-out).
     std::optional<WaitResult> Interruption(const Deadline& deadline);
+    bool TooSoon() const;
+    void LearnByteTime(qint64 frameNs, qint64 bytes);
 
     SerialPort& port_;
     Model& model_;
@@ -88,6 +98,13 @@ private:
     QTimer turnTimer_;
     QString openFailure_;
     Fault portFault_;
+    // When the last request was handed over, and how long it needs on the line.
+    QElapsedTimer sentClock_;
+    qint64 requestLineNs_ = 0;
+    qint64 frameStartNs_ = 0;
+    // Time per byte of recent replies, as this line carries them.
+    std::array<qint64, 7> byteNs_{};
+    std::size_t byteNsCount_ = 0;
 };
 
 }  // namespace quorlink

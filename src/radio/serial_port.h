@@ -21,6 +21,8 @@ public:
     // Bytes received and not yet read. They arrive while the event loop runs.
     virtual qint64 BytesWaiting() const = 0;
     virtual QByteArray Read(qint64 maxBytes) = 0;
+    // Drops every byte received, those the system still queues included.
+    virtual void DiscardInput() = 0;
     // Hands the bytes to the system at once; false when it refuses them.
     virtual bool Write(const QByteArray& bytes) = 0;
     // What went wrong last, with the system's reason; number 0 when nothing did.

@@ -11,6 +11,8 @@
 #include "serial_link.h"
 #include "write_verification.h"
 
+#include <QDir>
+
 namespace quorlink {
 
 namespace {
@@ -31,6 +33,24 @@ bool ModelChecked(CloneProtocol& protocol)
     return Succeeded(protocol.link().model());
 }
 
+// What a write cut short leaves behind, said after its own failure message.
+void SayWriteCutShort(CloneProtocol& protocol, bool written, const QString& backup)
+{
+    const QString again = backup.isEmpty()
+                              ? QStringLiteral("program it again before use.")
+                              : QStringLiteral("program it again before use, e.g. from the backup of this write,\n%1")
+                                    .arg(QDir::toNativeSeparators(backup));
+    QString text;
+    if (written)
+        text = QStringLiteral("The write went through, but it was not verified: the radio may not hold what was "
+                              "written. Compare it with the data, or ") + again;
+    else if (protocol.WriteFramesSent() > 0)
+        text = QStringLiteral("The radio now holds a partly written memory: ") + again;
+    else
+        return;
+    protocol.prompt().Message(QStringLiteral("Program to Radio"), text, MessageIcon::Exclamation);
+}
+
 }  // namespace
 
 bool RunReadTransfer(CloneProtocol& protocol, const TransferSafety& safety)
@@ -44,6 +64,10 @@ bool RunReadTransfer(CloneProtocol& protocol, const TransferSafety& safety)
     if (!Succeeded(model))
         return false;
     BackUpTransfer(safety, model, scratch, BackupKind::Read);
+    if (safety.beforeReplacing && !safety.beforeReplacing()) {
+        model.CancelFlag = true;
+        return false;
+    }
     model.MemoryImage = scratch;
     Image defaults{};
     MakeDefaultImage(model, defaults);
@@ -67,14 +91,18 @@ bool RunWriteTransfer(CloneProtocol& protocol, const OwnMmsiApproval& approve, c
         return false;
     if (approve && !OwnMmsiAllowed(protocol, approve))
         return false;
-    BackUpTransfer(safety, model, model.MemoryImage, BackupKind::Write);
+    const QString backup = BackUpTransfer(safety, model, model.MemoryImage, BackupKind::Write);
     protocol.WriteData();
-    if (!Succeeded(model) || (safety.verifyAfterWriting && !VerifyWrite(protocol)))
-        return false;
-    return Complete(protocol, "Program to Radio");
+    const bool written = Succeeded(model);
+    const Verification check = written && safety.verifyAfterWriting ? VerifyWrite(protocol) : Verification::Matched;
+    if (written && check == Verification::Matched)
+        return Complete(protocol, "Program to Radio");
+    if (check != Verification::Differs)
+        SayWriteCutShort(protocol, written, backup);
+    return false;
 }
 
-bool RunClearTransfer(CloneProtocol& protocol)
+bool RunClearTransfer(CloneProtocol& protocol, const TransferSafety& safety)
 {
     Model& model = protocol.link().model();
     const BusyScope busy(model);
@@ -84,7 +112,7 @@ bool RunClearTransfer(CloneProtocol& protocol)
     const std::uint8_t kept = count;
     count = 0;
     protocol.ClearData();
-    if (!Succeeded(model)) {
+    if (!Succeeded(model) || (safety.verifyAfterWriting && VerifyClear(protocol) != Verification::Matched)) {
         count = kept;
         return false;
     }

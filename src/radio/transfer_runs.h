@@ -25,10 +25,13 @@ bool RunReadTransfer(CloneProtocol& protocol, const TransferSafety& safety = {})
 // Then model check, then writes MemoryImage. With an approval the radio's own
 // MMSI is read between check and write, and a change of it goes ahead only
 // when approved. MemoryImage is backed up just before the write; with
-// verifyAfterWriting the written bytes are read back and compared.
+// verifyAfterWriting the written bytes are read back and compared. A write
+// that stopped after its first frame, or was not verified, says so and
+// names the backup to program from.
 bool RunWriteTransfer(CloneProtocol& protocol, const OwnMmsiApproval& approve = {},
                       const TransferSafety& safety = {});
-// Model check, then sets UserMmsiCount to 0 and writes that byte.
-bool RunClearTransfer(CloneProtocol& protocol);
+// Model check, then sets UserMmsiCount to 0 and writes that byte; with
+// verifyAfterWriting the byte is read back.
+bool RunClearTransfer(CloneProtocol& protocol, const TransferSafety& safety = {});
 
 }  // namespace quorlink

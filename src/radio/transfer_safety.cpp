@@ -5,15 +5,16 @@
 
 namespace quorlink {
 
-void BackUpTransfer(const TransferSafety& safety, const Model& model, const Image& image, BackupKind kind)
+QString BackUpTransfer(const TransferSafety& safety, const Model& model, const Image& image, BackupKind kind)
 {
     if (safety.dataFolder.isEmpty())
-        return;
+        return {};
     const StampedFile backup = SaveBackup(safety.dataFolder, model.ModelName(), image, kind);
     if (!backup.failure.isEmpty() && safety.notify)
         safety.notify(QStringLiteral("The backup of this %1 could not be saved: %2")
                           .arg(kind == BackupKind::Read ? QStringLiteral("read") : QStringLiteral("write"),
                                backup.failure));
+    return backup.path;
 }
 
 }  // namespace quorlink

@@ -20,9 +20,13 @@ struct TransferSafety {
     // MemoryImage is a backup opened unchanged: it goes out as it is instead
     // of being encoded from the records, so the radio gets it back exactly.
     bool sendImageAsIs = false;
+    // Asked after a complete read, before its data replace the editor's
+    // (the moment to keep edits that would be lost); false ends the run as a
+    // cancel does.
+    std::function<bool()> beforeReplacing = {};
 };
 
-// Saves the backup; a failure only reaches notify.
-void BackUpTransfer(const TransferSafety& safety, const Model& model, const Image& image, BackupKind kind);
+// Saves the backup and returns its path; a failure only reaches notify.
+QString BackUpTransfer(const TransferSafety& safety, const Model& model, const Image& image, BackupKind kind);
 
 }  // namespace quorlink

@@ -2,6 +2,7 @@
 #include "write_verification.h"
 
 #include "clone_protocol.h"
+#include "frame.h"
 #include "image_areas.h"
 #include "latin1.h"
 #include "model.h"
@@ -14,11 +15,12 @@ namespace {
 constexpr int kListedDifferences = 8;  // a box with hundreds of lines helps no one
 }  // namespace
 
-std::vector<int> WrittenDifferences(const Image& sent, const Image& readBack)
+std::vector<int> WrittenDifferences(const Image& sent, const Image& readBack, const BlockSet& taken)
 {
     std::vector<int> differences;
     for (int address = 0; address < kImageSize; ++address)
-        if (IsWrittenAddress(address) && sent[address] != readBack[address])
+        if (IsWrittenAddress(address) &&
+            (!taken.test(static_cast<std::size_t>(address / kBlockSize)) || sent[address] != readBack[address]))
             differences.push_back(address);
     return differences;
 }
@@ -42,20 +44,44 @@ QString VerifyErrorText(const Model& model, const std::vector<int>& differences)
     return text;
 }
 
-bool VerifyWrite(CloneProtocol& protocol)
+namespace {
+
+Verification Verified(CloneProtocol& protocol, const QString& title, const std::vector<int>& differences)
+{
+    if (differences.empty())
+        return Verification::Matched;
+    Model& model = protocol.link().model();
+    model.ErrorFlag = true;
+    protocol.prompt().Message(title, VerifyErrorText(model, differences), MessageIcon::Critical);
+    return Verification::Differs;
+}
+
+}  // namespace
+
+Verification VerifyWrite(CloneProtocol& protocol)
+{
+    Model& model = protocol.link().model();
+    Image readBack{};
+    BlockSet taken;
+    protocol.ReadBackWritten(readBack, taken);
+    if (model.ErrorFlag || model.CancelFlag)
+        return Verification::NotRead;
+    return Verified(protocol, QStringLiteral("Program to Radio"),
+                    WrittenDifferences(model.MemoryImage, readBack, taken));
+}
+
+Verification VerifyClear(CloneProtocol& protocol)
 {
     Model& model = protocol.link().model();
     Image readBack = model.MemoryImage;
-    protocol.ReadBackWritten(readBack);
+    readBack[addr::UserMmsiCount] = static_cast<std::uint8_t>(~model.MemoryImage[addr::UserMmsiCount]);
+    protocol.ReadBackCleared(readBack);
     if (model.ErrorFlag || model.CancelFlag)
-        return false;
-    const std::vector<int> differences = WrittenDifferences(model.MemoryImage, readBack);
-    if (differences.empty())
-        return true;
-    model.ErrorFlag = true;
-    protocol.prompt().Message(QStringLiteral("Program to Radio"), VerifyErrorText(model, differences),
-                              MessageIcon::Critical);
-    return false;
+        return Verification::NotRead;
+    std::vector<int> differences;
+    if (readBack[addr::UserMmsiCount] != model.MemoryImage[addr::UserMmsiCount])
+        differences.push_back(addr::UserMmsiCount);
+    return Verified(protocol, QStringLiteral("Clear Data"), differences);
 }
 
 }  // namespace quorlink

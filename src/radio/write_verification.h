@@ -3,6 +3,7 @@
 // bytes, and only an exact match counts as a completed write.
 #pragma once
 
+#include "clone_protocol.h"
 #include "image_layout.h"
 
 #include <QString>
@@ -13,14 +14,24 @@ namespace quorlink {
 class CloneProtocol;
 struct Model;
 
-// Addresses the write sends where the two images differ.
-std::vector<int> WrittenDifferences(const Image& sent, const Image& readBack);
+// Addresses the write sends where the two images differ, or whose block
+// was never answered: only a byte read back counts as written.
+std::vector<int> WrittenDifferences(const Image& sent, const Image& readBack, const BlockSet& taken);
 // "Verify Error!!", how many bytes differ and where.
 QString VerifyErrorText(const Model& model, const std::vector<int>& differences);
 
+enum class Verification {
+    Matched,
+    Differs,  // the "Verify Error!!" box has said where
+    NotRead,  // cancelled, or the read-back failed and said why
+};
+
 // Reads back what MemoryImage's write sent and compares. A mismatch sets
 // ErrorFlag and shows the "Verify Error!!" box; a failed read-back shows
-// its communication error. True only on a full match.
-bool VerifyWrite(CloneProtocol& protocol);
+// its communication error.
+Verification VerifyWrite(CloneProtocol& protocol);
+
+// The same for a clear: the user-MMSI count byte must read back as written.
+Verification VerifyClear(CloneProtocol& protocol);
 
 }  // namespace quorlink

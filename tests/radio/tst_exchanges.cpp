@@ -99,6 +99,29 @@ private slots:
         QVERIFY(BlockMatches(target, 0x0100));
     }
 
+    // Replies carry no address. Paced as on a cable, a reply that comes just
+    // after its time-out, or comes twice, must never answer a later request.
+    void lateOrRepeatedRepliesNeverShiftTheBlocks_data()
+    {
+        QTest::addColumn<FaultKind>("kind");
+        QTest::addColumn<int>("delayMs");
+        QTest::newRow("reply just after the time-out") << FaultKind::Delay << kReplyTimeoutMs + 30;
+        QTest::newRow("reply sent twice") << FaultKind::Repeat << 0;
+    }
+
+    void lateOrRepeatedRepliesNeverShiftTheBlocks()
+    {
+        QFETCH(FaultKind, kind);
+        QFETCH(int, delayMs);
+        rig->radio.SetPace(960);
+        rig->radio.AddFault({kind, 0x14, 0x0120, 1, delayMs});
+        Image target{};
+        for (int address = 0x0100; address < 0x0180; address += 16) {
+            rig->protocol.ReadBlock(target, address);
+            QVERIFY2(!rig->model.ErrorFlag && BlockMatches(target, address), qPrintable(QString::number(address, 16)));
+        }
+    }
+
     void bothAttemptsFailing()
     {
         rig->radio.AddFault({FaultKind::BadChecksum, 0x12, 0x0042, 2, 0});

@@ -7,6 +7,7 @@
 #include "radio_rig.h"
 #include "support/file_bytes.h"
 #include "transfer_runs.h"
+#include "write_verification.h"
 
 using namespace quorlink;
 using namespace quorlink::test;
@@ -362,57 +363,119 @@ private slots:
     void writeVerification_data()
     {
         QTest::addColumn<bool>("verify");
-        QTest::addColumn<bool>("misStore");
+        QTest::addColumn<int>("fault");  // -1 none, else a FaultKind on the line
         QTest::addColumn<QString>("message");
-        QTest::newRow("good radio") << true << false << QStringLiteral("Complete!!");
+        const int misStore = int(sim::FaultKind::MisStore);
+        QTest::newRow("good radio") << true << -1 << QStringLiteral("Complete!!");
         QTest::newRow("stores a wrong byte")
-            << true << true
+            << true << misStore
             << QStringLiteral("Verify Error!!\n1 byte in the radio is not what was written:\n0x02F0 USA CH16 name");
-        QTest::newRow("option off") << false << true << QStringLiteral("Complete!!");
+        QTest::newRow("option off") << false << misStore << QStringLiteral("Complete!!");
+        // Paced as on a cable: the late reply must not answer the next block.
+        QTest::newRow("read-back reply after its time-out") << true << int(sim::FaultKind::Delay)
+                                                             << QStringLiteral("Complete!!");
     }
 
     void writeVerification()
     {
         QFETCH(bool, verify);
-        QFETCH(bool, misStore);
+        QFETCH(int, fault);
         QFETCH(QString, message);
-        if (misStore)
+        if (fault == int(sim::FaultKind::MisStore))
             rig->radio.AddFault({sim::FaultKind::MisStore, 0x13, 0x02F0, 1, 0});
+        if (fault == int(sim::FaultKind::Delay)) {
+            PaceNear(rig->radio, 0x0800);
+            rig->radio.AddFault({sim::FaultKind::Delay, 0x14, 0x0800, 1, kReplyTimeoutMs + 30});
+        }
         const Image before = rig->model.MemoryImage;
-        QCOMPARE(RunWriteTransfer(rig->protocol, {}, TransferSafety{QString(), verify, {}}), message == "Complete!!");
+        const bool done = RunWriteTransfer(rig->protocol, {}, TransferSafety{QString(), verify, {}});
+        QVERIFY2(done == (message == "Complete!!"), qPrintable(rig->prompt.shown.value(0).text));
         ExpectOneMessage(rig->prompt, QStringLiteral("Program to Radio"), message,
                          message == "Complete!!" ? MessageIcon::Information : MessageIcon::Critical);
         QVERIFY(rig->model.MemoryImage == before);
         const ExchangeList exchanges = Exchanges(rig->radio);
         const auto readBack = std::count_if(exchanges.begin(), exchanges.end(), [](auto e) { return e.first == 0x14; });
-        QCOMPARE(int(readBack), verify ? 512 - 5 : 0);
+        if (fault != int(sim::FaultKind::Delay))  // a retry there asks again, as often as it must
+            QCOMPARE(int(readBack), verify ? 512 - 5 : 0);
         int restarts = 0;  // the bar runs again for the read-back
         for (int i = 1; i < rig->progress.size(); ++i)
             restarts += rig->progress[i] < rig->progress[i - 1] ? 1 : 0;
         QCOMPARE(restarts, verify ? 1 : 0);
     }
 
+    void onlyBytesReadBackCountAsVerified()
+    {
+        Image sent{};
+        FillImage(sent, 3);
+        BlockSet taken;
+        taken.set();
+        QVERIFY(WrittenDifferences(sent, sent, taken).empty());
+        taken.reset(0x0100 / 16);
+        const std::vector<int> differences = WrittenDifferences(sent, sent, taken);
+        QCOMPARE(int(differences.size()), 16);
+        QCOMPARE(differences.front(), 0x0100);
+        taken.reset(0x0030 / 16);  // never written, so never read back
+        QCOMPARE(int(WrittenDifferences(sent, sent, taken).size()), 16);
+    }
+
+    // A write that stopped after its first frame leaves the radio neither as
+    // it was nor as meant: say so, and name what to program it from.
+    void writeCutShortSaysWhatTheRadioHolds_data()
+    {
+        QTest::addColumn<bool>("inVerification");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("during the write") << false << QStringLiteral("The radio now holds a partly written memory");
+        QTest::newRow("during the read-back") << true << QStringLiteral("The write went through, but it was not verified");
+    }
+
+    void writeCutShortSaysWhatTheRadioHolds()
+    {
+        QFETCH(bool, inVerification);
+        QFETCH(QString, says);
+        QTemporaryDir data;
+        rig->radio.AddFault({sim::FaultKind::NoAnswer, inVerification ? 0x14 : 0x13, 0x0400, -1, 0});
+        QVERIFY(!RunWriteTransfer(rig->protocol, {}, TransferSafety{data.path(), true, {}}));
+        QCOMPARE(rig->prompt.shown.size(), 2);
+        QCOMPARE(rig->prompt.shown[0].text, QStringLiteral("Communication Error!!"));
+        QVERIFY2(rig->prompt.shown[1].text.startsWith(says), qPrintable(rig->prompt.shown[1].text));
+        const QStringList written = QDir(data.filePath("backups")).entryList({"*-write.hex"});
+        QCOMPARE(written.size(), 1);
+        QVERIFY(rig->prompt.shown[1].text.endsWith(written[0]));
+
+        rig->prompt.shown.clear();  // a write refused before its first frame has nothing to add
+        rig->radio.memory()[0] = 0x13;
+        QVERIFY(!RunWriteTransfer(rig->protocol, {}, TransferSafety{data.path(), true, {}}));
+        QCOMPARE(rig->prompt.shown.size(), 1);
+    }
+
     void clearRun_data()
     {
-        QTest::addColumn<bool>("radioAnswers");
-        QTest::newRow("answered") << true;
-        QTest::newRow("no answer") << false;
+        QTest::addColumn<int>("fault");  // -1 none
+        QTest::addColumn<bool>("verify");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("answered") << -1 << true << QStringLiteral("Complete!!");
+        QTest::newRow("no answer") << int(sim::FaultKind::NoAnswer) << true << QStringLiteral("Communication Error!!");
+        QTest::newRow("acknowledged, not stored") << int(sim::FaultKind::MisStore) << true
+                                                  << QStringLiteral("Verify Error!!\n1 byte in the radio is not what "
+                                                                    "was written:\n0x0155 user MMSI count");
+        QTest::newRow("not stored, check off") << int(sim::FaultKind::MisStore) << false << QStringLiteral("Complete!!");
     }
 
     void clearRun()
     {
-        QFETCH(bool, radioAnswers);
+        QFETCH(int, fault);
+        QFETCH(bool, verify);
+        QFETCH(QString, message);
         rig->model.MemoryImage[addr::UserMmsiCount] = 7;
         rig->radio.memory()[addr::UserMmsiCount] = 7;
-        if (!radioAnswers)
-            rig->radio.AddFault({sim::FaultKind::NoAnswer, 0x11, -1, -1, 0});
-        QCOMPARE(RunClearTransfer(rig->protocol), radioAnswers);
-        const int expected = radioAnswers ? 0 : 7;
-        QCOMPARE(int(rig->model.MemoryImage[addr::UserMmsiCount]), expected);
-        QCOMPARE(int(rig->radio.memory()[addr::UserMmsiCount]), expected);
-        ExpectOneMessage(rig->prompt, QStringLiteral("Clear Data"),
-                         radioAnswers ? QStringLiteral("Complete!!") : QStringLiteral("Communication Error!!"),
-                         radioAnswers ? MessageIcon::Information : MessageIcon::Critical);
+        if (fault >= 0)
+            rig->radio.AddFault({sim::FaultKind(fault), 0x11, -1, -1, 0});
+        const bool done = message == "Complete!!";
+        QCOMPARE(RunClearTransfer(rig->protocol, TransferSafety{QString(), verify, {}}), done);
+        QCOMPARE(int(rig->model.MemoryImage[addr::UserMmsiCount]), done ? 0 : 7);
+        QCOMPARE(int(rig->radio.memory()[addr::UserMmsiCount]), fault < 0 ? 0 : fault == int(sim::FaultKind::MisStore) ? 0xFF : 7);
+        ExpectOneMessage(rig->prompt, QStringLiteral("Clear Data"), message,
+                         done ? MessageIcon::Information : MessageIcon::Critical);
     }
 };
 

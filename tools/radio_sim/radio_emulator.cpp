@@ -35,6 +35,7 @@ const NamedFault kFaultNames[] = {
     {FaultKind::OtherModelCode, "other-model"},
     {FaultKind::HangUp, "hang-up"},
     {FaultKind::MisStore, "mis-store"},
+    {FaultKind::Repeat, "repeat"},
 };
 
 bool IsRead(int command) { return command == 0x12 || command == 0x14; }
@@ -247,7 +248,7 @@ void RadioEmulator::Answer(LoggedRequest& entry)
             start = end;
         }
     } else {
-        writer_.Queue(reply, kind == FaultKind::Delay ? fault->delayMs : 0);
+        writer_.Queue(kind == FaultKind::Repeat ? reply + reply : reply, kind == FaultKind::Delay ? fault->delayMs : 0);
     }
 }
 

@@ -38,6 +38,7 @@ enum class FaultKind {
     OtherModelCode,  // the other model's code at bytes 0, 1, 8190, 8191
     HangUp,          // the line goes dead
     MisStore,        // a write is acknowledged, but its first byte is stored inverted
+    Repeat,          // the whole answer twice, as a radio or adapter that echoes itself
 };
 
 QString FaultKindName(FaultKind kind);

@@ -142,7 +142,7 @@ int main(int argc, char* argv[])
         {QStringLiteral("fault"),
          QStringLiteral("Spoil answers: kind[,cmd=0x14][,addr=0x0100][,times=N][,ms=N]; kinds: no-answer, "
                         "lower-case-sum, bad-sum, wrong-command, missing-cr, extra-bytes, truncated, split, "
-                        "delay, other-model, hang-up, mis-store (acknowledges a write, stores a wrong byte). "
+                        "delay, other-model, hang-up, mis-store (acknowledges a write, stores a wrong byte), repeat (sends its answer twice). "
                         "Repeatable."),
          QStringLiteral("FAULT")},
         {QStringLiteral("save"), QStringLiteral("Write the memory to FILE on exit."), QStringLiteral("FILE")},

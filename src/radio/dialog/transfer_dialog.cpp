@@ -110,7 +110,7 @@ bool TransferDialog::RunTransfer()
     protocol.Timings = setup_.timings;
     switch (mode_) {
     case TransferMode::Read: return RunReadTransfer(protocol, setup_.safety);
-    case TransferMode::Clear: return RunClearTransfer(protocol);
+    case TransferMode::Clear: return RunClearTransfer(protocol, setup_.safety);
     case TransferMode::Program: break;
     }
     return RunWriteTransfer(protocol, AskBeforeOwnMmsiChange(prompt_), setup_.safety);
