@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comparison.h"
 
+#include "decoder.h"
 #include "encoder.h"
 #include "model.h"
+#include "written_areas.h"
 
 #include <cstdio>
 
@@ -137,18 +139,27 @@ struct RegionNames {
 };
 const RegionNames kRegionNames[] = {{"PU", "USA"}, {"PI", "International"}, {"PC", "Canada"}};
 
+// Two sides are compared as the radio would hold them: a field differs only
+// where the bytes a write sends differ (a nine-digit MMSI and its stored
+// ten-digit form, or a name and its folding to the radio's letters, are one
+// value). What is listed is what each side's page shows.
 class Collector {
 public:
-    Collector(const Model& older, const Model& newer) : older_(older), newer_(newer) {}
-
-    template <class T, std::size_t N>
-    void Rows(const std::string& key, const std::string& place, const FieldRow<T> (&rows)[N], const T& a,
-              const T& b)
+    Collector(const Model& older, const Model& newer)
+        : older_(older), newer_(newer), olderHeld_(AsRadioHolds(older)), newerHeld_(AsRadioHolds(newer))
     {
+    }
+
+    // get picks the record from a model.
+    template <class T, std::size_t N, class Get>
+    void Rows(const std::string& key, const std::string& place, const FieldRow<T> (&rows)[N], Get get)
+    {
+        const T& a = get(older_);
+        const T& b = get(newer_);
         for (const FieldRow<T>& row : rows) {
-            const std::string rawA = row.raw(a), rawB = row.raw(b);
-            if (rawA == rawB)
+            if (row.raw(get(olderHeld_)) == row.raw(get(newerHeld_)))
                 continue;
+            const std::string rawA = row.raw(a), rawB = row.raw(b);
             std::string shownA = row.shown ? row.shown(older_, a) : rawA;
             std::string shownB = row.shown ? row.shown(newer_, b) : rawB;
             if (shownA == shownB) {
@@ -161,24 +172,46 @@ public:
 
     void Add(Difference difference) { list.push_back(std::move(difference)); }
 
+    const Model& older() const { return older_; }
+    const Model& newer() const { return newer_; }
+    const Model& olderHeld() const { return olderHeld_; }
+    const Model& newerHeld() const { return newerHeld_; }
+
     std::vector<Difference> list;
 
 private:
+    // The records and image as a write would leave them in the radio;
+    // records that cannot be written are compared as they stand.
+    static Model AsRadioHolds(const Model& model)
+    {
+        Model held = model;
+        if (EncodeImage(held))
+            return held;
+        DecodeImage(held);
+        // Every slot is sent, also those behind the first empty one.
+        for (DirectoryKind kind : {DirectoryKind::Individual, DirectoryKind::Group})
+            DecodeDirectorySlots(held.MemoryImage, held.DirectoryOf(kind), LayoutOf(kind).start, LayoutOf(kind).count);
+        return held;
+    }
+
     const Model& older_;
     const Model& newer_;
+    const Model olderHeld_;
+    const Model newerHeld_;
 };
 
 std::string ChildKey(const std::string& parent, int number) { return parent + ' ' + Number(number); }
 
-void CompareAbPage(Collector& c, const Model& older, const Model& newer)
+void CompareAbPage(Collector& c)
 {
     for (bool aChannel : {true, false}) {
         for (Region region : kRegions) {
-            const int a = aChannel ? older.Special.Ach(region) : older.Special.Bch(region);
-            const int b = aChannel ? newer.Special.Ach(region) : newer.Special.Bch(region);
-            if (a == b)
+            const auto pick = [&](const Model& m) { return aChannel ? m.Special.Ach(region) : m.Special.Bch(region); };
+            if (pick(c.olderHeld()) == pick(c.newerHeld()))
                 continue;
-            std::string textA = ChannelNumberText(older, region, a), textB = ChannelNumberText(newer, region, b);
+            const int a = pick(c.older()), b = pick(c.newer());
+            std::string textA = ChannelNumberText(c.older(), region, a);
+            std::string textB = ChannelNumberText(c.newer(), region, b);
             if (textA == textB) {
                 textA = Number(a);
                 textB = Number(b);
@@ -190,49 +223,49 @@ void CompareAbPage(Collector& c, const Model& older, const Model& newer)
     }
 }
 
-void CompareRegion(Collector& c, const Model& older, const Model& newer, Region region)
+void CompareRegion(Collector& c, Region region)
 {
     const RegionNames& names = kRegionNames[static_cast<int>(region)];
-    const ChannelList& a = older.Channels(region);
-    const ChannelList& b = newer.Channels(region);
-    const PlanTable& plan = older.Plan(region);
+    const ChannelList& a = c.older().Channels(region);
+    const ChannelList& b = c.newer().Channels(region);
+    const PlanTable& plan = c.older().Plan(region);
     for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
         const int position = a[i].Position;
         const bool known = position >= plan.first() && position <= plan.last();
         const std::string place =
             std::string(names.place) + " CH" + (known ? plan.at(position).Label : Number(position));
-        c.Rows(ChildKey(names.key, static_cast<int>(i)), place, kEditorRows, a[i], b[i]);
+        c.Rows(ChildKey(names.key, static_cast<int>(i)), place, kEditorRows,
+               [&](const Model& m) -> const ChannelRecord& { return m.Channels(region)[i]; });
     }
 }
 
-void CompareWx(Collector& c, const Model& older, const Model& newer)
+void CompareWx(Collector& c)
 {
-    for (std::size_t i = 0; i < older.WxChannels.size() && i < newer.WxChannels.size(); ++i) {
+    for (std::size_t i = 0; i < c.older().WxChannels.size() && i < c.newer().WxChannels.size(); ++i) {
         char place[8];
         std::snprintf(place, sizeof place, "WX%02d", static_cast<int>(i + 1));
-        c.Rows("PW", place, kWxRows, older.WxChannels[i], newer.WxChannels[i]);
+        c.Rows("PW", place, kWxRows, [&](const Model& m) -> const ChannelRecord& { return m.WxChannels[i]; });
     }
 }
 
-void CompareExp(Collector& c, const Model& older, const Model& newer)
+void CompareExp(Collector& c)
 {
-    for (int n = 1; n <= older.ExpChannels.size(); ++n) {
+    for (int n = 1; n <= c.older().ExpChannels.size(); ++n) {
         const std::string key = ChildKey("E", n), place = "EXP" + Number(n);
+        const auto get = [n](const Model& m) -> const ChannelRecord& { return m.ExpChannels.at(n); };
         // The radio keeps no position for a disabled EXP channel.
-        if (older.ExpChannels.at(n).Enable || newer.ExpChannels.at(n).Enable)
-            c.Rows(key, place, kExpPositionRow, older.ExpChannels.at(n), newer.ExpChannels.at(n));
-        c.Rows(key, place, kEditorRows, older.ExpChannels.at(n), newer.ExpChannels.at(n));
+        if (get(c.older()).Enable || get(c.newer()).Enable)
+            c.Rows(key, place, kExpPositionRow, get);
+        c.Rows(key, place, kEditorRows, get);
     }
 }
 
-void CompareDirectory(Collector& c, const Model& older, const Model& newer, DirectoryKind kind)
+void CompareDirectory(Collector& c, DirectoryKind kind)
 {
     const bool individual = kind == DirectoryKind::Individual;
-    const Directory& a = older.DirectoryOf(kind);
-    const Directory& b = newer.DirectoryOf(kind);
-    for (int n = 1; n <= a.size() && n <= b.size(); ++n)
+    for (int n = 1; n <= c.older().DirectoryOf(kind).size() && n <= c.newer().DirectoryOf(kind).size(); ++n)
         c.Rows(ChildKey(individual ? "SM" : "SG", n), (individual ? "Individual ID" : "Group ID") + Number(n),
-               kEntryRows, a.at(n), b.at(n));
+               kEntryRows, [&](const Model& m) -> const DirectoryEntry& { return m.DirectoryOf(kind).at(n); });
 }
 
 // Bits that a page shows, by address; every other bit is the radio's own
@@ -290,56 +323,64 @@ std::string HexBytes(const Image& image, int first, int last)
     return last - first + 1 > kShown ? text + " ..." : text;
 }
 
-void CompareUnshownBytes(Collector& c, const Image& older, const Image& newer)
+// Bytes no page shows. Between data and a radio only what a write sends
+// counts; two raw images also differ in the radio's own bytes, listed apart.
+void CompareUnshownBytes(Collector& c, const Image& older, const Image& newer, ComparedSides sides)
 {
+    enum Kind { Same, Sent, Own };
     const Image& shown = ShownBits();
+    const auto kindOf = [&](int a) {
+        if (((older[a] ^ newer[a]) & ~shown[a]) == 0)
+            return Same;
+        if (IsWrittenAddress(a))
+            return Sent;
+        return sides == ComparedSides::TwoImages ? Own : Same;
+    };
     for (int a = 0; a < kImageSize;) {
-        if (((older[a] ^ newer[a]) & ~shown[a]) == 0) {
+        const Kind kind = kindOf(a);
+        if (kind == Same) {
             ++a;
             continue;
         }
         const int first = a;
-        while (a + 1 < kImageSize && ((older[a + 1] ^ newer[a + 1]) & ~shown[a + 1]) != 0)
+        while (a + 1 < kImageSize && kindOf(a + 1) == kind)
             ++a;
         const std::string place =
             first == a ? "byte 0x" + Hex(first, 4) : "bytes 0x" + Hex(first, 4) + "-0x" + Hex(a, 4);
-        c.Add(Difference{"", place, "", HexBytes(older, first, a), HexBytes(newer, first, a), true});
+        Difference difference{"", place, "", HexBytes(older, first, a), HexBytes(newer, first, a), true};
+        difference.unwritten = kind == Own;
+        c.Add(std::move(difference));
         ++a;
     }
-}
-
-// The image as a write to the radio would send it; an encode that fails
-// (a value too wide for its byte) leaves the image as it stands.
-Image AsWritten(const Model& model)
-{
-    Model copy = model;
-    EncodeImage(copy);
-    return copy.MemoryImage;
 }
 
 }  // namespace
 
 std::string Difference::Text() const
 {
+    const bool many = place.rfind("bytes", 0) == 0;
+    if (unwritten)
+        return place + (many ? " differ; Program to Radio does not write them"
+                             : " differs; Program to Radio does not write it");
     if (rawBytes)
-        return place + (place.rfind("bytes", 0) == 0 ? " differ; the editor does not show them"
-                                                      : " differs; the editor does not show it");
+        return place + (many ? " differ; the editor does not show them" : " differs; the editor does not show it");
     return place + ": " + field + " " + oldValue + " -> " + newValue;
 }
 
-std::vector<Difference> CompareModels(const Model& older, const Model& newer)
+std::vector<Difference> CompareModels(const Model& older, const Model& newer, ComparedSides sides)
 {
     Collector c(older, newer);
-    CompareAbPage(c, older, newer);
+    CompareAbPage(c);
     for (Region region : kRegions)
-        CompareRegion(c, older, newer, region);
-    CompareWx(c, older, newer);
-    CompareExp(c, older, newer);
-    c.Rows("S", "Radio Setup", kRadioSetupRows, older, newer);
-    c.Rows("S", "DSC Setup", kDscSetupRows, older, newer);
+        CompareRegion(c, region);
+    CompareWx(c);
+    CompareExp(c);
+    const auto whole = [](const Model& m) -> const Model& { return m; };
+    c.Rows("S", "Radio Setup", kRadioSetupRows, whole);
+    c.Rows("S", "DSC Setup", kDscSetupRows, whole);
     for (DirectoryKind kind : {DirectoryKind::Individual, DirectoryKind::Group})
-        CompareDirectory(c, older, newer, kind);
-    CompareUnshownBytes(c, AsWritten(older), AsWritten(newer));
+        CompareDirectory(c, kind);
+    CompareUnshownBytes(c, c.olderHeld().MemoryImage, c.newerHeld().MemoryImage, sides);
     return std::move(c.list);
 }
 

@@ -132,13 +132,19 @@ void DecodeExpChannels(const Image& image, OneBased<ChannelRecord>& exp)
     ReadExpEntries(image, records, addr::ExpEntries, kExpCount);  // needs Enable
 }
 
-void DecodeDirectory(const Image& image, Directory& directory, int start, int count)
+void DecodeDirectorySlots(const Image& image, Directory& directory, int start, int count)
 {
     for (int i = 1; i <= count; ++i) {
         const int entry = start + kSlotBytes * (i - 1);
         directory.at(i).Mmsid = DecodeDigits(image, entry);
         directory.at(i).TagName = DecodeName(image, entry + kDigitFieldBytes, kDirectoryNameLength);
+        directory.at(i).Enable = !directory.at(i).Mmsid.empty();
     }
+}
+
+void DecodeDirectory(const Image& image, Directory& directory, int start, int count)
+{
+    DecodeDirectorySlots(image, directory, start, count);
     // The directory is packed: the first entry without an MMSI ends it.
     int i = 1;
     for (; i <= count && !directory.at(i).Mmsid.empty(); ++i)

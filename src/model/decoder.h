@@ -17,6 +17,9 @@ void DecodePlanChannels(const Image& image, ChannelList& list, const RegionLayou
 void DecodeWxChannels(const Image& image, ChannelList& wxChannels);
 void DecodeExpChannels(const Image& image, OneBased<ChannelRecord>& expChannels);
 void DecodeDirectory(const Image& image, Directory& directory, int start, int count);
+// Every slot as stored, each enabled when it holds an MMSI, without the rule
+// that the first empty slot ends the directory.
+void DecodeDirectorySlots(const Image& image, Directory& directory, int start, int count);
 
 // Record-area readers: records from the first on, at most count bytes or records.
 void ReadEnableBitmap(const Image& image, ChannelList& records, int start, int byteCount);

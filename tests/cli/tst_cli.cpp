@@ -118,6 +118,9 @@ private slots:
         image.write("\x01\x02", 2);
         image.seek(0x1E00);
         image.write(QByteArray(16, '\0'));
+        QVERIFY(image.flush() && QFile::copy(Path("radio.hex"), Path("own.hex")));
+        image.seek(0x0040);  // the radio's own: a write never sends it
+        image.write(QByteArray(4, '\0'));
         image.close();
         QCOMPARE(RunCli({"convert", "--model", "MR7100A", Path("radio.hex"), Path("radio.dat")}).code, 0);
         r = RunCli({"diff", "--model", "MR7100A", Path("radio.hex"), Path("radio.dat")});
@@ -125,6 +128,10 @@ private slots:
         QCOMPARE(r.out, QByteArray("bytes 0x0002-0x0003 differ; the editor does not show them\n"
                                    "bytes 0x1E00-0x1E0F differ; the editor does not show them\n"
                                    "2 differences\n"));
+        r = RunCli({"diff", "--model", "MR7100A", Path("own.hex"), Path("radio.hex")});
+        QCOMPARE(r.code, 1);
+        QCOMPARE(r.out, QByteArray("bytes 0x0040-0x0043 differ; Program to Radio does not write them\n"
+                                   "1 difference\n"));
 
         r = RunCli({"diff", "--model", "MR7100A", fresh, Path("missing.dat")});
         QCOMPARE(r.code, 2);

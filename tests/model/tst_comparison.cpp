@@ -118,12 +118,13 @@ private slots:
                           " | byte 0x1FF0 differs; the editor does not show it"};
         QTest::newRow("tree order") << Edit([](Model& m) {
             m.MemoryImage[512 + 6 * 16 + 13] = 0;  // tail of a name slot
-            m.GroupDirectory.at(1).Enable = true;
+            m.GroupDirectory.at(1) = {true, "", "0366123450"};
             m.Settings.Contrast = 0;
             m.ExpChannels.at(40).ScanMemory = false;
             m.Special.Bch(Region::Usa) = 0;
         }) << QStringList{"P | A/B: USA B-Ch (None) -> 01A", "E 40 | EXP40: Scan Memory on -> off",
                           "S | Radio Setup: Contrast 4 -> 0", "SG 1 | Group ID1: Enable off -> on",
+                          "SG 1 | Group ID1: MMSI (empty) -> 036612345",
                           " | byte 0x026D differs; the editor does not show it"};
     }
     void oneEditEach()
@@ -134,6 +135,33 @@ private slots:
         edit(newer);
         const QStringList actual = Lines(CompareModels(older, newer));
         QCOMPARE(actual.join('\n'), lines.join('\n'));
+    }
+
+    // Two sides differ only where the bytes a write sends differ.
+    void oneValueInTwoFormsIsNoDifference()
+    {
+        Model older = Fresh(), newer = Fresh();
+        older.IndividualDirectory.at(1) = {true, "TUG", "3661234560"};
+        newer.IndividualDirectory.at(1) = {true, "TUG~", "366123456"};  // nine digits; "~" is no letter of the radio
+        newer.GroupDirectory.at(2).Enable = true;  // no MMSI: nothing of it is sent
+        QCOMPARE(Lines(CompareModels(older, newer)), QStringList());
+        newer.IndividualDirectory.at(1).TagName = "TUB";
+        QCOMPARE(Lines(CompareModels(older, newer)), QStringList{"SM 1 | Individual ID1: name \"TUG\" -> \"TUB\""});
+    }
+
+    // The radio's own bytes are no difference between data and a radio; two
+    // raw images show them apart.
+    void bytesAWriteNeverSends()
+    {
+        Model older = Fresh(), newer = Fresh();
+        newer.MemoryImage[0x0021] = 0x11;
+        std::fill_n(newer.MemoryImage.begin() + 0x0030, 32, 0x22);
+        newer.MemoryImage[0x1E00] = 0x33;
+        const QString sent = " | byte 0x1E00 differs; the editor does not show it";
+        QCOMPARE(Lines(CompareModels(older, newer)), QStringList{sent});
+        QCOMPARE(Lines(CompareModels(older, newer, ComparedSides::TwoImages)),
+                 (QStringList{" | byte 0x0021 differs; Program to Radio does not write it",
+                              " | bytes 0x0030-0x004F differ; Program to Radio does not write them", sent}));
     }
 
     void rawBytesCarryTheirValues()
