@@ -20,8 +20,11 @@ StampedFile SaveRecoveryCopy(const Model& model, const QString& dataFolder, cons
     const StampedFile copy = WriteStampedFile(RecoveryFolder(dataFolder), QString(), QLatin1Char('-') + what,
                                               kExtension, FormatDataFile(model, DataFileScope::Whole), when);
     if (copy.failure.isEmpty()) {
-        const QStringList copies = RecoveryCopies(dataFolder);
-        for (int i = kRecoveryCopiesKept; i < copies.size(); ++i)
+        // By name, a copy dated in the future (a clock set back since) is the
+        // newest; the one just written is kept whatever its place.
+        QStringList copies = RecoveryCopies(dataFolder);
+        copies.removeOne(copy.path);
+        for (int i = kRecoveryCopiesKept - 1; i < copies.size(); ++i)
             QFile::remove(copies[i]);
     }
     return copy;

@@ -183,7 +183,8 @@ private:
     void ShowHelpAt(int context, const QString& section);
     QString GuideSectionOf(const QWidget* focus) const;
     // Recovery copies and the "Modified" panel (main_window_safety.cpp).
-    void KeepDroppedEdits(const char* what);
+    // False when the copy failed and the user chose to keep the edits.
+    bool KeepDroppedEdits(const char* what);
     void MarkRecordsClean(bool imageAsLoaded);
     void UpdateModifiedPanel();
     TransferSafety Safety();

@@ -29,6 +29,13 @@ bool IsHexPath(const std::string& path)
 {
     return QFileInfo(PathOf(path)).suffix().compare(QLatin1String("hex"), Qt::CaseInsensitive) == 0;
 }
+
+// A file read aside that failed leaves its outcome as if read in place.
+void TakeFlags(Model& model, const Model& scratch)
+{
+    model.ErrorFlag = scratch.ErrorFlag;
+    model.CancelFlag = scratch.CancelFlag;
+}
 }  // namespace
 
 // Busy pointer and a disabled window for the length of a command.
@@ -80,7 +87,8 @@ void MainWindow::DeferredNew()
     timer1_->stop();
     {
         BusyScope busy(this);
-        KeepDroppedEdits("new");
+        if (!KeepDroppedEdits("new"))
+            return;
         Pause(timings_.pauseMs);
         RebuildAll();
         RefreshCurrentPage();
@@ -101,21 +109,28 @@ void MainWindow::mnuFileOpen_Click()
 void MainWindow::OpenDataFile(const QString& path)
 {
     BusyScope busy(this);
-    KeepDroppedEdits("open");
     // A backup is a raw image whatever its name: it loads as the image import does.
     const bool image = IsMemoryImageFile(path);
     const FileContext context{prompt_, log_, timings_.pauseMs};
+    // Read aside first: a file that fails to open drops no edits.
+    Model scratch = model_;
     bool opened = false;
     if (image) {
         Image bytes{};
         const bool whole = ReadImageBytes(path, bytes);
-        opened = ReadHexFileAs(model_, path, context).done();
+        opened = ReadHexFileAs(scratch, path, context).done();
         // The records are the import's; the image keeps every bit of the
         // file, so that writing it restores the radio exactly.
         if (opened && whole)
-            model_.MemoryImage = bytes;
+            scratch.MemoryImage = bytes;
     } else
-        opened = FileRead2(model_, path, context).done();
+        opened = FileRead2(scratch, path, context).done();
+    if (opened && !KeepDroppedEdits("open"))
+        return;
+    if (opened)
+        model_ = std::move(scratch);
+    else
+        TakeFlags(model_, scratch);
     if (opened) {
         model_.CurrentFilePath = PathText(path);
         UpdateTitle();
@@ -184,9 +199,14 @@ void MainWindow::OpenHexImageCommand()
         return;
     }
     BusyScope busy(this);
-    KeepDroppedEdits("open");
-    if (!ReadHexFileAs(model_, path, FileContext{prompt_, log_, timings_.pauseMs}).done())
+    Model scratch = model_;
+    if (!ReadHexFileAs(scratch, path, FileContext{prompt_, log_, timings_.pauseMs}).done()) {
+        TakeFlags(model_, scratch);
         return;
+    }
+    if (!KeepDroppedEdits("open"))
+        return;
+    model_ = std::move(scratch);
     ClearHistory();
     RefreshCurrentPage();
     RefreshTreeTexts();
@@ -210,7 +230,10 @@ void MainWindow::SwitchModel(int modelNumber)
         return;
     }
     // Kept under the old model's name; the New that follows then finds nothing to keep.
-    KeepDroppedEdits("model-switch");
+    if (!KeepDroppedEdits("model-switch")) {
+        UpdateModelMenu();
+        return;
+    }
     MarkRecordsClean(false);
     model_.ModelNumber = modelNumber;
     ClearHistory();
@@ -238,7 +261,11 @@ TransferSetup MainWindow::TransferSetupNow()
 
 bool MainWindow::RunTransferDialog(TransferMode mode)
 {
-    TransferDialog dialog(model_, prompt_, log_, mode, TransferSetupNow(), this);
+    TransferSetup setup = TransferSetupNow();
+    // Edits are dropped only once a whole read is in hand to replace them.
+    if (mode == TransferMode::Read)
+        setup.safety.beforeReplacing = [this] { return KeepDroppedEdits("read"); };
+    TransferDialog dialog(model_, prompt_, log_, mode, setup, this);
     dialog.exec();
     return dialog.TransferDone();
 }
@@ -254,7 +281,6 @@ void MainWindow::mnuTransferRead_Click()
 {
     if (!CommitPendingEdit())
         return;
-    KeepDroppedEdits("read");
     if (!RunTransferDialog(TransferMode::Read))
         return;
     ClearHistory();

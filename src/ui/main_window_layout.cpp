@@ -198,7 +198,10 @@ bool MainWindow::HandleKey(QObject* watched, QKeyEvent* key)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    KeepDroppedEdits("exit");
+    if (!KeepDroppedEdits("exit")) {
+        event->ignore();
+        return;
+    }
     const QList<QWidget*> windows = QApplication::topLevelWidgets();
     for (auto it = windows.crbegin(); it != windows.crend(); ++it)
         if (*it != this && (*it)->isVisible())

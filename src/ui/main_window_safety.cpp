@@ -19,14 +19,20 @@ constexpr int kModifiedPollMs = 250;
 
 bool MainWindow::RecordsModified() const { return RecordSet::Of(model_) != cleanRecords_; }
 
-// No question is asked: the commands that drop edits never asked one.
-void MainWindow::KeepDroppedEdits(const char* what)
+// No question is asked while the copy can be kept: the commands that drop
+// edits never asked one. Only a copy that failed leaves the choice to the user.
+bool MainWindow::KeepDroppedEdits(const char* what)
 {
     if (!RecordsModified())
-        return;
+        return true;
     const StampedFile copy = SaveRecoveryCopy(model_, DataFolder(), QString::fromLatin1(what));
-    if (!copy.failure.isEmpty())
-        SetHint(QStringLiteral("The recovery copy could not be saved: ") + copy.failure);
+    if (copy.failure.isEmpty())
+        return true;
+    return prompt_.Message(QStringLiteral("Recovery Copy"),
+                           QStringLiteral("The edits not yet saved could not be kept as a recovery copy:\n%1\n\n"
+                                          "Press OK to go on and drop them, Cancel to keep them.")
+                               .arg(copy.failure),
+                           MessageIcon::Warning, MessageButtons::OkCancelSafe) == Answer::Ok;
 }
 
 void MainWindow::MarkRecordsClean(bool imageAsLoaded)

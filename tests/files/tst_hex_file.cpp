@@ -215,6 +215,10 @@ private slots:
         QCOMPARE(RecoveryCopies(folder), made.mid(0, kRecoveryCopiesKept));
         QCOMPARE(QFileInfo(made.first()).fileName(), QStringLiteral("20260102-030427-new.dat"));
         QVERIFY(!QFile::exists(made.last()));
+        // After the clock was set back, the copies dated later must not push out the one just made.
+        const QString now = SaveRecoveryCopy(model, folder, QStringLiteral("open"), start).path;
+        QVERIFY(QFile::exists(now));
+        QCOMPARE(RecoveryCopies(folder).size(), kRecoveryCopiesKept);
     }
 };
 

@@ -416,6 +416,36 @@ private slots:
         }
     }
 
+    // A copy is kept only when edits are really dropped; one that cannot be
+    // written asks before the edits go.
+    void recoveryCopiesOnlyForEditsReallyDropped()
+    {
+        MainWindow& w = f->Open();
+        w.show();
+        f->model.UsaChannels.at(0).ChTag = "UNSAVED";
+        const QString broken = f->programDir.filePath(QStringLiteral("broken.dat"));
+        QFile file(broken);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a data file") > 0);
+        file.close();
+        f->prompt.fileNames.enqueue(broken);
+        f->Trigger("mnuFileOpen");
+        QVERIFY(RecoveryCopies(f->programDir.path()).isEmpty());
+        QCOMPARE(f->model.UsaChannels.at(0).ChTag, std::string("UNSAVED"));
+
+        QFile blocker(RecoveryFolder(f->programDir.path()));  // a file where the folder belongs
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        f->prompt.shown.clear();
+        f->prompt.answers.enqueue(Answer::Cancel);
+        f->Trigger("mnuFileNew");
+        QTRY_COMPARE(f->prompt.shown.size(), 1);
+        QCOMPARE(f->prompt.shown[0].title, QStringLiteral("Recovery Copy"));
+        QTest::qWait(20);
+        QCOMPARE(f->model.UsaChannels.at(0).ChTag, std::string("UNSAVED"));
+        f->Trigger("mnuFileNew");  // OK: dropped after all
+        QTRY_VERIFY(f->model.UsaChannels.at(0).ChTag != "UNSAVED");
+    }
+
     void modifiedPanelFollowsTheRecords()
     {
         MainWindow& w = f->Open();

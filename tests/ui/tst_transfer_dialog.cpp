@@ -175,6 +175,26 @@ private slots:
         QCOMPARE(f->prompt.shown[0].text, QStringLiteral("ModelName Error !!"));
         QVERIFY(f->model.MemoryImage == before);
         QCOMPARE(f->model.UsaChannels.at(0).ChTag, std::string("MINE"));
+        QVERIFY(RecoveryCopies(f->programDir.path()).isEmpty());  // nothing was dropped
+    }
+
+    // A radio that sends one answer twice, paced as on a cable around it:
+    // the window's read still gives every block its own data.
+    void repeatedAnswerShiftsNoBlock()
+    {
+        StartRadio(sim::kCode7100);
+        for (int a = 2; a < kImageSize - 2; ++a)
+            radio->memory()[a] = static_cast<std::uint8_t>(a * 7 + a / 256);
+        radio->AddFault({sim::FaultKind::Repeat, 0x14, 0x0800, 1, 0});
+        connect(radio.get(), &sim::RadioEmulator::requestLogged, this, [this](const sim::LoggedRequest& entry) {
+            if (entry.kind == sim::LoggedRequest::Kind::Frame)
+                radio->SetPace(std::abs(entry.request.address - 0x0800) <= 0x40 ? 960 : 0);
+        });
+        QTimer::singleShot(0, this, [] { Press(OpenDialog(), "cmdOK"); });
+        f->Trigger("mnuTransferRead");
+        QCOMPARE(f->prompt.shown.last().text, QStringLiteral("Complete!!"));
+        const Image read = RadioImage(radio->memory());
+        QVERIFY(std::equal(read.begin() + 0x0600, read.begin() + 0x1000, f->model.MemoryImage.begin() + 0x0600));
     }
 
     void cancelAndCloseWhileBusy()
