@@ -263,6 +263,7 @@ private slots:
         r = RunCli({"write", "--model", "MR7100A", "--port", writeRadio.SlavePath(), QUORLINK_TEST_DATA "/edited_mr7100a.dat"});
         QCOMPARE(r.code, 1);
         QVERIFY2(r.err.contains("Communication Error!!"), r.err.constData());
+        QVERIFY2(r.err.contains("The radio now holds a partly written memory"), r.err.constData());
     }
 
     // Neither a file that is no data file nor an OUT that cannot be written
@@ -285,24 +286,40 @@ private slots:
         QVERIFY(radio.requests().isEmpty());
     }
 
-    // SIGTERM or Ctrl+C cancels a transfer and says so, and after a write cut
-    // short that the radio must be programmed again.
+    // SIGTERM, SIGHUP or Ctrl+C cancels a transfer and says so; a write cut
+    // short says that the radio must be programmed again, and from what.
+    void signalCancels_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<int>("command");  // the request it comes with
+        QTest::addColumn<QString>("says");
+        QTest::newRow("SIGTERM in the write") << SIGTERM << 0x13 << "The radio now holds a partly written memory";
+        QTest::newRow("SIGHUP in the write") << SIGHUP << 0x13 << "The radio now holds a partly written memory";
+        QTest::newRow("SIGINT in the read-back") << SIGINT << 0x14 << "The write went through, but it was not verified";
+    }
+
     void signalCancels()
     {
+        QFETCH(int, signal);
+        QFETCH(int, command);
+        QFETCH(QString, says);
         cli::InstallInterruptHandler();
         sim::RadioEmulator radio(sim::kCode7100);
         QVERIFY(radio.Start());
-        connect(&radio, &sim::RadioEmulator::requestLogged, this, [](const sim::LoggedRequest& entry) {
-            if (entry.request.command == 0x13 && entry.request.address == 0x0400)
-                std::raise(SIGTERM);
+        connect(&radio, &sim::RadioEmulator::requestLogged, this, [=](const sim::LoggedRequest& entry) {
+            if (entry.request.command == command && entry.request.address == 0x0400)
+                std::raise(signal);
         });
         const CliRun r = RunCli({"write", "--model", "MR7100A", "--port", radio.SlavePath(),
                                   QUORLINK_TEST_DATA "/edited_mr7100a.dat"});
-        std::signal(SIGINT, SIG_DFL);
-        std::signal(SIGTERM, SIG_DFL);
+        for (int each : {SIGINT, SIGTERM, SIGHUP})
+            std::signal(each, SIG_DFL);
         QCOMPARE(r.code, 1);
-        QVERIFY2(r.err.endsWith("Cancelled.\nThe radio now holds a partly written memory: program it again before use.\n"),
+        QVERIFY2(r.err.contains("Program to Radio: " + says.toUtf8()), r.err.constData());
+        QVERIFY2(QRegularExpression("write(-[0-9]+)?\\.hex\n").match(r.err).hasMatch() && r.err.endsWith("Cancelled.\n"),
                  r.err.constData());
+        if (signal != SIGTERM)
+            return;
 
         sim::RadioEmulator silent(sim::kCode7100);
         QVERIFY(silent.Start());
