@@ -54,6 +54,10 @@ Arguments ParseArguments(const std::vector<std::string>& args)
             parsed.version = true;
         } else if (arg == "--no-verify") {
             parsed.noVerify = true;
+        } else if (arg == "--dry-run") {
+            parsed.dryRun = true;
+        } else if (arg == "--no-read-first") {
+            parsed.noReadFirst = true;
         } else if (TakeOption("model", args, i, parsed.model, parsed.error) ||
                    TakeOption("port", args, i, parsed.port, parsed.error)) {
         } else if (arg.size() > 1 && arg[0] == '-') {

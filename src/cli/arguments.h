@@ -17,6 +17,8 @@ struct Arguments {
     bool allowMmsiChange = false;  // write even when it changes the radio's own MMSI
     bool version = false;
     bool noVerify = false;  // write: skip the read-back check
+    bool dryRun = false;    // write: read the radio, list the changes, write nothing
+    bool noReadFirst = false;  // write: no read of the radio before writing
     std::string error;  // a usage error, when not empty
 };
 

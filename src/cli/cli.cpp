@@ -21,9 +21,11 @@ const Verb kVerbs[] = {
     {"read", "read --model MODEL --port PORT OUT",
      "Reads the radio's memory and saves it as OUT. A failed or cancelled read writes nothing.", 1, 1, true,
      RunRead},
-    {"write", "write --model MODEL --port PORT [--allow-mmsi-change] [--no-verify] IN",
-     "Programs the radio with IN (a data file or a .hex backup), then reads the written bytes back and\n"
-     "compares them, unless --no-verify is given.",
+    {"write", "write --model MODEL --port PORT [--allow-mmsi-change] [--no-verify] [--dry-run] [--no-read-first] IN",
+     "Reads the radio first (kept as a before-write backup) and lists what the write changes, as diff\n"
+     "does; then programs the radio with IN (a data file or a .hex backup), reads the written bytes\n"
+     "back and compares them. --dry-run stops after the list and writes nothing; --no-read-first\n"
+     "skips the first read and the list; --no-verify skips the read-back.",
      1, 1, true, RunWrite},
     {"print", "print --model MODEL IN OUT.pdf",
      "Writes the printed report of IN as a PDF file (- for standard output), without a printer.", 2, 2, false,
@@ -35,6 +37,10 @@ const Verb kVerbs[] = {
      "A and B are data files, .hex images, or port:PORT to read the radio on PORT (nothing is saved).\n"
      "Exit status: 0 equal, 1 different, 2 usage error or trouble.",
      2, 2, false, RunDiff},
+    {"backups", "backups",
+     "Lists the backups and recovery copies kept in the data folder, newest first, one a line:\n"
+     "path, date and time, kind, model, user MMSI (tab-separated).",
+     0, 0, false, RunBackups, false},
     {"ports", "ports", "Lists the serial ports present and which COMn each one is.", 0, 0, false, RunPorts, false},
     {"doctor", "doctor [--port PORT]",
      "Opens PORT (or the editor's port) without talking to the radio and says what stops it.", 0, 0, false, RunDoctor,

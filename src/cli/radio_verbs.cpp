@@ -2,6 +2,7 @@
 // The verbs that talk to a radio: read, write and clear.
 #include "backups.h"
 #include "clone_protocol.h"
+#include "comparison.h"
 #include "error_log.h"
 #include "file_path.h"
 #include "latin1.h"
@@ -91,8 +92,7 @@ constexpr const char* kWriting = "Writing";
 TransferSafety SafetyOf(const Call& call)
 {
     std::FILE* err = call.io.err;
-    return {call.io.dataFolder.empty() ? ProgramFolder() : QString::fromLocal8Bit(call.io.dataFolder.c_str()),
-            !call.args.noVerify, [err](const QString& text) {
+    return {DataFolderOf(call), !call.args.noVerify, [err](const QString& text) {
                 std::fprintf(err, "quorlink-cli: %s\n", qPrintable(text));
                 std::fflush(err);
             }};
@@ -131,6 +131,11 @@ bool Transfer(const Call& call, const char* what, const Run& run)
 }
 
 }  // namespace
+
+QString DataFolderOf(const Call& call)
+{
+    return call.io.dataFolder.empty() ? ProgramFolder() : QString::fromLocal8Bit(call.io.dataFolder.c_str());
+}
 
 void InstallInterruptHandler()
 {
@@ -185,9 +190,22 @@ int RunWrite(const Call& call)
                             MessageIcon::Warning);
         return false;
     };
-    return Transfer(call, kWriting, [&approve, &safety](CloneProtocol& protocol) {
+    // What the write changes, listed as diff lists it, before anything is sent.
+    safety.readFirst = !call.args.noReadFirst;
+    bool listed = false;
+    safety.approveChanges = [&call, &listed](const Model& radio) {
+        const std::vector<Difference> changes = CompareModels(radio, call.model);
+        for (const Difference& change : changes)
+            std::fprintf(call.io.out, "%s\n", change.Text().c_str());
+        std::fprintf(call.io.out, "%s\n", DifferenceCount(changes.size()).c_str());
+        std::fflush(call.io.out);
+        listed = true;
+        return !call.args.dryRun;
+    };
+    const bool done = Transfer(call, kWriting, [&approve, &safety](CloneProtocol& protocol) {
         return RunWriteTransfer(protocol, approve, safety);
-    }) ? kOk : kFailed;
+    });
+    return done || (call.args.dryRun && listed) ? kOk : kFailed;
 }
 
 int RunClear(const Call& call)

@@ -13,7 +13,15 @@ namespace {
 
 const QString kExtension = QStringLiteral(".hex");
 
-QString Tail(BackupKind kind) { return kind == BackupKind::Read ? QStringLiteral("-read") : QStringLiteral("-write"); }
+QString Tail(BackupKind kind)
+{
+    switch (kind) {
+    case BackupKind::Read: return QStringLiteral("-read");
+    case BackupKind::BeforeWrite: return QStringLiteral("-before-write");
+    case BackupKind::Write: break;
+    }
+    return QStringLiteral("-write");
+}
 
 QString Head(const std::string& modelName) { return ToQString(modelName) + QLatin1Char('-'); }
 

@@ -14,11 +14,13 @@
 
 namespace quorlink {
 
-enum class BackupKind { Read, Write };
+// What a backup holds: a read as it came, what the radio held just before a
+// write, or the image a write sent.
+enum class BackupKind { Read, Write, BeforeWrite };
 
 QString BackupsFolder(const QString& dataFolder);
 
-// <MODEL>-<YYYYMMDD-HHMMSS>-read.hex or -write.hex; never replaces a file.
+// <MODEL>-<YYYYMMDD-HHMMSS>-read.hex, -write.hex or -before-write.hex; never replaces a file.
 StampedFile SaveBackup(const QString& dataFolder, const std::string& modelName, const Image& image,
                        BackupKind kind, const QDateTime& when = QDateTime::currentDateTime());
 

@@ -3,7 +3,11 @@
 // window shows message boxes, the command line prints, tests record.
 #pragma once
 
+#include "comparison.h"
+
 #include <QString>
+#include <functional>
+#include <vector>
 
 namespace quorlink {
 
@@ -31,6 +35,14 @@ public:
     // Shows the user guide from the start of the given section (its heading or
     // the beginning of its paragraph; empty: the top); empty on success, else why it failed.
     virtual QString ShowGuide(const QString& /*section*/) { return QStringLiteral("No user guide"); }
+    // Lists what a step would change (jump shows the page of a line's tree
+    // key) and asks whether to take it; true only for the go-ahead. Without
+    // a window there is no one to ask.
+    virtual bool ConfirmChanges(const QString& /*title*/, const std::vector<Difference>& /*changes*/,
+                                const std::function<void(const QString& key)>& /*jump*/)
+    {
+        return false;
+    }
 
     // Opens the help file at a context, or says why not in a box with the
     // given caption: there is no help file, or the viewer's own reason.

@@ -17,6 +17,7 @@ struct Key {
 constexpr Key kPortNumber{"ComPath/ComNum", 1};
 constexpr Key kModelNumber{"ModelPath/ModelNum", 0};
 constexpr Key kVerifyAfterWriting{"Options/VerifyAfterWriting", 1};
+constexpr Key kShowChangesBeforeWriting{"Options/ShowChangesBeforeWriting", 1};
 constexpr const char* kPlacementKeys[] = {"Settings/MainLeft", "Settings/MainTop",
                                           "Settings/MainWidth", "Settings/MainHeight"};
 
@@ -95,5 +96,7 @@ void SettingsStore::StoreRecentFiles(const QStringList& paths)
 }
 bool SettingsStore::VerifyAfterWriting() { return ReadShort(Store(), kVerifyAfterWriting) != 0; }
 void SettingsStore::StoreVerifyAfterWriting(bool on) { Write(kVerifyAfterWriting, on ? 1 : 0); }
+bool SettingsStore::ShowChangesBeforeWriting() { return ReadShort(Store(), kShowChangesBeforeWriting) != 0; }
+void SettingsStore::StoreShowChangesBeforeWriting(bool on) { Write(kShowChangesBeforeWriting, on ? 1 : 0); }
 
 }  // namespace quorlink

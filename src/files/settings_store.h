@@ -34,6 +34,9 @@ public:
     // Options > Verify After Writing; on unless turned off.
     static bool VerifyAfterWriting();
     static void StoreVerifyAfterWriting(bool on);
+    // Options > Show Changes Before Writing; on unless turned off.
+    static bool ShowChangesBeforeWriting();
+    static void StoreShowChangesBeforeWriting(bool on);
 };
 
 }  // namespace quorlink

@@ -3,6 +3,7 @@
 
 #include "decoder.h"
 #include "encoder.h"
+#include "mmsi.h"
 #include "model.h"
 #include "written_areas.h"
 
@@ -37,11 +38,7 @@ std::string Frequency(double mhz)
 // The pages show an MMSI without the final "0" the radio stores after it.
 std::string MmsiText(const std::string& stored)
 {
-    if (stored.empty())
-        return "(empty)";
-    if (stored.size() == 10 && stored.back() == '0')
-        return stored.substr(0, 9);
-    return stored;
+    return stored.empty() ? "(empty)" : ShownMmsi(stored);
 }
 
 // The list texts of the settings page, by list position.

@@ -185,4 +185,11 @@ std::optional<std::string> StoredDirectoryMmsi(DirectoryKind kind, std::string_v
     return std::string(nineDigits) + "0";
 }
 
+std::string ShownMmsi(const std::string& stored)
+{
+    if (stored.size() == kMmsiDigits + 1 && stored.back() == '0')
+        return stored.substr(0, kMmsiDigits);
+    return stored;
+}
+
 }  // namespace quorlink

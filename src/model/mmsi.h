@@ -78,6 +78,10 @@ struct MmsiNote {
 };
 MmsiNote NoteForMmsi(std::string_view typed, MmsiUse use, const MidTable& table);
 
+// The nine digits of an MMSI as the radio stores it: ten digits, the last
+// always 0. Shorter or other texts come back as they are.
+std::string ShownMmsi(const std::string& stored);
+
 // How a directory keeps a nine-digit MMSI (a group's starting with 0): the
 // form the entry page stores, or nothing when the page would refuse it.
 std::optional<std::string> StoredDirectoryMmsi(DirectoryKind kind, std::string_view nineDigits);

@@ -22,6 +22,7 @@ namespace {
 const OperationInfo kModelCheck{QStringLiteral("Model Check"), QStringLiteral("frmRadio.ReadDataChkModel")};
 const OperationInfo kRead{QStringLiteral("Read from Radio"), QStringLiteral("frmRadio.ReadData")};
 const OperationInfo kWrite{QStringLiteral("Program to Radio"), QStringLiteral("frmRadio.WriteData")};
+const OperationInfo kReadBeforeWrite{QStringLiteral("Program to Radio"), QStringLiteral("frmRadio.ReadBeforeWrite")};
 const OperationInfo kOwnMmsi{QStringLiteral("Program to Radio"), QStringLiteral("frmRadio.ReadOwnMmsi")};
 const OperationInfo kClear{QStringLiteral("Clear Data"), QStringLiteral("frmRadio.ClearData")};
 const OperationInfo kClearCheck{QStringLiteral("Clear Data"), QStringLiteral("frmRadio.VerifyClear")};
@@ -185,6 +186,17 @@ void CloneProtocol::ReadDataChkModel()
 void CloneProtocol::ReadData(Image& target)
 {
     RunBlocks(kRead, [&](int address) { ReadBlock(target, address); });
+}
+
+void CloneProtocol::ReadBeforeWrite(Image& target)
+{
+    RunBlocks(kReadBeforeWrite, [&](int address) { ReadBlock(target, address); });
+}
+
+void CloneProtocol::AnnouncePass(const QString& pass) const
+{
+    if (hooks_.pass)
+        hooks_.pass(pass);
 }
 
 void CloneProtocol::WriteData()

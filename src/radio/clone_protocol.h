@@ -29,6 +29,8 @@ struct TransferHooks {
     std::function<void(int percent)> progress;
     std::function<bool()> cancelRequested;
     std::function<void(int milliseconds)> pause = Pause;
+    // Which pass of a run begins ("Reading the radio", "Writing", "Verifying"); the bar starts again for each.
+    std::function<void(const QString& pass)> pass = {};
 };
 
 // The defaults are the radio's; tests shorten them.
@@ -58,6 +60,8 @@ public:
     void ReadDataChkModel();
     // Fills target; a failed read leaves it partly filled.
     void ReadData(Image& target);
+    // The same read under the write's title, before a write.
+    void ReadBeforeWrite(Image& target);
     void WriteData();
     void ClearData();
     // The block that holds the radio's own MMSI, read on its own before a
@@ -71,6 +75,7 @@ public:
     // Write frames sent since this protocol was made: after the first the
     // radio no longer holds what it held.
     int WriteFramesSent() const { return writeFramesSent_; }
+    void AnnouncePass(const QString& pass) const;
 
     // One exchange each, with its retries.
     void ReadBlock(Image& target, int address);

@@ -4,6 +4,7 @@
 #include "clone_protocol.h"
 #include "codecs.h"
 #include "latin1.h"
+#include "mmsi.h"
 #include "model.h"
 #include "prompt.h"
 #include "serial_link.h"
@@ -12,10 +13,7 @@ namespace quorlink {
 
 namespace {
 
-constexpr int kMmsiDigits = 9;
-
-// The nine digits that count; the tenth the radio keeps is always 0.
-QString OwnMmsiOf(const Image& image) { return ToQString(DecodeDigits(image, addr::UserMmsid)).left(kMmsiDigits); }
+QString OwnMmsiOf(const Image& image) { return ToQString(ShownMmsi(DecodeDigits(image, addr::UserMmsid))); }
 
 }  // namespace
 
@@ -26,6 +24,11 @@ bool OwnMmsiAllowed(CloneProtocol& protocol, const OwnMmsiApproval& approve)
     protocol.ReadOwnMmsiBlock(radio);
     if (model.ErrorFlag || model.CancelFlag)
         return false;
+    return OwnMmsiAllowedBy(model, radio, approve);
+}
+
+bool OwnMmsiAllowedBy(Model& model, const Image& radio, const OwnMmsiApproval& approve)
+{
     const QString radioMmsi = OwnMmsiOf(radio);
     const QString newMmsi = OwnMmsiOf(model.MemoryImage);
     if (radioMmsi.isEmpty() || radioMmsi == newMmsi || approve(radioMmsi, newMmsi))

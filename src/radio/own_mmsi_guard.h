@@ -4,6 +4,8 @@
 // radio's own MMSI and lets the caller stop when the write would change it.
 #pragma once
 
+#include "image_layout.h"
+
 #include <QString>
 #include <functional>
 
@@ -11,6 +13,7 @@ namespace quorlink {
 
 class CloneProtocol;
 class Prompt;
+struct Model;
 
 // Asked only when the radio holds an MMSI and the write brings another;
 // true lets the write go on. newMmsi is empty when the write clears it.
@@ -21,6 +24,8 @@ using OwnMmsiApproval = std::function<bool(const QString& radioMmsi, const QStri
 // equal, or the change was approved. A failed read has shown its message; a
 // refused change sets CancelFlag and sends nothing more.
 bool OwnMmsiAllowed(CloneProtocol& protocol, const OwnMmsiApproval& approve);
+// The same check against an image of the radio already read.
+bool OwnMmsiAllowedBy(Model& model, const Image& radio, const OwnMmsiApproval& approve);
 
 // The warning with both numbers.
 QString OwnMmsiWarning(const QString& radioMmsi, const QString& newMmsi);

@@ -51,6 +51,29 @@ void SayWriteCutShort(CloneProtocol& protocol, bool written, const QString& back
     protocol.prompt().Message(QStringLiteral("Program to Radio"), text, MessageIcon::Exclamation);
 }
 
+// The radio's whole memory, kept before anything is written to it; the own
+// MMSI guard and the change list then look at it. False ends the run.
+bool RadioReadFirst(CloneProtocol& protocol, const OwnMmsiApproval& approve, const TransferSafety& safety)
+{
+    Model& model = protocol.link().model();
+    Image radio{};
+    protocol.AnnouncePass(QStringLiteral("Reading the radio"));
+    protocol.ReadBeforeWrite(radio);
+    if (!Succeeded(model))
+        return false;
+    BackUpTransfer(safety, model, radio, BackupKind::BeforeWrite);
+    if (approve && !OwnMmsiAllowedBy(model, radio, approve))
+        return false;
+    if (!safety.approveChanges)
+        return true;
+    Model held = model;
+    TakeRead(held, radio);
+    if (safety.approveChanges(held))
+        return true;
+    model.CancelFlag = true;
+    return false;
+}
+
 }  // namespace
 
 bool RunReadTransfer(CloneProtocol& protocol, const TransferSafety& safety)
@@ -68,12 +91,17 @@ bool RunReadTransfer(CloneProtocol& protocol, const TransferSafety& safety)
         model.CancelFlag = true;
         return false;
     }
-    model.MemoryImage = scratch;
+    TakeRead(model, scratch);
+    return Complete(protocol, "Read from Radio");
+}
+
+void TakeRead(Model& model, const Image& read)
+{
+    model.MemoryImage = read;
     Image defaults{};
     MakeDefaultImage(model, defaults);
     ApplyReadFixups(model, defaults);
     DecodeImage(model);
-    return Complete(protocol, "Read from Radio");
 }
 
 bool RunWriteTransfer(CloneProtocol& protocol, const OwnMmsiApproval& approve, const TransferSafety& safety)
@@ -89,11 +117,14 @@ bool RunWriteTransfer(CloneProtocol& protocol, const OwnMmsiApproval& approve, c
     const BusyScope busy(model);
     if (!ModelChecked(protocol))
         return false;
-    if (approve && !OwnMmsiAllowed(protocol, approve))
+    if (safety.readFirst ? !RadioReadFirst(protocol, approve, safety) : approve && !OwnMmsiAllowed(protocol, approve))
         return false;
     const QString backup = BackUpTransfer(safety, model, model.MemoryImage, BackupKind::Write);
+    protocol.AnnouncePass(QStringLiteral("Writing"));
     protocol.WriteData();
     const bool written = Succeeded(model);
+    if (written && safety.verifyAfterWriting)
+        protocol.AnnouncePass(QStringLiteral("Verifying"));
     const Verification check = written && safety.verifyAfterWriting ? VerifyWrite(protocol) : Verification::Matched;
     if (written && check == Verification::Matched)
         return Complete(protocol, "Program to Radio");

@@ -6,12 +6,14 @@
 // run puts the byte it changed back; the write run's image is its encoding).
 #pragma once
 
+#include "image_layout.h"
 #include "own_mmsi_guard.h"
 #include "transfer_safety.h"
 
 namespace quorlink {
 
 class CloneProtocol;
+struct Model;
 
 // The run a transfer dialog is opened for.
 enum class TransferMode { Read = 0, Program = 1, Clear = 2 };
@@ -27,9 +29,15 @@ bool RunReadTransfer(CloneProtocol& protocol, const TransferSafety& safety = {})
 // when approved. MemoryImage is backed up just before the write; with
 // verifyAfterWriting the written bytes are read back and compared. A write
 // that stopped after its first frame, or was not verified, says so and
-// names the backup to program from.
+// names the backup to program from. With readFirst the whole radio is read
+// after the model check, kept as a before-write backup, checked by the
+// guard and shown to approveChanges before the first write frame.
 bool RunWriteTransfer(CloneProtocol& protocol, const OwnMmsiApproval& approve = {},
                       const TransferSafety& safety = {});
+// Puts a whole read into the model as a read from the radio does: the
+// image, its fix-up and the records decoded from it.
+void TakeRead(Model& model, const Image& read);
+
 // Model check, then sets UserMmsiCount to 0 and writes that byte; with
 // verifyAfterWriting the byte is read back.
 bool RunClearTransfer(CloneProtocol& protocol, const TransferSafety& safety = {});

@@ -12,7 +12,7 @@ QString BackUpTransfer(const TransferSafety& safety, const Model& model, const I
     const StampedFile backup = SaveBackup(safety.dataFolder, model.ModelName(), image, kind);
     if (!backup.failure.isEmpty() && safety.notify)
         safety.notify(QStringLiteral("The backup of this %1 could not be saved: %2")
-                          .arg(kind == BackupKind::Read ? QStringLiteral("read") : QStringLiteral("write"),
+                          .arg(kind == BackupKind::Write ? QStringLiteral("write") : QStringLiteral("read"),
                                backup.failure));
     return backup.path;
 }

@@ -24,6 +24,13 @@ struct TransferSafety {
     // (the moment to keep edits that would be lost); false ends the run as a
     // cancel does.
     std::function<bool()> beforeReplacing = {};
+    // A write first reads the whole radio and keeps it as a before-write
+    // backup; the guard of the own MMSI then takes it from that read.
+    bool readFirst = false;
+    // Shown what the radio holds before a read-first write (its records as
+    // a read would give them); false writes nothing and ends the run as a
+    // cancel does.
+    std::function<bool(const Model& radio)> approveChanges = {};
 };
 
 // Saves the backup and returns its path; a failure only reaches notify.

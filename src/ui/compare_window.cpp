@@ -71,14 +71,58 @@ std::optional<CompareSource> AskCompareSource(QWidget* parent, bool lastReadAvai
 
 CompareWindow::CompareWindow(std::vector<Difference> differences, const QString& sources, Prompt& prompt,
                              std::function<void(const QString& key)> jump, QWidget* parent)
-    : QDialog(parent), differences_(std::move(differences)), prompt_(prompt), jump_(std::move(jump))
+    : CompareWindow(std::move(differences), sources, prompt, std::move(jump), parent, false)
 {
     setObjectName(QStringLiteral("frmCompare"));
     setWindowTitle(QStringLiteral("Compare"));
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(640, 420);
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
+    auto* bottom = new QHBoxLayout;
+    auto* count = new QLabel(ToQString(DifferenceCount(differences_.size())), this);
+    count->setObjectName(QStringLiteral("lblCompareCount"));
+    bottom->addWidget(count, 1);
+    QPushButton* saveAs = Button("cmdCompareSaveAs", "Save &As...", this);
+    QPushButton* close = Button("cmdCompareClose", "&Close", this);
+    connect(saveAs, &QPushButton::clicked, this, &CompareWindow::cmdSaveAs_Click);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    bottom->addWidget(saveAs);
+    bottom->addWidget(close);
+    layout->addLayout(bottom);
+}
 
+bool CompareWindow::ConfirmWrite(std::vector<Difference> changes, const QString& title, Prompt& prompt,
+                                 std::function<void(const QString& key)> jump, QWidget* parent)
+{
+    const bool none = changes.empty();
+    CompareWindow dialog(std::move(changes), QStringLiteral("Old: the radio    New: the editor's data"), prompt,
+                         std::move(jump), parent, true);
+    dialog.setObjectName(QStringLiteral("frmWriteChanges"));
+    dialog.setWindowTitle(title);
+    auto* bottom = new QHBoxLayout;
+    auto* count = new QLabel(none ? QStringLiteral("The radio already holds these data.")
+                                  : QStringLiteral("Program to Radio changes these in the radio: ") +
+                                        ToQString(DifferenceCount(dialog.differences_.size())),
+                             &dialog);
+    count->setObjectName(QStringLiteral("lblCompareCount"));
+    bottom->addWidget(count, 1);
+    QPushButton* write = Button("cmdWriteChanges", none ? "Write &Anyway" : "&Write", &dialog);
+    QPushButton* cancel = Button("cmdWriteCancel", "Cancel", &dialog);
+    cancel->setDefault(true);
+    connect(write, &QPushButton::clicked, &dialog, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    bottom->addWidget(write);
+    bottom->addWidget(cancel);
+    static_cast<QVBoxLayout*>(dialog.layout())->addLayout(bottom);
+    cancel->setFocus();
+    return dialog.exec() == QDialog::Accepted;
+}
+
+CompareWindow::CompareWindow(std::vector<Difference> differences, const QString& sources, Prompt& prompt,
+                             std::function<void(const QString& key)> jump, QWidget* parent, bool)
+    : QDialog(parent), differences_(std::move(differences)), prompt_(prompt), jump_(std::move(jump))
+{
+    resize(640, 420);
     auto* layout = new QVBoxLayout(this);
     auto* sourceLabel = new QLabel(sources, this);
     sourceLabel->setObjectName(QStringLiteral("lblCompareSources"));
@@ -99,18 +143,6 @@ CompareWindow::CompareWindow(std::vector<Difference> differences, const QString&
     list_->resizeColumnToContents(2);
     connect(list_, &QTreeWidget::itemActivated, this, &CompareWindow::JumpTo);
     layout->addWidget(list_);
-
-    auto* bottom = new QHBoxLayout;
-    auto* count = new QLabel(ToQString(DifferenceCount(differences_.size())), this);
-    count->setObjectName(QStringLiteral("lblCompareCount"));
-    bottom->addWidget(count, 1);
-    QPushButton* saveAs = Button("cmdCompareSaveAs", "Save &As...", this);
-    QPushButton* close = Button("cmdCompareClose", "&Close", this);
-    connect(saveAs, &QPushButton::clicked, this, &CompareWindow::cmdSaveAs_Click);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
-    bottom->addWidget(saveAs);
-    bottom->addWidget(close);
-    layout->addLayout(bottom);
 }
 
 QString CompareWindow::ListText() const

@@ -33,12 +33,21 @@ public:
     CompareWindow(std::vector<Difference> differences, const QString& sources, Prompt& prompt,
                   std::function<void(const QString& key)> jump, QWidget* parent);
 
+    // The same list, modal, to approve a write: "&Write" and "Cancel" (the
+    // default); with nothing to change it says so and offers "Write &Anyway".
+    // True only for the go-ahead.
+    static bool ConfirmWrite(std::vector<Difference> changes, const QString& title, Prompt& prompt,
+                             std::function<void(const QString& key)> jump, QWidget* parent);
+
     // The list as text: one difference a line, then the count.
     QString ListText() const;
     void cmdSaveAs_Click();
 
 private:
     void JumpTo(QTreeWidgetItem* item);
+    // The heading and the list; the buttons come with the purpose.
+    CompareWindow(std::vector<Difference> differences, const QString& sources, Prompt& prompt,
+                  std::function<void(const QString& key)> jump, QWidget* parent, bool listOnly);
 
     std::vector<Difference> differences_;
     Prompt& prompt_;

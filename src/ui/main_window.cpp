@@ -102,6 +102,7 @@ void MainWindow::BuildMenus()
     AddSeparator(file, "mnuFileBar3");
     connect(AddAction(file, "mnuFileExit", "E&xit"), &QAction::triggered, this, &QWidget::close);
     AddDirectoryListCommands();  // before the recent files, which end just above E&xit
+    AddRecoverCommand();
     AddFileMenuConveniences(file);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
@@ -144,6 +145,12 @@ void MainWindow::BuildMenus()
     mnuOptionsVerify_->setCheckable(true);
     mnuOptionsVerify_->setChecked(SettingsStore::VerifyAfterWriting());
     connect(mnuOptionsVerify_, &QAction::triggered, this, &MainWindow::mnuOptionsVerify_Click);
+    mnuOptionsShowChanges_ = AddAction(options, "mnuOptionsShowChanges", "Show Changes Before &Writing");
+    mnuOptionsShowChanges_->setCheckable(true);
+    mnuOptionsShowChanges_->setChecked(SettingsStore::ShowChangesBeforeWriting());
+    connect(mnuOptionsShowChanges_, &QAction::triggered, this, [](bool on) {
+        SettingsStore::StoreShowChangesBeforeWriting(on);
+    });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));

@@ -124,6 +124,9 @@ private:
     // Loads the other side into a scratch model and opens the Compare window
     // (non-modal, deleted on close); null when nothing was loaded.
     CompareWindow* CompareWith(CompareSource source);
+    // The editor's data against a data file or an image; nothing for an empty path.
+    CompareWindow* CompareWithFile(const QString& path);
+    void mnuFileRecover_Click();
     void mnuFileImportDirectory_Click();
     void mnuFileExportDirectory_Click();
     void mnuEditModel1_Click() { SwitchModel(1); }
@@ -135,6 +138,12 @@ private:
     void mnuOptionsSerialPort1_Click(int index);
     void mnuOptionsSerialPortDevice_Click();
     void mnuOptionsVerify_Click(bool on);
+    // The write's change list, after the read that comes first; true writes.
+    bool ApproveWriteChanges(const Model& radio);
+    // Fresh data of the window's model, for the other side of a comparison.
+    bool FreshLike(Model& scratch) const;
+    CompareWindow* ShowComparison(const Model& scratch, const QString& origin);
+    void AddRecoverCommand();
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
     void SaveHexImageCommand();   // Ctrl+F3 in the service mode
@@ -226,6 +235,7 @@ private:
     QAction* mnuEditUndo_ = nullptr;
     QAction* mnuEditRedo_ = nullptr;
     QAction* mnuOptionsVerify_ = nullptr;
+    QAction* mnuOptionsShowChanges_ = nullptr;
     QTimer* timer1_ = nullptr;
     QTimer* modifiedTimer_ = nullptr;
 

@@ -23,6 +23,8 @@ namespace quorlink {
 
 namespace {
 const QString kDataFilter = QStringLiteral("dat files(*.dat)|*.dat|All files(*.*)|*.*");
+// Open also finds the backups: raw images load by their content.
+const QString kOpenFilter = kDataFilter + QStringLiteral("|Radio images (*.hex)|*.hex");
 const QString kHexFilter = QStringLiteral("hex files(*.hex)|*.hex|All files(*.*)|*.*");
 
 bool IsHexPath(const std::string& path)
@@ -100,7 +102,7 @@ void MainWindow::mnuFileOpen_Click()
 {
     if (!CommitPendingEdit())
         return;
-    const QString path = prompt_.OpenFileName(kDataFilter);
+    const QString path = prompt_.OpenFileName(kOpenFilter);
     if (path.isEmpty())
         return;
     OpenDataFile(path);

@@ -11,9 +11,13 @@
 #include "model.h"
 #include "prompt.h"
 #include "read_backups.h"
+#include "recover_dialog.h"
 #include "transfer_dialog.h"
 
+#include <QAction>
 #include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
 
 namespace quorlink {
 
@@ -44,25 +48,34 @@ void MainWindow::mnuFileCompare_Click()
         CompareWith(*source);
 }
 
-CompareWindow* MainWindow::CompareWith(CompareSource source)
+CompareWindow* MainWindow::CompareWithFile(const QString& path)
 {
     Model scratch;
+    if (path.isEmpty() || !FreshLike(scratch) ||
+        !LoadForCompare(scratch, path, FileContext{prompt_, log_, timings_.pauseMs}))
+        return nullptr;
+    return ShowComparison(scratch, QFileInfo(path).fileName());
+}
+
+bool MainWindow::FreshLike(Model& scratch) const
+{
     scratch.ModelNumber = model_.ModelNumber;
     scratch.PortNumber = model_.PortNumber;
     scratch.VariantCode = model_.VariantCode;
     scratch.DiagnosticMode = model_.DiagnosticMode;
-    if (NewModel(scratch))
+    return !NewModel(scratch);
+}
+
+CompareWindow* MainWindow::CompareWith(CompareSource source)
+{
+    Model scratch;
+    if (!FreshLike(scratch))
         return nullptr;
     const FileContext context{prompt_, log_, timings_.pauseMs};
     QString origin;
     switch (source) {
-    case CompareSource::File: {
-        const QString path = prompt_.OpenFileName(kCompareFilter);
-        if (path.isEmpty() || !LoadForCompare(scratch, path, context))
-            return nullptr;
-        origin = QFileInfo(path).fileName();
-        break;
-    }
+    case CompareSource::File:
+        return CompareWithFile(prompt_.OpenFileName(kCompareFilter));
     case CompareSource::Radio: {
         TransferDialog dialog(scratch, prompt_, log_, TransferMode::Read, TransferSetupNow(), this);
         dialog.exec();
@@ -85,6 +98,11 @@ CompareWindow* MainWindow::CompareWith(CompareSource source)
         break;
     }
     }
+    return ShowComparison(scratch, origin);
+}
+
+CompareWindow* MainWindow::ShowComparison(const Model& scratch, const QString& origin)
+{
     auto* window = new CompareWindow(CompareModels(scratch, model_),
                                      QStringLiteral("Old: %1    New: the editor's data").arg(origin), prompt_,
                                      [this](const QString& key) {
@@ -95,6 +113,28 @@ CompareWindow* MainWindow::CompareWith(CompareSource source)
                                      this);
     window->show();
     return window;
+}
+
+void MainWindow::AddRecoverCommand()
+{
+    QMenu* file = menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile"));
+    auto* action = new QAction(QStringLiteral("Re&cover..."), file);
+    action->setObjectName(QStringLiteral("mnuFileRecover"));
+    file->insertAction(file->findChild<QAction*>(QStringLiteral("mnuFileBar3")), action);
+    connect(action, &QAction::triggered, this, &MainWindow::mnuFileRecover_Click);
+}
+
+void MainWindow::mnuFileRecover_Click()
+{
+    if (!CommitPendingEdit())
+        return;
+    const RecoverChoice choice = AskRecoverChoice(this, ListKeptCopies(DataFolder()));
+    if (choice.path.isEmpty())
+        return;
+    if (choice.compare)
+        CompareWithFile(choice.path);
+    else
+        OpenDataFile(choice.path);
 }
 
 }  // namespace quorlink

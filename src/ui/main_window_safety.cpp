@@ -3,7 +3,9 @@
 // drop, the "Modified" panel, and the backups and check of each transfer.
 #include "main_window.h"
 
+#include "comparison.h"
 #include "model.h"
+#include "prompt.h"
 #include "recovery_copies.h"
 #include "settings_store.h"
 
@@ -66,10 +68,20 @@ void MainWindow::mnuOptionsVerify_Click(bool on)
 TransferSafety MainWindow::Safety()
 {
     transferNotice_.clear();
-    return {DataFolder(), mnuOptionsVerify_->isChecked(), [this](const QString& text) {
-                transferNotice_ = text;
-                SetHint(text);
-            }};
+    TransferSafety safety{DataFolder(), mnuOptionsVerify_->isChecked(), [this](const QString& text) {
+                              transferNotice_ = text;
+                              SetHint(text);
+                          }};
+    safety.readFirst = mnuOptionsShowChanges_->isChecked();
+    if (safety.readFirst)
+        safety.approveChanges = [this](const Model& radio) { return ApproveWriteChanges(radio); };
+    return safety;
+}
+
+bool MainWindow::ApproveWriteChanges(const Model& radio)
+{
+    return prompt_.ConfirmChanges(QStringLiteral("Program to Radio"), CompareModels(radio, model_),
+                                  [this](const QString& key) { SelectNodeByKey(key); });
 }
 
 }  // namespace quorlink

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widget_prompt.h"
 
+#include "compare_window.h"
 #include "help_window.h"
 #include "program_folder.h"
 
@@ -66,6 +67,12 @@ Answer WidgetPrompt::Message(const QString& title, const QString& text, MessageI
     case QMessageBox::No: return Answer::No;
     default: return Answer::Ok;
     }
+}
+
+bool WidgetPrompt::ConfirmChanges(const QString& title, const std::vector<Difference>& changes,
+                                  const std::function<void(const QString& key)>& jump)
+{
+    return CompareWindow::ConfirmWrite(changes, title, *this, jump, parent_);
 }
 
 void WidgetPrompt::AddSidebarFolder(const QString& folder)

@@ -27,6 +27,8 @@ public:
     QString SaveFileName(const QString& filter) override;
     QString ShowHelp(const QString& helpFile, int context) override;
     QString ShowGuide(const QString& section) override;
+    bool ConfirmChanges(const QString& title, const std::vector<Difference>& changes,
+                        const std::function<void(const QString& key)>& jump) override;
 
 private:
     QWidget* parent_;

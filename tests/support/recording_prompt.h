@@ -44,6 +44,15 @@ public:
         return guideFailure;
     }
 
+    bool ConfirmChanges(const QString& title, const std::vector<Difference>& changes,
+                        const std::function<void(const QString& key)>&) override
+    {
+        confirmations.append({title, changes});
+        return confirmAnswers.isEmpty() ? true : confirmAnswers.dequeue();
+    }
+
+    QList<QPair<QString, std::vector<Difference>>> confirmations;  // every change list shown
+    QQueue<bool> confirmAnswers;  // empty queue: go ahead
     QList<ShownMessage> shown;
     QQueue<Answer> answers;
     QQueue<QString> fileNames;    // answers to file dialogs; empty queue: cancelled

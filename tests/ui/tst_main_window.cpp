@@ -252,8 +252,8 @@ private slots:
             order << a->objectName();
         const int print = order.indexOf("mnuFilePrintToFile");
         QVERIFY(print < order.indexOf("mnuFileImportDirectory"));
-        QCOMPARE(order.mid(order.indexOf("mnuFileImportDirectory"), 3),
-                 (QStringList{"mnuFileImportDirectory", "mnuFileExportDirectory", "mnuFileRecentBar"}));
+        QCOMPARE(order.mid(order.indexOf("mnuFileImportDirectory"), 4),
+                 (QStringList{"mnuFileImportDirectory", "mnuFileExportDirectory", "mnuFileRecover", "mnuFileRecentBar"}));
         QCOMPARE(f->Find<QAction>("mnuFileImportDirectory")->text(), QStringLiteral("&Import Directory..."));
 
         const QString list = f->programDir.filePath(QStringLiteral("club.csv"));

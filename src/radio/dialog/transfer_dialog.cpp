@@ -81,6 +81,11 @@ TransferDialog::TransferDialog(Model& model, Prompt& prompt, const ErrorLog& log
     lblPercent_->setAutoFillBackground(true);
     lblPercent_->setBackgroundRole(QPalette::Highlight);
     SetProgress(0);
+    // Which pass of a run the bar is filling for; a plain read has one only.
+    lblPass_ = new QLabel(this);
+    lblPass_->setObjectName(QStringLiteral("lblPass"));
+    lblPass_->setGeometry(barLeft, pictProgress_->geometry().bottom() + 4, pictProgress_->width(),
+                          lblPass_->sizeHint().height());
 
     cmdOK_ = Button(this, "cmdOK", "OK", QPoint(30, 190 + grown));
     auto* cancel = Button(this, "cmdCancel", "Cancel", cmdOK_->geometry().topRight() + QPoint(20, 0));
@@ -106,7 +111,10 @@ bool TransferDialog::RunTransfer()
     QtSerialPort port;
     SerialLink link(port, model_, log_);
     link.UseDevices(setup_.devices);
-    CloneProtocol protocol(link, prompt_, {[this](int percent) { SetProgress(percent); }, {}});
+    TransferHooks hooks;
+    hooks.progress = [this](int percent) { SetProgress(percent); };
+    hooks.pass = [this](const QString& pass) { lblPass_->setText(pass + QStringLiteral("...")); };
+    CloneProtocol protocol(link, prompt_, hooks);
     protocol.Timings = setup_.timings;
     switch (mode_) {
     case TransferMode::Read: return RunReadTransfer(protocol, setup_.safety);
@@ -124,6 +132,7 @@ void TransferDialog::cmdOK_Click()
     QApplication::restoreOverrideCursor();
     cmdOK_->setEnabled(true);
     SetProgress(0);
+    lblPass_->clear();
     if (done) {
         transferDone_ = true;
         accept();

@@ -56,6 +56,7 @@ private:
     TransferSetup setup_;
     QWidget* pictProgress_ = nullptr;
     QLabel* lblPercent_ = nullptr;
+    QLabel* lblPass_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
     int progress_ = 0;
     bool transferDone_ = false;

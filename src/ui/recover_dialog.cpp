@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "recover_dialog.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace quorlink {
+
+namespace {
+
+QPushButton* Button(const char* name, const char* caption, QWidget* parent)
+{
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+QTreeWidget* CopyList(QDialog& dialog, const QList<KeptCopy>& copies)
+{
+    auto* list = new QTreeWidget(&dialog);
+    list->setObjectName(QStringLiteral("lvKeptCopies"));
+    list->setRootIsDecorated(false);
+    list->setHeaderLabels({QStringLiteral("Date and time"), QStringLiteral("Kind"), QStringLiteral("Model"),
+                           QStringLiteral("User MMSI"), QStringLiteral("File")});
+    for (const KeptCopy& copy : copies) {
+        auto* item = new QTreeWidgetItem(list, {copy.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), copy.kind,
+                                                copy.model, copy.mmsi, QDir::toNativeSeparators(copy.path)});
+        item->setData(0, Qt::UserRole, copy.path);
+    }
+    for (int column = 0; column < 4; ++column)
+        list->resizeColumnToContents(column);
+    if (list->topLevelItemCount() > 0)
+        list->setCurrentItem(list->topLevelItem(0));
+    return list;
+}
+
+}  // namespace
+
+RecoverChoice AskRecoverChoice(QWidget* parent, const QList<KeptCopy>& copies)
+{
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("frmRecover"));
+    dialog.setWindowTitle(QStringLiteral("Recover"));
+    dialog.resize(760, 400);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(copies.isEmpty() ? QStringLiteral("Nothing has been kept yet.")
+                                                  : QStringLiteral("Backups of transfers and copies of dropped edits, "
+                                                                   "newest first:"),
+                                 &dialog));
+    QTreeWidget* list = CopyList(dialog, copies);
+    layout->addWidget(list);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    QPushButton* open = Button("cmdRecoverOpen", "&Open", &dialog);
+    QPushButton* compare = Button("cmdRecoverCompare", "&Compare", &dialog);
+    QPushButton* close = Button("cmdRecoverClose", "Close", &dialog);
+    for (QPushButton* button : {open, compare, close})
+        buttons->addWidget(button);
+    layout->addLayout(buttons);
+    open->setDefault(true);
+    open->setEnabled(!copies.isEmpty());
+    compare->setEnabled(!copies.isEmpty());
+
+    RecoverChoice choice;
+    const auto choose = [&](bool comparing) {
+        if (QTreeWidgetItem* item = list->currentItem()) {
+            choice = {item->data(0, Qt::UserRole).toString(), comparing};
+            dialog.accept();
+        }
+    };
+    QObject::connect(open, &QPushButton::clicked, &dialog, [&] { choose(false); });
+    QObject::connect(compare, &QPushButton::clicked, &dialog, [&] { choose(true); });
+    QObject::connect(list, &QTreeWidget::itemActivated, &dialog, [&] { choose(false); });
+    QObject::connect(close, &QPushButton::clicked, &dialog, &QDialog::reject);
+    dialog.exec();
+    return choice;
+}
+
+}  // namespace quorlink

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// File > Recover...: the backups of transfers and the recovery copies of
+// dropped edits, newest first, to open one or to compare it with the data
+// in the window.
+#pragma once
+
+#include "kept_copies.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace quorlink {
+
+struct RecoverChoice {
+    QString path;  // empty: closed without a choice
+    bool compare = false;
+};
+
+RecoverChoice AskRecoverChoice(QWidget* parent, const QList<KeptCopy>& copies);
+
+}  // namespace quorlink
