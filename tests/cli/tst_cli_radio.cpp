@@ -118,6 +118,31 @@ private slots:
                 QVERIFY2(radio.memory()[a] == source.MemoryImage[a], qPrintable(QString::number(a)));
     }
 
+    // write reads the radio first and lists what it changes; --dry-run stops
+    // there. backups then lists the before-write copy with its model and MMSI.
+    void dryRunListsTheChangesAndWritesNothing()
+    {
+        Model source = EditedModel();
+        sim::RadioEmulator radio(sim::kCode7100);
+        QVERIFY(radio.Start());
+        std::copy(source.MemoryImage.begin(), source.MemoryImage.end(), radio.memory().begin());
+        source.UsaChannels.at(0).ChTag = "DRYRUN";
+        test::RecordingPrompt prompt;
+        QVERIFY(SaveFileAs(source, Path("dry.dat"), FileContext{prompt, ErrorLog(QString()), 0}).done());
+        const CliRun r = RunCli({"write", "--dry-run", "--model", "MR7100A", "--port", radio.SlavePath(), Path("dry.dat")});
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.endsWith("USA CH01A: name \"  HARBOUR\" -> \"DRYRUN\"\n1 difference\n"), r.out.constData());
+        QVERIFY(std::none_of(radio.requests().begin(), radio.requests().end(),
+                             [](const auto& e) { return e.request.command == 0x13 || e.request.command == 0x11; }));
+        const CliRun listed = RunCli({"backups"});
+        QCOMPARE(listed.code, 0);
+        QVERIFY2(QRegularExpression("-before-write(-\\d+)?\\.hex\t\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\t"
+                                    "before write\tMR7100A\t366987654\n")
+                     .match(listed.out)
+                     .hasMatch(),
+                 listed.out.constData());
+    }
+
     // The radio is read into a scratch model; the file is not touched.
     void diffAgainstTheRadio()
     {

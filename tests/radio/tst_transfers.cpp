@@ -8,6 +8,7 @@
 #include "support/file_bytes.h"
 #include "transfer_runs.h"
 #include "write_verification.h"
+#include "comparison.h"
 
 using namespace quorlink;
 using namespace quorlink::test;
@@ -254,23 +255,29 @@ private slots:
         QCOMPARE(int(rig->radio.memory()[0x0100]), int(rig->model.MemoryImage[0x0100]));
     }
 
-    // The radio's own MMSI is read (one block) between the model check and
-    // the write; only a change of it is asked about.
+    // The radio's own MMSI is read (one block, or with the whole radio when
+    // it is read first) between the model check and the write; only a change
+    // of it is asked about.
     void ownMmsiGuard_data()
     {
+        QTest::addColumn<bool>("readFirst");
         QTest::addColumn<QString>("radioMmsi");
         QTest::addColumn<QString>("newMmsi");
         QTest::addColumn<bool>("approve");
         QTest::addColumn<bool>("asked");
         QTest::addColumn<bool>("written");
-        QTest::newRow("radio empty") << "" << "366123456" << false << false << true;
-        QTest::newRow("equal") << "366123456" << "366123456" << false << false << true;
-        QTest::newRow("different, OK") << "366123456" << "211999999" << true << true << true;
-        QTest::newRow("different, Cancel") << "366123456" << "211999999" << false << true << false;
-        QTest::newRow("cleared, Cancel") << "366123456" << "" << false << true << false;
+        for (bool first : {false, true}) {
+            const char* read = first ? ", read first" : "";
+            QTest::addRow("radio empty%s", read) << first << "" << "366123456" << false << false << true;
+            QTest::addRow("equal%s", read) << first << "366123456" << "366123456" << false << false << true;
+            QTest::addRow("different, OK%s", read) << first << "366123456" << "211999999" << true << true << true;
+            QTest::addRow("different, Cancel%s", read) << first << "366123456" << "211999999" << false << true << false;
+            QTest::addRow("cleared, Cancel%s", read) << first << "366123456" << "" << false << true << false;
+        }
     }
     void ownMmsiGuard()
     {
+        QFETCH(bool, readFirst);
         QFETCH(QString, radioMmsi);
         QFETCH(QString, newMmsi);
         QFETCH(bool, approve);
@@ -286,15 +293,54 @@ private slots:
             questions << radio + QLatin1Char('>') + now;
             return approve;
         };
-        QCOMPARE(RunWriteTransfer(rig->protocol, approval), written);
+        TransferSafety safety;
+        safety.readFirst = readFirst;
+        QCOMPARE(RunWriteTransfer(rig->protocol, approval, safety), written);
         QCOMPARE(questions, asked ? QStringList{radioMmsi + QLatin1Char('>') + newMmsi} : QStringList());
         const ExchangeList exchanges = Exchanges(rig->radio);
-        QCOMPARE(exchanges.mid(4, 1), (ExchangeList{{0x14, 0x0150}}));
-        QCOMPARE(exchanges.size(), written ? 5 + ExpectedWrites().size() : 5);
+        const int reads = readFirst ? 512 : 1;  // no read of its own after the whole radio
+        QCOMPARE(exchanges.mid(4, 1), (ExchangeList{{0x14, readFirst ? 0x0000 : 0x0150}}));
+        QCOMPARE(exchanges.size(), 4 + reads + (written ? ExpectedWrites().size() : 0));
         QCOMPARE(rig->model.CancelFlag, !written);
         QCOMPARE(rig->prompt.shown.size(), written ? 1 : 0);
         QCOMPARE(DecodeDigits(rig->radio.memory(), addr::UserMmsid).substr(0, 9),
                  (written ? newMmsi : radioMmsi).toStdString());
+    }
+
+    // Read first: the radio's memory is kept before any write frame, and the
+    // change list decides whether anything is written at all.
+    void readFirstKeepsTheRadioAndAsks_data()
+    {
+        QTest::addColumn<bool>("go");
+        QTest::newRow("Write") << true;
+        QTest::newRow("Cancel") << false;
+    }
+
+    void readFirstKeepsTheRadioAndAsks()
+    {
+        QFETCH(bool, go);
+        const sim::Memory before = rig->radio.memory();
+        rig->model.UsaChannels.at(0).ChTag = "NEWNAME";
+        QTemporaryDir data;
+        TransferSafety safety{data.path(), false, {}};
+        safety.readFirst = true;
+        QStringList listed;
+        safety.approveChanges = [&](const Model& radio) {
+            for (const Difference& change : CompareModels(radio, rig->model))
+                listed << QString::fromStdString(change.Text());
+            return go;
+        };
+        QCOMPARE(RunWriteTransfer(rig->protocol, {}, safety), go);
+        QVERIFY2(listed.contains("USA CH01A: name \"\" -> \"NEWNAME\""), qPrintable(listed.join('\n')));
+        const QStringList kept = QDir(data.filePath("backups")).entryList({"*-before-write.hex"});
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(ReadAll(data.filePath("backups/" + kept[0])),
+                 QByteArray(reinterpret_cast<const char*>(before.data()), int(before.size())));
+        const ExchangeList exchanges = Exchanges(rig->radio);
+        const auto writes = std::count_if(exchanges.begin(), exchanges.end(),
+                                          [](auto e) { return e.first == 0x13 || e.first == 0x11; });
+        QCOMPARE(int(writes), go ? int(ExpectedWrites().size()) : 0);
+        QCOMPARE(rig->model.CancelFlag, !go);
     }
 
     void ownMmsiUnreadable()

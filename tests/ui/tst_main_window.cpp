@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's shell: start-up, menus and toolbar, title, model switch,
 // New, file commands, service-mode keys, help and closing.
+#include "backups.h"
 #include "command_line.h"
 #include "data_file.h"
 #include "help_window.h"
@@ -444,6 +445,36 @@ private slots:
         QCOMPARE(f->model.UsaChannels.at(0).ChTag, std::string("UNSAVED"));
         f->Trigger("mnuFileNew");  // OK: dropped after all
         QTRY_VERIFY(f->model.UsaChannels.at(0).ChTag != "UNSAVED");
+    }
+
+    // File > Recover lists what is kept, newest first, with kind, model and
+    // MMSI; Open takes one back as File > Open does, which also finds images.
+    void recoverListsAndOpensWhatIsKept()
+    {
+        MainWindow& w = f->Open();
+        w.show();
+        QVERIFY(SaveBackup(f->programDir.path(), "MR7100A", f->model.MemoryImage, BackupKind::BeforeWrite,
+                           QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)))
+                    .failure.isEmpty());
+        f->model.Settings.UserMmsid = "3661234560";
+        f->model.UsaChannels.at(0).ChTag = "KEPT";
+        f->Trigger("mnuFileNew");
+        QTRY_VERIFY(f->model.UsaChannels.at(0).ChTag != "KEPT");
+        QStringList rows;
+        QTimer::singleShot(0, this, [&rows] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog && dialog->objectName() == "frmRecover");
+            auto* list = dialog->findChild<QTreeWidget*>("lvKeptCopies");
+            for (int i = 0; i < list->topLevelItemCount(); ++i)
+                rows << list->topLevelItem(i)->text(1) + '|' + list->topLevelItem(i)->text(2) + '|' +
+                            list->topLevelItem(i)->text(3);
+            dialog->findChild<QPushButton*>("cmdRecoverOpen")->click();  // the newest: the edits just dropped
+        });
+        f->Trigger("mnuFileRecover");
+        QCOMPARE(rows, (QStringList{"dropped edits (new)|MR5100A|366123456", "before write|MR7100A|"}));
+        QCOMPARE(f->model.UsaChannels.at(0).ChTag, std::string("KEPT"));
+        f->Trigger("mnuFileOpen");
+        QVERIFY(f->prompt.dialogFilters.last().endsWith("|Radio images (*.hex)|*.hex"));
     }
 
     void modifiedPanelFollowsTheRecords()

@@ -13,7 +13,10 @@
 #include "port_dialog.h"
 #include "transfer_dialog.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -473,6 +476,49 @@ private slots:
         QCOMPARE(f->prompt.shown[0].icon, verify ? MessageIcon::Critical : MessageIcon::Information);
         QCOMPARE(f->model.UsaChannels.at(0).ChTag, std::string("EDITED"));
         QTRY_COMPARE(f->window->StatusText(2), QStringLiteral("Modified"));
+    }
+
+    // Program to Radio reads the radio first and lists what it will change;
+    // Cancel there sends no write frame. The dialog names each pass.
+    void changeListBeforeWriting_data()
+    {
+        QTest::addColumn<bool>("go");
+        QTest::newRow("Write") << true;
+        QTest::newRow("Cancel") << false;
+    }
+
+    void changeListBeforeWriting()
+    {
+        QFETCH(bool, go);
+        StartRadio(sim::kCode7100);
+        QVERIFY(f->Find<QAction>("mnuOptionsShowChanges")->isChecked());
+        f->model.UsaChannels.at(0).ChTag = "EDITED";
+        f->prompt.confirmAnswers.enqueue(go);
+        QStringList passes;
+        connect(radio.get(), &sim::RadioEmulator::requestLogged, this, [&](const sim::LoggedRequest& entry) {
+            const QString pass = OpenDialog() ? OpenDialog()->findChild<QLabel*>("lblPass")->text() : QString();
+            if (entry.kind == sim::LoggedRequest::Kind::Frame && entry.request.command != 0x12 &&
+                (passes.isEmpty() || passes.last() != pass))
+                passes << pass;
+        });
+        QTimer::singleShot(0, this, [this] {
+            TransferDialog* dialog = OpenDialog();
+            Press(dialog, "cmdOK");
+            if (dialog->isVisible())
+                Press(dialog, "cmdCancel");
+        });
+        f->Trigger("mnuTransferProgram");
+        QCOMPARE(f->prompt.confirmations.size(), 1);
+        QCOMPARE(f->prompt.confirmations[0].first, QStringLiteral("Program to Radio"));
+        QStringList lines;
+        for (const Difference& change : f->prompt.confirmations[0].second)
+            lines << QString::fromStdString(change.Text());
+        QVERIFY2(lines.contains("USA CH01A: name \"\" -> \"EDITED\""), qPrintable(lines.join('\n')));
+        QCOMPARE(passes, go ? QStringList({"Reading the radio...", "Writing...", "Verifying..."})
+                            : QStringList{"Reading the radio..."});
+        QCOMPARE(f->prompt.shown.size(), go ? 1 : 0);
+        QCOMPARE(ReadBackups(f->programDir.path(), "MR7100A").size(), 0);  // a read first is no read backup
+        QCOMPARE(QDir(f->programDir.filePath("backups")).entryList({"*-before-write.hex"}).size(), 1);
     }
 
     void backupFailureIsShownAndTheReadGoesOn()
