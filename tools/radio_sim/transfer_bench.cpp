@@ -2,7 +2,8 @@
 // quorlink-transfer-bench: one full read or write through the program's own
 // link and protocol against a radio at --port, with wall time, this process's
 // CPU time and the bytes that crossed the line. A write can verify itself
-// (--verify), and --backups times the backup a transfer saves.
+// (--verify) and read the radio first (--read-first), and --backups times
+// the backup a transfer saves.
 // tools/bench_transfer.sh runs it against quorlink-radio-sim.
 #include "clone_protocol.h"
 #include "console_prompt.h"
@@ -64,6 +65,7 @@ int main(int argc, char* argv[])
         {QStringLiteral("rate"), QStringLiteral("Bytes per second the radio is paced at, for the ratio."),
          QStringLiteral("BPS")},
         {QStringLiteral("verify"), QStringLiteral("Write: read the written bytes back and compare.")},
+        {QStringLiteral("read-first"), QStringLiteral("Write: read the whole radio first, as the editor does.")},
         {QStringLiteral("backups"), QStringLiteral("Save backups (in a scratch folder) and time them.")},
     });
     parser.process(app);
@@ -85,6 +87,7 @@ int main(int argc, char* argv[])
 
     TransferSafety safety;
     safety.verifyAfterWriting = parser.isSet(QStringLiteral("verify"));
+    safety.readFirst = parser.isSet(QStringLiteral("read-first"));
     if (parser.isSet(QStringLiteral("backups")))
         safety.dataFolder = logFolder.path();
     const double cpuStart = CpuSeconds();
