@@ -46,8 +46,10 @@ int RunImportDirectory(const Call& call)
         return Failed(call, PathOf(files[1]), fault);
     for (const RowReport& row : result.rows)
         std::fprintf(call.io.err, "%s %s\n", files[1].c_str(), qPrintable(DescribeRow(row)));
+    if (!SaveModelFile(call.model, files[2], context))
+        return kFailed;
     std::fprintf(call.io.err, "%d entries added\n", result.added);
-    return SaveModelFile(call.model, files[2], context) ? kOk : kFailed;
+    return kOk;
 }
 
 }  // namespace quorlink::cli
