@@ -38,7 +38,7 @@ int RunExportDirectory(const Call& call)
 int RunImportDirectory(const Call& call)
 {
     const std::vector<std::string>& files = call.args.positional;
-    const FileContext context{call.prompt, kNoLog, 0};
+    const FileContext context{call.prompt, kNoLog, 0, DataFolderOf(call.io)};
     if (!LoadModelFile(call.model, files[0], context))
         return kFailed;
     DirectoryImport result;

@@ -144,7 +144,7 @@ void MainWindow::SaveDataFile(bool useCurrentName)
         return;
     }
     BusyScope busy(this);
-    if (SaveFileAs(model_, path, FileContext{prompt_, log_, timings_.pauseMs}).done()) {
+    if (SaveFileAs(model_, path, FileContext{prompt_, log_, timings_.pauseMs, DataFolder()}).done()) {
         model_.CurrentFilePath = PathText(path);
         UpdateTitle();
         AddRecentFile(path);
@@ -158,7 +158,7 @@ void MainWindow::mnuFileSaveAsDefault_Click()
         return;
     BusyScope busy(this);
     const QString path = DefaultFilePath(programFolder_, model_);
-    if (SaveFileAsDefault(model_, path, FileContext{prompt_, log_, timings_.pauseMs}).done())
+    if (SaveFileAsDefault(model_, path, FileContext{prompt_, log_, timings_.pauseMs, DataFolder()}).done())
         SetStateText(QStringLiteral("Default file saved as %1").arg(QDir::toNativeSeparators(path)));
 }
 
@@ -172,7 +172,7 @@ void MainWindow::SaveHexImageCommand()
         return;
     }
     BusyScope busy(this);
-    if (SaveHexImage(model_, path, FileContext{prompt_, log_, timings_.pauseMs}).done())
+    if (SaveHexImage(model_, path, FileContext{prompt_, log_, timings_.pauseMs, DataFolder()}).done())
         MarkRecordsClean(false);
 }
 
