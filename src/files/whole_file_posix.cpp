@@ -8,7 +8,6 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
-#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -138,6 +137,9 @@ Fault OverwriteInPlace(const QString& target, const QByteArray& bytes)
     return fault;
 }
 
-bool MayWrite(const QString& path) { return ::access(Native(path).constData(), W_OK) == 0; }
+bool MayWrite(const QString& path)
+{
+    return ::faccessat(AT_FDCWD, Native(path).constData(), W_OK, AT_EACCESS) == 0;
+}
 
 }  // namespace quorlink::posix
