@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing files so that a file is either complete or not touched
 // at all, and only regular files: a device, a pipe or a socket at the path is
-// refused before anything is opened.
+// refused before anything is opened. The one exception to "complete or not
+// touched", a file written over in place, keeps a copy of what it held first.
 #pragma once
 
 #include "fault.h"
