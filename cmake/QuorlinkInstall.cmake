@@ -14,14 +14,35 @@
 #                                         its help file RV48.HLP (none is shipped)
 #   lib/udev/rules.d/                     70-quorlink-serial.rules: programming
 #                                         cables kept from ModemManager, open to
-#                                         the desktop user
+#                                         the desktop user; only under /usr
+#   share/quorlink/70-quorlink-serial.rules  instead under any other prefix,
+#                                         where udev would not read it
 include(GNUInstallDirs)
 
 set(QUORLINK_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 
 install(TARGETS quorlink quorlink-cli quorlink-radio-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${QUORLINK_PACKAGING_DIR}/quorlink.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${QUORLINK_PACKAGING_DIR}/70-quorlink-serial.rules DESTINATION lib/udev/rules.d)
+# udev reads rules from /usr/lib/udev/rules.d and /etc/udev/rules.d only: a
+# rule under ~/.local or /usr/local would change nothing, so there it is only
+# kept, and the install says how to put it in place by hand. The prefix is known only when
+# installing (cmake --install --prefix), hence the check at that time.
+install(CODE "set(QUORLINK_UDEV_RULE \"${QUORLINK_PACKAGING_DIR}/70-quorlink-serial.rules\")
+set(QUORLINK_KEPT_RULE_DIR \"${CMAKE_INSTALL_DATADIR}/quorlink\")")
+install(CODE [[
+  string(REGEX REPLACE "/+$" "" quorlink_prefix "${CMAKE_INSTALL_PREFIX}")
+  if(quorlink_prefix STREQUAL "/usr")
+    file(INSTALL "${QUORLINK_UDEV_RULE}" DESTINATION "${CMAKE_INSTALL_PREFIX}/lib/udev/rules.d")
+  else()
+    # Kept beside the program's other files, for the commands below.
+    set(quorlink_kept "${CMAKE_INSTALL_PREFIX}/${QUORLINK_KEPT_RULE_DIR}")
+    file(INSTALL "${QUORLINK_UDEV_RULE}" DESTINATION "${quorlink_kept}")
+    message(STATUS "The udev rule for the programming cables is not in effect: udev reads no rules under "
+                   "${CMAKE_INSTALL_PREFIX}. To put it in effect:\n"
+                   "  sudo install -m 644 ${quorlink_kept}/70-quorlink-serial.rules /etc/udev/rules.d/\n"
+                   "  sudo udevadm control --reload   # then plug the cable in again")
+  endif()
+]])
 install(FILES ${QUORLINK_PACKAGING_DIR}/quorlink.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 

@@ -38,7 +38,7 @@ int RunExportDirectory(const Call& call)
 int RunImportDirectory(const Call& call)
 {
     const std::vector<std::string>& files = call.args.positional;
-    const FileContext context{call.prompt, kNoLog, 0};
+    const FileContext context{call.prompt, kNoLog, 0, DataFolderOf(call.io)};
     if (!LoadModelFile(call.model, files[0], context))
         return kFailed;
     DirectoryImport result;
@@ -46,8 +46,10 @@ int RunImportDirectory(const Call& call)
         return Failed(call, PathOf(files[1]), fault);
     for (const RowReport& row : result.rows)
         std::fprintf(call.io.err, "%s %s\n", files[1].c_str(), qPrintable(DescribeRow(row)));
+    if (!SaveModelFile(call.model, files[2], context))
+        return kFailed;
     std::fprintf(call.io.err, "%d entries added\n", result.added);
-    return SaveModelFile(call.model, files[2], context) ? kOk : kFailed;
+    return kOk;
 }
 
 }  // namespace quorlink::cli

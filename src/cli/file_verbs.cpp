@@ -5,6 +5,7 @@
 #include "latin1.h"
 #include "model.h"
 #include "model_files.h"
+#include "program_folder.h"
 #include "text_report.h"
 #include "verbs.h"
 #include "whole_file.h"
@@ -18,7 +19,7 @@ namespace {
 // The command line has no window to keep alive and no log outside the service mode.
 const ErrorLog kNoLog{QString()};
 
-FileContext ContextOf(const Call& call) { return FileContext{call.prompt, kNoLog, 0}; }
+FileContext ContextOf(const Call& call) { return FileContext{call.prompt, kNoLog, 0, DataFolderOf(call.io)}; }
 
 int Result(bool ok) { return ok ? kOk : kFailed; }
 
@@ -35,6 +36,11 @@ QString WriteStandardOutput(std::FILE* out, const QByteArray& bytes)
 }
 
 }  // namespace
+
+QString DataFolderOf(const Io& io)
+{
+    return io.dataFolder.empty() ? ProgramFolder() : QString::fromLocal8Bit(io.dataFolder.c_str());
+}
 
 void ReportSaveFailure(const Call& call, const QString& reason)
 {

@@ -54,6 +54,9 @@ int RunImportDirectory(const Call& call);
 bool IsCsvName(const std::string& path);
 bool IsPdfName(const std::string& path);
 
+// The data folder: the one given, else the program's own.
+QString DataFolderOf(const Io& io);
+
 // An OUT of "-" is standard output.
 constexpr const char* kStandardOutput = "-";
 // Saves bytes whole as out, or writes them to standard output for "-", and

@@ -220,7 +220,7 @@ Outcome Save(Model& model, const QString& path, const FileContext& context, Data
     Fault fault;
     {
         const BusyScope busy(model);
-        fault = WriteWholeFile(path, FormatDataFile(model, scope));
+        fault = SaveWholeFile(context, path, FormatDataFile(model, scope));
         Pause(context.pauseMs);
     }
     return EndFileCommand(model, context, fault ? Outcome::Failed(fault) : Outcome::Done(), source,

@@ -12,6 +12,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
+#include <algorithm>
+#include <optional>
 
 namespace quorlink {
 
@@ -20,6 +23,18 @@ namespace {
 constexpr qint64 kLargestList = 1 << 20;
 constexpr int kGroupTyped = 8;
 const char* const kHeader[] = {"kind", "mmsi", "name"};
+const char kSeparators[] = {',', ';', '\t'};
+// What a spreadsheet would run as a formula when it opens the list.
+const QString kFormulaStarts = QStringLiteral("=+-@");
+// Kept inside the cell, it makes a spreadsheet show the rest as text.
+constexpr QChar kTextMark = QLatin1Char('\'');
+
+// Windows-1252 where it differs from Latin-1; the five codes it leaves
+// free stay as they are.
+const char16_t kWindows1252[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 struct KindName {
     DirectoryKind kind;
@@ -56,6 +71,60 @@ std::optional<std::string> StoredNumber(DirectoryKind kind, const QString& numbe
     return StoredDirectoryMmsi(kind, ToStdString(nine));
 }
 
+bool IsHeader(const CsvRecord& record)
+{
+    if (record.fields.size() < 3)
+        return false;
+    for (int i = 0; i < 3; ++i)
+        if (Field(record.fields[static_cast<std::size_t>(i)]).toLower() != QLatin1String(kHeader[i]))
+            return false;
+    return true;
+}
+
+// The separator the header is written with; none when the first line that
+// is not blank is no header.
+std::optional<char> HeaderSeparator(std::string_view text)
+{
+    const std::size_t start = std::min(text.find_first_not_of("\r\n"), text.size());
+    const std::string_view first = text.substr(start, text.find('\n', start) - start);
+    for (char separator : kSeparators) {
+        const std::vector<CsvRecord> header = ParseCsv(first, false, separator);
+        if (!header.empty() && IsHeader(header.front()))
+            return separator;
+    }
+    return std::nullopt;
+}
+
+// The list as UTF-8: as it should be, else as Windows spreadsheets save
+// "CSV" by default.
+QByteArray AsUtf8(QByteArray bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);  // the mark some spreadsheets put before UTF-8
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString decoded = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return bytes;
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const uchar byte = uchar(bytes[i]);
+        text[i] = byte >= 0x80 && byte < 0xA0 ? QChar(kWindows1252[byte - 0x80]) : QChar(byte);
+    }
+    return text.toUtf8();
+}
+
+QString MarkedAsText(const QString& name)
+{
+    return !name.isEmpty() && kFormulaStarts.contains(name[0]) ? kTextMark + name : name;
+}
+
+// Takes off exactly the mark MarkedAsText adds, so a list goes out and
+// comes back unchanged.
+QString Unmarked(const QString& name)
+{
+    return name.size() > 1 && name[0] == kTextMark && kFormulaStarts.contains(name[1]) ? name.mid(1) : name;
+}
+
 class Importer {
 public:
     Importer(Model& model, DirectoryImport& result) : model_(model), result_(result) {}
@@ -64,7 +133,10 @@ public:
     {
         line_ = record.line;
         const std::vector<std::string>& f = record.fields;
-        if (f.size() < 2 || f.size() > 3)
+        if (record.unclosed)
+            return Report(RowProblem::BadRow, QStringLiteral("a quote is opened and never closed"));
+        NoteExtraColumns(record);
+        if (f.size() < 3)
             return Report(RowProblem::BadRow, QStringLiteral("not the three fields kind,mmsi,name"));
         const QString kindText = Field(f[0]).toLower();
         const KindName* kind = nullptr;
@@ -88,13 +160,27 @@ public:
         if (used == directory.size())
             return Report(RowProblem::ListFull, QStringLiteral("the %1 is full, %2 not added")
                                                     .arg(QLatin1String(kind->text), number));
-        const QString folded = FoldName(f.size() > 2 ? Field(f[2]) : QString());
+        const QString given = Unmarked(Field(f[2]));
+        const QString folded = FoldName(given);
         const QString name = folded.left(kDirectoryNameLength).trimmed();
         directory.at(used + 1) = DirectoryEntry{true, ToStdString(name), *stored};
         ++result_.added;
-        if (name != folded)
+        // The name box upper-cases as one types; any other change is news.
+        if (folded != given.toUpper())
+            Report(RowProblem::NameChanged, QStringLiteral("name \"%1\" taken as \"%2\"").arg(given, name));
+        else if (name != folded)
             Report(RowProblem::NameCut,
                    QStringLiteral("name \"%1\" cut to \"%2\" (at most 10 characters)").arg(folded, name));
+    }
+
+    // Notes and the like beside the three columns are left out, said once.
+    void NoteExtraColumns(const CsvRecord& record)
+    {
+        if (record.fields.size() <= 3 || extraNoted_)
+            return;
+        extraNoted_ = true;
+        result_.rows.push_back({record.line, RowProblem::ExtraColumns,
+                                QStringLiteral("columns after kind,mmsi,name are ignored, here and below")});
     }
 
 private:
@@ -103,17 +189,8 @@ private:
     Model& model_;
     DirectoryImport& result_;
     int line_ = 0;
+    bool extraNoted_ = false;
 };
-
-bool IsHeader(const CsvRecord& record)
-{
-    if (record.fields.size() != 3)
-        return false;
-    for (int i = 0; i < 3; ++i)
-        if (Field(record.fields[static_cast<std::size_t>(i)]).toLower() != QLatin1String(kHeader[i]))
-            return false;
-    return true;
-}
 
 }  // namespace
 
@@ -141,7 +218,7 @@ QByteArray FormatDirectoryCsv(const Model& model)
             // Stored with a tenth digit the radio ignores; the list shows the nine that count.
             const std::string number = entry.Mmsid.size() == 10 ? entry.Mmsid.substr(0, 9) : entry.Mmsid;
             csv += QByteArray(kind.csv) + ',' + QByteArray::fromStdString(CsvField(number)) + ',' +
-                   QByteArray::fromStdString(CsvField(ToQString(entry.TagName).toUtf8().toStdString())) + "\r\n";
+                   QByteArray::fromStdString(CsvField(MarkedAsText(ToQString(entry.TagName)).toUtf8().toStdString())) + "\r\n";
         }
     }
     return csv;
@@ -150,13 +227,14 @@ QByteArray FormatDirectoryCsv(const Model& model)
 Fault ImportDirectoryCsv(Model& model, const QByteArray& csv, DirectoryImport& result)
 {
     result = {};
-    QByteArray text = csv;
-    if (text.startsWith("\xEF\xBB\xBF"))
-        text.remove(0, 3);  // the mark some spreadsheets put before UTF-8
-    const std::vector<CsvRecord> records = ParseCsv(std::string_view(text.constData(), std::size_t(text.size())));
-    if (records.empty() || !IsHeader(records.front()))
+    const QByteArray text = AsUtf8(csv);
+    const std::string_view view(text.constData(), std::size_t(text.size()));
+    const std::optional<char> separator = HeaderSeparator(view);
+    if (!separator)
         return Fault{13, "Not a directory list: its first line must be kind,mmsi,name"};
+    const std::vector<CsvRecord> records = ParseCsv(view, false, *separator);
     Importer importer(model, result);
+    importer.NoteExtraColumns(records.front());
     for (std::size_t i = 1; i < records.size(); ++i)
         importer.Row(records[i]);
     return {};

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The directories as a comma-separated list for spreadsheets and club
 // rosters: a header "kind,mmsi,name", then one row per used entry with kind
-// "individual" or "group", the nine-digit MMSI and the name, in UTF-8.
+// "individual" or "group", the nine-digit MMSI and the name, in UTF-8. A
+// name a spreadsheet would run as a formula (starting with = + - @) is
+// written with an apostrophe in front, which import takes off again.
 #pragma once
 
 #include "fault.h"
@@ -17,7 +19,7 @@ struct Model;
 QByteArray FormatDirectoryCsv(const Model& model);
 
 // Why a row was not taken as it stood.
-enum class RowProblem { BadRow, BadKind, BadNumber, Duplicate, ListFull, NameCut };
+enum class RowProblem { BadRow, BadKind, BadNumber, Duplicate, ListFull, NameCut, NameChanged, ExtraColumns };
 
 struct RowReport {
     int line;
@@ -27,15 +29,17 @@ struct RowReport {
 
 struct DirectoryImport {
     int added = 0;
-    std::vector<RowReport> rows;  // in file order; a NameCut row was still added
+    std::vector<RowReport> rows;  // in file order; NameCut, NameChanged and ExtraColumns rows were still added
 };
 
 // Adds the rows to the free entries after the used ones, in file order.
 // A used entry is never changed; a number already in its directory is
 // skipped. Names are folded to the characters a radio name can hold
 // (letters upper case, accents dropped, anything else a blank) and cut to
-// ten characters. An empty or headerless list is refused with a fault and
-// changes nothing.
+// ten characters; a name changed beyond upper case is reported. The
+// separator (comma, semicolon or tab) is the header's; columns after the
+// third are ignored. Text that is not UTF-8 is read as Windows-1252. An
+// empty or headerless list is refused with a fault and changes nothing.
 Fault ImportDirectoryCsv(Model& model, const QByteArray& csv, DirectoryImport& result);
 
 // "line 4: 12345 is not a valid MMSI", one sentence per report.

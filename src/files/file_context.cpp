@@ -2,6 +2,8 @@
 #include "file_context.h"
 
 #include "model.h"
+#include "recovery_copies.h"
+#include "whole_file.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -21,6 +23,15 @@ void Pause(int ms)
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+Fault SaveWholeFile(const FileContext& context, const QString& path, const QByteArray& bytes)
+{
+    InPlaceSave inPlace{context.dataFolder.isEmpty() ? QString() : RecoveryFolder(context.dataFolder), QString()};
+    const Fault fault = WriteWholeFile(path, bytes, &inPlace);
+    if (!fault && !inPlace.keptAs.isEmpty())
+        context.prompt.Message(QStringLiteral("Quorlink"), InPlaceNote(path, inPlace), MessageIcon::Information);
+    return fault;
 }
 
 Outcome EndFileCommand(Model& model, const FileContext& context, const Outcome& outcome, const char* source,

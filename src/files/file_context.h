@@ -8,6 +8,9 @@
 #include "outcome.h"
 #include "prompt.h"
 
+#include <QByteArray>
+#include <QString>
+
 namespace quorlink {
 
 struct Model;
@@ -16,7 +19,14 @@ struct FileContext {
     Prompt& prompt;
     const ErrorLog& log;
     int pauseMs = 500;
+    // The program's data folder, whose recovery folder keeps what a save
+    // writes over in place; empty: such a save is refused.
+    QString dataFolder = QString();
 };
+
+// Saves bytes whole as path (WriteWholeFile); a save that had to write over
+// the file in place keeps its old content as a recovery copy and tells the user.
+Fault SaveWholeFile(const FileContext& context, const QString& path, const QByteArray& bytes);
 
 // The one pause every long command ends with (and the clone protocol takes
 // between attempts): the window keeps painting meanwhile, while clicks and

@@ -17,7 +17,7 @@ namespace {
 // The image goes over the start of the file and a longer file keeps its
 // tail; the whole file is written anew beside the old one and swapped in
 // only when complete, so a failed save leaves the old file as it was.
-Fault WriteImage(const Image& image, const QString& path)
+Fault WriteImage(const Image& image, const QString& path, const FileContext& context)
 {
     if (Fault fault = SpecialFileFault(path))
         return fault;
@@ -30,7 +30,7 @@ Fault WriteImage(const Image& image, const QString& path)
         if (old.error() != QFileDevice::NoError)
             return FileFault(old);
     }
-    return WriteWholeFile(path, content);
+    return SaveWholeFile(context, path, content);
 }
 
 }  // namespace
@@ -42,7 +42,7 @@ Outcome SaveHexImage(Model& model, const QString& path, const FileContext& conte
         const BusyScope busy(model);
         fault = EncodeImage(model);
         if (!fault)
-            fault = WriteImage(model.MemoryImage, path);
+            fault = WriteImage(model.MemoryImage, path, context);
         Pause(context.pauseMs);
     }
     return EndFileCommand(model, context, fault ? Outcome::Failed(fault) : Outcome::Done(),

@@ -2,10 +2,14 @@
 #include "whole_file.h"
 
 #include "file_fault.h"
+#include "latin1.h"
+#include "stamped_files.h"
+#include "whole_file_posix.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QDir>
+#include <QRegularExpression>
 #include <QTemporaryFile>
 #include <cstring>
 #include <thread>
@@ -24,45 +28,75 @@ Fault OpenFault(const QString& path)
     return FileFault(QFileDevice::OpenError, qt_error_string(errno), path);
 }
 
+// The copy keeps the file's extension, so that it opens as the file did.
+QString CopyExtension(const QString& path)
+{
+    static const QRegularExpression kPlain(QStringLiteral("^[A-Za-z0-9]{1,8}$"));
+    const QString suffix = QFileInfo(path).suffix();
+    return QLatin1Char('.') + (kPlain.match(suffix).hasMatch() ? suffix : QStringLiteral("old"));
+}
+
+// A save cut short in place would leave the file spoilt, so its old content
+// is kept first; the copy's name is short, the file's own may not be.
+Fault WriteInPlace(const QString& target, const QByteArray& bytes, InPlaceSave& inPlace)
+{
+    QFile old;
+    if (Fault fault = OpenRegularFile(old, target))
+        return fault;
+    const QByteArray previous = old.readAll();
+    if (old.error() != QFileDevice::NoError)
+        return FileFault(old.error(), old.errorString(), target);
+    old.close();
+    const StampedFile copy = WriteStampedFile(inPlace.keepFolder, QString(), QStringLiteral("-in-place"),
+                                              CopyExtension(target), previous, QDateTime::currentDateTime());
+    if (!copy.failure.isEmpty())
+        return FileFault(QFileDevice::WriteError,
+                         QStringLiteral("Its folder cannot be written, and its content could not be kept "
+                                        "before writing over it: %1")
+                             .arg(copy.failure),
+                         target);
+    if (Fault fault = posix::OverwriteInPlace(target, bytes)) {
+        fault.description += ToStdString(QStringLiteral("; its previous content is kept in %1")
+                                              .arg(QDir::toNativeSeparators(copy.path)));
+        return fault;
+    }
+    inPlace.keptAs = copy.path;
+    return {};
+}
+
 }  // namespace
 
-Fault WriteWholeFile(const QString& path, const QByteArray& bytes)
+Fault WriteWholeFile(const QString& path, const QByteArray& bytes, InPlaceSave* inPlace)
 {
     if (Fault fault = SpecialFileFault(path))
         return fault;
-    QSaveFile file(path);
-    // Unbuffered, so that a short write shows at once: a buffered one can be
-    // cut short while the buffer is flushed and still be committed.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return FileFault(file);
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
-        if (n <= 0) {
-            const Fault fault = FileFault(QFileDevice::WriteError,
-                                          file.errorString().isEmpty() || file.error() == QFileDevice::NoError
-                                              ? QStringLiteral("The file could not be written completely")
-                                              : file.errorString(),
-                                          path);
-            file.cancelWriting();
-            return fault;
-        }
-        written += n;
-    }
-    if (!file.commit())
-        return FileFault(file);
-    return {};
+    QString target;
+    if (Fault fault = posix::ResolveSaveTarget(path, target))
+        return fault;
+    bool folderLocked = false;
+    const Fault fault = posix::ReplaceWhole(target, &bytes, folderLocked);
+    if (!fault || !folderLocked || !inPlace || inPlace->keepFolder.isEmpty() || !QFileInfo::exists(target) ||
+        !posix::MayWrite(target))
+        return fault;
+    return WriteInPlace(target, bytes, *inPlace);
+}
+
+QString InPlaceNote(const QString& path, const InPlaceSave& inPlace)
+{
+    return QStringLiteral("%1 was written over in place, as its folder cannot be written; its previous content "
+                          "is kept in %2")
+        .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(inPlace.keptAs));
 }
 
 Fault ProbeWholeFile(const QString& path)
 {
     if (Fault fault = SpecialFileFault(path))
         return fault;
-    QSaveFile file(path);  // the unfinished new file goes with it
-    if (!file.open(QIODevice::WriteOnly))
-        return FileFault(file);
-    file.cancelWriting();
-    return {};
+    QString target;
+    if (Fault fault = posix::ResolveSaveTarget(path, target))
+        return fault;
+    bool folderLocked = false;
+    return posix::ReplaceWhole(target, nullptr, folderLocked);
 }
 
 Fault OpenRegularFile(QFile& file, const QString& path)

@@ -161,7 +161,7 @@ void MainWindow::SaveDataFile(bool useCurrentName)
         return;
     }
     BusyScope busy(this);
-    if (SaveFileAs(model_, path, FileContext{prompt_, log_, timings_.pauseMs}).done()) {
+    if (SaveFileAs(model_, path, FileContext{prompt_, log_, timings_.pauseMs, DataFolder()}).done()) {
         model_.CurrentFilePath = PathText(path);
         UpdateTitle();
         AddRecentFile(path);
@@ -175,7 +175,7 @@ void MainWindow::mnuFileSaveAsDefault_Click()
         return;
     BusyScope busy(this);
     const QString path = DefaultFilePath(programFolder_, model_);
-    if (SaveFileAsDefault(model_, path, FileContext{prompt_, log_, timings_.pauseMs}).done())
+    if (SaveFileAsDefault(model_, path, FileContext{prompt_, log_, timings_.pauseMs, DataFolder()}).done())
         SetStateText(QStringLiteral("Default file saved as %1").arg(QDir::toNativeSeparators(path)));
 }
 
@@ -189,7 +189,7 @@ void MainWindow::SaveHexImageCommand()
         return;
     }
     BusyScope busy(this);
-    if (SaveHexImage(model_, path, FileContext{prompt_, log_, timings_.pauseMs}).done())
+    if (SaveHexImage(model_, path, FileContext{prompt_, log_, timings_.pauseMs, DataFolder()}).done())
         MarkRecordsClean(false);
 }
 

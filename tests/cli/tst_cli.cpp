@@ -229,6 +229,10 @@ private slots:
                                 "individual directory\n"), r.err.constData());
         QCOMPARE(RunCli({"import-directory", "--model", "MR7100A", Path("filled.dat"), Path("empty.dat"),
                          Path("x.dat")}).code, 2);
+        // An OUT that cannot be saved: nothing is claimed added.
+        r = RunCli({"import-directory", "--model", "MR7100A", Path("empty.dat"), Path("d.csv"), Path("gone/filled.dat")});
+        QCOMPARE(r.code, 1);
+        QVERIFY2(!r.err.contains("entries added"), r.err.constData());
     }
 
     void usageErrors_data()

@@ -166,13 +166,17 @@ private slots:
         Model source = Fresh();
         test::ApplySampleEdits(source);
         source.IndividualDirectory.at(3) = {true, "PILOT+1.*", "0023200010"};
+        // A spreadsheet would run these as formulas.
+        source.IndividualDirectory.at(4) = {true, "+1+1", "2110000010"};
+        source.IndividualDirectory.at(5) = {true, "-A", "2110000020"};
         const QByteArray csv = FormatDirectoryCsv(source);
         QCOMPARE(csv, QByteArray("kind,mmsi,name\r\nindividual,366123456,SEA DOG\r\nindividual,235000001,TUG(2)\r\n"
-                                 "individual,002320001,PILOT+1.*\r\ngroup,036612345,FLEET\r\n"));
+                                 "individual,002320001,PILOT+1.*\r\nindividual,211000001,'+1+1\r\n"
+                                 "individual,211000002,'-A\r\ngroup,036612345,FLEET\r\n"));
         Model target = Fresh();
         DirectoryImport result;
         QVERIFY(!ImportDirectoryCsv(target, csv, result));
-        QCOMPARE(result.added, 4);
+        QCOMPARE(result.added, 6);
         QVERIFY(result.rows.empty());
         QVERIFY(target.IndividualDirectory == source.IndividualDirectory);
         QVERIFY(target.GroupDirectory == source.GroupDirectory);
@@ -183,7 +187,7 @@ private slots:
         QVERIFY(!ExportDirectoryFile(source, path));
         QVERIFY(!ImportDirectoryFile(target, path, result));
         QCOMPARE(result.added, 0);
-        QCOMPARE(Lines(result, RowProblem::Duplicate), (QList<int>{2, 3, 4, 5}));
+        QCOMPARE(Lines(result, RowProblem::Duplicate), (QList<int>{2, 3, 4, 5, 6, 7}));
         QVERIFY(ImportDirectoryFile(target, dir.path(), result));  // a folder is no list
     }
 
@@ -194,35 +198,67 @@ private slots:
         for (int i = 1; i <= 9; ++i)
             model.GroupDirectory.at(i) = {true, "G", "0" + std::to_string(21100000 + i) + "0"};
         const QByteArray csv = "\xEF\xBB\xBF" "Kind,MMSI,Name\r\n"
-                               "individual,366123456\r\n"                    // 2 taken, no name
+                               "individual,366123456\r\n"                    // 2 two fields
                                "individual,211111111,OTHER\r\n"              // 3 already entry 1
-                               "individual,366123456,AGAIN\r\n"              // 4 taken by line 2
+                               "individual,366123456,AGAIN\r\n"              // 4 taken
                                "ship,366000001,X\r\n"                        // 5 kind
                                "individual,36612345,X\r\n"                   // 6 eight digits
                                "individual,3661234567,X\r\n"                 // 7 ten digits
                                "group,366123456,X\r\n"                       // 8 a group starts with 0
-                               "individual,366000002,X,EXTRA\r\n"            // 9 four fields
+                               "individual,366000002,X,EXTRA\r\n"            // 9 four fields: taken, said once
                                "individual\r\n"                              // 10 one field
-                               "individual,366000003,\"Zo\xC3\xAB O'Brien-Stra\xC3\x9F" "e\"\r\n"  // 11 cut
+                               "individual,366000003,\"Zo\xC3\xAB O'Brien-Stra\xC3\x9F" "e\"\r\n"  // 11 changed
                                "group,21100010,LAST\r\n"                     // 12 eight digits: the 0 added
-                               "group,021100011,FULL\r\n";                   // 13 full
+                               "group,021100011,FULL\r\n"                    // 13 full
+                               "individual,366000004,\"Open\r\n"             // 14 quote never closed
+                               "individual,366000005,Next,more\r\n"          // 15 lower case is no change
+                               "individual,366000006,\xD0\x9B\xD0\xBE\r\n"     // 16 no letter a radio has
+                               "individual,366000007,FAR TOO LONG\r\n";       // 17 cut
         DirectoryImport result;
         QVERIFY(!ImportDirectoryCsv(model, csv, result));
-        QCOMPARE(result.added, 3);
-        QCOMPARE(Lines(result, RowProblem::Duplicate), (QList<int>{3, 4}));
+        QCOMPARE(result.added, 7);
+        QCOMPARE(Lines(result, RowProblem::Duplicate), (QList<int>{3}));
         QCOMPARE(Lines(result, RowProblem::BadKind), (QList<int>{5}));
         QCOMPARE(Lines(result, RowProblem::BadNumber), (QList<int>{6, 7, 8}));
-        QCOMPARE(Lines(result, RowProblem::BadRow), (QList<int>{9, 10}));
-        QCOMPARE(Lines(result, RowProblem::NameCut), (QList<int>{11}));
+        QCOMPARE(Lines(result, RowProblem::BadRow), (QList<int>{2, 10, 14}));
+        QCOMPARE(Lines(result, RowProblem::ExtraColumns), (QList<int>{9}));
+        QCOMPARE(Lines(result, RowProblem::NameChanged), (QList<int>{11, 16}));
+        QCOMPARE(Lines(result, RowProblem::NameCut), (QList<int>{17}));
         QCOMPARE(Lines(result, RowProblem::ListFull), (QList<int>{13}));
-        QCOMPARE(DescribeRow(result.rows.back()),
-                 QStringLiteral("line 13: the group directory is full, 021100011 not added"));
+        QCOMPARE(DescribeRow(result.rows[0]), QStringLiteral("line 2: not the three fields kind,mmsi,name"));
+        QCOMPARE(result.rows[8].detail, QString::fromUtf8("name \"Zo\u00eb O'Brien-Stra\u00dfe\" taken as \"ZOE O BRIE\""));
+        QCOMPARE(DescribeRow(result.rows[9]), QStringLiteral("line 13: the group directory is full, 021100011 not added"));
         const Directory& individual = model.IndividualDirectory;
         QVERIFY(individual.at(1) == (DirectoryEntry{true, "OWN", "2111111110"}));
-        QVERIFY(individual.at(2) == (DirectoryEntry{true, "", "3661234560"}));
-        QVERIFY(individual.at(3) == (DirectoryEntry{true, "ZOE O BRIE", "3660000030"}));
-        QVERIFY(!individual.at(4).Enable);
+        QVERIFY(individual.at(2) == (DirectoryEntry{true, "AGAIN", "3661234560"}));
+        QVERIFY(individual.at(3) == (DirectoryEntry{true, "X", "3660000020"}));
+        QVERIFY(individual.at(4) == (DirectoryEntry{true, "ZOE O BRIE", "3660000030"}));
+        QVERIFY(individual.at(5) == (DirectoryEntry{true, "NEXT", "3660000050"}));
+        QVERIFY(individual.at(6) == (DirectoryEntry{true, "", "3660000060"}));
+        QVERIFY(!individual.at(8).Enable);
         QVERIFY(model.GroupDirectory.at(10) == (DirectoryEntry{true, "LAST", "0211000100"}));
+    }
+
+    // Lists as spreadsheets save them in other languages and on Windows.
+    void spreadsheetDialects_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::newRow("semicolons") << QByteArray("kind;mmsi;name\r\nindividual;366000001;Zo\xC3\xAB \xC5\xA0" "an\r\n");
+        QTest::newRow("tabs") << QByteArray("\"kind\"\tmmsi\tname\nindividual\t366000001\t\"Zo\xC3\xAB \xC5\xA0" "an\"\n");
+        QTest::newRow("Windows-1252") << QByteArray("kind,mmsi,name\r\nindividual,366000001,Zo\xEB \x8A" "an\r\n");
+        QTest::newRow("notes") << QByteArray("\xEF\xBB\xBFkind,mmsi,name,notes\nindividual,366000001,Zo\xC3\xAB \xC5\xA0"
+                                             "an,met 2024\n");
+    }
+
+    void spreadsheetDialects()
+    {
+        QFETCH(QByteArray, csv);
+        Model model = Fresh();
+        DirectoryImport result;
+        QVERIFY(!ImportDirectoryCsv(model, csv, result));
+        QVERIFY(model.IndividualDirectory.at(1) == (DirectoryEntry{true, "ZOE SAN", "3660000010"}));
+        QCOMPARE(result.rows.back().detail, QString::fromUtf8("name \"Zo\u00eb \u0160an\" taken as \"ZOE SAN\""));
+        QCOMPARE(Lines(result, RowProblem::ExtraColumns), csv.contains("notes") ? QList<int>{1} : QList<int>{});
     }
 
     void twoHundredRows()

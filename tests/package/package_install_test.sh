@@ -55,6 +55,15 @@ check "user guide" test -f "$root/usr/share/doc/quorlink/README.md"
 rules=$root/usr/lib/udev/rules.d/70-quorlink-serial.rules
 check "udev rule keeps ModemManager off the cables" grep -q 'ENV{ID_MM_DEVICE_IGNORE}="1"' "$rules"
 check "udev rule opens the cables to the desktop user" grep -q 'TAG+="uaccess"' "$rules"
+check "udev rule covers the CH343 and CH9102" grep -q '"1a86".*|55d3|55d4"' "$rules"
+# Under a prefix udev does not read the rule is left out, with how to install it.
+"$(dirname "$cpack")/cmake" --install "$build" --prefix "$work/local" >"$work/local.log" 2>&1
+check "install under another prefix puts no udev rule where udev would not look" \
+    test ! -e "$work/local/lib/udev" -a -x "$work/local/bin/quorlink-cli"
+kept=$work/local/share/quorlink/70-quorlink-serial.rules
+check "and says how to install the rule it keeps by hand" \
+    grep -qF "sudo install -m 644 $kept /etc/udev/rules.d/" "$work/local.log"
+check "the kept rule is the packaged one" cmp -s "$kept" "$rules"
 check "copyright file" grep -q '^License: GPL-3.0-or-later' "$root/usr/share/doc/quorlink/copyright"
 check "changelog names version $version" \
     grep -q "^quorlink ($version)" <(zcat "$root/usr/share/doc/quorlink/changelog.gz")
