@@ -10,7 +10,7 @@ namespace quorlink::cli {
 
 int RunBackups(const Call& call)
 {
-    for (const KeptCopy& copy : ListKeptCopies(DataFolderOf(call)))
+    for (const KeptCopy& copy : ListKeptCopies(DataFolderOf(call.io)))
         std::fprintf(call.io.out, "%s\t%s\t%s\t%s\t%s\n", QDir::toNativeSeparators(copy.path).toLocal8Bit().constData(),
                      copy.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toLatin1().constData(),
                      copy.kind.toLatin1().constData(), copy.model.isEmpty() ? "-" : copy.model.toLatin1().constData(),

@@ -92,7 +92,7 @@ constexpr const char* kWriting = "Writing";
 TransferSafety SafetyOf(const Call& call)
 {
     std::FILE* err = call.io.err;
-    return {DataFolderOf(call), !call.args.noVerify, [err](const QString& text) {
+    return {DataFolderOf(call.io), !call.args.noVerify, [err](const QString& text) {
                 std::fprintf(err, "quorlink-cli: %s\n", qPrintable(text));
                 std::fflush(err);
             }};
@@ -131,11 +131,6 @@ bool Transfer(const Call& call, const char* what, const Run& run)
 }
 
 }  // namespace
-
-QString DataFolderOf(const Call& call)
-{
-    return call.io.dataFolder.empty() ? ProgramFolder() : QString::fromLocal8Bit(call.io.dataFolder.c_str());
-}
 
 void InstallInterruptHandler()
 {

@@ -45,9 +45,6 @@ int RunPrint(const Call& call);
 int RunDiff(const Call& call);
 int RunPorts(const Call& call);
 int RunBackups(const Call& call);
-
-// Where backups and recovery copies are kept.
-QString DataFolderOf(const Call& call);
 int RunDoctor(const Call& call);
 int RunExportDirectory(const Call& call);
 int RunImportDirectory(const Call& call);
