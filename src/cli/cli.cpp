@@ -4,6 +4,7 @@
 #include "console_prompt.h"
 #include "model.h"
 #include "model_files.h"
+#include "terminal_text.h"
 #include "verbs.h"
 
 #include <algorithm>
@@ -79,7 +80,7 @@ void PrintUsage(std::FILE* to, const Verb* only)
 
 int UsageError(const Io& io, const Verb* verb, const std::string& message)
 {
-    std::fprintf(io.err, "quorlink-cli: %s\n\n", message.c_str());
+    std::fprintf(io.err, "quorlink-cli: %s\n\n", qPrintable(EscapeControls(QByteArrayView(message))));
     PrintUsage(io.err, verb);
     return kUsage;
 }

@@ -5,11 +5,13 @@
 #include "latin1.h"
 #include "model.h"
 #include "model_files.h"
+#include "terminal_text.h"
 #include "text_report.h"
 #include "verbs.h"
 #include "whole_file.h"
 
 #include <cerrno>
+#include <unistd.h>
 
 namespace quorlink::cli {
 
@@ -23,8 +25,12 @@ FileContext ContextOf(const Call& call) { return FileContext{call.prompt, kNoLog
 int Result(bool ok) { return ok ? kOk : kFailed; }
 
 // A full disk behind a redirection shows only when the buffer is flushed.
-QString WriteStandardOutput(std::FILE* out, const QByteArray& bytes)
+// A terminal gets the names in a report with their control characters
+// escaped; a redirection keeps the bytes as a file would.
+QString WriteStandardOutput(std::FILE* out, QByteArray bytes)
 {
+    if (isatty(fileno(out)))
+        bytes = EscapeControls(QString::fromLatin1(bytes)).toLatin1();
     errno = 0;
     const bool written = std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), out) ==
                              static_cast<std::size_t>(bytes.size()) &&

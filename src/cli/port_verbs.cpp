@@ -8,6 +8,7 @@
 #include "qt_serial_port.h"
 #include "serial_link.h"
 #include "settings_store.h"
+#include "terminal_text.h"
 #include "verbs.h"
 
 #include <cstdio>
@@ -16,9 +17,9 @@ namespace quorlink::cli {
 
 namespace {
 
-QByteArray OrDash(const QString& text) { return text.isEmpty() ? QByteArray("-") : text.toLocal8Bit(); }
+QByteArray OrDash(const QString& text) { return text.isEmpty() ? QByteArray("-") : EscapeControls(text).toLocal8Bit(); }
 
-void PrintLine(std::FILE* to, const QString& line) { std::fprintf(to, "%s\n", line.toLocal8Bit().constData()); }
+void PrintLine(std::FILE* to, const QString& line) { std::fprintf(to, "%s\n", qPrintable(EscapeControls(line))); }
 
 }  // namespace
 
@@ -32,7 +33,7 @@ int RunPorts(const Call& call)
         for (int number : NumbersOf(port, stored, ports))
             names << QStringLiteral("COM%1").arg(number);
         std::fprintf(call.io.out, "%s\t%s\t%s\t%s\t%s\t%s\n", OrDash(names.join(QLatin1Char(','))).constData(),
-                     port.device.toLocal8Bit().constData(), OrDash(port.VidPid()).constData(),
+                     OrDash(port.device).constData(), OrDash(port.VidPid()).constData(),
                      OrDash(port.manufacturer).constData(), OrDash(port.description).constData(),
                      OrDash(port.byIdLink).constData());
     }

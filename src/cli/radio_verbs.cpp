@@ -13,6 +13,7 @@
 #include "qt_serial_port.h"
 #include "serial_link.h"
 #include "settings_store.h"
+#include "terminal_text.h"
 #include "transfer_runs.h"
 #include "verbs.h"
 #include "whole_file.h"
@@ -94,7 +95,7 @@ TransferSafety SafetyOf(const Call& call)
     std::FILE* err = call.io.err;
     return {call.io.dataFolder.empty() ? ProgramFolder() : QString::fromLocal8Bit(call.io.dataFolder.c_str()),
             !call.args.noVerify, [err](const QString& text) {
-                std::fprintf(err, "quorlink-cli: %s\n", qPrintable(text));
+                std::fprintf(err, "quorlink-cli: %s\n", qPrintable(EscapeControls(text)));
                 std::fflush(err);
             }};
 }

@@ -7,10 +7,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace quorlink;
 using quorlink::test::ReadAll;
+using quorlink::test::WriteAll;
 
 namespace {
 
@@ -42,6 +47,32 @@ Outcome RunCli(const QStringList& args, std::FILE* standardOutput = nullptr)
     std::free(outText);
     std::free(errText);
     return outcome;
+}
+
+// What a terminal is sent when the command's standard output is one.
+QByteArray OnATerminal(const QStringList& args)
+{
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0)
+        return "no pseudo-terminal";
+    const int slave = ::open(ptsname(master), O_RDWR | O_NOCTTY);
+    termios mode {};
+    tcgetattr(slave, &mode);
+    cfmakeraw(&mode);
+    tcsetattr(slave, TCSANOW, &mode);
+    // A terminal holds little: it is read while the command writes.
+    QByteArray shown;
+    std::thread reader([&shown, master] {
+        char buffer[4096];
+        for (ssize_t n; (n = ::read(master, buffer, sizeof buffer)) > 0;)
+            shown.append(buffer, n);
+    });
+    std::FILE* out = fdopen(slave, "w");
+    RunCli(args, out);
+    std::fclose(out);
+    reader.join();
+    ::close(master);
+    return shown;
 }
 
 QString Golden(const char* name) { return QStringLiteral(QUORLINK_TEST_DATA "/") + QLatin1String(name); }
@@ -222,6 +253,30 @@ private slots:
                                 "individual directory\n"), r.err.constData());
         QCOMPARE(RunCli({"import-directory", "--model", "MR7100A", Path("filled.dat"), Path("empty.dat"),
                          Path("x.dat")}).code, 2);
+    }
+
+    // A name holding escape sequences reaches a terminal escaped, in lists and
+    // messages alike; a report written to a file keeps its bytes.
+    void controlCharactersEscaped()
+    {
+        const QByteArray name = "\x1B]0;X\x07\x9B" "2J";
+        QByteArray data = ReadAll(Golden("edited_mr7100a.dat"));
+        data.replace("ChTag=#  HARBOUR", "ChTag=#" + name);
+        QVERIFY(WriteAll(Path("esc.dat"), data));
+        const QString m = QStringLiteral("MR7100A");
+        Outcome r = RunCli({"diff", "--model", m, Golden("edited_mr7100a.dat"), Path("esc.dat")});
+        QVERIFY2(r.out.contains("name \"  HARBOUR\" -> \"\\x1B]0;X\\x07\\x9B2J\""), r.out.constData());
+        const QByteArray shown = OnATerminal({"report", "--model", m, Path("esc.dat")});
+        QVERIFY2(shown.contains("\\x1B]0;X\\x07\\x9B2J") && shown.contains("\r\n"), shown.constData());
+        QVERIFY(!shown.contains('\x1B') && !shown.contains('\x07'));
+        QCOMPARE(RunCli({"report", "--model", m, Path("esc.dat"), Path("esc.txt")}).code, 0);
+        QVERIFY(ReadAll(Path("esc.txt")).contains(name));
+
+        const QString list = Path("l\x1B[2J.csv");
+        QVERIFY(WriteAll(list, "kind,mmsi,name\r\nindividual,366123456,\x1B[2JSEA DOG\r\n"));
+        r = RunCli({"import-directory", "--model", m, Golden("edited_mr7100a.dat"), list, Path("imported.dat")});
+        QVERIFY2(r.err.contains("l\\x1B[2J.csv line 2: "), r.err.constData());
+        QVERIFY(RunCli({"\x1B[2J"}).err.startsWith("quorlink-cli: unknown command \\x1B[2J\n"));
     }
 
     void usageErrors_data()
