@@ -17,11 +17,14 @@ struct Arguments {
     bool allowMmsiChange = false;  // write even when it changes the radio's own MMSI
     bool version = false;
     bool noVerify = false;  // write: skip the read-back check
+    // Every option given but --help and --version, as "--name": the verb
+    // checks them against the ones it takes.
+    std::vector<std::string> options;
     std::string error;  // a usage error, when not empty
 };
 
 // "VERB [--model M] [--port P] [--brief] [--help] ARGS...", options also as --name=value;
-// or "--version".
+// or "--version". An option given twice is an error; "--" ends the options.
 Arguments ParseArguments(const std::vector<std::string>& args);
 
 // MR7100A -> 1, MR5100A -> 0 (any case); nothing for other names.

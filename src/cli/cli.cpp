@@ -29,7 +29,7 @@ const Verb kVerbs[] = {
     {"print", "print --model MODEL IN OUT.pdf",
      "Writes the printed report of IN as a PDF file (- for standard output), without a printer.", 2, 2, false,
      RunPrint},
-    {"clear", "clear --model MODEL --port PORT", "Sets the radio's count of user MMSI settings back to 0.", 0, 0,
+    {"clear", "clear --model MODEL --port PORT [--no-verify]", "Sets the radio's count of user MMSI settings back to 0.", 0, 0,
      true, RunClear},
     {"diff", "diff --model MODEL [--brief] A B",
      "Lists what differs from A to B, one difference a line, then the count; --brief prints the count only.\n"
@@ -76,6 +76,33 @@ void PrintUsage(std::FILE* to, const Verb* only)
     if (only)
         std::fprintf(to, "\n%s\n", only->summary);
     std::fprintf(to, "\n%s", kGeneralHelp);
+}
+
+// The usage line lists a verb's options, so it cannot show one the verb
+// does not take nor leave one out.
+bool Takes(const Verb& verb, const std::string& option)
+{
+    const std::string usage = std::string(" ") + verb.usage + " ";
+    for (std::size_t at = usage.find(option); at != std::string::npos; at = usage.find(option, at + 1)) {
+        const char before = usage[at - 1];
+        const char after = usage[at + option.size()];
+        if ((before == ' ' || before == '[') && (after == ' ' || after == ']'))
+            return true;
+    }
+    return false;
+}
+
+// "--port goes with read, write, clear and doctor only"
+std::string OptionMisplaced(const std::string& option)
+{
+    std::vector<std::string> takers;
+    for (const Verb& verb : kVerbs)
+        if (Takes(verb, option))
+            takers.push_back(verb.name);
+    std::string text = option + " goes with ";
+    for (std::size_t i = 0; i < takers.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == takers.size() ? " and " : ", ") + takers[i];
+    return text + " only";
 }
 
 int UsageError(const Io& io, const Verb* verb, const std::string& message)
@@ -162,8 +189,9 @@ int Run(const std::vector<std::string>& rawArgs, const Io& io)
     const int count = static_cast<int>(args.positional.size());
     if (count < verb->minPositional || count > verb->maxPositional)
         return UsageError(io, verb, "wrong number of file names");
-    if (args.brief && std::string(verb->name) != "diff")
-        return UsageError(io, verb, "--brief goes with diff only");
+    for (const std::string& option : args.options)
+        if (!Takes(*verb, option))
+            return UsageError(io, verb, OptionMisplaced(option));
     if (!args.model && verb->needsModel)
         return UsageError(io, verb, "--model is required");
     const std::optional<int> modelNumber = args.model ? ModelNumberFromName(*args.model) : 1;

@@ -98,6 +98,13 @@ private slots:
         r = RunCli({"new", "--model", "MR5100A", Path("b.def")});
         QCOMPARE(r.code, 0);
         QVERIFY(ReadAll(Path("b.def")).endsWith("CAN-BCH=255\r\n"));
+        // "--" ends the options: a name may begin with "-".
+        const QString here = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        r = RunCli({"new", "--model", "MR5100A", "--", "-c.dat"});
+        QDir::setCurrent(here);
+        QCOMPARE(r.code, 0);
+        QCOMPARE(ReadAll(Path("-c.dat")), ReadAll(Golden("fresh_mr5100a.dat")));
     }
 
     void convertThroughTheImage()
@@ -299,6 +306,19 @@ private slots:
         QTest::newRow("brief elsewhere") << QStringList{"new", "--brief", "--model", "MR7100A", "x.dat"}
                                          << QByteArray("--brief goes with diff only");
         QTest::newRow("unknown option") << QStringList{"new", "--colour", "a.dat"} << QByteArray("unknown option --colour");
+        // Options a verb does not take, or a second value, are refused rather than ignored.
+        const QStringList read{"read", "--model", "MR7100A", "--port", "1"};
+        QTest::newRow("mmsi change on read") << read + QStringList{"--allow-mmsi-change", "x.dat"}
+                                             << QByteArray("--allow-mmsi-change goes with write only");
+        QTest::newRow("no verify on read") << read + QStringList{"--no-verify", "x.dat"}
+                                           << QByteArray("--no-verify goes with write and clear only");
+        QTest::newRow("port on new") << QStringList{"new", "--model", "MR7100A", "--port=1", "x.dat"}
+                                     << QByteArray("--port goes with read, write, clear and doctor only");
+        QTest::newRow("model on ports") << QStringList{"ports", "--model", "MR7100A"} << QByteArray("--model goes with new,");
+        QTest::newRow("second model") << QStringList{"new", "--model", "MR7100A", "--model=MR5100A", "x.dat"}
+                                      << QByteArray("--model is given twice");
+        QTest::newRow("after --") << QStringList{"new", "--model", "MR7100A", "--", "--port"}
+                                  << QByteArray("unknown kind of file: --port");
     }
 
     void usageErrors()
