@@ -172,11 +172,11 @@ int Run(const std::vector<std::string>& rawArgs, const Io& io)
     const Verb* verb = FindVerb(args.verb);
     if (args.version && args.error.empty()) {
         std::fprintf(io.out, "Quorlink %s\n", QUORLINK_VERSION);
-        return kOk;
+        return ListWritten(io, kOk);
     }
     if (args.verb.empty() && args.help && args.error.empty()) {
         PrintUsage(io.out, nullptr);
-        return kOk;
+        return ListWritten(io, kOk);
     }
     if (!args.error.empty())
         return UsageError(io, verb, args.error);
@@ -184,7 +184,7 @@ int Run(const std::vector<std::string>& rawArgs, const Io& io)
         return UsageError(io, nullptr, args.verb.empty() ? "no command given" : "unknown command " + args.verb);
     if (args.help) {
         PrintUsage(io.out, verb);
-        return kOk;
+        return ListWritten(io, kOk);
     }
     const int count = static_cast<int>(args.positional.size());
     if (count < verb->minPositional || count > verb->maxPositional)

@@ -43,8 +43,7 @@ int RunDiff(const Call& call)
         for (const Difference& difference : differences)
             std::fprintf(call.io.out, "%s\n", EscapeControls(ToQString(difference.Text())).toLatin1().constData());
     std::fprintf(call.io.out, "%s\n", DifferenceCount(differences.size()).c_str());
-    std::fflush(call.io.out);
-    return differences.empty() ? kOk : kFailed;
+    return ListWritten(call.io, differences.empty() ? kOk : kFailed);
 }
 
 }  // namespace quorlink::cli

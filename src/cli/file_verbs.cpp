@@ -31,16 +31,28 @@ QString WriteStandardOutput(std::FILE* out, QByteArray bytes)
 {
     if (isatty(fileno(out)))
         bytes = EscapeControls(QString::fromLatin1(bytes)).toLatin1();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), out);
+    return OutputFailure(out);
+}
+
+}  // namespace
+
+QString OutputFailure(std::FILE* out)
+{
     errno = 0;
-    const bool written = std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), out) ==
-                             static_cast<std::size_t>(bytes.size()) &&
-                         std::fflush(out) == 0 && !std::ferror(out);
-    if (written)
+    if (std::fflush(out) == 0 && !std::ferror(out))
         return {};
     return errno != 0 ? qt_error_string(errno) : QStringLiteral("The output could not be written completely");
 }
 
-}  // namespace
+int ListWritten(const Io& io, int code)
+{
+    const QString reason = OutputFailure(io.out);
+    if (reason.isEmpty())
+        return code;
+    std::fprintf(io.err, "quorlink-cli: standard output: %s\n", qPrintable(reason));
+    return kUsage;
+}
 
 void ReportSaveFailure(const Call& call, const QString& reason)
 {

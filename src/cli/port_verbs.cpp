@@ -43,7 +43,7 @@ int RunPorts(const Call& call)
     for (int number = 1; number <= 4; ++number)
         if (!StoredDevice(stored, number).isEmpty() && !FindPort(ports, StoredDevice(stored, number)))
             PrintLine(call.io.out, PortHint(number, stored, ports));
-    return kOk;
+    return ListWritten(call.io, kOk);
 }
 
 int RunDoctor(const Call& call)
@@ -81,7 +81,7 @@ int RunDoctor(const Call& call)
                                               "cable is plugged in. The udev rule of the Debian package keeps it away.")
                                    .arg(facts.modemManagerPid)
                                    .arg(target.device));
-    return opened ? kOk : kFailed;
+    return ListWritten(call.io, opened ? kOk : kFailed);
 }
 
 }  // namespace quorlink::cli

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -240,6 +241,28 @@ private slots:
         QVERIFY(process.waitForFinished(10000));
         QCOMPARE(process.exitCode(), 1);
         QVERIFY(process.readAllStandardError().contains("FileRead Error!!\nReason: not a regular file"));
+    }
+
+    // A list standard output did not take is trouble (2) with the reason, never a result.
+    void lostOutputIsTrouble()
+    {
+        const QString fresh = Golden("fresh_mr7100a.dat");
+        for (const QStringList& args : {QStringList{"diff", "--model", "MR7100A", fresh, fresh}, QStringList{"ports"},
+                                        QStringList{"--help"}, QStringList{"new", "--help"}, QStringList{"--version"}}) {
+            std::FILE* readOnly = std::fopen(QFile::encodeName(fresh).constData(), "r");
+            const Outcome r = RunCli(args, readOnly);
+            std::fclose(readOnly);
+            QCOMPARE(r.code, 2);
+            QVERIFY2(r.err.contains("quorlink-cli: standard output: "), r.err.constData());
+        }
+        // The program itself, whose output is buffered until it ends, to a full disk.
+        QVERIFY(mknod(QFile::encodeName(Path("full")).constData(), S_IFCHR | 0666, makedev(1, 7)) == 0);
+        QProcess process;
+        process.setStandardOutputFile(Path("full"));
+        process.start(QStringLiteral(QUORLINK_CLI_PATH), {"diff", "--model", "MR7100A", fresh, fresh});
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), 2);
+        QCOMPARE(process.readAllStandardError(), QByteArray("quorlink-cli: standard output: No space left on device\n"));
     }
 
     // Export, then import into a fresh file: every entry comes back; an import
