@@ -8,8 +8,9 @@ namespace quorlink {
 Answer ConsolePrompt::Message(const QString& title, const QString& text, MessageIcon,
                               MessageButtons buttons)
 {
+    // A message of several lines (a verify error's places, a port's causes) keeps them.
     QString lines = text;
-    lines.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     std::fprintf(out_, "%s: %s\n", qPrintable(EscapeControls(title)), qPrintable(EscapeControls(lines.trimmed())));
     std::fflush(out_);
     if (buttons == MessageButtons::OkCancelSafe)

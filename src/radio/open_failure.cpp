@@ -231,6 +231,10 @@ QStringList CauseLines(const PortTarget& target, const DeviceFacts& facts, bool 
                                        .arg(facts.group);
         return lines << node + QStringLiteral(", which does not let its group read and write it.");
     }
+    // Many programs hold a node that is no serial port (a shell holds
+    // /dev/null): only a refused opening makes a holder the cause.
+    if (!refused)
+        return lines;
     if (facts.holderPid > 0 && facts.holderName == QLatin1String("ModemManager"))
         return lines << QStringLiteral("ModemManager (process %1) is probing %2 for a modem. Wait a few seconds and "
                                        "try again. To stop it for good, install the udev rule of the Debian package, "
@@ -239,9 +243,7 @@ QStringList CauseLines(const PortTarget& target, const DeviceFacts& facts, bool 
     if (facts.holderPid > 0)
         return lines << QStringLiteral("%1 is in use by %2 (process %3). Close that program and try again.")
                             .arg(target.device, facts.holderName).arg(facts.holderPid);
-    if (refused)
-        lines << QStringLiteral("%1 is in use by another program. Close it and try again.").arg(target.device);
-    return lines;
+    return lines << QStringLiteral("%1 is in use by another program. Close it and try again.").arg(target.device);
 }
 
 QString OpenFailureText(const PortTarget& target, const QString& reason, const QStringList& causes)

@@ -16,6 +16,8 @@
 #include <QProcess>
 #include <csignal>
 #include <cstdio>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 using namespace quorlink;
 
@@ -203,8 +205,8 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QByteArray>("said");
         QTest::newRow("verified") << QStringList() << 1
-                                  << QByteArray("Program to Radio: Verify Error!! 1 byte in the radio is not what "
-                                                "was written: 0x1140 individual directory 3 MMSI\n");
+                                  << QByteArray("Program to Radio: Verify Error!!\n1 byte in the radio is not what "
+                                                "was written:\n0x1140 individual directory 3 MMSI\n");
         QTest::newRow("--no-verify") << QStringList{"--no-verify"} << 0
                                      << QByteArray("Program to Radio: Complete!!\n");
     }
@@ -323,8 +325,10 @@ private slots:
     {
         const CliRun r = RunCli({"clear", "--model", "MR7100A", "--port", "/dev/quorlink-no-such-port"});
         QCOMPARE(r.code, 1);
-        QVERIFY2(r.err.contains("Communication Error!!"), r.err.constData());
-        QVERIFY(r.err.contains("/dev/quorlink-no-such-port"));
+        // The diagnosis keeps its lines.
+        QVERIFY2(r.err.contains("Communication Error!!\n/dev/quorlink-no-such-port could not be opened: "),
+                 r.err.constData());
+        QVERIFY(r.err.contains("\nThere is no device /dev/quorlink-no-such-port."));
     }
 
     void portsAndDoctor()
@@ -351,6 +355,15 @@ private slots:
                                          " is there only while it is plugged in. Plug it in and try again.\n")
                                             .toLocal8Bit()),
                  unplugged.out.constData());
+
+        // A node that is no serial port, held open as a shell holds /dev/null: nobody is blamed.
+        QVERIFY(mknod(QFile::encodeName(Path("null")).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0);
+        QFile held(Path("null"));
+        QVERIFY(held.open(QIODevice::ReadOnly));
+        const CliRun null = RunCli({"doctor", "--port", Path("null")});
+        QCOMPARE(null.code, 1);
+        QCOMPARE(QString::fromLocal8Bit(null.out), Path("null") + " could not be opened: " + Path("null") +
+                                                       " is not a serial port (Inappropriate ioctl for device)\n");
     }
 
     void usage()
