@@ -61,17 +61,36 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("old.pdf")).size(), 1);
     }
 
+    // No display, one that is not there, or a platform nobody knows: the PDF is drawn all the same.
+    void runsWithoutADisplay_data()
+    {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<QString>("display");
+        QTest::newRow("none") << QString() << QString();
+        QTest::newRow("xcb without a display") << "xcb" << QString();
+        QTest::newRow("xcb with a bad display") << "xcb" << ":97";
+        QTest::newRow("unknown platform") << "no-such-platform" << QString();
+    }
+
     void runsWithoutADisplay()
     {
+        QFETCH(QString, platform);
+        QFETCH(QString, display);
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             env.remove(QLatin1String(name));
+        if (!platform.isEmpty())
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+        if (!display.isEmpty())
+            env.insert(QStringLiteral("DISPLAY"), display);
         process.setProcessEnvironment(env);
         const QString pdf = dir.filePath(QStringLiteral("p.pdf"));
+        QFile::remove(pdf);
         process.start(QStringLiteral(QUORLINK_CLI_PATH),
                       {"print", "--model", "MR7100A", QUORLINK_TEST_DATA "/edited_mr7100a.dat", pdf});
         QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(process.exitCode(), 0);
         QVERIFY(QFile::exists(pdf));
     }
