@@ -7,6 +7,7 @@
 #include "terminal_text.h"
 #include "verbs.h"
 
+#include <QFile>
 #include <algorithm>
 #include <sys/stat.h>
 
@@ -139,6 +140,22 @@ std::string CheckFileKinds(const Verb& verb, const Arguments& args)
     return {};
 }
 
+// Names are held as text, and text is UTF-8: a name whose bytes are not
+// would open, or be saved as, another file than the one named.
+std::string CheckNamesDecode(const Arguments& args)
+{
+    std::vector<std::string> names = args.positional;
+    if (args.port)
+        names.push_back(*args.port);
+    for (const std::string& name : names) {
+        const QByteArray bytes = QByteArray::fromStdString(name);
+        if (QFile::encodeName(QFile::decodeName(bytes)) != bytes)
+            return "the name " + name + " is not UTF-8 and cannot be used: rename the file (or link to it) with a "
+                   "UTF-8 name";
+    }
+    return {};
+}
+
 bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
 // An input and OUT, or an input and the standard output a report goes to,
@@ -201,6 +218,8 @@ int Run(const std::vector<std::string>& rawArgs, const Io& io)
         return UsageError(io, verb, "--port is required");
     if (args.port && !IsPort(*args.port))
         return UsageError(io, verb, "unknown port " + *args.port + " (1..4 or a device path)");
+    if (const std::string problem = CheckNamesDecode(args); !problem.empty())
+        return UsageError(io, verb, problem);
     if (const std::string problem = CheckFileKinds(*verb, args); !problem.empty())
         return UsageError(io, verb, problem);
     if (const std::string problem = CheckSameFile(*verb, args, io); !problem.empty())

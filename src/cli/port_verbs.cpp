@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The verbs that look at serial ports without talking to a radio: ports and doctor.
 #include "error_log.h"
+#include "file_path.h"
 #include "latin1.h"
 #include "model.h"
 #include "open_failure.h"
@@ -51,7 +52,7 @@ int RunDoctor(const Call& call)
     const StoredDevices stored = SettingsStore::PortDevices();
     const SystemPortList system;
     const QList<PortInfo> ports = system.Ports();
-    std::optional<PortChoice> choice = call.args.port ? ParsePortChoice(ToQString(*call.args.port)) : std::nullopt;
+    std::optional<PortChoice> choice = call.args.port ? ParsePortChoice(PathOf(*call.args.port)) : std::nullopt;
     if (!choice) {
         Model settings;
         SettingsStore::Load(settings);

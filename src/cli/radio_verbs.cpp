@@ -106,7 +106,7 @@ bool ReadRun(const Call& call, CloneProtocol& protocol) { return RunReadTransfer
 // cancelled one says so; the memory operation had begun once progress came.
 bool Transfer(const Call& call, Model& model, const std::string& portText, const char* what, const Run& run)
 {
-    const std::optional<PortChoice> port = ParsePortChoice(ToQString(portText));
+    const std::optional<PortChoice> port = ParsePortChoice(PathOf(portText));
     QtSerialPort serial;
     SerialLink link(serial, model, kNoLog);
     link.UsePort(*port);
@@ -144,7 +144,7 @@ void InstallInterruptHandler()
     std::signal(SIGTERM, OnSignal);
 }
 
-bool IsPort(const std::string& text) { return ParsePortChoice(ToQString(text)).has_value(); }
+bool IsPort(const std::string& text) { return ParsePortChoice(PathOf(text)).has_value(); }
 
 bool ReadRadioInto(const Call& call, Model& model, const std::string& port)
 {

@@ -27,8 +27,8 @@ struct Outcome {
 };
 
 // Runs the command line in process with captured streams, or with the
-// standard output given.
-Outcome RunCli(const QStringList& args, std::FILE* standardOutput = nullptr)
+// standard output given; the arguments as the system hands them over.
+Outcome RunCliBytes(const std::vector<std::string>& list, std::FILE* standardOutput = nullptr)
 {
     char* outText = nullptr;
     char* errText = nullptr;
@@ -36,9 +36,6 @@ Outcome RunCli(const QStringList& args, std::FILE* standardOutput = nullptr)
     std::size_t errSize = 0;
     std::FILE* out = standardOutput ? standardOutput : open_memstream(&outText, &outSize);
     std::FILE* err = open_memstream(&errText, &errSize);
-    std::vector<std::string> list;
-    for (const QString& arg : args)
-        list.push_back(arg.toStdString());
     const int code = cli::Run(list, {out, err});
     if (!standardOutput)
         std::fclose(out);
@@ -48,6 +45,14 @@ Outcome RunCli(const QStringList& args, std::FILE* standardOutput = nullptr)
     std::free(outText);
     std::free(errText);
     return outcome;
+}
+
+Outcome RunCli(const QStringList& args, std::FILE* standardOutput = nullptr)
+{
+    std::vector<std::string> list;
+    for (const QString& arg : args)
+        list.push_back(arg.toStdString());
+    return RunCliBytes(list, standardOutput);
 }
 
 // What a terminal is sent when the command's standard output is one.
@@ -263,6 +268,22 @@ private slots:
         QVERIFY(process.waitForFinished(10000));
         QCOMPARE(process.exitCode(), 2);
         QCOMPARE(process.readAllStandardError(), QByteArray("quorlink-cli: standard output: No space left on device\n"));
+    }
+
+    // A name that is not UTF-8 would open or be saved as another file: it is refused, as IN and as OUT.
+    void namesThatAreNotUtf8()
+    {
+        const std::string folder = QFile::encodeName(dir.path()).toStdString() + "/";
+        const std::string latin1 = folder + "Bo\xe9t.dat";
+        QVERIFY(QFile::copy(Golden("fresh_mr7100a.dat"), Path("good.dat")));
+        QVERIFY(::link(QFile::encodeName(Path("good.dat")).constData(), latin1.c_str()) == 0);
+        const QStringList before = QDir(dir.path()).entryList(QDir::Files);
+        for (const auto& files : {std::pair{latin1, folder + "out.dat"}, std::pair{folder + "good.dat", folder + "N\xe9.hex"}}) {
+            const Outcome r = RunCliBytes({"convert", "--model", "MR7100A", files.first, files.second});
+            QCOMPARE(r.code, 2);
+            QVERIFY2(r.err.contains("\\xE9") && r.err.contains(" is not UTF-8 and cannot be used"), r.err.constData());
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), before);
     }
 
     // Export, then import into a fresh file: every entry comes back; an import
