@@ -102,6 +102,26 @@ TransferSafety SafetyOf(const Call& call)
 
 bool ReadRun(const Call& call, CloneProtocol& protocol) { return RunReadTransfer(protocol, SafetyOf(call)); }
 
+// A read OUT could not take (a full disk) lives on in its backup: the one
+// not there before the read. Says where, or that there is none.
+void PointToBackup(const Call& call, const QStringList& before)
+{
+    const QString folder = SafetyOf(call).dataFolder;
+    const std::string model = call.model.ModelName();
+    for (const QString& backup : ReadBackups(folder, model))
+        if (!before.contains(backup)) {
+            call.prompt.Message(QStringLiteral("Read from Radio"),
+                                QStringLiteral("What was read is kept in the backup %1; quorlink-cli convert --model "
+                                               "%2 %1 OUT makes the file from it.")
+                                    .arg(backup, QString::fromStdString(model)),
+                                MessageIcon::Information);
+            return;
+        }
+    call.prompt.Message(QStringLiteral("Read from Radio"),
+                        QStringLiteral("No backup of this read could be kept either: read the radio again."),
+                        MessageIcon::Warning);
+}
+
 // Opens the port and runs one whole transfer on the given model. A
 // cancelled one says so; the memory operation had begun once progress came.
 bool Transfer(const Call& call, Model& model, const std::string& portText, const char* what, const Run& run)
@@ -159,9 +179,13 @@ int RunRead(const Call& call)
         ReportSaveFailure(call, ToQString(fault.description));
         return kFailed;
     }
+    const QStringList before = ReadBackups(SafetyOf(call).dataFolder, call.model.ModelName());
     if (!Transfer(call, "Reading", [&call](CloneProtocol& protocol) { return ReadRun(call, protocol); }))
         return kFailed;
-    return SaveModelFile(call.model, call.args.positional[0], FileContext{call.prompt, kNoLog, 0}) ? kOk : kFailed;
+    if (SaveModelFile(call.model, call.args.positional[0], FileContext{call.prompt, kNoLog, 0}))
+        return kOk;
+    PointToBackup(call, before);
+    return kFailed;
 }
 
 int RunWrite(const Call& call)

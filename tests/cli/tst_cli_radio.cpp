@@ -8,6 +8,7 @@
 #include "model.h"
 #include "radio_emulator.h"
 #include "support/file_bytes.h"
+#include "support/file_size_limit.h"
 #include "support/recording_prompt.h"
 #include "support/sample_model.h"
 
@@ -237,6 +238,25 @@ private slots:
         QCOMPARE(r.code, 0);
         QVERIFY(r.err.contains("Clear Data: Complete!!"));
         QCOMPARE(int(radio.memory()[341]), 0);
+    }
+
+    // OUT that cannot take what was read (a full disk) names the backup that holds it.
+    void readToAFullDisk()
+    {
+        sim::RadioEmulator radio(sim::kCode7100);
+        QVERIFY(radio.Start());
+        const QStringList before = ReadBackups(DataFolder(), "MR7100A");
+        CliRun r;
+        {
+            test::FileSizeLimit limit(kImageSize + 1000);  // the backup fits, the data file does not
+            r = RunCli({"read", "--model", "MR7100A", "--port", radio.SlavePath(), Path("full.dat")});
+        }
+        QCOMPARE(r.code, 1);
+        const QStringList after = ReadBackups(DataFolder(), "MR7100A");
+        QCOMPARE(after.size(), before.size() + 1);
+        const QString said = QStringLiteral("FileSave Error!!\nReason: %1\nRead from Radio: What was read is kept in the "
+                                            "backup %2; quorlink-cli convert --model MR7100A %2 OUT makes the file from it.\n");
+        QVERIFY2(r.err.endsWith(said.arg(qt_error_string(EFBIG), after.first()).toLocal8Bit()), r.err.constData());
     }
 
     void otherModelWritesNoFile()
