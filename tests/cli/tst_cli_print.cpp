@@ -64,26 +64,22 @@ private slots:
     // No display, one that is not there, or a platform nobody knows: the PDF is drawn all the same.
     void runsWithoutADisplay_data()
     {
-        QTest::addColumn<QString>("platform");
-        QTest::addColumn<QString>("display");
-        QTest::newRow("none") << QString() << QString();
-        QTest::newRow("xcb without a display") << "xcb" << QString();
-        QTest::newRow("xcb with a bad display") << "xcb" << ":97";
-        QTest::newRow("unknown platform") << "no-such-platform" << QString();
+        QTest::addColumn<QStringList>("settings");
+        QTest::newRow("none") << QStringList{};
+        QTest::newRow("xcb without a display") << QStringList{"QT_QPA_PLATFORM=xcb"};
+        QTest::newRow("xcb with a bad display") << QStringList{"QT_QPA_PLATFORM=xcb", "DISPLAY=:97"};
+        QTest::newRow("unknown platform") << QStringList{"QT_QPA_PLATFORM=no-such-platform"};
     }
 
     void runsWithoutADisplay()
     {
-        QFETCH(QString, platform);
-        QFETCH(QString, display);
+        QFETCH(QStringList, settings);
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             env.remove(QLatin1String(name));
-        if (!platform.isEmpty())
-            env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
-        if (!display.isEmpty())
-            env.insert(QStringLiteral("DISPLAY"), display);
+        for (const QString& setting : settings)
+            env.insert(setting.section('=', 0, 0), setting.section('=', 1));
         process.setProcessEnvironment(env);
         const QString pdf = dir.filePath(QStringLiteral("p.pdf"));
         QFile::remove(pdf);
