@@ -30,8 +30,8 @@ const Verb kVerbs[] = {
     {"print", "print --model MODEL IN OUT.pdf",
      "Writes the printed report of IN as a PDF file (- for standard output), without a printer.", 2, 2, false,
      RunPrint},
-    {"clear", "clear --model MODEL --port PORT [--no-verify]", "Sets the radio's count of user MMSI settings back to 0.", 0, 0,
-     true, RunClear},
+    {"clear", "clear --model MODEL --port PORT [--no-verify]",
+     "Sets the radio's count of user MMSI settings back to 0.", 0, 0, true, RunClear},
     {"diff", "diff --model MODEL [--brief] A B",
      "Lists what differs from A to B, one difference a line, then the count; --brief prints the count only.\n"
      "A and B are data files, .hex images, or port:PORT to read the radio on PORT (nothing is saved).\n"

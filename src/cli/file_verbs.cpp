@@ -31,18 +31,20 @@ QString WriteStandardOutput(std::FILE* out, QByteArray bytes)
 {
     if (isatty(fileno(out)))
         bytes = EscapeControls(QString::fromLatin1(bytes)).toLatin1();
+    errno = 0;
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), out);
-    return OutputFailure(out);
+    return OutputFailure(out, errno);
 }
 
 }  // namespace
 
-QString OutputFailure(std::FILE* out)
+QString OutputFailure(std::FILE* out, int writeError)
 {
     errno = 0;
     if (std::fflush(out) == 0 && !std::ferror(out))
         return {};
-    return errno != 0 ? qt_error_string(errno) : QStringLiteral("The output could not be written completely");
+    const int error = errno != 0 ? errno : writeError;
+    return error != 0 ? qt_error_string(error) : QStringLiteral("The output could not be written completely");
 }
 
 int ListWritten(const Io& io, int code)
