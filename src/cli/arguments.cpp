@@ -15,12 +15,32 @@ std::string Upper(std::string text)
     return text;
 }
 
+struct Switch {
+    const char* name;
+    bool Arguments::*field;
+};
+constexpr Switch kSwitches[] = {
+    {"--brief", &Arguments::brief},
+    {"--allow-mmsi-change", &Arguments::allowMmsiChange},
+    {"--no-verify", &Arguments::noVerify},
+    {"--dry-run", &Arguments::dryRun},
+    {"--no-read-first", &Arguments::noReadFirst},
+};
+
+struct Valued {
+    const char* name;
+    std::optional<std::string> Arguments::*field;
+};
+constexpr Valued kValued[] = {
+    {"--model", &Arguments::model},
+    {"--port", &Arguments::port},
+};
+
 // Takes the value of --name or --name=value; false when the option is not name.
-bool TakeOption(const std::string& name, const std::vector<std::string>& args, std::size_t& i,
+bool TakeOption(const std::string& flag, const std::vector<std::string>& args, std::size_t& i,
                 std::optional<std::string>& value, std::string& error)
 {
     const std::string& arg = args[i];
-    const std::string flag = "--" + name;
     if (arg.rfind(flag + "=", 0) == 0) {
         value = arg.substr(flag.size() + 1);
     } else if (arg == flag) {
@@ -37,38 +57,52 @@ bool TakeOption(const std::string& name, const std::vector<std::string>& args, s
     return true;
 }
 
+// The option args[i] starts, taken into parsed; its name, or empty when it is none.
+std::string TakeAnyOption(const std::vector<std::string>& args, std::size_t& i, Arguments& parsed)
+{
+    for (const Switch& option : kSwitches)
+        if (args[i] == option.name) {
+            parsed.*option.field = true;
+            return option.name;
+        }
+    for (const Valued& option : kValued)
+        if (TakeOption(option.name, args, i, parsed.*option.field, parsed.error))
+            return option.name;
+    return {};
+}
+
+// The verb first, then the file names; after "--" these may begin with "-".
+void TakePositional(const std::string& arg, Arguments& parsed)
+{
+    if (parsed.verb.empty())
+        parsed.verb = arg;
+    else
+        parsed.positional.push_back(arg);
+}
+
 }  // namespace
 
 Arguments ParseArguments(const std::vector<std::string>& args)
 {
     Arguments parsed;
-    for (std::size_t i = 0; i < args.size(); ++i) {
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size() && parsed.error.empty(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--help" || arg == "-h") {
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+            TakePositional(arg, parsed);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--help" || arg == "-h") {
             parsed.help = true;
-        } else if (arg == "--brief") {
-            parsed.brief = true;
-        } else if (arg == "--allow-mmsi-change") {
-            parsed.allowMmsiChange = true;
         } else if (arg == "--version") {
             parsed.version = true;
-        } else if (arg == "--no-verify") {
-            parsed.noVerify = true;
-        } else if (arg == "--dry-run") {
-            parsed.dryRun = true;
-        } else if (arg == "--no-read-first") {
-            parsed.noReadFirst = true;
-        } else if (TakeOption("model", args, i, parsed.model, parsed.error) ||
-                   TakeOption("port", args, i, parsed.port, parsed.error)) {
-        } else if (arg.size() > 1 && arg[0] == '-') {
+        } else if (const std::string name = TakeAnyOption(args, i, parsed); name.empty()) {
             parsed.error = "unknown option " + arg;
-        } else if (parsed.verb.empty()) {
-            parsed.verb = arg;
+        } else if (std::find(parsed.options.begin(), parsed.options.end(), name) != parsed.options.end()) {
+            parsed.error = name + " is given twice";
         } else {
-            parsed.positional.push_back(arg);
+            parsed.options.push_back(name);
         }
-        if (!parsed.error.empty())
-            break;
     }
     return parsed;
 }

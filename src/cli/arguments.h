@@ -19,11 +19,14 @@ struct Arguments {
     bool noVerify = false;  // write: skip the read-back check
     bool dryRun = false;    // write: read the radio, list the changes, write nothing
     bool noReadFirst = false;  // write: no read of the radio before writing
+    // Every option given but --help and --version, as "--name": the verb
+    // checks them against the ones it takes.
+    std::vector<std::string> options;
     std::string error;  // a usage error, when not empty
 };
 
 // "VERB [--model M] [--port P] [--brief] [--help] ARGS...", options also as --name=value;
-// or "--version".
+// or "--version". An option given twice is an error; "--" ends the options.
 Arguments ParseArguments(const std::vector<std::string>& args);
 
 // MR7100A -> 1, MR5100A -> 0 (any case); nothing for other names.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // backups: what the program keeps of radios and of dropped edits.
 #include "kept_copies.h"
+#include "terminal_text.h"
 #include "verbs.h"
 
 #include <QDir>
@@ -11,12 +12,12 @@ namespace quorlink::cli {
 int RunBackups(const Call& call)
 {
     for (const KeptCopy& copy : ListKeptCopies(DataFolderOf(call.io)))
-        std::fprintf(call.io.out, "%s\t%s\t%s\t%s\t%s\n", QDir::toNativeSeparators(copy.path).toLocal8Bit().constData(),
+        std::fprintf(call.io.out, "%s\t%s\t%s\t%s\t%s\n",
+                     EscapeControls(QDir::toNativeSeparators(copy.path)).toLocal8Bit().constData(),
                      copy.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toLatin1().constData(),
                      copy.kind.toLatin1().constData(), copy.model.isEmpty() ? "-" : copy.model.toLatin1().constData(),
                      copy.mmsi.isEmpty() ? "-" : copy.mmsi.toLatin1().constData());
-    std::fflush(call.io.out);
-    return ferror(call.io.out) ? kFailed : kOk;
+    return ListWritten(call.io, kOk);
 }
 
 }  // namespace quorlink::cli

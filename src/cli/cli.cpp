@@ -4,8 +4,10 @@
 #include "console_prompt.h"
 #include "model.h"
 #include "model_files.h"
+#include "terminal_text.h"
 #include "verbs.h"
 
+#include <QFile>
 #include <algorithm>
 #include <sys/stat.h>
 
@@ -30,8 +32,8 @@ const Verb kVerbs[] = {
     {"print", "print --model MODEL IN OUT.pdf",
      "Writes the printed report of IN as a PDF file (- for standard output), without a printer.", 2, 2, false,
      RunPrint},
-    {"clear", "clear --model MODEL --port PORT", "Sets the radio's count of user MMSI settings back to 0.", 0, 0,
-     true, RunClear},
+    {"clear", "clear --model MODEL --port PORT [--no-verify]",
+     "Sets the radio's count of user MMSI settings back to 0.", 0, 0, true, RunClear},
     {"diff", "diff --model MODEL [--brief] A B",
      "Lists what differs from A to B, one difference a line, then the count; --brief prints the count only.\n"
      "A and B are data files, .hex images, or port:PORT to read the radio on PORT (nothing is saved).\n"
@@ -83,9 +85,36 @@ void PrintUsage(std::FILE* to, const Verb* only)
     std::fprintf(to, "\n%s", kGeneralHelp);
 }
 
+// The usage line lists a verb's options, so it cannot show one the verb
+// does not take nor leave one out.
+bool Takes(const Verb& verb, const std::string& option)
+{
+    const std::string usage = std::string(" ") + verb.usage + " ";
+    for (std::size_t at = usage.find(option); at != std::string::npos; at = usage.find(option, at + 1)) {
+        const char before = usage[at - 1];
+        const char after = usage[at + option.size()];
+        if ((before == ' ' || before == '[') && (after == ' ' || after == ']'))
+            return true;
+    }
+    return false;
+}
+
+// "--port goes with read, write, clear and doctor only"
+std::string OptionMisplaced(const std::string& option)
+{
+    std::vector<std::string> takers;
+    for (const Verb& verb : kVerbs)
+        if (Takes(verb, option))
+            takers.push_back(verb.name);
+    std::string text = option + " goes with ";
+    for (std::size_t i = 0; i < takers.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == takers.size() ? " and " : ", ") + takers[i];
+    return text + " only";
+}
+
 int UsageError(const Io& io, const Verb* verb, const std::string& message)
 {
-    std::fprintf(io.err, "quorlink-cli: %s\n\n", message.c_str());
+    std::fprintf(io.err, "quorlink-cli: %s\n\n", qPrintable(EscapeControls(QByteArrayView(message))));
     PrintUsage(io.err, verb);
     return kUsage;
 }
@@ -113,6 +142,22 @@ std::string CheckFileKinds(const Verb& verb, const Arguments& args)
         }
         if (!reportOut && KindOf(args.positional[i]) == FileKind::Other)
             return "unknown kind of file: " + args.positional[i] + " (use .dat, .def or .hex)";
+    }
+    return {};
+}
+
+// Names are held as text, and text is UTF-8: a name whose bytes are not
+// would open, or be saved as, another file than the one named.
+std::string CheckNamesDecode(const Arguments& args)
+{
+    std::vector<std::string> names = args.positional;
+    if (args.port)
+        names.push_back(*args.port);
+    for (const std::string& name : names) {
+        const QByteArray bytes = QByteArray::fromStdString(name);
+        if (QFile::encodeName(QFile::decodeName(bytes)) != bytes)
+            return "the name " + name + " is not UTF-8 and cannot be used: rename the file (or link to it) with a "
+                   "UTF-8 name";
     }
     return {};
 }
@@ -150,11 +195,11 @@ int Run(const std::vector<std::string>& rawArgs, const Io& io)
     const Verb* verb = FindVerb(args.verb);
     if (args.version && args.error.empty()) {
         std::fprintf(io.out, "Quorlink %s\n", QUORLINK_VERSION);
-        return kOk;
+        return ListWritten(io, kOk);
     }
     if (args.verb.empty() && args.help && args.error.empty()) {
         PrintUsage(io.out, nullptr);
-        return kOk;
+        return ListWritten(io, kOk);
     }
     if (!args.error.empty())
         return UsageError(io, verb, args.error);
@@ -162,13 +207,14 @@ int Run(const std::vector<std::string>& rawArgs, const Io& io)
         return UsageError(io, nullptr, args.verb.empty() ? "no command given" : "unknown command " + args.verb);
     if (args.help) {
         PrintUsage(io.out, verb);
-        return kOk;
+        return ListWritten(io, kOk);
     }
     const int count = static_cast<int>(args.positional.size());
     if (count < verb->minPositional || count > verb->maxPositional)
         return UsageError(io, verb, "wrong number of file names");
-    if (args.brief && std::string(verb->name) != "diff")
-        return UsageError(io, verb, "--brief goes with diff only");
+    for (const std::string& option : args.options)
+        if (!Takes(*verb, option))
+            return UsageError(io, verb, OptionMisplaced(option));
     if (!args.model && verb->needsModel)
         return UsageError(io, verb, "--model is required");
     const std::optional<int> modelNumber = args.model ? ModelNumberFromName(*args.model) : 1;
@@ -178,6 +224,8 @@ int Run(const std::vector<std::string>& rawArgs, const Io& io)
         return UsageError(io, verb, "--port is required");
     if (args.port && !IsPort(*args.port))
         return UsageError(io, verb, "unknown port " + *args.port + " (1..4 or a device path)");
+    if (const std::string problem = CheckNamesDecode(args); !problem.empty())
+        return UsageError(io, verb, problem);
     if (const std::string problem = CheckFileKinds(*verb, args); !problem.empty())
         return UsageError(io, verb, problem);
     if (const std::string problem = CheckSameFile(*verb, args, io); !problem.empty())

@@ -3,7 +3,9 @@
 #include "comparison.h"
 #include "error_log.h"
 #include "model.h"
+#include "latin1.h"
 #include "model_files.h"
+#include "terminal_text.h"
 #include "verbs.h"
 
 namespace quorlink::cli {
@@ -44,10 +46,9 @@ int RunDiff(const Call& call)
     const std::vector<Difference> differences = CompareModels(older, newer, sides);
     if (!call.args.brief)
         for (const Difference& difference : differences)
-            std::fprintf(call.io.out, "%s\n", difference.Text().c_str());
+            std::fprintf(call.io.out, "%s\n", EscapeControls(ToQString(difference.Text())).toLatin1().constData());
     std::fprintf(call.io.out, "%s\n", DifferenceCount(differences.size()).c_str());
-    std::fflush(call.io.out);
-    return differences.empty() ? kOk : kFailed;
+    return ListWritten(call.io, differences.empty() ? kOk : kFailed);
 }
 
 }  // namespace quorlink::cli

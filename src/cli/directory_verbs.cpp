@@ -5,6 +5,7 @@
 #include "latin1.h"
 #include "model.h"
 #include "model_files.h"
+#include "terminal_text.h"
 #include "verbs.h"
 
 namespace quorlink::cli {
@@ -45,7 +46,7 @@ int RunImportDirectory(const Call& call)
     if (const Fault fault = ImportDirectoryFile(call.model, PathOf(files[1]), result))
         return Failed(call, PathOf(files[1]), fault);
     for (const RowReport& row : result.rows)
-        std::fprintf(call.io.err, "%s %s\n", files[1].c_str(), qPrintable(DescribeRow(row)));
+        std::fprintf(call.io.err, "%s\n", qPrintable(EscapeControls(PathOf(files[1]) + u' ' + DescribeRow(row))));
     if (!SaveModelFile(call.model, files[2], context))
         return kFailed;
     std::fprintf(call.io.err, "%d entries added\n", result.added);

@@ -6,11 +6,13 @@
 #include "model.h"
 #include "model_files.h"
 #include "program_folder.h"
+#include "terminal_text.h"
 #include "text_report.h"
 #include "verbs.h"
 #include "whole_file.h"
 
 #include <cerrno>
+#include <unistd.h>
 
 namespace quorlink::cli {
 
@@ -24,15 +26,15 @@ FileContext ContextOf(const Call& call) { return FileContext{call.prompt, kNoLog
 int Result(bool ok) { return ok ? kOk : kFailed; }
 
 // A full disk behind a redirection shows only when the buffer is flushed.
-QString WriteStandardOutput(std::FILE* out, const QByteArray& bytes)
+// A terminal gets the names in a report with their control characters
+// escaped; a redirection keeps the bytes as a file would.
+QString WriteStandardOutput(std::FILE* out, QByteArray bytes)
 {
+    if (isatty(fileno(out)))
+        bytes = EscapeControls(QString::fromLatin1(bytes)).toLatin1();
     errno = 0;
-    const bool written = std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), out) ==
-                             static_cast<std::size_t>(bytes.size()) &&
-                         std::fflush(out) == 0 && !std::ferror(out);
-    if (written)
-        return {};
-    return errno != 0 ? qt_error_string(errno) : QStringLiteral("The output could not be written completely");
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), out);
+    return OutputFailure(out, errno);
 }
 
 }  // namespace
@@ -40,6 +42,24 @@ QString WriteStandardOutput(std::FILE* out, const QByteArray& bytes)
 QString DataFolderOf(const Io& io)
 {
     return io.dataFolder.empty() ? ProgramFolder() : QString::fromLocal8Bit(io.dataFolder.c_str());
+}
+
+QString OutputFailure(std::FILE* out, int writeError)
+{
+    errno = 0;
+    if (std::fflush(out) == 0 && !std::ferror(out))
+        return {};
+    const int error = errno != 0 ? errno : writeError;
+    return error != 0 ? qt_error_string(error) : QStringLiteral("The output could not be written completely");
+}
+
+int ListWritten(const Io& io, int code)
+{
+    const QString reason = OutputFailure(io.out);
+    if (reason.isEmpty())
+        return code;
+    std::fprintf(io.err, "quorlink-cli: standard output: %s\n", qPrintable(reason));
+    return kUsage;
 }
 
 void ReportSaveFailure(const Call& call, const QString& reason)

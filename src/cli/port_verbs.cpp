@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The verbs that look at serial ports without talking to a radio: ports and doctor.
 #include "error_log.h"
+#include "file_path.h"
 #include "latin1.h"
 #include "model.h"
 #include "open_failure.h"
@@ -8,6 +9,7 @@
 #include "qt_serial_port.h"
 #include "serial_link.h"
 #include "settings_store.h"
+#include "terminal_text.h"
 #include "verbs.h"
 
 #include <cstdio>
@@ -16,9 +18,9 @@ namespace quorlink::cli {
 
 namespace {
 
-QByteArray OrDash(const QString& text) { return text.isEmpty() ? QByteArray("-") : text.toLocal8Bit(); }
+QByteArray OrDash(const QString& text) { return text.isEmpty() ? QByteArray("-") : EscapeControls(text).toLocal8Bit(); }
 
-void PrintLine(std::FILE* to, const QString& line) { std::fprintf(to, "%s\n", line.toLocal8Bit().constData()); }
+void PrintLine(std::FILE* to, const QString& line) { std::fprintf(to, "%s\n", qPrintable(EscapeControls(line))); }
 
 }  // namespace
 
@@ -32,7 +34,7 @@ int RunPorts(const Call& call)
         for (int number : NumbersOf(port, stored, ports))
             names << QStringLiteral("COM%1").arg(number);
         std::fprintf(call.io.out, "%s\t%s\t%s\t%s\t%s\t%s\n", OrDash(names.join(QLatin1Char(','))).constData(),
-                     port.device.toLocal8Bit().constData(), OrDash(port.VidPid()).constData(),
+                     OrDash(port.device).constData(), OrDash(port.VidPid()).constData(),
                      OrDash(port.manufacturer).constData(), OrDash(port.description).constData(),
                      OrDash(port.byIdLink).constData());
     }
@@ -42,7 +44,7 @@ int RunPorts(const Call& call)
     for (int number = 1; number <= 4; ++number)
         if (!StoredDevice(stored, number).isEmpty() && !FindPort(ports, StoredDevice(stored, number)))
             PrintLine(call.io.out, PortHint(number, stored, ports));
-    return kOk;
+    return ListWritten(call.io, kOk);
 }
 
 int RunDoctor(const Call& call)
@@ -50,7 +52,7 @@ int RunDoctor(const Call& call)
     const StoredDevices stored = SettingsStore::PortDevices();
     const SystemPortList system;
     const QList<PortInfo> ports = system.Ports();
-    std::optional<PortChoice> choice = call.args.port ? ParsePortChoice(ToQString(*call.args.port)) : std::nullopt;
+    std::optional<PortChoice> choice = call.args.port ? ParsePortChoice(PathOf(*call.args.port)) : std::nullopt;
     if (!choice) {
         Model settings;
         SettingsStore::Load(settings);
@@ -80,7 +82,7 @@ int RunDoctor(const Call& call)
                                               "cable is plugged in. The udev rule of the Debian package keeps it away.")
                                    .arg(facts.modemManagerPid)
                                    .arg(target.device));
-    return opened ? kOk : kFailed;
+    return ListWritten(call.io, opened ? kOk : kFailed);
 }
 
 }  // namespace quorlink::cli

@@ -14,6 +14,7 @@
 #include "qt_serial_port.h"
 #include "serial_link.h"
 #include "settings_store.h"
+#include "terminal_text.h"
 #include "transfer_runs.h"
 #include "verbs.h"
 #include "whole_file.h"
@@ -93,18 +94,38 @@ TransferSafety SafetyOf(const Call& call)
 {
     std::FILE* err = call.io.err;
     return {DataFolderOf(call.io), !call.args.noVerify, [err](const QString& text) {
-                std::fprintf(err, "quorlink-cli: %s\n", qPrintable(text));
+                std::fprintf(err, "quorlink-cli: %s\n", qPrintable(EscapeControls(text)));
                 std::fflush(err);
             }};
 }
 
 bool ReadRun(const Call& call, CloneProtocol& protocol) { return RunReadTransfer(protocol, SafetyOf(call)); }
 
+// A read OUT could not take (a full disk) lives on in its backup: the one
+// not there before the read. Says where, or that there is none.
+void PointToBackup(const Call& call, const QStringList& before)
+{
+    const QString folder = SafetyOf(call).dataFolder;
+    const std::string model = call.model.ModelName();
+    for (const QString& backup : ReadBackups(folder, model))
+        if (!before.contains(backup)) {
+            call.prompt.Message(QStringLiteral("Read from Radio"),
+                                QStringLiteral("What was read is kept in the backup %1; quorlink-cli convert --model "
+                                               "%2 %1 OUT makes the file from it.")
+                                    .arg(backup, QString::fromStdString(model)),
+                                MessageIcon::Information);
+            return;
+        }
+    call.prompt.Message(QStringLiteral("Read from Radio"),
+                        QStringLiteral("No backup of this read could be kept either: read the radio again."),
+                        MessageIcon::Warning);
+}
+
 // Opens the port and runs one whole transfer on the given model. A
 // cancelled one says so.
 bool Transfer(const Call& call, Model& model, const std::string& portText, const char* what, const Run& run)
 {
-    const std::optional<PortChoice> port = ParsePortChoice(ToQString(portText));
+    const std::optional<PortChoice> port = ParsePortChoice(PathOf(portText));
     QtSerialPort serial;
     SerialLink link(serial, model, kNoLog);
     link.UsePort(*port);
@@ -142,7 +163,7 @@ void InstallInterruptHandler()
 #endif
 }
 
-bool IsPort(const std::string& text) { return ParsePortChoice(ToQString(text)).has_value(); }
+bool IsPort(const std::string& text) { return ParsePortChoice(PathOf(text)).has_value(); }
 
 bool ReadRadioInto(const Call& call, Model& model, const std::string& port)
 {
@@ -157,9 +178,13 @@ int RunRead(const Call& call)
         ReportSaveFailure(call, ToQString(fault.description));
         return kFailed;
     }
+    const QStringList before = ReadBackups(SafetyOf(call).dataFolder, call.model.ModelName());
     if (!Transfer(call, "Reading", [&call](CloneProtocol& protocol) { return ReadRun(call, protocol); }))
         return kFailed;
-    return SaveModelFile(call.model, call.args.positional[0], FileContext{call.prompt, kNoLog, 0}) ? kOk : kFailed;
+    if (SaveModelFile(call.model, call.args.positional[0], FileContext{call.prompt, kNoLog, 0}))
+        return kOk;
+    PointToBackup(call, before);
+    return kFailed;
 }
 
 int RunWrite(const Call& call)
@@ -191,7 +216,7 @@ int RunWrite(const Call& call)
     safety.approveChanges = [&call, &listed](const Model& radio) {
         const std::vector<Difference> changes = CompareModels(radio, call.model);
         for (const Difference& change : changes)
-            std::fprintf(call.io.out, "%s\n", change.Text().c_str());
+            std::fprintf(call.io.out, "%s\n", EscapeControls(ToQString(change.Text())).toLatin1().constData());
         std::fprintf(call.io.out, "%s\n", DifferenceCount(changes.size()).c_str());
         std::fflush(call.io.out);
         listed = true;

@@ -61,6 +61,12 @@ constexpr const char* kStandardOutput = "-";
 bool WriteOut(const Call& call, const std::string& out, const QByteArray& bytes);
 // "Quorlink: FileSave Error!!" and the reason, as every failed save says it.
 void ReportSaveFailure(const Call& call, const QString& reason);
+// Why standard output did not take all that was written to it; empty when it
+// did. writeError: errno of the write before, when it was cleared for it.
+QString OutputFailure(std::FILE* out, int writeError = 0);
+// code, or 2 when standard output lost some of a list (a full disk, a closed
+// descriptor): as with diff(1), a list cut short must never read as a result.
+int ListWritten(const Io& io, int code);
 
 // PORT is 1..4, COM1..COM4 or a device path.
 bool IsPort(const std::string& text);

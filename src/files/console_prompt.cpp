@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "console_prompt.h"
 
+#include "terminal_text.h"
+
 namespace quorlink {
 
 Answer ConsolePrompt::Message(const QString& title, const QString& text, MessageIcon,
                               MessageButtons buttons)
 {
-    QString line = text;
-    line.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    std::fprintf(out_, "%s: %s\n", qPrintable(title), qPrintable(line.trimmed()));
+    // A message of several lines (a verify error's places, a port's causes) keeps them.
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    std::fprintf(out_, "%s: %s\n", qPrintable(EscapeControls(title)), qPrintable(EscapeControls(lines.trimmed())));
     std::fflush(out_);
     if (buttons == MessageButtons::OkCancelSafe)
         return Answer::Cancel;  // nobody to ask: the safe answer

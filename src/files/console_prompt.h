@@ -7,9 +7,10 @@
 
 namespace quorlink {
 
-// Prints each message as "title: text" on a stream (standard error for the
-// command line) and answers every question with its first button, except
-// that a question whose default is Cancel is answered Cancel.
+// Prints each message as "title: text", control characters escaped, on a
+// stream (standard error for the command line) and answers every question
+// with its first button, except that a question whose default is Cancel is
+// answered Cancel.
 class ConsolePrompt : public Prompt {
 public:
     explicit ConsolePrompt(std::FILE* out = stderr) : out_(out) {}

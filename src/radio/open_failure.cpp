@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <algorithm>
 #include <grp.h>
+#include <iterator>
 #include <vector>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -23,6 +24,10 @@ struct ClaimedBridge {
     int product;
     const char* name;
 };
+// The groups distributions give serial ports to. Any other group (root,
+// disk, shadow, tty ...) grants far more than a port: never advise joining it.
+constexpr const char* kSerialPortGroups[] = {"dialout", "uucp"};
+
 constexpr ClaimedBridge kBrlttyBridges[] = {
     {0x1a86, 0x7523, "CH340"},
     {0x1a86, 0x5523, "CH341"},
@@ -166,6 +171,36 @@ QString ClaimedAdapter(const SystemView& view)
     return {};
 }
 
+bool IsSerialPortGroup(const QString& group)
+{
+    return std::any_of(std::begin(kSerialPortGroups), std::end(kSerialPortGroups),
+                       [&group](const char* name) { return group == QLatin1String(name); });
+}
+
+// "crw-rw----": the group's read and write bits.
+bool GroupMayUse(const QString& mode) { return mode.size() == 10 && mode.mid(4, 2) == QLatin1String("rw"); }
+
+// Why the device stays shut to this user, with the one fix that is safe.
+QString RightsLine(const PortTarget& target, const DeviceFacts& facts)
+{
+    const QString node = QStringLiteral("%1 belongs to the group \"%2\" (owner %3, mode %4)")
+                             .arg(target.device, facts.group, facts.owner, facts.mode);
+    const QString udevRule = QStringLiteral(" Joining a group is not the fix: install the udev rule "
+                                            "70-quorlink-serial.rules (it comes with the Debian package), which gives "
+                                            "the cable to the user at the desktop, then plug the cable in again.");
+    if (!GroupMayUse(facts.mode))
+        return node + QStringLiteral(", which does not let its group read and write it.") + udevRule;
+    if (!IsSerialPortGroup(facts.group))
+        return node + QStringLiteral(", a group meant for more than serial ports.") + udevRule;
+    if (facts.joinedGroup)
+        return node + QStringLiteral(". You joined that group after you logged in: log out and in again.");
+    if (!facts.inGroup)
+        return node + QStringLiteral(", and you are not a member of it. Fix: sudo usermod -aG %1 $USER, "
+                                     "then log out and in again.")
+                          .arg(facts.group);
+    return node + QStringLiteral(", and you are a member of it, yet it will not open for you.") + udevRule;
+}
+
 qint64 RunningProcess(const SystemView& view, const QString& name)
 {
     for (const QString& pid : QDir(view.proc).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
@@ -220,17 +255,12 @@ QStringList CauseLines(const PortTarget& target, const DeviceFacts& facts, bool 
         return lines << QStringLiteral("There is no device %1. Plug the cable in, or choose its port: ")
                                .arg(target.device) + listed;
     }
-    if (!facts.accessible) {
-        const QString node = QStringLiteral("%1 belongs to the group \"%2\" (owner %3, mode %4)")
-                                 .arg(target.device, facts.group, facts.owner, facts.mode);
-        if (facts.joinedGroup)
-            return lines << node + QStringLiteral(". You joined that group after you logged in: log out and in again.");
-        if (!facts.inGroup)
-            return lines << node + QStringLiteral(", and you are not a member of it. Fix: sudo usermod -aG %1 $USER, "
-                                                  "then log out and in again.")
-                                       .arg(facts.group);
-        return lines << node + QStringLiteral(", which does not let its group read and write it.");
-    }
+    if (!facts.accessible)
+        return lines << RightsLine(target, facts);
+    // Many programs hold a node that is no serial port (a shell holds
+    // /dev/null): only a refused opening makes a holder the cause.
+    if (!refused)
+        return lines;
     if (facts.holderPid > 0 && facts.holderName == QLatin1String("ModemManager"))
         return lines << QStringLiteral("ModemManager (process %1) is probing %2 for a modem. Wait a few seconds and "
                                        "try again. To stop it for good, install the udev rule of the Debian package, "
@@ -239,9 +269,7 @@ QStringList CauseLines(const PortTarget& target, const DeviceFacts& facts, bool 
     if (facts.holderPid > 0)
         return lines << QStringLiteral("%1 is in use by %2 (process %3). Close that program and try again.")
                             .arg(target.device, facts.holderName).arg(facts.holderPid);
-    if (refused)
-        lines << QStringLiteral("%1 is in use by another program. Close it and try again.").arg(target.device);
-    return lines;
+    return lines << QStringLiteral("%1 is in use by another program. Close it and try again.").arg(target.device);
 }
 
 QString OpenFailureText(const PortTarget& target, const QString& reason, const QStringList& causes)

@@ -1,18 +1,71 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt_serial_port.h"
 
+#include <QFile>
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace quorlink {
+
+namespace {
+
+bool NodeExists(const QString& device)
+{
+    struct stat node {};
+    return ::stat(QFile::encodeName(device).constData(), &node) == 0;
+}
+
+// QSerialPort words its failures after the call that failed, not after what
+// happened to the port: a lock held by another program reads as a
+// permission error and a line that hung up as an ioctl nobody asked for.
+// Its reason is the system's text for errno; comparing texts tells which.
+bool SystemSaid(const QString& reason, int error) { return reason == qt_error_string(error); }
+
+QString OpenReason(const QString& device, QSerialPort::SerialPortError error, const QString& reason)
+{
+    if (error == QSerialPort::PermissionError && ::access(QFile::encodeName(device).constData(), R_OK | W_OK) == 0)
+        return QStringLiteral("the port is in use by another program");
+    if (error == QSerialPort::UnsupportedOperationError && NodeExists(device))
+        return QStringLiteral("%1 is not a serial port (%2)").arg(device, reason);
+    return reason;
+}
+
+QString RunReason(const QString& device, QSerialPort::SerialPortError error, const QString& reason)
+{
+    // A device still there that signalled bytes and had none to read was
+    // read by someone else.
+    const bool gone = !NodeExists(device);
+    if (!gone && SystemSaid(reason, EAGAIN))
+        return QStringLiteral("Another program is using the port and took the radio's answer (%1). Close it and "
+                              "try again.")
+            .arg(reason);
+    if (gone || SystemSaid(reason, ENOTTY) || SystemSaid(reason, EIO) || SystemSaid(reason, ENODEV))
+        return QStringLiteral("The cable was unplugged: %1 went away (%2). Plug it in and try again.")
+            .arg(device, reason);
+    // A line that hangs up can leave a stale system reason behind; say first
+    // what happened.
+    if (error == QSerialPort::ResourceError)
+        return QStringLiteral("The serial device went away (%1)").arg(reason);
+    return reason;
+}
+
+}  // namespace
 
 bool QtSerialPort::Open(const QString& device)
 {
+    device_ = device;
+    openFailure_ = {};
     port_.setPortName(device);
     port_.setBaudRate(QSerialPort::Baud9600);
     port_.setDataBits(QSerialPort::Data8);
     port_.setParity(QSerialPort::NoParity);
     port_.setStopBits(QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
-    if (!port_.open(QIODevice::ReadWrite))
+    if (!port_.open(QIODevice::ReadWrite)) {
+        openFailure_ = OpenReason(device, port_.error(), port_.errorString());
         return false;
+    }
     port_.clearError();
     return true;
 }
@@ -50,11 +103,7 @@ Fault QtSerialPort::Failure() const
     const QSerialPort::SerialPortError error = port_.error();
     if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError)
         return {};
-    QString reason = port_.errorString();
-    // A line that hangs up can leave a stale system reason behind; say first
-    // what happened.
-    if (error == QSerialPort::ResourceError)
-        reason = QStringLiteral("The serial device went away (%1)").arg(reason);
+    const QString reason = openFailure_.isEmpty() ? RunReason(device_, error, port_.errorString()) : openFailure_;
     return Fault{static_cast<int>(error), reason.toStdString()};
 }
 

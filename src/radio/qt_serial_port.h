@@ -21,6 +21,8 @@ public:
 
 private:
     QSerialPort port_;
+    QString device_;
+    QString openFailure_;  // why the last opening failed, in words about the port
 };
 
 }  // namespace quorlink

@@ -7,10 +7,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace quorlink;
 using quorlink::test::ReadAll;
+using quorlink::test::WriteAll;
 
 namespace {
 
@@ -21,8 +26,8 @@ struct Outcome {
 };
 
 // Runs the command line in process with captured streams, or with the
-// standard output given.
-Outcome RunCli(const QStringList& args, std::FILE* standardOutput = nullptr)
+// standard output given; the arguments as the system hands them over.
+Outcome RunCliBytes(const std::vector<std::string>& list, std::FILE* standardOutput = nullptr)
 {
     char* outText = nullptr;
     char* errText = nullptr;
@@ -30,9 +35,6 @@ Outcome RunCli(const QStringList& args, std::FILE* standardOutput = nullptr)
     std::size_t errSize = 0;
     std::FILE* out = standardOutput ? standardOutput : open_memstream(&outText, &outSize);
     std::FILE* err = open_memstream(&errText, &errSize);
-    std::vector<std::string> list;
-    for (const QString& arg : args)
-        list.push_back(arg.toStdString());
     const int code = cli::Run(list, {out, err});
     if (!standardOutput)
         std::fclose(out);
@@ -42,6 +44,35 @@ Outcome RunCli(const QStringList& args, std::FILE* standardOutput = nullptr)
     std::free(outText);
     std::free(errText);
     return outcome;
+}
+
+Outcome RunCli(const QStringList& args, std::FILE* standardOutput = nullptr)
+{
+    std::vector<std::string> list;
+    for (const QString& arg : args)
+        list.push_back(arg.toStdString());
+    return RunCliBytes(list, standardOutput);
+}
+
+// What a terminal is sent when the command's standard output is one.
+QByteArray OnATerminal(const QStringList& args)
+{
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0)
+        return "no pseudo-terminal";
+    std::FILE* out = std::fopen(ptsname(master), "w");
+    // A terminal holds little: it is read while the command writes.
+    QByteArray shown;
+    std::thread reader([&shown, master] {
+        char buffer[4096];
+        for (ssize_t n; (n = ::read(master, buffer, sizeof buffer)) > 0;)
+            shown.append(buffer, n);
+    });
+    RunCli(args, out);
+    std::fclose(out);
+    reader.join();
+    ::close(master);
+    return shown;
 }
 
 QString Golden(const char* name) { return QStringLiteral(QUORLINK_TEST_DATA "/") + QLatin1String(name); }
@@ -211,6 +242,44 @@ private slots:
         QVERIFY(process.readAllStandardError().contains("FileRead Error!!\nReason: not a regular file"));
     }
 
+    // A list standard output did not take is trouble (2) with the reason, never a result.
+    void lostOutputIsTrouble()
+    {
+        const QString fresh = Golden("fresh_mr7100a.dat");
+        for (const QStringList& args :
+             {QStringList{"diff", "--model", "MR7100A", fresh, fresh}, QStringList{"ports"}, QStringList{"--help"}}) {
+            std::FILE* readOnly = std::fopen(QFile::encodeName(fresh).constData(), "r");
+            const Outcome r = RunCli(args, readOnly);
+            std::fclose(readOnly);
+            QCOMPARE(r.code, 2);
+            QVERIFY2(r.err.contains("quorlink-cli: standard output: "), r.err.constData());
+        }
+        // The program itself, whose output is buffered until it ends, to a full disk.
+        QVERIFY(mknod(QFile::encodeName(Path("full")).constData(), S_IFCHR | 0666, makedev(1, 7)) == 0);
+        QProcess process;
+        process.setStandardOutputFile(Path("full"));
+        process.start(QStringLiteral(QUORLINK_CLI_PATH), {"diff", "--model", "MR7100A", fresh, fresh});
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), 2);
+        QCOMPARE(process.readAllStandardError(), QByteArray("quorlink-cli: standard output: No space left on device\n"));
+    }
+
+    // A name that is not UTF-8 would open or be saved as another file: it is refused, as IN and as OUT.
+    void namesThatAreNotUtf8()
+    {
+        const std::string folder = QFile::encodeName(dir.path()).toStdString() + "/";
+        const std::string latin1 = folder + "Bo\xe9t.dat";
+        QVERIFY(QFile::copy(Golden("fresh_mr7100a.dat"), Path("good.dat")));
+        QVERIFY(::link(QFile::encodeName(Path("good.dat")).constData(), latin1.c_str()) == 0);
+        const QStringList before = QDir(dir.path()).entryList(QDir::Files);
+        for (const auto& files : {std::pair{latin1, folder + "out.dat"}, std::pair{folder + "good.dat", folder + "N\xe9.hex"}}) {
+            const Outcome r = RunCliBytes({"convert", "--model", "MR7100A", files.first, files.second});
+            QCOMPARE(r.code, 2);
+            QVERIFY2(r.err.contains("\\xE9") && r.err.contains(" is not UTF-8 and cannot be used"), r.err.constData());
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), before);
+    }
+
     // Export, then import into a fresh file: every entry comes back; an import
     // into the full list reports each row it did not take.
     void directoryLists()
@@ -235,6 +304,30 @@ private slots:
         QVERIFY2(!r.err.contains("entries added"), r.err.constData());
     }
 
+    // A name holding escape sequences reaches a terminal escaped, in lists and
+    // messages alike; a report written to a file keeps its bytes.
+    void controlCharactersEscaped()
+    {
+        const QByteArray name = "\x1B]0;X\x07\x9B" "2J";
+        QByteArray data = ReadAll(Golden("edited_mr7100a.dat"));
+        data.replace("ChTag=#  HARBOUR", "ChTag=#" + name);
+        QVERIFY(WriteAll(Path("esc.dat"), data));
+        const QString m = QStringLiteral("MR7100A");
+        Outcome r = RunCli({"diff", "--model", m, Golden("edited_mr7100a.dat"), Path("esc.dat")});
+        QVERIFY2(r.out.contains("name \"  HARBOUR\" -> \"\\x1B]0;X\\x07\\x9B2J\""), r.out.constData());
+        const QByteArray shown = OnATerminal({"report", "--model", m, Path("esc.dat")});
+        QVERIFY2(shown.contains("\\x1B]0;X\\x07\\x9B2J") && shown.contains("\r\n"), shown.constData());
+        QVERIFY(!shown.contains('\x1B') && !shown.contains('\x07'));
+        QCOMPARE(RunCli({"report", "--model", m, Path("esc.dat"), Path("esc.txt")}).code, 0);
+        QVERIFY(ReadAll(Path("esc.txt")).contains(name));
+
+        const QString list = Path("l\x1B[2J.csv");
+        QVERIFY(WriteAll(list, "kind,mmsi,name\r\nindividual,366123456,\x1B[2JSEA DOG\r\n"));
+        r = RunCli({"import-directory", "--model", m, Golden("edited_mr7100a.dat"), list, Path("imported.dat")});
+        QVERIFY2(r.err.contains("l\\x1B[2J.csv line 2: "), r.err.constData());
+        QVERIFY(RunCli({"\x1B[2J"}).err.startsWith("quorlink-cli: unknown command \\x1B[2J\n"));
+    }
+
     void usageErrors_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -255,6 +348,19 @@ private slots:
         QTest::newRow("brief elsewhere") << QStringList{"new", "--brief", "--model", "MR7100A", "x.dat"}
                                          << QByteArray("--brief goes with diff only");
         QTest::newRow("unknown option") << QStringList{"new", "--colour", "a.dat"} << QByteArray("unknown option --colour");
+        // Options a verb does not take, or a second value, are refused rather than ignored.
+        const QStringList read{"read", "--model", "MR7100A", "--port", "1"};
+        QTest::newRow("mmsi change on read") << read + QStringList{"--allow-mmsi-change", "x.dat"}
+                                             << QByteArray("--allow-mmsi-change goes with write only");
+        QTest::newRow("no verify on read") << read + QStringList{"--no-verify", "x.dat"}
+                                           << QByteArray("--no-verify goes with write and clear only");
+        QTest::newRow("port on new") << QStringList{"new", "--model", "MR7100A", "--port=1", "x.dat"}
+                                     << QByteArray("--port goes with read, write, clear and doctor only");
+        QTest::newRow("model on ports") << QStringList{"ports", "--model", "MR7100A"} << QByteArray("--model goes with new,");
+        QTest::newRow("second model") << QStringList{"new", "--model", "MR7100A", "--model=MR5100A", "x.dat"}
+                                      << QByteArray("--model is given twice");
+        QTest::newRow("after --") << QStringList{"new", "--model", "MR7100A", "--", "--port"}
+                                  << QByteArray("unknown kind of file: --port");
     }
 
     void usageErrors()

@@ -61,17 +61,32 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("old.pdf")).size(), 1);
     }
 
+    // No display, one that is not there, or a platform nobody knows: the PDF is drawn all the same.
+    void runsWithoutADisplay_data()
+    {
+        QTest::addColumn<QStringList>("settings");
+        QTest::newRow("none") << QStringList{};
+        QTest::newRow("xcb without a display") << QStringList{"QT_QPA_PLATFORM=xcb"};
+        QTest::newRow("xcb with a bad display") << QStringList{"QT_QPA_PLATFORM=xcb", "DISPLAY=:97"};
+        QTest::newRow("unknown platform") << QStringList{"QT_QPA_PLATFORM=no-such-platform"};
+    }
+
     void runsWithoutADisplay()
     {
+        QFETCH(QStringList, settings);
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             env.remove(QLatin1String(name));
+        for (const QString& setting : settings)
+            env.insert(setting.section('=', 0, 0), setting.section('=', 1));
         process.setProcessEnvironment(env);
         const QString pdf = dir.filePath(QStringLiteral("p.pdf"));
+        QFile::remove(pdf);
         process.start(QStringLiteral(QUORLINK_CLI_PATH),
                       {"print", "--model", "MR7100A", QUORLINK_TEST_DATA "/edited_mr7100a.dat", pdf});
         QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(process.exitCode(), 0);
         QVERIFY(QFile::exists(pdf));
     }

@@ -8,6 +8,7 @@
 #include "model.h"
 #include "radio_emulator.h"
 #include "support/file_bytes.h"
+#include "support/file_size_limit.h"
 #include "support/recording_prompt.h"
 #include "support/sample_model.h"
 
@@ -16,6 +17,8 @@
 #include <QProcess>
 #include <csignal>
 #include <cstdio>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 using namespace quorlink;
 
@@ -228,8 +231,8 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QByteArray>("said");
         QTest::newRow("verified") << QStringList() << 1
-                                  << QByteArray("Program to Radio: Verify Error!! 1 byte in the radio is not what "
-                                                "was written: 0x1140 individual directory 3 MMSI\n");
+                                  << QByteArray("Program to Radio: Verify Error!!\n1 byte in the radio is not what "
+                                                "was written:\n0x1140 individual directory 3 MMSI\n");
         QTest::newRow("--no-verify") << QStringList{"--no-verify"} << 0
                                      << QByteArray("Program to Radio: Complete!!\n");
     }
@@ -260,6 +263,25 @@ private slots:
         QCOMPARE(r.code, 0);
         QVERIFY(r.err.contains("Clear Data: Complete!!"));
         QCOMPARE(int(radio.memory()[341]), 0);
+    }
+
+    // OUT that cannot take what was read (a full disk) names the backup that holds it.
+    void readToAFullDisk()
+    {
+        sim::RadioEmulator radio(sim::kCode7100);
+        QVERIFY(radio.Start());
+        const QStringList before = ReadBackups(DataFolder(), "MR7100A");
+        CliRun r;
+        {
+            test::FileSizeLimit limit(kImageSize + 1000);  // the backup fits, the data file does not
+            r = RunCli({"read", "--model", "MR7100A", "--port", radio.SlavePath(), Path("full.dat")});
+        }
+        QCOMPARE(r.code, 1);
+        const QStringList after = ReadBackups(DataFolder(), "MR7100A");
+        QCOMPARE(after.size(), before.size() + 1);
+        const QString said = QStringLiteral("FileSave Error!!\nReason: %1\nRead from Radio: What was read is kept in the "
+                                            "backup %2; quorlink-cli convert --model MR7100A %2 OUT makes the file from it.\n");
+        QVERIFY2(r.err.endsWith(said.arg(qt_error_string(EFBIG), after.first()).toLocal8Bit()), r.err.constData());
     }
 
     void otherModelWritesNoFile()
@@ -375,8 +397,10 @@ private slots:
     {
         const CliRun r = RunCli({"clear", "--model", "MR7100A", "--port", "/dev/quorlink-no-such-port"});
         QCOMPARE(r.code, 1);
-        QVERIFY2(r.err.contains("Communication Error!!"), r.err.constData());
-        QVERIFY(r.err.contains("/dev/quorlink-no-such-port"));
+        // The diagnosis keeps its lines.
+        QVERIFY2(r.err.contains("Communication Error!!\n/dev/quorlink-no-such-port could not be opened: "),
+                 r.err.constData());
+        QVERIFY(r.err.contains("\nThere is no device /dev/quorlink-no-such-port."));
     }
 
     void portsAndDoctor()
@@ -403,6 +427,15 @@ private slots:
                                          " is there only while it is plugged in. Plug it in and try again.\n")
                                             .toLocal8Bit()),
                  unplugged.out.constData());
+
+        // A node that is no serial port, held open as a shell holds /dev/null: nobody is blamed.
+        QVERIFY(mknod(QFile::encodeName(Path("null")).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0);
+        QFile held(Path("null"));
+        QVERIFY(held.open(QIODevice::ReadOnly));
+        const CliRun null = RunCli({"doctor", "--port", Path("null")});
+        QCOMPARE(null.code, 1);
+        QCOMPARE(QString::fromLocal8Bit(null.out), Path("null") + " could not be opened: " + Path("null") +
+                                                       " is not a serial port (Inappropriate ioctl for device)\n");
     }
 
     void usage()

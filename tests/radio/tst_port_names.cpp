@@ -205,6 +205,22 @@ private slots:
                                       << "/dev/ttyUSB0 belongs to the group \"dialout\" (owner root, mode crw-rw----), "
                                          "and you are not a member of it. Fix: sudo usermod -aG dialout $USER, then "
                                          "log out and in again.";
+        // Joining root, disk or shadow would give far more than the port, and a
+        // group without read and write bits gives nothing: no group is advised.
+        const QString udevRule = " Joining a group is not the fix: install the udev rule 70-quorlink-serial.rules (it "
+                                 "comes with the Debian package), which gives the cable to the user at the desktop, "
+                                 "then plug the cable in again.";
+        DeviceFacts rootOnly = denied;
+        rootOnly.group = "root";
+        rootOnly.mode = "crw-------";
+        QTest::newRow("root only") << "/dev/ttyUSB0" << rootOnly << true
+                                   << "/dev/ttyUSB0 belongs to the group \"root\" (owner root, mode crw-------), which "
+                                      "does not let its group read and write it." + udevRule;
+        DeviceFacts disk = denied;
+        disk.group = "disk";
+        QTest::newRow("system group") << "/dev/ttyUSB0" << disk << true
+                                      << "/dev/ttyUSB0 belongs to the group \"disk\" (owner root, mode crw-rw----), a "
+                                         "group meant for more than serial ports." + udevRule;
         DeviceFacts joined = denied;
         joined.joinedGroup = true;
         QTest::newRow("joined lately") << "/dev/ttyUSB0" << joined << true

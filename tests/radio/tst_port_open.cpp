@@ -5,6 +5,10 @@
 #include "transfer_runs.h"
 
 #include <QRegularExpression>
+#include <atomic>
+#include <fcntl.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace quorlink;
 using namespace quorlink::test;
@@ -122,6 +126,9 @@ private slots:
         QVERIFY(!RunReadTransfer(rig.protocol));
         QCOMPARE(rig.prompt.shown.size(), 1);
         const QString text = rig.prompt.shown[0].text;
+        // The lock the other opener holds is no lack of rights.
+        QVERIFY2(text.contains(QStringLiteral(" could not be opened: the port is in use by another program\n")),
+                 qPrintable(text));
         QVERIFY2(text.endsWith(QStringLiteral("\n%1 is in use by tst_port_open (process %2). Close that program and "
                                               "try again.")
                                    .arg(rig.radio.SlavePath())
@@ -148,12 +155,37 @@ private slots:
         QCOMPARE(shown.title, QStringLiteral("Read from Radio"));
         QCOMPARE(shown.icon, MessageIcon::Critical);
         const QRegularExpressionMatch text =
-            QRegularExpression(QStringLiteral("^Communication Error!!\n(.+)$")).match(shown.text);
+            QRegularExpression(QStringLiteral("^Communication Error!!\nThe cable was unplugged: .+ went away \\(.+\\)\\. "
+                                              "Plug it in and try again\\.$")).match(shown.text);
         QVERIFY2(text.hasMatch(), qPrintable(shown.text));
         const QString log = rig.LogText();
         QCOMPARE(LineCount(log), 1);
-        QVERIFY2(log.contains(QStringLiteral(":frmRadio.ReadData -> ")) && log.contains(text.captured(1)),
+        QVERIFY2(log.contains(QStringLiteral(":frmRadio.ReadData -> ")) && log.contains(QStringLiteral("The cable was unplugged")),
                  qPrintable(log));
+    }
+
+    // Another program that reads the port takes the radio's answers: it is
+    // named as the cause, not a device that went away.
+    void aSecondReaderOfThePort()
+    {
+        RadioRig rig;
+        QVERIFY(rig.started);
+        const int other = ::open(QFile::encodeName(rig.radio.SlavePath()).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        QVERIFY(other >= 0);
+        std::atomic<bool> stop = false;
+        std::thread reader([&] {
+            char byte;
+            while (!stop)
+                if (::read(other, &byte, 1) <= 0)
+                    std::this_thread::yield();
+        });
+        const bool done = RunReadTransfer(rig.protocol);
+        stop = true;
+        reader.join();
+        ::close(other);
+        QVERIFY(!done);
+        QVERIFY2(rig.prompt.shown[0].text.contains(QStringLiteral("Another program is using the port")),
+                 qPrintable(rig.prompt.shown[0].text));
     }
 };
 
