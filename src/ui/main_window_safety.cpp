@@ -3,6 +3,7 @@
 // drop, the "Modified" panel, and the backups and check of each transfer.
 #include "main_window.h"
 
+#include "elided_label.h"
 #include "model.h"
 #include "recovery_copies.h"
 #include "settings_store.h"
@@ -47,8 +48,7 @@ void MainWindow::UpdateModifiedPanel()
     QString text = stateText_;
     if (RecordsModified())
         text = stateText_.isEmpty() ? QStringLiteral("Modified") : QStringLiteral("Modified  ") + stateText_;
-    if (statusPanels_[1]->text() != text)
-        statusPanels_[1]->setText(text);
+    static_cast<ElidedLabel*>(statusPanels_[1])->SetWholeText(text);
 }
 
 void MainWindow::mnuOptionsVerify_Click(bool on)
