@@ -4,6 +4,7 @@
 #include "main_window.h"
 
 #include "control_tables.h"
+#include "elided_label.h"
 #include "latin1.h"
 #include "mid_resource.h"
 #include "model.h"
@@ -191,7 +192,8 @@ void MainWindow::BuildStatusBar()
     bar->setObjectName(QStringLiteral("sbStatusBar"));
     bar->setSizeGripEnabled(true);
     for (int i = 0; i < 3; ++i) {
-        statusPanels_[i] = new QLabel(bar);
+        // A long note in panel 2 (a path) is cut in the middle, whole in its tooltip.
+        statusPanels_[i] = i == 1 ? new ElidedLabel(bar) : new QLabel(bar);
         statusPanels_[i]->setObjectName(QStringLiteral("sbStatusBarPanel%1").arg(i + 1));
         bar->addPermanentWidget(statusPanels_[i], i == 0 ? 1 : 0);
     }
@@ -280,6 +282,7 @@ void MainWindow::RebuildAll()
         step();
     HideAllPages();
     navigation_->BuildTree(model_);
+    RefreshTreeAndColours();
     currentNodeIndex_ = -1;
     SetHint(QString());
     SelectNodeByKey(QStringLiteral("S"));

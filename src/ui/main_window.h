@@ -76,7 +76,10 @@ public:
 
     // What the window shows, for the program, its tools and its tests.
     void UpdateTitle();
-    void RefreshTreeTexts();
+    // The tree texts and both directories' colours. Runs after every change
+    // of the records as a whole (New, Open, a read, an image import, Import
+    // Directory, Undo and Redo).
+    void RefreshTreeAndColours();
     QString StatusText(int panel) const;
     int CurrentNodeIndex() const { return currentNodeIndex_; }
     const QString& HelpFile() const { return helpFile_; }
@@ -157,12 +160,14 @@ private:
     // Sets status-bar panel 1.
     void SetHint(const QString& hint);
     // Sets status-bar panel 2, where the window tells what a command did
-    // (after "Modified" while there are unsaved edits).
+    // (after "Modified" while there are unsaved edits). The note stays until
+    // the next command starts (CommitPendingEdit).
     void SetStateText(const QString& text);
+    // The keyboard focus after a long command: to widget, or to the tree
+    // when widget cannot take it.
+    void GiveFocusBack(QWidget* widget);
     void ShowPage(QTreeWidgetItem* node);
     void ColourDirectoryNodes(DirectoryKind kind);
-    // The tree texts and both directories' colours, after records changed as a whole.
-    void RefreshTreeAndColours();
     void SetPageLoading(bool on) override { pageLoading_ = on; }
     // The timings, help file, stored port devices, backups and check a transfer runs with now.
     TransferSetup TransferSetupNow();
@@ -226,7 +231,7 @@ private:
     std::unique_ptr<PageStack> pages_;
     QWidget* imgSplitter_ = nullptr;
     QWidget* picSplitter_ = nullptr;
-    QLabel* statusPanels_[3] = {};
+    QLabel* statusPanels_[3] = {};  // panel 2 is an ElidedLabel
     QAction* mnuEditModel1_ = nullptr;
     QAction* mnuEditModel2_ = nullptr;
     QAction* serialPorts_[4] = {};

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -40,10 +41,15 @@ void TakeFlags(Model& model, const Model& scratch)
 }
 }  // namespace
 
-// Busy pointer and a disabled window for the length of a command.
+// Busy pointer and a disabled window for the length of a command. Disabling
+// the window takes the keyboard focus away; at the end it goes back where it
+// was, or to the tree after a command that shows the data afresh (New, Open).
 class MainWindow::BusyScope {
 public:
-    explicit BusyScope(QWidget* window) : window_(window)
+    enum class FocusAfter { WhereItWas, Tree };
+
+    explicit BusyScope(MainWindow* window, FocusAfter after = FocusAfter::WhereItWas)
+        : window_(window), focus_(after == FocusAfter::Tree ? window->tvTreeView_ : window->focusWidget())
     {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         window_->setEnabled(false);
@@ -52,11 +58,24 @@ public:
     {
         window_->setEnabled(true);
         QApplication::restoreOverrideCursor();
+        window_->GiveFocusBack(focus_);
     }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
 
 private:
-    QWidget* window_;
+    MainWindow* window_;
+    QPointer<QWidget> focus_;
 };
+
+// A control that is gone, hidden or greyed out now cannot take the keyboard;
+// the tree can, so that Up and Down work at once.
+void MainWindow::GiveFocusBack(QWidget* widget)
+{
+    if (widget == nullptr || !widget->isVisible() || !widget->isEnabled())
+        widget = tvTreeView_;
+    widget->setFocus(Qt::OtherFocusReason);
+}
 
 void MainWindow::SetCommitCheck(QWidget* field, std::function<bool()> check)
 {
@@ -68,8 +87,11 @@ void MainWindow::SetCommitCheck(QWidget* field, std::function<bool()> check)
 // focus widget is asked, not the application's: a box that was just shown
 // (the model switch's question) holds the application's focus until the
 // window is active again, and the field being edited is still this window's.
+// Every command asks it first, so the note the previous command left in
+// panel 2 goes here too.
 bool MainWindow::CommitPendingEdit()
 {
+    SetStateText(QString());
     QWidget* focused = focusWidget();
     const auto check = commitChecks_.constFind(focused);
     if (check == commitChecks_.constEnd() || !focused->isEnabled())
@@ -88,7 +110,7 @@ void MainWindow::DeferredNew()
 {
     timer1_->stop();
     {
-        BusyScope busy(this);
+        BusyScope busy(this, BusyScope::FocusAfter::Tree);
         if (!KeepDroppedEdits("new"))
             return;
         Pause(timings_.pauseMs);
@@ -110,7 +132,7 @@ void MainWindow::mnuFileOpen_Click()
 
 void MainWindow::OpenDataFile(const QString& path)
 {
-    BusyScope busy(this);
+    BusyScope busy(this, BusyScope::FocusAfter::Tree);
     // A backup is a raw image whatever its name: it loads as the image import does.
     const bool image = IsMemoryImageFile(path);
     const FileContext context{prompt_, log_, timings_.pauseMs};
@@ -139,9 +161,8 @@ void MainWindow::OpenDataFile(const QString& path)
         AddRecentFile(path);
         ClearHistory();
     }
-    currentNodeIndex_ = NavigationTree::PositionOf(tvTreeView_->currentItem());
-    ShowPage(tvTreeView_->currentItem());
-    RefreshTreeTexts();
+    RefreshCurrentPage();
+    RefreshTreeAndColours();
     if (opened)
         MarkRecordsClean(image);
 }
@@ -195,12 +216,14 @@ void MainWindow::SaveHexImageCommand()
 
 void MainWindow::OpenHexImageCommand()
 {
+    if (!CommitPendingEdit())
+        return;
     const QString path = prompt_.OpenFileName(kHexFilter);
     if (path.isEmpty()) {
         LeaveFlags(model_, Outcome::Cancelled());
         return;
     }
-    BusyScope busy(this);
+    BusyScope busy(this, BusyScope::FocusAfter::Tree);
     Model scratch = model_;
     if (!ReadHexFileAs(scratch, path, FileContext{prompt_, log_, timings_.pauseMs}).done()) {
         TakeFlags(model_, scratch);
@@ -211,7 +234,7 @@ void MainWindow::OpenHexImageCommand()
     model_ = std::move(scratch);
     ClearHistory();
     RefreshCurrentPage();
-    RefreshTreeTexts();
+    RefreshTreeAndColours();
     model_.CurrentFilePath = PathText(path);
     UpdateTitle();
     MarkRecordsClean(false);
@@ -231,17 +254,24 @@ void MainWindow::SwitchModel(int modelNumber)
         UpdateModelMenu();
         return;
     }
-    // Kept under the old model's name; the New that follows then finds nothing to keep.
-    if (!KeepDroppedEdits("model-switch")) {
-        UpdateModelMenu();
-        return;
+    // A field being typed into is checked first. Refused, it switches the
+    // model but keeps the data, edits and all, until the next New: nothing
+    // is dropped, so nothing is kept and the edits are still unsaved.
+    const bool makeNew = CommitPendingEdit();
+    if (makeNew) {
+        // Kept under the old model's name; the New that follows then finds nothing to keep.
+        if (!KeepDroppedEdits("model-switch")) {
+            UpdateModelMenu();
+            return;
+        }
+        MarkRecordsClean(false);
     }
-    MarkRecordsClean(false);
     model_.ModelNumber = modelNumber;
     ClearHistory();
     UpdateModelMenu();
     SettingsStore::StoreModelNumber(modelNumber);
-    mnuFileNew_Click();
+    if (makeNew)
+        timer1_->start(timings_.newDelayMs);  // the New, as File > New runs it
 }
 
 void MainWindow::mnuOptionsSerialPort1_Click(int index)
@@ -287,7 +317,7 @@ void MainWindow::mnuTransferRead_Click()
         return;
     ClearHistory();
     RefreshCurrentPage();
-    RefreshTreeTexts();
+    RefreshTreeAndColours();
     model_.CurrentFilePath.clear();
     UpdateTitle();
     MarkRecordsClean(false);

@@ -44,6 +44,8 @@ void MainWindow::mnuFilePrint_Click()
 
 void MainWindow::mnuFilePrintToFile_Click()
 {
+    if (!CommitPendingEdit())
+        return;
     ReportWindow window(model_, prompt_, this, timings_.pauseMs);
     window.exec();
 }

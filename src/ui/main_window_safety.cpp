@@ -4,6 +4,7 @@
 #include "main_window.h"
 
 #include "comparison.h"
+#include "elided_label.h"
 #include "model.h"
 #include "prompt.h"
 #include "recovery_copies.h"
@@ -55,8 +56,7 @@ void MainWindow::UpdateModifiedPanel()
     QString text = stateText_;
     if (RecordsModified())
         text = stateText_.isEmpty() ? QStringLiteral("Modified") : QStringLiteral("Modified  ") + stateText_;
-    if (statusPanels_[1]->text() != text)
-        statusPanels_[1]->setText(text);
+    static_cast<ElidedLabel*>(statusPanels_[1])->SetWholeText(text);
 }
 
 void MainWindow::mnuOptionsVerify_Click(bool on)

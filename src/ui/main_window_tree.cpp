@@ -134,15 +134,10 @@ void MainWindow::RefreshCurrentPage()
     ShowPage(selected);
 }
 
-void MainWindow::RefreshTreeTexts()
+void MainWindow::RefreshTreeAndColours()
 {
     navigation_->RefreshTreeTexts(model_);
     ColourDirectoryNodes(DirectoryKind::Individual);
-}
-
-void MainWindow::RefreshTreeAndColours()
-{
-    RefreshTreeTexts();
     ColourDirectoryNodes(DirectoryKind::Group);
 }
 

@@ -1,11 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The directory list pages and the entry page: adding, deleting, names,
 // the two MMSI forms and their checks, the jump from the list, node colours.
+#include "data_file.h"
+#include "encoder.h"
+#include "error_log.h"
+#include "hex_file.h"
 #include "main_window_fixture.h"
+#include "radio_emulator.h"
+#include "transfer_dialog.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTreeWidget>
 
@@ -425,8 +432,71 @@ private slots:
         Tree()->expandItem(Node(QStringLiteral("S")));
         Tree()->expandItem(Node(QStringLiteral("SG")));
         QVERIFY(!Greyed(QStringLiteral("SG 6")) && Greyed(QStringLiteral("SG 7")));
-        W().RefreshTreeTexts();
+        W().RefreshTreeAndColours();
         QVERIFY(!Greyed(QStringLiteral("SM 3")) && Greyed(QStringLiteral("SM 4")));
+    }
+
+    // Whatever replaces the records as a whole colours the nodes of both
+    // directories for the records it brought, open or not.
+    void nodesColouredAfterRecordsReplaced_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Open") << "open";
+        QTest::newRow("Open of a backup image") << "open image";
+        QTest::newRow("Read from Radio") << "read";
+        QTest::newRow("image import (Ctrl+F2)") << "import image";
+    }
+
+    void nodesColouredAfterRecordsReplaced()
+    {
+        QFETCH(QString, how);
+        Model source;
+        source.ModelNumber = f->model.ModelNumber;
+        NewModel(source);
+        for (int i = 1; i <= 5; ++i)
+            source.GroupDirectory.at(i) = {true, "GROUP" + std::to_string(i), "03660000" + std::to_string(i) + "0"};
+        for (int i = 1; i <= 3; ++i)
+            source.IndividualDirectory.at(i) = {true, "SHIP" + std::to_string(i), "36600000" + std::to_string(i) + "0"};
+        for (const char* key : {"S", "SM", "SG"})
+            Tree()->expandItem(Node(QLatin1String(key)));
+        QVERIFY(!Greyed(QStringLiteral("SG 1")) && Greyed(QStringLiteral("SG 2")));
+        QVERIFY(!Greyed(QStringLiteral("SM 1")) && Greyed(QStringLiteral("SM 2")));
+
+        const FileContext context{f->prompt, ErrorLog(QString()), 0};
+        std::unique_ptr<sim::RadioEmulator> radio;
+        if (how == QLatin1String("open")) {
+            const QString path = f->programDir.filePath(QStringLiteral("boat.dat"));
+            QVERIFY(SaveFileAs(source, path, context).done());
+            f->prompt.fileNames.enqueue(path);
+            f->Trigger("mnuFileOpen");
+        } else if (how.endsWith(QLatin1String("image"))) {
+            const QString path = f->programDir.filePath(QStringLiteral("boat.hex"));
+            QVERIFY(SaveHexImage(source, path, context).done());
+            f->prompt.fileNames.enqueue(path);
+            if (how.startsWith(QLatin1String("open"))) {
+                f->Trigger("mnuFileOpen");
+            } else {
+                f->model.DiagnosticMode = true;
+                QTest::keyClick(W().windowHandle(), Qt::Key_F2, Qt::ControlModifier);
+            }
+        } else {
+            QVERIFY(!EncodeImage(source));
+            radio = std::make_unique<sim::RadioEmulator>(source.ModelNumber == 1 ? sim::kCode7100 : sim::kCode5100);
+            QVERIFY(radio->Start());
+            std::copy(source.MemoryImage.begin(), source.MemoryImage.end(), radio->memory().begin());
+            SettingsStore::StorePortDevice(1, radio->SlavePath());
+            W().SetTransferTimings({300, 120, 10, 0});
+            QTimer::singleShot(0, this, [] {
+                auto* dialog = qobject_cast<TransferDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                QTest::mouseClick(dialog->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+            });
+            f->Trigger("mnuTransferRead");
+        }
+        QVERIFY(D(kGroup) == source.GroupDirectory);
+        QVERIFY(D(kInd) == source.IndividualDirectory);
+        QVERIFY(!Greyed(QStringLiteral("SG 6")) && Greyed(QStringLiteral("SG 7")));
+        QVERIFY(!Greyed(QStringLiteral("SM 4")) && Greyed(QStringLiteral("SM 5")));
     }
 };
 

@@ -4,6 +4,7 @@
 #include "backups.h"
 #include "command_line.h"
 #include "data_file.h"
+#include "elided_label.h"
 #include "help_window.h"
 #include "main_window_fixture.h"
 #include "port_dialog.h"
@@ -12,6 +13,7 @@
 #include "recovery_copies.h"
 #include "widget_prompt.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QFileDialog>
 #include <QScrollBar>
@@ -22,6 +24,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QMenu>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -146,7 +149,7 @@ private slots:
             for (int row = 0; row < list->count(); ++row)
                 seen << list->item(row)->text();
             seen << QString::number(list->currentRow());
-            list->setCurrentRow(0);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
             seen << dialog->findChild<QLineEdit*>("txtDevice")->text();
             QTest::mouseClick(dialog->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
         });
@@ -205,6 +208,55 @@ private slots:
         const int row = dialog.findChild<QListWidget*>("lstPorts")->currentRow();
         QCOMPARE(row >= 0 ? dialog.findChild<QListWidget*>("lstPorts")->item(row)->text() : QString(),
                  appearing == 1 ? "COM2  ttyUSB1  FTDI FT232R USB UART (0403:6001)" : "");
+    }
+
+    // Moving the keyboard into the list picks no row: the field keeps the
+    // stored device until the user picks one with a click or the arrow keys.
+    void portListPicksOnlyWhatTheUserPicks()
+    {
+        FakePorts fake;
+        fake.ports = {Port(0), Port(0, "ttyS0")};
+        const QString unplugged = QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_GONE-if00-port0");
+        test::RecordingPrompt prompt;
+        PortDialog dialog(fake, 1, {unplugged}, prompt);
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QWindow* keys = dialog.windowHandle();
+        auto* list = dialog.findChild<QListWidget*>("lstPorts");
+        auto* field = dialog.findChild<QLineEdit*>("txtDevice");
+        QTRY_VERIFY(QApplication::focusWidget() != nullptr);
+        QCOMPARE(field->text(), unplugged);  // whatever had the keyboard first
+        field->setFocus();
+        QTRY_VERIFY(field->hasFocus());
+        for (int i = 0; i < 8 && !list->hasFocus(); ++i)
+            QTest::keyClick(keys, Qt::Key_Tab);
+        QVERIFY(list->hasFocus());
+        QCOMPARE(field->text(), unplugged);
+        QTest::keyClick(keys, Qt::Key_Backtab);
+        QTest::keyClick(keys, Qt::Key_Tab);
+        QVERIFY(list->hasFocus());
+        QCOMPARE(field->text(), unplugged);
+        QCOMPARE(dialog.ChosenDevice(), unplugged);
+
+        // The arrows pick the row they move to, a click the row clicked.
+        QTest::keyClick(keys, Qt::Key_Down);
+        QCOMPARE(list->currentRow(), 1);
+        QCOMPARE(field->text(), QStringLiteral("/dev/ttyS0"));
+        QTest::keyClick(keys, Qt::Key_Up);
+        QCOMPARE(field->text(), Port(0).byIdLink);
+        field->setText(unplugged);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+        QCOMPARE(field->text(), Port(0).byIdLink);  // the current row, clicked again
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+        QCOMPARE(field->text(), QStringLiteral("/dev/ttyS0"));
+
+        // A cable plugged in meanwhile changes the list, not the field.
+        field->setText(unplugged);
+        fake.ports.prepend(Port(1));
+        dialog.RefreshList();
+        QCOMPARE(list->count(), 3);
+        QCOMPARE(field->text(), unplugged);
     }
 
     void menusAndToolbar()
@@ -502,6 +554,101 @@ private slots:
         QCOMPARE(w.StatusText(2), QString());
     }
 
+    // After a long command the keyboard is back where it was; after New and
+    // Open (and a model switch, which makes new data) it is on the tree. Up
+    // and Down work at once, without a click.
+    void keyboardStaysAfterLongCommands_data()
+    {
+        QTest::addColumn<QString>("command");  // a key with Ctrl, or the name of a menu or toolbar item
+        QTest::addColumn<bool>("onTree");
+        QTest::newRow("New") << "N" << true;
+        QTest::newRow("Open") << "O" << true;
+        QTest::newRow("Save") << "S" << false;
+        QTest::newRow("Save As") << "mnuFileSaveAs" << false;
+        QTest::newRow("Save As Default") << "SaveAsDefault" << false;
+        QTest::newRow("model switch") << "mnuEditModel1" << true;
+    }
+
+    void keyboardStaysAfterLongCommands()
+    {
+        QFETCH(QString, command);
+        QFETCH(bool, onTree);
+        MainWindow& w = f->Open();
+        QWindow* keys = w.windowHandle();
+        auto* tree = f->Find<QTreeWidget>("tvTreeView");
+        auto* contrast = f->Find<QComboBox>("cmbFCont");
+        const QString saved = f->programDir.filePath(QStringLiteral("boat.dat"));
+        f->prompt.fileNames.enqueue(saved);
+        f->Trigger("mnuFileSaveAs");  // Save then has a name, Open a file
+        f->prompt.fileNames.enqueue(saved);
+        contrast->setFocus();
+        QTRY_VERIFY(contrast->hasFocus());
+        if (command.size() == 1)
+            QTest::keyClick(keys, Qt::Key(command.at(0).unicode()), Qt::ControlModifier);
+        else
+            f->Trigger(command.toLatin1().constData());
+        if (onTree) {
+            QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(tree));
+            QCOMPARE(NavigationTree::KeyOf(tree->currentItem()), QStringLiteral("S"));
+            QTest::keyClick(keys, Qt::Key_Up);
+            QCOMPARE(NavigationTree::KeyOf(tree->currentItem()), QStringLiteral("E"));
+            QCOMPARE(w.Pages().Active(), Panel::B);
+        } else {
+            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(contrast));
+            const int before = f->model.Settings.Contrast;
+            QTest::keyClick(keys, Qt::Key_Down);
+            QCOMPARE(int(f->model.Settings.Contrast), before + 1);
+        }
+    }
+
+    // A note in panel 2 belongs to the command that made it and goes with the
+    // next one. A long note is cut in the middle, whole in its tooltip.
+    void noteGoesWithTheNextCommand()
+    {
+        const QString folder = f->programDir.filePath(
+            QStringLiteral("the folder of this program, with a name long enough to fill the status bar"));
+        QVERIFY(QDir().mkpath(folder));
+        f->window = std::make_unique<MainWindow>(f->model, f->prompt, folder, WindowTimings{0, 0});
+        MainWindow& w = *f->window;
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QString note = QStringLiteral("Default file saved as ") + QDir(folder).filePath(QStringLiteral("MR5100A.def"));
+        auto* panel = f->Find<ElidedLabel>("sbStatusBarPanel2");
+        QVERIFY(panel);
+        auto* bar = f->Find<QStatusBar>("sbStatusBar");
+
+        f->Trigger("SaveAsDefault");
+        QCOMPARE(w.StatusText(2), note);
+        QTRY_VERIFY(panel->ShownText() != note);
+        const QString shown = panel->ShownText();
+        QVERIFY2(shown.startsWith(QLatin1Char('D')) && shown.endsWith(QLatin1String("def")), qPrintable(shown));
+        QVERIFY(panel->fontMetrics().horizontalAdvance(shown) <= panel->contentsRect().width());
+        QVERIFY(panel->geometry().right() < f->Find<QLabel>("sbStatusBarPanel3")->geometry().left());
+        QVERIFY(f->Find<QLabel>("sbStatusBarPanel3")->geometry().right() < bar->width());
+        QCOMPARE(panel->toolTip(), note);
+
+        f->model.Settings.Contrast = 1;  // an edit is no command: the note stays, after "Modified"
+        QTRY_COMPARE(w.StatusText(2), QStringLiteral("Modified  ") + note);
+        f->prompt.fileNames.enqueue(f->programDir.filePath(QStringLiteral("boat.dat")));
+        f->Trigger("mnuFileSaveAs");
+        QCOMPARE(w.StatusText(2), QString());
+        QCOMPARE(panel->toolTip(), QString());
+
+        f->Trigger("SaveAsDefault");
+        QCOMPARE(w.StatusText(2), note);
+        f->Trigger("mnuEditModel1");
+        QTRY_COMPARE(f->model.ModelNumber, 1);
+        QCOMPARE(w.StatusText(2), QString());
+        QTRY_COMPARE(int(f->model.Settings.Contrast), 4);  // the New ran
+
+        f->Trigger("SaveAsDefault");
+        QCOMPARE(w.StatusText(2), QStringLiteral("Default file saved as ") + QDir(folder).filePath(QStringLiteral("MR7100A.def")));
+        f->Trigger("mnuFileNew");
+        QCOMPARE(w.StatusText(2), QString());
+        QTest::qWait(20);
+    }
+
     void newIsDeferred()
     {
         MainWindow& w = f->Open();
@@ -526,8 +673,9 @@ private slots:
         f->Trigger("mnuFileNew");
         f->Trigger("mnuFileSaveAs");
         f->Trigger("mnuTransferRead");
+        f->Trigger("mnuFilePrintToFile");  // the report shows what is stored: the field first
         QTest::qWait(20);
-        QCOMPARE(asked, 3);
+        QCOMPARE(asked, 4);
         QCOMPARE(int(f->model.Settings.Contrast), 1);
         QVERIFY(f->prompt.dialogFilters.isEmpty());
     }

@@ -2,6 +2,7 @@
 // The tree: its nodes, keys and texts, and how selecting nodes switches pages.
 #include "main_window_fixture.h"
 
+#include <QTableWidget>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
@@ -151,7 +152,7 @@ private slots:
         f->model.UsaChannels.at(13).Enable = false;  // channel 16
         f->model.ExpChannels.at(7).Enable = true;
         f->model.IndividualDirectory.at(1).Enable = true;
-        w.RefreshTreeTexts();
+        w.RefreshTreeAndColours();
         QCOMPARE(Node("PU 13")->text(0), QStringLiteral("CH16"));
         QCOMPARE(Node("E 7")->text(0), QStringLiteral("EXP7[Enable]"));
         QCOMPARE(Node("SM 1")->text(0), QStringLiteral("Individual ID1"));  // built once, not refreshed
@@ -172,6 +173,47 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QCOMPARE(NavigationTree::KeyOf(tree->currentItem()), QStringLiteral("PI 5"));
         QCOMPARE(requested.last(), QStringLiteral("PI 5"));
+    }
+
+    // Tab and Shift+Tab leave a list for the next and the previous control,
+    // so the keyboard gets back to the tree; the arrows move between cells.
+    void tabLeavesTheLists_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("grid");
+        QTest::newRow("USA") << "PU" << "MSFlexGrid1";
+        QTest::newRow("EXP") << "E" << "MSFlexGrid1";
+        QTest::newRow("individual") << "SM" << "MSFlexGrid2";
+        QTest::newRow("group") << "SG" << "MSFlexGrid2";
+    }
+
+    void tabLeavesTheLists()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, grid);
+        MainWindow& w = *f->window;
+        QWindow* keys = w.windowHandle();
+        w.SelectNodeByKey(key);
+        auto* list = f->Find<QTableWidget>(grid.toLatin1().constData());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1, 1)).center());
+        QTRY_VERIFY(list->hasFocus());
+        QTest::keyClick(keys, Qt::Key_Right);
+        QTest::keyClick(keys, Qt::Key_Down);
+        QCOMPARE(list->currentRow(), 2);
+        QCOMPARE(list->currentColumn(), 2);
+
+        QTest::keyClick(keys, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(tree));
+        QTest::keyClick(keys, Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(list));
+        QTest::keyClick(keys, Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(tree));
+        QTest::keyClick(keys, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(list));
+        QTest::keyClick(keys, Qt::Key_Tab, Qt::ControlModifier);  // no cell of its own either
+        QCOMPARE(list->currentRow(), 2);
+        QCOMPARE(list->currentColumn(), 2);
+        QCOMPARE(NavigationTree::KeyOf(tree->currentItem()), key);
     }
 
     // Lines join the nodes, run on from the root past open branches, and

@@ -5,6 +5,7 @@
 #include "pages/mmsi_note.h"
 #include "pages/numeric_field.h"
 #include "radio_emulator.h"
+#include "recovery_copies.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -390,6 +391,39 @@ private slots:
         QApplication::setActiveWindow(&W());
         QTRY_VERIFY(User()->hasFocus());
         QCOMPARE(User()->text(), QStringLiteral("12345"));
+    }
+
+    // Refused by the field being typed into, a model switch leaves the data as
+    // they are, edits and all: they are still unsaved, and "Modified" stays.
+    void refusedModelSwitchKeepsModified()
+    {
+        W().SelectNodeByKey(QStringLiteral("PU 0"));
+        auto* name = f->Find<QLineEdit>("txtCTag");
+        Click(name);
+        QTRY_VERIFY(name->hasFocus());
+        name->selectAll();
+        QTest::keyClicks(name, QStringLiteral("tug"));
+        ClickTreeNode("S");
+        FocusUser();
+        QTest::keyClicks(User(), QStringLiteral("12345"));
+        QTRY_COMPARE(W().StatusText(2), QStringLiteral("Modified"));
+        const int other = f->model.ModelNumber == 1 ? 0 : 1;
+        f->Trigger(other == 1 ? "mnuEditModel1" : "mnuEditModel2");  // OK, then OK to "Data Error!!"
+        QCOMPARE(Shown().size(), 2);
+        QCOMPARE(Shown()[1].text, QStringLiteral("Data Error!!"));
+        QCOMPARE(f->model.ModelNumber, other);
+        QTest::qWait(300);  // the panel is polled
+        QCOMPARE(f->model.UsaChannels.at(0).ChTag, std::string("TUG"));
+        QCOMPARE(W().StatusText(2), QStringLiteral("Modified"));
+        QVERIFY(RecoveryCopies(f->programDir.path()).isEmpty());  // nothing was dropped
+
+        // Once the field is put right, New drops the edits and keeps them first.
+        QTRY_VERIFY(User()->hasFocus());
+        User()->clear();
+        f->Trigger("mnuFileNew");
+        QTRY_COMPARE(f->model.UsaChannels.at(0).ChTag, std::string("VTS"));
+        QCOMPARE(RecoveryCopies(f->programDir.path()).size(), 1);
+        QCOMPARE(W().StatusText(2), QString());
     }
 
     void commitStepStopsCommands()

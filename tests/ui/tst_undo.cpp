@@ -180,7 +180,7 @@ private slots:
         const QString key = QLatin1String(step.key);
         if (step.setUp)
             step.setUp(f->model);
-        f->window->RefreshTreeTexts();
+        f->window->RefreshTreeAndColours();
         f->window->RefreshCurrentPage();
         Show(key);
         if (QLatin1String(step.control) == QLatin1String("txtFUser"))

@@ -7,8 +7,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSet>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -42,6 +42,30 @@ QSet<QString> Devices(const QList<PortInfo>& ports)
 
 }  // namespace
 
+void PortListWidget::keyPressEvent(QKeyEvent* event)
+{
+    const QScopedValueRollback<bool> picking(picking_, true);
+    QListWidget::keyPressEvent(event);
+}
+
+void PortListWidget::mousePressEvent(QMouseEvent* event)
+{
+    const QScopedValueRollback<bool> picking(picking_, true);
+    QListWidget::mousePressEvent(event);
+}
+
+void PortListWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    const QScopedValueRollback<bool> picking(picking_, true);
+    QListWidget::mouseMoveEvent(event);
+}
+
+void PortListWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QScopedValueRollback<bool> picking(picking_, true);
+    QListWidget::mouseReleaseEvent(event);
+}
+
 PortDialog::PortDialog(const PortList& ports, int number, StoredDevices stored, Prompt& prompt, QWidget* parent)
     : QDialog(parent), ports_(ports), number_(number), stored_(std::move(stored)), prompt_(prompt)
 {
@@ -49,7 +73,7 @@ PortDialog::PortDialog(const PortList& ports, int number, StoredDevices stored, 
     setWindowTitle(kTitle);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Serial ports present now (the list follows cables plugged in or out):"), this));
-    lstPorts_ = new QListWidget(this);
+    lstPorts_ = new PortListWidget(this);
     lstPorts_->setObjectName(QStringLiteral("lstPorts"));
     layout->addWidget(lstPorts_);
 
@@ -76,7 +100,16 @@ PortDialog::PortDialog(const PortList& ports, int number, StoredDevices stored, 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(cmdFind, &QPushButton::clicked, this, &PortDialog::cmdFind_Click);
-    connect(lstPorts_, &QListWidget::currentRowChanged, this, &PortDialog::lstPorts_Changed);
+    // A row the user moves to, selects or clicks (the current one too) is
+    // picked; Qt's own moves of the current row, which select nothing, are not.
+    auto picked = [this] {
+        const QListWidgetItem* current = lstPorts_->currentItem();
+        if (lstPorts_->Picking() && current && current->isSelected())
+            TakeCurrentRow();
+    };
+    connect(lstPorts_, &QListWidget::currentRowChanged, this, picked);
+    connect(lstPorts_, &QListWidget::itemSelectionChanged, this, picked);
+    connect(lstPorts_, &QListWidget::itemClicked, this, &PortDialog::TakeCurrentRow);
 
     RefreshList();
     const QString current = ResolvePort({number_, {}}, stored_, shown_).device;
@@ -95,7 +128,10 @@ void PortDialog::RefreshList()
     const QList<PortInfo> ports = ports_.Ports();
     if (lstPorts_->count() > 0 && Devices(ports) == Devices(shown_))
         return;
-    const QString selected = lstPorts_->currentRow() >= 0 ? shown_.at(lstPorts_->currentRow()).device : QString();
+    // The row shown selected stays so; a row that is only current (the
+    // keyboard's place in the list) picks nothing and is not selected now.
+    const QList<QListWidgetItem*> rows = lstPorts_->selectedItems();
+    const QString selected = rows.isEmpty() ? QString() : shown_.at(lstPorts_->row(rows.first())).device;
     const QSignalBlocker quiet(lstPorts_);
     shown_ = ports;
     lstPorts_->clear();
@@ -114,7 +150,7 @@ void PortDialog::SelectDevice(const QString& device)
             lstPorts_->setCurrentRow(row);
 }
 
-void PortDialog::lstPorts_Changed()
+void PortDialog::TakeCurrentRow()
 {
     const int row = lstPorts_->currentRow();
     if (row < 0)
@@ -140,7 +176,7 @@ void PortDialog::cmdFind_Click()
     RefreshList();
     if (appeared.size() == 1) {
         SelectDevice(appeared.first().device);
-        lstPorts_Changed();
+        TakeCurrentRow();
         lblFound_->setText(QStringLiteral("Your cable is %1 %2. Press OK to use it for COM%3.")
                                .arg(appeared.first().Name(), appeared.first().Summary())
                                .arg(number_)

@@ -74,6 +74,12 @@ ABPage::ABPage(PageHost& window) : QObject(window.Pages().panel(Panel::A)), wind
     window.SetPageHandler(Panel::A, [this](const QString&) {
         const PageHost::PageLoadingScope loading(window_);
         RefreshABLists();
+        // Showing repairs choices the lists do not offer; what a repair freed
+        // (an A that was also the B) is offered again at once.
+        const SpecialChannels before = model_.Special;
+        SyncABPage();
+        if (model_.Special.values != before.values)
+            RefreshABLists();
         ShowABPage();
     });
 }

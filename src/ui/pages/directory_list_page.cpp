@@ -26,7 +26,6 @@ constexpr Qt::Alignment kCellAlignment = Qt::AlignLeft | Qt::AlignVCenter;
 DirectoryListPage::DirectoryListPage(PageHost& window) : QObject(window.Pages().panel(Panel::E)), window_(window)
 {
     grid_ = new ListGrid(window.Pages().panel(Panel::E), QStringLiteral("MSFlexGrid2"), [this] { MSFlexGrid2_DblClick(); });
-    grid_->setTabKeyNavigation(false);  // Tab leaves the list; the arrows move in it
     grid_->setColumnCount(3);
     // The note on the selected row's number sits under the list, which keeps its columns.
     QWidget* page = window.Pages().panel(Panel::E);

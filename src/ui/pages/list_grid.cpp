@@ -35,6 +35,7 @@ ListGrid::ListGrid(QWidget* page, const QString& name, std::function<void()> jum
     setFont(bold);
     horizontalHeader()->setFont(bold);
     setHorizontalScrollMode(ScrollPerPixel);
+    setTabKeyNavigation(false);  // Tab and Shift+Tab leave the list; the arrows move in it
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(this);

@@ -2,7 +2,8 @@
 // The read-only lists of the data pane (channel lists, directories): bold
 // text, whole rows selected, one fixed header row and one fixed first column,
 // every row the same height, and a jump to the row's own page on a double
-// click or Enter.
+// click or Enter. The arrows move between cells; Tab and Shift+Tab go on to
+// the next and the previous control.
 #pragma once
 
 #include <QTableWidget>
