@@ -3,6 +3,7 @@
 // window shows message boxes, the command line prints, tests record.
 #pragma once
 
+#include <QFileInfo>
 #include <QString>
 
 namespace quorlink {
@@ -18,6 +19,15 @@ public:
     virtual ~Prompt() = default;
     virtual Answer Message(const QString& title, const QString& text, MessageIcon icon,
                            MessageButtons buttons = MessageButtons::Ok) = 0;
+
+    // A message whose text lists only the start of a longer list, with the
+    // whole list on request (the window's box saves or copies it). Without a
+    // window the text alone is shown.
+    virtual Answer ListMessage(const QString& title, const QString& text, MessageIcon icon,
+                               const QString& /*wholeList*/)
+    {
+        return Message(title, text, icon);
+    }
 
     // File dialogs; filter in the form "dat files(*.dat)|*.dat|All files(*.*)|*.*".
     // An empty answer means the user cancelled. Without a window there is no one to ask.
@@ -44,6 +54,16 @@ public:
         }
         if (const QString failure = ShowHelp(helpFile, context); !failure.isEmpty())
             Message(caption, failure, MessageIcon::None);
+    }
+
+    // Help wherever it is asked for: the help file at a context when it is
+    // installed; without it the user guide at a section stands in; when that
+    // cannot be shown either, the box says why (as ShowHelpOrSayWhy).
+    void ShowHelpOrGuide(const QString& caption, const QString& helpFile, int context, const QString& section)
+    {
+        if (!helpFile.isEmpty() && !QFileInfo::exists(helpFile) && ShowGuide(section).isEmpty())
+            return;
+        ShowHelpOrSayWhy(caption, helpFile, context);
     }
 };
 

@@ -18,6 +18,7 @@ namespace quorlink {
 namespace {
 
 constexpr int kKeyRole = Qt::UserRole;
+constexpr int kFieldRole = Qt::UserRole + 1;
 const QString kTextFilter = QStringLiteral("Text files(*.txt)|*.txt|All files(*.*)|*.*");
 
 QPushButton* Button(const char* name, const char* caption, QWidget* parent)
@@ -69,8 +70,8 @@ std::optional<CompareSource> AskCompareSource(QWidget* parent, bool lastReadAvai
     return chosen;
 }
 
-CompareWindow::CompareWindow(std::vector<Difference> differences, const QString& sources, Prompt& prompt,
-                             std::function<void(const QString& key)> jump, QWidget* parent)
+CompareWindow::CompareWindow(std::vector<Difference> differences, const QString& sources, Prompt& prompt, Jump jump,
+                             QWidget* parent)
     : QDialog(parent), differences_(std::move(differences)), prompt_(prompt), jump_(std::move(jump))
 {
     setObjectName(QStringLiteral("frmCompare"));
@@ -91,6 +92,7 @@ CompareWindow::CompareWindow(std::vector<Difference> differences, const QString&
     for (const Difference& d : differences_) {
         auto* item = new QTreeWidgetItem(list_, {WhatText(d), ToQString(d.oldValue), ToQString(d.newValue)});
         item->setData(0, kKeyRole, ToQString(d.key));
+        item->setData(0, kFieldRole, ToQString(d.field));
         item->setToolTip(0, ToQString(d.Text()));
     }
     list_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -135,7 +137,7 @@ void CompareWindow::JumpTo(QTreeWidgetItem* item)
 {
     const QString key = item ? item->data(0, kKeyRole).toString() : QString();
     if (!key.isEmpty() && jump_)
-        jump_(key);
+        jump_(key, item->data(0, kFieldRole).toString());
 }
 
 }  // namespace quorlink

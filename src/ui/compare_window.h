@@ -29,9 +29,11 @@ class CompareWindow : public QDialog {
     Q_OBJECT
 
 public:
-    // jump shows the page of a tree key in the main window.
-    CompareWindow(std::vector<Difference> differences, const QString& sources, Prompt& prompt,
-                  std::function<void(const QString& key)> jump, QWidget* parent);
+    // jump shows the page of a tree key in the main window, and on it the
+    // field the difference names ("Contrast", "name").
+    using Jump = std::function<void(const QString& key, const QString& field)>;
+    CompareWindow(std::vector<Difference> differences, const QString& sources, Prompt& prompt, Jump jump,
+                  QWidget* parent);
 
     // The list as text: one difference a line, then the count.
     QString ListText() const;
@@ -42,7 +44,7 @@ private:
 
     std::vector<Difference> differences_;
     Prompt& prompt_;
-    std::function<void(const QString&)> jump_;
+    Jump jump_;
     QTreeWidget* list_ = nullptr;
 };
 

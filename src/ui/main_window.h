@@ -51,6 +51,7 @@ public:
 
     // What the pages may ask of the window.
     void SetPageHandler(Panel panel, PageHandler handler) override;
+    void SetFieldHandler(Panel panel, FieldHandler handler) override;
     void AddRebuildStep(std::function<void()> step) override;
     void AddDirectoryColouring(std::function<void(DirectoryKind)> colour) override;
     Model& model() const override { return model_; }
@@ -151,6 +152,8 @@ private:
     // (after "Modified" while there are unsaved edits).
     void SetStateText(const QString& text);
     void ShowPage(QTreeWidgetItem* node);
+    // After the page of key was shown: its field named field, in view and focused.
+    void ShowField(const QString& key, const QString& field);
     void ColourDirectoryNodes(DirectoryKind kind);
     // The tree texts and both directories' colours, after records changed as a whole.
     void RefreshTreeAndColours();
@@ -233,6 +236,7 @@ private:
     bool splitterDragging_ = false;
     QHash<QWidget*, std::function<bool()>> commitChecks_;
     QHash<int, PageHandler> pageHandlers_;
+    QHash<int, FieldHandler> fieldHandlers_;
     QList<std::function<void()>> rebuildSteps_;
     QList<std::function<void(DirectoryKind)>> colourings_;
     EditHistory history_;

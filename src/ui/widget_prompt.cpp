@@ -2,6 +2,7 @@
 #include "widget_prompt.h"
 
 #include "help_window.h"
+#include "list_message_box.h"
 #include "program_folder.h"
 
 #include <QApplication>
@@ -66,6 +67,14 @@ Answer WidgetPrompt::Message(const QString& title, const QString& text, MessageI
     case QMessageBox::No: return Answer::No;
     default: return Answer::Ok;
     }
+}
+
+Answer WidgetPrompt::ListMessage(const QString& title, const QString& text, MessageIcon icon,
+                                 const QString& wholeList)
+{
+    ListMessageBox box(*this, title, text, icon, wholeList, parent_);
+    box.exec();
+    return Answer::Ok;
 }
 
 void WidgetPrompt::AddSidebarFolder(const QString& folder)

@@ -23,6 +23,8 @@ public:
 
     Answer Message(const QString& title, const QString& text, MessageIcon icon,
                    MessageButtons buttons = MessageButtons::Ok) override;
+    Answer ListMessage(const QString& title, const QString& text, MessageIcon icon,
+                       const QString& wholeList) override;
     QString OpenFileName(const QString& filter) override;
     QString SaveFileName(const QString& filter) override;
     QString ShowHelp(const QString& helpFile, int context) override;

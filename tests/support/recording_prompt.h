@@ -31,6 +31,14 @@ public:
                                                                                           : Answer::Ok;
     }
 
+    // Recorded as a message; the whole list it offers goes to wholeLists.
+    Answer ListMessage(const QString& title, const QString& text, MessageIcon icon,
+                       const QString& wholeList) override
+    {
+        wholeLists.append(wholeList);
+        return Message(title, text, icon);
+    }
+
     QString OpenFileName(const QString& filter) override { return NextFileName(filter); }
     QString SaveFileName(const QString& filter) override { return NextFileName(filter); }
     QString ShowHelp(const QString& helpFile, int context) override
@@ -45,6 +53,7 @@ public:
     }
 
     QList<ShownMessage> shown;
+    QStringList wholeLists;       // the whole list of every ListMessage
     QQueue<Answer> answers;
     QQueue<QString> fileNames;    // answers to file dialogs; empty queue: cancelled
     QStringList dialogFilters;    // the filter of every file dialog asked
