@@ -5,6 +5,7 @@
 
 #include "comparison.h"
 
+#include <QFileInfo>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -23,6 +24,15 @@ public:
     virtual Answer Message(const QString& title, const QString& text, MessageIcon icon,
                            MessageButtons buttons = MessageButtons::Ok) = 0;
 
+    // A message whose text lists only the start of a longer list, with the
+    // whole list on request (the window's box saves or copies it). Without a
+    // window the text alone is shown.
+    virtual Answer ListMessage(const QString& title, const QString& text, MessageIcon icon,
+                               const QString& /*wholeList*/)
+    {
+        return Message(title, text, icon);
+    }
+
     // File dialogs; filter in the form "dat files(*.dat)|*.dat|All files(*.*)|*.*".
     // An empty answer means the user cancelled. Without a window there is no one to ask.
     virtual QString OpenFileName(const QString& /*filter*/) { return {}; }
@@ -39,7 +49,7 @@ public:
     // key) and asks whether to take it; true only for the go-ahead. Without
     // a window there is no one to ask.
     virtual bool ConfirmChanges(const QString& /*title*/, const std::vector<Difference>& /*changes*/,
-                                const std::function<void(const QString& key)>& /*jump*/)
+                                const std::function<void(const QString& key, const QString& field)>& /*jump*/)
     {
         return false;
     }
@@ -56,6 +66,16 @@ public:
         }
         if (const QString failure = ShowHelp(helpFile, context); !failure.isEmpty())
             Message(caption, failure, MessageIcon::None);
+    }
+
+    // Help wherever it is asked for: the help file at a context when it is
+    // installed; without it the user guide at a section stands in; when that
+    // cannot be shown either, the box says why (as ShowHelpOrSayWhy).
+    void ShowHelpOrGuide(const QString& caption, const QString& helpFile, int context, const QString& section)
+    {
+        if (!helpFile.isEmpty() && !QFileInfo::exists(helpFile) && ShowGuide(section).isEmpty())
+            return;
+        ShowHelpOrSayWhy(caption, helpFile, context);
     }
 };
 

@@ -18,6 +18,7 @@ namespace quorlink {
 namespace {
 
 constexpr int kKeyRole = Qt::UserRole;
+constexpr int kFieldRole = Qt::UserRole + 1;
 const QString kTextFilter = QStringLiteral("Text files(*.txt)|*.txt|All files(*.*)|*.*");
 
 QPushButton* Button(const char* name, const char* caption, QWidget* parent)
@@ -69,8 +70,8 @@ std::optional<CompareSource> AskCompareSource(QWidget* parent, bool lastReadAvai
     return chosen;
 }
 
-CompareWindow::CompareWindow(std::vector<Difference> differences, const QString& sources, Prompt& prompt,
-                             std::function<void(const QString& key)> jump, QWidget* parent)
+CompareWindow::CompareWindow(std::vector<Difference> differences, const QString& sources, Prompt& prompt, Jump jump,
+                             QWidget* parent)
     : CompareWindow(std::move(differences), sources, prompt, std::move(jump), parent, false)
 {
     setObjectName(QStringLiteral("frmCompare"));
@@ -91,8 +92,8 @@ CompareWindow::CompareWindow(std::vector<Difference> differences, const QString&
     layout->addLayout(bottom);
 }
 
-bool CompareWindow::ConfirmWrite(std::vector<Difference> changes, const QString& title, Prompt& prompt,
-                                 std::function<void(const QString& key)> jump, QWidget* parent)
+bool CompareWindow::ConfirmWrite(std::vector<Difference> changes, const QString& title, Prompt& prompt, Jump jump,
+                                 QWidget* parent)
 {
     const bool none = changes.empty();
     CompareWindow dialog(std::move(changes), QStringLiteral("Old: the radio    New: the editor's data"), prompt,
@@ -118,8 +119,8 @@ bool CompareWindow::ConfirmWrite(std::vector<Difference> changes, const QString&
     return dialog.exec() == QDialog::Accepted;
 }
 
-CompareWindow::CompareWindow(std::vector<Difference> differences, const QString& sources, Prompt& prompt,
-                             std::function<void(const QString& key)> jump, QWidget* parent, bool)
+CompareWindow::CompareWindow(std::vector<Difference> differences, const QString& sources, Prompt& prompt, Jump jump,
+                             QWidget* parent, bool)
     : QDialog(parent), differences_(std::move(differences)), prompt_(prompt), jump_(std::move(jump))
 {
     resize(640, 420);
@@ -135,6 +136,7 @@ CompareWindow::CompareWindow(std::vector<Difference> differences, const QString&
     for (const Difference& d : differences_) {
         auto* item = new QTreeWidgetItem(list_, {WhatText(d), ToQString(d.oldValue), ToQString(d.newValue)});
         item->setData(0, kKeyRole, ToQString(d.key));
+        item->setData(0, kFieldRole, ToQString(d.field));
         item->setToolTip(0, ToQString(d.Text()));
     }
     list_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -167,7 +169,7 @@ void CompareWindow::JumpTo(QTreeWidgetItem* item)
 {
     const QString key = item ? item->data(0, kKeyRole).toString() : QString();
     if (!key.isEmpty() && jump_)
-        jump_(key);
+        jump_(key, item->data(0, kFieldRole).toString());
 }
 
 }  // namespace quorlink

@@ -29,15 +29,17 @@ class CompareWindow : public QDialog {
     Q_OBJECT
 
 public:
-    // jump shows the page of a tree key in the main window.
-    CompareWindow(std::vector<Difference> differences, const QString& sources, Prompt& prompt,
-                  std::function<void(const QString& key)> jump, QWidget* parent);
+    // jump shows the page of a tree key in the main window, and on it the
+    // field the difference names ("Contrast", "name").
+    using Jump = std::function<void(const QString& key, const QString& field)>;
+    CompareWindow(std::vector<Difference> differences, const QString& sources, Prompt& prompt, Jump jump,
+                  QWidget* parent);
 
     // The same list, modal, to approve a write: "&Write" and "Cancel" (the
     // default); with nothing to change it says so and offers "Write &Anyway".
     // True only for the go-ahead.
-    static bool ConfirmWrite(std::vector<Difference> changes, const QString& title, Prompt& prompt,
-                             std::function<void(const QString& key)> jump, QWidget* parent);
+    static bool ConfirmWrite(std::vector<Difference> changes, const QString& title, Prompt& prompt, Jump jump,
+                             QWidget* parent);
 
     // The list as text: one difference a line, then the count.
     QString ListText() const;
@@ -46,12 +48,12 @@ public:
 private:
     void JumpTo(QTreeWidgetItem* item);
     // The heading and the list; the buttons come with the purpose.
-    CompareWindow(std::vector<Difference> differences, const QString& sources, Prompt& prompt,
-                  std::function<void(const QString& key)> jump, QWidget* parent, bool listOnly);
+    CompareWindow(std::vector<Difference> differences, const QString& sources, Prompt& prompt, Jump jump,
+                  QWidget* parent, bool listOnly);
 
     std::vector<Difference> differences_;
     Prompt& prompt_;
-    std::function<void(const QString&)> jump_;
+    Jump jump_;
     QTreeWidget* list_ = nullptr;
 };
 

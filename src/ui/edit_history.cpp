@@ -25,6 +25,14 @@ bool EditHistory::Record(const Model& model, const QString& name, const QString&
     if (*now == *current_)
         return false;
     const bool joins = typingField && typingField == typing_ && done_ == steps_.size() && done_ > 0;
+    if (joins && *now == *steps_.back().before) {
+        // Typed back to what it was: the step changes nothing and goes.
+        current_ = steps_.back().before;
+        steps_.pop_back();
+        done_ = steps_.size();
+        typing_ = nullptr;
+        return true;
+    }
     if (joins) {
         steps_.back().after = now;
     } else {

@@ -30,7 +30,8 @@ public:
     void Resync(const Model& model);
     // Makes a step when the records differ from the last ones seen. A change
     // from the same typing field as the step before joins that step until
-    // EndTyping. False when nothing changed.
+    // EndTyping; a step typed back to the records before it is dropped (a
+    // step never changes nothing). False when the history stays as it was.
     bool Record(const Model& model, const QString& name, const QString& key, const void* typingField);
     void EndTyping(const void* field);
 

@@ -4,6 +4,7 @@
 #include "program_icon.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QDesktopServices>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -36,7 +37,11 @@ HelpWindow::HelpWindow(const QString& guidePath, QWidget* parent) : QDialog(pare
     setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("txtGuide"));
-    browser_->setOpenExternalLinks(true);
+    // The guide's links are followed here: Qt's own handling loads the guide
+    // again for a link to one of its sections, and the reloaded text has lost
+    // the names of its headings, so every such link went to the top.
+    browser_->setOpenLinks(false);
+    connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
     // Relative picture paths resolve against the guide's own folder.
     browser_->setSource(QUrl::fromLocalFile(guidePath), QTextDocument::MarkdownResource);
     NameHeadings();
@@ -59,6 +64,18 @@ void HelpWindow::NameHeadings()
         anchor.setAnchorNames({AnchorOf(block.text())});
         cursor.mergeCharFormat(anchor);
     }
+}
+
+// A section of the guide ("#comparing") scrolls to its heading; anything
+// else (a web page, another file) opens in the desktop's program for it.
+void HelpWindow::FollowLink(const QUrl& link)
+{
+    const QUrl guide = browser_->source().adjusted(QUrl::RemoveFragment);
+    const bool inGuide = link.adjusted(QUrl::RemoveFragment) == guide || (link.isRelative() && link.path().isEmpty());
+    if (inGuide && link.hasFragment())
+        browser_->scrollToAnchor(link.fragment());
+    else if (!inGuide)
+        QDesktopServices::openUrl(link.isRelative() ? guide.resolved(link) : link);
 }
 
 bool HelpWindow::GoTo(const QString& section)

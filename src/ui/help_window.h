@@ -23,6 +23,7 @@ public:
 
 private:
     void NameHeadings();
+    void FollowLink(const QUrl& link);
 
     QTextBrowser* browser_;
 };

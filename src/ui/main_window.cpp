@@ -98,6 +98,7 @@ void MainWindow::BuildMenus()
     connect(AddAction(file, "mnuFilePrint", "&Print"), &QAction::triggered, this, &MainWindow::mnuFilePrint_Click);
     connect(AddAction(file, "mnuFilePrintToFile", "P&rint to File"), &QAction::triggered, this,
             &MainWindow::mnuFilePrintToFile_Click);
+    AddSeparator(file, "mnuFileBarCompare");  // the additions follow the specified items
     connect(AddAction(file, "mnuFileCompare", "Co&mpare With..."), &QAction::triggered, this,
             &MainWindow::mnuFileCompare_Click);
     AddSeparator(file, "mnuFileBar3");

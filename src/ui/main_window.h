@@ -51,6 +51,7 @@ public:
 
     // What the pages may ask of the window.
     void SetPageHandler(Panel panel, PageHandler handler) override;
+    void SetFieldHandler(Panel panel, FieldHandler handler) override;
     void AddRebuildStep(std::function<void()> step) override;
     void AddDirectoryColouring(std::function<void(DirectoryKind)> colour) override;
     Model& model() const override { return model_; }
@@ -167,6 +168,8 @@ private:
     // when widget cannot take it.
     void GiveFocusBack(QWidget* widget);
     void ShowPage(QTreeWidgetItem* node);
+    // After the page of key was shown: its field named field, in view and focused.
+    void ShowField(const QString& key, const QString& field);
     void ColourDirectoryNodes(DirectoryKind kind);
     void SetPageLoading(bool on) override { pageLoading_ = on; }
     // The timings, help file, stored port devices, backups and check a transfer runs with now.
@@ -249,6 +252,7 @@ private:
     bool splitterDragging_ = false;
     QHash<QWidget*, std::function<bool()>> commitChecks_;
     QHash<int, PageHandler> pageHandlers_;
+    QHash<int, FieldHandler> fieldHandlers_;
     QList<std::function<void()>> rebuildSteps_;
     QList<std::function<void(DirectoryKind)>> colourings_;
     EditHistory history_;

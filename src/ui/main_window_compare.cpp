@@ -105,8 +105,9 @@ CompareWindow* MainWindow::ShowComparison(const Model& scratch, const QString& o
 {
     auto* window = new CompareWindow(CompareModels(scratch, model_),
                                      QStringLiteral("Old: %1    New: the editor's data").arg(origin), prompt_,
-                                     [this](const QString& key) {
+                                     [this](const QString& key, const QString& field) {
                                          SelectNodeByKey(key);
+                                         ShowField(key, field);
                                          activateWindow();
                                          raise();
                                      },

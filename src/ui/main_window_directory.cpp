@@ -18,23 +18,57 @@ namespace {
 const QString kListFilter = QStringLiteral("csv files(*.csv)|*.csv|All files(*.*)|*.*");
 const QString kImportTitle = QStringLiteral("Import Directory");
 const QString kExportTitle = QStringLiteral("Export Directory");
-constexpr int kRowsShown = 20;  // a longer report is cut: the box must fit on the screen
+constexpr int kRowsShown = 20;     // the box lists no more: it must fit on the screen
+constexpr int kLongestRow = 100;   // characters of a row in the box
+constexpr int kRowEnd = 48;        // of which the end of a shortened row keeps these
 
+// A row as the box shows it. A long value (a name of a million letters) would
+// take the window seconds to lay out and make the box taller than the screen:
+// a long row keeps its start (the line and what is wrong) and its end, with
+// an ellipsis for the rest. Save As and Copy give it whole.
+QString ShortenedRow(const QString& row)
+{
+    if (row.size() <= kLongestRow)
+        return row;
+    qsizetype head = kLongestRow - kRowEnd - 1;
+    qsizetype tail = row.size() - kRowEnd;
+    if (row.at(head - 1).isHighSurrogate())
+        --head;  // never half a character
+    if (row.at(tail).isLowSurrogate())
+        ++tail;
+    return row.left(head) + QChar(0x2026) + row.mid(tail);
+}
+
+// What was added, the first rows not taken as they stood, then their count.
 QString ImportSummary(const DirectoryImport& result)
 {
     QStringList lines{QStringLiteral("%1 entries added.").arg(result.added)};
     const int count = static_cast<int>(result.rows.size());
+    if (count == 0)
+        return lines.constFirst();
     for (int i = 0; i < count && i < kRowsShown; ++i)
-        lines << DescribeRow(result.rows[std::size_t(i)]);
+        lines << ShortenedRow(DescribeRow(result.rows[std::size_t(i)]));
+    QString total = count == 1 ? QStringLiteral("1 row not taken as it stood")
+                               : QStringLiteral("%1 rows not taken as they stood").arg(count);
     if (count > kRowsShown)
-        lines << QStringLiteral("... and %1 more rows not taken as they stood.").arg(count - kRowsShown);
+        total += QStringLiteral("; the first %1 are listed above").arg(kRowsShown);
+    lines << total + QLatin1Char('.');
     return lines.join(QLatin1Char('\n'));
+}
+
+// Every row not taken as it stood, one a line, as the file lists them.
+QString WholeRowList(const DirectoryImport& result)
+{
+    QString list;
+    for (const RowReport& row : result.rows)
+        list += DescribeRow(row) + QLatin1Char('\n');
+    return list;
 }
 
 }  // namespace
 
-// Placed after the print commands, ahead of the separator before Exit, so
-// that the specified items keep their places.
+// Placed after Compare With..., behind a separator of their own and ahead of
+// the one before Exit, so that the specified items keep their places.
 void MainWindow::AddDirectoryListCommands()
 {
     QMenu* file = menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile"));
@@ -68,8 +102,10 @@ void MainWindow::mnuFileImportDirectory_Click()
     StoreChange(kImportTitle);  // the whole import is one step
     RefreshCurrentPage();
     RefreshTreeAndColours();
-    prompt_.Message(kImportTitle, ImportSummary(result),
-                    result.rows.empty() ? MessageIcon::Information : MessageIcon::Exclamation);
+    if (result.rows.empty())
+        prompt_.Message(kImportTitle, ImportSummary(result), MessageIcon::Information);
+    else
+        prompt_.ListMessage(kImportTitle, ImportSummary(result), MessageIcon::Exclamation, WholeRowList(result));
 }
 
 void MainWindow::mnuFileExportDirectory_Click()

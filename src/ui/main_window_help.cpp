@@ -5,7 +5,6 @@
 
 #include "prompt.h"
 
-#include <QFileInfo>
 #include <QTreeWidget>
 #include <iterator>
 
@@ -40,9 +39,7 @@ QString MainWindow::GuideSectionOf(const QWidget* focus) const
 
 void MainWindow::ShowHelpAt(int context, const QString& section)
 {
-    if (!helpFile_.isEmpty() && !QFileInfo::exists(helpFile_) && prompt_.ShowGuide(section).isEmpty())
-        return;
-    prompt_.ShowHelpOrSayWhy(windowTitle(), helpFile_, context);
+    prompt_.ShowHelpOrGuide(windowTitle(), helpFile_, context, section);
 }
 
 }  // namespace quorlink

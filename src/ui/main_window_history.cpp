@@ -65,6 +65,7 @@ void MainWindow::StepThroughHistory(bool undo)
     if (step) {
         ShowStepPage(step->key);
         RefreshTreeAndColours();
+        ShowField(step->key, step->name);  // a setting on the DSC tab shows that tab
     }
     replaying_ = false;
     UpdateUndoItems();

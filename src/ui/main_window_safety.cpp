@@ -81,7 +81,10 @@ TransferSafety MainWindow::Safety()
 bool MainWindow::ApproveWriteChanges(const Model& radio)
 {
     return prompt_.ConfirmChanges(QStringLiteral("Program to Radio"), CompareModels(radio, model_),
-                                  [this](const QString& key) { SelectNodeByKey(key); });
+                                  [this](const QString& key, const QString& field) {
+                                      SelectNodeByKey(key);
+                                      ShowField(key, field);
+                                  });
 }
 
 }  // namespace quorlink

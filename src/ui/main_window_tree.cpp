@@ -75,6 +75,20 @@ void MainWindow::SetPageHandler(Panel panel, PageHandler handler)
     pageHandlers_.insert(static_cast<int>(panel), std::move(handler));
 }
 
+void MainWindow::SetFieldHandler(Panel panel, FieldHandler handler)
+{
+    fieldHandlers_.insert(static_cast<int>(panel), std::move(handler));
+}
+
+void MainWindow::ShowField(const QString& key, const QString& field)
+{
+    if (key != shownKey_ || !pages_->IsActive(pages_->Active()))
+        return;  // the page of key is not on show
+    const auto handler = fieldHandlers_.constFind(static_cast<int>(pages_->Active()));
+    if (handler != fieldHandlers_.constEnd())
+        (*handler)(field);
+}
+
 void MainWindow::AddRebuildStep(std::function<void()> step) { rebuildSteps_.append(std::move(step)); }
 
 void MainWindow::AddDirectoryColouring(std::function<void(DirectoryKind)> colour)

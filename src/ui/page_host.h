@@ -29,6 +29,12 @@ public:
     // the records are made anew, before the tree is built.
     using PageHandler = std::function<void(const QString& key)>;
     virtual void SetPageHandler(Panel panel, PageHandler handler) = 0;
+    // A field handler brings one field of its panel's page into view and gives
+    // it the keyboard, after a jump to it from the Compare window or an undo
+    // step: field is the name the difference or the step gives it ("Contrast",
+    // "Individual Reply", "User MMSI"). A name it does not know changes nothing.
+    using FieldHandler = std::function<void(const QString& field)>;
+    virtual void SetFieldHandler(Panel panel, FieldHandler handler) = 0;
     virtual void AddRebuildStep(std::function<void()> step) = 0;
     // Runs when the nodes of a directory need their colours set again.
     virtual void AddDirectoryColouring(std::function<void(DirectoryKind)> colour) = 0;

@@ -3,6 +3,7 @@
 
 #include "compare_window.h"
 #include "help_window.h"
+#include "list_message_box.h"
 #include "program_folder.h"
 
 #include <QApplication>
@@ -70,9 +71,17 @@ Answer WidgetPrompt::Message(const QString& title, const QString& text, MessageI
 }
 
 bool WidgetPrompt::ConfirmChanges(const QString& title, const std::vector<Difference>& changes,
-                                  const std::function<void(const QString& key)>& jump)
+                                  const std::function<void(const QString& key, const QString& field)>& jump)
 {
     return CompareWindow::ConfirmWrite(changes, title, *this, jump, parent_);
+}
+
+Answer WidgetPrompt::ListMessage(const QString& title, const QString& text, MessageIcon icon,
+                                 const QString& wholeList)
+{
+    ListMessageBox box(*this, title, text, icon, wholeList, parent_);
+    box.exec();
+    return Answer::Ok;
 }
 
 void WidgetPrompt::AddSidebarFolder(const QString& folder)

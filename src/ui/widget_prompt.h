@@ -23,12 +23,14 @@ public:
 
     Answer Message(const QString& title, const QString& text, MessageIcon icon,
                    MessageButtons buttons = MessageButtons::Ok) override;
+    Answer ListMessage(const QString& title, const QString& text, MessageIcon icon,
+                       const QString& wholeList) override;
     QString OpenFileName(const QString& filter) override;
     QString SaveFileName(const QString& filter) override;
     QString ShowHelp(const QString& helpFile, int context) override;
     QString ShowGuide(const QString& section) override;
     bool ConfirmChanges(const QString& title, const std::vector<Difference>& changes,
-                        const std::function<void(const QString& key)>& jump) override;
+                        const std::function<void(const QString& key, const QString& field)>& jump) override;
 
 private:
     QWidget* parent_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The printed report painted into PDF files, read back with its text positions.
 #include "model.h"
+#include "printed_report.h"
 #include "report_painter.h"
 #include "support/sample_model.h"
 
@@ -180,6 +181,30 @@ private slots:
                 lastHeader << w.text;
         }
         QCOMPARE(lastHeader.join(QLatin1Char(' ')), QStringLiteral("MR7100A Quorlink --- Page 9 of 9"));
+    }
+
+    // Text found or copied from the PDF reads as printed: no letters joined
+    // into a ligature ("Oﬀset" with U+FB00), every word of the report there as it is.
+    void textReadsAsPrinted()
+    {
+        const QString path = dir.filePath(QStringLiteral("text.pdf"));
+        QVERIFY(WriteReportPdf(model, path).isEmpty());
+        QProcess tool;
+        tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+        QVERIFY(tool.waitForFinished(30000) && tool.exitCode() == 0);
+        const QString text = QString::fromUtf8(tool.readAllStandardOutput());
+        for (QChar c : text)
+            QVERIFY2(c.unicode() < 0xFB00 || c.unicode() > 0xFB4F, qPrintable(QString::number(c.unicode(), 16)));
+        QVERIFY(text.contains(QStringLiteral("OffsetTime")));
+        QStringList printed;
+        for (const PrintPage& page : BuildPrintedReport(model))
+            for (const PrintLine& line : page.lines)
+                for (const PrintCell& cell : line.cells)
+                    printed << QString::fromLatin1(cell.text.data(), qsizetype(cell.text.size()))
+                                   .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const QStringList found = text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        for (const QString& word : printed)
+            QVERIFY2(found.contains(word), qPrintable(word));
     }
 
     void unwritableTarget()

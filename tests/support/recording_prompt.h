@@ -31,6 +31,14 @@ public:
                                                                                           : Answer::Ok;
     }
 
+    // Recorded as a message; the whole list it offers goes to wholeLists.
+    Answer ListMessage(const QString& title, const QString& text, MessageIcon icon,
+                       const QString& wholeList) override
+    {
+        wholeLists.append(wholeList);
+        return Message(title, text, icon);
+    }
+
     QString OpenFileName(const QString& filter) override { return NextFileName(filter); }
     QString SaveFileName(const QString& filter) override { return NextFileName(filter); }
     QString ShowHelp(const QString& helpFile, int context) override
@@ -45,7 +53,7 @@ public:
     }
 
     bool ConfirmChanges(const QString& title, const std::vector<Difference>& changes,
-                        const std::function<void(const QString& key)>&) override
+                        const std::function<void(const QString& key, const QString& field)>&) override
     {
         confirmations.append({title, changes});
         return confirmAnswers.isEmpty() ? true : confirmAnswers.dequeue();
@@ -54,6 +62,7 @@ public:
     QList<QPair<QString, std::vector<Difference>>> confirmations;  // every change list shown
     QQueue<bool> confirmAnswers;  // empty queue: go ahead
     QList<ShownMessage> shown;
+    QStringList wholeLists;       // the whole list of every ListMessage
     QQueue<Answer> answers;
     QQueue<QString> fileNames;    // answers to file dialogs; empty queue: cancelled
     QStringList dialogFilters;    // the filter of every file dialog asked

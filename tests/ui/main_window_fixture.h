@@ -10,6 +10,7 @@
 #include "support/recording_prompt.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -17,6 +18,16 @@
 #include <memory>
 
 namespace quorlink::test {
+
+// Whether all of a label's text is in view: the label is not cut by the
+// page it stands on, and its text, wrapped at its width, fits its height.
+inline bool WhollyShown(const QLabel* label)
+{
+    const QRect inside = label->contentsRect();
+    const QRect needed = label->fontMetrics().boundingRect(inside, Qt::TextWordWrap, label->text());
+    return label->isVisible() && label->visibleRegion().boundingRect() == label->rect() &&
+           needed.width() <= inside.width() && needed.height() <= inside.height();
+}
 
 struct MainWindowFixture {
     QTemporaryDir settingsDir;

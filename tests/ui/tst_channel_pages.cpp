@@ -212,6 +212,35 @@ private slots:
         QCOMPARE(f->Find<QLineEdit>("txtCTF")->text(), QStringLiteral("156.250"));
     }
 
+    // The label column is as wide as its widest label, "Channel Number", also
+    // on an EXP channel whose label is the shorter "Position": no field moves
+    // from a USA, International or Canada channel to an EXP one and back.
+    void fieldsStayBetweenChannelKinds()
+    {
+        const auto places = [this] {
+            QStringList where;
+            for (const char* name : {"txtCRF", "txtCTF", "chkCEnable", "chkCVSmemory", "txtCTag", "lblCTag"}) {
+                const QPoint at = f->Find(name)->mapTo(W().window(), QPoint());
+                where << QStringLiteral("%1 %2,%3").arg(QLatin1String(name)).arg(at.x()).arg(at.y());
+            }
+            return where;
+        };
+        QWidget* number = f->Find("txtCN");
+        QWidget* position = f->Find("cmbCN");
+        W().SelectNodeByKey(QStringLiteral("PU 13"));
+        QTRY_VERIFY(number->isVisible());
+        const QStringList channel = places();
+        const int numberX = number->mapTo(W().window(), QPoint()).x();
+        for (const char* key : {"E 3", "PI 5", "E 40", "PC 0"}) {
+            W().SelectNodeByKey(QLatin1String(key));
+            QApplication::processEvents();
+            QCOMPARE(places(), channel);
+            QWidget* shown = QLatin1String(key).startsWith('E') ? position : number;
+            QVERIFY(shown->isVisible());
+            QCOMPARE(shown->mapTo(W().window(), QPoint()).x(), numberX);
+        }
+    }
+
     void nameBox()
     {
         W().SelectNodeByKey(QStringLiteral("PU 0"));

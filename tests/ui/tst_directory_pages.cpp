@@ -243,7 +243,10 @@ private slots:
     }
 
     // The group field stands 150 twips right of the name field above it,
-    // behind its "0"; the individual field right below the name.
+    // behind its "0"; the individual field right below the name. The label
+    // column is as wide as "Station Name" for both directories, so the name
+    // fields stand at one place and the group MMSI 150 twips right of the
+    // individual one.
     void groupFieldStartsFurtherRight()
     {
         Use(kInd, 1);
@@ -252,11 +255,22 @@ private slots:
         QFont large = zero->font();  // the offset is fixed, whatever the font of the "0"
         large.setPointSizeF(large.pointSizeF() * 3);
         zero->setFont(large);
+        const auto x = [this](QWidget* w) {
+            QApplication::processEvents();  // the layout has placed the fields
+            return w->mapTo(W().window(), QPoint()).x();
+        };
         ShowEntry(kInd, 1);
         QTRY_COMPARE(Mmsi()->x(), Name()->x());
+        const int nameX = x(Name());
+        const int mmsiX = x(Mmsi());
         ShowEntry(kGroup, 1);
         QTRY_COMPARE(Mmsi()->x() - Name()->x(), qRound(150 / W().TwipsPerPixelX()));
         QVERIFY(zero->geometry().right() < Mmsi()->x());
+        QCOMPARE(x(Name()), nameX);
+        QCOMPARE(x(Mmsi()) - mmsiX, qRound(150 / W().TwipsPerPixelX()));
+        ShowEntry(kInd, 1);
+        QCOMPARE(x(Mmsi()), mmsiX);
+        QCOMPARE(x(Name()), nameX);
     }
 
     void refusedMmsi_data()
@@ -374,6 +388,7 @@ private slots:
         FocusBy(Mmsi());
         QTest::keyClicks(Mmsi(), typed);
         QCOMPARE(note->text(), text);
+        QTRY_VERIFY(test::WhollyShown(note));  // wrapped where the page is too narrow for it
         QTest::keyClick(Mmsi(), Qt::Key_Tab);  // a warning refuses nothing
         QCOMPARE(D(kind).at(2).Mmsid, (kind == kGroup ? "0" : "") + typed.toStdString() + "0");
         QVERIFY(Shown().isEmpty());
@@ -382,6 +397,7 @@ private slots:
         auto* listNote = f->Find<QLabel>("lblENote");
         Grid()->setCurrentCell(1, 0);
         QCOMPARE(listNote->text(), text);
+        QTRY_VERIFY(test::WhollyShown(listNote));
         Grid()->setCurrentCell(5, 0);  // a free entry
         QCOMPARE(listNote->text(), QString());
     }

@@ -6,6 +6,7 @@
 #include "data_file.h"
 #include "elided_label.h"
 #include "help_window.h"
+#include "list_message_box.h"
 #include "main_window_fixture.h"
 #include "port_dialog.h"
 #include "program_folder.h"
@@ -13,8 +14,11 @@
 #include "recovery_copies.h"
 #include "widget_prompt.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QScreen>
 #include <QFileDialog>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -68,6 +72,18 @@ public:
         return answer;
     }
 };
+
+// Every line of a label's text in view, unwrapped.
+bool WhollyShownLines(const QLabel* label)
+{
+    int widest = 0;
+    for (const QString& line : label->text().split(QLatin1Char('\n')))
+        widest = qMax(widest, label->fontMetrics().horizontalAdvance(line));
+    const int lines = int(label->text().count(QLatin1Char('\n'))) + 1;
+    const QFontMetrics& metrics = label->fontMetrics();
+    return widest <= label->contentsRect().width() &&
+           lines * metrics.lineSpacing() <= label->contentsRect().height() + metrics.leading();
+}
 
 }  // namespace
 
@@ -277,10 +293,15 @@ private slots:
             QVERIFY(action->isVisible() && action->isEnabled());
         }
         QVERIFY(!f->Find<QAction>("mnuFileSaveAsDefault")->isVisible());
-        const QList<QAction*> file = f->Find<QMenu>("mnuFile")->actions();
-        const auto compare = file.indexOf(f->Find<QAction>("mnuFileCompare"));
-        QCOMPARE(file.at(compare - 1)->objectName(), QStringLiteral("mnuFilePrintToFile"));
-        QVERIFY(file.at(compare + 1)->isSeparator());
+        // The specified items first, in their groups; the additions (Compare
+        // With..., the directory lists) after them, each group behind a separator.
+        QStringList file;
+        for (QAction* a : f->Find<QMenu>("mnuFile")->actions())
+            if (a->isVisible())
+                file << (a->isSeparator() ? QStringLiteral("----") : a->objectName());
+        QCOMPARE(file, (QStringList{"mnuFileNew", "mnuFileOpen", "----", "mnuFileSave", "mnuFileSaveAs", "----",
+                                    "mnuFilePrint", "mnuFilePrintToFile", "----", "mnuFileCompare", "----",
+                                    "mnuFileImportDirectory", "mnuFileExportDirectory", "----", "mnuFileExit"}));
         QVERIFY(f->Find<QAction>("mnuOptionsVerify")->isChecked());  // on until turned off
         QStringList keys;
         QStringList tips;
@@ -319,7 +340,10 @@ private slots:
         f->Trigger("mnuFileImportDirectory");
         QCOMPARE(f->prompt.dialogFilters.last(), QStringLiteral("csv files(*.csv)|*.csv|All files(*.*)|*.*"));
         QCOMPARE(f->prompt.shown.last().text,
-                 QStringLiteral("1 entries added.\nline 3: \"123\" is not a valid MMSI for the group directory"));
+                 QStringLiteral("1 entries added.\nline 3: \"123\" is not a valid MMSI for the group directory\n"
+                                "1 row not taken as it stood."));
+        QCOMPARE(f->prompt.wholeLists.last(),
+                 QStringLiteral("line 3: \"123\" is not a valid MMSI for the group directory\n"));
         QCOMPARE(f->Find<QTableWidget>("MSFlexGrid2")->item(0, 1)->text(), QStringLiteral("SEA DOG"));
 
         const QString out = f->programDir.filePath(QStringLiteral("out.csv"));
@@ -333,6 +357,68 @@ private slots:
         f->Trigger("mnuEditUndo");
         QVERIFY(!f->model.IndividualDirectory.at(1).Enable && !f->Find<QAction>("mnuEditUndo")->isEnabled());
         QCOMPARE(f->Find<QTableWidget>("MSFlexGrid2")->item(0, 1)->text(), QString());
+    }
+
+    // A list with a name of 900 KB and more rows than a box can show: the
+    // box lists the first 20 rows, the long one shortened, then the count;
+    // it shows at once and fits on the screen; Save As and Copy give every
+    // row whole.
+    void importOfAHugeListFitsTheBox()
+    {
+        MainWindow& w = f->Open();
+        const QString list = f->programDir.filePath(QStringLiteral("huge.csv"));
+        QFile file(list);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QByteArray hugeName(900 * 1024, 'A');
+        file.write("kind,mmsi,name\nindividual,366123456," + hugeName + "\n");
+        for (int i = 0; i < 25; ++i)
+            file.write("group,12" + QByteArray::number(i) + ",X\n");
+        file.close();
+        f->prompt.fileNames.enqueue(list);
+        QElapsedTimer clock;
+        clock.start();
+        f->Trigger("mnuFileImportDirectory");
+        QVERIFY(clock.elapsed() < 2000);
+        QCOMPARE(f->model.IndividualDirectory.at(1).TagName, std::string("AAAAAAAAAA"));
+
+        const QStringList lines = f->prompt.shown.last().text.split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 1 + 20 + 1);
+        QCOMPARE(lines.first(), QStringLiteral("1 entries added."));
+        for (const QString& line : lines)
+            QVERIFY2(line.size() <= 100, qPrintable(line.left(120)));
+        QVERIFY(lines[1].startsWith(QStringLiteral("line 2: name \"AAAAA")));
+        QVERIFY(lines[1].contains(QChar(0x2026)));
+        QVERIFY(lines[1].endsWith(QStringLiteral("\" cut to \"AAAAAAAAAA\" (at most 10 characters)")));
+        QCOMPARE(lines[2], QStringLiteral("line 3: \"120\" is not a valid MMSI for the group directory"));
+        QCOMPARE(lines[20], QStringLiteral("line 21: \"1218\" is not a valid MMSI for the group directory"));
+        QCOMPARE(lines.last(), QStringLiteral("26 rows not taken as they stood; the first 20 are listed above."));
+        const QString whole = f->prompt.wholeLists.last();
+        QCOMPARE(whole.count(QLatin1Char('\n')), 26);
+        QVERIFY(whole.startsWith(QStringLiteral("line 2: name \"") + QString::fromLatin1(hugeName) + QLatin1Char('"')));
+        QVERIFY(whole.endsWith(QStringLiteral("line 27: \"1224\" is not a valid MMSI for the group directory\n")));
+
+        // The window's box, with its Save As and Copy.
+        clock.restart();
+        ListMessageBox box(f->prompt, QStringLiteral("Import Directory"), f->prompt.shown.last().text,
+                           MessageIcon::Exclamation, whole, &w);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(box.frameGeometry().height() <= box.screen()->availableGeometry().height());
+        QVERIFY(box.frameGeometry().width() <= box.screen()->availableGeometry().width());
+        QVERIFY(WhollyShownLines(box.findChild<QLabel*>("lblListText")));
+        QTest::mouseClick(box.findChild<QPushButton*>("cmdListCopy"), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), whole);
+        const QString saved = f->programDir.filePath(QStringLiteral("rows.txt"));
+        f->prompt.fileNames.enqueue(saved);
+        QTest::mouseClick(box.findChild<QPushButton*>("cmdListSaveAs"), Qt::LeftButton);
+        QCOMPARE(f->prompt.dialogFilters.last(), QStringLiteral("Text files(*.txt)|*.txt|All files(*.*)|*.*"));
+        QFile rows(saved);
+        QVERIFY(rows.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(rows.readAll()), whole);
+        QVERIFY(box.isVisible());  // neither closes the box
+        QTest::mouseClick(box.findChild<QPushButton*>("cmdListOK"), Qt::LeftButton);
+        QVERIFY(!box.isVisible());
     }
 
     void titleFollowsOpenAndSave()
@@ -783,6 +869,72 @@ private slots:
         f->Trigger("mnuHelpContents");
         QCOMPARE(f->prompt.helpRequests.last().second, 1001);
         QCOMPARE(f->prompt.shown.last().text, QStringLiteral("Help file RV48.HLP not found."));
+    }
+
+    // The guide's own links, clicked as a user would, scroll to their
+    // sections: the contents at the top and the links in the text, down to
+    // the last sections of a long guide.
+    void guideLinksGoToTheirSections_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("heading");
+        for (const char* section : {"Install", "Editing", "Comparing", "Troubleshooting", "For developers"})
+            QTest::newRow(section) << QString::fromLatin1(section) << QString::fromLatin1(section);
+        QTest::newRow("Help, from the text") << QStringLiteral("Help") << QStringLiteral("Help");
+    }
+
+    void guideLinksGoToTheirSections()
+    {
+        QFETCH(QString, link);
+        QFETCH(QString, heading);
+        WidgetPrompt prompt;
+        QVERIFY(prompt.ShowGuide(QString()).isEmpty());
+        HelpWindow* guide = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* help = qobject_cast<HelpWindow*>(top); help && help->isVisible())
+                guide = help;
+        QVERIFY(guide);
+        QVERIFY(QTest::qWaitForWindowExposed(guide));
+        QTextBrowser* browser = guide->Browser();
+        // The first link with that text, brought into view as a reader scrolls to it.
+        QTextCursor found;
+        for (QTextBlock block = browser->document()->begin(); block.isValid() && found.isNull(); block = block.next())
+            for (auto it = block.begin(); !it.atEnd(); ++it)
+                if (it.fragment().charFormat().isAnchor() && it.fragment().text() == link &&
+                    it.fragment().charFormat().anchorHref().startsWith(QLatin1Char('#'))) {
+                    found = QTextCursor(browser->document());
+                    found.setPosition(it.fragment().position() + 1);
+                    break;
+                }
+        QVERIFY2(!found.isNull(), qPrintable(link));
+        browser->setTextCursor(found);
+        browser->ensureCursorVisible();
+        QApplication::processEvents();
+        const QPoint at = browser->cursorRect(found).center();
+        QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, at);
+        QApplication::processEvents();
+        // The heading stands at the top of the view.
+        const QTextCursor top = browser->cursorForPosition(QPoint(4, 4));
+        QTextBlock shown = top.block();
+        while (shown.isValid() && shown.text().trimmed().isEmpty())
+            shown = shown.next();
+        QCOMPARE(shown.text(), heading);
+        QVERIFY(shown.blockFormat().headingLevel() > 0);
+
+        // Every link to a section of the guide names a heading of it.
+        QStringList headings;
+        QStringList links;
+        for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next())
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextCharFormat format = it.fragment().charFormat();
+                headings << format.anchorNames();
+                if (format.anchorHref().startsWith(QLatin1Char('#')))
+                    links << format.anchorHref().mid(1);
+            }
+        QVERIFY(links.size() > 20);
+        for (const QString& section : links)
+            QVERIFY2(headings.contains(section), qPrintable(section));
+        guide->close();
     }
 
     void commandLine_data()

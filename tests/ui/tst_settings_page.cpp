@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The common settings page: its lists and their mappings, the check boxes,
 // the two tabs, the user MMSI with its check, and the user-MMSI count.
+#include "compare_window.h"
 #include "main_window_fixture.h"
 #include "pages/mmsi_note.h"
 #include "pages/numeric_field.h"
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTreeWidget>
 
 using namespace quorlink;
@@ -215,6 +217,87 @@ private slots:
         QVERIFY(Tabs()->currentIndex() == 0 && radio->isEnabled() && !dsc->isEnabled());
     }
 
+    // An undo, or a jump from the Compare window, to a setting shows the
+    // tab that holds it, with the keyboard on the field.
+    void jumpsShowTheTabOfTheField_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("row");  // as the Compare window lists it
+        QTest::newRow("Individual Reply") << "chkFindReply" << 1 << "DSC Setup: Individual Reply";
+        QTest::newRow("Individual Ringer") << "cmbFIND" << 1 << "DSC Setup: Individual Ringer";
+        QTest::newRow("User MMSI") << "txtFUser" << 1 << "DSC Setup: User MMSI";
+        QTest::newRow("Contrast") << "cmbFCont" << 0 << "Radio Setup: Contrast";
+        QTest::newRow("True MAG") << "chkFMAG" << 0 << "Radio Setup: True MAG";
+    }
+
+    void jumpsShowTheTabOfTheField()
+    {
+        QFETCH(QString, field);
+        QFETCH(int, tab);
+        QFETCH(QString, row);
+        const QString compared = f->programDir.filePath(QStringLiteral("before.dat"));
+        f->prompt.fileNames.enqueue(compared);
+        f->Trigger("mnuFileSaveAs");
+        const Model before = f->model;
+
+        // The change, made with the keyboard on its own tab.
+        OpenTab(tab);
+        QWidget* control = f->Find(field.toLatin1().constData());
+        if (field == QLatin1String("txtFUser")) {
+            FocusUser();
+            QTest::keyClicks(User(), QStringLiteral("366123456"));
+            QTest::keyClick(User(), Qt::Key_Tab);
+        } else {
+            control->setFocus();
+            QTRY_VERIFY(control->hasFocus());
+            QTest::keyClick(control, qobject_cast<QComboBox*>(control) ? Qt::Key_Down : Qt::Key_Space);
+        }
+        QVERIFY(!(f->model.Settings == before.Settings));
+        ClickTreeNode("PU");
+        QCOMPARE(W().Pages().Active(), Panel::B);
+        QVERIFY(Tree()->hasFocus());
+
+        // Undo from the tree: the setting's tab and field.
+        QTest::keyClick(Tree(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(f->model.Settings == before.Settings);
+        QCOMPARE(W().Pages().Active(), Panel::F);
+        QCOMPARE(Tabs()->currentIndex(), tab);
+        QVERIFY(f->Find(tab == 1 ? "pictFtbs(1)" : "pictFtbs(0)")->isEnabled());
+        QVERIFY(control->isVisible());
+        QTRY_COMPARE(QApplication::focusWidget(), control);
+        // Redo the same way, from another tab.
+        OpenTab(1 - tab);
+        QTest::keyClick(Tabs()->tabBar(), Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(!(f->model.Settings == before.Settings));
+        QCOMPARE(Tabs()->currentIndex(), tab);
+        QTRY_COMPARE(QApplication::focusWidget(), control);
+
+        // The Compare window: the row chosen and Enter pressed.
+        ClickTreeNode("PU");
+        QTimer::singleShot(0, this, [] {
+            QWidget* source = QApplication::activeModalWidget();
+            QVERIFY(source);
+            QTest::mouseClick(source->findChild<QPushButton*>("cmdCompareFile"), Qt::LeftButton);
+        });
+        f->prompt.fileNames.enqueue(compared);
+        f->Trigger("mnuFileCompare");
+        std::unique_ptr<CompareWindow> window(W().findChild<CompareWindow*>("frmCompare"));
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        auto* list = window->findChild<QTreeWidget*>("lvDifferences");
+        QCOMPARE(list->topLevelItemCount(), 1);
+        QCOMPARE(list->topLevelItem(0)->text(0), row);
+        QApplication::setActiveWindow(window.get());
+        list->setFocus();
+        list->setCurrentItem(list->topLevelItem(0));
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(W().Pages().Active(), Panel::F);
+        QCOMPARE(Tabs()->currentIndex(), tab);
+        QVERIFY(control->isVisible());
+        QCOMPARE(W().focusWidget(), control);
+    }
+
     void tabOrderAndHints()
     {
         QCOMPARE(TabChain(), (QStringList{"qt_tabwidget_tabbar", "cmbFCont", "cmbFDim", "cmbFOffset", "chkFBeep",
@@ -298,6 +381,39 @@ private slots:
         QCOMPARE(note->text(), QStringLiteral("Ship station · United States of America"));
         QVERIFY(!note->IsWarning());
         QVERIFY(note->palette().color(QPalette::WindowText) != WarningColour(note->palette()));
+    }
+
+    // At the window's first size a long note wraps: all of it is in view,
+    // the kind of number included, and the row below it stays where it was.
+    void longNotesWrapInView_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("AIS-SART") << "970123456" << "Starts with 970: an AIS-SART, not a ship's own MMSI";
+        QTest::newRow("coast station") << "003661234"
+                                       << "Starts with 00: a coast station's number, not a ship's own MMSI";
+        QTest::newRow("man overboard") << "972123456"
+                                       << "Starts with 972: a man-overboard device, not a ship's own MMSI";
+        QTest::newRow("ship") << "366123456" << "Ship station · United States of America";
+    }
+
+    void longNotesWrapInView()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, text);
+        QCOMPARE(W().size(), QSize(607, 444));  // the window's first size
+        auto* note = f->Find<MmsiNoteLabel>("lblFUserNote");
+        QWidget* count = f->Find("txtFCount");
+        FocusUser();
+        QTRY_VERIFY(count->isVisible());
+        const int countY = count->mapTo(W().window(), QPoint()).y();
+        QTest::keyClicks(User(), typed);
+        QCOMPARE(note->text(), text);
+        QTRY_VERIFY2(test::WhollyShown(note),
+                     qPrintable(QStringLiteral("%1 x %2").arg(note->width()).arg(note->height())));
+        QCOMPARE(count->mapTo(W().window(), QPoint()).y(), countY);
+        QTest::keyClick(User(), Qt::Key_Tab);
+        QCOMPARE(S().UserMmsid, typed.toStdString() + "0");
     }
 
     void refusedMmsiKeepsTheFocus_data()

@@ -5,12 +5,14 @@
 #include "codecs.h"
 #include "encoder.h"
 #include "error_log.h"
+#include "help_window.h"
 #include "main_window_fixture.h"
 #include "radio_emulator.h"
 #include "recovery_copies.h"
 #include "support/file_bytes.h"
 #include "support/sample_model.h"
 #include "port_dialog.h"
+#include "program_folder.h"
 #include "transfer_dialog.h"
 
 #include <QAction>
@@ -19,6 +21,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QTreeWidget>
 
 using namespace quorlink;
@@ -534,19 +538,60 @@ private slots:
                  qPrintable(f->window->StatusText(1)));
     }
 
+    // Help falls back as Help > Contents does: without the help file the
+    // guide at the part about the transfer; without the guide as well, the
+    // help file's own failure; with the help file, the file itself.
+    void helpButton_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("section");
+        QTest::newRow("read") << int(TransferMode::Read) << "Read from Radio" << "Reading the radio";
+        QTest::newRow("program") << int(TransferMode::Program) << "Program to Radio" << "Writing to the radio";
+        QTest::newRow("clear") << int(TransferMode::Clear) << "Program to Radio" << "Clear on the DSC Setup tab";
+    }
+
     void helpButton()
     {
-        StartRadio(sim::kCode7100);
+        QFETCH(int, mode);
+        QFETCH(QString, title);
+        QFETCH(QString, section);
         f->prompt.helpFailure = QStringLiteral("Help file RV48.HLP not found.");
-        QTimer::singleShot(0, this, [this] {
-            TransferDialog* dialog = OpenDialog();
-            QVERIFY(dialog);
-            Press(dialog, "cmdHelp");
-            Press(dialog, "cmdCancel");
-        });
-        f->Trigger("mnuTransferRead");
+        const auto pressHelp = [this] {
+            QTimer::singleShot(0, this, [this] {
+                TransferDialog* dialog = OpenDialog();
+                QVERIFY(dialog);
+                Press(dialog, "cmdHelp");
+                Press(dialog, "cmdCancel");
+            });
+        };
+        pressHelp();
+        f->window->RunTransferDialog(TransferMode(mode));
+        QCOMPARE(f->prompt.guideRequests, QStringList{section});
+        QVERIFY(f->prompt.helpRequests.isEmpty());
+        QVERIFY(f->prompt.shown.isEmpty());
+        // The section is in the guide the program finds.
+        HelpWindow guide(UserGuidePath());
+        QVERIFY(guide.GoTo(section));
+        QVERIFY(guide.Browser()->textCursor().block().text().startsWith(section));
+
+        f->prompt.guideFailure = QStringLiteral("no guide");
+        pressHelp();
+        f->window->RunTransferDialog(TransferMode(mode));
         QCOMPARE(f->prompt.helpRequests.last().second, 1012);
-        QCOMPARE(f->prompt.shown.last().title, QStringLiteral("Read from Radio"));
+        QCOMPARE(f->prompt.shown.last().title, title);
+        QCOMPARE(f->prompt.shown.last().text, QStringLiteral("Help file RV48.HLP not found."));
+
+        QFile helpFile(f->window->HelpFile());  // installed: the help file itself is asked for
+        QVERIFY(helpFile.open(QIODevice::WriteOnly));
+        f->prompt.helpFailure.clear();
+        const int shown = f->prompt.shown.size();
+        pressHelp();
+        f->window->RunTransferDialog(TransferMode(mode));
+        QCOMPARE(f->prompt.helpRequests.size(), 2);
+        QCOMPARE(f->prompt.helpRequests.last(), qMakePair(f->window->HelpFile(), 1012));
+        QCOMPARE(f->prompt.guideRequests.size(), 2);
+        QCOMPARE(f->prompt.shown.size(), shown);
     }
 };
 

@@ -236,6 +236,53 @@ private slots:
         QCOMPARE(tag(), QStringLiteral("HARBOURX"));
     }
 
+    // A name typed and typed back changes nothing: no step is kept for it,
+    // and the step before it is still the next undo.
+    void nameTypedBackLeavesNoStep_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("step");
+        QTest::newRow("channel") << "PU 0" << "txtCTag" << "CH01A name";
+        QTest::newRow("WX channel") << "PW" << "txtDTagName(0)" << "WX01 name";
+        QTest::newRow("directory entry") << "SM 1" << "txtGPosi" << "Individual ID1 name";
+    }
+
+    void nameTypedBackLeavesNoStep()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, box);
+        QFETCH(QString, step);
+        UseEntries(f->model.IndividualDirectory, 1);
+        QTest::keyClick(f->Find("chkFBeep"), Qt::Key_Space);  // a step before
+        QCOMPARE(Item(true)->text(), QStringLiteral("&Undo Key Beep"));
+        const Model before = f->model;
+        Show(key);
+        auto* name = f->Find<QLineEdit>(box.toLatin1().constData());
+        name->setFocus();
+        QTRY_VERIFY(name->hasFocus());
+        QTest::keyClick(name, Qt::Key_End);
+        QTest::keyClick(name, Qt::Key_A);
+        QTest::keyClick(name, Qt::Key_Backspace);
+        QTest::keyClick(name, Qt::Key_Tab);  // the focus leaves the box
+        QVERIFY(RecordSet::Of(f->model) == RecordSet::Of(before));
+        QCOMPARE(Item(true)->text(), QStringLiteral("&Undo Key Beep"));
+        QVERIFY(!Item(false)->isEnabled());
+
+        // Typed again, it is a step of its own that takes the name back.
+        name->setFocus();
+        QTRY_VERIFY(name->hasFocus());
+        QTest::keyClick(name, Qt::Key_End);
+        QTest::keyClick(name, Qt::Key_B);
+        QTest::keyClick(name, Qt::Key_Tab);
+        QCOMPARE(Item(true)->text(), QStringLiteral("&Undo ") + step);
+        Item(true)->trigger();
+        QVERIFY(RecordSet::Of(f->model) == RecordSet::Of(before));
+        QCOMPARE(Item(true)->text(), QStringLiteral("&Undo Key Beep"));
+        Item(true)->trigger();
+        QVERIFY(!Item(true)->isEnabled());
+    }
+
     void randomEditsUndoneAndRedone()
     {
         QRandomGenerator random(19);

@@ -147,7 +147,13 @@ void TransferDialog::cmdCancel_Click()
         QDialog::reject();
 }
 
-void TransferDialog::cmdHelp_Click() { prompt_.ShowHelpOrSayWhy(windowTitle(), setup_.helpFile, kHelpContext); }
+// Without the help file the user guide stands in, at the part about this transfer.
+void TransferDialog::cmdHelp_Click()
+{
+    const char* const sections[] = {"Reading the radio", "Writing to the radio", "Clear on the DSC Setup tab"};
+    prompt_.ShowHelpOrGuide(windowTitle(), setup_.helpFile, kHelpContext,
+                            QLatin1String(sections[static_cast<int>(mode_)]));
+}
 
 void TransferDialog::closeEvent(QCloseEvent* event)
 {

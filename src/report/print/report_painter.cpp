@@ -71,6 +71,10 @@ bool PaintReport(const Model& model, QPagedPaintDevice& device)
     // MMSI runs into the "Count" that follows it; at 8 points nothing touches.
     QFont font = painter.font();
     font.setPointSizeF(8);
+    // Letters stay letters: no "ff" or "fi" ligature, so text found or copied
+    // from a PDF reads "OffsetTime", not "O" U+FB00 "setTime". Shaping, which
+    // makes the ligatures, is left out where the script does not need it (Latin).
+    font.setStyleStrategy(QFont::PreferNoShaping);
     painter.setFont(font);
     const std::vector<PrintPage> pages = BuildPrintedReport(model);
     const int count = static_cast<int>(pages.size());

@@ -8,6 +8,7 @@
 #include "name_validator.h"
 #include "navigation_tree.h"
 #include "page_host.h"
+#include "widest_label.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -66,7 +67,9 @@ void ChannelEditor::BuildControls(QWidget* page)
     outer->addStretch(1);
 
     auto* form = new QGridLayout(inner);
-    lblCPosition_ = new QLabel(QStringLiteral("Channel Number"), inner);
+    // "Channel Number" for a USA, International or Canada channel, "Position"
+    // for an EXP one: the column is as wide as the wider, so no field moves.
+    lblCPosition_ = new WidestTextLabel({QStringLiteral("Channel Number"), QStringLiteral("Position")}, inner);
     lblCPosition_->setObjectName(QStringLiteral("lblCPosition"));
     txtCN_ = ReadOnlyBox(inner, "txtCN");
     cmbCN_ = new QComboBox(inner);

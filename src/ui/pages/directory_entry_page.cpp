@@ -10,6 +10,7 @@
 #include "numeric_field.h"
 #include "page_host.h"
 #include "prompt.h"
+#include "widest_label.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -62,7 +63,12 @@ void DirectoryEntryPage::BuildControls(QWidget* page)
     grid->addWidget(chkGEnable_, 0, 0);
     grid->addWidget(chkGDelete_, 0, 1, Qt::AlignLeft);
 
-    lblTag_ = NamedLabel("lblTag", "Station Name", inner);
+    // "Station Name" or "Group Name": the column is as wide as the wider, so
+    // the fields stay where they are from one directory to the other.
+    lblTag_ = new WidestTextLabel({QLatin1String(TraitsOf(DirectoryKind::Individual).nameLabel),
+                                   QLatin1String(TraitsOf(DirectoryKind::Group).nameLabel)},
+                                  inner);
+    lblTag_->setObjectName(QStringLiteral("lblTag"));
     txtGPosi_ = new QLineEdit(inner);
     txtGPosi_->setObjectName(QStringLiteral("txtGPosi"));
     txtGPosi_->setMaxLength(kNameLength);

@@ -17,7 +17,30 @@ MmsiNoteLabel::MmsiNoteLabel(const MidTable& mids, const char* name, QWidget* pa
 {
     setObjectName(QLatin1String(name));
     setTextFormat(Qt::PlainText);
-    setMinimumHeight(fontMetrics().height());  // the page does not jump when a note comes or goes
+    // A long note wraps rather than lose its end: at the window's first size
+    // "Starts with 970: an AIS-SART, not a ship's own MMSI" takes two lines.
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+// Two lines are kept free whatever the note, so the page does not jump when a
+// note comes, goes or wraps (more only where the page is narrower still).
+int MmsiNoteLabel::heightForWidth(int width) const
+{
+    return qMax(QLabel::heightForWidth(width), ReservedHeight());
+}
+
+QSize MmsiNoteLabel::minimumSizeHint() const
+{
+    return QLabel::minimumSizeHint().expandedTo(QSize(0, ReservedHeight()));
+}
+
+QSize MmsiNoteLabel::sizeHint() const { return QLabel::sizeHint().expandedTo(QSize(0, ReservedHeight())); }
+
+int MmsiNoteLabel::ReservedHeight() const
+{
+    const int margins = contentsMargins().top() + contentsMargins().bottom();
+    return 2 * fontMetrics().lineSpacing() + margins;
 }
 
 void MmsiNoteLabel::Follow(QLineEdit* field, std::function<MmsiUse()> use)

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The one-line note under an MMSI box: what kind of station the number
-// belongs to and its country, or a warning in the warning colour. It follows
-// the box as the user types and never refuses anything.
+// The note under an MMSI box: what kind of station the number belongs to
+// and its country, or a warning in the warning colour. It follows the box as
+// the user types and never refuses anything. A note too long for the page
+// wraps; two lines are always kept for it.
 #pragma once
 
 #include "mmsi.h"
@@ -24,7 +25,13 @@ public:
     void ShowFor(const QString& typed, MmsiUse use);
     bool IsWarning() const { return warning_; }
 
+    int heightForWidth(int width) const override;
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
 private:
+    int ReservedHeight() const;
+
     const MidTable& mids_;
     bool warning_ = false;
 };

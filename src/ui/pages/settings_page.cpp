@@ -91,6 +91,13 @@ const Row kRows[] = {
     Check(kDscTab, "chkFDSC", "DSC Scan", "[On]", &S::DscScan),
 };
 
+// The Compare window's words for the fields whose labels say more.
+struct FieldAlias {
+    const char* compared;
+    const char* label;
+};
+const FieldAlias kFieldAliases[] = {{"Contrast", "Contrast Level"}, {"Dimmer", "Dimmer Status"}};
+
 QLabel* AddLabel(QGridLayout* grid, QWidget* panel, const char* text, int line, QWidget* buddy)
 {
     auto* label = new QLabel(QLatin1String(text), panel);
@@ -106,6 +113,7 @@ SettingsPage::SettingsPage(PageHost& window) : QObject(window.Pages().panel(Pane
     BuildControls(window.Pages().panel(Panel::F));
     window.AddRebuildStep([this] { InitSettingsControls(); });
     window.SetPageHandler(Panel::F, [this](const QString&) { ShowSettingsPage(); });
+    window.SetFieldHandler(Panel::F, [this](const QString& field) { ShowField(field); });
 }
 
 // The tab strip is placed by the window, not by a layout: a splitter drag
@@ -230,6 +238,36 @@ void SettingsPage::ShowSettingsPage()
         tbsFNE_->setCurrentIndex(kRadioTab);
     }
     tbsFNE_Click(kRadioTab);
+}
+
+// The tab that holds the field comes to the front, and the field takes the
+// keyboard; the Count, which takes no focus, only shows.
+void SettingsPage::ShowField(const QString& field)
+{
+    QString label = field;
+    for (const FieldAlias& alias : kFieldAliases)
+        if (field == QLatin1String(alias.compared))
+            label = QLatin1String(alias.label);
+    std::vector<std::pair<const Row*, QWidget*>> controls(lists_.begin(), lists_.end());
+    controls.insert(controls.end(), boxes_.begin(), boxes_.end());
+    int tab = -1;
+    QWidget* control = nullptr;
+    for (const auto& [row, widget] : controls)
+        if (label == QLatin1String(row->label)) {
+            tab = row->tab;
+            control = widget;
+        }
+    if (label == QLatin1String("User MMSI")) {
+        tab = kDscTab;
+        control = txtFUser_;
+    } else if (label == QLatin1String("Count")) {
+        tab = kDscTab;
+    }
+    if (tab < 0)
+        return;
+    tbsFNE_->setCurrentIndex(tab);
+    if (control)
+        control->setFocus(Qt::OtherFocusReason);
 }
 
 void SettingsPage::tbsFNE_Click(int tab)

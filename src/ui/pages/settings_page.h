@@ -28,6 +28,8 @@ public:
     void InitSettingsControls();
     void ShowSettingsPage();
     void FillSettingsPage();
+    // Brings the field a difference or an undo step names into view and focus.
+    void ShowField(const QString& field);
     void tbsFNE_Click(int tab);
     void cmdFClear_Click();
     bool txtFUser_Validate();
