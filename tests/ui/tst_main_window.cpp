@@ -301,7 +301,7 @@ private slots:
                 file << (a->isSeparator() ? QStringLiteral("----") : a->objectName());
         QCOMPARE(file, (QStringList{"mnuFileNew", "mnuFileOpen", "----", "mnuFileSave", "mnuFileSaveAs", "----",
                                     "mnuFilePrint", "mnuFilePrintToFile", "----", "mnuFileCompare", "----",
-                                    "mnuFileImportDirectory", "mnuFileExportDirectory", "----", "mnuFileExit"}));
+                                    "mnuFileImportDirectory", "mnuFileExportDirectory", "mnuFileRecover", "----", "mnuFileExit"}));
         QVERIFY(f->Find<QAction>("mnuOptionsVerify")->isChecked());  // on until turned off
         QStringList keys;
         QStringList tips;
