@@ -64,14 +64,21 @@ Fault WriteInPlace(const QString& target, const QByteArray& bytes, InPlaceSave& 
     return {};
 }
 
+// The file a save ends in: special files refused, links followed as the
+// system would follow them.
+Fault SaveTarget(const QString& path, QString& target)
+{
+    if (Fault fault = SpecialFileFault(path))
+        return fault;
+    return posix::ResolveSaveTarget(path, target);
+}
+
 }  // namespace
 
 Fault WriteWholeFile(const QString& path, const QByteArray& bytes, InPlaceSave* inPlace)
 {
-    if (Fault fault = SpecialFileFault(path))
-        return fault;
     QString target;
-    if (Fault fault = posix::ResolveSaveTarget(path, target))
+    if (Fault fault = SaveTarget(path, target))
         return fault;
     bool folderLocked = false;
     const Fault fault = posix::ReplaceWhole(target, &bytes, folderLocked);
@@ -90,10 +97,8 @@ QString InPlaceNote(const QString& path, const InPlaceSave& inPlace)
 
 Fault ProbeWholeFile(const QString& path)
 {
-    if (Fault fault = SpecialFileFault(path))
-        return fault;
     QString target;
-    if (Fault fault = posix::ResolveSaveTarget(path, target))
+    if (Fault fault = SaveTarget(path, target))
         return fault;
     bool folderLocked = false;
     return posix::ReplaceWhole(target, nullptr, folderLocked);
