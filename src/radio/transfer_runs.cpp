@@ -34,12 +34,15 @@ bool ModelChecked(CloneProtocol& protocol)
 }
 
 // What a write cut short leaves behind, said after its own failure message.
-void SayWriteCutShort(CloneProtocol& protocol, bool written, const QString& backup)
+// backup holds what was being written, before what the radio held (when it was read first).
+void SayWriteCutShort(CloneProtocol& protocol, bool written, const QString& backup, const QString& before)
 {
-    const QString again = backup.isEmpty()
-                              ? QStringLiteral("program it again before use.")
-                              : QStringLiteral("program it again before use, e.g. from the backup of this write,\n%1")
-                                    .arg(QDir::toNativeSeparators(backup));
+    QString again = backup.isEmpty()
+                        ? QStringLiteral("program it again before use.")
+                        : QStringLiteral("program it again before use, e.g. from the backup of this write,\n%1")
+                              .arg(QDir::toNativeSeparators(backup));
+    if (!before.isEmpty())
+        again += QStringLiteral("\nTo put back what it held before, program\n%1").arg(QDir::toNativeSeparators(before));
     QString text;
     if (written)
         text = QStringLiteral("The write went through, but it was not verified: the radio may not hold what was "
@@ -53,7 +56,8 @@ void SayWriteCutShort(CloneProtocol& protocol, bool written, const QString& back
 
 // The radio's whole memory, kept before anything is written to it; the own
 // MMSI guard and the change list then look at it. False ends the run.
-bool RadioReadFirst(CloneProtocol& protocol, const OwnMmsiApproval& approve, const TransferSafety& safety)
+bool RadioReadFirst(CloneProtocol& protocol, const OwnMmsiApproval& approve, const TransferSafety& safety,
+                    QString& before)
 {
     Model& model = protocol.link().model();
     Image radio{};
@@ -61,7 +65,7 @@ bool RadioReadFirst(CloneProtocol& protocol, const OwnMmsiApproval& approve, con
     protocol.ReadBeforeWrite(radio);
     if (!Succeeded(model))
         return false;
-    BackUpTransfer(safety, model, radio, BackupKind::BeforeWrite);
+    before = BackUpTransfer(safety, model, radio, BackupKind::BeforeWrite);
     if (approve && !OwnMmsiAllowedBy(model, radio, approve))
         return false;
     if (!safety.approveChanges)
@@ -117,7 +121,9 @@ bool RunWriteTransfer(CloneProtocol& protocol, const OwnMmsiApproval& approve, c
     const BusyScope busy(model);
     if (!ModelChecked(protocol))
         return false;
-    if (safety.readFirst ? !RadioReadFirst(protocol, approve, safety) : approve && !OwnMmsiAllowed(protocol, approve))
+    QString before;
+    if (safety.readFirst ? !RadioReadFirst(protocol, approve, safety, before)
+                         : approve && !OwnMmsiAllowed(protocol, approve))
         return false;
     const QString backup = BackUpTransfer(safety, model, model.MemoryImage, BackupKind::Write);
     protocol.AnnouncePass(QStringLiteral("Writing"));
@@ -129,7 +135,7 @@ bool RunWriteTransfer(CloneProtocol& protocol, const OwnMmsiApproval& approve, c
     if (written && check == Verification::Matched)
         return Complete(protocol, "Program to Radio");
     if (check != Verification::Differs)
-        SayWriteCutShort(protocol, written, backup);
+        SayWriteCutShort(protocol, written, backup, before);
     return false;
 }
 
