@@ -23,17 +23,15 @@ using quorlink::test::WriteAll;
 
 namespace {
 
-constexpr uid_t kNobody = 65534;
-
-// Runs work as a user without root's right to write anywhere: as is, or,
-// for root, in a child that gives that right up. True when work says so.
+// Runs work without root's right to write anywhere: for root, in a child
+// that becomes nobody. True when work says so.
 bool AsPlainUser(const std::function<bool()>& work)
 {
     if (geteuid() != 0)
         return work();
     const pid_t child = fork();
     if (child == 0)
-        _exit(setgid(kNobody) == 0 && setuid(kNobody) == 0 && work() ? 0 : 1);
+        _exit(setgid(65534) == 0 && setuid(65534) == 0 && work() ? 0 : 1);
     int status = 0;
     return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
@@ -142,18 +140,17 @@ private slots:
 
         if (geteuid() != 0)
             QSKIP("only root can plant a link that belongs to another user");
-        QVERIFY(QDir(here.path()).mkdir(QStringLiteral("shared")));
-        QVERIFY(chmod(QFile::encodeName(path("shared")).constData(), 01777) == 0);
-        QVERIFY(WriteAll(path("real.dat"), "old"));
-        QVERIFY(QFile::link(path("real.dat"), path("shared/boat.dat")));
+        QVERIFY(QDir(here.path()).mkdir(QStringLiteral("shared")) &&
+                chmod(QFile::encodeName(path("shared")).constData(), 01777) == 0);
+        QVERIFY(WriteAll(path("real.dat"), "old") && QFile::link(path("real.dat"), path("shared/boat.dat")));
         const QByteArray link = QFile::encodeName(path("shared/boat.dat"));
         QVERIFY(lchown(link.constData(), 4321, 4321) == 0);
         fault = SaveFileAs(model, path("shared/boat.dat"), Context()).fault;
         QVERIFY2(QString::fromStdString(fault.description).startsWith("Permission denied"), fault.description.c_str());
         QCOMPARE(ReadAll(path("real.dat")), QByteArray("old"));
         QVERIFY(lchown(link.constData(), geteuid(), getegid()) == 0);
-        QVERIFY(SaveFileAs(model, path("shared/boat.dat"), Context()).done());
-        QVERIFY(ReadAll(path("real.dat")).startsWith("[MAIN]\r\n"));
+        QVERIFY(SaveFileAs(model, path("shared/boat.dat"), Context()).done() &&
+                ReadAll(path("real.dat")).startsWith("[MAIN]\r\n"));
     }
 
     // The new file beside it gets a short name of its own.
@@ -169,29 +166,23 @@ private slots:
     // old content is a recovery copy, and the user is told.
     void writableFileInLockedFolder()
     {
-        QTemporaryDir locked;
-        QTemporaryDir data;
+        QTemporaryDir locked, data;
         const QString path = locked.filePath(QStringLiteral("boat.hex"));
-        QVERIFY(WriteAll(path, QByteArray(9000, 'x')));
-        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther |
-                                        QFileDevice::WriteOther);
-        QFile::setPermissions(locked.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner |
-                                                 QFileDevice::ReadOther | QFileDevice::ExeOther);
-        QVERIFY(chmod(QFile::encodeName(data.path()).constData(), 0777) == 0);
+        const auto mode = [](const QString& name, mode_t bits) { return chmod(QFile::encodeName(name).constData(), bits) == 0; };
+        QVERIFY(WriteAll(path, QByteArray(9000, 'x')) && mode(path, 0666) && mode(locked.path(), 0555) &&
+                mode(data.path(), 0777));
         const QString said = data.filePath(QStringLiteral("said.txt"));
         const bool saved = AsPlainUser([&] {
             FileContext context{prompt, log, 0, data.path()};
             return SaveHexImage(model, path, context).done() && WriteAll(said, prompt.shown.last().text.toUtf8());
         });
-        QFile::setPermissions(locked.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QVERIFY(saved);
-        QCOMPARE(ReadAll(path).size(), 9000);
-        QVERIFY(!ReadAll(path).startsWith('x'));
+        QVERIFY(mode(locked.path(), 0700) && saved);
+        QVERIFY(ReadAll(path).size() == 9000 && !ReadAll(path).startsWith('x'));
         const QStringList copies = QDir(data.filePath(QStringLiteral("recovery"))).entryList(QDir::Files);
         QCOMPARE(copies.size(), 1);
         QCOMPARE(ReadAll(data.filePath(QStringLiteral("recovery/")) + copies[0]), QByteArray(9000, 'x'));
-        QVERIFY(QString::fromUtf8(ReadAll(said)).contains(QStringLiteral("written over in place")));
-        QVERIFY(QString::fromUtf8(ReadAll(said)).endsWith(copies[0]));
+        const QString text = QString::fromUtf8(ReadAll(said));
+        QVERIFY2(text.contains(QStringLiteral("written over in place")) && text.endsWith(copies[0]), qPrintable(text));
     }
 
     void noPermission()
