@@ -66,7 +66,6 @@ private slots:
     {
         QTest::addColumn<QStringList>("settings");
         QTest::newRow("none") << QStringList{};
-        QTest::newRow("xcb without a display") << QStringList{"QT_QPA_PLATFORM=xcb"};
         QTest::newRow("xcb with a bad display") << QStringList{"QT_QPA_PLATFORM=xcb", "DISPLAY=:97"};
         QTest::newRow("unknown platform") << QStringList{"QT_QPA_PLATFORM=no-such-platform"};
     }

@@ -205,8 +205,7 @@ private slots:
                                       << "/dev/ttyUSB0 belongs to the group \"dialout\" (owner root, mode crw-rw----), "
                                          "and you are not a member of it. Fix: sudo usermod -aG dialout $USER, then "
                                          "log out and in again.";
-        // Joining root, disk or shadow would give far more than the port, and a
-        // group without read and write bits gives nothing: no group is advised.
+        // Joining root or disk gives far more than the port, a group without rw bits nothing.
         const QString udevRule = " Joining a group is not the fix: install the udev rule 70-quorlink-serial.rules (it "
                                  "comes with the Debian package), which gives the cable to the user at the desktop, "
                                  "then plug the cable in again.";
