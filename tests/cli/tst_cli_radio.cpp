@@ -301,7 +301,8 @@ private slots:
         r = RunCli({"write", "--model", "MR7100A", "--port", writeRadio.SlavePath(), QUORLINK_TEST_DATA "/edited_mr7100a.dat"});
         QCOMPARE(r.code, 1);
         QVERIFY2(r.err.contains("Communication Error!!"), r.err.constData());
-        QVERIFY2(r.err.contains("The radio now holds a partly written memory"), r.err.constData());
+        QVERIFY2(r.err.contains("The radio now holds a partly written memory") && r.err.contains("-before-write"),
+                 r.err.constData());  // what to program it with, and how to put it back
     }
 
     // Neither a file that is no data file nor an OUT that cannot be written
