@@ -250,13 +250,17 @@ private slots:
         QFont large = zero->font();  // the offset is fixed, whatever the font of the "0"
         large.setPointSizeF(large.pointSizeF() * 3);
         zero->setFont(large);
+        const auto x = [this](QWidget* w) {
+            QApplication::processEvents();  // the layout has placed the fields
+            return w->mapTo(&W(), QPoint()).x();
+        };
         ShowEntry(kInd, 1);
         QTRY_COMPARE(Mmsi()->x(), Name()->x());
-        const int nameX = Name()->mapTo(&W(), QPoint()).x();
+        const int nameX = x(Name());
         ShowEntry(kGroup, 1);
         QTRY_COMPARE(Mmsi()->x() - Name()->x(), qRound(150 / W().TwipsPerPixelX()));
         QVERIFY(zero->geometry().right() < Mmsi()->x());
-        QCOMPARE(Name()->mapTo(&W(), QPoint()).x(), nameX);
+        QCOMPARE(x(Name()), nameX);
     }
 
     void refusedMmsi_data()
