@@ -184,7 +184,7 @@ private slots:
     }
 
     // Text found or copied from the PDF reads as printed: no letters joined
-    // into a ligature ("Oﬀset" with U+FB00), every word of the report there as it is.
+    // into a ligature ("Oﬀset" with U+FB00), every word of the report there.
     void textReadsAsPrinted()
     {
         const QString path = dir.filePath(QStringLiteral("text.pdf"));
@@ -193,18 +193,13 @@ private slots:
         tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
         QVERIFY(tool.waitForFinished(30000) && tool.exitCode() == 0);
         const QString text = QString::fromUtf8(tool.readAllStandardOutput());
-        for (QChar c : text)
-            QVERIFY2(c.unicode() < 0xFB00 || c.unicode() > 0xFB4F, qPrintable(QString::number(c.unicode(), 16)));
-        QVERIFY(text.contains(QStringLiteral("OffsetTime")));
-        QStringList printed;
+        QVERIFY(!text.contains(QRegularExpression(QStringLiteral("[\\x{FB00}-\\x{FB4F}]"))));
+        const QStringList found = text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
         for (const PrintPage& page : BuildPrintedReport(model))
             for (const PrintLine& line : page.lines)
                 for (const PrintCell& cell : line.cells)
-                    printed << QString::fromLatin1(cell.text.data(), qsizetype(cell.text.size()))
-                                   .split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        const QStringList found = text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-        for (const QString& word : printed)
-            QVERIFY2(found.contains(word), qPrintable(word));
+                    for (const QString& word : QString::fromLatin1(cell.text.data(), qsizetype(cell.text.size())).split(' '))
+                        QVERIFY2(word.isEmpty() || found.contains(word), qPrintable(word));
     }
 
     void unwritableTarget()

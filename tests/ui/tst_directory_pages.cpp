@@ -2,17 +2,14 @@
 // The directory list pages and the entry page: adding, deleting, names,
 // the two MMSI forms and their checks, the jump from the list, node colours.
 #include "data_file.h"
-#include "encoder.h"
 #include "error_log.h"
 #include "hex_file.h"
 #include "main_window_fixture.h"
-#include "radio_emulator.h"
-#include "transfer_dialog.h"
+#include "support/sample_model.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QTreeWidget>
 
@@ -243,10 +240,8 @@ private slots:
     }
 
     // The group field stands 150 twips right of the name field above it,
-    // behind its "0"; the individual field right below the name. The label
-    // column is as wide as "Station Name" for both directories, so the name
-    // fields stand at one place and the group MMSI 150 twips right of the
-    // individual one.
+    // behind its "0"; the individual field right below the name. Both kinds
+    // share one label column, so the name field does not move between them.
     void groupFieldStartsFurtherRight()
     {
         Use(kInd, 1);
@@ -257,19 +252,14 @@ private slots:
         zero->setFont(large);
         const auto x = [this](QWidget* w) {
             QApplication::processEvents();  // the layout has placed the fields
-            return w->mapTo(W().window(), QPoint()).x();
+            return w->mapTo(&W(), QPoint()).x();
         };
         ShowEntry(kInd, 1);
         QTRY_COMPARE(Mmsi()->x(), Name()->x());
         const int nameX = x(Name());
-        const int mmsiX = x(Mmsi());
         ShowEntry(kGroup, 1);
         QTRY_COMPARE(Mmsi()->x() - Name()->x(), qRound(150 / W().TwipsPerPixelX()));
         QVERIFY(zero->geometry().right() < Mmsi()->x());
-        QCOMPARE(x(Name()), nameX);
-        QCOMPARE(x(Mmsi()) - mmsiX, qRound(150 / W().TwipsPerPixelX()));
-        ShowEntry(kInd, 1);
-        QCOMPARE(x(Mmsi()), mmsiX);
         QCOMPARE(x(Name()), nameX);
     }
 
@@ -453,66 +443,39 @@ private slots:
     }
 
     // Whatever replaces the records as a whole colours the nodes of both
-    // directories for the records it brought, open or not.
+    // directories for the records it brought (the read: tst_transfer_dialog).
     void nodesColouredAfterRecordsReplaced_data()
     {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("Open") << "open";
-        QTest::newRow("Open of a backup image") << "open image";
-        QTest::newRow("Read from Radio") << "read";
-        QTest::newRow("image import (Ctrl+F2)") << "import image";
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("import");
+        QTest::newRow("Open") << "boat.dat" << false;
+        QTest::newRow("Open of a backup image") << "boat.hex" << false;
+        QTest::newRow("image import (Ctrl+F2)") << "boat.hex" << true;
     }
 
     void nodesColouredAfterRecordsReplaced()
     {
-        QFETCH(QString, how);
+        QFETCH(QString, file);
+        QFETCH(bool, import);
         Model source;
         source.ModelNumber = f->model.ModelNumber;
         NewModel(source);
-        for (int i = 1; i <= 5; ++i)
-            source.GroupDirectory.at(i) = {true, "GROUP" + std::to_string(i), "03660000" + std::to_string(i) + "0"};
-        for (int i = 1; i <= 3; ++i)
-            source.IndividualDirectory.at(i) = {true, "SHIP" + std::to_string(i), "36600000" + std::to_string(i) + "0"};
+        test::ApplySampleEdits(source);  // 2 stations, 1 group
         for (const char* key : {"S", "SM", "SG"})
             Tree()->expandItem(Node(QLatin1String(key)));
-        QVERIFY(!Greyed(QStringLiteral("SG 1")) && Greyed(QStringLiteral("SG 2")));
-        QVERIFY(!Greyed(QStringLiteral("SM 1")) && Greyed(QStringLiteral("SM 2")));
-
+        QVERIFY(Greyed(QStringLiteral("SG 2")) && Greyed(QStringLiteral("SM 3")));
+        const QString path = f->programDir.filePath(file);
         const FileContext context{f->prompt, ErrorLog(QString()), 0};
-        std::unique_ptr<sim::RadioEmulator> radio;
-        if (how == QLatin1String("open")) {
-            const QString path = f->programDir.filePath(QStringLiteral("boat.dat"));
-            QVERIFY(SaveFileAs(source, path, context).done());
-            f->prompt.fileNames.enqueue(path);
-            f->Trigger("mnuFileOpen");
-        } else if (how.endsWith(QLatin1String("image"))) {
-            const QString path = f->programDir.filePath(QStringLiteral("boat.hex"));
-            QVERIFY(SaveHexImage(source, path, context).done());
-            f->prompt.fileNames.enqueue(path);
-            if (how.startsWith(QLatin1String("open"))) {
-                f->Trigger("mnuFileOpen");
-            } else {
-                f->model.DiagnosticMode = true;
-                QTest::keyClick(W().windowHandle(), Qt::Key_F2, Qt::ControlModifier);
-            }
+        QVERIFY((file.endsWith(".dat") ? SaveFileAs(source, path, context) : SaveHexImage(source, path, context)).done());
+        f->prompt.fileNames.enqueue(path);
+        if (import) {
+            f->model.DiagnosticMode = true;
+            QTest::keyClick(W().windowHandle(), Qt::Key_F2, Qt::ControlModifier);
         } else {
-            QVERIFY(!EncodeImage(source));
-            radio = std::make_unique<sim::RadioEmulator>(source.ModelNumber == 1 ? sim::kCode7100 : sim::kCode5100);
-            QVERIFY(radio->Start());
-            std::copy(source.MemoryImage.begin(), source.MemoryImage.end(), radio->memory().begin());
-            SettingsStore::StorePortDevice(1, radio->SlavePath());
-            W().SetTransferTimings({300, 120, 10, 0});
-            QTimer::singleShot(0, this, [] {
-                auto* dialog = qobject_cast<TransferDialog*>(QApplication::activeModalWidget());
-                QVERIFY(dialog);
-                QTest::mouseClick(dialog->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
-            });
-            f->Trigger("mnuTransferRead");
+            f->Trigger("mnuFileOpen");
         }
-        QVERIFY(D(kGroup) == source.GroupDirectory);
-        QVERIFY(D(kInd) == source.IndividualDirectory);
-        QVERIFY(!Greyed(QStringLiteral("SG 6")) && Greyed(QStringLiteral("SG 7")));
-        QVERIFY(!Greyed(QStringLiteral("SM 4")) && Greyed(QStringLiteral("SM 5")));
+        QVERIFY(!Greyed(QStringLiteral("SG 2")) && Greyed(QStringLiteral("SG 3")));
+        QVERIFY(!Greyed(QStringLiteral("SM 3")) && Greyed(QStringLiteral("SM 4")));
     }
 };
 
