@@ -345,16 +345,23 @@ private slots:
     }
 
     // The note follows the typing; a warning is coloured and blocks nothing.
+    // At the window's first size a long note wraps, all of it in view, and
+    // the row below stays where it was.
     void userMmsiNote()
     {
+        QCOMPARE(W().size(), QSize(607, 444));
         auto* note = f->Find<MmsiNoteLabel>("lblFUserNote");
         QVERIFY(note);
+        QWidget* count = f->Find("txtFCount");
         FocusUser();
+        QTRY_VERIFY(count->isVisible());
+        const int countY = count->mapTo(&W(), QPoint()).y();
         QTest::keyClicks(User(), QStringLiteral("0366"));
         QCOMPARE(note->text(), QStringLiteral("4 of 9 digits"));
         QTest::keyClicks(User(), QStringLiteral("12345"));
         QCOMPARE(note->text(), QStringLiteral("Starts with 0: a group number, not a ship's own MMSI"));
         QCOMPARE(note->palette().color(QPalette::WindowText), WarningColour(note->palette()));
+        QTRY_VERIFY(test::WhollyShown(note));
         QTest::keyClick(User(), Qt::Key_Tab);
         QCOMPARE(S().UserMmsid, std::string("0366123450"));
         QVERIFY(Shown().isEmpty());
@@ -366,34 +373,13 @@ private slots:
         QCOMPARE(note->text(), QStringLiteral("Ship station · United States of America"));
         QVERIFY(!note->IsWarning());
         QVERIFY(note->palette().color(QPalette::WindowText) != WarningColour(note->palette()));
-    }
-
-    // At the window's first size a long note wraps: all of it is in view,
-    // the kind of number included, and the row below it stays where it was.
-    void longNotesWrapInView_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("AIS-SART") << "970123456" << "Starts with 970: an AIS-SART, not a ship's own MMSI";
-        QTest::newRow("coast station") << "003661234"
-                                       << "Starts with 00: a coast station's number, not a ship's own MMSI";
-        QTest::newRow("ship") << "366123456" << "Ship station · United States of America";
-    }
-
-    void longNotesWrapInView()
-    {
-        QFETCH(QString, typed);
-        QFETCH(QString, text);
-        QCOMPARE(W().size(), QSize(607, 444));  // the window's first size
-        auto* note = f->Find<MmsiNoteLabel>("lblFUserNote");
-        QWidget* count = f->Find("txtFCount");
-        FocusUser();
-        QTRY_VERIFY(count->isVisible());
-        const int countY = count->mapTo(W().window(), QPoint()).y();
-        QTest::keyClicks(User(), typed);
-        QCOMPARE(note->text(), text);
+        OpenTab(1);
         QTRY_VERIFY(test::WhollyShown(note));
-        QCOMPARE(count->mapTo(W().window(), QPoint()).y(), countY);
+        FocusUser();
+        QTest::keyClicks(User(), QStringLiteral("003661234"));
+        QCOMPARE(note->text(), QStringLiteral("Starts with 00: a coast station's number, not a ship's own MMSI"));
+        QTRY_VERIFY(test::WhollyShown(note));
+        QCOMPARE(count->mapTo(&W(), QPoint()).y(), countY);
     }
 
     void refusedMmsiKeepsTheFocus_data()
@@ -493,13 +479,7 @@ private slots:
     // they are, edits and all: they are still unsaved, and "Modified" stays.
     void refusedModelSwitchKeepsModified()
     {
-        W().SelectNodeByKey(QStringLiteral("PU 0"));
-        auto* name = f->Find<QLineEdit>("txtCTag");
-        Click(name);
-        QTRY_VERIFY(name->hasFocus());
-        name->selectAll();
-        QTest::keyClicks(name, QStringLiteral("tug"));
-        ClickTreeNode("S");
+        f->model.UsaChannels.at(0).ChTag = "TUG";
         FocusUser();
         QTest::keyClicks(User(), QStringLiteral("12345"));
         QTRY_COMPARE(W().StatusText(2), QStringLiteral("Modified"));
