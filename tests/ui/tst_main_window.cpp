@@ -523,9 +523,8 @@ private slots:
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog && dialog->objectName() == "frmRecover");
             auto* list = dialog->findChild<QTreeWidget*>("lvKeptCopies");
-            for (int i = 0; i < list->topLevelItemCount(); ++i)
-                rows << list->topLevelItem(i)->text(1) + '|' + list->topLevelItem(i)->text(2) + '|' +
-                            list->topLevelItem(i)->text(3);
+            for (QTreeWidgetItem* it = list->topLevelItem(0); it; it = list->itemBelow(it))
+                rows << it->text(1) + '|' + it->text(2) + '|' + it->text(3);
             dialog->findChild<QPushButton*>("cmdRecoverOpen")->click();  // the newest: the edits just dropped
         });
         f->Trigger("mnuFileRecover");
@@ -595,9 +594,8 @@ private slots:
         auto* tree = f->Find<QTreeWidget>("tvTreeView");
         auto* contrast = f->Find<QComboBox>("cmbFCont");
         const QString saved = f->programDir.filePath(QStringLiteral("boat.dat"));
-        f->prompt.fileNames.enqueue(saved);
+        f->prompt.fileNames << saved << saved;
         f->Trigger("mnuFileSaveAs");  // Save then has a name, Open a file
-        f->prompt.fileNames.enqueue(saved);
         contrast->setFocus();
         QTRY_VERIFY(contrast->hasFocus());
         if (command.size() == 1)
