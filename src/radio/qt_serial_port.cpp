@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt_serial_port.h"
 
-#include <QFile>
+#include <QFileInfo>
 #include <cerrno>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace quorlink {
 
 namespace {
 
-bool NodeExists(const QString& device)
+bool NodeExists(const QString& device) { return QFileInfo::exists(device); }
+
+bool MayReadAndWrite(const QString& device)
 {
-    struct stat node {};
-    return ::stat(QFile::encodeName(device).constData(), &node) == 0;
+    const QFileInfo node(device);
+    return node.isReadable() && node.isWritable();
 }
 
 // QSerialPort words its failures after the call that failed, not after what
@@ -24,7 +24,7 @@ bool SystemSaid(const QString& reason, int error) { return reason == qt_error_st
 
 QString OpenReason(const QString& device, QSerialPort::SerialPortError error, const QString& reason)
 {
-    if (error == QSerialPort::PermissionError && ::access(QFile::encodeName(device).constData(), R_OK | W_OK) == 0)
+    if (error == QSerialPort::PermissionError && MayReadAndWrite(device))
         return QStringLiteral("the port is in use by another program");
     if (error == QSerialPort::UnsupportedOperationError && NodeExists(device))
         return QStringLiteral("%1 is not a serial port (%2)").arg(device, reason);
