@@ -1,0 +1,14 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Cross compiling for 64-bit Windows with Debian's MinGW-w64 (the posix
+# thread model, which Qt needs for std::thread and friends).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(QUORLINK_MINGW_TRIPLE x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${QUORLINK_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${QUORLINK_MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${QUORLINK_MINGW_TRIPLE}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${QUORLINK_MINGW_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
