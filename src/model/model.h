@@ -7,6 +7,7 @@
 #include "fault.h"
 #include "image_layout.h"
 #include "plan.h"
+#include "editable_records.h"
 #include "records.h"
 
 #include <cstdint>
@@ -14,7 +15,8 @@
 
 namespace quorlink {
 
-struct Model {
+// The editable records are its base (EditableRecords), under their own names.
+struct Model : EditableRecords {
     Model();  // builds the plan tables; call NewModel for the records
 
     Image MemoryImage{};
@@ -24,13 +26,6 @@ struct Model {
     PlanTable CanPlan{1, kSlotCount};
     PlanTable WxPlan{1, kWxCount};
     PlanTable ExpPlan{0, kExpLastIndex};
-
-    ChannelList UsaChannels, IntChannels, CanChannels, WxChannels;
-    OneBased<ChannelRecord> ExpChannels{kExpCount};
-    CommonSettings Settings;
-    SpecialChannels Special;
-    Directory IndividualDirectory{kIndividualCount};
-    Directory GroupDirectory{kGroupCount};
 
     int ModelNumber = 0;  // 1: MR7100A, anything else: MR5100A
     bool DiagnosticMode = false;
