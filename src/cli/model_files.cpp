@@ -25,13 +25,13 @@ bool Reported(const Outcome& outcome, const FileContext& context)
 
 FileKind KindOf(const std::string& path)
 {
+    if (IsRawImageFile(PathOf(path)))
+        return FileKind::Hex;
     const QString suffix = QFileInfo(PathOf(path)).suffix().toLower();
     if (suffix == QLatin1String("dat"))
         return FileKind::Data;
     if (suffix == QLatin1String("def"))
         return FileKind::Default;
-    if (suffix == QLatin1String("hex"))
-        return FileKind::Hex;
     return FileKind::Other;
 }
 

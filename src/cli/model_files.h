@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Loading and saving the model by the file's extension: .dat and .def data
-// files, .hex raw images.
+// Loading and saving the model by the kind of file: raw images (by content,
+// or named .hex), else .dat and .def data files by their extension.
 #pragma once
 
 #include "file_context.h"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hex_file.h"
 
+#include "backups.h"
 #include "busy_scope.h"
 #include "decoder.h"
 #include "encoder.h"
@@ -9,6 +10,7 @@
 #include "whole_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace quorlink {
 
@@ -82,6 +84,12 @@ Outcome ReadHexFileAs(Model& model, const QString& path, const FileContext& cont
 {
     return EndFileCommand(model, context, ReadHexImage(model, path, context), "frmMain.ReadHexFileAs",
                           "FileRead Error!!");
+}
+
+bool IsRawImageFile(const QString& path)
+{
+    return IsMemoryImageFile(path) ||
+           QFileInfo(path).suffix().compare(QLatin1String("hex"), Qt::CaseInsensitive) == 0;
 }
 
 }  // namespace quorlink

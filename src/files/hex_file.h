@@ -22,4 +22,10 @@ Outcome SaveHexImage(Model& model, const QString& path, const FileContext& conte
 // has told the user and carries no fault.
 Outcome ReadHexFileAs(Model& model, const QString& path, const FileContext& context);
 
+// Whether a path is taken for a raw image file rather than a data file: a
+// file whose content is an image (IsMemoryImageFile), whatever its name, or
+// any file named .hex, the name the image export writes (a longer file keeps
+// its tail, and a file still to be written has no content to go by).
+bool IsRawImageFile(const QString& path);
+
 }  // namespace quorlink

@@ -45,7 +45,7 @@ struct ProtocolTimings {
 };
 
 // Which blocks of a read-back were answered, one bit per 16-byte block.
-using BlockSet = std::bitset<kImageSize / 16>;
+using BlockSet = std::bitset<kImageSize / kWriteBlockSize>;
 
 class CloneProtocol {
 public:

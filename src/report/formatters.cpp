@@ -4,7 +4,6 @@
 #include "model.h"
 #include "setting_texts.h"
 
-#include <cmath>
 #include <cstdio>
 
 namespace quorlink {

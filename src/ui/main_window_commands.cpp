@@ -28,11 +28,6 @@ const QString kDataFilter = QStringLiteral("dat files(*.dat)|*.dat|All files(*.*
 const QString kOpenFilter = kDataFilter + QStringLiteral("|Radio images (*.hex)|*.hex");
 const QString kHexFilter = QStringLiteral("hex files(*.hex)|*.hex|All files(*.*)|*.*");
 
-bool IsHexPath(const std::string& path)
-{
-    return QFileInfo(PathOf(path)).suffix().compare(QLatin1String("hex"), Qt::CaseInsensitive) == 0;
-}
-
 // A file read aside that failed leaves its outcome as if read in place.
 void TakeFlags(Model& model, const Model& scratch)
 {
@@ -134,7 +129,7 @@ void MainWindow::OpenDataFile(const QString& path)
 {
     BusyScope busy(this, BusyScope::FocusAfter::Tree);
     // A backup is a raw image whatever its name: it loads as the image import does.
-    const bool image = IsMemoryImageFile(path);
+    const bool image = IsRawImageFile(path);
     const FileContext context{prompt_, log_, timings_.pauseMs};
     // Read aside first: a file that fails to open drops no edits.
     Model scratch = model_;
@@ -173,8 +168,7 @@ void MainWindow::SaveDataFile(bool useCurrentName)
         return;
     model_.CancelFlag = false;
     // A raw image taken over as the current file never receives the text format.
-    const bool haveName = !model_.CurrentFilePath.empty() && !IsHexPath(model_.CurrentFilePath) &&
-                          !IsMemoryImageFile(PathOf(model_.CurrentFilePath));
+    const bool haveName = !model_.CurrentFilePath.empty() && !IsRawImageFile(PathOf(model_.CurrentFilePath));
     const QString path = useCurrentName && haveName ? PathOf(model_.CurrentFilePath)
                                                     : prompt_.SaveFileName(kDataFilter);
     if (path.isEmpty()) {

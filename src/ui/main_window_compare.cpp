@@ -26,15 +26,10 @@ namespace {
 const QString kCompareFilter =
     QStringLiteral("dat files(*.dat)|*.dat|hex files(*.hex)|*.hex|All files(*.*)|*.*");
 
-bool IsHexFile(const QString& path)
-{
-    return QFileInfo(path).suffix().compare(QLatin1String("hex"), Qt::CaseInsensitive) == 0;
-}
-
 // The file commands tell the user what went wrong; here only whether it did.
 bool LoadForCompare(Model& scratch, const QString& path, const FileContext& context)
 {
-    return (IsHexFile(path) ? ReadHexFileAs(scratch, path, context) : FileRead2(scratch, path, context)).done();
+    return (IsRawImageFile(path) ? ReadHexFileAs(scratch, path, context) : FileRead2(scratch, path, context)).done();
 }
 
 }  // namespace
