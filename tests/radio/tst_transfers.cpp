@@ -449,6 +449,33 @@ private slots:
         QCOMPARE(differences.front(), 0x0100);
     }
 
+    // Every byte a write sends is checked, up to the image's last; the radio's own are not.
+    void verificationRange_data()
+    {
+        QTest::addColumn<int>("address");
+        QTest::addColumn<bool>("checked");
+        QTest::newRow("first byte") << 0x0000 << true;
+        QTest::newRow("last byte of the image") << kImageSize - 1 << true;
+        QTest::newRow("own byte before the scrambler") << 0x0024 << false;
+        QTest::newRow("scrambler, sent singly") << 0x0025 << true;
+        QTest::newRow("last byte sent singly") << 0x002F << true;
+        QTest::newRow("first own block") << 0x0030 << false;
+        QTest::newRow("last own byte") << 0x01DF << false;
+        QTest::newRow("first byte after it") << 0x01E0 << true;
+    }
+    void verificationRange()
+    {
+        QFETCH(int, address);
+        QFETCH(bool, checked);
+        Image sent{};
+        FillImage(sent, 4);
+        Image readBack = sent;
+        readBack[address] ^= 0x01;
+        BlockSet taken;
+        taken.set();
+        QCOMPARE(WrittenDifferences(sent, readBack, taken), checked ? std::vector<int>{address} : std::vector<int>{});
+    }
+
     void clearRun_data()
     {
         QTest::addColumn<int>("fault");  // -1 none
