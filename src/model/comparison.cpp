@@ -3,10 +3,10 @@
 
 #include "decoder.h"
 #include "encoder.h"
+#include "memory_map.h"
 #include "mmsi.h"
 #include "model.h"
 #include "setting_texts.h"
-#include "memory_map.h"
 #include "written_areas.h"
 
 #include <cstdio>
@@ -259,20 +259,6 @@ void CompareDirectory(Collector& c, DirectoryKind kind)
                kEntryRows, [&](const Model& m) -> const DirectoryEntry& { return m.DirectoryOf(kind).at(n); });
 }
 
-// Bits that a page shows, by address; every other bit is the radio's own
-// (or a field the pages never show, as the ATIS values) and is compared as
-// raw bytes.
-const Image& ShownBits()
-{
-    static const Image mask = [] {
-        Image m{};
-        for (int a = 0; a < kImageSize; ++a)
-            m[a] = PageBits(a);
-        return m;
-    }();
-    return mask;
-}
-
 std::string Hex(int value, int digits)
 {
     char text[16];
@@ -294,9 +280,10 @@ std::string HexBytes(const Image& image, int first, int last)
 void CompareUnshownBytes(Collector& c, const Image& older, const Image& newer, ComparedSides sides)
 {
     enum Kind { Same, Sent, Own };
-    const Image& shown = ShownBits();
+    // Bits a page shows differ as fields; every other bit (the radio's own,
+    // or a field no page shows, as the ATIS values) is compared as raw bytes.
     const auto kindOf = [&](int a) {
-        if (((older[a] ^ newer[a]) & ~shown[a]) == 0)
+        if (((older[a] ^ newer[a]) & ~PageBits(a)) == 0)
             return Same;
         if (IsWrittenAddress(a))
             return Sent;
