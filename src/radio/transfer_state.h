@@ -15,7 +15,9 @@ struct TransferState {
 };
 
 // The outcome the flags stand for, with no message yet: a failure while
-// ErrorFlag is up, else a cancel while CancelFlag is.
+// ErrorFlag is up, else a cancel while CancelFlag is. A cancel in the middle
+// of an exchange leaves ErrorFlag up as well, so it reads as a failure whose
+// CancelFlag is set; only done matters to the callers.
 inline Outcome Ended(const TransferState& state)
 {
     Outcome outcome = Outcome::Done();

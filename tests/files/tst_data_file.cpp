@@ -74,7 +74,8 @@ private slots:
             test::ApplySampleEdits(model);
         QTemporaryDir out;
         auto save = [&](const QString& path) {
-            return prompt.Show(defaultOnly ? SaveFileAsDefault(model, path, Context()) : SaveFileAs(model, path, Context()));
+            return prompt.Show(defaultOnly ? SaveFileAsDefault(model, path, Context())
+                                           : SaveFileAs(model, path, Context()));
         };
         const QString path = out.filePath(QStringLiteral("out.dat"));
         QVERIFY(save(path).done());

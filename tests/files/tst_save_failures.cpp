@@ -125,7 +125,8 @@ private slots:
         QVERIFY(WriteAll(path("real.dat"), "old") && QFile::link(path("real.dat"), path("shared/boat.dat")));
         const QByteArray link = QFile::encodeName(path("shared/boat.dat"));
         QVERIFY(lchown(link.constData(), 4321, 4321) == 0);
-        const std::string refused = prompt.Show(SaveFileAs(model, path("shared/boat.dat"), Context())).fault.description;
+        const std::string refused =
+            prompt.Show(SaveFileAs(model, path("shared/boat.dat"), Context())).fault.description;
         QVERIFY2(refused.rfind("Permission denied", 0) == 0, refused.c_str());
         QCOMPARE(ReadAll(path("real.dat")), QByteArray("old"));
         QVERIFY(lchown(link.constData(), geteuid(), getegid()) == 0);

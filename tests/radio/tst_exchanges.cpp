@@ -118,7 +118,8 @@ private slots:
         Image target{};
         for (int address = 0x0100; address < 0x0180; address += 16) {
             rig->protocol.ReadBlock(target, address);
-            QVERIFY2(!rig->link.state().ErrorFlag && BlockMatches(target, address), qPrintable(QString::number(address, 16)));
+            QVERIFY2(!rig->link.state().ErrorFlag && BlockMatches(target, address),
+                     qPrintable(QString::number(address, 16)));
         }
     }
 

@@ -422,7 +422,8 @@ private slots:
             rig->radio.AddFault({sim::FaultKind::Delay, 0x14, 0x0800, 1, kReplyTimeoutMs + 30});
         }
         const Image before = rig->model.MemoryImage;
-        QCOMPARE(rig->Shown(RunWriteTransfer(rig->protocol, {}, TransferSafety{QString(), verify, {}})), message == "Complete!!");
+        QCOMPARE(rig->Shown(RunWriteTransfer(rig->protocol, {}, TransferSafety{QString(), verify, {}})),
+                 message == "Complete!!");
         ExpectOneMessage(rig->prompt, QStringLiteral("Program to Radio"), message,
                          message == "Complete!!" ? MessageIcon::Information : MessageIcon::Critical);
         QVERIFY(rig->model.MemoryImage == before);
