@@ -299,6 +299,7 @@ private slots:
         QVERIFY2(r.err.contains("Communication Error!!"), r.err.constData());
         QVERIFY2(r.err.contains("The radio now holds a partly written memory") && r.err.contains("-before-write"),
                  r.err.constData());  // what to program it with, and how to put it back
+        QVERIFY(r.err.indexOf("Communication Error!!") < r.err.indexOf("partly written"));  // the failure first
     }
 
     // Neither a file that is no data file nor an OUT that cannot be written
