@@ -8,6 +8,7 @@
 #include <string>
 
 namespace quorlink {
+class Prompt;
 struct Model;
 }
 
@@ -16,9 +17,9 @@ namespace quorlink::cli {
 enum class FileKind { Data, Default, Hex, Other };
 FileKind KindOf(const std::string& path);
 
-// Both report through the context's prompt and return false on failure.
+// Both report through the prompt and return false on failure.
 // Loading changes nothing when it fails.
-bool LoadModelFile(Model& model, const std::string& path, const FileContext& context);
-bool SaveModelFile(Model& model, const std::string& path, const FileContext& context);
+bool LoadModelFile(Prompt& prompt, Model& model, const std::string& path, const FileContext& context);
+bool SaveModelFile(Prompt& prompt, Model& model, const std::string& path, const FileContext& context);
 
 }  // namespace quorlink::cli

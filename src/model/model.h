@@ -33,11 +33,6 @@ struct Model : EditableRecords {
     std::string CurrentFilePath;  // as the file system spells it (UTF-8), not Latin-1
     std::int16_t PortNumber = 1;  // COM1..COM4
 
-    // Outcome of the last transfer or file step, and whether one is running.
-    bool ErrorFlag = false;
-    bool CancelFlag = false;
-    bool BusyFlag = false;
-
     std::string ModelName() const;
     std::uint16_t ModelCode() const;
 

@@ -9,6 +9,7 @@
 #include "hex_file.h"
 #include "file_path.h"
 #include "model.h"
+#include "outcome_box.h"
 #include "prompt.h"
 #include "settings_store.h"
 #include "transfer_dialog.h"
@@ -28,11 +29,11 @@ const QString kDataFilter = QStringLiteral("dat files(*.dat)|*.dat|All files(*.*
 const QString kOpenFilter = kDataFilter + QStringLiteral("|Radio images (*.hex)|*.hex");
 const QString kHexFilter = QStringLiteral("hex files(*.hex)|*.hex|All files(*.*)|*.*");
 
-// A file read aside that failed leaves its outcome as if read in place.
-void TakeFlags(Model& model, const Model& scratch)
+// Shows how a file command ended; true when it is done.
+bool Told(Prompt& prompt, const Outcome& outcome)
 {
-    model.ErrorFlag = scratch.ErrorFlag;
-    model.CancelFlag = scratch.CancelFlag;
+    ShowOutcome(prompt, outcome);
+    return outcome.done();
 }
 }  // namespace
 
@@ -130,27 +131,24 @@ void MainWindow::OpenDataFile(const QString& path)
     BusyScope busy(this, BusyScope::FocusAfter::Tree);
     // A backup is a raw image whatever its name: it loads as the image import does.
     const bool image = IsRawImageFile(path);
-    const FileContext context{prompt_, log_, timings_.pauseMs};
+    const FileContext context{log_, timings_.pauseMs};
     // Read aside first: a file that fails to open drops no edits.
     Model scratch = model_;
     bool opened = false;
     if (image) {
         Image bytes{};
         const bool whole = ReadImageBytes(path, bytes);
-        opened = ReadHexFileAs(scratch, path, context).done();
+        opened = Told(prompt_, ReadHexFileAs(scratch, path, context));
         // The records are the import's; the image keeps every bit of the
         // file, so that writing it restores the radio exactly.
         if (opened && whole)
             scratch.MemoryImage = bytes;
     } else
-        opened = FileRead2(scratch, path, context).done();
+        opened = Told(prompt_, FileRead2(scratch, path, context));
     if (opened && !KeepDroppedEdits("open"))
         return;
-    if (opened)
-        model_ = std::move(scratch);
-    else
-        TakeFlags(model_, scratch);
     if (opened) {
+        model_ = std::move(scratch);
         model_.CurrentFilePath = PathText(path);
         UpdateTitle();
         AddRecentFile(path);
@@ -166,17 +164,14 @@ void MainWindow::SaveDataFile(bool useCurrentName)
 {
     if (!CommitPendingEdit())
         return;
-    model_.CancelFlag = false;
     // A raw image taken over as the current file never receives the text format.
     const bool haveName = !model_.CurrentFilePath.empty() && !IsRawImageFile(PathOf(model_.CurrentFilePath));
     const QString path = useCurrentName && haveName ? PathOf(model_.CurrentFilePath)
                                                     : prompt_.SaveFileName(kDataFilter);
-    if (path.isEmpty()) {
-        LeaveFlags(model_, Outcome::Cancelled());
+    if (path.isEmpty())
         return;
-    }
     BusyScope busy(this);
-    if (SaveFileAs(model_, path, FileContext{prompt_, log_, timings_.pauseMs, DataFolder()}).done()) {
+    if (Told(prompt_, SaveFileAs(model_, path, FileContext{log_, timings_.pauseMs, DataFolder()}))) {
         model_.CurrentFilePath = PathText(path);
         UpdateTitle();
         AddRecentFile(path);
@@ -190,7 +185,7 @@ void MainWindow::mnuFileSaveAsDefault_Click()
         return;
     BusyScope busy(this);
     const QString path = DefaultFilePath(programFolder_, model_);
-    if (SaveFileAsDefault(model_, path, FileContext{prompt_, log_, timings_.pauseMs, DataFolder()}).done())
+    if (Told(prompt_, SaveFileAsDefault(model_, path, FileContext{log_, timings_.pauseMs, DataFolder()})))
         SetStateText(QStringLiteral("Default file saved as %1").arg(QDir::toNativeSeparators(path)));
 }
 
@@ -199,12 +194,10 @@ void MainWindow::SaveHexImageCommand()
     if (!CommitPendingEdit())
         return;
     const QString path = prompt_.SaveFileName(kHexFilter);
-    if (path.isEmpty()) {
-        LeaveFlags(model_, Outcome::Cancelled());
+    if (path.isEmpty())
         return;
-    }
     BusyScope busy(this);
-    if (SaveHexImage(model_, path, FileContext{prompt_, log_, timings_.pauseMs, DataFolder()}).done())
+    if (Told(prompt_, SaveHexImage(model_, path, FileContext{log_, timings_.pauseMs, DataFolder()})))
         MarkRecordsClean(false);
 }
 
@@ -213,16 +206,12 @@ void MainWindow::OpenHexImageCommand()
     if (!CommitPendingEdit())
         return;
     const QString path = prompt_.OpenFileName(kHexFilter);
-    if (path.isEmpty()) {
-        LeaveFlags(model_, Outcome::Cancelled());
+    if (path.isEmpty())
         return;
-    }
     BusyScope busy(this, BusyScope::FocusAfter::Tree);
     Model scratch = model_;
-    if (!ReadHexFileAs(scratch, path, FileContext{prompt_, log_, timings_.pauseMs}).done()) {
-        TakeFlags(model_, scratch);
+    if (!Told(prompt_, ReadHexFileAs(scratch, path, FileContext{log_, timings_.pauseMs})))
         return;
-    }
     if (!KeepDroppedEdits("open"))
         return;
     model_ = std::move(scratch);

@@ -9,6 +9,7 @@
 #include "hex_file.h"
 #include "latin1.h"
 #include "model.h"
+#include "outcome_box.h"
 #include "prompt.h"
 #include "read_backups.h"
 #include "recover_dialog.h"
@@ -26,10 +27,13 @@ namespace {
 const QString kCompareFilter =
     QStringLiteral("dat files(*.dat)|*.dat|hex files(*.hex)|*.hex|All files(*.*)|*.*");
 
-// The file commands tell the user what went wrong; here only whether it did.
-bool LoadForCompare(Model& scratch, const QString& path, const FileContext& context)
+// The file commands' outcome says what went wrong.
+bool LoadForCompare(Prompt& prompt, Model& scratch, const QString& path, const FileContext& context)
 {
-    return (IsRawImageFile(path) ? ReadHexFileAs(scratch, path, context) : FileRead2(scratch, path, context)).done();
+    const Outcome loaded =
+        IsRawImageFile(path) ? ReadHexFileAs(scratch, path, context) : FileRead2(scratch, path, context);
+    ShowOutcome(prompt, loaded);
+    return loaded.done();
 }
 
 }  // namespace
@@ -47,7 +51,7 @@ CompareWindow* MainWindow::CompareWithFile(const QString& path)
 {
     Model scratch;
     if (path.isEmpty() || !FreshLike(scratch) ||
-        !LoadForCompare(scratch, path, FileContext{prompt_, log_, timings_.pauseMs}))
+        !LoadForCompare(prompt_, scratch, path, FileContext{log_, timings_.pauseMs}))
         return nullptr;
     return ShowComparison(scratch, QFileInfo(path).fileName());
 }
@@ -66,7 +70,7 @@ CompareWindow* MainWindow::CompareWith(CompareSource source)
     Model scratch;
     if (!FreshLike(scratch))
         return nullptr;
-    const FileContext context{prompt_, log_, timings_.pauseMs};
+    const FileContext context{log_, timings_.pauseMs};
     QString origin;
     switch (source) {
     case CompareSource::File:
@@ -87,7 +91,7 @@ CompareWindow* MainWindow::CompareWith(CompareSource source)
                             MessageIcon::Information);
             return nullptr;
         }
-        if (!LoadForCompare(scratch, path, context))
+        if (!LoadForCompare(prompt_, scratch, path, context))
             return nullptr;
         origin = QStringLiteral("the last read of this radio (%1)").arg(QFileInfo(path).fileName());
         break;
