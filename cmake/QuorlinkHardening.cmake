@@ -3,12 +3,12 @@
 # fortified functions, read-only relocations, immediate binding), taken from
 # dpkg-buildflags so that they follow the distribution. Left out of the
 # sanitizer and fuzzing builds, whose runtimes bring their own checks, and on
-# machines without dpkg-dev.
+# machines without dpkg-dev, and for Windows, whose linker takes other flags.
 option(QUORLINK_HARDENING "Build with the hardening flags of dpkg-buildflags" ON)
 
 find_program(QUORLINK_DPKG_BUILDFLAGS dpkg-buildflags)
 set(QUORLINK_HARDENED OFF)
-if(QUORLINK_HARDENING AND QUORLINK_DPKG_BUILDFLAGS AND NOT QUORLINK_SANITIZE AND NOT QUORLINK_FUZZ)
+if(QUORLINK_HARDENING AND QUORLINK_DPKG_BUILDFLAGS AND NOT QUORLINK_SANITIZE AND NOT QUORLINK_FUZZ AND NOT WIN32)
   foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
     execute_process(
       COMMAND ${CMAKE_COMMAND} -E env DEB_BUILD_MAINT_OPTIONS=hardening=+all

@@ -30,6 +30,10 @@ function(add_quorlink_test name)
   target_compile_definitions(${name} PRIVATE
     QUORLINK_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
   quorlink_warnings(${name})
+  if(WIN32)
+    # A static Qt links only the platform plugins a program imports.
+    qt_import_plugins(${name} INCLUDE_BY_TYPE platforms Qt6::QOffscreenIntegrationPlugin)
+  endif()
   add_test(NAME ${name} COMMAND ${name})
   set(env "QT_QPA_PLATFORM=offscreen")
   set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABEL}" ENVIRONMENT "${env}" TIMEOUT 300)

@@ -6,7 +6,7 @@
 #include "model.h"
 #include "open_failure.h"
 #include "port_names.h"
-#include "qt_serial_port.h"
+#include "serial_port.h"
 #include "serial_link.h"
 #include "settings_store.h"
 #include "terminal_text.h"
@@ -62,9 +62,9 @@ int RunDoctor(const Call& call)
     if (choice->number > 0)
         PrintLine(call.io.out, PortHint(choice->number, stored, ports));
 
-    QtSerialPort serial;
+    const std::unique_ptr<SerialPort> serial = NewSystemSerialPort();
     const ErrorLog noLog{QString()};
-    SerialLink link(serial, call.model, noLog);
+    SerialLink link(*serial, call.model, noLog);
     link.UsePort(*choice);
     link.UseDevices(stored, &system);
     const bool opened = link.PortOpen();

@@ -12,7 +12,7 @@
 #include "port_names.h"
 #include "program_folder.h"
 #include "prompt.h"
-#include "qt_serial_port.h"
+#include "serial_port.h"
 #include "serial_link.h"
 #include "settings_store.h"
 #include "terminal_text.h"
@@ -127,8 +127,8 @@ void PointToBackup(const Call& call, const QStringList& before)
 bool Transfer(const Call& call, Model& model, const std::string& portText, const char* what, const Run& run)
 {
     const std::optional<PortChoice> port = ParsePortChoice(PathOf(portText));
-    QtSerialPort serial;
-    SerialLink link(serial, model, kNoLog);
+    const std::unique_ptr<SerialPort> serial = NewSystemSerialPort();
+    SerialLink link(*serial, model, kNoLog);
     link.UsePort(*port);
     link.UseDevices(SettingsStore::PortDevices());
     bool done = false;

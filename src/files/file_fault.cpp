@@ -2,11 +2,10 @@
 #include "file_fault.h"
 
 #include "latin1.h"
+#include "whole_file_platform.h"
 
 #include <QFile>
 #include <QFileInfo>
-
-#include <sys/stat.h>
 
 namespace quorlink {
 
@@ -32,12 +31,8 @@ Fault FileFault(QFileDevice::FileError error, const QString& reason, const QStri
 
 Fault SpecialFileFault(const QString& path)
 {
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || S_ISREG(info.st_mode))
-        return {};
-    return FileFault(QFileDevice::OpenError,
-                     S_ISDIR(info.st_mode) ? QStringLiteral("Is a directory") : QStringLiteral("not a regular file"),
-                     path);
+    const QString reason = platform::SpecialFileReason(path);
+    return reason.isEmpty() ? Fault{} : FileFault(QFileDevice::OpenError, reason, path);
 }
 
 Fault FileFault(const QFileDevice& file)

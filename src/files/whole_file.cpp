@@ -4,29 +4,16 @@
 #include "file_fault.h"
 #include "latin1.h"
 #include "stamped_files.h"
-#include "whole_file_posix.h"
+#include "whole_file_platform.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QDir>
 #include <QRegularExpression>
-#include <QTemporaryFile>
-#include <cstring>
-#include <thread>
-
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace quorlink {
 
 namespace {
-
-Fault OpenFault(const QString& path)
-{
-    return FileFault(QFileDevice::OpenError, qt_error_string(errno), path);
-}
 
 // The copy keeps the file's extension, so that it opens as the file did.
 QString CopyExtension(const QString& path)
@@ -55,7 +42,7 @@ Fault WriteInPlace(const QString& target, const QByteArray& bytes, InPlaceSave& 
                                         "before writing over it: %1")
                              .arg(copy.failure),
                          target);
-    if (Fault fault = posix::OverwriteInPlace(target, bytes)) {
+    if (Fault fault = platform::OverwriteInPlace(target, bytes)) {
         fault.description += ToStdString(QStringLiteral("; its previous content is kept in %1")
                                               .arg(QDir::toNativeSeparators(copy.path)));
         return fault;
@@ -70,7 +57,7 @@ Fault SaveTarget(const QString& path, QString& target)
 {
     if (Fault fault = SpecialFileFault(path))
         return fault;
-    return posix::ResolveSaveTarget(path, target);
+    return platform::ResolveSaveTarget(path, target);
 }
 
 }  // namespace
@@ -81,9 +68,9 @@ Fault WriteWholeFile(const QString& path, const QByteArray& bytes, InPlaceSave* 
     if (Fault fault = SaveTarget(path, target))
         return fault;
     bool folderLocked = false;
-    const Fault fault = posix::ReplaceWhole(target, &bytes, folderLocked);
+    const Fault fault = platform::ReplaceWhole(target, &bytes, folderLocked);
     if (!fault || !folderLocked || !inPlace || inPlace->keepFolder.isEmpty() || !QFileInfo::exists(target) ||
-        !posix::MayWrite(target))
+        !platform::MayWrite(target))
         return fault;
     return WriteInPlace(target, bytes, *inPlace);
 }
@@ -101,58 +88,19 @@ Fault ProbeWholeFile(const QString& path)
     if (Fault fault = SaveTarget(path, target))
         return fault;
     bool folderLocked = false;
-    return posix::ReplaceWhole(target, nullptr, folderLocked);
+    return platform::ReplaceWhole(target, nullptr, folderLocked);
 }
 
 Fault OpenRegularFile(QFile& file, const QString& path)
 {
     if (Fault fault = SpecialFileFault(path))  // opening a device may already act on it
         return fault;
-    // Non-blocking, in case a pipe took the file's place since the look.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return OpenFault(path);
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return FileFault(QFileDevice::OpenError, QStringLiteral("not a regular file"), path);
-    }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return FileFault(file.error(), file.errorString(), path);
-    }
-    return {};
+    return platform::OpenRegular(file, path);
 }
 
 Fault WriteNewWholeFile(const QString& path, const QByteArray& bytes, bool& taken)
 {
-    taken = false;
-    QTemporaryFile part(QFileInfo(path).absolutePath() + QStringLiteral("/.XXXXXX.part"));
-    if (!part.open())
-        return FileFault(part);
-    if (part.write(bytes) != bytes.size() || !part.flush())
-        return FileFault(QFileDevice::WriteError,
-                         part.errorString().isEmpty() ? QStringLiteral("The file could not be written completely")
-                                                      : part.errorString(),
-                         path);
-    // A hard link, unlike a rename, refuses a name that is taken; the part
-    // file's own name goes away with it.
-    if (::link(QFile::encodeName(part.fileName()).constData(), QFile::encodeName(path).constData()) != 0) {
-        const int error = errno;
-        taken = error == EEXIST;
-        return FileFault(QFileDevice::WriteError, QString::fromLocal8Bit(std::strerror(error)), path);
-    }
-    // Waiting for the disk would cost a transfer tens of milliseconds; the
-    // complete file is in the system's hands already, and reaches the disk
-    // on this thread's own time.
-    const int handle = ::dup(part.handle());
-    if (handle >= 0)
-        std::thread([handle] {
-            ::fdatasync(handle);
-            ::close(handle);
-        }).detach();
-    return {};
+    return platform::WriteNew(path, bytes, taken);
 }
 
 }  // namespace quorlink

@@ -1,18 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "whole_file_posix.h"
+#include "whole_file_platform.h"
 
 #include "file_fault.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QTemporaryFile>
 
 #include <cerrno>
+#include <cstring>
+#include <thread>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace quorlink::posix {
+namespace quorlink::platform {
 
 namespace {
 
@@ -60,6 +63,14 @@ bool PlantedByAnother(const QString& link, const struct stat& linkInfo)
 }
 
 }  // namespace
+
+QString SpecialFileReason(const QString& path)
+{
+    struct stat info {};
+    if (::stat(Native(path).constData(), &info) != 0 || S_ISREG(info.st_mode))
+        return {};
+    return S_ISDIR(info.st_mode) ? QStringLiteral("Is a directory") : QStringLiteral("not a regular file");
+}
 
 Fault ResolveSaveTarget(const QString& path, QString& target)
 {
@@ -142,4 +153,53 @@ bool MayWrite(const QString& path)
     return ::faccessat(AT_FDCWD, Native(path).constData(), W_OK, AT_EACCESS) == 0;
 }
 
-}  // namespace quorlink::posix
+Fault OpenRegular(QFile& file, const QString& path)
+{
+    // Non-blocking, in case a pipe took the file's place since the look.
+    const int fd = ::open(Native(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return SystemFault(QFileDevice::OpenError, errno, path);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return FileFault(QFileDevice::OpenError, QStringLiteral("not a regular file"), path);
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return FileFault(file.error(), file.errorString(), path);
+    }
+    return {};
+}
+
+Fault WriteNew(const QString& path, const QByteArray& bytes, bool& taken)
+{
+    taken = false;
+    QTemporaryFile part(QFileInfo(path).absolutePath() + QStringLiteral("/.XXXXXX.part"));
+    if (!part.open())
+        return FileFault(part);
+    if (part.write(bytes) != bytes.size() || !part.flush())
+        return FileFault(QFileDevice::WriteError,
+                         part.errorString().isEmpty() ? QStringLiteral("The file could not be written completely")
+                                                      : part.errorString(),
+                         path);
+    // A hard link, unlike a rename, refuses a name that is taken; the part
+    // file's own name goes away with it.
+    if (::link(Native(part.fileName()).constData(), Native(path).constData()) != 0) {
+        const int error = errno;
+        taken = error == EEXIST;
+        return FileFault(QFileDevice::WriteError, QString::fromLocal8Bit(std::strerror(error)), path);
+    }
+    // Waiting for the disk would cost a transfer tens of milliseconds; the
+    // complete file is in the system's hands already, and reaches the disk
+    // on this thread's own time.
+    const int handle = ::dup(part.handle());
+    if (handle >= 0)
+        std::thread([handle] {
+            ::fdatasync(handle);
+            ::close(handle);
+        }).detach();
+    return {};
+}
+
+}  // namespace quorlink::platform

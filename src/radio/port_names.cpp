@@ -65,7 +65,7 @@ QList<PortInfo> SystemPortList::Ports() const
     QList<PortInfo> ports;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
         PortInfo port;
-        port.device = info.systemLocation();
+        port.device = DeviceName(info);
         port.byIdLink = links.value(Canonical(port.device));
         port.description = info.description();
         port.manufacturer = info.manufacturer();
@@ -110,7 +110,7 @@ QList<PortInfo> OrderPorts(QList<PortInfo> ports)
 
 std::optional<PortChoice> ParsePortChoice(const QString& text)
 {
-    if (text.contains(QLatin1Char('/')))
+    if (NamesDevice(text))
         return PortChoice{0, text};
     QString digits = text.trimmed();
     if (digits.startsWith(QLatin1String("COM"), Qt::CaseInsensitive))
@@ -130,9 +130,10 @@ PortTarget ResolvePort(const PortChoice& choice, const StoredDevices& stored, co
     const QString device = StoredDevice(stored, choice.number);
     if (!device.isEmpty())
         return {label, device};
-    if (choice.number >= 1 && choice.number <= ports.size())
-        return {label, ports.at(choice.number - 1).device};
-    return {label, {}};
+    QStringList listed;
+    for (const PortInfo& port : ports)
+        listed << port.device;
+    return {label, DefaultDevice(choice.number, listed)};
 }
 
 std::optional<PortInfo> FindPort(const QList<PortInfo>& ports, const QString& path)
@@ -164,7 +165,7 @@ QString PortMeaning(int number, const StoredDevices& stored, const QList<PortInf
         return QStringLiteral("no serial port present");
     const std::optional<PortInfo> port = FindPort(ports, device);
     if (!port)
-        return QFileInfo::exists(device) ? device : device + QStringLiteral(" (not plugged in)");
+        return DevicePresent(device) ? device : device + QStringLiteral(" (not plugged in)");
     const QString summary = port->Summary();
     return summary.isEmpty() ? device : device + QStringLiteral(", ") + summary;
 }

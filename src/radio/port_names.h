@@ -6,6 +6,8 @@
 // port is asked for, a device path may be given instead.
 #pragma once
 
+#include "port_system.h"
+
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -43,7 +45,7 @@ public:
 
 class SystemPortList : public PortList {
 public:
-    explicit SystemPortList(QString byIdFolder = QStringLiteral("/dev/serial/by-id"));
+    explicit SystemPortList(QString byIdFolder = StableLinkFolder());
     QList<PortInfo> Ports() const override;
 
 private:
@@ -70,8 +72,8 @@ QList<PortInfo> OrderPorts(QList<PortInfo> ports);
 // The by-id link of each device in folder, keyed by the device it points to.
 QHash<QString, QString> ByIdLinks(const QString& folder);
 
-// "1".."4" or "COM1".."COM4" (any case) name a port number; text with a '/'
-// names a device. Anything else is not a port.
+// "1".."4" or "COM1".."COM4" (any case) name a port number; a device path
+// (or, on Windows, any other COM name) names a device. Anything else is not a port.
 std::optional<PortChoice> ParsePortChoice(const QString& text);
 
 // Callers look the ports up at each opening, so a change of settings or of

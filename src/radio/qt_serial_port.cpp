@@ -109,4 +109,6 @@ Fault QtSerialPort::Failure() const
 
 bool QtSerialPort::PermissionDenied() const { return port_.error() == QSerialPort::PermissionError; }
 
+std::unique_ptr<SerialPort> NewSystemSerialPort() { return std::make_unique<QtSerialPort>(); }
+
 }  // namespace quorlink

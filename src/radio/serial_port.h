@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <memory>
 
 namespace quorlink {
 
@@ -29,5 +30,8 @@ public:
     virtual Fault Failure() const = 0;
     virtual bool PermissionDenied() const = 0;
 };
+
+// The port of this system: QSerialPort on Linux, polled Win32 calls on Windows.
+std::unique_ptr<SerialPort> NewSystemSerialPort();
 
 }  // namespace quorlink

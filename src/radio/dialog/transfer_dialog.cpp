@@ -5,7 +5,7 @@
 #include "model.h"
 #include "outcome_box.h"
 #include "prompt.h"
-#include "qt_serial_port.h"
+#include "serial_port.h"
 #include "serial_link.h"
 #include "transfer_runs.h"
 
@@ -127,8 +127,8 @@ void TransferDialog::cmdOK_Click()
 {
     cmdOK_->setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    QtSerialPort port;
-    SerialLink link(port, model_, log_);
+    const std::unique_ptr<SerialPort> port = NewSystemSerialPort();
+    SerialLink link(*port, model_, log_);
     run_ = &link.state();
     const Outcome outcome = RunTransfer(link);
     {

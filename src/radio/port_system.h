@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a port name means on this system. On Linux COM1..COM4 are the first
+// serial ports the system lists and a device is named by its path; on
+// Windows COMn is the system's own COMn and any COM name names a port.
+// port_system_posix.cpp and port_system_windows.cpp say which.
+#pragma once
+
+#include <QString>
+
+class QSerialPortInfo;
+
+namespace quorlink {
+
+// The folder of stable links to serial devices; empty where there is none.
+QString StableLinkFolder();
+
+// Whether text the user typed names a device rather than a port number.
+bool NamesDevice(const QString& text);
+
+// The device that COMn stands for when none is stored for it, given the
+// devices listed, in COMn order; empty when there is none.
+QString DefaultDevice(int number, const QStringList& listed);
+
+// The name the program opens a listed port by.
+QString DeviceName(const QSerialPortInfo& info);
+
+// Whether a device of that name is present now.
+bool DevicePresent(const QString& device);
+
+}  // namespace quorlink

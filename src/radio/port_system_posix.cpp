@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "port_system.h"
+
+#include <QFileInfo>
+#include <QSerialPortInfo>
+#include <QStringList>
+
+namespace quorlink {
+
+QString StableLinkFolder() { return QStringLiteral("/dev/serial/by-id"); }
+
+bool NamesDevice(const QString& text) { return text.contains(QLatin1Char('/')); }
+
+QString DefaultDevice(int number, const QStringList& listed)
+{
+    return number >= 1 && number <= listed.size() ? listed.at(number - 1) : QString();
+}
+
+QString DeviceName(const QSerialPortInfo& info) { return info.systemLocation(); }
+
+bool DevicePresent(const QString& device) { return QFileInfo::exists(device); }
+
+}  // namespace quorlink
