@@ -93,7 +93,7 @@ private slots:
         f->model.ModelNumber = 1;
         QSettings(QStringLiteral("Quorlink"), QStringLiteral("Quorlink")).setValue(QStringLiteral("ModelPath/ModelNum"), 1);
         f->Open();
-        f->window->SetTransferTimings({300, 120, 10, 0});
+        f->window->Transfers().SetTransferTimings({300, 120, 10, 0});
         seen.clear();
     }
     void cleanup()
@@ -298,7 +298,7 @@ private slots:
     void theWindowPaintsDuringThePause()
     {
         StartRadio(sim::kCode7100);
-        f->window->SetTransferTimings({300, 120, 10, 200});
+        f->window->Transfers().SetTransferTimings({300, 120, 10, 200});
         std::unique_ptr<BarPaints> paints;
         QTimer::singleShot(0, this, [this, &paints] {
             paints = std::make_unique<BarPaints>(OpenDialog(), f->prompt);
@@ -534,11 +534,11 @@ private slots:
         QCOMPARE(f->prompt.helpRequests.last().second, 1012);
         QCOMPARE(f->prompt.shown.last().title, QStringLiteral("Read from Radio"));
         QCOMPARE(f->prompt.shown.last().text, QStringLiteral("Help file RV48.HLP not found."));
-        QFile helpFile(f->window->HelpFile());
+        QFile helpFile(f->window->Help().HelpFile());
         QVERIFY(helpFile.open(QIODevice::WriteOnly));
         f->prompt.helpFailure.clear();
         pressHelp(TransferMode::Clear);
-        QCOMPARE(f->prompt.helpRequests.last(), qMakePair(f->window->HelpFile(), 1012));
+        QCOMPARE(f->prompt.helpRequests.last(), qMakePair(f->window->Help().HelpFile(), 1012));
         QCOMPARE(f->prompt.guideRequests.size(), 4);  // no more than the four above
     }
 };

@@ -4,6 +4,7 @@
 #include "model.h"
 #include "navigation_tree.h"
 #include "page_host.h"
+#include "page_wiring.h"
 
 #include <QTreeWidget>
 
@@ -38,12 +39,12 @@ void DeleteDirectoryEntry(Directory& directory, int k)
     directory.at(directory.size()) = DirectoryEntry{};
 }
 
-void ColourDirectoryNodes(PageHost& window, DirectoryKind kind)
+void ColourDirectoryNodes(PageHost& window, PageWiring& wiring, DirectoryKind kind)
 {
-    QTreeWidgetItem* list = window.Tree().ItemByKey(QLatin1String(TraitsOf(kind).key));
+    QTreeWidgetItem* list = wiring.Tree().ItemByKey(QLatin1String(TraitsOf(kind).key));
     if (list == nullptr)
         return;
-    const QPalette& palette = window.TreeWidget()->palette();
+    const QPalette& palette = wiring.TreeWidget()->palette();
     const QBrush normal = palette.brush(QPalette::Active, QPalette::Text);
     const QBrush grey = palette.brush(QPalette::Disabled, QPalette::Text);
     const int lastOpen = CountUsedEntries(window.model().DirectoryOf(kind)) + 1;

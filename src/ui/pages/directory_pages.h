@@ -12,6 +12,7 @@
 namespace quorlink {
 
 class PageHost;
+class PageWiring;
 
 struct DirectoryTraits {
     DirectoryKind kind;
@@ -34,6 +35,6 @@ std::optional<DirectoryKind> DirectoryOfListKey(const QString& key);
 void DeleteDirectoryEntry(Directory& directory, int k);
 // Nodes of the used entries and of the first free one in the normal text
 // colour, the ones after it greyed.
-void ColourDirectoryNodes(PageHost& window, DirectoryKind kind);
+void ColourDirectoryNodes(PageHost& window, PageWiring& wiring, DirectoryKind kind);
 
 }  // namespace quorlink
