@@ -43,7 +43,6 @@ CompareCommands::CompareCommands(const CommandContext& context, TransferCommands
 {
 }
 
-
 void CompareCommands::mnuFileCompare_Click()
 {
     if (!CommitPendingEdit())

@@ -35,12 +35,15 @@ void Document::StoreChange(const QString& name, const QString& key, const void* 
     emit Changed();
 }
 
-const EditHistory::Step* Document::StepThroughHistory(bool undo)
+void Document::StepThroughHistory(bool undo, const std::function<void(const EditHistory::Step&)>& show)
 {
     replaying_ = true;
     const EditHistory::Step* step = undo ? history_.Undo(model_) : history_.Redo(model_);
     emit Changed();
-    return step;
+    if (step)
+        show(*step);
+    replaying_ = false;
+    emit HistoryChanged();
 }
 
 bool Document::RecordsModified() const { return RecordSet::Of(model_) != cleanRecords_; }

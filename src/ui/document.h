@@ -11,6 +11,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 
 namespace quorlink {
 
@@ -36,10 +37,9 @@ public:
     void EndTyping(const void* field) { history_.EndTyping(field); }
     // A stored change, made on the page of node key: one undo step (see PageHost::StoreChange).
     void StoreChange(const QString& name, const QString& key, const void* typingField);
-    // Puts back the records of the next step; null when there is none. While
-    // a step is put back, the pages that show it store nothing.
-    const EditHistory::Step* StepThroughHistory(bool undo);
-    void EndReplay() { replaying_ = false; }
+    // Puts back the records of the next undo or redo step, if there is one,
+    // and has show show them; the pages store nothing while they do.
+    void StepThroughHistory(bool undo, const std::function<void(const EditHistory::Step&)>& show);
 
     // Whether the records differ from those last opened, saved, read or made fresh.
     bool RecordsModified() const;

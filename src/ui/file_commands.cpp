@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The file commands of the main window, and what users expect of a desktop
+// editor beyond the classic menus: shortcuts for the file commands and the
+// list of recently used files.
 #include "file_commands.h"
 
 #include "backups.h"
@@ -37,6 +40,7 @@ void TakeFlags(Model& model, const Model& scratch)
     model.ErrorFlag = scratch.ErrorFlag;
     model.CancelFlag = scratch.CancelFlag;
 }
+
 constexpr int kRecentFileCount = 8;
 }  // namespace
 
@@ -48,16 +52,14 @@ FileCommands::FileCommands(const CommandContext& context) : WindowCommands(conte
     connect(timer1_, &QTimer::timeout, this, &FileCommands::DeferredNew);
 }
 
-
 void FileCommands::mnuFileNew_Click()
 {
     if (!CommitPendingEdit())
         return;
-    timer1_->start(timings_.newDelayMs);
+    ScheduleNew();
 }
 
 void FileCommands::ScheduleNew() { timer1_->start(timings_.newDelayMs); }
-
 
 void FileCommands::DeferredNew()
 {

@@ -29,7 +29,6 @@ HistoryCommands::HistoryCommands(const CommandContext& context) : WindowCommands
     connect(&document_, &Document::HistoryChanged, this, &HistoryCommands::UpdateUndoItems);
 }
 
-
 void HistoryCommands::BuildUndoItems(QMenu* edit)
 {
     mnuEditUndo_ = edit->addAction(QString());
@@ -56,14 +55,11 @@ void HistoryCommands::StepThroughHistory(bool undo)
     // A name or MMSI still being typed is stored first, as its own step.
     if (!CommitPendingEdit())
         return;
-    const EditHistory::Step* step = document_.StepThroughHistory(undo);
-    if (step) {
-        pages_.ShowStepPage(step->key);
+    document_.StepThroughHistory(undo, [this](const EditHistory::Step& step) {
+        pages_.ShowStepPage(step.key);
         pages_.RefreshTreeAndColours();
-        pages_.ShowField(step->key, step->name);  // a setting on the DSC tab shows that tab
-    }
-    document_.EndReplay();
-    UpdateUndoItems();
+        pages_.ShowField(step.key, step.name);  // a setting on the DSC tab shows that tab
+    });
 }
 
 bool HistoryCommands::IsHistoryKey(const QKeyEvent& key) const

@@ -110,7 +110,8 @@ void MainWindow::BuildMenus()
     saveAsDefault->setVisible(false);  // reachable from the toolbar only
     connect(saveAsDefault, &QAction::triggered, files_, &FileCommands::mnuFileSaveAsDefault_Click);
     AddSeparator(file, "mnuFileBar2");
-    connect(AddAction(file, "mnuFilePrint", "&Print"), &QAction::triggered, reports_, &ReportCommands::mnuFilePrint_Click);
+    connect(AddAction(file, "mnuFilePrint", "&Print"), &QAction::triggered, reports_,
+            &ReportCommands::mnuFilePrint_Click);
     connect(AddAction(file, "mnuFilePrintToFile", "P&rint to File"), &QAction::triggered, reports_,
             &ReportCommands::mnuFilePrintToFile_Click);
     AddSeparator(file, "mnuFileBarCompare");  // the additions follow the specified items
@@ -260,13 +261,12 @@ void MainWindow::RebuildAll()
     NewModel(model_);
     router_->Rebuild();
     SetHint(QString());
-    SelectNodeByKey(QStringLiteral("S"));
+    SelectNodeByKey(TreeKey(NodeKey::Setting));
     document_.ClearCurrentFile();
     UpdateTitle();
     document_.ClearHistory();
     document_.MarkRecordsClean(false);
 }
-
 
 void MainWindow::SetCommitCheck(QWidget* field, std::function<bool()> check)
 {
@@ -298,7 +298,6 @@ void MainWindow::StoreChange(const QString& name, QWidget* typingField)
 {
     document_.StoreChange(name, router_->ShownKey(), typingField);
 }
-
 
 void MainWindow::SwitchModel(int modelNumber)
 {

@@ -13,24 +13,28 @@ namespace quorlink {
 namespace {
 
 struct PageOfKey {
-    const char* key;
+    NodeKey node;
     Panel panel;
 };
 
 // Lists and single pages by the key of their node; children by their parent's key.
 const PageOfKey kPagesOfKeys[] = {
-    {"P", Panel::A}, {"PU", Panel::B}, {"PI", Panel::B}, {"PC", Panel::B}, {"E", Panel::B},
-    {"PW", Panel::D}, {"S", Panel::F}, {"SM", Panel::E}, {"SG", Panel::E},
+    {NodeKey::Programmable, Panel::A},   {NodeKey::Usa, Panel::B},
+    {NodeKey::International, Panel::B},  {NodeKey::Canada, Panel::B},
+    {NodeKey::Exp, Panel::B},            {NodeKey::Wx, Panel::D},
+    {NodeKey::Setting, Panel::F},        {NodeKey::IndividualDirectory, Panel::E},
+    {NodeKey::GroupDirectory, Panel::E},
 };
 const PageOfKey kPagesOfParents[] = {
-    {"PU", Panel::C}, {"PI", Panel::C}, {"PC", Panel::C}, {"E", Panel::C}, {"SM", Panel::G}, {"SG", Panel::G},
+    {NodeKey::Usa, Panel::C}, {NodeKey::International, Panel::C},       {NodeKey::Canada, Panel::C},
+    {NodeKey::Exp, Panel::C}, {NodeKey::IndividualDirectory, Panel::G}, {NodeKey::GroupDirectory, Panel::G},
 };
 
 template <std::size_t N>
 const PageOfKey* Find(const PageOfKey (&rows)[N], const QString& key)
 {
     for (const PageOfKey& row : rows)
-        if (key == QLatin1String(row.key))
+        if (key == TreeKey(row.node))
             return &row;
     return nullptr;
 }
@@ -163,8 +167,9 @@ void PageRouter::tvTreeView_Collapse(QTreeWidgetItem* node)
 void PageRouter::tvTreeView_Expand(QTreeWidgetItem* node)
 {
     const QString key = NavigationTree::KeyOf(node);
-    if (key == QLatin1String("SM") || key == QLatin1String("SG"))
-        ColourDirectoryNodes(key == QLatin1String("SM") ? DirectoryKind::Individual : DirectoryKind::Group);
+    for (DirectoryKind kind : {DirectoryKind::Individual, DirectoryKind::Group})
+        if (key == TreeKey(DirectoryList(kind)))
+            ColourDirectoryNodes(kind);
 }
 
 void PageRouter::Rebuild()

@@ -68,7 +68,8 @@ void ClearABOnDisable(Model& model, Region region, const ChannelRecord& record)
         s.Bch(region) = kNone;
 }
 
-ABPage::ABPage(PageHost& window, PageWiring& wiring) : QObject(wiring.Pages().panel(Panel::A)), window_(window), wiring_(wiring), model_(window.model())
+ABPage::ABPage(PageHost& window, PageWiring& wiring)
+    : QObject(wiring.Pages().panel(Panel::A)), window_(window), wiring_(wiring), model_(window.model())
 {
     BuildRows(wiring.Pages().panel(Panel::A));
     wiring.AddRebuildStep([this] { RefreshABLists(); });

@@ -37,7 +37,8 @@ QLineEdit* ReadOnlyBox(QWidget* parent, const char* name)
 
 }  // namespace
 
-ChannelEditor::ChannelEditor(PageHost& window, PageWiring& wiring) : QObject(wiring.Pages().panel(Panel::C)), window_(window), wiring_(wiring), model_(window.model())
+ChannelEditor::ChannelEditor(PageHost& window, PageWiring& wiring)
+    : QObject(wiring.Pages().panel(Panel::C)), window_(window), wiring_(wiring), model_(window.model())
 {
     BuildControls(wiring.Pages().panel(Panel::C));
     wiring.AddRebuildStep([this] { ClearChannelEditor(); });

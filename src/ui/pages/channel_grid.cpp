@@ -44,7 +44,7 @@ ChannelGrid::ChannelGrid(PageHost& window, PageWiring& wiring)
 
     wiring.AddRebuildStep([this] { SetupChannelGrid(); });
     wiring.SetPageHandler(Panel::B, [this](const QString& key) {
-        if (key == QLatin1String("E"))
+        if (key == TreeKey(NodeKey::Exp))
             ShowExpList();
         for (Region region : kRegions)
             if (key == RegionKey(region))
@@ -149,7 +149,7 @@ void ChannelGrid::GotoChannelFromGrid()
         if (key == RegionKey(region))
             target = ChildKey(key, row - 1);
     if (key.startsWith(QLatin1Char('E')))
-        target = ChildKey(QStringLiteral("E"), row);
+        target = ChildKey(NodeKey::Exp, row);
     if (!target.isEmpty())
         window_.SelectNodeByKey(target);
 }

@@ -45,7 +45,8 @@ DirectoryEntryPage::DirectoryEntryPage(PageHost& window, PageWiring& wiring)
     BuildControls(wiring.Pages().panel(Panel::G));
     wiring.AddRebuildStep([this] { ClearEntryEditor(); });
     wiring.SetPageHandler(Panel::G, [this](const QString& key) { ShowDirectoryEntry(key); });
-    wiring.AddDirectoryColouring([&window, &wiring](DirectoryKind kind) { ColourDirectoryNodes(window, wiring, kind); });
+    wiring.AddDirectoryColouring(
+        [&window, &wiring](DirectoryKind kind) { ColourDirectoryNodes(window, wiring, kind); });
 }
 
 // Controls are created in their Tab order: the focus chain follows creation.

@@ -25,7 +25,8 @@ constexpr Qt::Alignment kCellAlignment = Qt::AlignLeft | Qt::AlignVCenter;
 
 }  // namespace
 
-DirectoryListPage::DirectoryListPage(PageHost& window, PageWiring& wiring) : QObject(wiring.Pages().panel(Panel::E)), window_(window), wiring_(wiring)
+DirectoryListPage::DirectoryListPage(PageHost& window, PageWiring& wiring)
+    : QObject(wiring.Pages().panel(Panel::E)), window_(window), wiring_(wiring)
 {
     grid_ = new ListGrid(wiring.Pages().panel(Panel::E), QStringLiteral("MSFlexGrid2"), [this] { MSFlexGrid2_DblClick(); });
     grid_->setColumnCount(3);

@@ -13,9 +13,10 @@ namespace quorlink {
 namespace {
 
 const DirectoryTraits kTraits[] = {
-    {DirectoryKind::Individual, "SM", "Station Name", "STATION NAME", "Individual Directory MMSI", 9,
-     1047, 1049, 1050, 1051},
-    {DirectoryKind::Group, "SG", "Group Name", "GROUP NAME", "Group Directory MMSI", 8, 1067, 1069, 1070, 1071},
+    {DirectoryKind::Individual, KeyText(NodeKey::IndividualDirectory), "Station Name", "STATION NAME",
+     "Individual Directory MMSI", 9, 1047, 1049, 1050, 1051},
+    {DirectoryKind::Group, KeyText(NodeKey::GroupDirectory), "Group Name", "GROUP NAME", "Group Directory MMSI", 8,
+     1067, 1069, 1070, 1071},
 };
 
 }  // namespace

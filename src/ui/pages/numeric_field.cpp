@@ -83,7 +83,8 @@ bool CheckNumericField(bool keepText, int length, QLineEdit* field, std::string&
 
 MmsiField::MmsiField(PageHost& window, PageWiring& wiring, QLineEdit* field, std::function<std::string*()> target,
                      std::function<QString()> changeName)
-    : QObject(field), window_(window), wiring_(wiring), field_(field), target_(std::move(target)), changeName_(std::move(changeName))
+    : QObject(field), window_(window), wiring_(wiring), field_(field), target_(std::move(target)),
+      changeName_(std::move(changeName))
 {
     field_->setMaxLength(length_);
     field_->setAttribute(Qt::WA_InputMethodEnabled, false);  // composed text would pass the key filter

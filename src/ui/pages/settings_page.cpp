@@ -109,7 +109,8 @@ QLabel* AddLabel(QGridLayout* grid, QWidget* panel, const char* text, int line, 
 
 }  // namespace
 
-SettingsPage::SettingsPage(PageHost& window, PageWiring& wiring) : QObject(wiring.Pages().panel(Panel::F)), window_(window), wiring_(wiring), model_(window.model())
+SettingsPage::SettingsPage(PageHost& window, PageWiring& wiring)
+    : QObject(wiring.Pages().panel(Panel::F)), window_(window), wiring_(wiring), model_(window.model())
 {
     BuildControls(wiring.Pages().panel(Panel::F));
     wiring.AddRebuildStep([this] { InitSettingsControls(); });

@@ -27,7 +27,8 @@ QString WxPage::ChangeName(int i, const char* change) const
     return label.section(QLatin1Char('['), 0, 0) + QLatin1Char(' ') + QLatin1String(change);
 }
 
-WxPage::WxPage(PageHost& window, PageWiring& wiring) : QObject(wiring.Pages().panel(Panel::D)), window_(window), wiring_(wiring), model_(window.model())
+WxPage::WxPage(PageHost& window, PageWiring& wiring)
+    : QObject(wiring.Pages().panel(Panel::D)), window_(window), wiring_(wiring), model_(window.model())
 {
     BuildRows(wiring.Pages().panel(Panel::D));
     wiring.AddRebuildStep([this] { ResetWxPage(); });
