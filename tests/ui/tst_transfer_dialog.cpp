@@ -3,6 +3,7 @@
 // a pseudo-terminal.
 #include "backups.h"
 #include "codecs.h"
+#include "decoder.h"
 #include "encoder.h"
 #include "error_log.h"
 #include "help_window.h"
@@ -434,6 +435,33 @@ private slots:
         f->Trigger("mnuFileOpen");
         QCOMPARE(f->prompt.shown.last().text, QStringLiteral("ModelName Error !!"));
         QCOMPARE(f->window->windowTitle(), QStringLiteral("RV48  Quorlink - restore.bin"));
+    }
+
+    // An opened backup goes back as read only while untouched: once edited
+    // through a page, Program to Radio sends the edit.
+    void editedBackupSendsTheEdit()
+    {
+        StartRadio(sim::kCode7100);
+        QTimer::singleShot(0, this, [] { Press(OpenDialog(), "cmdOK"); });
+        f->Trigger("mnuTransferRead");
+        const QStringList backups = ReadBackups(f->programDir.path(), "MR7100A");
+        QCOMPARE(backups.size(), 1);
+        f->prompt.fileNames.enqueue(backups[0]);
+        f->Trigger("mnuFileOpen");
+        f->window->SelectNodeByKey(QStringLiteral("PU 0"));
+        QLineEdit* name = f->Find<QLineEdit>("txtCTag");
+        name->setFocus();
+        name->selectAll();
+        QTest::keyClicks(name, QStringLiteral("edited"));
+        QCOMPARE(f->window->StatusText(2), QStringLiteral("Modified"));
+
+        QTimer::singleShot(0, this, [] { Press(OpenDialog(), "cmdOK"); });
+        f->Trigger("mnuTransferProgram");
+        QCOMPARE(f->prompt.shown.last().text, QStringLiteral("Complete!!"));
+        Model sent = f->model;
+        sent.MemoryImage = RadioImage(radio->memory());
+        DecodeImage(sent);
+        QCOMPARE(sent.UsaChannels.at(0).ChTag, std::string("EDITED"));
     }
 
     void verifyAfterWriting_data()
