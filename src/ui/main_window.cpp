@@ -11,6 +11,7 @@
 #include "help_commands.h"
 #include "history_commands.h"
 #include "latin1.h"
+#include "menu_items.h"
 #include "mid_resource.h"
 #include "model.h"
 #include "pages/install_pages.h"
@@ -40,15 +41,6 @@ namespace {
 constexpr double kInitialWidthPixels = 607;
 constexpr double kInitialHeightPixels = 444;
 constexpr double kInitialTreeTwips = 2500;
-
-QAction* AddAction(QMenu* menu, const char* name, const char* caption)
-{
-    QAction* action = menu->addAction(QString::fromLatin1(caption));
-    action->setObjectName(QLatin1String(name));
-    return action;
-}
-
-void AddSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); }
 
 }  // namespace
 

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Options > SerialPort beyond the four numbers says which device each COMn
-// means, and the dialog chooses it. Every transfer runs with the backups and
-// check of the options.
+// Program to Radio and Read from Radio, and the Options they run with. Beyond
+// the four numbers, Options > SerialPort says which device each COMn means,
+// and its dialog chooses it.
 #include "transfer_commands.h"
 
 #include "comparison.h"
 #include "document.h"
 #include "help_commands.h"
+#include "menu_items.h"
 #include "model.h"
 #include "page_router.h"
 #include "port_dialog.h"
@@ -14,23 +15,7 @@
 #include "settings_store.h"
 #include "transfer_dialog.h"
 
-#include <QAction>
-#include <QMenu>
-
 namespace quorlink {
-
-namespace {
-
-QAction* AddAction(QMenu* menu, const char* name, const char* caption)
-{
-    QAction* action = menu->addAction(QString::fromLatin1(caption));
-    action->setObjectName(QLatin1String(name));
-    return action;
-}
-
-void AddSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); }
-
-}  // namespace
 
 TransferCommands::TransferCommands(const CommandContext& context, const HelpCommands& help)
     : WindowCommands(context), help_(help)
