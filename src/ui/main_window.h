@@ -61,20 +61,15 @@ public:
     void OpenDataFile(const QString& path);
 
     // The parts of the window, for the program, its tools and its tests.
-    Document& document() { return document_; }
-    FileCommands& Files() { return *files_; }
     TransferCommands& Transfers() { return *transfers_; }
     ReportCommands& Reports() { return *reports_; }
     const HelpCommands& Help() const { return *help_; }
-    PageRouter& Router() { return *router_; }
     PageStack& Pages() { return router_->Pages(); }
     NavigationTree& Tree() { return router_->Tree(); }
     QTreeWidget* TreeWidget() const { return router_->TreeWidget(); }
     int CurrentNodeIndex() const { return router_->CurrentNodeIndex(); }
     void RefreshTreeAndColours() { router_->RefreshTreeAndColours(); }
     QString StatusText(int panel) const;
-    // Where backups and recovery copies go: the program's own folder.
-    const QString& DataFolder() const { return document_.DataFolder(); }
 
     // Layout, in twips.
     void SizeControls(double treeWidth);
