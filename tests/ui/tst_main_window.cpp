@@ -551,7 +551,6 @@ private slots:
         MainWindow& w = f->Open();
         for (QTreeWidgetItemIterator it(w.TreeWidget()); *it; ++it)
             w.TreeWidget()->setCurrentItem(*it);  // showing a page is no edit
-        QTest::qWait(300);
         QCOMPARE(w.StatusText(2), QString());
         const std::string original = f->model.Settings.UserMmsid;
         f->model.Settings.UserMmsid = "366000001";
@@ -641,7 +640,7 @@ private slots:
 
         f->model.Settings.Contrast = 1;  // an edit is no command: the note stays, after "Modified"
         w.StoreChange(QStringLiteral("Contrast"));
-        QTRY_COMPARE(w.StatusText(2), QStringLiteral("Modified  ") + note);
+        QCOMPARE(w.StatusText(2), QStringLiteral("Modified  ") + note);
         f->prompt.fileNames.enqueue(f->programDir.filePath(QStringLiteral("boat.dat")));
         f->Trigger("mnuFileSaveAs");
         QCOMPARE(w.StatusText(2), QString());
