@@ -48,16 +48,15 @@ struct Rig {
     Model model;
     int cancelAtTurn;
     int turns = 0;
-    SilentPrompt prompt;
     ErrorLog log{QString()};
     SerialLink link{port, model, log};
-    CloneProtocol protocol{link, prompt, TransferHooks{{}, [this] { return CancelPressed(); }}};
+    CloneProtocol protocol{link, TransferHooks{{}, [this] { return CancelPressed(); }}};
 };
 
 void CheckRead(Rig& rig)
 {
     const Model before = rig.model;
-    const bool done = RunReadTransfer(rig.protocol);
+    const bool done = RunReadTransfer(rig.protocol).done();
     FUZZ_CHECK(!rig.port.IsOpen());
     if (!done) {
         FUZZ_CHECK(rig.model.MemoryImage == before.MemoryImage);
@@ -83,7 +82,7 @@ void CheckWrite(Rig& rig)
 void CheckClear(Rig& rig)
 {
     Image expected = rig.model.MemoryImage;
-    if (RunClearTransfer(rig.protocol))
+    if (RunClearTransfer(rig.protocol).done())
         expected[addr::UserMmsiCount] = 0;
     FUZZ_CHECK(!rig.port.IsOpen());
     FUZZ_CHECK(rig.model.MemoryImage == expected);
@@ -112,6 +111,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckWrite(rig);
         break;
     }
-    FUZZ_CHECK(!rig.model.BusyFlag);
+    FUZZ_CHECK(!rig.link.state().BusyFlag);
     return 0;
 }

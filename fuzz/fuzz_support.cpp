@@ -6,17 +6,6 @@
 
 namespace quorlink::fuzz {
 
-Answer SilentPrompt::Message(const QString&, const QString&, MessageIcon, MessageButtons buttons)
-{
-    switch (buttons) {
-    case MessageButtons::YesNo:
-    case MessageButtons::YesNoCancel: return Answer::Yes;
-    case MessageButtons::Ok:
-    case MessageButtons::OkCancel: break;
-    }
-    return Answer::Ok;
-}
-
 void Broken(const char* promise, const char* file, int line)
 {
     std::fprintf(stderr, "%s:%d: broken promise: %s\n", file, line, promise);

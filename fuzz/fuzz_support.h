@@ -1,20 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Shared by the fuzz targets: a prompt that tells no one, a check that stops
-// at the first broken promise (so libFuzzer keeps the input), and the models
-// the targets start from.
+// Shared by the fuzz targets: a check that stops at the first broken
+// promise (so libFuzzer keeps the input), and the models the targets start from.
 #pragma once
 
 #include "model.h"
-#include "prompt.h"
 
 namespace quorlink::fuzz {
-
-// Answers every box with its first button and shows nothing.
-class SilentPrompt : public Prompt {
-public:
-    Answer Message(const QString& title, const QString& text, MessageIcon icon,
-                   MessageButtons buttons) override;
-};
 
 [[noreturn]] void Broken(const char* promise, const char* file, int line);
 

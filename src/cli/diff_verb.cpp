@@ -21,7 +21,7 @@ bool Load(const Call& call, Model& model, const std::string& source)
 {
     if (IsRadioSource(source))
         return ReadRadioInto(call, model, RadioSourcePort(source));
-    return LoadModelFile(model, source, FileContext{call.prompt, kNoLog, 0});
+    return LoadModelFile(call.prompt, model, source, FileContext{kNoLog, 0});
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "latin1.h"
 #include "model.h"
 #include "model_files.h"
+#include "prompt.h"
 #include "terminal_text.h"
 #include "verbs.h"
 
@@ -29,7 +30,7 @@ bool IsCsvName(const std::string& path) { return PathOf(path).endsWith(QLatin1St
 int RunExportDirectory(const Call& call)
 {
     const std::vector<std::string>& files = call.args.positional;
-    if (!LoadModelFile(call.model, files[0], FileContext{call.prompt, kNoLog, 0}))
+    if (!LoadModelFile(call.prompt, call.model, files[0], FileContext{kNoLog, 0}))
         return kFailed;
     if (const Fault fault = ExportDirectoryFile(call.model, PathOf(files[1])))
         return Failed(call, PathOf(files[1]), fault);
@@ -39,15 +40,15 @@ int RunExportDirectory(const Call& call)
 int RunImportDirectory(const Call& call)
 {
     const std::vector<std::string>& files = call.args.positional;
-    const FileContext context{call.prompt, kNoLog, 0, DataFolderOf(call.io)};
-    if (!LoadModelFile(call.model, files[0], context))
+    const FileContext context{kNoLog, 0, DataFolderOf(call.io)};
+    if (!LoadModelFile(call.prompt, call.model, files[0], context))
         return kFailed;
     DirectoryImport result;
     if (const Fault fault = ImportDirectoryFile(call.model, PathOf(files[1]), result))
         return Failed(call, PathOf(files[1]), fault);
     for (const RowReport& row : result.rows)
         std::fprintf(call.io.err, "%s\n", qPrintable(EscapeControls(PathOf(files[1]) + u' ' + DescribeRow(row))));
-    if (!SaveModelFile(call.model, files[2], context))
+    if (!SaveModelFile(call.prompt, call.model, files[2], context))
         return kFailed;
     std::fprintf(call.io.err, "%d entries added\n", result.added);
     return kOk;

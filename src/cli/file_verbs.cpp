@@ -5,6 +5,7 @@
 #include "latin1.h"
 #include "model.h"
 #include "model_files.h"
+#include "prompt.h"
 #include "program_folder.h"
 #include "terminal_text.h"
 #include "text_report.h"
@@ -21,7 +22,7 @@ namespace {
 // The command line has no window to keep alive and no log outside the service mode.
 const ErrorLog kNoLog{QString()};
 
-FileContext ContextOf(const Call& call) { return FileContext{call.prompt, kNoLog, 0, DataFolderOf(call.io)}; }
+FileContext ContextOf(const Call& call) { return FileContext{kNoLog, 0, DataFolderOf(call.io)}; }
 
 int Result(bool ok) { return ok ? kOk : kFailed; }
 
@@ -80,19 +81,19 @@ bool WriteOut(const Call& call, const std::string& out, const QByteArray& bytes)
 
 int RunNew(const Call& call)
 {
-    return Result(SaveModelFile(call.model, call.args.positional[0], ContextOf(call)));
+    return Result(SaveModelFile(call.prompt, call.model, call.args.positional[0], ContextOf(call)));
 }
 
 int RunConvert(const Call& call)
 {
     const FileContext context = ContextOf(call);
-    return Result(LoadModelFile(call.model, call.args.positional[0], context) &&
-                  SaveModelFile(call.model, call.args.positional[1], context));
+    return Result(LoadModelFile(call.prompt, call.model, call.args.positional[0], context) &&
+                  SaveModelFile(call.prompt, call.model, call.args.positional[1], context));
 }
 
 int RunReport(const Call& call)
 {
-    if (!LoadModelFile(call.model, call.args.positional[0], ContextOf(call)))
+    if (!LoadModelFile(call.prompt, call.model, call.args.positional[0], ContextOf(call)))
         return kFailed;
     // Saved as the report window saves it: the text and one CR LF.
     const std::string text = BuildTextReport(call.model) + "\r\n";

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Loading and saving the model by the file's extension: .dat and .def data
-// files, .hex raw images.
+// Loading and saving the model by the kind of file: raw images (by content,
+// or named .hex), else .dat and .def data files by their extension.
 #pragma once
 
 #include "file_context.h"
@@ -8,6 +8,7 @@
 #include <string>
 
 namespace quorlink {
+class Prompt;
 struct Model;
 }
 
@@ -16,9 +17,9 @@ namespace quorlink::cli {
 enum class FileKind { Data, Default, Hex, Other };
 FileKind KindOf(const std::string& path);
 
-// Both report through the context's prompt and return false on failure.
+// Both report through the prompt and return false on failure.
 // Loading changes nothing when it fails.
-bool LoadModelFile(Model& model, const std::string& path, const FileContext& context);
-bool SaveModelFile(Model& model, const std::string& path, const FileContext& context);
+bool LoadModelFile(Prompt& prompt, Model& model, const std::string& path, const FileContext& context);
+bool SaveModelFile(Prompt& prompt, Model& model, const std::string& path, const FileContext& context);
 
 }  // namespace quorlink::cli

@@ -18,7 +18,7 @@ int RunPrint(const Call& call)
         return kFailed;
     }
     const ErrorLog noLog{QString()};
-    if (!LoadModelFile(call.model, call.args.positional[0], FileContext{call.prompt, noLog, 0}))
+    if (!LoadModelFile(call.prompt, call.model, call.args.positional[0], FileContext{noLog, 0}))
         return kFailed;
     const QByteArray pdf = ReportPdf(call.model);
     if (pdf.isEmpty()) {

@@ -8,6 +8,7 @@
 #include "latin1.h"
 #include "model.h"
 #include "model_files.h"
+#include "outcome_report.h"
 #include "port_names.h"
 #include "program_folder.h"
 #include "prompt.h"
@@ -86,7 +87,7 @@ private:
     int last_ = -1;
 };
 
-using Run = std::function<bool(CloneProtocol&)>;
+using Run = std::function<Outcome(CloneProtocol&)>;
 constexpr const char* kWriting = "Writing";
 
 // Backups go to the data folder; one that fails is said on standard error.
@@ -99,7 +100,7 @@ TransferSafety SafetyOf(const Call& call)
             }};
 }
 
-bool ReadRun(const Call& call, CloneProtocol& protocol) { return RunReadTransfer(protocol, SafetyOf(call)); }
+Outcome ReadRun(const Call& call, CloneProtocol& protocol) { return RunReadTransfer(protocol, SafetyOf(call)); }
 
 // A read OUT could not take (a full disk) lives on in its backup: the one
 // not there before the read. Says where, or that there is none.
@@ -121,8 +122,8 @@ void PointToBackup(const Call& call, const QStringList& before)
                         MessageIcon::Warning);
 }
 
-// Opens the port and runs one whole transfer on the given model. A
-// cancelled one says so.
+// Opens the port and runs one whole transfer on the given model, and says
+// how it ended while its bar is still up. A cancelled one says so.
 bool Transfer(const Call& call, Model& model, const std::string& portText, const char* what, const Run& run)
 {
     const std::optional<PortChoice> port = ParsePortChoice(PathOf(portText));
@@ -134,11 +135,8 @@ bool Transfer(const Call& call, Model& model, const std::string& portText, const
     {
         ProgressBar bar(call.io.err, what);
         const TransferRunning running;
-        CloneProtocol protocol(link, call.prompt, {[&](int percent) {
-                                                       bar.Show(percent);
-                                                   },
-                                                   [] { return interrupted != 0; }});
-        done = run(protocol);
+        CloneProtocol protocol(link, {[&](int percent) { bar.Show(percent); }, [] { return interrupted != 0; }});
+        done = ReportOutcome(call.prompt, run(protocol));
     }
     // A write cut short has said what the radio holds now.
     if (!done && interrupted != 0)
@@ -181,7 +179,7 @@ int RunRead(const Call& call)
     const QStringList before = ReadBackups(SafetyOf(call).dataFolder, call.model.ModelName());
     if (!Transfer(call, "Reading", [&call](CloneProtocol& protocol) { return ReadRun(call, protocol); }))
         return kFailed;
-    if (SaveModelFile(call.model, call.args.positional[0], FileContext{call.prompt, kNoLog, 0}))
+    if (SaveModelFile(call.prompt, call.model, call.args.positional[0], FileContext{kNoLog, 0}))
         return kOk;
     PointToBackup(call, before);
     return kFailed;
@@ -189,7 +187,7 @@ int RunRead(const Call& call)
 
 int RunWrite(const Call& call)
 {
-    if (!LoadModelFile(call.model, call.args.positional[0], FileContext{call.prompt, kNoLog, 0}))
+    if (!LoadModelFile(call.prompt, call.model, call.args.positional[0], FileContext{kNoLog, 0}))
         return kFailed;
     // A .hex backup goes back to the radio byte for byte, bits the import tidies up included.
     TransferSafety safety = SafetyOf(call);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data_file.h"
 
-#include "busy_scope.h"
 #include "file_fault.h"
 #include "ini_reader.h"
 #include "latin1.h"
@@ -217,14 +216,9 @@ bool IsDataFileSection(const QByteArray& lowerName)
 Outcome Save(Model& model, const QString& path, const FileContext& context, DataFileScope scope,
              const char* source)
 {
-    Fault fault;
-    {
-        const BusyScope busy(model);
-        fault = SaveWholeFile(context, path, FormatDataFile(model, scope));
-        Pause(context.pauseMs);
-    }
-    return EndFileCommand(model, context, fault ? Outcome::Failed(fault) : Outcome::Done(), source,
-                          "FileSave Error!!");
+    Outcome saved = SaveWholeFile(context, path, FormatDataFile(model, scope));
+    Pause(context.pauseMs);
+    return EndFileCommand(model, context, std::move(saved), source, "FileSave Error!!");
 }
 
 // A file holding none of the sections ApplyDataFile reads is something else
@@ -309,7 +303,6 @@ Outcome FileRead2(Model& model, const QString& path, const FileContext& context)
 {
     Fault fault;
     {
-        const BusyScope busy(model);
         QFile file;
         IniLookup lookup;
         fault = ReadDataFile(file, path, lookup);

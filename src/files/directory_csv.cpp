@@ -215,8 +215,7 @@ QByteArray FormatDirectoryCsv(const Model& model)
         const Directory& directory = model.DirectoryOf(kind.kind);
         for (int i = 1; i <= CountUsedEntries(directory); ++i) {
             const DirectoryEntry& entry = directory.at(i);
-            // Stored with a tenth digit the radio ignores; the list shows the nine that count.
-            const std::string number = entry.Mmsid.size() == 10 ? entry.Mmsid.substr(0, 9) : entry.Mmsid;
+            const std::string number = ShownMmsi(entry.Mmsid);
             csv += QByteArray(kind.csv) + ',' + QByteArray::fromStdString(CsvField(number)) + ',' +
                    QByteArray::fromStdString(CsvField(MarkedAsText(ToQString(entry.TagName)).toUtf8().toStdString())) + "\r\n";
         }

@@ -25,22 +25,24 @@ void Pause(int ms)
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-Fault SaveWholeFile(const FileContext& context, const QString& path, const QByteArray& bytes)
+Outcome SaveWholeFile(const FileContext& context, const QString& path, const QByteArray& bytes)
 {
     InPlaceSave inPlace{context.dataFolder.isEmpty() ? QString() : RecoveryFolder(context.dataFolder), QString()};
-    const Fault fault = WriteWholeFile(path, bytes, &inPlace);
-    if (!fault && !inPlace.keptAs.isEmpty())
-        context.prompt.Message(QStringLiteral("Quorlink"), InPlaceNote(path, inPlace), MessageIcon::Information);
-    return fault;
+    Fault fault = WriteWholeFile(path, bytes, &inPlace);
+    if (fault)
+        return Outcome::Failed(std::move(fault));
+    Outcome saved = Outcome::Done();
+    if (!inPlace.keptAs.isEmpty())
+        saved.Say("Quorlink", InPlaceNote(path, inPlace).toStdString(), MessageIcon::Information);
+    return saved;
 }
 
-Outcome EndFileCommand(Model& model, const FileContext& context, const Outcome& outcome, const char* source,
-                       const char* message, FlagsSet flags)
+Outcome EndFileCommand(const Model& model, const FileContext& context, Outcome outcome, const char* source,
+                       const char* message)
 {
-    LeaveFlags(model, outcome, flags);
     if (outcome.failed() && outcome.fault) {
         context.log.Write(model.DiagnosticMode, QString::fromLatin1(source), outcome.fault);
-        context.prompt.Message(QStringLiteral("Quorlink"), QString::fromLatin1(message), MessageIcon::Warning);
+        outcome.Say("Quorlink", message, MessageIcon::Warning);
     }
     return outcome;
 }

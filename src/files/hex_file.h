@@ -14,12 +14,18 @@ struct Model;
 // Both end as every file command does (EndFileCommand) and return the
 // outcome; a failure carries the file fault with the system's reason, if any.
 // Encodes the records, then writes the image over the start of the file (a
-// longer existing file keeps its tail). Answers for CancelFlag only; a
-// failed save leaves the old file as it was.
+// longer existing file keeps its tail). Its outcome never raises ErrorFlag;
+// a failed save leaves the old file as it was.
 Outcome SaveHexImage(Model& model, const QString& path, const FileContext& context);
 // Model check, then the bytes become MemoryImage and are decoded. On a failed
 // check or read the image and the records stay as they were; a failed check
-// has told the user and carries no fault.
+// carries its message and no fault.
 Outcome ReadHexFileAs(Model& model, const QString& path, const FileContext& context);
+
+// Whether a path is taken for a raw image file rather than a data file: a
+// file whose content is an image (IsMemoryImageFile), whatever its name, or
+// any file named .hex, the name the image export writes (a longer file keeps
+// its tail, and a file still to be written has no content to go by).
+bool IsRawImageFile(const QString& path);
 
 }  // namespace quorlink

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "comparison.h"
+#include "outcome.h"
 
 #include <QFileInfo>
 #include <QString>
@@ -12,7 +13,6 @@
 
 namespace quorlink {
 
-enum class MessageIcon { None, Information, Exclamation, Warning, Critical, Question };
 // OkCancelSafe: OK and Cancel with Cancel the default, for a step that
 // cannot be taken back.
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, OkCancelSafe };

@@ -3,9 +3,11 @@
 
 #include "decoder.h"
 #include "encoder.h"
+#include "memory_map.h"
 #include "mmsi.h"
 #include "model.h"
 #include "node_keys.h"
+#include "setting_texts.h"
 #include "written_areas.h"
 
 #include <cstdio>
@@ -42,23 +44,20 @@ std::string MmsiText(const std::string& stored)
     return stored.empty() ? "(empty)" : ShownMmsi(stored);
 }
 
-// The list texts of the settings page, by list position.
-std::string Pick(int position, std::initializer_list<const char*> items)
+// A list setting as the settings page shows it.
+std::string Choice(const SettingChoices& choices, int value)
 {
-    if (position < 0 || position >= static_cast<int>(items.size()))
-        return Number(position);
-    return items.begin()[position];
+    const char* text = choices.TextOf(value);
+    return text ? text : Number(value);
 }
 
-// Dimmer and Ind share their list order: 3 first, 0 last.
-int LevelToIndex(int level) { return level == 1 ? 2 : level == 2 ? 1 : level == 3 ? 0 : 3; }
-
+// As the Offset Time list shows it, without the blank that aligns " 0:00".
 std::string OffsetText(int offsetTime)
 {
-    if (offsetTime < 0 || offsetTime > 24)
+    const std::string text = OffsetTimeText(offsetTime);
+    if (text.empty())
         return Number(offsetTime);
-    const int hours = offsetTime - 12;
-    return (hours > 0 ? "+" : hours < 0 ? "-" : "") + Number(hours < 0 ? -hours : hours) + ":00";
+    return text[0] == ' ' ? text.substr(1) : text;
 }
 
 std::string ExpPositionText(const Model& model, const ChannelRecord& c)
@@ -103,27 +102,22 @@ const EntryRow kEntryRows[] = {
 const SettingRow kRadioSetupRows[] = {
     {"Contrast", [](const Model& m) { return Number(m.Settings.Contrast); }, nullptr},
     {"Dimmer", [](const Model& m) { return Number(m.Settings.Dimmer); },
-     [](const Model&, const Model& m) { return Pick(LevelToIndex(m.Settings.Dimmer), {"HI", "MID", "LO", "OFF"}); }},
+     [](const Model&, const Model& m) { return Choice(kDimmerChoices, m.Settings.Dimmer); }},
     {"Offset Time", [](const Model& m) { return Number(m.Settings.OffsetTime); },
      [](const Model&, const Model& m) { return OffsetText(m.Settings.OffsetTime); }},
     {"Key Beep", [](const Model& m) { return OnOff(m.Settings.KeyBeep); }, nullptr},
     {"WX Alert", [](const Model& m) { return OnOff(m.Settings.WxAlert); }, nullptr},
     {"Scan Type", [](const Model& m) { return Number(m.Settings.ScanType); },
-     [](const Model&, const Model& m) { return Pick(m.Settings.ScanType, {"Memory", "Priority"}); }},
+     [](const Model&, const Model& m) { return Choice(kScanTypeChoices, m.Settings.ScanType); }},
     {"Voice Scrambler", [](const Model& m) { return Number(m.Settings.Scrambler); },
-     [](const Model&, const Model& m) {
-         const int s = m.Settings.Scrambler;
-         return Pick(s >= 1 && s <= 4 ? s : 0, {"OFF", "0", "1", "2", "3"});
-     }},
+     [](const Model&, const Model& m) { return Choice(kScramblerChoices, m.Settings.Scrambler); }},
     {"True MAG", [](const Model& m) { return OnOff(m.Settings.TrueMag); }, nullptr},
 };
 const SettingRow kDscSetupRows[] = {
     {"Individual Reply", [](const Model& m) { return OnOff(m.Settings.IndReply); }, nullptr},
     {"Individual ACK", [](const Model& m) { return OnOff(m.Settings.IndACK); }, nullptr},
     {"Individual Ringer", [](const Model& m) { return Number(m.Settings.Ind); },
-     [](const Model&, const Model& m) {
-         return Pick(LevelToIndex(m.Settings.Ind), {"3 min", "15 times", "10 times", "5 times"});
-     }},
+     [](const Model&, const Model& m) { return Choice(kRingerChoices, m.Settings.Ind); }},
     {"POS Request Reply", [](const Model& m) { return OnOff(m.Settings.POSRR); }, nullptr},
     {"DSC Scan", [](const Model& m) { return OnOff(m.Settings.DscScan); }, nullptr},
     {"User MMSI", [](const Model& m) { return m.Settings.UserMmsid; },
@@ -261,45 +255,6 @@ void CompareDirectory(Collector& c, DirectoryKind kind)
                kEntryRows, [&](const Model& m) -> const DirectoryEntry& { return m.DirectoryOf(kind).at(n); });
 }
 
-// Bits that a page shows, by address; every other bit is the radio's own
-// (or a field the pages never show, as the ATIS values) and is compared as
-// raw bytes. Areas of name slots and directory entries repeat every 16
-// bytes with only their first usedBytes shown.
-struct ShownArea {
-    int start;
-    int slots;      // 1 for a plain run of bytes
-    int usedBytes;  // bytes per slot, or the length of a plain run
-    std::uint8_t mask;
-};
-const ShownArea kShownAreas[] = {
-    {addr::DisplayAndScan, 1, 1, 0xFF},     // scan type, WX alert, dimmer, key beep, contrast
-    {addr::TrueMagAndOffset, 1, 1, 0x5F},   // true mag, offset
-    {addr::DscFlags, 1, 1, 0xFC},           // reply, ACK, POS reply, DSC scan, ringer
-    {19, 1, 6, 0xFF},                       // A/B slots
-    {addr::Scrambler, 1, 1, 0xFF},
-    {80, 1, 31, 0xFF},                      // Enable bitmaps, WX and EXP included
-    {112, 1, 31, 0xFF},                     // Scan bitmaps
-    {144, 1, 192, 0xFE},                    // flag bytes; bit 0 (the "A" suffix) is the plan's
-    {addr::UserMmsid, 1, 6, 0xFF},          // user MMSI and its count
-    {addr::ExpEntries, 1, 2 * kExpCount, 0xFF},
-    {512, 3 * kSlotCount + kWxCount + kExpCount, kChannelNameLength, 0xFF},
-    {addr::IndividualDirectory, kIndividualCount, kDigitFieldBytes + kDirectoryNameLength, 0xFF},
-    {addr::GroupDirectory, kGroupCount, kDigitFieldBytes + kDirectoryNameLength, 0xFF},
-};
-
-const Image& ShownBits()
-{
-    static const Image mask = [] {
-        Image m{};
-        for (const ShownArea& area : kShownAreas)
-            for (int slot = 0; slot < area.slots; ++slot)
-                for (int i = 0; i < area.usedBytes; ++i)
-                    m.at(area.start + slot * (area.slots > 1 ? kSlotBytes : 0) + i) = area.mask;
-        return m;
-    }();
-    return mask;
-}
-
 std::string Hex(int value, int digits)
 {
     char text[16];
@@ -321,9 +276,10 @@ std::string HexBytes(const Image& image, int first, int last)
 void CompareUnshownBytes(Collector& c, const Image& older, const Image& newer, ComparedSides sides)
 {
     enum Kind { Same, Sent, Own };
-    const Image& shown = ShownBits();
+    // Bits a page shows differ as fields; every other bit (the radio's own,
+    // or a field no page shows, as the ATIS values) is compared as raw bytes.
     const auto kindOf = [&](int a) {
-        if (((older[a] ^ newer[a]) & ~shown[a]) == 0)
+        if (((older[a] ^ newer[a]) & ~PageBits(a)) == 0)
             return Same;
         if (IsWrittenAddress(a))
             return Sent;

@@ -109,8 +109,8 @@ void DecodeABChannels(const Image& image, SpecialChannels& special)
 void DecodePlanChannels(const Image& image, ChannelList& list, const RegionLayout& layout)
 {
     ChannelList slots(kSlotCount);
-    ReadEnableBitmap(image, slots, layout.enableStart, kSlotCount / 8);
-    ReadScanBitmap(image, slots, layout.scanStart, kSlotCount / 8);
+    ReadEnableBitmap(image, slots, layout.enableStart, kPlanBitmapBytes);
+    ReadScanBitmap(image, slots, layout.scanStart, kPlanBitmapBytes);
     ReadNames(image, slots, layout.nameStart, kSlotCount);
     ReadChannelFlags(image, slots, layout.flagStart, kSlotCount);
     FromSlotOrder(list, slots, kSlotCount);
@@ -118,16 +118,16 @@ void DecodePlanChannels(const Image& image, ChannelList& list, const RegionLayou
 
 void DecodeWxChannels(const Image& image, ChannelList& wx)
 {
-    ReadEnableBitmap(image, wx, addr::WxEnable, 2);
-    ReadScanBitmap(image, wx, addr::WxScan, 2);
+    ReadEnableBitmap(image, wx, addr::WxEnable, kWxBitmapBytes);
+    ReadScanBitmap(image, wx, addr::WxScan, kWxBitmapBytes);
     ReadNames(image, wx, addr::WxNames, kWxCount);
 }
 
 void DecodeExpChannels(const Image& image, OneBased<ChannelRecord>& exp)
 {
     ChannelList& records = exp.items();
-    ReadEnableBitmap(image, records, addr::ExpEnable, 5);
-    ReadScanBitmap(image, records, addr::ExpScan, 5);
+    ReadEnableBitmap(image, records, addr::ExpEnable, kExpBitmapBytes);
+    ReadScanBitmap(image, records, addr::ExpScan, kExpBitmapBytes);
     ReadNames(image, records, addr::ExpNames, kExpCount);
     ReadExpEntries(image, records, addr::ExpEntries, kExpCount);  // needs Enable
 }

@@ -134,24 +134,24 @@ void EncodeABChannels(Image& image, const SpecialChannels& special)
 void EncodePlanChannels(Image& image, const ChannelList& list, const RegionLayout& layout)
 {
     const ChannelList slots = ToSlotOrder(list, kSlotCount);
-    WriteEnableBitmap(image, slots, layout.enableStart, kSlotCount / 8);
-    WriteScanBitmap(image, slots, layout.scanStart, kSlotCount / 8);
+    WriteEnableBitmap(image, slots, layout.enableStart, kPlanBitmapBytes);
+    WriteScanBitmap(image, slots, layout.scanStart, kPlanBitmapBytes);
     WriteNames(image, slots, layout.nameStart, kSlotCount);
     WriteChannelFlags(image, slots, layout.flagStart, kSlotCount);
 }
 
 void EncodeWxChannels(Image& image, const ChannelList& wx)
 {
-    WriteEnableBitmap(image, wx, addr::WxEnable, 2);
-    WriteScanBitmap(image, wx, addr::WxScan, 2);
+    WriteEnableBitmap(image, wx, addr::WxEnable, kWxBitmapBytes);
+    WriteScanBitmap(image, wx, addr::WxScan, kWxBitmapBytes);
     WriteNames(image, wx, addr::WxNames, kWxCount);
 }
 
 void EncodeExpChannels(Image& image, const OneBased<ChannelRecord>& exp)
 {
     const ChannelList& records = exp.items();
-    WriteEnableBitmap(image, records, addr::ExpEnable, 5);
-    WriteScanBitmap(image, records, addr::ExpScan, 5);
+    WriteEnableBitmap(image, records, addr::ExpEnable, kExpBitmapBytes);
+    WriteScanBitmap(image, records, addr::ExpScan, kExpBitmapBytes);
     WriteNames(image, records, addr::ExpNames, kExpCount);
     WriteExpEntries(image, records, addr::ExpEntries, kExpCount);
 }

@@ -1,21 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Where everything lives in the radio's 8192-byte memory.
-//
-//      0-1    model code (MSB first)          336-340  user MMSI, packed digits
-//      2-12   not ours (12 reset after read)  341      user MMSI count
-//      13     ATIS flags                      342-346  ATIS number, packed digits
-//      14     scan type|WX alert|dim|beep|con 352-431  EXP entries: flags, index low
-//      15     true mag|offset code            480-487  not ours (reset after read)
-//      16     DSC flags|Ind                   512-1535   USA name slots   (64 x 16)
-//      19-24  A/B slots USA, INT, CAN         1536-2559  INT name slots   (64 x 16)
-//      37     scrambler                       2560-3583  CAN name slots   (64 x 16)
-//      80-103 Enable bitmaps USA/INT/CAN      3584-3743  WX name slots    (10 x 16)
-//      104-5  WX Enable    106-110 EXP Enable 3744-4383  EXP name slots   (40 x 16)
-//      112-135 Scan bitmaps USA/INT/CAN       4384-5023  individual directory (40 x 16)
-//      136-7  WX Scan      138-142 EXP Scan   5120-5279  group directory (10 x 16)
-//      144-335 flag bytes USA/INT/CAN (64 each)  8190-8191 model code again
-//
-// Every other byte belongs to the radio: it is carried unchanged.
+// The radio's 8192-byte memory and where the decoder and encoder find each
+// field. memory_map.cpp lists every area with what a write does with it and
+// what the pages call it; bytes it does not list belong to the radio and are
+// carried unchanged.
 #pragma once
 
 #include <array>
@@ -57,6 +44,9 @@ constexpr int kChannelNameLength = 12;
 constexpr int kDirectoryNameLength = 10;
 constexpr int kDigitFieldBytes = 5;
 constexpr int kSlotCount = 64;        // memory slots per programmable plan
+constexpr int kPlanBitmapBytes = kSlotCount / 8;
+constexpr int kWxBitmapBytes = 2;
+constexpr int kExpBitmapBytes = 5;
 constexpr int kWxCount = 10;
 constexpr int kExpCount = 40;
 constexpr int kExpLastIndex = 281;

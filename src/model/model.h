@@ -7,6 +7,7 @@
 #include "fault.h"
 #include "image_layout.h"
 #include "plan.h"
+#include "editable_records.h"
 #include "records.h"
 
 #include <cstdint>
@@ -14,7 +15,8 @@
 
 namespace quorlink {
 
-struct Model {
+// The editable records are its base (EditableRecords), under their own names.
+struct Model : EditableRecords {
     Model();  // builds the plan tables; call NewModel for the records
 
     Image MemoryImage{};
@@ -25,23 +27,11 @@ struct Model {
     PlanTable WxPlan{1, kWxCount};
     PlanTable ExpPlan{0, kExpLastIndex};
 
-    ChannelList UsaChannels, IntChannels, CanChannels, WxChannels;
-    OneBased<ChannelRecord> ExpChannels{kExpCount};
-    CommonSettings Settings;
-    SpecialChannels Special;
-    Directory IndividualDirectory{kIndividualCount};
-    Directory GroupDirectory{kGroupCount};
-
     int ModelNumber = 0;  // 1: MR7100A, anything else: MR5100A
     bool DiagnosticMode = false;
     std::string VariantCode = "RV48";
     std::string CurrentFilePath;  // as the file system spells it (UTF-8), not Latin-1
     std::int16_t PortNumber = 1;  // COM1..COM4
-
-    // Outcome of the last transfer or file step, and whether one is running.
-    bool ErrorFlag = false;
-    bool CancelFlag = false;
-    bool BusyFlag = false;
 
     std::string ModelName() const;
     std::uint16_t ModelCode() const;

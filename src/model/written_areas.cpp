@@ -1,30 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "written_areas.h"
 
-#include "image_layout.h"
+#include "memory_map.h"
 
 #include <algorithm>
-#include <iterator>
 
 namespace quorlink {
 
-namespace {
-
-constexpr int kNeverWrittenBlocks[] = {0x0030, 0x0040, 0x01B0, 0x01C0, 0x01D0};
-constexpr int kTailBlock = 0x0020;
-constexpr int kTailFirst = 0x0025;
-constexpr int kTailLast = 0x002F;
-
-}  // namespace
-
+// A block with a byte sent singly is sent from its first to its last such
+// byte; one with every byte the radio's is left alone; any other goes whole.
 BlockPlan WritePlanOf(int blockAddress)
 {
-    if (blockAddress == kTailBlock)
-        return {BlockWrite::Tail, kTailFirst, kTailLast};
-    if (std::find(std::begin(kNeverWrittenBlocks), std::end(kNeverWrittenBlocks), blockAddress) !=
-        std::end(kNeverWrittenBlocks))
+    const int end = std::min(blockAddress + kWriteBlockSize, kImageSize);
+    int firstSingle = -1;
+    int lastSingle = -1;
+    bool anySent = false;
+    for (int a = blockAddress; a < end; ++a) {
+        const Sent sent = AreaAt(a).sent;
+        if (sent == Sent::Singly) {
+            firstSingle = firstSingle < 0 ? a : firstSingle;
+            lastSingle = a;
+        }
+        anySent = anySent || sent != Sent::Never;
+    }
+    if (firstSingle >= 0)
+        return {BlockWrite::Tail, firstSingle, lastSingle};
+    if (!anySent)
         return {BlockWrite::Never, 0, -1};
-    return {BlockWrite::Whole, blockAddress, std::min(blockAddress + kWriteBlockSize, kImageSize) - 1};
+    return {BlockWrite::Whole, blockAddress, end - 1};
 }
 
 bool IsWrittenAddress(int address)

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a write to the radio sends. The radio keeps some areas for itself
-// (calibration and the like): a write leaves whole blocks of them alone and
-// sends one block only from its tail on, byte by byte.
+// What a write to the radio sends, block by block, as the memory map says
+// of each area. The radio keeps some areas for itself (calibration and the
+// like): a write leaves whole blocks of them alone and sends one block only
+// from its tail on, byte by byte.
 #pragma once
+
+#include "image_layout.h"
 
 namespace quorlink {
 

@@ -4,7 +4,6 @@
 #include "error_log.h"
 #include "frame.h"
 #include "model.h"
-#include "prompt.h"
 #include "serial_link.h"
 
 #include <cmath>
@@ -13,21 +12,21 @@ namespace quorlink {
 
 // The title of an operation's messages and the source of its log lines.
 struct OperationInfo {
-    QString title;
+    std::string title;
     QString source;
 };
 
 namespace {
 
-const OperationInfo kModelCheck{QStringLiteral("Model Check"), QStringLiteral("frmRadio.ReadDataChkModel")};
-const OperationInfo kRead{QStringLiteral("Read from Radio"), QStringLiteral("frmRadio.ReadData")};
-const OperationInfo kWrite{QStringLiteral("Program to Radio"), QStringLiteral("frmRadio.WriteData")};
-const OperationInfo kReadBeforeWrite{QStringLiteral("Program to Radio"), QStringLiteral("frmRadio.ReadBeforeWrite")};
-const OperationInfo kOwnMmsi{QStringLiteral("Program to Radio"), QStringLiteral("frmRadio.ReadOwnMmsi")};
-const OperationInfo kClear{QStringLiteral("Clear Data"), QStringLiteral("frmRadio.ClearData")};
-const OperationInfo kClearCheck{QStringLiteral("Clear Data"), QStringLiteral("frmRadio.VerifyClear")};
+const OperationInfo kModelCheck{"Model Check", QStringLiteral("frmRadio.ReadDataChkModel")};
+const OperationInfo kRead{"Read from Radio", QStringLiteral("frmRadio.ReadData")};
+const OperationInfo kWrite{"Program to Radio", QStringLiteral("frmRadio.WriteData")};
+const OperationInfo kReadBeforeWrite{"Program to Radio", QStringLiteral("frmRadio.ReadBeforeWrite")};
+const OperationInfo kOwnMmsi{"Program to Radio", QStringLiteral("frmRadio.ReadOwnMmsi")};
+const OperationInfo kClear{"Clear Data", QStringLiteral("frmRadio.ClearData")};
+const OperationInfo kClearCheck{"Clear Data", QStringLiteral("frmRadio.VerifyClear")};
 
-const QString kCommunicationError = QStringLiteral("Communication Error!!");
+const std::string kCommunicationError = "Communication Error!!";
 
 }  // namespace
 
@@ -36,8 +35,7 @@ int BlockProgress(int address)
     return static_cast<int>(std::nearbyint(static_cast<double>(address) / (kImageSize - 1) * 100.0));
 }
 
-CloneProtocol::CloneProtocol(SerialLink& link, Prompt& prompt, TransferHooks hooks)
-    : link_(link), prompt_(prompt), hooks_(std::move(hooks))
+CloneProtocol::CloneProtocol(SerialLink& link, TransferHooks hooks) : link_(link), hooks_(std::move(hooks))
 {
     link_.SetCancelCheck(hooks_.cancelRequested);
 }
@@ -49,10 +47,10 @@ CloneProtocol::CloneProtocol(SerialLink& link, Prompt& prompt, TransferHooks hoo
 // is asked again, so that no block is ever taken for another.
 void CloneProtocol::Exchange(const QByteArray& request, const std::function<void()>& takeReply)
 {
-    Model& model = link_.model();
+    TransferState& state = link_.state();
     for (int attempt = 0; attempt <= RetryCount; ++attempt) {
-        model.ErrorFlag = true;
-        model.CancelFlag = false;
+        state.ErrorFlag = true;
+        state.CancelFlag = false;
         if ((attempt > 0 || link_.UnaskedBytes()) && !BackInStep())
             return;
         if (attempt > 0) {
@@ -61,11 +59,11 @@ void CloneProtocol::Exchange(const QByteArray& request, const std::function<void
         }
         link_.Send(request);
         takeReply();
-        if (model.CancelFlag || link_.PortFault())
+        if (state.CancelFlag || link_.PortFault())
             return;
-        if (!model.ErrorFlag && !link_.UnaskedBytes())
+        if (!state.ErrorFlag && !link_.UnaskedBytes())
             return;
-        model.ErrorFlag = true;
+        state.ErrorFlag = true;
     }
 }
 
@@ -73,22 +71,22 @@ bool CloneProtocol::BackInStep()
 {
     if (link_.DiscardUntilQuiet(Timings.quietMs, Timings.replyTimeoutMs) == WaitResult::Done)
         return true;
-    link_.model().ErrorFlag = true;
+    link_.state().ErrorFlag = true;
     return false;
 }
 
 void CloneProtocol::TakeDataReply(Image& target, int address, int command)
 {
-    Model& model = link_.model();
-    model.ErrorFlag = true;
-    model.CancelFlag = false;
+    TransferState& state = link_.state();
+    state.ErrorFlag = true;
+    state.CancelFlag = false;
     if (link_.WaitByte(SOH, Timings.replyTimeoutMs) != WaitResult::Done)
         return;
     const int dataBytes = ReplyDataBytes(static_cast<Command>(command));
     QByteArray buffer(2 + 2 * dataBytes + 2 + 1, '\0');
     if (link_.ReceiveFrame(buffer, Timings.frameTimeoutMs) != WaitResult::Done)
         return;
-    model.ErrorFlag = true;
+    state.ErrorFlag = true;
     if (CheckReply(buffer) != command)
         return;
     // The checksum does not vouch for the digits themselves: a pair that is
@@ -102,16 +100,16 @@ void CloneProtocol::TakeDataReply(Image& target, int address, int command)
     }
     for (int i = 0; i < dataBytes && address + i < kImageSize; ++i)
         target[address + i] = data[i];
-    model.ErrorFlag = false;
+    state.ErrorFlag = false;
 }
 
 void CloneProtocol::TakeAck()
 {
-    Model& model = link_.model();
-    model.ErrorFlag = true;
-    model.CancelFlag = false;
+    TransferState& state = link_.state();
+    state.ErrorFlag = true;
+    state.CancelFlag = false;
     if (link_.WaitByte(ACK, Timings.replyTimeoutMs) == WaitResult::Done)
-        model.ErrorFlag = false;
+        state.ErrorFlag = false;
 }
 
 void CloneProtocol::ReadBlock(Image& target, int address)
@@ -151,16 +149,16 @@ void CloneProtocol::WriteSingles(int first, int last)
 
 bool CloneProtocol::Stopped() const
 {
-    const Model& model = link_.model();
-    return model.ErrorFlag || model.CancelFlag || link_.PortFault();
+    const TransferState& state = link_.state();
+    return state.ErrorFlag || state.CancelFlag || link_.PortFault();
 }
 
-void CloneProtocol::ReadDataChkModel()
+Outcome CloneProtocol::ReadDataChkModel()
 {
-    Model& model = link_.model();
-    if (!OpenPort(kModelCheck))
-        return;
-    model.ErrorFlag = false;
+    if (!link_.PortOpen())
+        return OpenFailed(kModelCheck);
+    TransferState& state = link_.state();
+    state.ErrorFlag = false;
     Image scratch{};
     for (int address : {addr::ModelCodeHead, addr::ModelCodeHead + 1, addr::ModelCodeTail,
                         addr::ModelCodeTail + 1}) {
@@ -168,29 +166,28 @@ void CloneProtocol::ReadDataChkModel()
         if (Stopped())
             break;
     }
-    if (EndAfterPortFault(kModelCheck))
-        return;
+    if (link_.PortFault())
+        return AfterPortFault(kModelCheck);
     link_.ClosePort();
-    if (model.CancelFlag)
-        return;
-    if (model.ErrorFlag) {
-        prompt_.Message(kModelCheck.title, kCommunicationError, MessageIcon::Critical);
-        return;
+    if (state.CancelFlag)
+        return Ended();
+    if (state.ErrorFlag)
+        return Ended().Say(kModelCheck.title, kCommunicationError, MessageIcon::Critical);
+    if (!ModelCodeMatches(link_.model(), HeadCode(scratch), TailCode(scratch))) {
+        state.ErrorFlag = true;
+        return Ended().Say(kRead.title, "ModelName Error !!", MessageIcon::Critical);
     }
-    if (!ModelCodeMatches(model, HeadCode(scratch), TailCode(scratch))) {
-        model.ErrorFlag = true;
-        prompt_.Message(kRead.title, QStringLiteral("ModelName Error !!"), MessageIcon::Critical);
-    }
+    return Ended();
 }
 
-void CloneProtocol::ReadData(Image& target)
+Outcome CloneProtocol::ReadData(Image& target)
 {
-    RunBlocks(kRead, [&](int address) { ReadBlock(target, address); });
+    return RunBlocks(kRead, [&](int address) { ReadBlock(target, address); });
 }
 
-void CloneProtocol::ReadBeforeWrite(Image& target)
+Outcome CloneProtocol::ReadBeforeWrite(Image& target)
 {
-    RunBlocks(kReadBeforeWrite, [&](int address) { ReadBlock(target, address); });
+    return RunBlocks(kReadBeforeWrite, [&](int address) { ReadBlock(target, address); });
 }
 
 void CloneProtocol::AnnouncePass(const QString& pass) const
@@ -199,9 +196,9 @@ void CloneProtocol::AnnouncePass(const QString& pass) const
         hooks_.pass(pass);
 }
 
-void CloneProtocol::WriteData()
+Outcome CloneProtocol::WriteData()
 {
-    RunBlocks(kWrite, [this](int address) {
+    return RunBlocks(kWrite, [this](int address) {
         const BlockPlan plan = WritePlanOf(address);
         if (plan.how == BlockWrite::Tail)
             WriteSingles(plan.firstByte, plan.lastByte);
@@ -210,10 +207,10 @@ void CloneProtocol::WriteData()
     });
 }
 
-void CloneProtocol::ReadBackWritten(Image& target, BlockSet& taken)
+Outcome CloneProtocol::ReadBackWritten(Image& target, BlockSet& taken)
 {
     taken.reset();
-    RunBlocks(kWrite, [&](int address) {
+    return RunBlocks(kWrite, [&](int address) {
         if (WritePlanOf(address).how == BlockWrite::Never)
             return;
         ReadBlock(target, address);
@@ -222,51 +219,53 @@ void CloneProtocol::ReadBackWritten(Image& target, BlockSet& taken)
     });
 }
 
-void CloneProtocol::ReadBackCleared(Image& target)
+Outcome CloneProtocol::ReadBackCleared(Image& target)
 {
-    ReadOne(kClearCheck, target, addr::UserMmsiCount, ReadByteCommand);
+    return ReadOne(kClearCheck, target, addr::UserMmsiCount, ReadByteCommand);
 }
 
-void CloneProtocol::ClearData()
+Outcome CloneProtocol::ClearData()
 {
-    Model& model = link_.model();
-    if (!OpenPort(kClear))
-        return;
+    if (!link_.PortOpen())
+        return OpenFailed(kClear);
     Progress(0);
     WriteByte(addr::UserMmsiCount);
-    if (EndAfterPortFault(kClear))
-        return;
+    if (link_.PortFault())
+        return AfterPortFault(kClear);
     link_.ClosePort();
-    if (!model.CancelFlag && !model.ErrorFlag)
+    const TransferState& state = link_.state();
+    if (!state.CancelFlag && !state.ErrorFlag)
         Progress(100);
-    ReportOutcome(kClear);
+    return Reported(kClear);
 }
 
-void CloneProtocol::ReadOwnMmsiBlock(Image& target)
+Outcome CloneProtocol::ReadOwnMmsiBlock(Image& target)
 {
-    ReadOne(kOwnMmsi, target, addr::UserMmsid / kBlockSize * kBlockSize, ReadBlockCommand);
+    return ReadOne(kOwnMmsi, target, addr::UserMmsid / kBlockSize * kBlockSize, ReadBlockCommand);
 }
 
 // One exchange on a port of its own; a failure is said under the operation's title.
-void CloneProtocol::ReadOne(const OperationInfo& operation, Image& target, int address, int command)
+Outcome CloneProtocol::ReadOne(const OperationInfo& operation, Image& target, int address, int command)
 {
-    if (!OpenPort(operation))
-        return;
+    if (!link_.PortOpen())
+        return OpenFailed(operation);
     if (command == ReadBlockCommand)
         ReadBlock(target, address);
     else
         ReadByte(target, address);
-    if (EndAfterPortFault(operation))
-        return;
+    if (link_.PortFault())
+        return AfterPortFault(operation);
     link_.ClosePort();
-    if (!link_.model().CancelFlag && link_.model().ErrorFlag)
-        prompt_.Message(operation.title, kCommunicationError, MessageIcon::Critical);
+    const TransferState& state = link_.state();
+    if (!state.CancelFlag && state.ErrorFlag)
+        return Ended().Say(operation.title, kCommunicationError, MessageIcon::Critical);
+    return Ended();
 }
 
-void CloneProtocol::RunBlocks(const OperationInfo& operation, const BlockStep& step)
+Outcome CloneProtocol::RunBlocks(const OperationInfo& operation, const BlockStep& step)
 {
-    if (!OpenPort(operation))
-        return;
+    if (!link_.PortOpen())
+        return OpenFailed(operation);
     Progress(0);
     for (int address = 0; address < kImageSize; address += kBlockSize) {
         Progress(BlockProgress(address));
@@ -274,51 +273,46 @@ void CloneProtocol::RunBlocks(const OperationInfo& operation, const BlockStep& s
         if (Stopped())
             break;
     }
-    if (EndAfterPortFault(operation))
-        return;
+    if (link_.PortFault())
+        return AfterPortFault(operation);
     link_.ClosePort();
-    ReportOutcome(operation);
+    return Reported(operation);
 }
 
-bool CloneProtocol::OpenPort(const OperationInfo& operation)
+// Without this message the user would be left with a dialog that does nothing.
+Outcome CloneProtocol::OpenFailed(const OperationInfo& operation)
 {
-    if (link_.PortOpen())
-        return true;
-    link_.model().ErrorFlag = true;
-    // Without this message the user would be left with a dialog that does nothing.
-    prompt_.Message(operation.title, kCommunicationError + QLatin1Char('\n') + link_.OpenFailure(),
-                    MessageIcon::Critical);
-    return false;
+    link_.state().ErrorFlag = true;
+    return Ended().Say(operation.title, kCommunicationError + "\n" + link_.OpenFailure().toStdString(),
+                       MessageIcon::Critical);
 }
 
-bool CloneProtocol::EndAfterPortFault(const OperationInfo& operation)
+Outcome CloneProtocol::AfterPortFault(const OperationInfo& operation)
 {
     const Fault fault = link_.PortFault();
-    if (!fault)
-        return false;
-    Model& model = link_.model();
-    link_.log().Write(model.DiagnosticMode, operation.source, fault);
-    // A pulled cable is a communication error like any other, with the system's reason.
-    prompt_.Message(operation.title, kCommunicationError + QLatin1Char('\n') + QString::fromStdString(fault.description),
-                    MessageIcon::Critical);
+    link_.log().Write(link_.model().DiagnosticMode, operation.source, fault);
     // Also ErrorFlag, so that a run which only looks at ErrorFlag after the
     // model check does not go on as if the check had passed.
-    model.CancelFlag = true;
-    model.ErrorFlag = true;
+    TransferState& state = link_.state();
+    state.CancelFlag = true;
+    state.ErrorFlag = true;
     link_.ClosePort();
-    return true;
+    // A pulled cable is a communication error like any other, with the system's reason.
+    return Ended().Say(operation.title, kCommunicationError + "\n" + fault.description, MessageIcon::Critical);
 }
 
-void CloneProtocol::ReportOutcome(const OperationInfo& operation)
+Outcome CloneProtocol::Reported(const OperationInfo& operation)
 {
-    const Model& model = link_.model();
-    if (model.CancelFlag)
-        return;
-    if (model.ErrorFlag)
-        prompt_.Message(operation.title, kCommunicationError, MessageIcon::Critical);
-    else
-        Pause(Timings.settlePauseMs);
+    const TransferState& state = link_.state();
+    if (state.CancelFlag)
+        return Ended();
+    if (state.ErrorFlag)
+        return Ended().Say(operation.title, kCommunicationError, MessageIcon::Critical);
+    Pause(Timings.settlePauseMs);
+    return Ended();
 }
+
+Outcome CloneProtocol::Ended() const { return quorlink::Ended(link_.state()); }
 
 void CloneProtocol::Progress(int percent) const
 {

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The four operations on the radio's memory (model check, read, write,
 // clear). Each opens the port, runs its exchanges in ascending address order,
-// closes the port and leaves its outcome in ErrorFlag and CancelFlag; the
-// failures it knows are shown through the Prompt with the operation's title.
+// closes the port, leaves its flags in the link's TransferState and returns
+// its outcome: the failures it knows carry their message under the
+// operation's title.
 #pragma once
 
 #include "file_context.h"
+#include "outcome.h"
 #include "image_layout.h"
 #include "written_areas.h"
 
@@ -15,13 +17,12 @@
 
 namespace quorlink {
 
-class Prompt;
 class SerialLink;
 struct OperationInfo;
 
 // How a run reports to whoever started it. progress gets 0..100; a cancel
 // check is installed in the link, which asks it on every turn of a wait. The
-// window can instead set CancelFlag from its Cancel button: the waits run
+// window can instead set the link's CancelFlag from its Cancel button: the waits run
 // window events. pause waits out the protocol's pauses (before a second
 // attempt, after a successful operation); the shared one keeps the window
 // painting and leaves its clicks for the next wait.
@@ -45,33 +46,32 @@ struct ProtocolTimings {
 };
 
 // Which blocks of a read-back were answered, one bit per 16-byte block.
-using BlockSet = std::bitset<kImageSize / 16>;
+using BlockSet = std::bitset<kImageSize / kWriteBlockSize>;
 
 class CloneProtocol {
 public:
-    CloneProtocol(SerialLink& link, Prompt& prompt, TransferHooks hooks = {});
+    explicit CloneProtocol(SerialLink& link, TransferHooks hooks = {});
 
     SerialLink& link() const { return link_; }
-    Prompt& prompt() const { return prompt_; }
 
     int RetryCount = 1;  // attempts per exchange = RetryCount + 1
     ProtocolTimings Timings;
 
-    void ReadDataChkModel();
+    Outcome ReadDataChkModel();
     // Fills target; a failed read leaves it partly filled.
-    void ReadData(Image& target);
+    Outcome ReadData(Image& target);
     // The same read under the write's title, before a write.
-    void ReadBeforeWrite(Image& target);
-    void WriteData();
-    void ClearData();
+    Outcome ReadBeforeWrite(Image& target);
+    Outcome WriteData();
+    Outcome ClearData();
     // The block that holds the radio's own MMSI, read on its own before a
     // write; failures are reported with the write's title.
-    void ReadOwnMmsiBlock(Image& target);
+    Outcome ReadOwnMmsiBlock(Image& target);
     // Reads back, under the write's title, every block WriteData sends to;
     // taken gets the blocks whose own reply came.
-    void ReadBackWritten(Image& target, BlockSet& taken);
+    Outcome ReadBackWritten(Image& target, BlockSet& taken);
     // Reads back, under the clear's title, the byte ClearData writes.
-    void ReadBackCleared(Image& target);
+    Outcome ReadBackCleared(Image& target);
     // Write frames sent since this protocol was made: after the first the
     // radio no longer holds what it held.
     int WriteFramesSent() const { return writeFramesSent_; }
@@ -91,17 +91,20 @@ private:
     void TakeDataReply(Image& target, int address, int command);
     void TakeAck();
     void WriteSingles(int first, int last);
-    void ReadOne(const OperationInfo& operation, Image& target, int address, int command);
-    void RunBlocks(const OperationInfo& operation, const BlockStep& step);
-    bool OpenPort(const OperationInfo& operation);
-    bool EndAfterPortFault(const OperationInfo& operation);
-    void ReportOutcome(const OperationInfo& operation);
+    Outcome ReadOne(const OperationInfo& operation, Image& target, int address, int command);
+    Outcome RunBlocks(const OperationInfo& operation, const BlockStep& step);
+    Outcome OpenFailed(const OperationInfo& operation);
+    // Logs the port's fault and closes it; the run ends as cancelled and failed.
+    Outcome AfterPortFault(const OperationInfo& operation);
+    // After the port is closed: the communication error, or the settle pause.
+    Outcome Reported(const OperationInfo& operation);
+    // The outcome the link's flags stand for, with no message yet.
+    Outcome Ended() const;
     void Progress(int percent) const;
     void Pause(int milliseconds) const;
     bool Stopped() const;
 
     SerialLink& link_;
-    Prompt& prompt_;
     TransferHooks hooks_;
     int writeFramesSent_ = 0;
 };

@@ -17,23 +17,23 @@ QString OwnMmsiOf(const Image& image) { return ToQString(ShownMmsi(DecodeDigits(
 
 }  // namespace
 
-bool OwnMmsiAllowed(CloneProtocol& protocol, const OwnMmsiApproval& approve)
+Outcome OwnMmsiAllowed(CloneProtocol& protocol, const OwnMmsiApproval& approve)
 {
-    Model& model = protocol.link().model();
+    TransferState& state = protocol.link().state();
     Image radio{};
-    protocol.ReadOwnMmsiBlock(radio);
-    if (model.ErrorFlag || model.CancelFlag)
-        return false;
-    return OwnMmsiAllowedBy(model, radio, approve);
+    Outcome read = protocol.ReadOwnMmsiBlock(radio);
+    if (!read.done() || OwnMmsiAllowedBy(state, protocol.link().model(), radio, approve))
+        return read;
+    return Ended(state);
 }
 
-bool OwnMmsiAllowedBy(Model& model, const Image& radio, const OwnMmsiApproval& approve)
+bool OwnMmsiAllowedBy(TransferState& state, const Model& model, const Image& radio, const OwnMmsiApproval& approve)
 {
     const QString radioMmsi = OwnMmsiOf(radio);
     const QString newMmsi = OwnMmsiOf(model.MemoryImage);
     if (radioMmsi.isEmpty() || radioMmsi == newMmsi || approve(radioMmsi, newMmsi))
         return true;
-    model.CancelFlag = true;
+    state.CancelFlag = true;
     return false;
 }
 

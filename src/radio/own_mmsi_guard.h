@@ -5,6 +5,8 @@
 #pragma once
 
 #include "image_layout.h"
+#include "outcome.h"
+#include "transfer_state.h"
 
 #include <QString>
 #include <functional>
@@ -20,12 +22,13 @@ struct Model;
 using OwnMmsiApproval = std::function<bool(const QString& radioMmsi, const QString& newMmsi)>;
 
 // Reads the one block with the radio's own MMSI and compares it with the one
-// in MemoryImage. True when the write may go on: the radio's MMSI is empty,
-// equal, or the change was approved. A failed read has shown its message; a
+// in MemoryImage. Done when the write may go on: the radio's MMSI is empty,
+// equal, or the change was approved. A failed read carries its message; a
 // refused change sets CancelFlag and sends nothing more.
-bool OwnMmsiAllowed(CloneProtocol& protocol, const OwnMmsiApproval& approve);
-// The same check against an image of the radio already read.
-bool OwnMmsiAllowedBy(Model& model, const Image& radio, const OwnMmsiApproval& approve);
+Outcome OwnMmsiAllowed(CloneProtocol& protocol, const OwnMmsiApproval& approve);
+// The same check against an image of the radio already read; false when
+// refused, with the run's CancelFlag set.
+bool OwnMmsiAllowedBy(TransferState& state, const Model& model, const Image& radio, const OwnMmsiApproval& approve);
 
 // The warning with both numbers.
 QString OwnMmsiWarning(const QString& radioMmsi, const QString& newMmsi);

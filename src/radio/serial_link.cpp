@@ -138,7 +138,7 @@ void SerialLink::Turn(Deadline& deadline, bool mayBlock)
     QCoreApplication::processEvents(mayBlock ? QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents
                                              : QEventLoop::AllEvents);
     if (cancelCheck_ && cancelCheck_())
-        model_.CancelFlag = true;
+        state_.CancelFlag = true;
 }
 
 // A radio answers only a whole request. How long that takes on this line is
@@ -164,7 +164,7 @@ std::optional<WaitResult> SerialLink::Interruption(const Deadline& deadline)
         portFault_ = port_.Failure();
     if (portFault_)
         return WaitResult::PortFault;
-    if (model_.CancelFlag)
+    if (state_.CancelFlag)
         return WaitResult::Cancelled;
     if (deadline.Passed())
         return WaitResult::TimedOut;
@@ -200,8 +200,8 @@ WaitResult SerialLink::WaitByte(std::uint8_t expected, int timeoutMs)
 
 WaitResult SerialLink::ReceiveFrame(QByteArray& buffer, int timeoutMs)
 {
-    model_.ErrorFlag = true;
-    model_.CancelFlag = false;
+    state_.ErrorFlag = true;
+    state_.CancelFlag = false;
     if (portFault_)
         return WaitResult::PortFault;
     const qint64 count = buffer.size();
@@ -220,7 +220,7 @@ WaitResult SerialLink::ReceiveFrame(QByteArray& buffer, int timeoutMs)
     std::copy(frame.begin(), frame.end() - 1, buffer.begin());
     if (static_cast<std::uint8_t>(frame.back()) != CR)
         return WaitResult::BadEnd;
-    model_.ErrorFlag = false;
+    state_.ErrorFlag = false;
     return WaitResult::Done;
 }
 

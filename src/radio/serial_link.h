@@ -8,6 +8,7 @@
 
 #include "fault.h"
 #include "port_names.h"
+#include "transfer_state.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -38,6 +39,8 @@ public:
 
     Model& model() const { return model_; }
     const ErrorLog& log() const { return log_; }
+    TransferState& state() { return state_; }
+    const TransferState& state() const { return state_; }
 
     // Opens this port instead of the model's PortNumber (the command line).
     void UsePort(const PortChoice& choice) { override_ = choice; }
@@ -90,6 +93,7 @@ private:
     SerialPort& port_;
     Model& model_;
     const ErrorLog& log_;
+    TransferState state_;
     std::optional<PortChoice> override_;
     StoredDevices stored_;
     SystemPortList systemPorts_;

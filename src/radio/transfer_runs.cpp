@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "transfer_runs.h"
 
-#include "busy_scope.h"
 #include "clone_protocol.h"
 #include "decoder.h"
 #include "encoder.h"
 #include "latin1.h"
 #include "model.h"
-#include "prompt.h"
 #include "serial_link.h"
 #include "write_verification.h"
 
@@ -17,25 +15,12 @@ namespace quorlink {
 
 namespace {
 
-bool Succeeded(const Model& model) { return !model.ErrorFlag && !model.CancelFlag; }
-
-bool Complete(CloneProtocol& protocol, const char* title)
-{
-    protocol.prompt().Message(QString::fromLatin1(title), QStringLiteral("Complete!!"), MessageIcon::Information);
-    return true;
-}
-
-// A cancel during the check leaves ErrorFlag set as well; a fault of the port
-// sets both. Either way the run stops here.
-bool ModelChecked(CloneProtocol& protocol)
-{
-    protocol.ReadDataChkModel();
-    return Succeeded(protocol.link().model());
-}
+Outcome Complete(const char* title) { return Outcome::Done().Say(title, "Complete!!", MessageIcon::Information); }
 
 // What a write cut short leaves behind, said after its own failure message.
 // backup holds what was being written, before what the radio held (when it was read first).
-void SayWriteCutShort(CloneProtocol& protocol, bool written, const QString& backup, const QString& before)
+Outcome SayWriteCutShort(CloneProtocol& protocol, bool written, const QString& backup, const QString& before,
+                         Outcome outcome)
 {
     QString again = backup.isEmpty()
                         ? QStringLiteral("program it again before use.")
@@ -50,53 +35,56 @@ void SayWriteCutShort(CloneProtocol& protocol, bool written, const QString& back
     else if (protocol.WriteFramesSent() > 0)
         text = QStringLiteral("The radio now holds a partly written memory: ") + again;
     else
-        return;
-    protocol.prompt().Message(QStringLiteral("Program to Radio"), text, MessageIcon::Exclamation);
+        return outcome;
+    return outcome.Say("Program to Radio", text.toStdString(), MessageIcon::Exclamation);
 }
 
 // The radio's whole memory, kept before anything is written to it; the own
-// MMSI guard and the change list then look at it. False ends the run.
-bool RadioReadFirst(CloneProtocol& protocol, const OwnMmsiApproval& approve, const TransferSafety& safety,
-                    QString& before)
+// MMSI guard and the change list then look at it. Anything but done ends the run.
+Outcome RadioReadFirst(CloneProtocol& protocol, const OwnMmsiApproval& approve, const TransferSafety& safety,
+                       QString& before)
 {
     Model& model = protocol.link().model();
+    TransferState& state = protocol.link().state();
     Image radio{};
     protocol.AnnouncePass(QStringLiteral("Reading the radio"));
-    protocol.ReadBeforeWrite(radio);
-    if (!Succeeded(model))
-        return false;
+    const Outcome read = protocol.ReadBeforeWrite(radio);
+    if (!read.done())
+        return read;
     before = BackUpTransfer(safety, model, radio, BackupKind::BeforeWrite);
-    if (approve && !OwnMmsiAllowedBy(model, radio, approve))
-        return false;
+    if (approve && !OwnMmsiAllowedBy(state, model, radio, approve))
+        return Ended(state);
     if (!safety.approveChanges)
-        return true;
+        return read;
     Model held = model;
     TakeRead(held, radio);
     if (safety.approveChanges(held))
-        return true;
-    model.CancelFlag = true;
-    return false;
+        return read;
+    state.CancelFlag = true;
+    return Ended(state);
 }
 
 }  // namespace
 
-bool RunReadTransfer(CloneProtocol& protocol, const TransferSafety& safety)
+// A cancel during the model check leaves ErrorFlag set as well; a fault of
+// the port sets both. Either way the run stops there.
+Outcome RunReadTransfer(CloneProtocol& protocol, const TransferSafety& safety)
 {
     Model& model = protocol.link().model();
+    TransferState& state = protocol.link().state();
     Image scratch = model.MemoryImage;
-    const BusyScope busy(model);
-    if (!ModelChecked(protocol))
-        return false;
-    protocol.ReadData(scratch);
-    if (!Succeeded(model))
-        return false;
+    const BusyWhileRunning busy(state);
+    if (Outcome checked = protocol.ReadDataChkModel(); !checked.done())
+        return checked;
+    if (Outcome read = protocol.ReadData(scratch); !read.done())
+        return read;
     BackUpTransfer(safety, model, scratch, BackupKind::Read);
     if (safety.beforeReplacing && !safety.beforeReplacing()) {
-        model.CancelFlag = true;
-        return false;
+        state.CancelFlag = true;
+        return Ended(state);
     }
     TakeRead(model, scratch);
-    return Complete(protocol, "Read from Radio");
+    return Complete("Read from Radio");
 }
 
 void TakeRead(Model& model, const Image& read)
@@ -108,52 +96,57 @@ void TakeRead(Model& model, const Image& read)
     DecodeImage(model);
 }
 
-bool RunWriteTransfer(CloneProtocol& protocol, const OwnMmsiApproval& approve, const TransferSafety& safety)
+Outcome RunWriteTransfer(CloneProtocol& protocol, const OwnMmsiApproval& approve, const TransferSafety& safety)
 {
     Model& model = protocol.link().model();
+    TransferState& state = protocol.link().state();
     if (const Fault fault = safety.sendImageAsIs ? Fault{} : EncodeImage(model)) {
-        model.ErrorFlag = true;
-        protocol.prompt().Message(QStringLiteral("Program to Radio"),
-                                  QString::number(fault.number) + QStringLiteral("\n\n") + ToQString(fault.description),
-                                  MessageIcon::Critical);
-        return false;
+        state.ErrorFlag = true;
+        const QString text = QString::number(fault.number) + QStringLiteral("\n\n") + ToQString(fault.description);
+        return Ended(state).Say("Program to Radio", text.toStdString(), MessageIcon::Critical);
     }
-    const BusyScope busy(model);
-    if (!ModelChecked(protocol))
-        return false;
+    const BusyWhileRunning busy(state);
+    if (Outcome checked = protocol.ReadDataChkModel(); !checked.done())
+        return checked;
     QString before;
-    if (safety.readFirst ? !RadioReadFirst(protocol, approve, safety, before)
-                         : approve && !OwnMmsiAllowed(protocol, approve))
-        return false;
+    Outcome allowed = safety.readFirst ? RadioReadFirst(protocol, approve, safety, before)
+                      : approve        ? OwnMmsiAllowed(protocol, approve)
+                                       : Outcome::Done();
+    if (!allowed.done())
+        return allowed;
     const QString backup = BackUpTransfer(safety, model, model.MemoryImage, BackupKind::Write);
     protocol.AnnouncePass(QStringLiteral("Writing"));
-    protocol.WriteData();
-    const bool written = Succeeded(model);
-    if (written && safety.verifyAfterWriting)
-        protocol.AnnouncePass(QStringLiteral("Verifying"));
-    const Verification check = written && safety.verifyAfterWriting ? VerifyWrite(protocol) : Verification::Matched;
-    if (written && check == Verification::Matched)
-        return Complete(protocol, "Program to Radio");
-    if (check != Verification::Differs)
-        SayWriteCutShort(protocol, written, backup, before);
-    return false;
+    Outcome written = protocol.WriteData();
+    if (!written.done())
+        return SayWriteCutShort(protocol, false, backup, before, std::move(written));
+    if (!safety.verifyAfterWriting)
+        return Complete("Program to Radio");
+    protocol.AnnouncePass(QStringLiteral("Verifying"));
+    WriteCheck check = VerifyWrite(protocol);
+    if (check.verdict == Verification::Matched)
+        return Complete("Program to Radio");
+    if (check.verdict == Verification::Differs)
+        return check.outcome;
+    return SayWriteCutShort(protocol, true, backup, before, std::move(check.outcome));
 }
 
-bool RunClearTransfer(CloneProtocol& protocol, const TransferSafety& safety)
+Outcome RunClearTransfer(CloneProtocol& protocol, const TransferSafety& safety)
 {
     Model& model = protocol.link().model();
-    const BusyScope busy(model);
-    if (!ModelChecked(protocol))
-        return false;
+    const BusyWhileRunning busy(protocol.link().state());
+    if (Outcome checked = protocol.ReadDataChkModel(); !checked.done())
+        return checked;
     std::uint8_t& count = model.MemoryImage[addr::UserMmsiCount];
     const std::uint8_t kept = count;
     count = 0;
-    protocol.ClearData();
-    if (!Succeeded(model) || (safety.verifyAfterWriting && VerifyClear(protocol) != Verification::Matched)) {
+    Outcome cleared = protocol.ClearData();
+    if (cleared.done() && safety.verifyAfterWriting)
+        cleared = VerifyClear(protocol).outcome;
+    if (!cleared.done()) {
         count = kept;
-        return false;
+        return cleared;
     }
-    return Complete(protocol, "Clear Data");
+    return Complete("Clear Data");
 }
 
 }  // namespace quorlink

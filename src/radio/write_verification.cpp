@@ -6,7 +6,6 @@
 #include "image_areas.h"
 #include "latin1.h"
 #include "model.h"
-#include "prompt.h"
 #include "serial_link.h"
 
 namespace quorlink {
@@ -46,42 +45,41 @@ QString VerifyErrorText(const Model& model, const std::vector<int>& differences)
 
 namespace {
 
-Verification Verified(CloneProtocol& protocol, const QString& title, const std::vector<int>& differences)
+WriteCheck Verified(CloneProtocol& protocol, const char* title, const std::vector<int>& differences)
 {
+    TransferState& state = protocol.link().state();
     if (differences.empty())
-        return Verification::Matched;
-    Model& model = protocol.link().model();
-    model.ErrorFlag = true;
-    protocol.prompt().Message(title, VerifyErrorText(model, differences), MessageIcon::Critical);
-    return Verification::Differs;
+        return {Verification::Matched, Ended(state)};
+    state.ErrorFlag = true;
+    const QString text = VerifyErrorText(protocol.link().model(), differences);
+    return {Verification::Differs, Ended(state).Say(title, text.toStdString(), MessageIcon::Critical)};
 }
 
 }  // namespace
 
-Verification VerifyWrite(CloneProtocol& protocol)
+WriteCheck VerifyWrite(CloneProtocol& protocol)
 {
     Model& model = protocol.link().model();
     Image readBack{};
     BlockSet taken;
-    protocol.ReadBackWritten(readBack, taken);
-    if (model.ErrorFlag || model.CancelFlag)
-        return Verification::NotRead;
-    return Verified(protocol, QStringLiteral("Program to Radio"),
-                    WrittenDifferences(model.MemoryImage, readBack, taken));
+    Outcome read = protocol.ReadBackWritten(readBack, taken);
+    if (!read.done())
+        return {Verification::NotRead, std::move(read)};
+    return Verified(protocol, "Program to Radio", WrittenDifferences(model.MemoryImage, readBack, taken));
 }
 
-Verification VerifyClear(CloneProtocol& protocol)
+WriteCheck VerifyClear(CloneProtocol& protocol)
 {
     Model& model = protocol.link().model();
     Image readBack = model.MemoryImage;
     readBack[addr::UserMmsiCount] = static_cast<std::uint8_t>(~model.MemoryImage[addr::UserMmsiCount]);
-    protocol.ReadBackCleared(readBack);
-    if (model.ErrorFlag || model.CancelFlag)
-        return Verification::NotRead;
+    Outcome read = protocol.ReadBackCleared(readBack);
+    if (!read.done())
+        return {Verification::NotRead, std::move(read)};
     std::vector<int> differences;
     if (readBack[addr::UserMmsiCount] != model.MemoryImage[addr::UserMmsiCount])
         differences.push_back(addr::UserMmsiCount);
-    return Verified(protocol, QStringLiteral("Clear Data"), differences);
+    return Verified(protocol, "Clear Data", differences);
 }
 
 }  // namespace quorlink

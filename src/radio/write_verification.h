@@ -5,6 +5,7 @@
 
 #include "clone_protocol.h"
 #include "image_layout.h"
+#include "outcome.h"
 
 #include <QString>
 #include <vector>
@@ -22,16 +23,21 @@ QString VerifyErrorText(const Model& model, const std::vector<int>& differences)
 
 enum class Verification {
     Matched,
-    Differs,  // the "Verify Error!!" box has said where
-    NotRead,  // cancelled, or the read-back failed and said why
+    Differs,  // the outcome's "Verify Error!!" says where
+    NotRead,  // cancelled, or the read-back failed and its outcome says why
+};
+
+struct WriteCheck {
+    Verification verdict;
+    Outcome outcome;  // done only when matched
 };
 
 // Reads back what MemoryImage's write sent and compares. A mismatch sets
-// ErrorFlag and shows the "Verify Error!!" box; a failed read-back shows
-// its communication error.
-Verification VerifyWrite(CloneProtocol& protocol);
+// ErrorFlag and says "Verify Error!!"; a failed read-back says its
+// communication error.
+WriteCheck VerifyWrite(CloneProtocol& protocol);
 
 // The same for a clear: the user-MMSI count byte must read back as written.
-Verification VerifyClear(CloneProtocol& protocol);
+WriteCheck VerifyClear(CloneProtocol& protocol);
 
 }  // namespace quorlink

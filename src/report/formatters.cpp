@@ -2,23 +2,11 @@
 #include "formatters.h"
 
 #include "model.h"
+#include "setting_texts.h"
 
-#include <cmath>
 #include <cstdio>
 
 namespace quorlink {
-
-namespace {
-
-std::string Pick(int value, std::initializer_list<std::pair<int, const char*>> choices, const char* otherwise)
-{
-    for (const auto& [key, text] : choices)
-        if (value == key)
-            return text;
-    return otherwise;
-}
-
-}  // namespace
 
 std::string FormatFrequency(double mhz)
 {
@@ -29,19 +17,22 @@ std::string FormatFrequency(double mhz)
     return text;
 }
 
-std::string DimmerText(int dimmer) { return Pick(dimmer, {{1, "LO"}, {2, "MID"}, {3, "HI"}}, "OFF"); }
+std::string DimmerText(int dimmer) { return kDimmerChoices.TextOf(dimmer); }
 
+// The reports give a scrambler code two digits.
 std::string ScramblerText(int scrambler)
 {
-    return Pick(scrambler, {{1, "00"}, {2, "01"}, {3, "02"}, {4, "03"}}, "OFF");
+    const int position = kScramblerChoices.toPosition(scrambler);
+    return (position == 0 ? "" : "0") + std::string(kScramblerTexts[position]);
 }
 
-std::string ScanTypeText(int scanType) { return Pick(scanType, {{0, "Memory"}, {1, "Priority"}}, ""); }
-
-std::string RingerText(int ind)
+std::string ScanTypeText(int scanType)
 {
-    return Pick(ind, {{1, "10 times"}, {2, "15 times"}, {3, "3 min"}}, "5 times");
+    const char* text = kScanTypeChoices.TextOf(scanType);
+    return text ? text : "";
 }
+
+std::string RingerText(int ind) { return kRingerChoices.TextOf(ind); }
 
 std::string YesNoText(bool flag) { return flag ? "Yes" : "No"; }
 std::string EnableText(bool enable) { return enable ? "ENABLE" : "------"; }
@@ -55,10 +46,8 @@ std::string VsText(bool vsMemory) { return vsMemory ? "VS" : "--"; }
 std::vector<std::string> BuildOffsetTimeList()
 {
     std::vector<std::string> list;
-    for (int hours = -12; hours <= 12; ++hours) {
-        const char* sign = hours < 0 ? "-" : hours == 0 ? " " : "+";
-        list.push_back(sign + std::to_string(std::abs(hours)) + ":00");
-    }
+    for (int offsetTime = 0; offsetTime < kOffsetTimeCount; ++offsetTime)
+        list.push_back(OffsetTimeText(offsetTime));
     return list;
 }
 

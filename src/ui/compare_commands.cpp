@@ -9,6 +9,7 @@
 #include "document.h"
 #include "hex_file.h"
 #include "model.h"
+#include "outcome_box.h"
 #include "page_router.h"
 #include "prompt.h"
 #include "read_backups.h"
@@ -25,15 +26,13 @@ namespace {
 const QString kCompareFilter =
     QStringLiteral("dat files(*.dat)|*.dat|hex files(*.hex)|*.hex|All files(*.*)|*.*");
 
-bool IsHexFile(const QString& path)
+// The file commands' outcome says what went wrong.
+bool LoadForCompare(Prompt& prompt, Model& scratch, const QString& path, const FileContext& context)
 {
-    return QFileInfo(path).suffix().compare(QLatin1String("hex"), Qt::CaseInsensitive) == 0;
-}
-
-// The file commands tell the user what went wrong; here only whether it did.
-bool LoadForCompare(Model& scratch, const QString& path, const FileContext& context)
-{
-    return (IsHexFile(path) ? ReadHexFileAs(scratch, path, context) : FileRead2(scratch, path, context)).done();
+    const Outcome loaded =
+        IsRawImageFile(path) ? ReadHexFileAs(scratch, path, context) : FileRead2(scratch, path, context);
+    ShowOutcome(prompt, loaded);
+    return loaded.done();
 }
 
 }  // namespace
@@ -56,7 +55,7 @@ CompareWindow* CompareCommands::CompareWithFile(const QString& path)
 {
     Model scratch;
     if (path.isEmpty() || !FreshLike(scratch) ||
-        !LoadForCompare(scratch, path, FileContext{prompt_, log_, timings_.pauseMs}))
+        !LoadForCompare(prompt_, scratch, path, FileContext{log_, timings_.pauseMs}))
         return nullptr;
     return ShowComparison(scratch, QFileInfo(path).fileName());
 }
@@ -75,7 +74,7 @@ CompareWindow* CompareCommands::CompareWith(CompareSource source)
     Model scratch;
     if (!FreshLike(scratch))
         return nullptr;
-    const FileContext context{prompt_, log_, timings_.pauseMs};
+    const FileContext context{log_, timings_.pauseMs};
     QString origin;
     switch (source) {
     case CompareSource::File:
@@ -96,7 +95,7 @@ CompareWindow* CompareCommands::CompareWith(CompareSource source)
                             MessageIcon::Information);
             return nullptr;
         }
-        if (!LoadForCompare(scratch, path, context))
+        if (!LoadForCompare(prompt_, scratch, path, context))
             return nullptr;
         origin = QStringLiteral("the last read of this radio (%1)").arg(QFileInfo(path).fileName());
         break;

@@ -10,6 +10,7 @@
 #include "file_path.h"
 #include "hex_file.h"
 #include "model.h"
+#include "outcome_box.h"
 #include "page_router.h"
 #include "prompt.h"
 #include "settings_store.h"
@@ -29,16 +30,11 @@ const QString kDataFilter = QStringLiteral("dat files(*.dat)|*.dat|All files(*.*
 const QString kOpenFilter = kDataFilter + QStringLiteral("|Radio images (*.hex)|*.hex");
 const QString kHexFilter = QStringLiteral("hex files(*.hex)|*.hex|All files(*.*)|*.*");
 
-bool IsHexPath(const std::string& path)
+// Shows how a file command ended; true when it is done.
+bool Told(Prompt& prompt, const Outcome& outcome)
 {
-    return QFileInfo(PathOf(path)).suffix().compare(QLatin1String("hex"), Qt::CaseInsensitive) == 0;
-}
-
-// A file read aside that failed leaves its outcome as if read in place.
-void TakeFlags(Model& model, const Model& scratch)
-{
-    model.ErrorFlag = scratch.ErrorFlag;
-    model.CancelFlag = scratch.CancelFlag;
+    ShowOutcome(prompt, outcome);
+    return outcome.done();
 }
 
 constexpr int kRecentFileCount = 8;
@@ -89,28 +85,25 @@ void FileCommands::OpenDataFile(const QString& path)
 {
     const auto busy = DisableWindow(FocusAfter::Tree);
     // A backup is a raw image whatever its name: it loads as the image import does.
-    const bool image = IsMemoryImageFile(path);
-    const FileContext context{prompt_, log_, timings_.pauseMs};
+    const bool image = IsRawImageFile(path);
+    const FileContext context{log_, timings_.pauseMs};
     // Read aside first: a file that fails to open drops no edits.
     Model scratch = model_;
     bool opened = false;
     if (image) {
         Image bytes{};
         const bool whole = ReadImageBytes(path, bytes);
-        opened = ReadHexFileAs(scratch, path, context).done();
+        opened = Told(prompt_, ReadHexFileAs(scratch, path, context));
         // The records are the import's; the image keeps every bit of the
         // file, so that writing it restores the radio exactly.
         if (opened && whole)
             scratch.MemoryImage = bytes;
     } else
-        opened = FileRead2(scratch, path, context).done();
+        opened = Told(prompt_, FileRead2(scratch, path, context));
     if (opened && !document_.KeepDroppedEdits("open"))
         return;
-    if (opened)
-        model_ = std::move(scratch);
-    else
-        TakeFlags(model_, scratch);
     if (opened) {
+        model_ = std::move(scratch);
         document_.SetCurrentFile(path);
         shell_.UpdateTitle();
         AddRecentFile(path);
@@ -126,18 +119,14 @@ void FileCommands::SaveDataFile(bool useCurrentName)
 {
     if (!CommitPendingEdit())
         return;
-    model_.CancelFlag = false;
     // A raw image taken over as the current file never receives the text format.
-    const bool haveName = !model_.CurrentFilePath.empty() && !IsHexPath(model_.CurrentFilePath) &&
-                          !IsMemoryImageFile(PathOf(model_.CurrentFilePath));
+    const bool haveName = !model_.CurrentFilePath.empty() && !IsRawImageFile(PathOf(model_.CurrentFilePath));
     const QString path = useCurrentName && haveName ? PathOf(model_.CurrentFilePath)
                                                     : prompt_.SaveFileName(kDataFilter);
-    if (path.isEmpty()) {
-        LeaveFlags(model_, Outcome::Cancelled());
+    if (path.isEmpty())
         return;
-    }
     const auto busy = DisableWindow();
-    if (SaveFileAs(model_, path, FileContext{prompt_, log_, timings_.pauseMs, document_.DataFolder()}).done()) {
+    if (Told(prompt_, SaveFileAs(model_, path, FileContext{log_, timings_.pauseMs, document_.DataFolder()}))) {
         document_.SetCurrentFile(path);
         shell_.UpdateTitle();
         AddRecentFile(path);
@@ -151,7 +140,7 @@ void FileCommands::mnuFileSaveAsDefault_Click()
         return;
     const auto busy = DisableWindow();
     const QString path = DefaultFilePath(programFolder_, model_);
-    if (SaveFileAsDefault(model_, path, FileContext{prompt_, log_, timings_.pauseMs, document_.DataFolder()}).done())
+    if (Told(prompt_, SaveFileAsDefault(model_, path, FileContext{log_, timings_.pauseMs, document_.DataFolder()})))
         shell_.SetStateText(QStringLiteral("Default file saved as %1").arg(QDir::toNativeSeparators(path)));
 }
 
@@ -160,12 +149,10 @@ void FileCommands::SaveHexImageCommand()
     if (!CommitPendingEdit())
         return;
     const QString path = prompt_.SaveFileName(kHexFilter);
-    if (path.isEmpty()) {
-        LeaveFlags(model_, Outcome::Cancelled());
+    if (path.isEmpty())
         return;
-    }
     const auto busy = DisableWindow();
-    if (SaveHexImage(model_, path, FileContext{prompt_, log_, timings_.pauseMs, document_.DataFolder()}).done())
+    if (Told(prompt_, SaveHexImage(model_, path, FileContext{log_, timings_.pauseMs, document_.DataFolder()})))
         document_.MarkRecordsClean(false);
 }
 
@@ -174,16 +161,12 @@ void FileCommands::OpenHexImageCommand()
     if (!CommitPendingEdit())
         return;
     const QString path = prompt_.OpenFileName(kHexFilter);
-    if (path.isEmpty()) {
-        LeaveFlags(model_, Outcome::Cancelled());
+    if (path.isEmpty())
         return;
-    }
     const auto busy = DisableWindow(FocusAfter::Tree);
     Model scratch = model_;
-    if (!ReadHexFileAs(scratch, path, FileContext{prompt_, log_, timings_.pauseMs}).done()) {
-        TakeFlags(model_, scratch);
+    if (!Told(prompt_, ReadHexFileAs(scratch, path, FileContext{log_, timings_.pauseMs})))
         return;
-    }
     if (!document_.KeepDroppedEdits("open"))
         return;
     model_ = std::move(scratch);

@@ -92,9 +92,8 @@ private slots:
         Model back;
         back.ModelNumber = 1;
         NewModel(back);
-        test::RecordingPrompt prompt;
         const ErrorLog log{QString()};
-        QVERIFY(FileRead2(back, Path("read.dat"), FileContext{prompt, log, 0}).done());
+        QVERIFY(FileRead2(back, Path("read.dat"), FileContext{log, 0}).done());
         QVERIFY(back.Settings == source.Settings);
         QVERIFY(back.UsaChannels == source.UsaChannels);
         QVERIFY(back.IndividualDirectory == source.IndividualDirectory);
@@ -105,9 +104,8 @@ private slots:
     {
         const Model source = EditedModel();
         SaveFileAs(const_cast<Model&>(source), Path("edited.dat"), [] {
-            static test::RecordingPrompt prompt;
             static const ErrorLog log{QString()};
-            return FileContext{prompt, log, 0};
+            return FileContext{log, 0};
         }());
         sim::RadioEmulator radio(sim::kCode7100);
         QVERIFY(radio.Start());
@@ -128,8 +126,7 @@ private slots:
         QVERIFY(radio.Start());
         std::copy(source.MemoryImage.begin(), source.MemoryImage.end(), radio.memory().begin());
         source.UsaChannels.at(0).ChTag = "DRYRUN";
-        test::RecordingPrompt prompt;
-        QVERIFY(SaveFileAs(source, Path("dry.dat"), FileContext{prompt, ErrorLog(QString()), 0}).done());
+        QVERIFY(SaveFileAs(source, Path("dry.dat"), FileContext{ErrorLog(QString()), 0}).done());
         const CliRun r = RunCli({"write", "--dry-run", "--model", "MR7100A", "--port", radio.SlavePath(), Path("dry.dat")});
         QCOMPARE(r.code, 0);
         QVERIFY2(r.out.endsWith("USA CH01A: name \"  HARBOUR\" -> \"DRYRUN\"\n1 difference\n"), r.out.constData());
@@ -144,9 +141,8 @@ private slots:
     void diffAgainstTheRadio()
     {
         Model source = EditedModel();
-        test::RecordingPrompt prompt;
         const ErrorLog log{QString()};
-        QVERIFY(SaveFileAs(source, Path("mine.dat"), FileContext{prompt, log, 0}).done());
+        QVERIFY(SaveFileAs(source, Path("mine.dat"), FileContext{log, 0}).done());
         const QByteArray saved = [&] { QFile f(Path("mine.dat")); f.open(QIODevice::ReadOnly); return f.readAll(); }();
         sim::RadioEmulator radio(sim::kCode7100);
         QVERIFY(radio.Start());
@@ -303,6 +299,7 @@ private slots:
         QVERIFY2(r.err.contains("Communication Error!!"), r.err.constData());
         QVERIFY2(r.err.contains("The radio now holds a partly written memory") && r.err.contains("-before-write"),
                  r.err.constData());  // what to program it with, and how to put it back
+        QVERIFY(r.err.indexOf("Communication Error!!") < r.err.indexOf("partly written"));  // the failure first
     }
 
     // Neither a file that is no data file nor an OUT that cannot be written

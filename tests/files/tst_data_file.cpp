@@ -31,7 +31,7 @@ class TestDataFile : public QObject {
     ErrorLog log{QString()};
     Model model;
 
-    FileContext Context() { return FileContext{prompt, log, 0}; }
+    FileContext Context() { return FileContext{log, 0}; }
     QString Path(const char* name) const { return dir.filePath(QLatin1String(name)); }
 
     Model Fresh(int modelNumber) const
@@ -74,11 +74,11 @@ private slots:
             test::ApplySampleEdits(model);
         QTemporaryDir out;
         auto save = [&](const QString& path) {
-            return defaultOnly ? SaveFileAsDefault(model, path, Context()) : SaveFileAs(model, path, Context());
+            return prompt.Show(defaultOnly ? SaveFileAsDefault(model, path, Context())
+                                           : SaveFileAs(model, path, Context()));
         };
         const QString path = out.filePath(QStringLiteral("out.dat"));
         QVERIFY(save(path).done());
-        QVERIFY(!model.ErrorFlag);
         QVERIFY(prompt.shown.isEmpty());
         QCOMPARE(ReadAll(path), ReadAll(Golden(golden.toLatin1().constData())));
         // Saving again gives the same bytes, and leaves no temporary file behind.
@@ -117,11 +117,10 @@ private slots:
         model.Settings.AtisNo = "123";
         model.Settings.AtisOnOffCanada = true;
         const Model edited = model;
-        QVERIFY(SaveFileAs(model, Path("trip.dat"), Context()).done());
+        QVERIFY(prompt.Show(SaveFileAs(model, Path("trip.dat"), Context())).done());
         model = Fresh(1);
         model.VariantCode = "RV48E";
-        QVERIFY(FileRead2(model, Path("trip.dat"), Context()).done());
-        QVERIFY(!model.ErrorFlag);
+        QVERIFY(prompt.Show(FileRead2(model, Path("trip.dat"), Context())).done());
         QVERIFY(model.Settings == edited.Settings);
         QVERIFY(model.Special.values == edited.Special.values);
         QVERIFY(model.UsaChannels == edited.UsaChannels);
@@ -156,7 +155,7 @@ private slots:
                  "[CHUSA1]\r\n"
                  "Position=7\r\n"));          // the USA sections stop here
         const Model before = model;
-        QVERIFY(FileRead2(model, Path("hand.dat"), Context()).done());
+        QVERIFY(prompt.Show(FileRead2(model, Path("hand.dat"), Context())).done());
         QCOMPARE(int(model.Settings.Contrast), 2);
         QCOMPARE(model.Settings.Dimmer, before.Settings.Dimmer);
         QCOMPARE(int(model.Settings.Scrambler), 9);
@@ -174,7 +173,6 @@ private slots:
         QCOMPARE(later.ChTag, std::string());
         QCOMPARE(model.Special.values, before.Special.values);
         QVERIFY(prompt.shown.isEmpty());
-        QVERIFY(!model.ErrorFlag);
     }
 
     // A file in which no section of a data file is found is refused whole:
@@ -204,9 +202,10 @@ private slots:
         test::ApplySampleEdits(model);
         model.Settings.Contrast = 4;
         const Model before = model;
-        const Fault fault = FileRead2(model, Path("bad.dat"), Context()).fault;
+        const Outcome outcome = prompt.Show(FileRead2(model, Path("bad.dat"), Context()));
+        const Fault& fault = outcome.fault;
         QCOMPARE(!fault, dataFile);
-        QCOMPARE(model.ErrorFlag, !dataFile);
+        QCOMPARE(outcome.ErrorFlag, !dataFile);
         QCOMPARE(model.UsaChannels.size(), std::size_t(55));
         if (dataFile) {
             QVERIFY(model.Settings.Contrast == 4 || model.Settings.Contrast == 7);
@@ -229,7 +228,7 @@ private slots:
             QCOMPARE(file.write(block), block.size());
         file.write("\r\n[SETCOM]\r\nContrast=1\r\n");
         file.close();
-        QVERIFY(FileRead2(model, Path("huge.dat"), Context()).done());
+        QVERIFY(prompt.Show(FileRead2(model, Path("huge.dat"), Context())).done());
         QCOMPARE(int(model.Settings.Contrast), 1);
         QFile::remove(Path("huge.dat"));
     }
@@ -256,9 +255,9 @@ private slots:
         test::ApplySampleEdits(model);
         model.CurrentFilePath = "/keep/me.dat";
         const Model before = model;
-        const Fault fault = FileRead2(model, dir.filePath(name), Context()).fault;
-        QVERIFY(fault);
-        QVERIFY(model.ErrorFlag && model.CancelFlag);
+        const Outcome outcome = prompt.Show(FileRead2(model, dir.filePath(name), Context()));
+        QVERIFY(outcome.fault);
+        QVERIFY(outcome.ErrorFlag && outcome.CancelFlag);
         QVERIFY(model.Settings == before.Settings);
         QVERIFY(model.UsaChannels == before.UsaChannels);
         QVERIFY(model.IndividualDirectory == before.IndividualDirectory);
@@ -284,15 +283,16 @@ private slots:
         QVERIFY(WriteAll(Path("locked.dat"), "[SETCOM]\r\nContrast=1\r\n"));
         QFile::setPermissions(Path("locked.dat"), QFileDevice::WriteOwner);
         model.Settings.Contrast = 3;
-        QCOMPARE(FileRead2(model, Path("locked.dat"), Context()).fault.number, 70);
+        QCOMPARE(prompt.Show(FileRead2(model, Path("locked.dat"), Context())).fault.number, 70);
         QCOMPARE(int(model.Settings.Contrast), 3);
     }
 
     void saveFailures()
     {
         const QString path = dir.filePath(QStringLiteral("no/such/folder/x.dat"));
-        QVERIFY(SaveFileAs(model, path, Context()).fault);
-        QVERIFY(model.ErrorFlag && model.CancelFlag);
+        const Outcome outcome = prompt.Show(SaveFileAs(model, path, Context()));
+        QVERIFY(outcome.fault);
+        QVERIFY(outcome.ErrorFlag && outcome.CancelFlag);
         QVERIFY(!QFile::exists(path));
         QCOMPARE(prompt.shown.size(), 1);
         QCOMPARE(prompt.shown[0].text, QStringLiteral("FileSave Error!!"));
@@ -308,7 +308,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("ro/boat.dat"));
         QVERIFY(WriteAll(path, "previous"));
         QFile::setPermissions(dir.filePath(QStringLiteral("ro")), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        QVERIFY(SaveFileAs(model, path, Context()).fault);
+        QVERIFY(prompt.Show(SaveFileAs(model, path, Context())).fault);
         QCOMPARE(ReadAll(path), QByteArray("previous"));
         QFile::setPermissions(dir.filePath(QStringLiteral("ro")), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
@@ -323,9 +323,9 @@ private slots:
     void defaultFileLoadsItsThreeSections()
     {
         test::ApplySampleEdits(model);
-        QVERIFY(SaveFileAsDefault(model, Path("m.def"), Context()).done());
+        QVERIFY(prompt.Show(SaveFileAsDefault(model, Path("m.def"), Context())).done());
         Model other = Fresh(1);
-        QVERIFY(FileRead2(other, Path("m.def"), Context()).done());
+        QVERIFY(prompt.Show(FileRead2(other, Path("m.def"), Context())).done());
         QVERIFY(other.Settings == model.Settings);
         QVERIFY(other.Special.values == model.Special.values);
         QCOMPARE(other.UsaChannels.at(3).ChTag, std::string());  // no channel sections: tags emptied

@@ -34,7 +34,7 @@ class TestHexFile : public QObject {
     ErrorLog log{QString()};
     Model model;
 
-    FileContext Context() { return FileContext{prompt, log, 0}; }
+    FileContext Context() { return FileContext{log, 0}; }
     QString Path(const char* name) const { return dir.filePath(QLatin1String(name)); }
 
 private slots:
@@ -51,16 +51,15 @@ private slots:
     {
         test::ApplySampleEdits(model);
         model.MemoryImage[3000] = 0x5A;  // a byte nobody interprets travels too
-        QVERIFY(SaveHexImage(model, Path("boat.hex"), Context()).done());
+        QVERIFY(prompt.Show(SaveHexImage(model, Path("boat.hex"), Context())).done());
         QCOMPARE(ReadAll(Path("boat.hex")), Bytes(model.MemoryImage));
         const Model saved = model;
 
         QVERIFY(!NewModel(model));
-        QVERIFY(ReadHexFileAs(model, Path("boat.hex"), Context()).done());
-        QVERIFY(!model.ErrorFlag);
+        QVERIFY(prompt.Show(ReadHexFileAs(model, Path("boat.hex"), Context())).done());
         QVERIFY(prompt.shown.isEmpty());
         QCOMPARE(Bytes(model.MemoryImage), Bytes(saved.MemoryImage));
-        QVERIFY(SaveHexImage(model, Path("again.hex"), Context()).done());
+        QVERIFY(prompt.Show(SaveHexImage(model, Path("again.hex"), Context())).done());
         QCOMPARE(ReadAll(Path("again.hex")), ReadAll(Path("boat.hex")));
         QVERIFY(model.Settings == saved.Settings);
         QVERIFY(model.UsaChannels == saved.UsaChannels);
@@ -70,7 +69,7 @@ private slots:
     void longerFileKeepsItsTail()
     {
         QVERIFY(WriteAll(Path("long.hex"), QByteArray(9000, 'z')));
-        QVERIFY(SaveHexImage(model, Path("long.hex"), Context()).done());
+        QVERIFY(prompt.Show(SaveHexImage(model, Path("long.hex"), Context())).done());
         const QByteArray bytes = ReadAll(Path("long.hex"));
         QCOMPARE(bytes.size(), 9000);
         QCOMPARE(bytes.left(kImageSize), Bytes(model.MemoryImage));
@@ -99,9 +98,9 @@ private slots:
         QVERIFY(WriteAll(Path("bad.hex"), content));
         test::ApplySampleEdits(model);
         const Model before = model;
-        const Outcome outcome = ReadHexFileAs(model, Path("bad.hex"), Context());
+        const Outcome outcome = prompt.Show(ReadHexFileAs(model, Path("bad.hex"), Context()));
         QVERIFY(outcome.failed() && !outcome.fault);
-        QVERIFY(model.ErrorFlag && !model.CancelFlag);
+        QVERIFY(outcome.ErrorFlag && !outcome.CancelFlag);
         QCOMPARE(Bytes(model.MemoryImage), Bytes(before.MemoryImage));
         QVERIFY(model.Settings == before.Settings);
         QVERIFY(model.UsaChannels == before.UsaChannels);
@@ -116,16 +115,16 @@ private slots:
         Image image{};
         FillDefaultImage(image, 1);
         QVERIFY(WriteAll(Path("tail.hex"), Bytes(image) + QByteArray(100, '\x01')));
-        QVERIFY(ReadHexFileAs(model, Path("tail.hex"), Context()).done());
-        QVERIFY(!model.ErrorFlag);
+        QVERIFY(prompt.Show(ReadHexFileAs(model, Path("tail.hex"), Context())).done());
     }
 
     void unreadableFile()
     {
         model.DiagnosticMode = true;
         const Image before = model.MemoryImage;
-        QVERIFY(ReadHexFileAs(model, Path("missing.hex"), Context()).fault);
-        QVERIFY(model.ErrorFlag && model.CancelFlag);
+        const Outcome outcome = prompt.Show(ReadHexFileAs(model, Path("missing.hex"), Context()));
+        QVERIFY(outcome.fault);
+        QVERIFY(outcome.ErrorFlag && outcome.CancelFlag);
         QCOMPARE(Bytes(model.MemoryImage), Bytes(before));
         QCOMPARE(prompt.shown.size(), 1);
         QCOMPARE(prompt.shown[0].text, QStringLiteral("FileRead Error!!"));
@@ -137,9 +136,10 @@ private slots:
     {
         model.Settings.Scrambler = 999;  // a hand-edited data file can hold this
         const Image before = model.MemoryImage;
-        QVERIFY(SaveHexImage(model, Path("over.hex"), Context()).fault);
+        const Outcome outcome = prompt.Show(SaveHexImage(model, Path("over.hex"), Context()));
+        QVERIFY(outcome.fault);
         QVERIFY(!QFile::exists(Path("over.hex")));
-        QVERIFY(model.CancelFlag);
+        QVERIFY(outcome.CancelFlag);
         QCOMPARE(Bytes(model.MemoryImage), Bytes(before));
         QCOMPARE(prompt.shown.size(), 1);
         QCOMPARE(prompt.shown[0].text, QStringLiteral("FileSave Error!!"));
@@ -147,8 +147,9 @@ private slots:
 
     void saveIntoMissingFolder()
     {
-        QVERIFY(SaveHexImage(model, Path("none/x.hex"), Context()).fault);
-        QVERIFY(model.CancelFlag && !model.ErrorFlag);  // this save answers for CancelFlag only
+        const Outcome outcome = prompt.Show(SaveHexImage(model, Path("none/x.hex"), Context()));
+        QVERIFY(outcome.fault);
+        QVERIFY(outcome.CancelFlag && !outcome.ErrorFlag);  // this save never raises ErrorFlag
         QCOMPARE(prompt.shown.size(), 1);
         QCOMPARE(prompt.shown[0].icon, MessageIcon::Warning);
     }

@@ -148,6 +148,10 @@ private slots:
         QTest::newRow("group without MID") << group << "02320001" << "Group numbers start with 0 and a MID" << true;
         QTest::newRow("group with 1") << group << "12345678" << "Group numbers start with 0 and a MID" << true;
         QTest::newRow("group unallocated") << group << "29912345" << "MID 299 is not allocated to any country" << true;
+        // A group's MID runs from 2xx to 7xx: the first and last MID in the table, and just past the last.
+        QTest::newRow("group lowest MID") << group << "20112345" << "Group of stations · Albania" << false;
+        QTest::newRow("group MID 7xx") << group << "79912345" << "MID 799 is not allocated to any country" << true;
+        QTest::newRow("group MID 8xx") << group << "80012345" << "Group numbers start with 0 and a MID" << true;
         QTest::newRow("group typing") << group << "503" << "3 of 8 digits" << false;
     }
     void notes()

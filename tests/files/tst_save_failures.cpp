@@ -28,7 +28,7 @@ class TestSaveFailures : public QObject {
     ErrorLog log{QString()};
     Model model;
 
-    FileContext Context() { return FileContext{prompt, log, 0}; }
+    FileContext Context() { return FileContext{log, 0}; }
 
 private slots:
     void init()
@@ -45,12 +45,14 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("boat.dat"));
         const QByteArray previous = "[MAIN]\r\nMODEL=#MR7100A\r\n";
         QVERIFY(WriteAll(path, previous));
+        Outcome outcome;
         {
             FileSizeLimit limit(4096);  // the data file is about 29 KB
-            QVERIFY(SaveFileAs(model, path, Context()).fault);
+            outcome = prompt.Show(SaveFileAs(model, path, Context()));
         }
+        QVERIFY(outcome.fault);
         QCOMPARE(ReadAll(path), previous);
-        QVERIFY(model.ErrorFlag && model.CancelFlag);
+        QVERIFY(outcome.ErrorFlag && outcome.CancelFlag);
         QCOMPARE(prompt.shown.size(), 1);
         QCOMPARE(prompt.shown[0].text, QStringLiteral("FileSave Error!!"));
         QCOMPARE(prompt.shown[0].title, QStringLiteral("Quorlink"));
@@ -62,12 +64,14 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("boat.hex"));
         const QByteArray previous(3000, 'p');
         QVERIFY(WriteAll(path, previous));
+        Outcome outcome;
         {
             FileSizeLimit limit(4096);
-            QVERIFY(SaveHexImage(model, path, Context()).fault);
+            outcome = prompt.Show(SaveHexImage(model, path, Context()));
         }
+        QVERIFY(outcome.fault);
         QCOMPARE(ReadAll(path), previous);
-        QVERIFY(model.CancelFlag);
+        QVERIFY(outcome.CancelFlag);
         QCOMPARE(prompt.shown.last().text, QStringLiteral("FileSave Error!!"));
     }
 
@@ -77,7 +81,7 @@ private slots:
         const QString path = gone.filePath(QStringLiteral("boat.dat"));
         QVERIFY(WriteAll(path, "old"));
         QVERIFY(gone.remove());
-        QVERIFY(SaveFileAs(model, path, Context()).fault);
+        QVERIFY(prompt.Show(SaveFileAs(model, path, Context())).fault);
         QCOMPARE(prompt.shown.last().text, QStringLiteral("FileSave Error!!"));
     }
 
@@ -94,16 +98,16 @@ private slots:
         QVERIFY(QFile::link(path("real.dat"), path("link.dat")));
         for (const char* name : {"pipe", "pipe-link.dat"}) {
             prompt = test::RecordingPrompt();
-            const Fault fault = SaveFileAs(model, path(name), Context()).fault;
+            const Fault fault = prompt.Show(SaveFileAs(model, path(name), Context())).fault;
             QCOMPARE(fault.description, std::string("not a regular file"));
             QCOMPARE(prompt.shown.last().text, QStringLiteral("FileSave Error!!"));
-            QVERIFY(SaveHexImage(model, path(name), Context()).fault);
+            QVERIFY(prompt.Show(SaveHexImage(model, path(name), Context())).fault);
         }
         struct stat info {};
         QVERIFY(lstat(QFile::encodeName(path("pipe")).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
         QVERIFY(QFileInfo(path("pipe-link.dat")).isSymLink());
 
-        QVERIFY(SaveFileAs(model, path("link.dat"), Context()).done());
+        QVERIFY(prompt.Show(SaveFileAs(model, path("link.dat"), Context())).done());
         QVERIFY(QFileInfo(path("link.dat")).isSymLink());
         QVERIFY(ReadAll(path("real.dat")).startsWith("[MAIN]\r\n"));
         QCOMPARE(QDir(here.path()).entryList(QDir::Files | QDir::System | QDir::Hidden).size(), 4);
@@ -111,7 +115,7 @@ private slots:
         // A loop of links, and a link someone else planted in a folder all users
         // share, are refused and stay; our own link there is followed.
         QVERIFY(QFile::link(path("loop.dat"), path("loop.dat")));
-        QCOMPARE(SaveFileAs(model, path("loop.dat"), Context()).fault.description,
+        QCOMPARE(prompt.Show(SaveFileAs(model, path("loop.dat"), Context())).fault.description,
                  std::string("Too many levels of symbolic links"));
         QVERIFY(QFileInfo(path("loop.dat")).isSymLink());
         if (geteuid() != 0)
@@ -121,11 +125,12 @@ private slots:
         QVERIFY(WriteAll(path("real.dat"), "old") && QFile::link(path("real.dat"), path("shared/boat.dat")));
         const QByteArray link = QFile::encodeName(path("shared/boat.dat"));
         QVERIFY(lchown(link.constData(), 4321, 4321) == 0);
-        const std::string refused = SaveFileAs(model, path("shared/boat.dat"), Context()).fault.description;
+        const std::string refused =
+            prompt.Show(SaveFileAs(model, path("shared/boat.dat"), Context())).fault.description;
         QVERIFY2(refused.rfind("Permission denied", 0) == 0, refused.c_str());
         QCOMPARE(ReadAll(path("real.dat")), QByteArray("old"));
         QVERIFY(lchown(link.constData(), geteuid(), getegid()) == 0);
-        QVERIFY(SaveFileAs(model, path("shared/boat.dat"), Context()).done() &&
+        QVERIFY(prompt.Show(SaveFileAs(model, path("shared/boat.dat"), Context())).done() &&
                 ReadAll(path("real.dat")).startsWith("[MAIN]\r\n"));
     }
 
@@ -134,7 +139,7 @@ private slots:
     {
         const QString path = dir.filePath(QString(246, QLatin1Char('b')) + QStringLiteral(".dat"));
         QVERIFY(WriteAll(path, "old"));
-        QVERIFY(SaveFileAs(model, path, Context()).done());
+        QVERIFY(prompt.Show(SaveFileAs(model, path, Context())).done());
         QVERIFY(ReadAll(path).startsWith("[MAIN]\r\n"));
     }
 
@@ -149,8 +154,9 @@ private slots:
                 mode(data.path(), 0777));
         const QString said = data.filePath(QStringLiteral("said.txt"));
         const auto save = [&] {
-            FileContext context{prompt, log, 0, data.path()};
-            return SaveHexImage(model, path, context).done() && WriteAll(said, prompt.shown.last().text.toUtf8());
+            FileContext context{log, 0, data.path()};
+            return prompt.Show(SaveHexImage(model, path, context)).done() &&
+                   WriteAll(said, prompt.shown.last().text.toUtf8());
         };
         const pid_t child = geteuid() == 0 ? fork() : -1;  // root may write anywhere: nobody saves instead
         if (child == 0)
@@ -174,7 +180,7 @@ private slots:
         const QString path = locked.filePath(QStringLiteral("boat.hex"));
         QVERIFY(WriteAll(path, QByteArray(9000, 'x')));
         QFile::setPermissions(locked.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        QVERIFY(SaveHexImage(model, path, Context()).fault);
+        QVERIFY(prompt.Show(SaveHexImage(model, path, Context())).fault);
         QFile::setPermissions(locked.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QCOMPARE(ReadAll(path), QByteArray(9000, 'x'));
     }

@@ -161,6 +161,38 @@ private slots:
                               " | bytes 0x0030-0x004F differ; Program to Radio does not write them"}));
     }
 
+    // A difference only in bits no page shows is a raw byte where a write
+    // sends it, and nothing where the encoder sets the bits itself; the
+    // radio's own bytes count only between two raw images.
+    void bitsNoPageShows_data()
+    {
+        QTest::addColumn<int>("address");
+        QTest::addColumn<int>("bits");
+        QTest::addColumn<bool>("unshown");  // listed as a byte the editor does not show
+        QTest::addColumn<bool>("own");      // listed between two images as a byte a write skips
+        QTest::newRow("DSC byte, its low bits") << 0x0010 << 0x03 << true << false;
+        QTest::newRow("true/magnetic byte, bit 7") << 0x000F << 0x80 << false << false;
+        QTest::newRow("flag byte, the plan's suffix bit") << 0x0090 << 0x01 << false << false;
+        QTest::newRow("last own byte before the scrambler") << 0x0024 << 0xFF << false << true;
+        QTest::newRow("first byte sent singly after it") << 0x0026 << 0xFF << true << false;
+        QTest::newRow("last own byte of the second own run") << 0x01DF << 0xFF << false << true;
+        QTest::newRow("first byte after it") << 0x01E0 << 0xFF << true << false;
+    }
+    void bitsNoPageShows()
+    {
+        QFETCH(int, address);
+        QFETCH(int, bits);
+        QFETCH(bool, unshown);
+        QFETCH(bool, own);
+        Model older = Fresh(), newer = Fresh();
+        newer.MemoryImage[address] ^= bits;
+        const QString byte = " | byte 0x" + QString::number(address, 16).toUpper().rightJustified(4, '0') + " differs; ";
+        const QStringList shown = unshown ? QStringList{byte + "the editor does not show it"} : QStringList{};
+        QCOMPARE(Lines(CompareModels(older, newer)), shown);
+        QCOMPARE(Lines(CompareModels(older, newer, ComparedSides::TwoImages)),
+                 own ? QStringList{byte + "Program to Radio does not write it"} : shown);
+    }
+
     void rawBytesCarryTheirValues()
     {
         Model older = Fresh(), newer = Fresh();

@@ -77,6 +77,9 @@ public:
         protocol.Timings = {kReplyTimeoutMs, kFrameTimeoutMs, 10, 0};
     }
 
+    // Shows an outcome as the window would, one box a message; true when done.
+    bool Shown(const Outcome& outcome) { return prompt.Show(outcome).done(); }
+
     QString LogText() const
     {
         QFile file(log.Path());
@@ -92,7 +95,7 @@ public:
     QtSerialPort port;
     SerialLink link{port, model, log};
     QList<int> progress;
-    CloneProtocol protocol{link, prompt, TransferHooks{[this](int percent) { progress.append(percent); }, {}}};
+    CloneProtocol protocol{link, TransferHooks{[this](int percent) { progress.append(percent); }, {}}};
 };
 
 }  // namespace quorlink::test

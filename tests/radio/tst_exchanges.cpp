@@ -73,8 +73,8 @@ private slots:
         rig->radio.AddFault({kind, 0x14, 0x0100, 1, delayMs});
         Image target{};
         rig->protocol.ReadBlock(target, 0x0100);
-        QVERIFY(!rig->model.ErrorFlag);
-        QVERIFY(!rig->model.CancelFlag);
+        QVERIFY(!rig->link.state().ErrorFlag);
+        QVERIFY(!rig->link.state().CancelFlag);
         QCOMPARE(Exchanges(rig->radio), (ExchangeList{{0x14, 0x0100}, kCan, {0x14, 0x0100}}));
         QVERIFY(BlockMatches(target, 0x0100));
     }
@@ -94,7 +94,7 @@ private slots:
         rig->radio.AddFault({kind, 0x14, 0x0100, 1, delayMs});
         Image target{};
         rig->protocol.ReadBlock(target, 0x0100);
-        QVERIFY(!rig->model.ErrorFlag);
+        QVERIFY(!rig->link.state().ErrorFlag);
         QCOMPARE(Exchanges(rig->radio), (ExchangeList{{0x14, 0x0100}}));
         QVERIFY(BlockMatches(target, 0x0100));
     }
@@ -118,7 +118,8 @@ private slots:
         Image target{};
         for (int address = 0x0100; address < 0x0180; address += 16) {
             rig->protocol.ReadBlock(target, address);
-            QVERIFY2(!rig->model.ErrorFlag && BlockMatches(target, address), qPrintable(QString::number(address, 16)));
+            QVERIFY2(!rig->link.state().ErrorFlag && BlockMatches(target, address),
+                     qPrintable(QString::number(address, 16)));
         }
     }
 
@@ -128,8 +129,8 @@ private slots:
         Image target{};
         target[0x42] = 0xA5;
         rig->protocol.ReadByte(target, 0x0042);
-        QVERIFY(rig->model.ErrorFlag);
-        QVERIFY(!rig->model.CancelFlag);
+        QVERIFY(rig->link.state().ErrorFlag);
+        QVERIFY(!rig->link.state().CancelFlag);
         QCOMPARE(Exchanges(rig->radio), (ExchangeList{{0x12, 0x42}, kCan, {0x12, 0x42}}));
         QCOMPARE(int(target[0x42]), 0xA5);
         QVERIFY(rig->prompt.shown.isEmpty());  // the operation, not the exchange, tells the user
@@ -141,7 +142,7 @@ private slots:
         rig->radio.AddFault({FaultKind::NoAnswer, 0x14, 0x0200, 2, 0});
         Image target{};
         rig->protocol.ReadBlock(target, 0x0200);
-        QVERIFY(!rig->model.ErrorFlag);
+        QVERIFY(!rig->link.state().ErrorFlag);
         QCOMPARE(Exchanges(rig->radio),
                  (ExchangeList{{0x14, 0x200}, kCan, {0x14, 0x200}, kCan, {0x14, 0x200}}));
 
@@ -149,7 +150,7 @@ private slots:
         rig->protocol.RetryCount = 0;
         rig->radio.AddFault({FaultKind::NoAnswer, 0x14, 0x0300, 1, 0});
         rig->protocol.ReadBlock(target, 0x0300);
-        QVERIFY(rig->model.ErrorFlag);
+        QVERIFY(rig->link.state().ErrorFlag);
         QCOMPARE(Exchanges(rig->radio), (ExchangeList{{0x14, 0x300}}));
     }
 
@@ -158,7 +159,7 @@ private slots:
         rig->radio.memory()[0x1234] = 0x09;
         Image target{};
         rig->protocol.ReadByte(target, 0x1234);
-        QVERIFY(!rig->model.ErrorFlag);
+        QVERIFY(!rig->link.state().ErrorFlag);
         QCOMPARE(rig->radio.sent().toHex(' '), QByteArray::fromHex("013132303933330D").toHex(' '));
         QCOMPARE(int(target[0x1234]), 0x09);
     }
@@ -174,7 +175,7 @@ private slots:
         });
         Image target{};
         rig->protocol.ReadBlock(target, 0x0100);
-        QVERIFY(!rig->model.ErrorFlag);
+        QVERIFY(!rig->link.state().ErrorFlag);
         QCOMPARE(Exchanges(rig->radio), (ExchangeList{{0x14, 0x0100}, kCan, {0x14, 0x0100}}));
         QVERIFY(BlockMatches(target, 0x0100));
     }
@@ -196,7 +197,7 @@ private slots:
             rig->model.MemoryImage[0x0700 + i] = static_cast<std::uint8_t>(0x30 + i);
         rig->radio.AddFault({kind, 0x13, 0x0700, 1, 0});
         rig->protocol.WriteBlock(0x0700);
-        QVERIFY(!rig->model.ErrorFlag);
+        QVERIFY(!rig->link.state().ErrorFlag);
         const ExchangeList once{{0x13, 0x0700}};
         const ExchangeList twice{{0x13, 0x0700}, kCan, {0x13, 0x0700}};
         QCOMPARE(Exchanges(rig->radio), retried ? twice : once);
@@ -209,11 +210,11 @@ private slots:
         rig->radio.AddFault({FaultKind::NoAnswer, 0x14, 0x0100, -1, 0});
         // As a Cancel button handler run by the wait's event processing.
         connect(&rig->radio, &sim::RadioEmulator::requestLogged, this,
-                [&](const sim::LoggedRequest&) { rig->model.CancelFlag = true; });
+                [&](const sim::LoggedRequest&) { rig->link.state().CancelFlag = true; });
         Image target{};
         rig->protocol.ReadBlock(target, 0x0100);
-        QVERIFY(rig->model.CancelFlag);
-        QVERIFY(rig->model.ErrorFlag);
+        QVERIFY(rig->link.state().CancelFlag);
+        QVERIFY(rig->link.state().ErrorFlag);
         QCOMPARE(Exchanges(rig->radio), (ExchangeList{{0x14, 0x0100}}));
     }
 };

@@ -16,8 +16,8 @@ private slots:
     {
         RadioRig rig;
         QVERIFY(rig.started);
-        rig.protocol.ReadDataChkModel();
-        QVERIFY(!rig.model.ErrorFlag);
+        rig.Shown(rig.protocol.ReadDataChkModel());
+        QVERIFY(!rig.link.state().ErrorFlag);
         QVERIFY(rig.prompt.shown.isEmpty());
         QVERIFY(!rig.port.IsOpen());
         QCOMPARE(Exchanges(rig.radio), (ExchangeList{{0x12, 0}, {0x12, 1}, {0x12, 0x1FFE}, {0x12, 0x1FFF}}));
@@ -40,8 +40,8 @@ private slots:
         QFETCH(int, modelNumber);
         RadioRig rig(static_cast<std::uint16_t>(radioCode), modelNumber);
         QVERIFY(rig.started);
-        rig.protocol.ReadDataChkModel();
-        QVERIFY(!rig.model.ErrorFlag);
+        rig.Shown(rig.protocol.ReadDataChkModel());
+        QVERIFY(!rig.link.state().ErrorFlag);
         QVERIFY(rig.prompt.shown.isEmpty());
     }
 
@@ -65,8 +65,8 @@ private slots:
         rig.radio.memory()[0x1FFF] = static_cast<std::uint8_t>(tailLow);
         if (otherCodeAnswered)
             rig.radio.AddFault({sim::FaultKind::OtherModelCode, -1, -1, -1, 0});
-        rig.protocol.ReadDataChkModel();
-        QVERIFY(rig.model.ErrorFlag);
+        rig.Shown(rig.protocol.ReadDataChkModel());
+        QVERIFY(rig.link.state().ErrorFlag);
         QCOMPARE(rig.prompt.shown.size(), 1);
         QCOMPARE(rig.prompt.shown[0].title, QStringLiteral("Read from Radio"));
         QCOMPARE(rig.prompt.shown[0].text, QStringLiteral("ModelName Error !!"));
@@ -79,9 +79,9 @@ private slots:
         RadioRig rig;
         QVERIFY(rig.started);
         rig.radio.AddFault({sim::FaultKind::NoAnswer, 0x12, 1, 2, 0});
-        rig.protocol.ReadDataChkModel();
-        QVERIFY(rig.model.ErrorFlag);
-        QVERIFY(!rig.model.CancelFlag);
+        rig.Shown(rig.protocol.ReadDataChkModel());
+        QVERIFY(rig.link.state().ErrorFlag);
+        QVERIFY(!rig.link.state().CancelFlag);
         QCOMPARE(Exchanges(rig.radio), (ExchangeList{{0x12, 0}, {0x12, 1}, {0x18, -1}, {0x12, 1}}));
         QCOMPARE(rig.prompt.shown.size(), 1);
         QCOMPARE(rig.prompt.shown[0].title, QStringLiteral("Model Check"));
@@ -97,10 +97,10 @@ private slots:
         rig.radio.AddFault({sim::FaultKind::NoAnswer, 0x12, 0x1FFE, -1, 0});
         connect(&rig.radio, &sim::RadioEmulator::requestLogged, this, [&](const sim::LoggedRequest& entry) {
             if (entry.request.address == 0x1FFE)
-                rig.model.CancelFlag = true;
+                rig.link.state().CancelFlag = true;
         });
-        rig.protocol.ReadDataChkModel();
-        QVERIFY(rig.model.CancelFlag);
+        rig.Shown(rig.protocol.ReadDataChkModel());
+        QVERIFY(rig.link.state().CancelFlag);
         QVERIFY(rig.prompt.shown.isEmpty());
         QVERIFY(!rig.port.IsOpen());
         QCOMPARE(Exchanges(rig.radio).size(), 3);

@@ -32,7 +32,9 @@ class TestPortOpen : public QObject {
         ErrorLog log{folder.path()};
         QtSerialPort port;
         SerialLink link{port, model, log};
-        CloneProtocol protocol{link, prompt};
+        CloneProtocol protocol{link};
+
+        bool Shown(const Outcome& outcome) { return prompt.Show(outcome).done(); }
 
         explicit NumberedRig(int portNumber)
         {
@@ -60,9 +62,9 @@ private slots:
         rig.model.DiagnosticMode = diagnosticMode;
         rig.link.UsePort(PortChoice{0, QStringLiteral("/nonexistent/ttyQ9")});
         const Image before = rig.model.MemoryImage;
-        QVERIFY(!RunReadTransfer(rig.protocol));
-        QVERIFY(!RunReadTransfer(rig.protocol));
-        QVERIFY(rig.model.ErrorFlag);
+        QVERIFY(!rig.Shown(RunReadTransfer(rig.protocol)));
+        QVERIFY(!rig.Shown(RunReadTransfer(rig.protocol)));
+        QVERIFY(rig.link.state().ErrorFlag);
         QVERIFY(rig.model.MemoryImage == before);
         QCOMPARE(rig.prompt.shown.size(), 2);
         const ShownMessage& shown = rig.prompt.shown[0];
@@ -90,7 +92,7 @@ private slots:
     {
         NumberedRig rig(0);
         rig.model.DiagnosticMode = true;
-        QVERIFY(!RunClearTransfer(rig.protocol));
+        QVERIFY(!rig.Shown(RunClearTransfer(rig.protocol)));
         QCOMPARE(rig.prompt.shown.size(), 1);
         QCOMPARE(rig.prompt.shown[0].text,
                  QStringLiteral("Communication Error!!\nCOM0 (no serial port) could not be opened: "
@@ -108,11 +110,11 @@ private slots:
         QVERIFY(radio.Start());
         NumberedRig rig(3);
         rig.link.UseDevices({QString(), QString(), radio.SlavePath(), QString()});
-        QVERIFY(RunReadTransfer(rig.protocol));
+        QVERIFY(rig.Shown(RunReadTransfer(rig.protocol)));
         QCOMPARE(radio.requests().size(), 4 + 512);
 
         rig.link.UseDevices({QString(), QString(), QStringLiteral("/nonexistent/ttyQ3"), QString()});
-        QVERIFY(!RunReadTransfer(rig.protocol));
+        QVERIFY(!rig.Shown(RunReadTransfer(rig.protocol)));
         QVERIFY2(rig.prompt.shown.last().text.contains(QStringLiteral("COM3 (/nonexistent/ttyQ3) could not be opened")),
                  qPrintable(rig.prompt.shown.last().text));
     }
@@ -123,7 +125,7 @@ private slots:
         QVERIFY(rig.started);
         QtSerialPort first;
         QVERIFY(first.Open(rig.radio.SlavePath()));
-        QVERIFY(!RunReadTransfer(rig.protocol));
+        QVERIFY(!rig.Shown(RunReadTransfer(rig.protocol)));
         QCOMPARE(rig.prompt.shown.size(), 1);
         const QString text = rig.prompt.shown[0].text;
         QVERIFY2(text.contains(" could not be opened: the port is in use by another program\n"), qPrintable(text));
@@ -133,7 +135,7 @@ private slots:
                                    .arg(QCoreApplication::applicationPid())),
                  qPrintable(text));
         first.Close();
-        QVERIFY(RunReadTransfer(rig.protocol));
+        QVERIFY(rig.Shown(RunReadTransfer(rig.protocol)));
     }
 
     void aPortThatFailsUnderARun()
@@ -143,9 +145,9 @@ private slots:
         rig.model.DiagnosticMode = true;
         rig.radio.AddFault({sim::FaultKind::HangUp, 0x14, 0x0200, 1, 0});
         const Image before = rig.model.MemoryImage;
-        QVERIFY(!RunReadTransfer(rig.protocol));
-        QVERIFY(rig.model.CancelFlag);
-        QVERIFY(rig.model.ErrorFlag);
+        QVERIFY(!rig.Shown(RunReadTransfer(rig.protocol)));
+        QVERIFY(rig.link.state().CancelFlag);
+        QVERIFY(rig.link.state().ErrorFlag);
         QVERIFY(!rig.port.IsOpen());
         QVERIFY(rig.model.MemoryImage == before);
         QCOMPARE(rig.prompt.shown.size(), 1);
@@ -176,7 +178,7 @@ private slots:
                 if (::read(other, &byte, 1) <= 0)
                     std::this_thread::yield();
         });
-        const bool done = RunReadTransfer(rig.protocol);
+        const bool done = rig.Shown(RunReadTransfer(rig.protocol));
         stop = true;
         reader.join();
         ::close(other);

@@ -103,12 +103,12 @@ private slots:
         Arrive(QByteArray(1, '\x01'));
         rig->link.SetCancelCheck([] { return true; });
         QCOMPARE(rig->link.WaitByte(0x01, 300), WaitResult::Cancelled);
-        QVERIFY(rig->model.CancelFlag);
+        QVERIFY(rig->link.state().CancelFlag);
     }
 
     void cancelFromAWindowEventEndsTheWait()
     {
-        QTimer::singleShot(30, [this] { rig->model.CancelFlag = true; });
+        QTimer::singleShot(30, [this] { rig->link.state().CancelFlag = true; });
         QElapsedTimer clock;
         clock.start();
         QCOMPARE(rig->link.WaitByte(0x01, 3000), WaitResult::Cancelled);
@@ -164,13 +164,13 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, result);
-        rig->model.CancelFlag = true;  // cleared at entry
-        rig->model.ErrorFlag = false;  // set at entry
+        rig->link.state().CancelFlag = true;  // cleared at entry
+        rig->link.state().ErrorFlag = false;  // set at entry
         rig->radio.SendRaw(bytes);
         QByteArray buffer(7, 'x');
         QCOMPARE(int(rig->link.ReceiveFrame(buffer, 150)), result);
-        QVERIFY(!rig->model.CancelFlag);
-        QCOMPARE(rig->model.ErrorFlag, result != int(WaitResult::Done));
+        QVERIFY(!rig->link.state().CancelFlag);
+        QCOMPARE(rig->link.state().ErrorFlag, result != int(WaitResult::Done));
         if (result == int(WaitResult::TimedOut))
             QCOMPARE(buffer, QByteArray(7, 'x'));
         else

@@ -86,8 +86,8 @@ private slots:
     {
         const Image before = rig->model.MemoryImage;
         Image target{};
-        rig->protocol.ReadData(target);
-        QVERIFY(!rig->model.ErrorFlag);
+        rig->Shown(rig->protocol.ReadData(target));
+        QVERIFY(!rig->link.state().ErrorFlag);
         QVERIFY(rig->prompt.shown.isEmpty());
         QVERIFY(!rig->port.IsOpen());
         QVERIFY(std::equal(target.begin(), target.end(), rig->radio.memory().begin()));
@@ -110,13 +110,13 @@ private slots:
         QCOMPARE(BlockProgress(8176), 100);
         QCOMPARE(BlockProgress(8144), 99);
         Image target{};
-        rig->protocol.ReadData(target);
+        rig->Shown(rig->protocol.ReadData(target));
         QCOMPARE(rig->progress, ExpectedProgress());
         QCOMPARE(rig->progress.at(1 + 4096 / 16), 50);
         QCOMPARE(rig->progress.last(), 100);
 
         rig->progress.clear();
-        rig->protocol.WriteData();
+        rig->Shown(rig->protocol.WriteData());
         QCOMPARE(rig->progress, ExpectedProgress());
     }
 
@@ -124,8 +124,8 @@ private slots:
     {
         FillImage(rig->model.MemoryImage, 5);
         const sim::Memory radioBefore = rig->radio.memory();
-        rig->protocol.WriteData();
-        QVERIFY(!rig->model.ErrorFlag);
+        rig->Shown(rig->protocol.WriteData());
+        QVERIFY(!rig->link.state().ErrorFlag);
         QVERIFY(rig->prompt.shown.isEmpty());
         const ExchangeList exchanges = Exchanges(rig->radio);
         QCOMPARE(exchanges, ExpectedWrites());
@@ -140,8 +140,8 @@ private slots:
     void clearSendsTheOneByte()
     {
         rig->model.MemoryImage[addr::UserMmsiCount] = 0;
-        rig->protocol.ClearData();
-        QVERIFY(!rig->model.ErrorFlag);
+        rig->Shown(rig->protocol.ClearData());
+        QVERIFY(!rig->link.state().ErrorFlag);
         QCOMPARE(rig->radio.received().toHex(' '), QByteArray::fromHex("01313130313535303037320D").toHex(' '));
         QCOMPARE(int(rig->radio.memory()[addr::UserMmsiCount]), 0);
         QCOMPARE(rig->progress, (QList<int>{0, 100}));
@@ -168,13 +168,13 @@ private slots:
         rig->radio.AddFault({sim::FaultKind::NoAnswer, command, address, 2, 0});
         Image target{};
         if (operation == 0)
-            rig->protocol.ReadData(target);
+            rig->Shown(rig->protocol.ReadData(target));
         else if (operation == 1)
-            rig->protocol.WriteData();
+            rig->Shown(rig->protocol.WriteData());
         else
-            rig->protocol.ClearData();
-        QVERIFY(rig->model.ErrorFlag);
-        QVERIFY(!rig->model.CancelFlag);
+            rig->Shown(rig->protocol.ClearData());
+        QVERIFY(rig->link.state().ErrorFlag);
+        QVERIFY(!rig->link.state().CancelFlag);
         QVERIFY(!rig->port.IsOpen());
         ExpectOneMessage(rig->prompt, title, QStringLiteral("Communication Error!!"), MessageIcon::Critical);
         QCOMPARE(Exchanges(rig->radio).last(), qMakePair(command, address));
@@ -187,12 +187,12 @@ private slots:
         rig->radio.memory()[12] = 0x77;  // not ours: put back after a read
         bool busyDuringRun = false;
         rig->protocol.link().SetCancelCheck([&] {
-            busyDuringRun = rig->model.BusyFlag;
+            busyDuringRun = rig->link.state().BusyFlag;
             return false;
         });
-        QVERIFY(RunReadTransfer(rig->protocol));
+        QVERIFY(rig->Shown(RunReadTransfer(rig->protocol)));
         QVERIFY(busyDuringRun);
-        QVERIFY(!rig->model.BusyFlag);
+        QVERIFY(!rig->link.state().BusyFlag);
         ExpectOneMessage(rig->prompt, QStringLiteral("Read from Radio"), QStringLiteral("Complete!!"),
                          MessageIcon::Information);
         Image defaults{};
@@ -219,15 +219,15 @@ private slots:
         if (cancel)
             connect(&rig->radio, &sim::RadioEmulator::requestLogged, this, [&](const sim::LoggedRequest& entry) {
                 if (entry.request.address == 0x1000)
-                    rig->model.CancelFlag = true;
+                    rig->link.state().CancelFlag = true;
             });
         const Image before = rig->model.MemoryImage;
         const CommonSettings settingsBefore = rig->model.Settings;
-        QVERIFY(!RunReadTransfer(rig->protocol));
+        QVERIFY(!rig->Shown(RunReadTransfer(rig->protocol)));
         QVERIFY(rig->model.MemoryImage == before);
         QVERIFY(rig->model.Settings == settingsBefore);
         QVERIFY(!rig->port.IsOpen());
-        QVERIFY(!rig->model.BusyFlag);
+        QVERIFY(!rig->link.state().BusyFlag);
         if (cancel)
             QVERIFY(rig->prompt.shown.isEmpty());
         else
@@ -238,10 +238,10 @@ private slots:
     void runsStopAfterAFailedModelCheck()
     {
         rig->radio.memory()[0] = 0x13;
-        QVERIFY(!RunReadTransfer(rig->protocol));
-        QVERIFY(!RunWriteTransfer(rig->protocol));
+        QVERIFY(!rig->Shown(RunReadTransfer(rig->protocol)));
+        QVERIFY(!rig->Shown(RunWriteTransfer(rig->protocol)));
         rig->model.MemoryImage[addr::UserMmsiCount] = 3;
-        QVERIFY(!RunClearTransfer(rig->protocol));
+        QVERIFY(!rig->Shown(RunClearTransfer(rig->protocol)));
         QCOMPARE(int(rig->model.MemoryImage[addr::UserMmsiCount]), 3);
         QCOMPARE(Exchanges(rig->radio).size(), 3 * 4);
         QCOMPARE(rig->prompt.shown.size(), 3);
@@ -249,7 +249,7 @@ private slots:
 
     void writeRunCompletes()
     {
-        QVERIFY(RunWriteTransfer(rig->protocol));
+        QVERIFY(rig->Shown(RunWriteTransfer(rig->protocol)));
         ExpectOneMessage(rig->prompt, QStringLiteral("Program to Radio"), QStringLiteral("Complete!!"),
                          MessageIcon::Information);
         QCOMPARE(int(rig->radio.memory()[0x0100]), int(rig->model.MemoryImage[0x0100]));
@@ -295,13 +295,13 @@ private slots:
         };
         TransferSafety safety;
         safety.readFirst = readFirst;
-        QCOMPARE(RunWriteTransfer(rig->protocol, approval, safety), written);
+        QCOMPARE(rig->Shown(RunWriteTransfer(rig->protocol, approval, safety)), written);
         QCOMPARE(questions, asked ? QStringList{radioMmsi + QLatin1Char('>') + newMmsi} : QStringList());
         const ExchangeList exchanges = Exchanges(rig->radio);
         const int reads = readFirst ? 512 : 1;  // no read of its own after the whole radio
         QCOMPARE(exchanges.mid(4, 1), (ExchangeList{{0x14, readFirst ? 0x0000 : 0x0150}}));
         QCOMPARE(exchanges.size(), 4 + reads + (written ? ExpectedWrites().size() : 0));
-        QCOMPARE(rig->model.CancelFlag, !written);
+        QCOMPARE(rig->link.state().CancelFlag, !written);
         QCOMPARE(rig->prompt.shown.size(), written ? 1 : 0);
         QCOMPARE(DecodeDigits(rig->radio.memory(), addr::UserMmsid).substr(0, 9),
                  (written ? newMmsi : radioMmsi).toStdString());
@@ -322,7 +322,7 @@ private slots:
                 listed << QString::fromStdString(change.Text());
             return false;
         };
-        QVERIFY(!RunWriteTransfer(rig->protocol, {}, safety));
+        QVERIFY(!rig->Shown(RunWriteTransfer(rig->protocol, {}, safety)));
         QVERIFY2(listed.contains("USA CH01A: name \"\" -> \"NEWNAME\""), qPrintable(listed.join('\n')));
         const QStringList kept = QDir(data.filePath("backups")).entryList({"*-before-write.hex"});
         QCOMPARE(kept.size(), 1);
@@ -334,7 +334,7 @@ private slots:
     void ownMmsiUnreadable()
     {
         rig->radio.AddFault({sim::FaultKind::NoAnswer, 0x14, -1, -1, 0});
-        QVERIFY(!RunWriteTransfer(rig->protocol, [](const QString&, const QString&) { return true; }));
+        QVERIFY(!rig->Shown(RunWriteTransfer(rig->protocol, [](const QString&, const QString&) { return true; })));
         ExpectOneMessage(rig->prompt, QStringLiteral("Program to Radio"), QStringLiteral("Communication Error!!"),
                          MessageIcon::Critical);
         QCOMPARE(Exchanges(rig->radio).size(), 4 + 3);  // check, then the block twice with CAN between
@@ -344,10 +344,10 @@ private slots:
     {
         rig->model.Settings.Scrambler = 256;
         const Image before = rig->model.MemoryImage;
-        QVERIFY(!RunWriteTransfer(rig->protocol));
+        QVERIFY(!rig->Shown(RunWriteTransfer(rig->protocol)));
         ExpectOneMessage(rig->prompt, QStringLiteral("Program to Radio"), QStringLiteral("6\n\nOverflow"),
                          MessageIcon::Critical);
-        QVERIFY(rig->model.ErrorFlag);
+        QVERIFY(rig->link.state().ErrorFlag);
         QVERIFY(rig->model.MemoryImage == before);
         QVERIFY(Exchanges(rig->radio).isEmpty());
     }
@@ -359,14 +359,14 @@ private slots:
         QTemporaryDir data;
         QStringList notes;
         const TransferSafety safety{data.path(), false, [&](const QString& text) { notes.append(text); }};
-        QVERIFY(RunReadTransfer(rig->protocol, safety));
+        QVERIFY(rig->Shown(RunReadTransfer(rig->protocol, safety)));
         const QStringList reads = ReadBackups(data.path(), "MR7100A");
         QCOMPARE(reads.size(), 1);
         const sim::Memory& radio = rig->radio.memory();
         QCOMPARE(ReadAll(reads[0]), QByteArray(reinterpret_cast<const char*>(radio.data()), kImageSize));
 
         FillImage(rig->model.MemoryImage, 9);
-        QVERIFY(RunWriteTransfer(rig->protocol, {}, safety));
+        QVERIFY(rig->Shown(RunWriteTransfer(rig->protocol, {}, safety)));
         const QStringList writes = StampedFiles(BackupsFolder(data.path()), "MR7100A-", "-write", ".hex");
         QCOMPARE(writes.size(), 1);
         const QByteArray written = ReadAll(writes[0]);
@@ -384,8 +384,8 @@ private slots:
         QVERIFY(WriteAll(data.filePath("file"), "not a folder"));
         QStringList notes;
         const TransferSafety safety{data.filePath("file"), false, [&](const QString& text) { notes.append(text); }};
-        QVERIFY(RunReadTransfer(rig->protocol, safety));
-        QVERIFY(RunWriteTransfer(rig->protocol, {}, safety));
+        QVERIFY(rig->Shown(RunReadTransfer(rig->protocol, safety)));
+        QVERIFY(rig->Shown(RunWriteTransfer(rig->protocol, {}, safety)));
         QCOMPARE(notes.size(), 2);
         QVERIFY2(notes[0].startsWith("The backup of this read could not be saved: cannot make the folder "),
                  qPrintable(notes[0]));
@@ -422,7 +422,8 @@ private slots:
             rig->radio.AddFault({sim::FaultKind::Delay, 0x14, 0x0800, 1, kReplyTimeoutMs + 30});
         }
         const Image before = rig->model.MemoryImage;
-        QCOMPARE(RunWriteTransfer(rig->protocol, {}, TransferSafety{QString(), verify, {}}), message == "Complete!!");
+        QCOMPARE(rig->Shown(RunWriteTransfer(rig->protocol, {}, TransferSafety{QString(), verify, {}})),
+                 message == "Complete!!");
         ExpectOneMessage(rig->prompt, QStringLiteral("Program to Radio"), message,
                          message == "Complete!!" ? MessageIcon::Information : MessageIcon::Critical);
         QVERIFY(rig->model.MemoryImage == before);
@@ -449,6 +450,33 @@ private slots:
         QCOMPARE(differences.front(), 0x0100);
     }
 
+    // Every byte a write sends is checked, up to the image's last; the radio's own are not.
+    void verificationRange_data()
+    {
+        QTest::addColumn<int>("address");
+        QTest::addColumn<bool>("checked");
+        QTest::newRow("first byte") << 0x0000 << true;
+        QTest::newRow("last byte of the image") << kImageSize - 1 << true;
+        QTest::newRow("own byte before the scrambler") << 0x0024 << false;
+        QTest::newRow("scrambler, sent singly") << 0x0025 << true;
+        QTest::newRow("last byte sent singly") << 0x002F << true;
+        QTest::newRow("first own block") << 0x0030 << false;
+        QTest::newRow("last own byte") << 0x01DF << false;
+        QTest::newRow("first byte after it") << 0x01E0 << true;
+    }
+    void verificationRange()
+    {
+        QFETCH(int, address);
+        QFETCH(bool, checked);
+        Image sent{};
+        FillImage(sent, 4);
+        Image readBack = sent;
+        readBack[address] ^= 0x01;
+        BlockSet taken;
+        taken.set();
+        QCOMPARE(WrittenDifferences(sent, readBack, taken), checked ? std::vector<int>{address} : std::vector<int>{});
+    }
+
     void clearRun_data()
     {
         QTest::addColumn<int>("fault");  // -1 none
@@ -472,7 +500,7 @@ private slots:
         if (fault >= 0)
             rig->radio.AddFault({sim::FaultKind(fault), 0x11, -1, -1, 0});
         const bool done = message == "Complete!!";
-        QCOMPARE(RunClearTransfer(rig->protocol, TransferSafety{QString(), verify, {}}), done);
+        QCOMPARE(rig->Shown(RunClearTransfer(rig->protocol, TransferSafety{QString(), verify, {}})), done);
         QCOMPARE(int(rig->model.MemoryImage[addr::UserMmsiCount]), done ? 0 : 7);
         QCOMPARE(int(rig->radio.memory()[addr::UserMmsiCount]), fault < 0 ? 0 : fault == int(sim::FaultKind::MisStore) ? 0xFF : 7);
         ExpectOneMessage(rig->prompt, QStringLiteral("Clear Data"), message,

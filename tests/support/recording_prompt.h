@@ -39,6 +39,15 @@ public:
         return Message(title, text, icon);
     }
 
+    // Records an outcome's messages as the window shows them, one box each;
+    // hands the outcome back.
+    Outcome Show(Outcome outcome)
+    {
+        for (const quorlink::Message& message : outcome.messages)
+            Message(QString::fromStdString(message.title), QString::fromStdString(message.text), message.icon);
+        return outcome;
+    }
+
     QString OpenFileName(const QString& filter) override { return NextFileName(filter); }
     QString SaveFileName(const QString& filter) override { return NextFileName(filter); }
     QString ShowHelp(const QString& helpFile, int context) override

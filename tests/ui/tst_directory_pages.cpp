@@ -465,7 +465,7 @@ private slots:
             Tree()->expandItem(Node(QLatin1String(key)));
         QVERIFY(Greyed(QStringLiteral("SG 2")) && Greyed(QStringLiteral("SM 3")));
         const QString path = f->programDir.filePath(file);
-        const FileContext context{f->prompt, ErrorLog(QString()), 0};
+        const FileContext context{ErrorLog(QString()), 0};
         QVERIFY((file.endsWith(".dat") ? SaveFileAs(source, path, context) : SaveHexImage(source, path, context)).done());
         f->prompt.fileNames.enqueue(path);
         if (import) {

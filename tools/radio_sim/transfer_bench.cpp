@@ -78,11 +78,10 @@ int main(int argc, char* argv[])
     NewModel(model);
     QTemporaryDir logFolder;
     const ErrorLog log(logFolder.path());
-    ConsolePrompt prompt;
     CountingPort port;
     SerialLink link(port, model, log);
     link.UsePort(PortChoice{0, parser.value(QStringLiteral("port"))});
-    CloneProtocol protocol(link, prompt);
+    CloneProtocol protocol(link);
     protocol.Timings.settlePauseMs = 0;  // a pause for the user's eyes, not the line's work
 
     TransferSafety safety;
@@ -92,10 +91,13 @@ int main(int argc, char* argv[])
         safety.dataFolder = logFolder.path();
     const double cpuStart = CpuSeconds();
     const auto wallStart = std::chrono::steady_clock::now();
-    const bool done =
+    const Outcome outcome =
         mode == QLatin1String("read") ? RunReadTransfer(protocol, safety) : RunWriteTransfer(protocol, {}, safety);
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
     const double cpu = CpuSeconds() - cpuStart;
+    ConsolePrompt prompt;
+    for (const Message& message : outcome.messages)
+        prompt.Message(QString::fromStdString(message.title), QString::fromStdString(message.text), message.icon);
 
     std::printf("%-5s wall %7.3f s  cpu %6.3f s (%4.1f %% of wall)  %lld bytes on the line", qPrintable(mode),
                 wall, cpu, 100.0 * cpu / wall, static_cast<long long>(port.total));
@@ -122,5 +124,5 @@ int main(int argc, char* argv[])
         std::printf("backup %.3f ms mean, %.3f ms longest (%d backups)\n", total / kRounds * 1000.0,
                     longest * 1000.0, kRounds);
     }
-    return done ? 0 : 1;
+    return outcome.done() ? 0 : 1;
 }

@@ -6,7 +6,6 @@
 #include "clone_protocol.h"
 #include "error_log.h"
 #include "model.h"
-#include "prompt.h"
 #include "qt_serial_port.h"
 #include "radio_emulator.h"
 #include "serial_link.h"
@@ -21,16 +20,6 @@
 using namespace quorlink;
 
 namespace {
-
-class SilentPrompt : public Prompt {
-public:
-    Answer Message(const QString&, const QString& text, MessageIcon, MessageButtons) override
-    {
-        last = text;
-        return Answer::Ok;
-    }
-    QString last;
-};
 
 long ResidentKb()
 {
@@ -95,18 +84,17 @@ void OneRun(std::mt19937& rng, Tally& tally, const ErrorLog& log)
     Model model;
     model.ModelNumber = modelNumber;
     NewModel(model);
-    SilentPrompt prompt;
     QtSerialPort port;
     SerialLink link(port, model, log);
     link.UsePort(PortChoice{0, radio.SlavePath()});
-    CloneProtocol protocol(link, prompt);
+    CloneProtocol protocol(link);
     protocol.Timings = {200, 100, 10, 0};
 
     const bool read = rng() % 4 != 0;
     if (read) {
         ++tally.reads;
         const Image before = model.MemoryImage;
-        const bool ok = RunReadTransfer(protocol);
+        const bool ok = RunReadTransfer(protocol).done();
         ok ? ++tally.succeeded : ++tally.failed;
         const bool right = ok ? model.MemoryImage == ExpectedAfterRead(radio.memory(), modelNumber)
                               : model.MemoryImage == before;
@@ -116,7 +104,7 @@ void OneRun(std::mt19937& rng, Tally& tally, const ErrorLog& log)
         }
     } else {
         ++tally.writes;
-        RunWriteTransfer(protocol) ? ++tally.succeeded : ++tally.failed;
+        RunWriteTransfer(protocol).done() ? ++tally.succeeded : ++tally.failed;
     }
 }
 

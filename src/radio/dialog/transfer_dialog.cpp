@@ -3,6 +3,7 @@
 
 #include "device_picture.h"
 #include "model.h"
+#include "outcome_box.h"
 #include "prompt.h"
 #include "qt_serial_port.h"
 #include "serial_link.h"
@@ -106,15 +107,13 @@ void TransferDialog::SetProgress(int percent)
     lblPercent_->setGeometry(w * progress_ / 100 - w, 0, w, pictProgress_->height());
 }
 
-bool TransferDialog::RunTransfer()
+Outcome TransferDialog::RunTransfer(SerialLink& link)
 {
-    QtSerialPort port;
-    SerialLink link(port, model_, log_);
     link.UseDevices(setup_.devices);
     TransferHooks hooks;
     hooks.progress = [this](int percent) { SetProgress(percent); };
     hooks.pass = [this](const QString& pass) { lblPass_->setText(pass + QStringLiteral("...")); };
-    CloneProtocol protocol(link, prompt_, hooks);
+    CloneProtocol protocol(link, hooks);
     protocol.Timings = setup_.timings;
     switch (mode_) {
     case TransferMode::Read: return RunReadTransfer(protocol, setup_.safety);
@@ -128,7 +127,17 @@ void TransferDialog::cmdOK_Click()
 {
     cmdOK_->setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool done = RunTransfer();
+    QtSerialPort port;
+    SerialLink link(port, model_, log_);
+    run_ = &link.state();
+    const Outcome outcome = RunTransfer(link);
+    {
+        // Told while the run still counts as going on, as the boxes always were.
+        const BusyWhileRunning telling(link.state());
+        ShowOutcome(prompt_, outcome);
+    }
+    run_ = nullptr;
+    const bool done = outcome.done();
     QApplication::restoreOverrideCursor();
     cmdOK_->setEnabled(true);
     SetProgress(0);
@@ -141,8 +150,8 @@ void TransferDialog::cmdOK_Click()
 
 void TransferDialog::cmdCancel_Click()
 {
-    if (model_.BusyFlag)
-        model_.CancelFlag = true;  // the running wait notices it
+    if (Busy())
+        run_->CancelFlag = true;  // the running wait notices it
     else
         QDialog::reject();
 }
@@ -157,7 +166,7 @@ void TransferDialog::cmdHelp_Click()
 
 void TransferDialog::closeEvent(QCloseEvent* event)
 {
-    if (model_.BusyFlag)
+    if (Busy())
         event->ignore();
     else
         QDialog::closeEvent(event);

@@ -6,6 +6,7 @@
 
 #include "clone_protocol.h"
 #include "port_names.h"
+#include "transfer_state.h"
 #include "transfer_runs.h"
 
 #include <QDialog>
@@ -16,6 +17,7 @@ class QPushButton;
 namespace quorlink {
 
 class ErrorLog;
+class SerialLink;
 class Prompt;
 struct Model;
 
@@ -34,6 +36,8 @@ public:
                    QWidget* parent = nullptr);
 
     bool TransferDone() const { return transferDone_; }
+    // A run is going on, or its outcome is being shown: Cancel cancels it, closing is refused.
+    bool Busy() const { return run_ != nullptr && run_->BusyFlag; }
     // The bar's position for p percent: W * p / 100 - W, so 0 hides it and 100 fills the frame.
     void SetProgress(int percent);
     int Progress() const { return progress_; }
@@ -47,7 +51,7 @@ protected:
     void reject() override;
 
 private:
-    bool RunTransfer();
+    Outcome RunTransfer(SerialLink& link);
 
     Model& model_;
     Prompt& prompt_;
@@ -60,6 +64,7 @@ private:
     QPushButton* cmdOK_ = nullptr;
     int progress_ = 0;
     bool transferDone_ = false;
+    TransferState* run_ = nullptr;  // the running transfer's, while there is one
 };
 
 }  // namespace quorlink

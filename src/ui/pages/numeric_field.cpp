@@ -2,6 +2,7 @@
 #include "numeric_field.h"
 
 #include "latin1.h"
+#include "mmsi.h"
 #include "page_host.h"
 #include "page_wiring.h"
 #include "prompt.h"
@@ -66,7 +67,7 @@ std::optional<std::string> StoredMmsi(const QString& typed, int length)
 
 QString ShownMmsi(const std::string& stored, int length)
 {
-    const QString text = ToQString(stored);
+    const QString text = ToQString(ShownMmsi(stored));
     return (length == kGroupLength ? text.mid(1) : text).left(length);
 }
 

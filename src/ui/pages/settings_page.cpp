@@ -8,6 +8,7 @@
 #include "numeric_field.h"
 #include "page_host.h"
 #include "page_wiring.h"
+#include "setting_texts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,18 +41,20 @@ constexpr int kDscTab = 1;
 const char* const kTabTitles[] = {"Radio Setup", "DSC Setup"};
 
 int Same(int v) { return v; }
-// Dimmer and ringer lists run from the highest level down to off.
-int LevelToIndex(int level) { return level == 1 ? 2 : level == 2 ? 1 : level == 3 ? 0 : 3; }
-int IndexToLevel(int position) { return position == 0 ? 3 : position == 1 ? 2 : position == 2 ? 1 : 0; }
-// Scrambler codes 0..3 are stored as 1..4; anything else is off.
-int ScramblerToIndex(int value) { return value >= 1 && value <= 4 ? value : 0; }
-int IndexToScrambler(int position) { return ScramblerToIndex(position); }
+
+QStringList Items(const SettingChoices& choices)
+{
+    QStringList items;
+    for (int i = 0; i < choices.count; ++i)
+        items << QString::fromLatin1(choices.texts[i]);
+    return items;
+}
 
 QStringList ContrastItems() { return {"0", "1", "2", "3", "4", "5", "6", "7"}; }
-QStringList DimmerItems() { return {"HI", "MID", "LO", "OFF"}; }
-QStringList ScanItems() { return {"Memory", "Priority"}; }
-QStringList ScramblerItems() { return {"OFF", "0", "1", "2", "3"}; }
-QStringList RingerItems() { return {"3 min", "15 times", "10 times", "5 times"}; }
+QStringList DimmerItems() { return Items(kDimmerChoices); }
+QStringList ScanItems() { return Items(kScanTypeChoices); }
+QStringList ScramblerItems() { return Items(kScramblerChoices); }
+QStringList RingerItems() { return Items(kRingerChoices); }
 QStringList OffsetItems()
 {
     QStringList items;
@@ -77,17 +80,17 @@ constexpr Row Check(int tab, const char* name, const char* label, const char* ma
 // Top to bottom on each tab; the order is also the Tab order.
 const Row kRows[] = {
     List(kRadioTab, "cmbFCont", "Contrast Level", &S::Contrast, ContrastItems),
-    List(kRadioTab, "cmbFDim", "Dimmer Status", &S::Dimmer, DimmerItems, LevelToIndex, IndexToLevel),
+    List(kRadioTab, "cmbFDim", "Dimmer Status", &S::Dimmer, DimmerItems, LevelToPosition, PositionToLevel),
     List(kRadioTab, "cmbFOffset", "Offset Time", &S::OffsetTime, OffsetItems),
     Check(kRadioTab, "chkFBeep", "Key Beep", "[On]", &S::KeyBeep),
     Check(kRadioTab, "chkFWX", "WX Alert", "[On]", &S::WxAlert),
     List(kRadioTab, "cmbFScan", "Scan Type", &S::ScanType, ScanItems),
-    List(kRadioTab, "cmbFScrambler", "Voice Scrambler", &S::Scrambler, ScramblerItems, ScramblerToIndex,
-         IndexToScrambler),
+    List(kRadioTab, "cmbFScrambler", "Voice Scrambler", &S::Scrambler, ScramblerItems, ScramblerToPosition,
+         ScramblerToPosition),
     Check(kRadioTab, "chkFMAG", "True MAG", "[Magnetic On]", &S::TrueMag),
     Check(kDscTab, "chkFindReply", "Individual Reply", "[Auto]", &S::IndReply),
     Check(kDscTab, "chkFindAck", "Individual ACK", "[Able to Comply]", &S::IndACK),
-    List(kDscTab, "cmbFIND", "Individual Ringer", &S::Ind, RingerItems, LevelToIndex, IndexToLevel),
+    List(kDscTab, "cmbFIND", "Individual Ringer", &S::Ind, RingerItems, LevelToPosition, PositionToLevel),
     Check(kDscTab, "chkFposRR", "POS Request Reply", "[Auto]", &S::POSRR),
     Check(kDscTab, "chkFDSC", "DSC Scan", "[On]", &S::DscScan),
 };

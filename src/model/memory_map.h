@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every area of the radio's memory in one table: where it lies, what it
+// holds, which bits the radio keeps for itself, how a write sends it and
+// what the pages call it. The write plan, the comparison and the names of
+// bytes are all read from here.
+#pragma once
+
+#include "image_layout.h"
+
+#include <cstdint>
+
+namespace quorlink {
+
+// What an area holds; the kinds past Value repeat one field per channel or entry.
+enum class Holds {
+    Value,         // one setting or bitmap
+    ChannelFlags,  // a flag byte per slot of a plan
+    ChannelNames,  // a name slot per slot of a plan
+    WxNames,
+    ExpNames,
+    ExpEntries,    // flags and frequency index per EXP channel
+    Directory,     // MMSI and name per entry
+    RadioOwn,      // none of ours
+};
+
+// How a write sends an area's bytes.
+enum class Sent {
+    Whole,   // in its block's frame
+    Singly,  // one frame per byte: the rest of its block is the radio's
+    Never,   // the radio's own
+};
+
+struct MemoryArea {
+    int start;
+    int size;
+    Holds holds;
+    const char* name;  // Value: the pages' words; a list: its own ("USA", "individual")
+    int region;        // ChannelFlags and ChannelNames: the plan's Region
+    std::uint8_t ownBits;  // bits the radio keeps for itself
+    int slotBytes;     // a list: bytes per channel or entry
+    int usedBytes;     // a list: of them, the bytes the field fills
+    bool shown;        // whether a page shows the field
+    Sent sent;
+};
+
+// The area holding address, a byte of the image; bytes of no listed area
+// are the radio's own and are written whole.
+const MemoryArea& AreaAt(int address);
+
+// The bits of the byte at address that a page shows.
+std::uint8_t PageBits(int address);
+
+}  // namespace quorlink
