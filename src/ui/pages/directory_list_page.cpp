@@ -100,7 +100,7 @@ void DirectoryListPage::MSFlexGrid2_DblClick()
     const int row = grid_->currentRow() + 1;
     if (row < 1)
         return;
-    const QString key = ChildKey(QLatin1String(TraitsOf(kind_).key), row);
+    const QString key = ChildKey(DirectoryList(kind_), row);
     window_.SelectNodeByKey(key);
     if (QTreeWidgetItem* node = wiring_.Tree().ItemByKey(key))
         wiring_.TreeWidget()->scrollToItem(node);

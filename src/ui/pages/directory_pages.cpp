@@ -13,10 +13,9 @@ namespace quorlink {
 namespace {
 
 const DirectoryTraits kTraits[] = {
-    {DirectoryKind::Individual, KeyText(NodeKey::IndividualDirectory), "Station Name", "STATION NAME",
-     "Individual Directory MMSI", 9, 1047, 1049, 1050, 1051},
-    {DirectoryKind::Group, KeyText(NodeKey::GroupDirectory), "Group Name", "GROUP NAME", "Group Directory MMSI", 8,
-     1067, 1069, 1070, 1071},
+    {DirectoryKind::Individual, "Station Name", "STATION NAME", "Individual Directory MMSI", 9,
+     1047, 1049, 1050, 1051},
+    {DirectoryKind::Group, "Group Name", "GROUP NAME", "Group Directory MMSI", 8, 1067, 1069, 1070, 1071},
 };
 
 }  // namespace
@@ -26,7 +25,7 @@ const DirectoryTraits& TraitsOf(DirectoryKind kind) { return kTraits[kind == Dir
 std::optional<DirectoryKind> DirectoryOfListKey(const QString& key)
 {
     for (const DirectoryTraits& t : kTraits)
-        if (key == QLatin1String(t.key))
+        if (key == TreeKey(DirectoryList(t.kind)))
             return t.kind;
     return std::nullopt;
 }
@@ -42,7 +41,7 @@ void DeleteDirectoryEntry(Directory& directory, int k)
 
 void ColourDirectoryNodes(PageHost& window, PageWiring& wiring, DirectoryKind kind)
 {
-    QTreeWidgetItem* list = wiring.Tree().ItemByKey(QLatin1String(TraitsOf(kind).key));
+    QTreeWidgetItem* list = wiring.Tree().ItemByKey(TreeKey(DirectoryList(kind)));
     if (list == nullptr)
         return;
     const QPalette& palette = wiring.TreeWidget()->palette();

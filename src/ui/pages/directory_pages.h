@@ -16,7 +16,6 @@ class PageWiring;
 
 struct DirectoryTraits {
     DirectoryKind kind;
-    const char* key;          // tree node of the list: "SM", "SG"
     const char* nameLabel;    // "Station Name", "Group Name"
     const char* nameTitle;    // list column: "STATION NAME", "GROUP NAME"
     const char* mmsiCaption;  // title of the MMSI error box
@@ -28,7 +27,7 @@ struct DirectoryTraits {
 };
 
 const DirectoryTraits& TraitsOf(DirectoryKind kind);
-// The directory whose list node is key ("SM", "SG"), if any.
+// The directory whose list node is key, if any.
 std::optional<DirectoryKind> DirectoryOfListKey(const QString& key);
 
 // Closes the gap of entry k: the later entries move down one, the last is emptied.
