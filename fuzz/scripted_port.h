@@ -54,6 +54,8 @@ public:
     bool IsOpen() const override { return open_; }
     qint64 BytesWaiting() const override;
     QByteArray Read(qint64 maxBytes) override;
+    // Drops what has arrived; bytes still on their way arrive later, as on a line.
+    void DiscardInput() override { pending_.clear(); }
     bool Write(const QByteArray& bytes) override;
     Fault Failure() const override;
     bool PermissionDenied() const override { return false; }
