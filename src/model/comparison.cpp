@@ -6,6 +6,7 @@
 #include "memory_map.h"
 #include "mmsi.h"
 #include "model.h"
+#include "node_keys.h"
 #include "setting_texts.h"
 #include "written_areas.h"
 
@@ -124,11 +125,7 @@ const SettingRow kDscSetupRows[] = {
     {"Count", [](const Model& m) { return Number(UserMmsiCount(m)); }, nullptr},
 };
 
-struct RegionNames {
-    const char* key;
-    const char* place;
-};
-const RegionNames kRegionNames[] = {{"PU", "USA"}, {"PI", "International"}, {"PC", "Canada"}};
+const char* const kRegionPlaces[] = {"USA", "International", "Canada"};
 
 // Two sides are compared as the radio would hold them: a field differs only
 // where the bytes a write sends differ (a nine-digit MMSI and its stored
@@ -191,8 +188,6 @@ private:
     const Model newerHeld_;
 };
 
-std::string ChildKey(const std::string& parent, int number) { return parent + ' ' + Number(number); }
-
 void CompareAbPage(Collector& c)
 {
     for (bool aChannel : {true, false}) {
@@ -207,16 +202,15 @@ void CompareAbPage(Collector& c)
                 textA = Number(a);
                 textB = Number(b);
             }
-            const std::string field = std::string(kRegionNames[static_cast<int>(region)].place) +
+            const std::string field = std::string(kRegionPlaces[static_cast<int>(region)]) +
                                       (aChannel ? " A-Ch" : " B-Ch");
-            c.Add(Difference{"P", "A/B", field, textA, textB, false});
+            c.Add(Difference{KeyText(NodeKey::Programmable), "A/B", field, textA, textB, false});
         }
     }
 }
 
 void CompareRegion(Collector& c, Region region)
 {
-    const RegionNames& names = kRegionNames[static_cast<int>(region)];
     const ChannelList& a = c.older().Channels(region);
     const ChannelList& b = c.newer().Channels(region);
     const PlanTable& plan = c.older().Plan(region);
@@ -224,8 +218,9 @@ void CompareRegion(Collector& c, Region region)
         const int position = a[i].Position;
         const bool known = position >= plan.first() && position <= plan.last();
         const std::string place =
-            std::string(names.place) + " CH" + (known ? plan.at(position).Label : Number(position));
-        c.Rows(ChildKey(names.key, static_cast<int>(i)), place, kEditorRows,
+            std::string(kRegionPlaces[static_cast<int>(region)]) + " CH" +
+            (known ? plan.at(position).Label : Number(position));
+        c.Rows(ChildKeyText(RegionList(region), static_cast<int>(i)), place, kEditorRows,
                [&](const Model& m) -> const ChannelRecord& { return m.Channels(region)[i]; });
     }
 }
@@ -235,14 +230,15 @@ void CompareWx(Collector& c)
     for (std::size_t i = 0; i < c.older().WxChannels.size() && i < c.newer().WxChannels.size(); ++i) {
         char place[8];
         std::snprintf(place, sizeof place, "WX%02d", static_cast<int>(i + 1));
-        c.Rows("PW", place, kWxRows, [&](const Model& m) -> const ChannelRecord& { return m.WxChannels[i]; });
+        c.Rows(KeyText(NodeKey::Wx), place, kWxRows,
+               [&](const Model& m) -> const ChannelRecord& { return m.WxChannels[i]; });
     }
 }
 
 void CompareExp(Collector& c)
 {
     for (int n = 1; n <= c.older().ExpChannels.size(); ++n) {
-        const std::string key = ChildKey("E", n), place = "EXP" + Number(n);
+        const std::string key = ChildKeyText(NodeKey::Exp, n), place = "EXP" + Number(n);
         const auto get = [n](const Model& m) -> const ChannelRecord& { return m.ExpChannels.at(n); };
         // The radio keeps no position for a disabled EXP channel.
         if (get(c.older()).Enable || get(c.newer()).Enable)
@@ -255,7 +251,7 @@ void CompareDirectory(Collector& c, DirectoryKind kind)
 {
     const bool individual = kind == DirectoryKind::Individual;
     for (int n = 1; n <= c.older().DirectoryOf(kind).size() && n <= c.newer().DirectoryOf(kind).size(); ++n)
-        c.Rows(ChildKey(individual ? "SM" : "SG", n), (individual ? "Individual ID" : "Group ID") + Number(n),
+        c.Rows(ChildKeyText(DirectoryList(kind), n), (individual ? "Individual ID" : "Group ID") + Number(n),
                kEntryRows, [&](const Model& m) -> const DirectoryEntry& { return m.DirectoryOf(kind).at(n); });
 }
 
@@ -329,8 +325,8 @@ std::vector<Difference> CompareModels(const Model& older, const Model& newer, Co
     CompareWx(c);
     CompareExp(c);
     const auto whole = [](const Model& m) -> const Model& { return m; };
-    c.Rows("S", "Radio Setup", kRadioSetupRows, whole);
-    c.Rows("S", "DSC Setup", kDscSetupRows, whole);
+    c.Rows(KeyText(NodeKey::Setting), "Radio Setup", kRadioSetupRows, whole);
+    c.Rows(KeyText(NodeKey::Setting), "DSC Setup", kDscSetupRows, whole);
     for (DirectoryKind kind : {DirectoryKind::Individual, DirectoryKind::Group})
         CompareDirectory(c, kind);
     CompareUnshownBytes(c, c.olderHeld().MemoryImage, c.newerHeld().MemoryImage, sides);

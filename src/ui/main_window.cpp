@@ -3,15 +3,24 @@
 // data pane, and the start-up sequence.
 #include "main_window.h"
 
+#include "compare_commands.h"
 #include "control_tables.h"
+#include "directory_list_commands.h"
 #include "elided_label.h"
+#include "file_commands.h"
+#include "help_commands.h"
+#include "history_commands.h"
 #include "latin1.h"
+#include "menu_items.h"
 #include "mid_resource.h"
 #include "model.h"
 #include "pages/install_pages.h"
 #include "program_folder.h"
 #include "prompt.h"
+#include "report_commands.h"
+#include "safety_commands.h"
 #include "settings_store.h"
+#include "transfer_commands.h"
 #include "tree_lines_style.h"
 #include "window_title.h"
 
@@ -33,45 +42,43 @@ constexpr double kInitialWidthPixels = 607;
 constexpr double kInitialHeightPixels = 444;
 constexpr double kInitialTreeTwips = 2500;
 
-QAction* AddAction(QMenu* menu, const char* name, const char* caption)
-{
-    QAction* action = menu->addAction(QString::fromLatin1(caption));
-    action->setObjectName(QLatin1String(name));
-    return action;
-}
-
-void AddSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); }
-
 }  // namespace
 
 MainWindow::MainWindow(Model& model, Prompt& prompt, QString programFolder, WindowTimings timings)
     : model_(model), prompt_(prompt), programFolder_(std::move(programFolder)), log_(programFolder_),
-      timings_(timings), mids_(LoadShippedMidTable())
+      timings_(timings), mids_(LoadShippedMidTable()), document_(model, prompt, programFolder_),
+      router_(std::make_unique<PageRouter>(this, document_, [this](const QString& hint) { SetHint(hint); }))
 {
     setObjectName(QStringLiteral("frmMain"));
     setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     model_.VariantCode = "RV48";
+    connect(router_.get(), &PageRouter::PageRequested, this, &MainWindow::PageRequested);
+    const CommandContext context{this, *this, *router_, document_, prompt_, log_, timings_, programFolder_};
+    help_ = new HelpCommands(context);
+    files_ = new FileCommands(context);
+    transfers_ = new TransferCommands(context, *help_);
+    history_ = new HistoryCommands(context);
+    compare_ = new CompareCommands(context, *transfers_);
+    safety_ = new SafetyCommands(context, *files_, *compare_);
+    directoryLists_ = new DirectoryListCommands(context, *this);
+    reports_ = new ReportCommands(context);
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
     BuildCentralArea();
+    connect(&document_, &Document::Changed, this, &MainWindow::UpdateModifiedPanel);
 
     SettingsStore::Load(model_);
     UpdateModelMenu();
-    mnuOptionsSerialPort1_Click(model_.PortNumber - 1);  // hidden still: only marks the entry
-
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setSingleShot(true);
-    connect(timer1_, &QTimer::timeout, this, &MainWindow::DeferredNew);
+    transfers_->mnuOptionsSerialPort1_Click(model_.PortNumber - 1);  // hidden still: only marks the entry
 
     setMinimumSize(SmallestWindowSize());
     resize(qRound(kInitialWidthPixels), qRound(kInitialHeightPixels));
     BuildPlanTables(model_);
-    InstallPages(*this);
+    InstallPages(*this, *router_);
     RebuildAll();
-    SetHelpContexts();
+    help_->SetHelpContexts();
     SizeControls(kInitialTreeTwips);
 
     QApplication::restoreOverrideCursor();
@@ -85,27 +92,28 @@ void MainWindow::BuildMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    connect(AddAction(file, "mnuFileNew", "&New"), &QAction::triggered, this, &MainWindow::mnuFileNew_Click);
-    connect(AddAction(file, "mnuFileOpen", "&Open"), &QAction::triggered, this, &MainWindow::mnuFileOpen_Click);
+    connect(AddAction(file, "mnuFileNew", "&New"), &QAction::triggered, files_, &FileCommands::mnuFileNew_Click);
+    connect(AddAction(file, "mnuFileOpen", "&Open"), &QAction::triggered, files_, &FileCommands::mnuFileOpen_Click);
     AddSeparator(file, "mnuFileBar1");
-    connect(AddAction(file, "mnuFileSave", "&Save"), &QAction::triggered, this, &MainWindow::mnuFileSave_Click);
-    connect(AddAction(file, "mnuFileSaveAs", "Save &As..."), &QAction::triggered, this,
-            &MainWindow::mnuFileSaveAs_Click);
+    connect(AddAction(file, "mnuFileSave", "&Save"), &QAction::triggered, files_, &FileCommands::mnuFileSave_Click);
+    connect(AddAction(file, "mnuFileSaveAs", "Save &As..."), &QAction::triggered, files_,
+            &FileCommands::mnuFileSaveAs_Click);
     QAction* saveAsDefault = AddAction(file, "mnuFileSaveAsDefault", "Save As &Default");
     saveAsDefault->setVisible(false);  // reachable from the toolbar only
-    connect(saveAsDefault, &QAction::triggered, this, &MainWindow::mnuFileSaveAsDefault_Click);
+    connect(saveAsDefault, &QAction::triggered, files_, &FileCommands::mnuFileSaveAsDefault_Click);
     AddSeparator(file, "mnuFileBar2");
-    connect(AddAction(file, "mnuFilePrint", "&Print"), &QAction::triggered, this, &MainWindow::mnuFilePrint_Click);
-    connect(AddAction(file, "mnuFilePrintToFile", "P&rint to File"), &QAction::triggered, this,
-            &MainWindow::mnuFilePrintToFile_Click);
+    connect(AddAction(file, "mnuFilePrint", "&Print"), &QAction::triggered, reports_,
+            &ReportCommands::mnuFilePrint_Click);
+    connect(AddAction(file, "mnuFilePrintToFile", "P&rint to File"), &QAction::triggered, reports_,
+            &ReportCommands::mnuFilePrintToFile_Click);
     AddSeparator(file, "mnuFileBarCompare");  // the additions follow the specified items
-    connect(AddAction(file, "mnuFileCompare", "Co&mpare With..."), &QAction::triggered, this,
-            &MainWindow::mnuFileCompare_Click);
+    connect(AddAction(file, "mnuFileCompare", "Co&mpare With..."), &QAction::triggered, compare_,
+            &CompareCommands::mnuFileCompare_Click);
     AddSeparator(file, "mnuFileBar3");
     connect(AddAction(file, "mnuFileExit", "E&xit"), &QAction::triggered, this, &QWidget::close);
-    AddDirectoryListCommands();  // before the recent files, which end just above E&xit
-    AddRecoverCommand();
-    AddFileMenuConveniences(file);
+    directoryLists_->AddDirectoryListCommands(file);  // before the recent files, which end just above E&xit
+    safety_->AddRecoverCommand(file);
+    files_->AddFileMenuConveniences(file);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
@@ -115,52 +123,29 @@ void MainWindow::BuildMenus()
     mnuEditModel2_ = AddAction(models, "mnuEditModel2", "M&R5100A");
     for (QAction* a : {mnuEditModel1_, mnuEditModel2_})
         a->setCheckable(true);
-    connect(mnuEditModel1_, &QAction::triggered, this, &MainWindow::mnuEditModel1_Click);
-    connect(mnuEditModel2_, &QAction::triggered, this, &MainWindow::mnuEditModel2_Click);
+    connect(mnuEditModel1_, &QAction::triggered, this, [this] { SwitchModel(1); });
+    connect(mnuEditModel2_, &QAction::triggered, this, [this] { SwitchModel(0); });
     AddSeparator(edit, "mnuEditBar1");
-    BuildUndoItems(edit);
+    history_->BuildUndoItems(edit);
 
     QMenu* transfer = menuBar()->addMenu(QStringLiteral("&Transfer"));
     transfer->setObjectName(QStringLiteral("mnuTransfer"));
-    connect(AddAction(transfer, "mnuTransferProgram", "&Program to Radio"), &QAction::triggered, this,
-            &MainWindow::mnuTransferProgram_Click);
-    connect(AddAction(transfer, "mnuTransferRead", "&Read from Radio"), &QAction::triggered, this,
-            &MainWindow::mnuTransferRead_Click);
+    connect(AddAction(transfer, "mnuTransferProgram", "&Program to Radio"), &QAction::triggered, transfers_,
+            &TransferCommands::mnuTransferProgram_Click);
+    connect(AddAction(transfer, "mnuTransferRead", "&Read from Radio"), &QAction::triggered, transfers_,
+            &TransferCommands::mnuTransferRead_Click);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("mnuOptions"));
-    QMenu* ports = options->addMenu(QStringLiteral("&SerialPort"));
-    ports->setObjectName(QStringLiteral("mnuOptionsSerialPort"));
-    for (int i = 0; i < 4; ++i) {
-        serialPorts_[i] = ports->addAction(QStringLiteral("COM&%1").arg(i + 1));
-        serialPorts_[i]->setObjectName(QStringLiteral("mnuOptionsSerialPort1(%1)").arg(i));
-        serialPorts_[i]->setCheckable(true);
-        connect(serialPorts_[i], &QAction::triggered, this, [this, i] { mnuOptionsSerialPort1_Click(i); });
-    }
-    AddSeparator(ports, "mnuOptionsSerialPortBar0");
-    connect(AddAction(ports, "mnuOptionsSerialPortDevice", "&Device..."), &QAction::triggered, this,
-            &MainWindow::mnuOptionsSerialPortDevice_Click);
-    ports->setToolTipsVisible(true);
-    connect(ports, &QMenu::aboutToShow, this, &MainWindow::UpdatePortHints);
-    AddSeparator(options, "mnuOptionsBar1");
-    mnuOptionsVerify_ = AddAction(options, "mnuOptionsVerify", "&Verify After Writing");
-    mnuOptionsVerify_->setCheckable(true);
-    mnuOptionsVerify_->setChecked(SettingsStore::VerifyAfterWriting());
-    connect(mnuOptionsVerify_, &QAction::triggered, this, &MainWindow::mnuOptionsVerify_Click);
-    mnuOptionsShowChanges_ = AddAction(options, "mnuOptionsShowChanges", "Show Changes Before &Writing");
-    mnuOptionsShowChanges_->setCheckable(true);
-    mnuOptionsShowChanges_->setChecked(SettingsStore::ShowChangesBeforeWriting());
-    connect(mnuOptionsShowChanges_, &QAction::triggered, this, [](bool on) {
-        SettingsStore::StoreShowChangesBeforeWriting(on);
-    });
+    transfers_->AddOptionItems(options);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(AddAction(help, "mnuHelpContents", "&Contents"), &QAction::triggered, this,
-            &MainWindow::mnuHelpContents_Click);
+    connect(AddAction(help, "mnuHelpContents", "&Contents"), &QAction::triggered, help_,
+            &HelpCommands::mnuHelpContents_Click);
     AddSeparator(help, "mnuHelpBar0");
-    connect(AddAction(help, "mnuHelpAbout", "&About QOR Version"), &QAction::triggered, this,
-            &MainWindow::mnuHelpAbout_Click);
+    connect(AddAction(help, "mnuHelpAbout", "&About QOR Version"), &QAction::triggered, help_,
+            &HelpCommands::mnuHelpAbout_Click);
 }
 
 void MainWindow::BuildToolBar()
@@ -222,23 +207,10 @@ void MainWindow::BuildCentralArea()
     QFont bold = tvTreeView_->font();
     bold.setBold(true);
     tvTreeView_->setFont(bold);
-    navigation_ = std::make_unique<NavigationTree>(tvTreeView_);
-    connect(tvTreeView_, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* current) { tvTreeView_NodeClick(current); });
-    connect(tvTreeView_, &QTreeWidget::itemClicked, this, [this] { tvTreeView_Click(); });
-    // A click on the empty area clears the selection but not the current
-    // node; the node whose page is shown stays highlighted.
-    connect(tvTreeView_, &QTreeWidget::itemSelectionChanged, this, [this] {
-        if (QTreeWidgetItem* current = tvTreeView_->currentItem(); current && !current->isSelected())
-            current->setSelected(true);
-    });
-    connect(tvTreeView_, &QTreeWidget::itemCollapsed, this, &MainWindow::tvTreeView_Collapse);
-    connect(tvTreeView_, &QTreeWidget::itemExpanded, this, &MainWindow::tvTreeView_Expand);
-
     pictData_ = new QFrame(central);
     pictData_->setObjectName(QStringLiteral("pictData"));
     static_cast<QFrame*>(pictData_)->setFrameShape(QFrame::StyledPanel);
-    pages_ = std::make_unique<PageStack>(pictData_);
+    router_->Attach(tvTreeView_, pictData_);
     BuildSplitter(central);
 }
 
@@ -252,12 +224,12 @@ void MainWindow::SetStateText(const QString& text)
     UpdateModifiedPanel();
 }
 
-void MainWindow::SetHelpContexts()
+void MainWindow::UpdateModifiedPanel()
 {
-    helpFile_ = HelpFilePath(programFolder_, ToQString(model_.VariantCode) + QStringLiteral(".HLP"));
-    for (QWidget* w : findChildren<QWidget*>())
-        if (const int context = HelpContextFor(w->objectName()))
-            w->setProperty("helpContext", context);
+    QString text = stateText_;
+    if (document_.RecordsModified())
+        text = stateText_.isEmpty() ? QStringLiteral("Modified") : QStringLiteral("Modified  ") + stateText_;
+    static_cast<ElidedLabel*>(statusPanels_[1])->SetWholeText(text);
 }
 
 void MainWindow::UpdateModelMenu()
@@ -279,18 +251,96 @@ void MainWindow::RebuildAll()
 {
     const PageLoadingScope loading(*this);
     NewModel(model_);
-    for (const auto& step : rebuildSteps_)
-        step();
-    HideAllPages();
-    navigation_->BuildTree(model_);
-    RefreshTreeAndColours();
-    currentNodeIndex_ = -1;
+    router_->Rebuild();
     SetHint(QString());
-    SelectNodeByKey(QStringLiteral("S"));
-    model_.CurrentFilePath.clear();
+    SelectNodeByKey(TreeKey(NodeKey::Setting));
+    document_.ClearCurrentFile();
     UpdateTitle();
-    ClearHistory();
-    MarkRecordsClean(false);
+    document_.ClearHistory();
+    document_.MarkRecordsClean(false);
+}
+
+void MainWindow::SetCommitCheck(QWidget* field, std::function<bool()> check)
+{
+    commitChecks_.insert(field, std::move(check));
+}
+
+// A field that validates itself when it loses the focus still has it while a
+// menu or toolbar command runs; the command asks it first. The window's own
+// focus widget is asked, not the application's: a box that was just shown
+// (the model switch's question) holds the application's focus until the
+// window is active again, and the field being edited is still this window's.
+// Every command asks it first, so the note the previous command left in
+// panel 2 goes here too.
+bool MainWindow::CommitPendingEdit()
+{
+    SetStateText(QString());
+    QWidget* focused = focusWidget();
+    const auto check = commitChecks_.constFind(focused);
+    if (check == commitChecks_.constEnd() || !focused->isEnabled())
+        return true;
+    return (*check)();
+}
+
+void MainWindow::OpenDataFile(const QString& path) { files_->OpenDataFile(path); }
+
+bool MainWindow::RunTransferDialog(TransferMode mode) { return transfers_->RunTransferDialog(mode); }
+
+void MainWindow::StoreChange(const QString& name, QWidget* typingField)
+{
+    document_.StoreChange(name, router_->ShownKey(), typingField);
+}
+
+void MainWindow::SwitchModel(int modelNumber)
+{
+    if ((modelNumber == 1) == (model_.ModelNumber == 1)) {
+        UpdateModelMenu();  // a click on the checked item must not uncheck it
+        return;
+    }
+    const QString chosen = modelNumber == 1 ? QStringLiteral("MR7100A") : QStringLiteral("MR5100A");
+    const Answer answer = prompt_.Message(QStringLiteral("MR7100A/MR5100A QOR"),
+                                          QStringLiteral("Do yo make new QOR Data for ") + chosen + QLatin1Char('?'),
+                                          MessageIcon::Exclamation, MessageButtons::OkCancel);
+    if (answer != Answer::Ok) {
+        UpdateModelMenu();
+        return;
+    }
+    // A field being typed into is checked first. Refused, it switches the
+    // model but keeps the data, edits and all, until the next New: nothing
+    // is dropped, so nothing is kept and the edits are still unsaved.
+    const bool makeNew = CommitPendingEdit();
+    if (makeNew) {
+        // Kept under the old model's name; the New that follows then finds nothing to keep.
+        if (!document_.KeepDroppedEdits("model-switch")) {
+            UpdateModelMenu();
+            return;
+        }
+        document_.MarkRecordsClean(false);
+    }
+    model_.ModelNumber = modelNumber;
+    document_.ClearHistory();
+    UpdateModelMenu();
+    SettingsStore::StoreModelNumber(modelNumber);
+    if (makeNew)
+        files_->ScheduleNew();  // the New, as File > New runs it
+}
+
+void MainWindow::tbToolBar_ButtonClick(const QString& key)
+{
+    if (key == QLatin1String("New"))
+        files_->mnuFileNew_Click();
+    else if (key == QLatin1String("Open"))
+        files_->mnuFileOpen_Click();
+    else if (key == QLatin1String("Save"))
+        files_->mnuFileSave_Click();
+    else if (key == QLatin1String("SaveAsDefault"))
+        files_->mnuFileSaveAsDefault_Click();
+    else if (key == QLatin1String("Print"))
+        reports_->mnuFilePrint_Click();
+    else if (key == QLatin1String("Program"))
+        transfers_->mnuTransferProgram_Click();
+    else if (key == QLatin1String("Read"))
+        transfers_->mnuTransferRead_Click();
 }
 
 }  // namespace quorlink

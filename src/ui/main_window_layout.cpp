@@ -4,9 +4,13 @@
 #include "main_window.h"
 
 #include "control_tables.h"
+#include "file_commands.h"
+#include "help_commands.h"
+#include "history_commands.h"
 #include "model.h"
 #include "prompt.h"
 #include "settings_store.h"
+#include "twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -56,17 +60,9 @@ void MainWindow::BuildSplitter(QWidget* central)
     picSplitter_->hide();
 }
 
-double MainWindow::TwipsPerPixelX() const
-{
-    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    return 1440.0 / (s ? s->logicalDotsPerInchX() : 96.0);
-}
+double MainWindow::TwipsPerPixelX() const { return quorlink::TwipsPerPixelX(this); }
 
-double MainWindow::TwipsPerPixelY() const
-{
-    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    return 1440.0 / (s ? s->logicalDotsPerInchY() : 96.0);
-}
+double MainWindow::TwipsPerPixelY() const { return quorlink::TwipsPerPixelY(this); }
 
 QSize MainWindow::SmallestWindowSize() const
 {
@@ -99,7 +95,7 @@ void MainWindow::PlaceControls(double w, bool placeTabs)
     tvTreeView_->setGeometry(0, top, px(w), height);
     imgSplitter_->setGeometry(px(w), top, px(kSplitterWidth), height);
     pictData_->setGeometry(px(w + kSplitterWidth), top, qMax(0, px(WindowWidthTwips() - (w + 400))), height);
-    pages_->Place(tx, ty, placeTabs);
+    router_->Pages().Place(tx, ty, placeTabs);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
@@ -151,12 +147,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr || widget->window() != this)
         return QMainWindow::eventFilter(watched, event);
-    if (event->type() == QEvent::ShortcutOverride && IsHistoryKey(*static_cast<QKeyEvent*>(event)))
+    if (event->type() == QEvent::ShortcutOverride && history_->IsHistoryKey(*static_cast<QKeyEvent*>(event)))
         return true;  // the window's undo and redo, never a text box's own
     if (event->type() == QEvent::KeyPress && HandleKey(watched, static_cast<QKeyEvent*>(event)))
         return true;
     if (event->type() == QEvent::FocusOut)
-        history_.EndTyping(widget);
+        document_.EndTyping(widget);
     if (event->type() == QEvent::FocusIn) {
         const QString hint = HintFor(widget->objectName());
         if (!hint.isNull())
@@ -165,29 +161,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool MainWindow::IsHistoryKey(const QKeyEvent& key) const
-{
-    const QKeySequence pressed(key.keyCombination());
-    for (const QAction* item : {mnuEditUndo_, mnuEditRedo_})
-        if (item->shortcuts().contains(pressed))
-            return true;
-    return false;
-}
-
 // True when the key is used up here.
 bool MainWindow::HandleKey(QObject* watched, QKeyEvent* key)
 {
     if (key->modifiers() == Qt::ControlModifier && (key->key() == Qt::Key_F3 || key->key() == Qt::Key_F2)) {
         if (model_.DiagnosticMode)
-            key->key() == Qt::Key_F3 ? SaveHexImageCommand() : OpenHexImageCommand();
+            key->key() == Qt::Key_F3 ? files_->SaveHexImageCommand() : files_->OpenHexImageCommand();
         return true;
     }
     if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        int context = 0;
-        for (QObject* o = watched; o && !context; o = o->parent())
-            context = o->property("helpContext").toInt();
-        ShowHelpAt(context ? context : kHelpContentsContext, GuideSectionOf(widget));
+        help_->ShowHelpFor(watched);
         return true;
     }
     // Enter never reaches a text box or a list as a character; the grids and
@@ -198,7 +181,7 @@ bool MainWindow::HandleKey(QObject* watched, QKeyEvent* key)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!KeepDroppedEdits("exit")) {
+    if (!document_.KeepDroppedEdits("exit")) {
         event->ignore();
         return;
     }

@@ -14,7 +14,6 @@ namespace {
 constexpr int kKeyRole = Qt::UserRole;
 constexpr int kPositionRole = Qt::UserRole + 1;
 
-const char* const kRegionKeys[] = {"PU", "PI", "PC"};
 const char* const kRegionTexts[] = {"USA", "International", "Canada"};
 
 }  // namespace
@@ -36,7 +35,12 @@ int ChildNumber(const QString& key)
     return ok ? number : -1;
 }
 
-QString RegionKey(Region region) { return QLatin1String(kRegionKeys[static_cast<int>(region)]); }
+bool IsChildKey(const QString& key, NodeKey parent)
+{
+    return key.startsWith(TreeKey(parent) + QLatin1Char(' '));
+}
+
+QString RegionKey(Region region) { return TreeKey(RegionList(region)); }
 
 QString ChannelNodeText(const Model& model, Region region, int index)
 {
@@ -78,25 +82,26 @@ void NavigationTree::BuildTree(const Model& model)
 {
     tree_->clear();
     added_ = 0;
-    QTreeWidgetItem* programmable = AddNode(nullptr, QStringLiteral("P"), QStringLiteral("Programmable Channel"));
+    QTreeWidgetItem* programmable =
+        AddNode(nullptr, TreeKey(NodeKey::Programmable), QStringLiteral("Programmable Channel"));
     for (Region region : kRegions) {
         const QString key = RegionKey(region);
         QTreeWidgetItem* list = AddNode(programmable, key, QLatin1String(kRegionTexts[static_cast<int>(region)]));
         for (int i = 0; i < static_cast<int>(model.Channels(region).size()); ++i)
             AddNode(list, ChildKey(key, i), ChannelNodeText(model, region, i));
     }
-    AddNode(programmable, QStringLiteral("PW"), QStringLiteral("WX Channel"));
-    QTreeWidgetItem* exp = AddNode(nullptr, QStringLiteral("E"), QStringLiteral("Exp Channel"));
+    AddNode(programmable, TreeKey(NodeKey::Wx), QStringLiteral("WX Channel"));
+    QTreeWidgetItem* exp = AddNode(nullptr, TreeKey(NodeKey::Exp), QStringLiteral("Exp Channel"));
     for (int n = 1; n <= model.ExpChannels.size(); ++n)
-        AddNode(exp, ChildKey(QStringLiteral("E"), n), ExpNodeText(model, n));
-    QTreeWidgetItem* setting = AddNode(nullptr, QStringLiteral("S"), QStringLiteral("Setting"));
-    const struct { const char* key; const char* text; DirectoryKind kind; } directories[] = {
-        {"SM", "Individual Directory", DirectoryKind::Individual},
-        {"SG", "Group Directory", DirectoryKind::Group}};
+        AddNode(exp, ChildKey(NodeKey::Exp, n), ExpNodeText(model, n));
+    QTreeWidgetItem* setting = AddNode(nullptr, TreeKey(NodeKey::Setting), QStringLiteral("Setting"));
+    const struct { const char* text; DirectoryKind kind; } directories[] = {
+        {"Individual Directory", DirectoryKind::Individual},
+        {"Group Directory", DirectoryKind::Group}};
     for (const auto& d : directories) {
-        QTreeWidgetItem* list = AddNode(setting, QLatin1String(d.key), QLatin1String(d.text));
+        QTreeWidgetItem* list = AddNode(setting, TreeKey(DirectoryList(d.kind)), QLatin1String(d.text));
         for (int n = 1; n <= model.DirectoryOf(d.kind).size(); ++n)
-            AddNode(list, ChildKey(QLatin1String(d.key), n), DirectoryNodeText(model, d.kind, n));
+            AddNode(list, ChildKey(DirectoryList(d.kind), n), DirectoryNodeText(model, d.kind, n));
     }
 }
 
@@ -108,10 +113,10 @@ void NavigationTree::RefreshTreeTexts(const Model& model)
         if (number < 0)
             continue;
         for (Region region : kRegions)
-            if (key.startsWith(RegionKey(region) + QLatin1Char(' ')) &&
+            if (IsChildKey(key, RegionList(region)) &&
                 number < static_cast<int>(model.Channels(region).size()))
                 (*it)->setText(0, ChannelNodeText(model, region, number));
-        if (key.startsWith(QStringLiteral("E ")) && number >= 1 && number <= model.ExpChannels.size())
+        if (IsChildKey(key, NodeKey::Exp) && number >= 1 && number <= model.ExpChannels.size())
             (*it)->setText(0, ExpNodeText(model, number));
     }
 }

@@ -3,6 +3,7 @@
 // pages know them ("P", "PU", "PU 3", "E 40", "SM 1", ...).
 #pragma once
 
+#include "node_keys.h"
 #include "records.h"
 
 #include <QString>
@@ -14,10 +15,15 @@ namespace quorlink {
 
 struct Model;
 
+// The key of a node as the tree holds it.
+inline QString TreeKey(NodeKey node) { return QLatin1String(KeyText(node)); }
 // "[Enable]" for a flag that is on, else empty.
 QString EnableMark(bool flag);
 // Parent key, a blank, the number: "PU 0", "E 40".
 QString ChildKey(const QString& parentKey, int number);
+inline QString ChildKey(NodeKey parent, int number) { return ChildKey(TreeKey(parent), number); }
+// Whether key is a child of the list node parent.
+bool IsChildKey(const QString& key, NodeKey parent);
 // The number of a child key, or -1 when the key has none.
 int ChildNumber(const QString& key);
 // The key of a region's channel list node: "PU", "PI" or "PC".

@@ -4,7 +4,10 @@
 #pragma once
 
 #include "control_tables.h"
+#include "help_commands.h"
 #include "main_window.h"
+#include "report_commands.h"
+#include "transfer_commands.h"
 #include "model.h"
 #include "settings_store.h"
 #include "support/recording_prompt.h"

@@ -59,7 +59,7 @@ class TestEndToEnd : public QObject {
         f = std::make_unique<test::MainWindowFixture>();
         QSettings(QStringLiteral("Quorlink"), QStringLiteral("Quorlink")).setValue(QStringLiteral("ModelPath/ModelNum"), 1);
         f->Open();
-        f->window->SetTransferTimings({300, 120, 10, 0});
+        f->window->Transfers().SetTransferTimings({300, 120, 10, 0});
     }
 
     void EditEveryPage()

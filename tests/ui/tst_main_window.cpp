@@ -130,7 +130,7 @@ private slots:
         FakePorts fake;
         fake.ports = {Port(0), Port(0, "ttyS0")};
         f->Open();
-        f->window->SetPortList(&fake);
+        f->window->Transfers().SetPortList(&fake);
         QMenu* menu = f->Find<QMenu>("mnuOptionsSerialPort");
         QStringList items;
         for (QAction* action : menu->actions())
@@ -551,20 +551,23 @@ private slots:
         MainWindow& w = f->Open();
         for (QTreeWidgetItemIterator it(w.TreeWidget()); *it; ++it)
             w.TreeWidget()->setCurrentItem(*it);  // showing a page is no edit
-        QTest::qWait(300);
         QCOMPARE(w.StatusText(2), QString());
         const std::string original = f->model.Settings.UserMmsid;
         f->model.Settings.UserMmsid = "366000001";
-        QTRY_COMPARE(w.StatusText(2), QStringLiteral("Modified"));
+        w.StoreChange(QStringLiteral("User MMSI"));  // as a page stores a change
+        QCOMPARE(w.StatusText(2), QStringLiteral("Modified"));
         f->model.Settings.UserMmsid = original;  // back as it was: nothing to lose
-        QTRY_COMPARE(w.StatusText(2), QString());
+        w.StoreChange(QStringLiteral("User MMSI"));
+        QCOMPARE(w.StatusText(2), QString());
         f->model.Settings.UserMmsid = "366000001";
-        QTRY_COMPARE(w.StatusText(2), QStringLiteral("Modified"));
+        w.StoreChange(QStringLiteral("User MMSI"));
+        QCOMPARE(w.StatusText(2), QStringLiteral("Modified"));
         f->prompt.fileNames.enqueue(f->programDir.filePath(QStringLiteral("mmsi.dat")));
         f->Trigger("mnuFileSaveAs");
         QCOMPARE(w.StatusText(2), QString());
         f->model.Settings.UserMmsid = "366000002";
-        QTRY_COMPARE(w.StatusText(2), QStringLiteral("Modified"));
+        w.StoreChange(QStringLiteral("User MMSI"));
+        QCOMPARE(w.StatusText(2), QStringLiteral("Modified"));
         f->prompt.fileNames.enqueue(f->programDir.filePath(QStringLiteral("mmsi.dat")));
         f->Trigger("mnuFileOpen");
         QCOMPARE(f->model.Settings.UserMmsid, std::string("366000001"));
@@ -636,7 +639,8 @@ private slots:
         QCOMPARE(panel->toolTip(), note);
 
         f->model.Settings.Contrast = 1;  // an edit is no command: the note stays, after "Modified"
-        QTRY_COMPARE(w.StatusText(2), QStringLiteral("Modified  ") + note);
+        w.StoreChange(QStringLiteral("Contrast"));
+        QCOMPARE(w.StatusText(2), QStringLiteral("Modified  ") + note);
         f->prompt.fileNames.enqueue(f->programDir.filePath(QStringLiteral("boat.dat")));
         f->Trigger("mnuFileSaveAs");
         QCOMPARE(w.StatusText(2), QString());
@@ -723,8 +727,8 @@ private slots:
     void help()
     {
         MainWindow& w = f->Open();
-        QCOMPARE(w.HelpFile(), f->programDir.path() + QStringLiteral("/RV48.HLP"));
-        QFile helpFile(w.HelpFile());  // installed: the help file itself is asked for
+        QCOMPARE(w.Help().HelpFile(), f->programDir.path() + QStringLiteral("/RV48.HLP"));
+        QFile helpFile(w.Help().HelpFile());  // installed: the help file itself is asked for
         QVERIFY(helpFile.open(QIODevice::WriteOnly));
         f->prompt.helpFailure = QStringLiteral("Help file RV48.HLP not found.");
         f->Trigger("mnuHelpContents");
@@ -922,7 +926,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(QString, action);
         MainWindow& w = f->Open();
-        w.SetPrinterChooser([](QPrinter&) { return false; });
+        w.Reports().SetPrinterChooser([](QPrinter&) { return false; });
         QSignalSpy triggered(w.findChild<QAction*>(action), &QAction::triggered);
         QTest::keyClick(f->Find("tvTreeView"), Qt::Key(key), Qt::ControlModifier);
         QCOMPARE(triggered.size(), 1);

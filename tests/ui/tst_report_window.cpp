@@ -110,7 +110,7 @@ private slots:
     {
         const QString pdf = dir.filePath(QStringLiteral("printed.pdf"));
         int asked = 0;
-        f->window->SetPrinterChooser([&](QPrinter& printer) {
+        f->window->Reports().SetPrinterChooser([&](QPrinter& printer) {
             ++asked;
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
@@ -121,7 +121,7 @@ private slots:
         QVERIFY(ReadAll(pdf).startsWith("%PDF"));
 
         // The toolbar button prints as well; a cancelled dialog prints nothing.
-        f->window->SetPrinterChooser([&](QPrinter&) { ++asked; return false; });
+        f->window->Reports().SetPrinterChooser([&](QPrinter&) { ++asked; return false; });
         QFile::remove(pdf);
         f->Trigger("Print");
         QCOMPARE(asked, 2);
@@ -130,7 +130,7 @@ private slots:
 
     void printerThatRefuses()
     {
-        f->window->SetPrinterChooser([this](QPrinter& printer) {
+        f->window->Reports().SetPrinterChooser([this](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(dir.filePath(QStringLiteral("no/such/folder/p.pdf")));
             return true;
@@ -143,7 +143,7 @@ private slots:
     void printWaitsForTheCommitStep()
     {
         int asked = 0;
-        f->window->SetPrinterChooser([&](QPrinter&) { ++asked; return false; });
+        f->window->Reports().SetPrinterChooser([&](QPrinter&) { ++asked; return false; });
         auto* field = new QLineEdit(f->window->Pages().panel(Panel::F));
         f->window->SelectNodeByKey(QStringLiteral("S"));
         field->show();

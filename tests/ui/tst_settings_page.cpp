@@ -307,7 +307,7 @@ private slots:
         sim::RadioEmulator radio(sim::kCode5100);
         QVERIFY(radio.Start());
         SettingsStore::StorePortDevice(1, radio.SlavePath());
-        W().SetTransferTimings({300, 120, 10, 0});
+        W().Transfers().SetTransferTimings({300, 120, 10, 0});
         radio.memory()[341] = 9;
         f->model.MemoryImage[341] = 9;
         Reshow();
@@ -480,6 +480,7 @@ private slots:
     void refusedModelSwitchKeepsModified()
     {
         f->model.UsaChannels.at(0).ChTag = "TUG";
+        W().StoreChange(QStringLiteral("CH01 name"));
         FocusUser();
         QTest::keyClicks(User(), QStringLiteral("12345"));
         QTRY_COMPARE(W().StatusText(2), QStringLiteral("Modified"));

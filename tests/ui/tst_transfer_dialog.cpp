@@ -3,6 +3,7 @@
 // a pseudo-terminal.
 #include "backups.h"
 #include "codecs.h"
+#include "decoder.h"
 #include "encoder.h"
 #include "error_log.h"
 #include "help_window.h"
@@ -93,7 +94,7 @@ private slots:
         f->model.ModelNumber = 1;
         QSettings(QStringLiteral("Quorlink"), QStringLiteral("Quorlink")).setValue(QStringLiteral("ModelPath/ModelNum"), 1);
         f->Open();
-        f->window->SetTransferTimings({300, 120, 10, 0});
+        f->window->Transfers().SetTransferTimings({300, 120, 10, 0});
         seen.clear();
     }
     void cleanup()
@@ -297,7 +298,7 @@ private slots:
     void theWindowPaintsDuringThePause()
     {
         StartRadio(sim::kCode7100);
-        f->window->SetTransferTimings({300, 120, 10, 200});
+        f->window->Transfers().SetTransferTimings({300, 120, 10, 200});
         std::unique_ptr<BarPaints> paints;
         QTimer::singleShot(0, this, [this, &paints] {
             paints = std::make_unique<BarPaints>(OpenDialog(), f->prompt);
@@ -434,6 +435,33 @@ private slots:
         QCOMPARE(f->window->windowTitle(), QStringLiteral("RV48  Quorlink - restore.bin"));
     }
 
+    // An opened backup goes back as read only while untouched: once edited
+    // through a page, Program to Radio sends the edit.
+    void editedBackupSendsTheEdit()
+    {
+        StartRadio(sim::kCode7100);
+        QTimer::singleShot(0, this, [] { Press(OpenDialog(), "cmdOK"); });
+        f->Trigger("mnuTransferRead");
+        const QStringList backups = ReadBackups(f->programDir.path(), "MR7100A");
+        QCOMPARE(backups.size(), 1);
+        f->prompt.fileNames.enqueue(backups[0]);
+        f->Trigger("mnuFileOpen");
+        f->window->SelectNodeByKey(QStringLiteral("PU 0"));
+        QLineEdit* name = f->Find<QLineEdit>("txtCTag");
+        name->setFocus();
+        name->selectAll();
+        QTest::keyClicks(name, QStringLiteral("edited"));
+        QCOMPARE(f->window->StatusText(2), QStringLiteral("Modified"));
+
+        QTimer::singleShot(0, this, [] { Press(OpenDialog(), "cmdOK"); });
+        f->Trigger("mnuTransferProgram");
+        QCOMPARE(f->prompt.shown.last().text, QStringLiteral("Complete!!"));
+        Model sent = f->model;
+        sent.MemoryImage = RadioImage(radio->memory());
+        DecodeImage(sent);
+        QCOMPARE(sent.UsaChannels.at(0).ChTag, std::string("EDITED"));
+    }
+
     void verifyAfterWriting_data()
     {
         QTest::addColumn<bool>("verify");
@@ -532,11 +560,11 @@ private slots:
         QCOMPARE(f->prompt.helpRequests.last().second, 1012);
         QCOMPARE(f->prompt.shown.last().title, QStringLiteral("Read from Radio"));
         QCOMPARE(f->prompt.shown.last().text, QStringLiteral("Help file RV48.HLP not found."));
-        QFile helpFile(f->window->HelpFile());
+        QFile helpFile(f->window->Help().HelpFile());
         QVERIFY(helpFile.open(QIODevice::WriteOnly));
         f->prompt.helpFailure.clear();
         pressHelp(TransferMode::Clear);
-        QCOMPARE(f->prompt.helpRequests.last(), qMakePair(f->window->HelpFile(), 1012));
+        QCOMPARE(f->prompt.helpRequests.last(), qMakePair(f->window->Help().HelpFile(), 1012));
         QCOMPARE(f->prompt.guideRequests.size(), 4);  // no more than the four above
     }
 };

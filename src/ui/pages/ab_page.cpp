@@ -4,6 +4,7 @@
 #include "latin1.h"
 #include "model.h"
 #include "page_host.h"
+#include "page_wiring.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -67,11 +68,12 @@ void ClearABOnDisable(Model& model, Region region, const ChannelRecord& record)
         s.Bch(region) = kNone;
 }
 
-ABPage::ABPage(PageHost& window) : QObject(window.Pages().panel(Panel::A)), window_(window), model_(window.model())
+ABPage::ABPage(PageHost& window, PageWiring& wiring)
+    : QObject(wiring.Pages().panel(Panel::A)), window_(window), wiring_(wiring), model_(window.model())
 {
-    BuildRows(window.Pages().panel(Panel::A));
-    window.AddRebuildStep([this] { RefreshABLists(); });
-    window.SetPageHandler(Panel::A, [this](const QString&) {
+    BuildRows(wiring.Pages().panel(Panel::A));
+    wiring.AddRebuildStep([this] { RefreshABLists(); });
+    wiring.SetPageHandler(Panel::A, [this](const QString&) {
         const PageHost::PageLoadingScope loading(window_);
         RefreshABLists();
         // Showing repairs choices the lists do not offer; what a repair freed
@@ -170,8 +172,8 @@ void ABPage::ShowABPage()
     SyncABPage();
     for (QWidget* row : shownRows_)
         row->setVisible(model_.ModelNumber == 1);
-    window_.HideAllPages();
-    window_.Pages().Activate(Panel::A);
+    wiring_.HideAllPages();
+    wiring_.Pages().Activate(Panel::A);
 }
 
 void ABPage::AChosen(Region region)

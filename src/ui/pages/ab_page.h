@@ -14,6 +14,7 @@ class QWidget;
 namespace quorlink {
 
 class PageHost;
+class PageWiring;
 struct Model;
 
 // Keeps the A/B choices valid when a channel is disabled: a disabled channel
@@ -24,7 +25,7 @@ class ABPage : public QObject {
     Q_OBJECT
 
 public:
-    explicit ABPage(PageHost& window);
+    explicit ABPage(PageHost& window, PageWiring& wiring);
 
     void RefreshABLists();
     void SyncABPage();
@@ -39,6 +40,7 @@ private:
     void BChosen(Region region);
 
     PageHost& window_;
+    PageWiring& wiring_;
     Model& model_;
     std::array<QComboBox*, 3> aLists_{};
     std::array<QComboBox*, 3> bLists_{};

@@ -8,6 +8,7 @@
 #include "name_validator.h"
 #include "navigation_tree.h"
 #include "page_host.h"
+#include "page_wiring.h"
 #include "widest_label.h"
 
 #include <QCheckBox>
@@ -36,11 +37,12 @@ QLineEdit* ReadOnlyBox(QWidget* parent, const char* name)
 
 }  // namespace
 
-ChannelEditor::ChannelEditor(PageHost& window) : QObject(window.Pages().panel(Panel::C)), window_(window), model_(window.model())
+ChannelEditor::ChannelEditor(PageHost& window, PageWiring& wiring)
+    : QObject(wiring.Pages().panel(Panel::C)), window_(window), wiring_(wiring), model_(window.model())
 {
-    BuildControls(window.Pages().panel(Panel::C));
-    window.AddRebuildStep([this] { ClearChannelEditor(); });
-    window.SetPageHandler(Panel::C, [this](const QString& key) {
+    BuildControls(wiring.Pages().panel(Panel::C));
+    wiring.AddRebuildStep([this] { ClearChannelEditor(); });
+    wiring.SetPageHandler(Panel::C, [this](const QString& key) {
         const std::optional<ChannelKey> k = ParseChannelKey(key);
         if (!k)
             return;
@@ -133,7 +135,7 @@ void ChannelEditor::ClearChannelEditor()
 
 std::optional<ChannelKey> ChannelEditor::ShownKey() const
 {
-    return ParseChannelKey(NavigationTree::KeyOf(window_.TreeWidget()->currentItem()));
+    return ParseChannelKey(NavigationTree::KeyOf(wiring_.TreeWidget()->currentItem()));
 }
 
 ChannelRecord* ChannelEditor::ShownRecord() const
@@ -157,7 +159,7 @@ const PlanEntry* ChannelEditor::EntryOf(const ChannelRecord& record, const std::
     return record.Position >= plan.first() && record.Position <= plan.last() ? &plan.at(record.Position) : nullptr;
 }
 
-bool ChannelEditor::EditorActive() const { return window_.Pages().IsActive(Panel::C); }
+bool ChannelEditor::EditorActive() const { return wiring_.Pages().IsActive(Panel::C); }
 
 QString ChannelEditor::ChangeName(const char* change) const
 {
@@ -190,8 +192,8 @@ void ChannelEditor::FillBoxes(const ChannelRecord& record, const PlanEntry* entr
 
 void ChannelEditor::ActivatePage()
 {
-    window_.HideAllPages();
-    window_.Pages().Activate(Panel::C);
+    wiring_.HideAllPages();
+    wiring_.Pages().Activate(Panel::C);
     ApplyEnableRules();
 }
 
@@ -248,7 +250,7 @@ void ChannelEditor::chkCEnable_Click()
     if (window_.PageLoading() || record == nullptr || !key)
         return;
     record->Enable = chkCEnable_->isChecked();
-    QTreeWidgetItem* node = window_.TreeWidget()->currentItem();
+    QTreeWidgetItem* node = wiring_.TreeWidget()->currentItem();
     if (key->region) {
         ClearABOnDisable(model_, *key->region, *record);
         ShowRegionChannel(*key->region, key->number);
@@ -333,7 +335,7 @@ void ChannelEditor::StoreExpEnable(int number)
 {
     model_.ExpChannels.at(number).Enable = chkCEnable_->isChecked();
     ShowExpChannel(number);
-    if (QTreeWidgetItem* node = window_.TreeWidget()->currentItem())
+    if (QTreeWidgetItem* node = wiring_.TreeWidget()->currentItem())
         node->setText(0, ExpNodeText(model_, number));
 }
 

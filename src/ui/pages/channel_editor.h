@@ -15,6 +15,7 @@ class QLineEdit;
 namespace quorlink {
 
 class PageHost;
+class PageWiring;
 struct ChannelRecord;
 struct Model;
 struct PlanEntry;
@@ -23,7 +24,7 @@ class ChannelEditor : public QObject {
     Q_OBJECT
 
 public:
-    explicit ChannelEditor(PageHost& window);
+    explicit ChannelEditor(PageHost& window, PageWiring& wiring);
 
     void ShowRegionChannel(Region region, int index);
     void ShowExpChannel(int number);
@@ -61,6 +62,7 @@ private:
     void StoreChange(const char* change, QWidget* typingField = nullptr);
 
     PageHost& window_;
+    PageWiring& wiring_;
     Model& model_;
     QLabel* lblCPosition_ = nullptr;
     QLineEdit* txtCN_ = nullptr;

@@ -7,6 +7,8 @@
 #include "model.h"
 #include "navigation_tree.h"
 #include "page_host.h"
+#include "page_wiring.h"
+#include "twips.h"
 
 #include <QTreeWidget>
 
@@ -35,14 +37,14 @@ const PlanEntry* EntryAt(const PlanTable& plan, int index)
 
 }  // namespace
 
-ChannelGrid::ChannelGrid(PageHost& window)
-    : QObject(window.Pages().panel(Panel::B)), window_(window), model_(window.model())
+ChannelGrid::ChannelGrid(PageHost& window, PageWiring& wiring)
+    : QObject(wiring.Pages().panel(Panel::B)), window_(window), wiring_(wiring), model_(window.model())
 {
-    grid_ = new ListGrid(window.Pages().panel(Panel::B), QStringLiteral("MSFlexGrid1"), [this] { GotoChannelFromGrid(); });
+    grid_ = new ListGrid(wiring.Pages().panel(Panel::B), QStringLiteral("MSFlexGrid1"), [this] { GotoChannelFromGrid(); });
 
-    window.AddRebuildStep([this] { SetupChannelGrid(); });
-    window.SetPageHandler(Panel::B, [this](const QString& key) {
-        if (key == QLatin1String("E"))
+    wiring.AddRebuildStep([this] { SetupChannelGrid(); });
+    wiring.SetPageHandler(Panel::B, [this](const QString& key) {
+        if (key == TreeKey(NodeKey::Exp))
             ShowExpList();
         for (Region region : kRegions)
             if (key == RegionKey(region))
@@ -59,7 +61,7 @@ void ChannelGrid::SetHeader(const QStringList& titles, const QList<int>& widthsT
     grid_->setColumnCount(static_cast<int>(titles.size()));
     grid_->setHorizontalHeaderLabels(titles);
     for (int c = 0; c < titles.size(); ++c) {
-        grid_->setColumnWidth(c, qRound(widthsTwips[c] / window_.TwipsPerPixelX()));
+        grid_->setColumnWidth(c, qRound(widthsTwips[c] / TwipsPerPixelX(grid_)));
         grid_->horizontalHeaderItem(c)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
 }
@@ -113,7 +115,7 @@ void ChannelGrid::ShowRegionList(Region region, bool fillOnly)
 {
     grid_->hide();
     SetRegionGridHeader();
-    grid_->SetRowHeight(qRound(kRowHeightTwips / window_.TwipsPerPixelY()));
+    grid_->SetRowHeight(qRound(kRowHeightTwips / TwipsPerPixelY(grid_)));
     FillRegionGrid(region);
     grid_->show();
     if (!fillOnly)
@@ -124,7 +126,7 @@ void ChannelGrid::ShowExpList()
 {
     grid_->hide();
     SetExpGridHeader();
-    grid_->SetRowHeight(qRound(kRowHeightTwips / window_.TwipsPerPixelY()));
+    grid_->SetRowHeight(qRound(kRowHeightTwips / TwipsPerPixelY(grid_)));
     FillExpGrid();
     grid_->show();
     ShowPanel();
@@ -132,13 +134,13 @@ void ChannelGrid::ShowExpList()
 
 void ChannelGrid::ShowPanel()
 {
-    window_.HideAllPages();
-    window_.Pages().Activate(Panel::B);
+    wiring_.HideAllPages();
+    wiring_.Pages().Activate(Panel::B);
 }
 
 void ChannelGrid::GotoChannelFromGrid()
 {
-    const QString key = NavigationTree::KeyOf(window_.TreeWidget()->currentItem());
+    const QString key = NavigationTree::KeyOf(wiring_.TreeWidget()->currentItem());
     const int row = grid_->currentRow() + 1;
     if (row < 1)
         return;
@@ -147,7 +149,7 @@ void ChannelGrid::GotoChannelFromGrid()
         if (key == RegionKey(region))
             target = ChildKey(key, row - 1);
     if (key.startsWith(QLatin1Char('E')))
-        target = ChildKey(QStringLiteral("E"), row);
+        target = ChildKey(NodeKey::Exp, row);
     if (!target.isEmpty())
         window_.SelectNodeByKey(target);
 }

@@ -11,13 +11,14 @@ namespace quorlink {
 
 class ListGrid;
 class PageHost;
+class PageWiring;
 struct Model;
 
 class ChannelGrid : public QObject {
     Q_OBJECT
 
 public:
-    explicit ChannelGrid(PageHost& window);
+    explicit ChannelGrid(PageHost& window, PageWiring& wiring);
 
     void SetupChannelGrid();
     void ShowRegionList(Region region, bool fillOnly);
@@ -35,6 +36,7 @@ private:
     void ShowPanel();
 
     PageHost& window_;
+    PageWiring& wiring_;
     Model& model_;
     ListGrid* grid_;
 };

@@ -9,6 +9,8 @@
 #include "navigation_tree.h"
 #include "numeric_field.h"
 #include "page_host.h"
+#include "page_wiring.h"
+#include "twips.h"
 #include "prompt.h"
 #include "widest_label.h"
 
@@ -37,13 +39,14 @@ QLabel* NamedLabel(const char* name, const char* text, QWidget* parent)
 
 }  // namespace
 
-DirectoryEntryPage::DirectoryEntryPage(PageHost& window)
-    : QObject(window.Pages().panel(Panel::G)), window_(window), model_(window.model())
+DirectoryEntryPage::DirectoryEntryPage(PageHost& window, PageWiring& wiring)
+    : QObject(wiring.Pages().panel(Panel::G)), window_(window), wiring_(wiring), model_(window.model())
 {
-    BuildControls(window.Pages().panel(Panel::G));
-    window.AddRebuildStep([this] { ClearEntryEditor(); });
-    window.SetPageHandler(Panel::G, [this](const QString& key) { ShowDirectoryEntry(key); });
-    window.AddDirectoryColouring([&window](DirectoryKind kind) { ColourDirectoryNodes(window, kind); });
+    BuildControls(wiring.Pages().panel(Panel::G));
+    wiring.AddRebuildStep([this] { ClearEntryEditor(); });
+    wiring.SetPageHandler(Panel::G, [this](const QString& key) { ShowDirectoryEntry(key); });
+    wiring.AddDirectoryColouring(
+        [&window, &wiring](DirectoryKind kind) { ColourDirectoryNodes(window, wiring, kind); });
 }
 
 // Controls are created in their Tab order: the focus chain follows creation.
@@ -96,7 +99,7 @@ void DirectoryEntryPage::BuildControls(QWidget* page)
     grid->setColumnStretch(2, 1);
 
     mmsi_ = new MmsiField(
-        window_, txtGMMSI_,
+        window_, wiring_, txtGMMSI_,
         [this]() -> std::string* {
             DirectoryEntry* entry = ShownEntry();
             return entry ? &entry->Mmsid : nullptr;
@@ -155,16 +158,16 @@ void DirectoryEntryPage::ShowDirectoryEntry(DirectoryKind kind, int number)
     nameEdited_ = false;
     mmsi_->Load();
     SetEntryState(CountUsedEntries(model_.DirectoryOf(kind)));
-    ColourDirectoryNodes(window_, kind);
-    window_.HideAllPages();
-    window_.Pages().Activate(Panel::G);
+    ColourDirectoryNodes(window_, wiring_, kind);
+    wiring_.HideAllPages();
+    wiring_.Pages().Activate(Panel::G);
 }
 
 void DirectoryEntryPage::SetDirectoryFieldMode(DirectoryKind kind)
 {
     const DirectoryTraits& traits = TraitsOf(kind);
     lblGroup_->setVisible(kind == DirectoryKind::Group);
-    lblGroup_->setFixedWidth(qRound(kGroupOffsetTwips / window_.TwipsPerPixelX()));
+    lblGroup_->setFixedWidth(qRound(kGroupOffsetTwips / TwipsPerPixelX(lblGroup_)));
     mmsi_->SetMode(traits.mmsiLength, QLatin1String(traits.mmsiCaption));
     lblTag_->setText(QLatin1String(traits.nameLabel));
     chkGEnable_->setProperty("helpContext", traits.checkHelp);
@@ -191,7 +194,7 @@ void DirectoryEntryPage::SetEntryState(int used)
 void DirectoryEntryPage::chkGEnable_Click(bool ticked)
 {
     DirectoryEntry* entry = ShownEntry();
-    if (!window_.Pages().IsActive(Panel::G) || window_.PageLoading() || !ticked || entry == nullptr)
+    if (!wiring_.Pages().IsActive(Panel::G) || window_.PageLoading() || !ticked || entry == nullptr)
         return;
     entry->Enable = true;
     ShowDirectoryEntry(kind_, number_);
@@ -202,7 +205,7 @@ void DirectoryEntryPage::chkGEnable_Click(bool ticked)
 
 void DirectoryEntryPage::chkGDelete_Click(bool ticked)
 {
-    if (!window_.Pages().IsActive(Panel::G) || window_.PageLoading() || !ticked)
+    if (!wiring_.Pages().IsActive(Panel::G) || window_.PageLoading() || !ticked)
         return;
     const PageHost::PageLoadingScope loading(window_);
     // A click that took the focus from a refused MMSI deletes nothing.

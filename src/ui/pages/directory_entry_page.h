@@ -14,6 +14,7 @@ class QLineEdit;
 namespace quorlink {
 
 class PageHost;
+class PageWiring;
 class MmsiField;
 struct Model;
 
@@ -21,7 +22,7 @@ class DirectoryEntryPage : public QObject {
     Q_OBJECT
 
 public:
-    explicit DirectoryEntryPage(PageHost& window);
+    explicit DirectoryEntryPage(PageHost& window, PageWiring& wiring);
 
     // key is the entry's node: "SM 3", "SG 10".
     void ShowDirectoryEntry(const QString& key);
@@ -44,6 +45,7 @@ private:
     QString EntryName() const;
 
     PageHost& window_;
+    PageWiring& wiring_;
     Model& model_;
     DirectoryKind kind_ = DirectoryKind::Individual;
     int number_ = 0;  // 0: no entry shown

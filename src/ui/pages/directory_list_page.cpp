@@ -9,6 +9,8 @@
 #include "navigation_tree.h"
 #include "numeric_field.h"
 #include "page_host.h"
+#include "page_wiring.h"
+#include "twips.h"
 
 #include <QLayout>
 #include <QTreeWidget>
@@ -23,19 +25,20 @@ constexpr Qt::Alignment kCellAlignment = Qt::AlignLeft | Qt::AlignVCenter;
 
 }  // namespace
 
-DirectoryListPage::DirectoryListPage(PageHost& window) : QObject(window.Pages().panel(Panel::E)), window_(window)
+DirectoryListPage::DirectoryListPage(PageHost& window, PageWiring& wiring)
+    : QObject(wiring.Pages().panel(Panel::E)), window_(window), wiring_(wiring)
 {
-    grid_ = new ListGrid(window.Pages().panel(Panel::E), QStringLiteral("MSFlexGrid2"), [this] { MSFlexGrid2_DblClick(); });
+    grid_ = new ListGrid(wiring.Pages().panel(Panel::E), QStringLiteral("MSFlexGrid2"), [this] { MSFlexGrid2_DblClick(); });
     grid_->setColumnCount(3);
     // The note on the selected row's number sits under the list, which keeps its columns.
-    QWidget* page = window.Pages().panel(Panel::E);
+    QWidget* page = wiring.Pages().panel(Panel::E);
     note_ = new MmsiNoteLabel(window.Mids(), "lblENote", page);
     page->layout()->addWidget(note_);
     connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row) { ShowRowNote(row); });
 
     // Rows of the data before a rebuild must never show with the new data.
-    window.AddRebuildStep([this] { grid_->setRowCount(0); });
-    window.SetPageHandler(Panel::E, [this](const QString& key) {
+    wiring.AddRebuildStep([this] { grid_->setRowCount(0); });
+    wiring.SetPageHandler(Panel::E, [this](const QString& key) {
         if (const std::optional<DirectoryKind> kind = DirectoryOfListKey(key))
             ShowDirectoryList(*kind);
     });
@@ -46,13 +49,13 @@ void DirectoryListPage::SetDirectoryGridHeader(DirectoryKind kind)
     grid_->setHorizontalHeaderLabels(
         {QStringLiteral("No."), QLatin1String(TraitsOf(kind).nameTitle), QStringLiteral("MMSI")});
     for (int c = 0; c < grid_->columnCount(); ++c)
-        grid_->setColumnWidth(c, qRound(kColumnTwips[c] / window_.TwipsPerPixelX()));
+        grid_->setColumnWidth(c, qRound(kColumnTwips[c] / TwipsPerPixelX(grid_)));
 }
 
 void DirectoryListPage::FillDirectoryGrid(DirectoryKind kind)
 {
     const Directory& directory = window_.model().DirectoryOf(kind);
-    grid_->SetRowHeight(qRound(kRowHeightTwips / window_.TwipsPerPixelY()));
+    grid_->SetRowHeight(qRound(kRowHeightTwips / TwipsPerPixelY(grid_)));
     grid_->setRowCount(directory.size());
     for (int r = 1; r <= directory.size(); ++r) {
         const DirectoryEntry& entry = directory.at(r);
@@ -76,8 +79,8 @@ void DirectoryListPage::ShowDirectoryList(DirectoryKind kind, bool gridOnly)
     grid_->show();
     if (gridOnly)
         return;
-    window_.HideAllPages();
-    window_.Pages().Activate(Panel::E);
+    wiring_.HideAllPages();
+    wiring_.Pages().Activate(Panel::E);
 }
 
 void DirectoryListPage::ShowRowNote(int row)
@@ -97,10 +100,10 @@ void DirectoryListPage::MSFlexGrid2_DblClick()
     const int row = grid_->currentRow() + 1;
     if (row < 1)
         return;
-    const QString key = ChildKey(QLatin1String(TraitsOf(kind_).key), row);
+    const QString key = ChildKey(DirectoryList(kind_), row);
     window_.SelectNodeByKey(key);
-    if (QTreeWidgetItem* node = window_.Tree().ItemByKey(key))
-        window_.TreeWidget()->scrollToItem(node);
+    if (QTreeWidgetItem* node = wiring_.Tree().ItemByKey(key))
+        wiring_.TreeWidget()->scrollToItem(node);
 }
 
 }  // namespace quorlink

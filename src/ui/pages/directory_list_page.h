@@ -12,12 +12,13 @@ namespace quorlink {
 class ListGrid;
 class MmsiNoteLabel;
 class PageHost;
+class PageWiring;
 
 class DirectoryListPage : public QObject {
     Q_OBJECT
 
 public:
-    explicit DirectoryListPage(PageHost& window);
+    explicit DirectoryListPage(PageHost& window, PageWiring& wiring);
 
     // gridOnly refreshes the rows without bringing the page to the front.
     void ShowDirectoryList(DirectoryKind kind, bool gridOnly = false);
@@ -30,6 +31,7 @@ private:
     void ShowRowNote(int row);
 
     PageHost& window_;
+    PageWiring& wiring_;
     ListGrid* grid_;
     MmsiNoteLabel* note_;
     DirectoryKind kind_ = DirectoryKind::Individual;

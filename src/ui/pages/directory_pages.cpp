@@ -4,6 +4,7 @@
 #include "model.h"
 #include "navigation_tree.h"
 #include "page_host.h"
+#include "page_wiring.h"
 
 #include <QTreeWidget>
 
@@ -12,9 +13,9 @@ namespace quorlink {
 namespace {
 
 const DirectoryTraits kTraits[] = {
-    {DirectoryKind::Individual, "SM", "Station Name", "STATION NAME", "Individual Directory MMSI", 9,
+    {DirectoryKind::Individual, "Station Name", "STATION NAME", "Individual Directory MMSI", 9,
      1047, 1049, 1050, 1051},
-    {DirectoryKind::Group, "SG", "Group Name", "GROUP NAME", "Group Directory MMSI", 8, 1067, 1069, 1070, 1071},
+    {DirectoryKind::Group, "Group Name", "GROUP NAME", "Group Directory MMSI", 8, 1067, 1069, 1070, 1071},
 };
 
 }  // namespace
@@ -24,7 +25,7 @@ const DirectoryTraits& TraitsOf(DirectoryKind kind) { return kTraits[kind == Dir
 std::optional<DirectoryKind> DirectoryOfListKey(const QString& key)
 {
     for (const DirectoryTraits& t : kTraits)
-        if (key == QLatin1String(t.key))
+        if (key == TreeKey(DirectoryList(t.kind)))
             return t.kind;
     return std::nullopt;
 }
@@ -38,12 +39,12 @@ void DeleteDirectoryEntry(Directory& directory, int k)
     directory.at(directory.size()) = DirectoryEntry{};
 }
 
-void ColourDirectoryNodes(PageHost& window, DirectoryKind kind)
+void ColourDirectoryNodes(PageHost& window, PageWiring& wiring, DirectoryKind kind)
 {
-    QTreeWidgetItem* list = window.Tree().ItemByKey(QLatin1String(TraitsOf(kind).key));
+    QTreeWidgetItem* list = wiring.Tree().ItemByKey(TreeKey(DirectoryList(kind)));
     if (list == nullptr)
         return;
-    const QPalette& palette = window.TreeWidget()->palette();
+    const QPalette& palette = wiring.TreeWidget()->palette();
     const QBrush normal = palette.brush(QPalette::Active, QPalette::Text);
     const QBrush grey = palette.brush(QPalette::Disabled, QPalette::Text);
     const int lastOpen = CountUsedEntries(window.model().DirectoryOf(kind)) + 1;

@@ -12,10 +12,10 @@
 namespace quorlink {
 
 class PageHost;
+class PageWiring;
 
 struct DirectoryTraits {
     DirectoryKind kind;
-    const char* key;          // tree node of the list: "SM", "SG"
     const char* nameLabel;    // "Station Name", "Group Name"
     const char* nameTitle;    // list column: "STATION NAME", "GROUP NAME"
     const char* mmsiCaption;  // title of the MMSI error box
@@ -27,13 +27,13 @@ struct DirectoryTraits {
 };
 
 const DirectoryTraits& TraitsOf(DirectoryKind kind);
-// The directory whose list node is key ("SM", "SG"), if any.
+// The directory whose list node is key, if any.
 std::optional<DirectoryKind> DirectoryOfListKey(const QString& key);
 
 // Closes the gap of entry k: the later entries move down one, the last is emptied.
 void DeleteDirectoryEntry(Directory& directory, int k);
 // Nodes of the used entries and of the first free one in the normal text
 // colour, the ones after it greyed.
-void ColourDirectoryNodes(PageHost& window, DirectoryKind kind);
+void ColourDirectoryNodes(PageHost& window, PageWiring& wiring, DirectoryKind kind);
 
 }  // namespace quorlink

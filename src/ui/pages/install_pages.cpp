@@ -7,20 +7,21 @@
 #include "directory_entry_page.h"
 #include "directory_list_page.h"
 #include "page_host.h"
+#include "page_wiring.h"
 #include "settings_page.h"
 #include "wx_page.h"
 
 namespace quorlink {
 
-void InstallPages(PageHost& window)
+void InstallPages(PageHost& window, PageWiring& wiring)
 {
-    new ABPage(window);
-    new ChannelGrid(window);
-    new ChannelEditor(window);
-    new WxPage(window);
-    new DirectoryListPage(window);
-    new SettingsPage(window);
-    new DirectoryEntryPage(window);
+    new ABPage(window, wiring);
+    new ChannelGrid(window, wiring);
+    new ChannelEditor(window, wiring);
+    new WxPage(window, wiring);
+    new DirectoryListPage(window, wiring);
+    new SettingsPage(window, wiring);
+    new DirectoryEntryPage(window, wiring);
 }
 
 }  // namespace quorlink

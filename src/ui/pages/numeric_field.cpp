@@ -4,6 +4,7 @@
 #include "latin1.h"
 #include "mmsi.h"
 #include "page_host.h"
+#include "page_wiring.h"
 #include "prompt.h"
 
 #include <QApplication>
@@ -81,9 +82,10 @@ bool CheckNumericField(bool keepText, int length, QLineEdit* field, std::string&
     return false;
 }
 
-MmsiField::MmsiField(PageHost& window, QLineEdit* field, std::function<std::string*()> target,
+MmsiField::MmsiField(PageHost& window, PageWiring& wiring, QLineEdit* field, std::function<std::string*()> target,
                      std::function<QString()> changeName)
-    : QObject(field), window_(window), field_(field), target_(std::move(target)), changeName_(std::move(changeName))
+    : QObject(field), window_(window), wiring_(wiring), field_(field), target_(std::move(target)),
+      changeName_(std::move(changeName))
 {
     field_->setMaxLength(length_);
     field_->setAttribute(Qt::WA_InputMethodEnabled, false);  // composed text would pass the key filter
@@ -162,7 +164,7 @@ void MmsiField::FocusLeft(Qt::FocusReason reason)
     if (StaysInField(reason))
         return;
     QWidget* next = QApplication::focusWidget();
-    QWidget* tree = window_.TreeWidget();
+    QWidget* tree = wiring_.TreeWidget();
     const bool treeClicked = reason == Qt::MouseFocusReason && next && (next == tree || tree->isAncestorOf(next));
     const bool asksForCheck = field_->isEnabled() && next && next != field_ &&
                               next->window() == field_->window() && !treeClicked;

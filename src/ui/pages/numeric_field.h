@@ -15,6 +15,7 @@ class QLineEdit;
 namespace quorlink {
 
 class PageHost;
+class PageWiring;
 
 // True when text is not empty and holds only the digits 0 to 9 (no other
 // script's digits: the radio stores each one in a nibble).
@@ -51,7 +52,7 @@ class MmsiField : public QObject {
 
 public:
     // target gives the record's MMSI text, or null when there is none.
-    MmsiField(PageHost& window, QLineEdit* field, std::function<std::string*()> target,
+    MmsiField(PageHost& window, PageWiring& wiring, QLineEdit* field, std::function<std::string*()> target,
               std::function<QString()> changeName);
 
     // Length 9 (user, individual) or 8 (group), and the caption of the error box.
@@ -81,6 +82,7 @@ private:
     void HoldFocus();
 
     PageHost& window_;
+    PageWiring& wiring_;
     QLineEdit* field_;
     std::function<std::string*()> target_;
     std::function<QString()> changeName_;

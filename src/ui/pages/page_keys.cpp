@@ -11,9 +11,9 @@ std::optional<ChannelKey> ParseChannelKey(const QString& key)
     if (number < 0)
         return std::nullopt;
     for (Region region : kRegions)
-        if (key.startsWith(RegionKey(region) + QLatin1Char(' ')))
+        if (IsChildKey(key, RegionList(region)))
             return ChannelKey{region, number};
-    if (key.startsWith(QStringLiteral("E ")))
+    if (IsChildKey(key, NodeKey::Exp))
         return ChannelKey{std::nullopt, number};
     return std::nullopt;
 }

@@ -7,6 +7,7 @@
 #include "model.h"
 #include "numeric_field.h"
 #include "page_host.h"
+#include "page_wiring.h"
 #include "setting_texts.h"
 
 #include <QCheckBox>
@@ -111,12 +112,13 @@ QLabel* AddLabel(QGridLayout* grid, QWidget* panel, const char* text, int line, 
 
 }  // namespace
 
-SettingsPage::SettingsPage(PageHost& window) : QObject(window.Pages().panel(Panel::F)), window_(window), model_(window.model())
+SettingsPage::SettingsPage(PageHost& window, PageWiring& wiring)
+    : QObject(wiring.Pages().panel(Panel::F)), window_(window), wiring_(wiring), model_(window.model())
 {
-    BuildControls(window.Pages().panel(Panel::F));
-    window.AddRebuildStep([this] { InitSettingsControls(); });
-    window.SetPageHandler(Panel::F, [this](const QString&) { ShowSettingsPage(); });
-    window.SetFieldHandler(Panel::F, [this](const QString& field) { ShowField(field); });
+    BuildControls(wiring.Pages().panel(Panel::F));
+    wiring.AddRebuildStep([this] { InitSettingsControls(); });
+    wiring.SetPageHandler(Panel::F, [this](const QString&) { ShowSettingsPage(); });
+    wiring.SetFieldHandler(Panel::F, [this](const QString& field) { ShowField(field); });
 }
 
 // The tab strip is placed by the window, not by a layout: a splitter drag
@@ -125,7 +127,7 @@ void SettingsPage::BuildControls(QWidget* page)
 {
     tbsFNE_ = new QTabWidget(page);
     tbsFNE_->setObjectName(QStringLiteral("tbsFNE"));
-    window_.Pages().SetTabStrip(tbsFNE_);
+    wiring_.Pages().SetTabStrip(tbsFNE_);
     for (int tab : {kRadioTab, kDscTab})
         tbsFNE_->addTab(BuildTab(tab), QLatin1String(kTabTitles[tab]));
     connect(tbsFNE_, &QTabWidget::currentChanged, this, &SettingsPage::tbsFNE_Click);
@@ -174,7 +176,7 @@ void SettingsPage::AddMmsiRows(QWidget* panel, QGridLayout* grid, int line)
 {
     txtFUser_ = new QLineEdit(panel);
     txtFUser_->setObjectName(QStringLiteral("txtFUser"));
-    userMmsi_ = new MmsiField(window_, txtFUser_, [this] { return &model_.Settings.UserMmsid; },
+    userMmsi_ = new MmsiField(window_, wiring_, txtFUser_, [this] { return &model_.Settings.UserMmsid; },
                               [] { return QStringLiteral("User MMSI"); });
     userMmsi_->SetMode(9, QStringLiteral("User MMSI"));
     window_.SetCommitCheck(txtFUser_, [this] { return txtFUser_Validate(); });
@@ -234,8 +236,8 @@ void SettingsPage::FillSettingsPage()
 void SettingsPage::ShowSettingsPage()
 {
     FillSettingsPage();
-    window_.HideAllPages();
-    window_.Pages().Activate(Panel::F);
+    wiring_.HideAllPages();
+    wiring_.Pages().Activate(Panel::F);
     {
         const QSignalBlocker quiet(tbsFNE_);
         tbsFNE_->setCurrentIndex(kRadioTab);

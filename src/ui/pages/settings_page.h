@@ -16,6 +16,7 @@ class QTabWidget;
 namespace quorlink {
 
 class PageHost;
+class PageWiring;
 class MmsiField;
 struct Model;
 
@@ -23,7 +24,7 @@ class SettingsPage : public QObject {
     Q_OBJECT
 
 public:
-    explicit SettingsPage(PageHost& window);
+    explicit SettingsPage(PageHost& window, PageWiring& wiring);
 
     void InitSettingsControls();
     void ShowSettingsPage();
@@ -45,6 +46,7 @@ private:
     void CheckClick(const Row& row, bool ticked);
 
     PageHost& window_;
+    PageWiring& wiring_;
     Model& model_;
     QTabWidget* tbsFNE_ = nullptr;
     QWidget* tabPanels_[2] = {};

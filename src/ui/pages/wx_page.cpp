@@ -5,6 +5,7 @@
 #include "model.h"
 #include "name_validator.h"
 #include "page_host.h"
+#include "page_wiring.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -26,11 +27,12 @@ QString WxPage::ChangeName(int i, const char* change) const
     return label.section(QLatin1Char('['), 0, 0) + QLatin1Char(' ') + QLatin1String(change);
 }
 
-WxPage::WxPage(PageHost& window) : QObject(window.Pages().panel(Panel::D)), window_(window), model_(window.model())
+WxPage::WxPage(PageHost& window, PageWiring& wiring)
+    : QObject(wiring.Pages().panel(Panel::D)), window_(window), wiring_(wiring), model_(window.model())
 {
-    BuildRows(window.Pages().panel(Panel::D));
-    window.AddRebuildStep([this] { ResetWxPage(); });
-    window.SetPageHandler(Panel::D, [this](const QString&) { ShowWxPage(); });
+    BuildRows(wiring.Pages().panel(Panel::D));
+    wiring.AddRebuildStep([this] { ResetWxPage(); });
+    wiring.SetPageHandler(Panel::D, [this](const QString&) { ShowWxPage(); });
 }
 
 void WxPage::BuildRows(QWidget* page)
@@ -73,7 +75,7 @@ void WxPage::BuildRows(QWidget* page)
             window_.StoreChange(ChangeName(i, "Scan"));
         });
         connect(row.name, &QLineEdit::textEdited, this, [this, i, name = row.name](const QString& text) {
-            if (!window_.Pages().IsActive(Panel::D))
+            if (!wiring_.Pages().IsActive(Panel::D))
                 return;
             model_.WxChannels.at(static_cast<std::size_t>(i)).ChTag = ToStdString(text);
             window_.StoreChange(ChangeName(i, "name"), name);
@@ -108,8 +110,8 @@ void WxPage::FillWxPage()
 void WxPage::ShowWxPage()
 {
     FillWxPage();
-    window_.HideAllPages();
-    window_.Pages().Activate(Panel::D);
+    wiring_.HideAllPages();
+    wiring_.Pages().Activate(Panel::D);
 }
 
 void WxPage::ResetWxPage()

@@ -12,13 +12,14 @@ class QLineEdit;
 namespace quorlink {
 
 class PageHost;
+class PageWiring;
 struct Model;
 
 class WxPage : public QObject {
     Q_OBJECT
 
 public:
-    explicit WxPage(PageHost& window);
+    explicit WxPage(PageHost& window, PageWiring& wiring);
 
     void FillWxPage();
     void ShowWxPage();
@@ -39,6 +40,7 @@ private:
     QString ChangeName(int i, const char* change) const;
 
     PageHost& window_;
+    PageWiring& wiring_;
     Model& model_;
     std::array<Row, 10> rows_{};
 };

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Printing and the report window.
-#include "main_window.h"
+#include "report_commands.h"
 
 #include "model.h"
 #include "prompt.h"
@@ -25,12 +25,12 @@ bool AskForPrinter(QPrinter& printer, QWidget* parent)
 
 }  // namespace
 
-void MainWindow::mnuFilePrint_Click()
+void ReportCommands::mnuFilePrint_Click()
 {
     if (!CommitPendingEdit())
         return;
     QPrinter printer;
-    const bool chosen = choosePrinter_ ? choosePrinter_(printer) : AskForPrinter(printer, this);
+    const bool chosen = choosePrinter_ ? choosePrinter_(printer) : AskForPrinter(printer, window_);
     if (!chosen)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -42,11 +42,11 @@ void MainWindow::mnuFilePrint_Click()
                         MessageIcon::Warning);
 }
 
-void MainWindow::mnuFilePrintToFile_Click()
+void ReportCommands::mnuFilePrintToFile_Click()
 {
     if (!CommitPendingEdit())
         return;
-    ReportWindow window(model_, prompt_, this, timings_.pauseMs);
+    ReportWindow window(model_, prompt_, window_, timings_.pauseMs);
     window.exec();
 }
 

@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // File > Import Directory... and Export Directory...: the directories to and
 // from a list that clubs and fleets keep in a spreadsheet.
-#include "main_window.h"
+#include "directory_list_commands.h"
 
 #include "directory_csv.h"
+#include "page_host.h"
+#include "page_router.h"
 #include "latin1.h"
 #include "model.h"
 #include "prompt.h"
 
+#include <QAction>
 #include <QMenu>
-#include <QMenuBar>
 
 namespace quorlink {
 
@@ -67,13 +69,17 @@ QString WholeRowList(const DirectoryImport& result)
 
 }  // namespace
 
+DirectoryListCommands::DirectoryListCommands(const CommandContext& context, PageHost& host)
+    : WindowCommands(context), host_(host)
+{
+}
+
 // Placed after Compare With..., behind a separator of their own and ahead of
 // the one before Exit, so that the specified items keep their places.
-void MainWindow::AddDirectoryListCommands()
+void DirectoryListCommands::AddDirectoryListCommands(QMenu* file)
 {
-    QMenu* file = menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile"));
     QAction* beforeExit = file->findChild<QAction*>(QStringLiteral("mnuFileBar3"));
-    auto add = [&](const char* name, const char* caption, void (MainWindow::*command)()) {
+    auto add = [&](const char* name, const char* caption, void (DirectoryListCommands::*command)()) {
         auto* action = new QAction(QString::fromLatin1(caption), file);
         action->setObjectName(QLatin1String(name));
         file->insertAction(beforeExit, action);
@@ -83,11 +89,11 @@ void MainWindow::AddDirectoryListCommands()
     bar->setSeparator(true);
     bar->setObjectName(QStringLiteral("mnuFileBarDirectory"));
     file->insertAction(beforeExit, bar);
-    add("mnuFileImportDirectory", "&Import Directory...", &MainWindow::mnuFileImportDirectory_Click);
-    add("mnuFileExportDirectory", "&Export Directory...", &MainWindow::mnuFileExportDirectory_Click);
+    add("mnuFileImportDirectory", "&Import Directory...", &DirectoryListCommands::mnuFileImportDirectory_Click);
+    add("mnuFileExportDirectory", "&Export Directory...", &DirectoryListCommands::mnuFileExportDirectory_Click);
 }
 
-void MainWindow::mnuFileImportDirectory_Click()
+void DirectoryListCommands::mnuFileImportDirectory_Click()
 {
     if (!CommitPendingEdit())
         return;
@@ -99,16 +105,16 @@ void MainWindow::mnuFileImportDirectory_Click()
         prompt_.Message(kImportTitle, ToQString(fault.description), MessageIcon::Exclamation);
         return;
     }
-    StoreChange(kImportTitle);  // the whole import is one step
-    RefreshCurrentPage();
-    RefreshTreeAndColours();
+    host_.StoreChange(kImportTitle);  // the whole import is one step
+    pages_.RefreshCurrentPage();
+    pages_.RefreshTreeAndColours();
     if (result.rows.empty())
         prompt_.Message(kImportTitle, ImportSummary(result), MessageIcon::Information);
     else
         prompt_.ListMessage(kImportTitle, ImportSummary(result), MessageIcon::Exclamation, WholeRowList(result));
 }
 
-void MainWindow::mnuFileExportDirectory_Click()
+void DirectoryListCommands::mnuFileExportDirectory_Click()
 {
     if (!CommitPendingEdit())
         return;

@@ -2,23 +2,22 @@
 // File > Compare With...: the editor's data against a file, the radio or
 // the last read of this radio. The other side is loaded into a scratch model,
 // so the editor's data, its file and its title stay as they are.
-#include "main_window.h"
+#include "compare_commands.h"
 
 #include "compare_window.h"
 #include "data_file.h"
+#include "document.h"
 #include "hex_file.h"
-#include "latin1.h"
 #include "model.h"
 #include "outcome_box.h"
+#include "page_router.h"
 #include "prompt.h"
 #include "read_backups.h"
 #include "recover_dialog.h"
+#include "transfer_commands.h"
 #include "transfer_dialog.h"
 
-#include <QAction>
 #include <QFileInfo>
-#include <QMenu>
-#include <QMenuBar>
 
 namespace quorlink {
 
@@ -38,16 +37,21 @@ bool LoadForCompare(Prompt& prompt, Model& scratch, const QString& path, const F
 
 }  // namespace
 
-void MainWindow::mnuFileCompare_Click()
+CompareCommands::CompareCommands(const CommandContext& context, TransferCommands& transfers)
+    : WindowCommands(context), transfers_(transfers)
+{
+}
+
+void CompareCommands::mnuFileCompare_Click()
 {
     if (!CommitPendingEdit())
         return;
     const bool lastRead = !LastReadOfRadio(programFolder_, model_).isEmpty();
-    if (const std::optional<CompareSource> source = AskCompareSource(this, lastRead))
+    if (const std::optional<CompareSource> source = AskCompareSource(window_, lastRead))
         CompareWith(*source);
 }
 
-CompareWindow* MainWindow::CompareWithFile(const QString& path)
+CompareWindow* CompareCommands::CompareWithFile(const QString& path)
 {
     Model scratch;
     if (path.isEmpty() || !FreshLike(scratch) ||
@@ -56,7 +60,7 @@ CompareWindow* MainWindow::CompareWithFile(const QString& path)
     return ShowComparison(scratch, QFileInfo(path).fileName());
 }
 
-bool MainWindow::FreshLike(Model& scratch) const
+bool CompareCommands::FreshLike(Model& scratch) const
 {
     scratch.ModelNumber = model_.ModelNumber;
     scratch.PortNumber = model_.PortNumber;
@@ -65,7 +69,7 @@ bool MainWindow::FreshLike(Model& scratch) const
     return !NewModel(scratch);
 }
 
-CompareWindow* MainWindow::CompareWith(CompareSource source)
+CompareWindow* CompareCommands::CompareWith(CompareSource source)
 {
     Model scratch;
     if (!FreshLike(scratch))
@@ -76,7 +80,7 @@ CompareWindow* MainWindow::CompareWith(CompareSource source)
     case CompareSource::File:
         return CompareWithFile(prompt_.OpenFileName(kCompareFilter));
     case CompareSource::Radio: {
-        TransferDialog dialog(scratch, prompt_, log_, TransferMode::Read, TransferSetupNow(), this);
+        TransferDialog dialog(scratch, prompt_, log_, TransferMode::Read, transfers_.TransferSetupNow(), window_);
         dialog.exec();
         if (!dialog.TransferDone())
             return nullptr;
@@ -100,41 +104,19 @@ CompareWindow* MainWindow::CompareWith(CompareSource source)
     return ShowComparison(scratch, origin);
 }
 
-CompareWindow* MainWindow::ShowComparison(const Model& scratch, const QString& origin)
+CompareWindow* CompareCommands::ShowComparison(const Model& scratch, const QString& origin)
 {
     auto* window = new CompareWindow(CompareModels(scratch, model_),
                                      QStringLiteral("Old: %1    New: the editor's data").arg(origin), prompt_,
                                      [this](const QString& key, const QString& field) {
-                                         SelectNodeByKey(key);
-                                         ShowField(key, field);
-                                         activateWindow();
-                                         raise();
+                                         pages_.SelectNodeByKey(key);
+                                         pages_.ShowField(key, field);
+                                         window_->activateWindow();
+                                         window_->raise();
                                      },
-                                     this);
+                                     window_);
     window->show();
     return window;
-}
-
-void MainWindow::AddRecoverCommand()
-{
-    QMenu* file = menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile"));
-    auto* action = new QAction(QStringLiteral("Re&cover..."), file);
-    action->setObjectName(QStringLiteral("mnuFileRecover"));
-    file->insertAction(file->findChild<QAction*>(QStringLiteral("mnuFileBar3")), action);
-    connect(action, &QAction::triggered, this, &MainWindow::mnuFileRecover_Click);
-}
-
-void MainWindow::mnuFileRecover_Click()
-{
-    if (!CommitPendingEdit())
-        return;
-    const RecoverChoice choice = AskRecoverChoice(this, ListKeptCopies(DataFolder()));
-    if (choice.path.isEmpty())
-        return;
-    if (choice.compare)
-        CompareWithFile(choice.path);
-    else
-        OpenDataFile(choice.path);
 }
 
 }  // namespace quorlink

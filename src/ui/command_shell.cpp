@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "command_shell.h"
+
+#include "document.h"
+#include "page_router.h"
+
+#include <QTreeWidget>
+
+namespace quorlink {
+
+WindowCommands::WindowCommands(const CommandContext& context)
+    : QObject(context.window), window_(context.window), shell_(context.shell), pages_(context.pages),
+      document_(context.document), model_(context.document.model()), prompt_(context.prompt), log_(context.log),
+      timings_(context.timings), programFolder_(context.programFolder)
+{
+}
+
+WindowDisabledWhileBusy WindowCommands::DisableWindow(FocusAfter after) const
+{
+    return WindowDisabledWhileBusy(window_, pages_.TreeWidget(), after);
+}
+
+}  // namespace quorlink

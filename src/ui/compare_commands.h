@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// File > Compare With...: the editor's data against a file, the radio or
+// the last read of this radio.
+#pragma once
+
+#include "command_shell.h"
+
+namespace quorlink {
+
+class CompareWindow;
+class TransferCommands;
+enum class CompareSource;
+
+class CompareCommands : public WindowCommands {
+public:
+    CompareCommands(const CommandContext& context, TransferCommands& transfers);
+
+    void mnuFileCompare_Click();
+    // Loads the other side into a scratch model and opens the Compare window
+    // (non-modal, deleted on close); null when nothing was loaded.
+    CompareWindow* CompareWith(CompareSource source);
+    // The editor's data against a data file or an image; nothing for an empty path.
+    CompareWindow* CompareWithFile(const QString& path);
+
+private:
+    // Fresh data of the window's model, for the other side of a comparison.
+    bool FreshLike(Model& scratch) const;
+    CompareWindow* ShowComparison(const Model& scratch, const QString& origin);
+
+    TransferCommands& transfers_;
+};
+
+}  // namespace quorlink

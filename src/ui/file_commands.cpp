@@ -1,0 +1,251 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The file commands of the main window, and what users expect of a desktop
+// editor beyond the classic menus: shortcuts for the file commands and the
+// list of recently used files.
+#include "file_commands.h"
+
+#include "backups.h"
+#include "data_file.h"
+#include "document.h"
+#include "file_path.h"
+#include "hex_file.h"
+#include "model.h"
+#include "outcome_box.h"
+#include "page_router.h"
+#include "prompt.h"
+#include "settings_store.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QTimer>
+#include <utility>
+
+namespace quorlink {
+
+namespace {
+const QString kDataFilter = QStringLiteral("dat files(*.dat)|*.dat|All files(*.*)|*.*");
+// Open also finds the backups: raw images load by their content.
+const QString kOpenFilter = kDataFilter + QStringLiteral("|Radio images (*.hex)|*.hex");
+const QString kHexFilter = QStringLiteral("hex files(*.hex)|*.hex|All files(*.*)|*.*");
+
+// Shows how a file command ended; true when it is done.
+bool Told(Prompt& prompt, const Outcome& outcome)
+{
+    ShowOutcome(prompt, outcome);
+    return outcome.done();
+}
+
+constexpr int kRecentFileCount = 8;
+}  // namespace
+
+FileCommands::FileCommands(const CommandContext& context) : WindowCommands(context)
+{
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setSingleShot(true);
+    connect(timer1_, &QTimer::timeout, this, &FileCommands::DeferredNew);
+}
+
+void FileCommands::mnuFileNew_Click()
+{
+    if (!CommitPendingEdit())
+        return;
+    ScheduleNew();
+}
+
+void FileCommands::ScheduleNew() { timer1_->start(timings_.newDelayMs); }
+
+void FileCommands::DeferredNew()
+{
+    timer1_->stop();
+    {
+        const auto busy = DisableWindow(FocusAfter::Tree);
+        if (!document_.KeepDroppedEdits("new"))
+            return;
+        Pause(timings_.pauseMs);
+        shell_.RebuildAll();
+        pages_.RefreshCurrentPage();
+    }
+    window_->repaint();
+}
+
+void FileCommands::mnuFileOpen_Click()
+{
+    if (!CommitPendingEdit())
+        return;
+    const QString path = prompt_.OpenFileName(kOpenFilter);
+    if (path.isEmpty())
+        return;
+    OpenDataFile(path);
+}
+
+void FileCommands::OpenDataFile(const QString& path)
+{
+    const auto busy = DisableWindow(FocusAfter::Tree);
+    // A backup is a raw image whatever its name: it loads as the image import does.
+    const bool image = IsRawImageFile(path);
+    const FileContext context{log_, timings_.pauseMs};
+    // Read aside first: a file that fails to open drops no edits.
+    Model scratch = model_;
+    bool opened = false;
+    if (image) {
+        Image bytes{};
+        const bool whole = ReadImageBytes(path, bytes);
+        opened = Told(prompt_, ReadHexFileAs(scratch, path, context));
+        // The records are the import's; the image keeps every bit of the
+        // file, so that writing it restores the radio exactly.
+        if (opened && whole)
+            scratch.MemoryImage = bytes;
+    } else
+        opened = Told(prompt_, FileRead2(scratch, path, context));
+    if (opened && !document_.KeepDroppedEdits("open"))
+        return;
+    if (opened) {
+        model_ = std::move(scratch);
+        document_.SetCurrentFile(path);
+        shell_.UpdateTitle();
+        AddRecentFile(path);
+        document_.ClearHistory();
+    }
+    pages_.RefreshCurrentPage();
+    pages_.RefreshTreeAndColours();
+    if (opened)
+        document_.MarkRecordsClean(image);
+}
+
+void FileCommands::SaveDataFile(bool useCurrentName)
+{
+    if (!CommitPendingEdit())
+        return;
+    // A raw image taken over as the current file never receives the text format.
+    const bool haveName = !model_.CurrentFilePath.empty() && !IsRawImageFile(PathOf(model_.CurrentFilePath));
+    const QString path = useCurrentName && haveName ? PathOf(model_.CurrentFilePath)
+                                                    : prompt_.SaveFileName(kDataFilter);
+    if (path.isEmpty())
+        return;
+    const auto busy = DisableWindow();
+    if (Told(prompt_, SaveFileAs(model_, path, FileContext{log_, timings_.pauseMs, document_.DataFolder()}))) {
+        document_.SetCurrentFile(path);
+        shell_.UpdateTitle();
+        AddRecentFile(path);
+        document_.MarkRecordsClean(document_.ImageAsLoaded());
+    }
+}
+
+void FileCommands::mnuFileSaveAsDefault_Click()
+{
+    if (!CommitPendingEdit())
+        return;
+    const auto busy = DisableWindow();
+    const QString path = DefaultFilePath(programFolder_, model_);
+    if (Told(prompt_, SaveFileAsDefault(model_, path, FileContext{log_, timings_.pauseMs, document_.DataFolder()})))
+        shell_.SetStateText(QStringLiteral("Default file saved as %1").arg(QDir::toNativeSeparators(path)));
+}
+
+void FileCommands::SaveHexImageCommand()
+{
+    if (!CommitPendingEdit())
+        return;
+    const QString path = prompt_.SaveFileName(kHexFilter);
+    if (path.isEmpty())
+        return;
+    const auto busy = DisableWindow();
+    if (Told(prompt_, SaveHexImage(model_, path, FileContext{log_, timings_.pauseMs, document_.DataFolder()})))
+        document_.MarkRecordsClean(false);
+}
+
+void FileCommands::OpenHexImageCommand()
+{
+    if (!CommitPendingEdit())
+        return;
+    const QString path = prompt_.OpenFileName(kHexFilter);
+    if (path.isEmpty())
+        return;
+    const auto busy = DisableWindow(FocusAfter::Tree);
+    Model scratch = model_;
+    if (!Told(prompt_, ReadHexFileAs(scratch, path, FileContext{log_, timings_.pauseMs})))
+        return;
+    if (!document_.KeepDroppedEdits("open"))
+        return;
+    model_ = std::move(scratch);
+    document_.ClearHistory();
+    pages_.RefreshCurrentPage();
+    pages_.RefreshTreeAndColours();
+    document_.SetCurrentFile(path);
+    shell_.UpdateTitle();
+    document_.MarkRecordsClean(false);
+}
+
+void FileCommands::AddFileMenuConveniences(QMenu* file)
+{
+    const std::pair<const char*, QKeyCombination> shortcuts[] = {
+        {"mnuFileNew", Qt::CTRL | Qt::Key_N},
+        {"mnuFileOpen", Qt::CTRL | Qt::Key_O},
+        {"mnuFileSave", Qt::CTRL | Qt::Key_S},
+        {"mnuFilePrint", Qt::CTRL | Qt::Key_P},
+    };
+    for (const auto& [name, keys] : shortcuts)
+        file->findChild<QAction*>(QLatin1String(name))->setShortcut(QKeySequence(keys));
+
+    // The recent files sit between a separator of their own and the one above E&xit.
+    QAction* exitBar = file->findChild<QAction*>(QStringLiteral("mnuFileBar3"));
+    recentBar_ = new QAction(file);
+    recentBar_->setSeparator(true);
+    recentBar_->setObjectName(QStringLiteral("mnuFileRecentBar"));
+    file->insertAction(exitBar, recentBar_);
+    for (int i = 0; i < kRecentFileCount; ++i) {
+        auto* action = new QAction(file);
+        action->setObjectName(QStringLiteral("mnuFileRecent(%1)").arg(i));
+        connect(action, &QAction::triggered, this, [this, action] { OpenRecentFile(action->data().toString()); });
+        file->insertAction(exitBar, action);
+        recentActions_.append(action);
+    }
+    UpdateRecentMenu();
+}
+
+void FileCommands::UpdateRecentMenu()
+{
+    const QStringList paths = SettingsStore::RecentFiles();
+    recentBar_->setVisible(!paths.isEmpty());
+    for (int i = 0; i < recentActions_.size(); ++i) {
+        QAction* action = recentActions_[i];
+        action->setVisible(i < paths.size());
+        if (i >= paths.size())
+            continue;
+        QString shown = QDir::toNativeSeparators(paths[i]);
+        action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(shown.replace(QLatin1Char('&'), QLatin1String("&&"))));
+        action->setData(paths[i]);
+    }
+}
+
+void FileCommands::AddRecentFile(const QString& path)
+{
+    const QString full = QFileInfo(path).absoluteFilePath();
+    QStringList paths = SettingsStore::RecentFiles();
+    paths.removeAll(full);
+    paths.prepend(full);
+    SettingsStore::StoreRecentFiles(paths.mid(0, kRecentFileCount));
+    UpdateRecentMenu();
+}
+
+void FileCommands::OpenRecentFile(const QString& path)
+{
+    if (!CommitPendingEdit())
+        return;
+    if (!QFileInfo(path).isFile()) {
+        QStringList paths = SettingsStore::RecentFiles();
+        paths.removeAll(path);
+        SettingsStore::StoreRecentFiles(paths);
+        UpdateRecentMenu();
+        prompt_.Message(window_->windowTitle(),
+                        QStringLiteral("%1 is no longer there; it was taken off the list of recent files.")
+                            .arg(QDir::toNativeSeparators(path)),
+                        MessageIcon::Information);
+        return;
+    }
+    OpenDataFile(path);
+}
+
+}  // namespace quorlink

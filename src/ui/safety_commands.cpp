@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// File > Recover...: a recovery copy opened again, or compared with the
+// editor's data.
+#include "safety_commands.h"
+
+#include "compare_commands.h"
+#include "document.h"
+#include "file_commands.h"
+#include "recover_dialog.h"
+#include "recovery_copies.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace quorlink {
+
+SafetyCommands::SafetyCommands(const CommandContext& context, FileCommands& files, CompareCommands& compare)
+    : WindowCommands(context), files_(files), compare_(compare)
+{
+}
+
+void SafetyCommands::AddRecoverCommand(QMenu* file)
+{
+    auto* action = new QAction(QStringLiteral("Re&cover..."), file);
+    action->setObjectName(QStringLiteral("mnuFileRecover"));
+    file->insertAction(file->findChild<QAction*>(QStringLiteral("mnuFileBar3")), action);
+    connect(action, &QAction::triggered, this, &SafetyCommands::mnuFileRecover_Click);
+}
+
+void SafetyCommands::mnuFileRecover_Click()
+{
+    if (!CommitPendingEdit())
+        return;
+    const RecoverChoice choice = AskRecoverChoice(window_, ListKeptCopies(document_.DataFolder()));
+    if (choice.path.isEmpty())
+        return;
+    if (choice.compare)
+        compare_.CompareWithFile(choice.path);
+    else
+        files_.OpenDataFile(choice.path);
+}
+
+}  // namespace quorlink

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// File > Recover...: the recovery copies the document kept of dropped edits,
+// opened again or compared with the editor's data.
+#pragma once
+
+#include "command_shell.h"
+
+class QMenu;
+
+namespace quorlink {
+
+class CompareCommands;
+class FileCommands;
+
+class SafetyCommands : public WindowCommands {
+public:
+    SafetyCommands(const CommandContext& context, FileCommands& files, CompareCommands& compare);
+
+    void AddRecoverCommand(QMenu* file);
+
+private:
+    void mnuFileRecover_Click();
+
+    FileCommands& files_;
+    CompareCommands& compare_;
+};
+
+}  // namespace quorlink

@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Program to Radio and Read from Radio, and the Options they run with. Beyond
+// the four numbers, Options > SerialPort says which device each COMn means,
+// and its dialog chooses it.
+#include "transfer_commands.h"
+
+#include "comparison.h"
+#include "document.h"
+#include "help_commands.h"
+#include "menu_items.h"
+#include "model.h"
+#include "page_router.h"
+#include "port_dialog.h"
+#include "prompt.h"
+#include "settings_store.h"
+#include "transfer_dialog.h"
+
+namespace quorlink {
+
+TransferCommands::TransferCommands(const CommandContext& context, const HelpCommands& help)
+    : WindowCommands(context), help_(help)
+{
+}
+
+void TransferCommands::AddOptionItems(QMenu* options)
+{
+    QMenu* ports = options->addMenu(QStringLiteral("&SerialPort"));
+    ports->setObjectName(QStringLiteral("mnuOptionsSerialPort"));
+    for (int i = 0; i < 4; ++i) {
+        serialPorts_[i] = ports->addAction(QStringLiteral("COM&%1").arg(i + 1));
+        serialPorts_[i]->setObjectName(QStringLiteral("mnuOptionsSerialPort1(%1)").arg(i));
+        serialPorts_[i]->setCheckable(true);
+        connect(serialPorts_[i], &QAction::triggered, this, [this, i] { mnuOptionsSerialPort1_Click(i); });
+    }
+    AddSeparator(ports, "mnuOptionsSerialPortBar0");
+    connect(AddAction(ports, "mnuOptionsSerialPortDevice", "&Device..."), &QAction::triggered, this,
+            &TransferCommands::mnuOptionsSerialPortDevice_Click);
+    ports->setToolTipsVisible(true);
+    connect(ports, &QMenu::aboutToShow, this, &TransferCommands::UpdatePortHints);
+    AddSeparator(options, "mnuOptionsBar1");
+    mnuOptionsVerify_ = AddAction(options, "mnuOptionsVerify", "&Verify After Writing");
+    mnuOptionsVerify_->setCheckable(true);
+    mnuOptionsVerify_->setChecked(SettingsStore::VerifyAfterWriting());
+    connect(mnuOptionsVerify_, &QAction::triggered, this, &TransferCommands::mnuOptionsVerify_Click);
+    mnuOptionsShowChanges_ = AddAction(options, "mnuOptionsShowChanges", "Show Changes Before &Writing");
+    mnuOptionsShowChanges_->setCheckable(true);
+    mnuOptionsShowChanges_->setChecked(SettingsStore::ShowChangesBeforeWriting());
+    connect(mnuOptionsShowChanges_, &QAction::triggered, this, [](bool on) {
+        SettingsStore::StoreShowChangesBeforeWriting(on);
+    });
+}
+
+void TransferCommands::mnuOptionsSerialPort1_Click(int index)
+{
+    model_.PortNumber = static_cast<std::int16_t>(index + 1);
+    for (int i = 0; i < 4; ++i)
+        serialPorts_[i]->setChecked(i == index);
+    if (window_->isVisible())
+        SettingsStore::StorePortNumber(index + 1);
+}
+
+TransferSetup TransferCommands::TransferSetupNow()
+{
+    TransferSafety safety = Safety();
+    safety.sendImageAsIs = document_.SendImageAsIs();
+    return TransferSetup{transferTimings_, help_.HelpFile(), SettingsStore::PortDevices(), safety};
+}
+
+bool TransferCommands::RunTransferDialog(TransferMode mode)
+{
+    TransferSetup setup = TransferSetupNow();
+    // Edits are dropped only once a whole read is in hand to replace them.
+    if (mode == TransferMode::Read)
+        setup.safety.beforeReplacing = [this] { return document_.KeepDroppedEdits("read"); };
+    TransferDialog dialog(model_, prompt_, log_, mode, setup, window_);
+    dialog.exec();
+    return dialog.TransferDone();
+}
+
+void TransferCommands::mnuTransferProgram_Click()
+{
+    if (!CommitPendingEdit())
+        return;
+    RunTransferDialog(TransferMode::Program);
+}
+
+void TransferCommands::mnuTransferRead_Click()
+{
+    if (!CommitPendingEdit())
+        return;
+    if (!RunTransferDialog(TransferMode::Read))
+        return;
+    document_.ClearHistory();
+    pages_.RefreshCurrentPage();
+    pages_.RefreshTreeAndColours();
+    document_.ClearCurrentFile();
+    shell_.UpdateTitle();
+    document_.MarkRecordsClean(false);
+    if (!transferNotice_.isEmpty())
+        shell_.SetHint(transferNotice_);  // the refreshed page put its own hint there
+}
+
+void TransferCommands::UpdatePortHints()
+{
+    const StoredDevices stored = SettingsStore::PortDevices();
+    const QList<PortInfo> ports = portList_->Ports();
+    for (int i = 0; i < 4; ++i)
+        serialPorts_[i]->setToolTip(PortHint(i + 1, stored, ports));
+}
+
+void TransferCommands::mnuOptionsSerialPortDevice_Click()
+{
+    // A hand-edited port number outside 1..4 has no item; the dialog then chooses for COM1.
+    const int number = model_.PortNumber >= 1 && model_.PortNumber <= 4 ? model_.PortNumber : 1;
+    PortDialog dialog(*portList_, number, SettingsStore::PortDevices(), prompt_, window_);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    SettingsStore::StorePortDevice(number, dialog.ChosenDevice());
+    if (number != model_.PortNumber)
+        mnuOptionsSerialPort1_Click(number - 1);
+    UpdatePortHints();
+    prompt_.Message(QStringLiteral("Serial Port"),
+                    QStringLiteral("COM%1 now means %2.")
+                        .arg(number)
+                        .arg(PortMeaning(number, SettingsStore::PortDevices(), portList_->Ports())),
+                    MessageIcon::Information);
+}
+
+void TransferCommands::mnuOptionsVerify_Click(bool on)
+{
+    mnuOptionsVerify_->setChecked(on);
+    SettingsStore::StoreVerifyAfterWriting(on);
+}
+
+TransferSafety TransferCommands::Safety()
+{
+    transferNotice_.clear();
+    TransferSafety safety{document_.DataFolder(), mnuOptionsVerify_->isChecked(), [this](const QString& text) {
+                              transferNotice_ = text;
+                              shell_.SetHint(text);
+                          }};
+    safety.readFirst = mnuOptionsShowChanges_->isChecked();
+    if (safety.readFirst)
+        safety.approveChanges = [this](const Model& radio) { return ApproveWriteChanges(radio); };
+    return safety;
+}
+
+bool TransferCommands::ApproveWriteChanges(const Model& radio)
+{
+    return prompt_.ConfirmChanges(QStringLiteral("Program to Radio"), CompareModels(radio, model_),
+                                  [this](const QString& key, const QString& field) {
+                                      pages_.SelectNodeByKey(key);
+                                      pages_.ShowField(key, field);
+                                  });
+}
+
+}  // namespace quorlink
