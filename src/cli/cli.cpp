@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli.h"
 
+#include "port_system.h"
+
 #include "console_prompt.h"
 #include "model.h"
 #include "model_files.h"
+#include "port_system.h"
 #include "terminal_text.h"
 #include "verbs.h"
 
@@ -57,9 +60,8 @@ const Verb kVerbs[] = {
 
 constexpr const char* kGeneralHelp =
     "MODEL is MR7100A or MR5100A (any case). Files: .dat and .def are data files,\n"
-    ".hex is the raw memory image; a report OUT may have any name, - is standard output.\n"
-    "PORT is 1..4 (COM1..COM4 as the editor counts them) or a device path such as /dev/ttyUSB0\n"
-    "or /dev/serial/by-id/usb-...\n"
+    ".hex is the raw memory image; a report OUT may have any name, - is standard output.\n";
+constexpr const char* kGeneralHelpAfterPorts =
     "write refuses to change the radio's own MMSI unless --allow-mmsi-change is given.\n"
     "Every read and write keeps a backup of the radio's memory in the backups folder of the\n"
     "program's data folder.\n"
@@ -82,7 +84,7 @@ void PrintUsage(std::FILE* to, const Verb* only)
             std::fprintf(to, "  quorlink-cli %s\n", verb.usage);
     if (only)
         std::fprintf(to, "\n%s\n", only->summary);
-    std::fprintf(to, "\n%s", kGeneralHelp);
+    std::fprintf(to, "\n%s%s%s", kGeneralHelp, PortNamesHelp(), kGeneralHelpAfterPorts);
 }
 
 // The usage line lists a verb's options, so it cannot show one the verb

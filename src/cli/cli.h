@@ -22,8 +22,15 @@ enum ExitCode { kOk = 0, kFailed = 1, kUsage = 2 };
 // args: everything after the program name.
 int Run(const std::vector<std::string>& args, const Io& io);
 
-// Ctrl+C or SIGTERM then cancels a running transfer instead of killing the
+// Ctrl+C, SIGTERM or a closed terminal (on Windows: Ctrl+C, Ctrl+Break or a
+// closed console) then cancels a running transfer instead of killing the
 // program; at any other time, or a second time, it ends the program at once.
+// One file per system installs it (interrupts_posix.cpp, interrupts_windows.cpp).
 void InstallInterruptHandler();
+
+// For the handlers: true when the interrupt was taken as the running
+// transfer's cancel, false when it should end the program.
+bool TakeInterruptAsCancel();
+bool TransferStillRunning();
 
 }  // namespace quorlink::cli

@@ -37,16 +37,6 @@ namespace {
 volatile std::sig_atomic_t interrupted = 0;
 volatile std::sig_atomic_t transferRunning = 0;
 
-void OnSignal(int signal)
-{
-    if (transferRunning != 0 && interrupted == 0) {
-        interrupted = 1;
-        return;
-    }
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
-}
-
 class TransferRunning {
 public:
     TransferRunning()
@@ -151,15 +141,15 @@ bool Transfer(const Call& call, const char* what, const Run& run)
 
 }  // namespace
 
-void InstallInterruptHandler()
+bool TakeInterruptAsCancel()
 {
-    std::signal(SIGINT, OnSignal);
-    std::signal(SIGTERM, OnSignal);
-#ifdef SIGHUP
-    // A closed terminal ends a run as a kill does.
-    std::signal(SIGHUP, OnSignal);
-#endif
+    if (transferRunning == 0 || interrupted != 0)
+        return false;
+    interrupted = 1;
+    return true;
 }
+
+bool TransferStillRunning() { return transferRunning != 0; }
 
 bool IsPort(const std::string& text) { return ParsePortChoice(PathOf(text)).has_value(); }
 

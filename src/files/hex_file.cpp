@@ -30,6 +30,7 @@ Outcome WriteImage(const Image& image, const QString& path, const FileContext& c
         content += old.readAll();
         if (old.error() != QFileDevice::NoError)
             return Outcome::Failed(FileFault(old));
+        old.close();  // Windows replaces no file that is open
     }
     return SaveWholeFile(context, path, content);
 }

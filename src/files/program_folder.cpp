@@ -10,6 +10,13 @@ namespace quorlink {
 
 namespace {
 
+bool IsInstalledExecutableFolder(const QString& executableFolder)
+{
+    return QFileInfo::exists(executableFolder + QStringLiteral("/../share/applications/quorlink.desktop"));
+}
+
+}  // namespace
+
 QString PerUserDataFolder()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
@@ -17,13 +24,6 @@ QString PerUserDataFolder()
     QDir().mkpath(folder);
     return folder;
 }
-
-bool IsInstalledExecutableFolder(const QString& executableFolder)
-{
-    return QFileInfo::exists(executableFolder + QStringLiteral("/../share/applications/quorlink.desktop"));
-}
-
-}  // namespace
 
 QString ProgramFolder() { return ProgramFolderFor(QCoreApplication::applicationDirPath()); }
 
@@ -54,6 +54,7 @@ QString UserGuidePathFor(const QString& executableFolder)
 {
     const QString candidates[] = {
         QDir::cleanPath(executableFolder + QStringLiteral("/../share/doc/quorlink/README.md")),
+        executableFolder + QStringLiteral("/README.md"),
         QStringLiteral(QUORLINK_SOURCE_GUIDE),
     };
     for (const QString& path : candidates)

@@ -17,6 +17,16 @@ QString ProgramFolder();
 // bin/, not even when run by a user who could.
 QString ProgramFolderFor(const QString& executableFolder);
 
+// The per-user data folder (~/.local/share/Quorlink, %LOCALAPPDATA%\Quorlink
+// on Windows), created when missing.
+QString PerUserDataFolder();
+
+// Where backups and recovery copies go for a program whose own folder is
+// programFolder: that folder on Linux; on Windows the per-user data folder,
+// where Windows users and their backup tools look for a program's data.
+// One file per system says which (data_folder_posix.cpp, data_folder_windows.cpp).
+QString DataFolderFor(const QString& programFolder);
+
 // Where the help file of the given name is looked for: the program's folder
 // first, then prefix/share/quorlink beside the executable's bin/ folder.
 // When neither holds it, the name in the program's folder, so that a failure names it.
@@ -25,8 +35,9 @@ QString HelpFilePathFor(const QString& programFolder, const QString& executableF
 
 // The user guide (README.md, its pictures beside it under docs/images): the
 // installed one in prefix/share/doc/quorlink beside the executable's bin/
-// folder, else the one in the source tree the program was built from; empty
-// when neither is there.
+// folder, or beside the executable itself (the Windows installer and zip put
+// it there), else the one in the source tree the program was built from;
+// empty when none is there.
 QString UserGuidePath();
 QString UserGuidePathFor(const QString& executableFolder);
 

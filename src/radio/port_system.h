@@ -24,6 +24,9 @@ QString DefaultDevice(int number, const QStringList& listed);
 // The name the program opens a listed port by.
 QString DeviceName(const QSerialPortInfo& info);
 
+// What a port may be named, for the command line's help.
+const char* PortNamesHelp();
+
 // Whether a device of that name is present now.
 bool DevicePresent(const QString& device);
 

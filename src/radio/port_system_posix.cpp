@@ -18,6 +18,12 @@ QString DefaultDevice(int number, const QStringList& listed)
 
 QString DeviceName(const QSerialPortInfo& info) { return info.systemLocation(); }
 
+const char* PortNamesHelp()
+{
+    return "PORT is 1..4 (COM1..COM4 as the editor counts them) or a device path such as /dev/ttyUSB0\n"
+           "or /dev/serial/by-id/usb-...\n";
+}
+
 bool DevicePresent(const QString& device) { return QFileInfo::exists(device); }
 
 }  // namespace quorlink

@@ -40,6 +40,12 @@ QString DeviceName(const QSerialPortInfo& info)
     return info.portName();
 }
 
+const char* PortNamesHelp()
+{
+    return "PORT is 1..4 (COM1..COM4) or any other COM port, such as COM7 for a USB cable\n"
+           "(quorlink-cli ports lists them).\n";
+}
+
 bool DevicePresent(const QString& device)
 {
     QString name = device;

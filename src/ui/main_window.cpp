@@ -46,7 +46,7 @@ constexpr double kInitialTreeTwips = 2500;
 
 MainWindow::MainWindow(Model& model, Prompt& prompt, QString programFolder, WindowTimings timings)
     : model_(model), prompt_(prompt), programFolder_(std::move(programFolder)), log_(programFolder_),
-      timings_(timings), mids_(LoadShippedMidTable()), document_(model, prompt, programFolder_),
+      timings_(timings), mids_(LoadShippedMidTable()), document_(model, prompt, DataFolderFor(programFolder_)),
       router_(std::make_unique<PageRouter>(this, document_, [this](const QString& hint) { SetHint(hint); }))
 {
     setObjectName(QStringLiteral("frmMain"));
