@@ -5,11 +5,20 @@
 #   ./test.sh              the normal build in build/
 #   ./test.sh --sanitize   a build with AddressSanitizer and UndefinedBehaviorSanitizer
 #                          in build-sanitize/, running the same suite
+#   ./test.sh --windows    the Windows build in build-windows/ (Qt for MinGW built once per
+#                          machine), its tests under Wine beside the Linux build's emulator
 cd "$(dirname "$0")" || exit 1
 . scripts/setup.sh
 # The package test checks the package, its desktop entry and its metainfo with these.
 QUORLINK_EXTRA_PACKAGES="${QUORLINK_EXTRA_PACKAGES:-} lintian appstream desktop-file-utils"
 install_missing_packages
+if [ "${1:-}" = "--windows" ]; then
+    . scripts/windows.sh
+    configure_and_build  # the emulator and the Linux command line the Windows tests compare with
+    configure_and_build_windows
+    ctest --test-dir "$WINDOWS_BUILD_DIR" --output-on-failure -j "$(nproc)"
+    exit
+fi
 if [ "${1:-}" = "--sanitize" ]; then
     BUILD_DIR=build-sanitize
     configure_and_build -DQUORLINK_SANITIZE=ON

@@ -1,6 +1,6 @@
 ; SPDX-License-Identifier: GPL-3.0-or-later
 ; The Windows installer. package-windows.sh runs makensis with
-;   -DVERSION=<x.y.z> -DSTAGE=<folder with the files> -DOUTFILE=<setup.exe>
+;   -DVERSION=<x.y.z> -DSTAGE=<folder with the files> -DICON=<.ico> -DOUTFILE=<setup.exe>
 ; It installs for the current user (no administrator rights needed) or for
 ; all users, adds a Start menu entry and an uninstaller that Apps & features
 ; lists. It associates no file type: .dat is used by too many programs.
@@ -29,12 +29,12 @@ OutFile "${OUTFILE}"
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 
-!define MUI_ICON "${STAGE}\quorlink.ico"
-!define MUI_UNICON "${STAGE}\quorlink.ico"
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\quorlink.exe"
 
 !insertmacro MUI_PAGE_WELCOME
-!insertmacro MUI_PAGE_LICENSE "${STAGE}\LICENSE.txt"
+!insertmacro MUI_PAGE_LICENSE "${STAGE}/LICENSE.txt"
 !insertmacro MULTIUSER_PAGE_INSTALLMODE
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
@@ -61,12 +61,12 @@ FunctionEnd
 Section "Quorlink" SecMain
   SectionIn RO
   SetOutPath "$INSTDIR"
-  File "${STAGE}\quorlink.exe"
-  File "${STAGE}\quorlink-cli.exe"
-  File "${STAGE}\LICENSE.txt"
-  File "${STAGE}\README.md"
+  File "${STAGE}/quorlink.exe"
+  File "${STAGE}/quorlink-cli.exe"
+  File "${STAGE}/LICENSE.txt"
+  File "${STAGE}/README.md"
   SetOutPath "$INSTDIR\docs\images"
-  File /nonfatal "${STAGE}\docs\images\*.*"
+  File "${STAGE}/docs/images/*.*"
   SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
