@@ -83,6 +83,8 @@ QList<PortInfo> SystemPortList::Ports() const
 QHash<QString, QString> ByIdLinks(const QString& folder)
 {
     QHash<QString, QString> links;
+    if (folder.isEmpty())
+        return links;
     // Sorted, so that of an adapter's several links the same one wins each time.
     const QFileInfoList entries = QDir(folder).entryInfoList(QDir::System | QDir::Files, QDir::Name);
     for (const QFileInfo& entry : entries) {
