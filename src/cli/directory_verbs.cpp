@@ -2,6 +2,7 @@
 // The verbs that move the directories to and from a list kind,mmsi,name.
 #include "directory_csv.h"
 #include "error_log.h"
+#include "file_path.h"
 #include "latin1.h"
 #include "model.h"
 #include "model_files.h"
@@ -14,8 +15,6 @@ namespace quorlink::cli {
 namespace {
 
 const ErrorLog kNoLog{QString()};
-
-QString PathOf(const std::string& path) { return QString::fromLocal8Bit(path.c_str()); }
 
 int Failed(const Call& call, const QString& list, const Fault& fault)
 {

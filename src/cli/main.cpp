@@ -20,6 +20,10 @@ int main(int argc, char* argv[])
     }
     QCoreApplication::setApplicationName(QStringLiteral("Quorlink"));
     quorlink::cli::InstallInterruptHandler();
-    std::vector<std::string> args(argv + 1, argv + argc);
+    // The arguments as Qt read them (on Windows from the wide command line, so
+    // that any file name comes through), in UTF-8 as PathOf takes them back.
+    std::vector<std::string> args;
+    for (const QString& argument : QCoreApplication::arguments().mid(1))
+        args.push_back(argument.toStdString());
     return quorlink::cli::Run(args, {stdout, stderr});
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The printed report as a PDF file, for checking and archiving without a printer.
 #include "error_log.h"
+#include "file_path.h"
 #include "model.h"
 #include "model_files.h"
 #include "prompt.h"
@@ -30,7 +31,7 @@ int RunPrint(const Call& call)
 
 bool IsPdfName(const std::string& path)
 {
-    return path.size() > 4 && QString::fromLocal8Bit(path.c_str()).endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+    return path.size() > 4 && PathOf(path).endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
 }
 
 }  // namespace quorlink::cli
