@@ -31,6 +31,8 @@ done
 win convert --model MR5100A "$GOLDEN/edited_mr5100a.def" "$work/win5.dat"
 "$host_cli" convert --model MR5100A "$GOLDEN/edited_mr5100a.def" "$work/linux5.dat"
 same "convert a .def file" "$work/win5.dat" "$work/linux5.dat"
+# A drive letter, backslashes and a name outside the system's code page.
+win new --model MR7100A "Z:${work//\//\\}\\Лодка.dat" && same "a Windows path" "$work/Лодка.dat" "$GOLDEN/fresh_mr7100a.dat"
 # A device name is no file: refused, and nothing written.
 if win new --model MR7100A "$work/nul.dat" 2>/dev/null; then
     echo "FAIL: saving to nul.dat succeeded"; failures=$((failures + 1))
