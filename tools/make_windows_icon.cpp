@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program's SVG icon at the sizes Windows shows and packs the
 // PNGs into one .ico (PNG entries, read by every Windows since Vista).
 #include <QBuffer>
@@ -32,14 +33,27 @@ int main(int argc, char** argv)
         pngs << png;
     }
     QByteArray ico;
-    auto put16 = [&ico](quint16 v) { char b[2]; qToLittleEndian(v, b); ico.append(b, 2); };
-    auto put32 = [&ico](quint32 v) { char b[4]; qToLittleEndian(v, b); ico.append(b, 4); };
-    put16(0); put16(1); put16(quint16(pngs.size()));
+    auto put16 = [&ico](quint16 v) {
+        char b[2];
+        qToLittleEndian(v, b);
+        ico.append(b, 2);
+    };
+    auto put32 = [&ico](quint32 v) {
+        char b[4];
+        qToLittleEndian(v, b);
+        ico.append(b, 4);
+    };
+    put16(0);
+    put16(1);
+    put16(quint16(pngs.size()));
     quint32 offset = 6 + 16 * quint32(pngs.size());
     for (int i = 0; i < pngs.size(); ++i) {
         const int size = sizes[i];
         ico.append(char(size >= 256 ? 0 : size)).append(char(size >= 256 ? 0 : size)).append('\0').append('\0');
-        put16(1); put16(32); put32(quint32(pngs[i].size())); put32(offset);
+        put16(1);
+        put16(32);
+        put32(quint32(pngs[i].size()));
+        put32(offset);
         offset += quint32(pngs[i].size());
     }
     for (const QByteArray& png : pngs)
