@@ -3,6 +3,7 @@
 
 #include "document.h"
 #include "page_router.h"
+#include "prompt.h"
 
 #include <QTreeWidget>
 
@@ -18,6 +19,16 @@ WindowCommands::WindowCommands(const CommandContext& context)
 WindowDisabledWhileBusy WindowCommands::DisableWindow(FocusAfter after) const
 {
     return WindowDisabledWhileBusy(window_, pages_.TreeWidget(), after);
+}
+
+QString WindowCommands::AskOpenName(const QString& filter)
+{
+    return CommitPendingEdit() ? prompt_.OpenFileName(filter) : QString();
+}
+
+QString WindowCommands::AskSaveName(const QString& filter)
+{
+    return CommitPendingEdit() ? prompt_.SaveFileName(filter) : QString();
 }
 
 }  // namespace quorlink

@@ -58,8 +58,11 @@ public:
     explicit WindowCommands(const CommandContext& context);
 
 protected:
-
     bool CommitPendingEdit() { return shell_.CommitPendingEdit(); }
+    // The file a command works on, asked after the field being typed into
+    // is committed; empty when that check or the user stopped the command.
+    QString AskOpenName(const QString& filter);
+    QString AskSaveName(const QString& filter);
     using FocusAfter = WindowDisabledWhileBusy::FocusAfter;
     // For the length of a command; see WindowDisabledWhileBusy.
     WindowDisabledWhileBusy DisableWindow(FocusAfter after = FocusAfter::WhereItWas) const;

@@ -95,9 +95,7 @@ void DirectoryListCommands::AddDirectoryListCommands(QMenu* file)
 
 void DirectoryListCommands::mnuFileImportDirectory_Click()
 {
-    if (!CommitPendingEdit())
-        return;
-    const QString path = prompt_.OpenFileName(kListFilter);
+    const QString path = AskOpenName(kListFilter);
     if (path.isEmpty())
         return;
     DirectoryImport result;
@@ -116,9 +114,7 @@ void DirectoryListCommands::mnuFileImportDirectory_Click()
 
 void DirectoryListCommands::mnuFileExportDirectory_Click()
 {
-    if (!CommitPendingEdit())
-        return;
-    const QString path = prompt_.SaveFileName(kListFilter);
+    const QString path = AskSaveName(kListFilter);
     if (path.isEmpty())
         return;
     if (const Fault fault = ExportDirectoryFile(model_, path))

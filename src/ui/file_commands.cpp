@@ -73,9 +73,7 @@ void FileCommands::DeferredNew()
 
 void FileCommands::mnuFileOpen_Click()
 {
-    if (!CommitPendingEdit())
-        return;
-    const QString path = prompt_.OpenFileName(kOpenFilter);
+    const QString path = AskOpenName(kOpenFilter);
     if (path.isEmpty())
         return;
     OpenDataFile(path);
@@ -146,9 +144,7 @@ void FileCommands::mnuFileSaveAsDefault_Click()
 
 void FileCommands::SaveHexImageCommand()
 {
-    if (!CommitPendingEdit())
-        return;
-    const QString path = prompt_.SaveFileName(kHexFilter);
+    const QString path = AskSaveName(kHexFilter);
     if (path.isEmpty())
         return;
     const auto busy = DisableWindow();
@@ -158,9 +154,7 @@ void FileCommands::SaveHexImageCommand()
 
 void FileCommands::OpenHexImageCommand()
 {
-    if (!CommitPendingEdit())
-        return;
-    const QString path = prompt_.OpenFileName(kHexFilter);
+    const QString path = AskOpenName(kHexFilter);
     if (path.isEmpty())
         return;
     const auto busy = DisableWindow(FocusAfter::Tree);

@@ -10,6 +10,7 @@
 #include "qt_serial_port.h"
 #include "radio_emulator.h"
 #include "serial_link.h"
+#include "support/exchanges.h"
 #include "support/recording_prompt.h"
 
 #include <QFile>
@@ -38,32 +39,6 @@ inline sim::Memory PatternMemory(std::uint16_t modelCode)
     for (int i = 2; i < sim::kMemorySize - 2; ++i)
         memory[i] = static_cast<std::uint8_t>((i * 7 + i / 256) & 0xFF);
     return memory;
-}
-
-// (command, address) of every readable frame the radio got, in order; a CAN
-// shows as (0x18, -1).
-inline QList<QPair<int, int>> Exchanges(const sim::RadioEmulator& radio)
-{
-    QList<QPair<int, int>> list;
-    for (const sim::LoggedRequest& entry : radio.requests()) {
-        if (entry.kind == sim::LoggedRequest::Kind::Cancel)
-            list.append({0x18, -1});
-        else if (entry.kind == sim::LoggedRequest::Kind::Frame)
-            list.append({entry.request.command, entry.request.address});
-    }
-    return list;
-}
-
-// The exchanges as a quiet line gives them: a retry (its CAN and the request
-// asked again) comes when a loaded machine stalls past the short time-outs
-// of the tests, and changes nothing a test of the run's course looks at.
-inline QList<QPair<int, int>> WithoutRetries(const QList<QPair<int, int>>& exchanges)
-{
-    QList<QPair<int, int>> list;
-    for (const QPair<int, int>& exchange : exchanges)
-        if (exchange.first != 0x18 && (list.isEmpty() || list.back() != exchange))
-            list.append(exchange);
-    return list;
 }
 
 // Paces the radio as a 9600-baud cable for the requests near address only:

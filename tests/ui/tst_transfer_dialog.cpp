@@ -10,6 +10,7 @@
 #include "main_window_fixture.h"
 #include "radio_emulator.h"
 #include "recovery_copies.h"
+#include "support/exchanges.h"
 #include "support/file_bytes.h"
 #include "support/sample_model.h"
 #include "port_dialog.h"
@@ -164,7 +165,7 @@ private slots:
         QTimer::singleShot(0, this, [] { Press(OpenDialog(), "cmdOK"); });
         f->Trigger("mnuTransferRead");
         QCOMPARE(f->prompt.shown.last().text, QStringLiteral("Complete!!"));
-        QCOMPARE(radio->requests().size(), 4 + 512);
+        QCOMPARE(test::WithoutRetries(test::Exchanges(*radio)).size(), 4 + 512);
     }
 
     void failedReadChangesNothing()
