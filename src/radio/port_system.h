@@ -24,6 +24,10 @@ QString DefaultDevice(int number, const QStringList& listed);
 // The name the program opens a listed port by.
 QString DeviceName(const QSerialPortInfo& info);
 
+// The name to open device by: on Linux a by-id link opens as the device it
+// points to, so that the lock file is the one other programs look for.
+QString DeviceToOpen(const QString& device);
+
 // What a port may be named, for the command line's help.
 const char* PortNamesHelp();
 

@@ -18,6 +18,12 @@ QString DefaultDevice(int number, const QStringList& listed)
 
 QString DeviceName(const QSerialPortInfo& info) { return info.systemLocation(); }
 
+QString DeviceToOpen(const QString& device)
+{
+    const QString canonical = QFileInfo(device).canonicalFilePath();
+    return canonical.isEmpty() ? device : canonical;
+}
+
 const char* PortNamesHelp()
 {
     return "PORT is 1..4 (COM1..COM4 as the editor counts them) or a device path such as /dev/ttyUSB0\n"

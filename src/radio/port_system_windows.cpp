@@ -40,6 +40,8 @@ QString DeviceName(const QSerialPortInfo& info)
     return info.portName();
 }
 
+QString DeviceToOpen(const QString& device) { return device; }
+
 const char* PortNamesHelp()
 {
     return "PORT is 1..4 (COM1..COM4) or any other COM port, such as COM7 for a USB cable\n"

@@ -9,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <algorithm>
 
 namespace quorlink {
@@ -65,10 +64,7 @@ bool SerialLink::PortOpen()
     portFault_ = {};
     const PortChoice choice = override_ ? *override_ : PortChoice{model_.PortNumber, {}};
     const PortTarget target = ResolvePort(choice, stored_, choice.number > 0 ? ports_->Ports() : QList<PortInfo>());
-    // A by-id link opens as the device it points to, so that the lock file
-    // is the one other programs look for.
-    const QString canonical = QFileInfo(target.device).canonicalFilePath();
-    if (!target.device.isEmpty() && port_.Open(canonical.isEmpty() ? target.device : canonical)) {
+    if (!target.device.isEmpty() && port_.Open(DeviceToOpen(target.device))) {
         openFailure_.clear();
         return true;
     }
