@@ -9,6 +9,9 @@ namespace quorlink {
 
 namespace {
 
+// A frame is 42 bytes; the system queues a few kilobytes at most.
+constexpr qint64 kLargestRead = 1 << 16;
+
 HANDLE Handle(void* handle)
 {
     return static_cast<HANDLE>(handle);
@@ -115,10 +118,12 @@ qint64 Win32SerialPort::BytesWaiting() const
     return status.cbInQue;
 }
 
+// The read time-outs make ReadFile return at once with what has arrived, so
+// the callers' look at BytesWaiting is not asked of the system again here.
 QByteArray Win32SerialPort::Read(qint64 maxBytes)
 {
-    const qint64 count = std::min(maxBytes, BytesWaiting());
-    if (count <= 0)
+    const qint64 count = std::min<qint64>(maxBytes, kLargestRead);
+    if (!handle_ || count <= 0)
         return {};
     QByteArray bytes(int(count), '\0');
     DWORD got = 0;
