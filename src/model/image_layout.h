@@ -16,6 +16,9 @@ using Image = std::array<std::uint8_t, kImageSize>;
 namespace addr {
 constexpr int ModelCodeHead = 0;
 constexpr int ModelCodeTail = 8190;
+// What the link reads to prove the line in step: the first byte, which every
+// radio of both models answers and no write changes the meaning of.
+constexpr int Marker = ModelCodeHead;
 constexpr int AtisFlags = 13;
 constexpr int DisplayAndScan = 14;
 constexpr int TrueMagAndOffset = 15;

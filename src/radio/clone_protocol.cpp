@@ -6,7 +6,10 @@
 #include "model.h"
 #include "serial_link.h"
 
+#include <QElapsedTimer>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace quorlink {
 
@@ -40,117 +43,199 @@ CloneProtocol::CloneProtocol(SerialLink& link, TransferHooks hooks) : link_(link
     link_.SetCancelCheck(hooks_.cancelRequested);
 }
 
-// Replies carry no address: request and reply stay in step only while
-// every reply answers the request just sent. Bytes no request asked for, or
-// bytes behind a reply, mean an earlier answer came late or twice; the line
-// is then left to fall quiet, everything on it is dropped and the request
-// is asked again, so that no block is ever taken for another.
-void CloneProtocol::Exchange(const QByteArray& request, const std::function<void()>& takeReply)
-{
-    TransferState& state = link_.state();
-    for (int attempt = 0; attempt <= RetryCount; ++attempt) {
-        state.ErrorFlag = true;
-        state.CancelFlag = false;
-        if ((attempt > 0 || link_.UnaskedBytes()) && !BackInStep())
-            return;
-        if (attempt > 0) {
-            link_.Send(QByteArray(1, char(CAN)));
-            Pause(Timings.retryPauseMs);
-        }
-        link_.Send(request);
-        takeReply();
-        if (state.CancelFlag || link_.PortFault())
-            return;
-        if (!state.ErrorFlag && !link_.UnaskedBytes())
-            return;
-        state.ErrorFlag = true;
-    }
-}
+namespace {
 
-bool CloneProtocol::BackInStep()
-{
-    if (link_.DiscardUntilQuiet(Timings.quietMs, Timings.replyTimeoutMs) == WaitResult::Done)
-        return true;
-    link_.state().ErrorFlag = true;
-    return false;
-}
+// Blocks between two markers: 18 bytes of proof every 32 blocks, about 1 % of a read.
+constexpr int kSpanBlocks = 32;
+// Markers sent to bring the line back before the run is given up.
+constexpr int kMarkerAttempts = 3;
 
-void CloneProtocol::TakeDataReply(Image& target, int address, int command)
+}  // namespace
+
+CloneProtocol::Asked CloneProtocol::Ask(const QByteArray& request, const std::function<bool()>& takeReply,
+                                        bool writes)
 {
     TransferState& state = link_.state();
     state.ErrorFlag = true;
     state.CancelFlag = false;
-    if (link_.WaitByte(SOH, Timings.replyTimeoutMs) != WaitResult::Done)
-        return;
+    // Bytes before the request answer nothing it asks: a reply came late or twice.
+    if (link_.UnaskedBytes())
+        return Asked::OutOfStep;
+    link_.Send(request);
+    if (writes)
+        ++writeFramesSent_;
+    const bool answered = takeReply();
+    if (state.CancelFlag || link_.PortFault())
+        return Asked::Stopped;
+    return answered ? Asked::Answered : Asked::OutOfStep;
+}
+
+bool CloneProtocol::Proven(int count, const Step& step, Command marker)
+{
+    TransferState& state = link_.state();
+    // Failures charged to each request of the span, the marker last.
+    std::vector<int> failures(static_cast<std::size_t>(count) + 1, 0);
+    for (;;) {
+        int at = 0;
+        Asked asked = Asked::Answered;
+        while (at < count && (asked = step(at)) == Asked::Answered)
+            ++at;
+        if (asked == Asked::Answered)
+            asked = AskMarker(marker);
+        if (asked == Asked::Answered)
+            return true;
+        state.ErrorFlag = true;
+        if (asked == Asked::Stopped || ++failures[static_cast<std::size_t>(at)] > RetryCount)
+            return false;
+        if (!BackInStep(marker))
+            return false;
+    }
+}
+
+bool CloneProtocol::BackInStep(Command marker)
+{
+    TransferState& state = link_.state();
+    for (int attempt = 0; attempt < kMarkerAttempts; ++attempt) {
+        link_.Send(QByteArray(1, char(CAN)));
+        Pause(Timings.retryPauseMs);
+        state.ErrorFlag = true;
+        state.CancelFlag = false;
+        link_.Send(BuildRequest(marker, addr::Marker / kBlockSize * kBlockSize));
+        const WaitResult result = AwaitMarker(marker);
+        if (result == WaitResult::Done)
+            return true;
+        if (result == WaitResult::Cancelled || result == WaitResult::PortFault || link_.PortFault())
+            return false;
+    }
+    state.ErrorFlag = true;
+    return false;
+}
+
+// Everything before the marker's reply is dropped: late replies, copies,
+// the rest of a broken frame.
+WaitResult CloneProtocol::AwaitMarker(Command marker)
+{
+    QElapsedTimer clock;
+    clock.start();
+    const int size = 2 + 2 * ReplyDataBytes(marker) + 2 + 1;
+    for (;;) {
+        const int left = Timings.replyTimeoutMs - static_cast<int>(clock.elapsed());
+        WaitResult result = link_.WaitByte(SOH, left);
+        if (result != WaitResult::Done)
+            return result;
+        QByteArray buffer(size, '\0');
+        result = link_.ReceiveFrame(buffer, Timings.frameTimeoutMs);
+        if (result == WaitResult::Cancelled || result == WaitResult::PortFault)
+            return result;
+        if (result == WaitResult::Done && CheckReply(buffer) == marker) {
+            link_.state().ErrorFlag = false;
+            return WaitResult::Done;
+        }
+    }
+}
+
+bool CloneProtocol::TakeDataReply(Image& target, int address, int command)
+{
+    TransferState& state = link_.state();
+    state.ErrorFlag = true;
+    state.CancelFlag = false;
+    if (link_.TakeByte(SOH, Timings.replyTimeoutMs) != WaitResult::Done)
+        return false;
     const int dataBytes = ReplyDataBytes(static_cast<Command>(command));
     QByteArray buffer(2 + 2 * dataBytes + 2 + 1, '\0');
     if (link_.ReceiveFrame(buffer, Timings.frameTimeoutMs) != WaitResult::Done)
-        return;
+        return false;
     state.ErrorFlag = true;
     if (CheckReply(buffer) != command)
-        return;
+        return false;
     // The checksum does not vouch for the digits themselves: a pair that is
     // not hex spoils the reply instead of landing in the image as garbage.
     std::uint8_t data[kBlockSize];
     for (int i = 0; i < dataBytes; ++i) {
         const int value = HexToByte(buffer.at(2 + 2 * i), buffer.at(3 + 2 * i));
         if (value < 0)
-            return;
+            return false;
         data[i] = static_cast<std::uint8_t>(value);
     }
     for (int i = 0; i < dataBytes && address + i < kImageSize; ++i)
         target[address + i] = data[i];
     state.ErrorFlag = false;
+    return true;
 }
 
-void CloneProtocol::TakeAck()
+// Acknowledgements are single bytes that cannot be told apart: only the
+// marker after them proves that each write got its own.
+bool CloneProtocol::TakeAck()
 {
     TransferState& state = link_.state();
     state.ErrorFlag = true;
     state.CancelFlag = false;
-    if (link_.WaitByte(ACK, Timings.replyTimeoutMs) == WaitResult::Done)
-        state.ErrorFlag = false;
+    if (link_.TakeByte(ACK, Timings.replyTimeoutMs) != WaitResult::Done)
+        return false;
+    state.ErrorFlag = false;
+    return true;
+}
+
+CloneProtocol::Asked CloneProtocol::AskReadBlock(Image& target, int address)
+{
+    return Ask(BuildRequest(ReadBlockCommand, address),
+               [&] { return TakeDataReply(target, address, ReadBlockCommand); });
+}
+
+CloneProtocol::Asked CloneProtocol::AskReadByte(Image& target, int address)
+{
+    return Ask(BuildRequest(ReadByteCommand, address),
+               [&] { return TakeDataReply(target, address, ReadByteCommand); });
+}
+
+CloneProtocol::Asked CloneProtocol::AskWriteBlock(int address)
+{
+    const Image& image = link_.model().MemoryImage;
+    const int count = std::min(kBlockSize, kImageSize - address);
+    return Ask(BuildRequest(WriteBlockCommand, address, image.data() + address, count), [this] { return TakeAck(); },
+               true);
+}
+
+CloneProtocol::Asked CloneProtocol::AskWriteByte(int address)
+{
+    const Image& image = link_.model().MemoryImage;
+    return Ask(BuildRequest(WriteByteCommand, address, image.data() + address, 1), [this] { return TakeAck(); },
+               true);
+}
+
+CloneProtocol::Asked CloneProtocol::AskMarker(Command marker)
+{
+    Image scratch{};
+    const int address = addr::Marker / kBlockSize * kBlockSize;
+    return Ask(BuildRequest(marker, address), [&] { return TakeDataReply(scratch, address, marker); });
+}
+
+CloneProtocol::Asked CloneProtocol::WriteSingles(int first, int last)
+{
+    Asked asked = Asked::Answered;
+    for (int address = first; address <= last && asked == Asked::Answered; ++address)
+        asked = AskWriteByte(address);
+    return asked;
 }
 
 void CloneProtocol::ReadBlock(Image& target, int address)
 {
-    Exchange(BuildRequest(ReadBlockCommand, address),
-             [&] { TakeDataReply(target, address, ReadBlockCommand); });
+    Proven(1, [&](int) { return AskReadBlock(target, address); }, ReadByteCommand);
 }
 
 void CloneProtocol::ReadByte(Image& target, int address)
 {
-    Exchange(BuildRequest(ReadByteCommand, address), [&] { TakeDataReply(target, address, ReadByteCommand); });
+    Proven(1, [&](int) { return AskReadByte(target, address); }, ReadBlockCommand);
 }
 
 void CloneProtocol::WriteBlock(int address)
 {
-    const Image& image = link_.model().MemoryImage;
-    const int count = std::min(kBlockSize, kImageSize - address);
-    ++writeFramesSent_;
-    Exchange(BuildRequest(WriteBlockCommand, address, image.data() + address, count), [this] { TakeAck(); });
+    Proven(1, [&](int) { return AskWriteBlock(address); }, ReadByteCommand);
 }
 
 void CloneProtocol::WriteByte(int address)
 {
-    const Image& image = link_.model().MemoryImage;
-    ++writeFramesSent_;
-    Exchange(BuildRequest(WriteByteCommand, address, image.data() + address, 1), [this] { TakeAck(); });
-}
-
-void CloneProtocol::WriteSingles(int first, int last)
-{
-    for (int address = first; address <= last; ++address) {
-        WriteByte(address);
-        if (Stopped())
-            return;
-    }
-}
-
-bool CloneProtocol::Stopped() const
-{
-    const TransferState& state = link_.state();
-    return state.ErrorFlag || state.CancelFlag || link_.PortFault();
+    Proven(1, [&](int) { return AskWriteByte(address); }, ReadByteCommand);
 }
 
 Outcome CloneProtocol::ReadDataChkModel()
@@ -160,12 +245,9 @@ Outcome CloneProtocol::ReadDataChkModel()
     TransferState& state = link_.state();
     state.ErrorFlag = false;
     Image scratch{};
-    for (int address : {addr::ModelCodeHead, addr::ModelCodeHead + 1, addr::ModelCodeTail,
-                        addr::ModelCodeTail + 1}) {
-        ReadByte(scratch, address);
-        if (Stopped())
-            break;
-    }
+    const int codeBytes[] = {addr::ModelCodeHead, addr::ModelCodeHead + 1, addr::ModelCodeTail,
+                             addr::ModelCodeTail + 1};
+    Proven(4, [&](int index) { return AskReadByte(scratch, codeBytes[index]); }, ReadBlockCommand);
     if (link_.PortFault())
         return AfterPortFault(kModelCheck);
     link_.ClosePort();
@@ -182,12 +264,12 @@ Outcome CloneProtocol::ReadDataChkModel()
 
 Outcome CloneProtocol::ReadData(Image& target)
 {
-    return RunBlocks(kRead, [&](int address) { ReadBlock(target, address); });
+    return RunBlocks(kRead, [&](int address) { return AskReadBlock(target, address); });
 }
 
 Outcome CloneProtocol::ReadBeforeWrite(Image& target)
 {
-    return RunBlocks(kReadBeforeWrite, [&](int address) { ReadBlock(target, address); });
+    return RunBlocks(kReadBeforeWrite, [&](int address) { return AskReadBlock(target, address); });
 }
 
 void CloneProtocol::AnnouncePass(const QString& pass) const
@@ -201,9 +283,10 @@ Outcome CloneProtocol::WriteData()
     return RunBlocks(kWrite, [this](int address) {
         const BlockPlan plan = WritePlanOf(address);
         if (plan.how == BlockWrite::Tail)
-            WriteSingles(plan.firstByte, plan.lastByte);
-        else if (plan.how == BlockWrite::Whole)
-            WriteBlock(address);
+            return WriteSingles(plan.firstByte, plan.lastByte);
+        if (plan.how == BlockWrite::Whole)
+            return AskWriteBlock(address);
+        return Asked::Answered;
     });
 }
 
@@ -212,10 +295,11 @@ Outcome CloneProtocol::ReadBackWritten(Image& target, BlockSet& taken)
     taken.reset();
     return RunBlocks(kWrite, [&](int address) {
         if (WritePlanOf(address).how == BlockWrite::Never)
-            return;
-        ReadBlock(target, address);
-        if (!Stopped())
+            return Asked::Answered;
+        const Asked asked = AskReadBlock(target, address);
+        if (asked == Asked::Answered)
             taken.set(static_cast<std::size_t>(address / kBlockSize));
+        return asked;
     });
 }
 
@@ -229,7 +313,7 @@ Outcome CloneProtocol::ClearData()
     if (!link_.PortOpen())
         return OpenFailed(kClear);
     Progress(0);
-    WriteByte(addr::UserMmsiCount);
+    Proven(1, [this](int) { return AskWriteByte(addr::UserMmsiCount); }, ReadByteCommand);
     if (link_.PortFault())
         return AfterPortFault(kClear);
     link_.ClosePort();
@@ -250,9 +334,9 @@ Outcome CloneProtocol::ReadOne(const OperationInfo& operation, Image& target, in
     if (!link_.PortOpen())
         return OpenFailed(operation);
     if (command == ReadBlockCommand)
-        ReadBlock(target, address);
+        Proven(1, [&](int) { return AskReadBlock(target, address); }, ReadByteCommand);
     else
-        ReadByte(target, address);
+        Proven(1, [&](int) { return AskReadByte(target, address); }, ReadBlockCommand);
     if (link_.PortFault())
         return AfterPortFault(operation);
     link_.ClosePort();
@@ -262,15 +346,20 @@ Outcome CloneProtocol::ReadOne(const OperationInfo& operation, Image& target, in
     return Ended();
 }
 
-Outcome CloneProtocol::RunBlocks(const OperationInfo& operation, const BlockStep& step)
+Outcome CloneProtocol::RunBlocks(const OperationInfo& operation, const std::function<Asked(int address)>& step)
 {
     if (!link_.PortOpen())
         return OpenFailed(operation);
     Progress(0);
-    for (int address = 0; address < kImageSize; address += kBlockSize) {
-        Progress(BlockProgress(address));
-        step(address);
-        if (Stopped())
+    constexpr int kSpanBytes = kSpanBlocks * kBlockSize;
+    for (int first = 0; first < kImageSize; first += kSpanBytes) {
+        const int blocks = std::min(kSpanBlocks, (kImageSize - first) / kBlockSize);
+        const bool proven = Proven(blocks, [&](int index) {
+            const int address = first + index * kBlockSize;
+            Progress(BlockProgress(address));
+            return step(address);
+        }, ReadByteCommand);
+        if (!proven)
             break;
     }
     if (link_.PortFault())

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "file_context.h"
+#include "frame.h"
 #include "outcome.h"
 #include "image_layout.h"
 #include "written_areas.h"
@@ -18,6 +19,7 @@
 namespace quorlink {
 
 class SerialLink;
+enum class WaitResult : int;
 struct OperationInfo;
 
 // How a run reports to whoever started it. progress gets 0..100; a cancel
@@ -38,23 +40,31 @@ struct TransferHooks {
 struct ProtocolTimings {
     int replyTimeoutMs = 10000;  // SOH of a data reply, or ACK
     int frameTimeoutMs = 1000;   // the rest of a data reply after its SOH
-    int retryPauseMs = 50;       // after CAN, before the second attempt
+    int retryPauseMs = 50;       // after CAN, before the marker that brings the line back
     int settlePauseMs = 500;     // after a successful operation
-    // Silence that proves no reply is still on its way: two of the longest
-    // replies at 9600 baud. The line is brought back to it before every retry.
-    int quietMs = 80;
 };
 
 // Which blocks of a read-back were answered, one bit per 16-byte block.
 using BlockSet = std::bitset<kImageSize / kWriteBlockSize>;
 
+// Replies carry no address; what pairs a reply with its request is the
+// radio's order: it answers one request at a time, in the order they come.
+// A marker is a read whose reply the requests before it cannot be mistaken
+// for (a one-byte read after block reads and writes, a block read after
+// one-byte reads). When its reply comes next, with nothing before it, every
+// reply taken since the last proven point answered its own request. Each pass
+// puts a marker after every span of blocks and at its end; a block counts as
+// read, written or verified only once the marker after it is in. After any
+// anomaly (a time-out, a bad or unexpected frame, bytes nobody asked for) the
+// line is brought back in step (CAN, then a marker, everything before its
+// reply dropped) and the whole span is asked again.
 class CloneProtocol {
 public:
     explicit CloneProtocol(SerialLink& link, TransferHooks hooks = {});
 
     SerialLink& link() const { return link_; }
 
-    int RetryCount = 1;  // attempts per exchange = RetryCount + 1
+    int RetryCount = 1;  // attempts per request = RetryCount + 1
     ProtocolTimings Timings;
 
     Outcome ReadDataChkModel();
@@ -77,22 +87,35 @@ public:
     int WriteFramesSent() const { return writeFramesSent_; }
     void AnnouncePass(const QString& pass) const;
 
-    // One exchange each, with its retries.
+    // One request each, proven by a marker, with its retries.
     void ReadBlock(Image& target, int address);
     void ReadByte(Image& target, int address);
     void WriteBlock(int address);
     void WriteByte(int address);
 
 private:
-    using BlockStep = std::function<void(int address)>;
+    // How one request went: its reply taken, the line out of step, or the
+    // run stopped (cancel, a fault of the port).
+    enum class Asked { Answered, OutOfStep, Stopped };
+    // Sends the requests of the index-th block (or byte) of a span.
+    using Step = std::function<Asked(int index)>;
 
-    void Exchange(const QByteArray& request, const std::function<void()>& takeReply);
-    bool BackInStep();
-    void TakeDataReply(Image& target, int address, int command);
-    void TakeAck();
-    void WriteSingles(int first, int last);
+    Asked Ask(const QByteArray& request, const std::function<bool()>& takeReply, bool writes = false);
+    Asked AskReadBlock(Image& target, int address);
+    Asked AskReadByte(Image& target, int address);
+    Asked AskWriteBlock(int address);
+    Asked AskWriteByte(int address);
+    Asked AskMarker(Command marker);
+    Asked WriteSingles(int first, int last);
+    // Runs count steps, then a marker; after an anomaly brings the line back
+    // and runs them all again. True once the marker proved them.
+    bool Proven(int count, const Step& step, Command marker);
+    bool BackInStep(Command marker);
+    WaitResult AwaitMarker(Command marker);
+    bool TakeDataReply(Image& target, int address, int command);
+    bool TakeAck();
     Outcome ReadOne(const OperationInfo& operation, Image& target, int address, int command);
-    Outcome RunBlocks(const OperationInfo& operation, const BlockStep& step);
+    Outcome RunBlocks(const OperationInfo& operation, const std::function<Asked(int address)>& step);
     Outcome OpenFailed(const OperationInfo& operation);
     // Logs the port's fault and closes it; the run ends as cancelled and failed.
     Outcome AfterPortFault(const OperationInfo& operation);
@@ -102,7 +125,6 @@ private:
     Outcome Ended() const;
     void Progress(int percent) const;
     void Pause(int milliseconds) const;
-    bool Stopped() const;
 
     SerialLink& link_;
     TransferHooks hooks_;

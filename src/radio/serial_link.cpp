@@ -13,28 +13,6 @@
 
 namespace quorlink {
 
-namespace {
-
-constexpr int kDefaultTurnBoundMs = 5;
-// One byte at 9600 baud, 8N1: the slowest this line ever carries.
-constexpr qint64 kLineByteNs = 1'000'000'000LL * 10 / 9600;
-// A reply cannot start before the radio has the whole request; allow a
-// quarter for clocks that disagree.
-constexpr qint64 kSoonestShare = 4;
-
-// Keeps the turn timer running for one wait, so that a blocking turn wakes
-// at least every few milliseconds.
-class TurnTicks {
-public:
-    explicit TurnTicks(QTimer& timer) : timer_(timer) { timer_.start(); }
-    ~TurnTicks() { timer_.stop(); }
-
-private:
-    QTimer& timer_;
-};
-
-}  // namespace
-
 // Deadlines run on a monotonic clock; "later" is strictly later. A turn is
 // judged by the time it began: the window's events it ran may include a
 // modal box (Help) that held it for minutes while the radio answered, and a
@@ -43,6 +21,7 @@ class SerialLink::Deadline {
 public:
     explicit Deadline(int timeoutMs) : timeoutMs_(timeoutMs) { clock_.start(); }
     void StartTurn() { turnStart_ = clock_.elapsed(); }
+    qint64 MsLeft() const { return timeoutMs_ - clock_.elapsed(); }
     bool Passed() const { return turnStart_ > timeoutMs_; }
 
 private:
@@ -54,7 +33,8 @@ private:
 SerialLink::SerialLink(SerialPort& port, Model& model, const ErrorLog& log)
     : port_(port), model_(model), log_(log)
 {
-    turnTimer_.setInterval(kDefaultTurnBoundMs);
+    turnTimer_.setSingleShot(true);
+    turnTimer_.setTimerType(Qt::PreciseTimer);
 }
 
 bool SerialLink::PortOpen()
@@ -87,40 +67,8 @@ bool SerialLink::UnaskedBytes()
     return port_.BytesWaiting() > 0;
 }
 
-WaitResult SerialLink::DiscardUntilQuiet(int quietMs, int limitMs)
-{
-    if (portFault_)
-        return WaitResult::PortFault;
-    Deadline deadline(limitMs);
-    const TurnTicks ticks(turnTimer_);
-    QElapsedTimer quiet;
-    quiet.start();
-    port_.DiscardInput();
-    for (;;) {
-        Turn(deadline, true);
-        if (port_.BytesWaiting() > 0) {
-            port_.DiscardInput();
-            quiet.restart();
-        }
-        if (quiet.elapsed() >= quietMs)
-            return WaitResult::Done;
-        if (const std::optional<WaitResult> end = Interruption(deadline))
-            return *end;
-    }
-}
-
 void SerialLink::Send(const QByteArray& bytes)
 {
-    sentClock_.start();
-    std::array<qint64, 7> known = byteNs_;
-    const auto end = known.begin() + static_cast<std::ptrdiff_t>(std::min(byteNsCount_, known.size()));
-    qint64 perByte = 0;
-    if (end != known.begin()) {
-        const auto middle = known.begin() + (end - known.begin()) / 2;
-        std::nth_element(known.begin(), middle, end);
-        perByte = *middle;
-    }
-    requestLineNs_ = bytes.size() * perByte;
     if (!port_.Write(bytes) && !portFault_) {
         portFault_ = port_.Failure();
         if (!portFault_)
@@ -131,27 +79,15 @@ void SerialLink::Send(const QByteArray& bytes)
 void SerialLink::Turn(Deadline& deadline, bool mayBlock)
 {
     deadline.StartTurn();
+    // A blocking turn also wakes when the deadline passes, so that it is
+    // judged then and not a tick later.
+    if (mayBlock)
+        turnTimer_.start(static_cast<int>(std::clamp<qint64>(deadline.MsLeft() + 1, 0, turnBoundMs_)));
     QCoreApplication::processEvents(mayBlock ? QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents
                                              : QEventLoop::AllEvents);
+    turnTimer_.stop();
     if (cancelCheck_ && cancelCheck_())
         state_.CancelFlag = true;
-}
-
-// A radio answers only a whole request. How long that takes on this line is
-// learnt from the replies themselves (a pseudo-terminal carries them at
-// once); the median of the last few keeps one slow or split reply from
-// setting it.
-bool SerialLink::TooSoon() const
-{
-    return sentClock_.isValid() && sentClock_.nsecsElapsed() * kSoonestShare < requestLineNs_ * (kSoonestShare - 1);
-}
-
-void SerialLink::LearnByteTime(qint64 frameNs, qint64 bytes)
-{
-    if (bytes < 6)
-        return;
-    byteNs_[byteNsCount_ % byteNs_.size()] = std::min(frameNs / bytes, kLineByteNs);
-    ++byteNsCount_;
 }
 
 std::optional<WaitResult> SerialLink::Interruption(const Deadline& deadline)
@@ -169,28 +105,30 @@ std::optional<WaitResult> SerialLink::Interruption(const Deadline& deadline)
 
 WaitResult SerialLink::WaitByte(std::uint8_t expected, int timeoutMs)
 {
+    return NextByte(expected, timeoutMs, true);
+}
+
+WaitResult SerialLink::TakeByte(std::uint8_t expected, int timeoutMs)
+{
+    return NextByte(expected, timeoutMs, false);
+}
+
+WaitResult SerialLink::NextByte(std::uint8_t expected, int timeoutMs, bool dropOthers)
+{
     if (portFault_)
         return WaitResult::PortFault;
     Deadline deadline(timeoutMs);
-    const TurnTicks ticks(turnTimer_);
-    std::uint8_t last = 0;
+    std::optional<std::uint8_t> last;
     for (;;) {
         Turn(deadline, port_.BytesWaiting() == 0);
-        if (port_.BytesWaiting() > 0) {
-            if (TooSoon()) {
-                // Stale bytes, or a line quicker than learnt: the retry
-                // that follows learns it afresh.
-                byteNsCount_ = 0;
-                return WaitResult::OutOfStep;
-            }
+        if (port_.BytesWaiting() > 0)
             last = static_cast<std::uint8_t>(port_.Read(1).at(0));
-        }
         if (const std::optional<WaitResult> end = Interruption(deadline))
             return *end;
-        if (last == expected) {
-            frameStartNs_ = sentClock_.nsecsElapsed();
+        if (last == expected)
             return WaitResult::Done;
-        }
+        if (last && !dropOthers)
+            return WaitResult::Unasked;
     }
 }
 
@@ -202,7 +140,6 @@ WaitResult SerialLink::ReceiveFrame(QByteArray& buffer, int timeoutMs)
         return WaitResult::PortFault;
     const qint64 count = buffer.size();
     Deadline deadline(timeoutMs);
-    const TurnTicks ticks(turnTimer_);
     for (;;) {
         Turn(deadline, port_.BytesWaiting() < count);
         if (port_.BytesWaiting() >= count)
@@ -210,7 +147,6 @@ WaitResult SerialLink::ReceiveFrame(QByteArray& buffer, int timeoutMs)
         if (const std::optional<WaitResult> end = Interruption(deadline))
             return *end;
     }
-    LearnByteTime(sentClock_.nsecsElapsed() - frameStartNs_, count);
     // Whatever follows the frame stays waiting: the caller judges it.
     const QByteArray frame = port_.Read(count);
     std::copy(frame.begin(), frame.end() - 1, buffer.begin());

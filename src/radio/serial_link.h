@@ -11,9 +11,7 @@
 #include "transfer_state.h"
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QTimer>
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -29,7 +27,7 @@ enum class WaitResult : int {
     Cancelled = 1,
     PortFault = 2,  // the open port failed (device gone); PortFault() says why
     TimedOut = 3,
-    OutOfStep = 4,  // bytes came sooner than any answer to the request could
+    Unasked = 4,    // another byte came first: the line is out of step
     BadEnd = -1,    // a frame whose last byte is not CR
 };
 
@@ -54,8 +52,8 @@ public:
     // Asked on every turn of a wait after the window's events ran; true
     // raises CancelFlag, as the Cancel button does.
     void SetCancelCheck(std::function<bool()> check) { cancelCheck_ = std::move(check); }
-    // Longest sleep of one turn of a wait.
-    void SetTurnBound(int milliseconds) { turnTimer_.setInterval(milliseconds); }
+    // Longest sleep of one turn of a wait: how soon a cancel check is asked.
+    void SetTurnBound(int milliseconds) { turnBoundMs_ = milliseconds; }
 
     // True when already open. A failure is logged ("frmRadio.PortOpen") and
     // described by OpenFailure().
@@ -63,13 +61,12 @@ public:
     void ClosePort();
     // Bytes have come that no reply taken so far accounts for.
     bool UnaskedBytes();
-    // Drops everything received until the line has been quiet for quietMs;
-    // TimedOut when it is not within limitMs.
-    WaitResult DiscardUntilQuiet(int quietMs, int limitMs);
     void Send(const QByteArray& bytes);
-    // Drops every byte before the expected one. OutOfStep when a byte comes
-    // before the request just sent can have crossed the line.
+    // Drops every byte before the expected one.
     WaitResult WaitByte(std::uint8_t expected, int timeoutMs);
+    // The next byte, which must be the expected one: Unasked (the byte is
+    // consumed) when another comes first.
+    WaitResult TakeByte(std::uint8_t expected, int timeoutMs);
     // Waits for buffer.size() bytes; copies all but the last into the
     // buffer. Sets ErrorFlag, clears CancelFlag at entry; clears ErrorFlag
     // when the frame ends with CR.
@@ -87,8 +84,7 @@ private:
     // Why a wait must end whatever it waits for: the port failed, Cancel, or
     // the deadline, tested in this order (a cancel wins over a time-out).
     std::optional<WaitResult> Interruption(const Deadline& deadline);
-    bool TooSoon() const;
-    void LearnByteTime(qint64 frameNs, qint64 bytes);
+    WaitResult NextByte(std::uint8_t expected, int timeoutMs, bool dropOthers);
 
     SerialPort& port_;
     Model& model_;
@@ -100,15 +96,10 @@ private:
     const PortList* ports_ = &systemPorts_;
     std::function<bool()> cancelCheck_;
     QTimer turnTimer_;
+    // A cancel check is asked this often; bytes and window events wake a wait at once.
+    int turnBoundMs_ = 20;
     QString openFailure_;
     Fault portFault_;
-    // When the last request was handed over, and how long it needs on the line.
-    QElapsedTimer sentClock_;
-    qint64 requestLineNs_ = 0;
-    qint64 frameStartNs_ = 0;
-    // Time per byte of recent replies, as this line carries them.
-    std::array<qint64, 7> byteNs_{};
-    std::size_t byteNsCount_ = 0;
 };
 
 }  // namespace quorlink

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// One exchange with its retry: every kind of bad answer costs one attempt and
-// a CAN before the next; answers that are late but within their time limits
-// cost nothing.
+// One request with its retry: every kind of bad answer costs one attempt, and
+// the line is brought back in step (CAN, a marker) before the next; answers
+// that are late but within their time limits cost nothing. Every request is
+// followed by its marker.
 #include "frame.h"
 #include "radio_rig.h"
 
@@ -9,13 +10,16 @@ using namespace quorlink;
 using namespace quorlink::test;
 
 using FaultKind = sim::FaultKind;
-using ExchangeList = QList<QPair<int, int>>;
 
 Q_DECLARE_METATYPE(quorlink::sim::FaultKind)
 
 namespace {
 
-const QPair<int, int> kCan{0x18, -1};
+// A request that failed once, the line brought back, the request again.
+ExchangeList Retried(QPair<int, int> request, QPair<int, int> marker = kMarker)
+{
+    return {request, kCan, marker, request, marker};
+}
 
 // A 0x14 reply whose sum is right but whose data digits are not all hex.
 QByteArray NonHexReply()
@@ -75,7 +79,7 @@ private slots:
         rig->protocol.ReadBlock(target, 0x0100);
         QVERIFY(!rig->link.state().ErrorFlag);
         QVERIFY(!rig->link.state().CancelFlag);
-        QCOMPARE(Exchanges(rig->radio), (ExchangeList{{0x14, 0x0100}, kCan, {0x14, 0x0100}}));
+        QCOMPARE(Exchanges(rig->radio), Retried({0x14, 0x0100}));
         QVERIFY(BlockMatches(target, 0x0100));
     }
 
@@ -85,17 +89,24 @@ private slots:
         QTest::addColumn<int>("delayMs");
         QTest::newRow("split within the frame time-out") << FaultKind::SplitReply << kFrameTimeoutMs / 6;
         QTest::newRow("delay within the reply time-out") << FaultKind::Delay << kReplyTimeoutMs / 2;
+        // As a slow adapter hands a reply over; the program's frame time-out is 1 s.
+        QTest::newRow("four parts 150 ms apart") << FaultKind::SplitReply << -150;
     }
 
     void lateButInTimeCostsNothing()
     {
         QFETCH(FaultKind, kind);
         QFETCH(int, delayMs);
+        if (delayMs < 0) {
+            rig->protocol.Timings.frameTimeoutMs = ProtocolTimings{}.frameTimeoutMs;
+            rig->radio.SetPace(960);
+            delayMs = -delayMs;
+        }
         rig->radio.AddFault({kind, 0x14, 0x0100, 1, delayMs});
         Image target{};
         rig->protocol.ReadBlock(target, 0x0100);
         QVERIFY(!rig->link.state().ErrorFlag);
-        QCOMPARE(Exchanges(rig->radio), (ExchangeList{{0x14, 0x0100}}));
+        QCOMPARE(Exchanges(rig->radio), (ExchangeList{{0x14, 0x0100}, kMarker}));
         QVERIFY(BlockMatches(target, 0x0100));
     }
 
@@ -123,6 +134,19 @@ private slots:
         }
     }
 
+    // A whole reply already waiting answers nothing yet asked: the line is
+    // brought back before the request is sent, not after it took the stale one.
+    void staleBytesBeforeARequest()
+    {
+        rig->radio.SendRaw(QByteArray::fromHex("01") + "14" + QByteArray(32, '0') + "9A\r");
+        QTRY_COMPARE(rig->port.BytesWaiting(), qint64(38));
+        Image target{};
+        rig->protocol.ReadBlock(target, 0x0110);
+        QVERIFY(!rig->link.state().ErrorFlag);
+        QCOMPARE(Exchanges(rig->radio), (ExchangeList{kCan, kMarker, {0x14, 0x0110}, kMarker}));
+        QVERIFY(BlockMatches(target, 0x0110));
+    }
+
     void bothAttemptsFailing()
     {
         rig->radio.AddFault({FaultKind::BadChecksum, 0x12, 0x0042, 2, 0});
@@ -131,7 +155,7 @@ private slots:
         rig->protocol.ReadByte(target, 0x0042);
         QVERIFY(rig->link.state().ErrorFlag);
         QVERIFY(!rig->link.state().CancelFlag);
-        QCOMPARE(Exchanges(rig->radio), (ExchangeList{{0x12, 0x42}, kCan, {0x12, 0x42}}));
+        QCOMPARE(Exchanges(rig->radio), (ExchangeList{{0x12, 0x42}, kCan, kBlockMarker, {0x12, 0x42}}));
         QCOMPARE(int(target[0x42]), 0xA5);
         QVERIFY(rig->prompt.shown.isEmpty());  // the operation, not the exchange, tells the user
     }
@@ -143,8 +167,8 @@ private slots:
         Image target{};
         rig->protocol.ReadBlock(target, 0x0200);
         QVERIFY(!rig->link.state().ErrorFlag);
-        QCOMPARE(Exchanges(rig->radio),
-                 (ExchangeList{{0x14, 0x200}, kCan, {0x14, 0x200}, kCan, {0x14, 0x200}}));
+        QCOMPARE(Exchanges(rig->radio), (ExchangeList{{0x14, 0x200}, kCan, kMarker, {0x14, 0x200}, kCan, kMarker,
+                                                      {0x14, 0x200}, kMarker}));
 
         rig->radio.ClearLog();
         rig->protocol.RetryCount = 0;
@@ -160,7 +184,7 @@ private slots:
         Image target{};
         rig->protocol.ReadByte(target, 0x1234);
         QVERIFY(!rig->link.state().ErrorFlag);
-        QCOMPARE(rig->radio.sent().toHex(' '), QByteArray::fromHex("013132303933330D").toHex(' '));
+        QCOMPARE(rig->radio.sent().left(8).toHex(' '), QByteArray::fromHex("013132303933330D").toHex(' '));
         QCOMPARE(int(target[0x1234]), 0x09);
     }
 
@@ -176,31 +200,27 @@ private slots:
         Image target{};
         rig->protocol.ReadBlock(target, 0x0100);
         QVERIFY(!rig->link.state().ErrorFlag);
-        QCOMPARE(Exchanges(rig->radio), (ExchangeList{{0x14, 0x0100}, kCan, {0x14, 0x0100}}));
+        QCOMPARE(Exchanges(rig->radio), Retried({0x14, 0x0100}));
         QVERIFY(BlockMatches(target, 0x0100));
     }
 
     void writeAnswers_data()
     {
         QTest::addColumn<FaultKind>("kind");
-        QTest::addColumn<bool>("retried");
-        QTest::newRow("junk before the ACK is dropped") << FaultKind::ExtraBytes << false;
-        QTest::newRow("another byte instead of ACK") << FaultKind::BadChecksum << true;
-        QTest::newRow("no ACK") << FaultKind::NoAnswer << true;
+        QTest::newRow("junk before the ACK") << FaultKind::ExtraBytes;
+        QTest::newRow("another byte instead of ACK") << FaultKind::BadChecksum;
+        QTest::newRow("no ACK") << FaultKind::NoAnswer;
     }
 
     void writeAnswers()
     {
         QFETCH(FaultKind, kind);
-        QFETCH(bool, retried);
         for (int i = 0; i < 16; ++i)
             rig->model.MemoryImage[0x0700 + i] = static_cast<std::uint8_t>(0x30 + i);
         rig->radio.AddFault({kind, 0x13, 0x0700, 1, 0});
         rig->protocol.WriteBlock(0x0700);
         QVERIFY(!rig->link.state().ErrorFlag);
-        const ExchangeList once{{0x13, 0x0700}};
-        const ExchangeList twice{{0x13, 0x0700}, kCan, {0x13, 0x0700}};
-        QCOMPARE(Exchanges(rig->radio), retried ? twice : once);
+        QCOMPARE(Exchanges(rig->radio), Retried({0x13, 0x0700}));
         QVERIFY(std::equal(rig->radio.memory().begin() + 0x0700, rig->radio.memory().begin() + 0x0710,
                            rig->model.MemoryImage.begin() + 0x0700));
     }

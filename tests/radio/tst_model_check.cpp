@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The model check: four single bytes, both copies of the model code, and the
-// messages of each way it can fail.
+// The model check: four single bytes, both copies of the model code, a block
+// read as their marker, and the messages of each way it can fail.
 #include "radio_rig.h"
 
 using namespace quorlink;
 using namespace quorlink::test;
-
-using ExchangeList = QList<QPair<int, int>>;
 
 class TestModelCheck : public QObject {
     Q_OBJECT
@@ -20,8 +18,7 @@ private slots:
         QVERIFY(!rig.link.state().ErrorFlag);
         QVERIFY(rig.prompt.shown.isEmpty());
         QVERIFY(!rig.port.IsOpen());
-        QCOMPARE(WithoutRetries(Exchanges(rig.radio)),
-                 (ExchangeList{{0x12, 0}, {0x12, 1}, {0x12, 0x1FFE}, {0x12, 0x1FFF}}));
+        QCOMPARE(Exchanges(rig.radio), (ExchangeList{{0x12, 0}, {0x12, 1}, {0x12, 0x1FFE}, {0x12, 0x1FFF}, kBlockMarker}));
         QCOMPARE(rig.radio.requests().at(2).raw.toHex(' '),
                  QByteArray::fromHex("0131323146464539410D").toHex(' '));
     }
@@ -72,7 +69,7 @@ private slots:
         QCOMPARE(rig.prompt.shown[0].title, QStringLiteral("Read from Radio"));
         QCOMPARE(rig.prompt.shown[0].text, QStringLiteral("ModelName Error !!"));
         QCOMPARE(rig.prompt.shown[0].icon, MessageIcon::Critical);
-        QCOMPARE(WithoutRetries(Exchanges(rig.radio)).size(), 4);
+        QCOMPARE(Exchanges(rig.radio), (ExchangeList{{0x12, 0}, {0x12, 1}, {0x12, 0x1FFE}, {0x12, 0x1FFF}, kBlockMarker}));
     }
 
     void noAnswerStopsTheCheck()
@@ -83,7 +80,7 @@ private slots:
         rig.Shown(rig.protocol.ReadDataChkModel());
         QVERIFY(rig.link.state().ErrorFlag);
         QVERIFY(!rig.link.state().CancelFlag);
-        QCOMPARE(Exchanges(rig.radio), (ExchangeList{{0x12, 0}, {0x12, 1}, {0x18, -1}, {0x12, 1}}));
+        QCOMPARE(Exchanges(rig.radio), (ExchangeList{{0x12, 0}, {0x12, 1}, kCan, kBlockMarker, {0x12, 0}, {0x12, 1}}));
         QCOMPARE(rig.prompt.shown.size(), 1);
         QCOMPARE(rig.prompt.shown[0].title, QStringLiteral("Model Check"));
         QCOMPARE(rig.prompt.shown[0].text, QStringLiteral("Communication Error!!"));

@@ -52,6 +52,12 @@ void PacedWriter::Queue(const QByteArray& bytes, int delayMs)
         Flush();
 }
 
+int PacedWriter::MsUntilFree() const
+{
+    const qint64 last = pending_.empty() ? 0 : pending_.back().atNs;
+    return static_cast<int>((std::max<qint64>(last - Now(), 0) + kNsPerMs - 1) / kNsPerMs);
+}
+
 void PacedWriter::Flush()
 {
     const qint64 now = Now();

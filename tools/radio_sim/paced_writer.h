@@ -25,6 +25,8 @@ public:
     // Sends bytes once the line is free, after delayMs more.
     void Queue(const QByteArray& bytes, int delayMs = 0);
     bool Idle() const { return pending_.empty(); }
+    // Until the last byte queued has left, rounded up.
+    int MsUntilFree() const;
     const QByteArray& Sent() const { return sent_; }
     void ClearSent() { sent_.clear(); }
 

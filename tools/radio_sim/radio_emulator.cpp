@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "radio_emulator.h"
 
+#include <QTimer>
 #include <cerrno>
 #include <poll.h>
 #include <unistd.h>
@@ -247,6 +248,10 @@ void RadioEmulator::Answer(LoggedRequest& entry)
             writer_.Queue(reply.mid(start, end - start), piece == 1 ? 0 : fault->delayMs);
             start = end;
         }
+    } else if (kind == FaultKind::Repeat && fault->delayMs > 0) {
+        // The copy goes out whole once the line is free again, delayMs after the reply.
+        writer_.Queue(reply);
+        QTimer::singleShot(writer_.MsUntilFree() + fault->delayMs, this, [this, reply] { writer_.Queue(reply); });
     } else {
         writer_.Queue(kind == FaultKind::Repeat ? reply + reply : reply, kind == FaultKind::Delay ? fault->delayMs : 0);
     }

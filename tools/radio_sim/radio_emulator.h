@@ -26,7 +26,7 @@ constexpr std::uint16_t kCode7100 = 7100;
 constexpr std::uint16_t kCode5100 = 5100;
 
 enum class FaultKind {
-    NoAnswer,
+    NoAnswer,        // the request is lost: nothing comes back
     LowerCaseChecksum,
     BadChecksum,
     WrongCommand,    // 0x12 for 0x14 and the other way round, sum right
@@ -38,7 +38,7 @@ enum class FaultKind {
     OtherModelCode,  // the other model's code at bytes 0, 1, 8190, 8191
     HangUp,          // the line goes dead
     MisStore,        // a write is acknowledged, but its first byte is stored inverted
-    Repeat,          // the whole answer twice, as a radio or adapter that echoes itself
+    Repeat,          // the whole answer twice (the copy delayMs after it), as an adapter that echoes itself
 };
 
 QString FaultKindName(FaultKind kind);

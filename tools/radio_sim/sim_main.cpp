@@ -140,9 +140,9 @@ int main(int argc, char* argv[])
         {QStringLiteral("link"), QStringLiteral("Symlink to the pty's device."), QStringLiteral("PATH")},
         {QStringLiteral("pace"), QStringLiteral("Bytes per second on the line (960 = 9600 baud)."), QStringLiteral("BPS")},
         {QStringLiteral("fault"),
-         QStringLiteral("Spoil answers: kind[,cmd=0x14][,addr=0x0100][,times=N][,ms=N]; kinds: no-answer, "
+         QStringLiteral("Spoil answers: kind[,cmd=0x14][,addr=0x0100][,times=N][,ms=N]; kinds: no-answer (a lost request), "
                         "lower-case-sum, bad-sum, wrong-command, missing-cr, extra-bytes, truncated, split, "
-                        "delay, other-model, hang-up, mis-store (acknowledges a write, stores a wrong byte), repeat (sends its answer twice). "
+                        "delay, other-model, hang-up, mis-store (acknowledges a write, stores a wrong byte), repeat (sends its answer twice; with ms=N the copy N ms after it). "
                         "Repeatable."),
          QStringLiteral("FAULT")},
         {QStringLiteral("save"), QStringLiteral("Write the memory to FILE on exit."), QStringLiteral("FILE")},
