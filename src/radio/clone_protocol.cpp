@@ -53,7 +53,7 @@ constexpr int kMarkerAttempts = 3;
 }  // namespace
 
 CloneProtocol::Asked CloneProtocol::Ask(const QByteArray& request, const std::function<bool()>& takeReply,
-                                        bool writes)
+                                        Sending sending)
 {
     TransferState& state = link_.state();
     state.ErrorFlag = true;
@@ -62,8 +62,10 @@ CloneProtocol::Asked CloneProtocol::Ask(const QByteArray& request, const std::fu
     if (link_.UnaskedBytes())
         return Asked::OutOfStep;
     link_.Send(request);
-    if (writes)
+    if (sending == Sending::Write)
         ++writeFramesSent_;
+    if (sending == Sending::Marker)
+        ++pendingMarkers_;
     const bool answered = takeReply();
     if (state.CancelFlag || link_.PortFault())
         return Asked::Stopped;
@@ -75,6 +77,7 @@ bool CloneProtocol::Proven(int count, const Step& step, Command marker)
     TransferState& state = link_.state();
     // Failures charged to each request of the span, the marker last.
     std::vector<int> failures(static_cast<std::size_t>(count) + 1, 0);
+    pendingMarkers_ = 0;  // a span begins in step, or right after the port opened
     for (;;) {
         int at = 0;
         Asked asked = Asked::Answered;
@@ -101,36 +104,44 @@ bool CloneProtocol::BackInStep(Command marker)
         state.ErrorFlag = true;
         state.CancelFlag = false;
         link_.Send(BuildRequest(marker, addr::Marker / kBlockSize * kBlockSize));
+        ++pendingMarkers_;
         const WaitResult result = AwaitMarker(marker);
         if (result == WaitResult::Done)
             return true;
         if (result == WaitResult::Cancelled || result == WaitResult::PortFault || link_.PortFault())
             return false;
+        pendingMarkers_ = 0;  // none came: taken for lost, the next is asked afresh
     }
     state.ErrorFlag = true;
     return false;
 }
 
-// Everything before the marker's reply is dropped: late replies, copies,
-// the rest of a broken frame.
+// Everything before the last marker's reply is dropped: late replies,
+// copies, the rest of a broken frame, and the replies to earlier markers,
+// which look the same and are counted off. Every SOH starts a frame afresh,
+// so that a short frame never swallows the start of the marker's.
 WaitResult CloneProtocol::AwaitMarker(Command marker)
 {
     QElapsedTimer clock;
     clock.start();
-    const int size = 2 + 2 * ReplyDataBytes(marker) + 2 + 1;
+    const int size = 1 + 2 + 2 * ReplyDataBytes(marker) + 2 + 1;
+    QByteArray frame;
     for (;;) {
-        const int left = Timings.replyTimeoutMs - static_cast<int>(clock.elapsed());
-        WaitResult result = link_.WaitByte(SOH, left);
-        if (result != WaitResult::Done)
+        std::uint8_t byte = 0;
+        const int left = Timings.replyTimeoutMs + Timings.frameTimeoutMs - static_cast<int>(clock.elapsed());
+        if (const WaitResult result = link_.TakeAnyByte(byte, left); result != WaitResult::Done)
             return result;
-        QByteArray buffer(size, '\0');
-        result = link_.ReceiveFrame(buffer, Timings.frameTimeoutMs);
-        if (result == WaitResult::Cancelled || result == WaitResult::PortFault)
-            return result;
-        if (result == WaitResult::Done && CheckReply(buffer) == marker) {
+        if (byte == SOH)
+            frame.clear();
+        frame += char(byte);
+        if (frame.size() == size && frame.front() == char(SOH) && byte == CR && CheckReply(frame.mid(1)) == marker &&
+            --pendingMarkers_ <= 0) {
+            pendingMarkers_ = 0;
             link_.state().ErrorFlag = false;
             return WaitResult::Done;
         }
+        if (frame.size() >= size)
+            frame.clear();
     }
 }
 
@@ -193,21 +204,26 @@ CloneProtocol::Asked CloneProtocol::AskWriteBlock(int address)
     const Image& image = link_.model().MemoryImage;
     const int count = std::min(kBlockSize, kImageSize - address);
     return Ask(BuildRequest(WriteBlockCommand, address, image.data() + address, count), [this] { return TakeAck(); },
-               true);
+               Sending::Write);
 }
 
 CloneProtocol::Asked CloneProtocol::AskWriteByte(int address)
 {
     const Image& image = link_.model().MemoryImage;
     return Ask(BuildRequest(WriteByteCommand, address, image.data() + address, 1), [this] { return TakeAck(); },
-               true);
+               Sending::Write);
 }
 
 CloneProtocol::Asked CloneProtocol::AskMarker(Command marker)
 {
     Image scratch{};
     const int address = addr::Marker / kBlockSize * kBlockSize;
-    return Ask(BuildRequest(marker, address), [&] { return TakeDataReply(scratch, address, marker); });
+    return Ask(BuildRequest(marker, address), [&] {
+        if (!TakeDataReply(scratch, address, marker))
+            return false;
+        pendingMarkers_ = 0;
+        return true;
+    }, Sending::Marker);
 }
 
 CloneProtocol::Asked CloneProtocol::WriteSingles(int first, int last)

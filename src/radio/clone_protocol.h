@@ -100,7 +100,8 @@ private:
     // Sends the requests of the index-th block (or byte) of a span.
     using Step = std::function<Asked(int index)>;
 
-    Asked Ask(const QByteArray& request, const std::function<bool()>& takeReply, bool writes = false);
+    enum class Sending { Request, Write, Marker };
+    Asked Ask(const QByteArray& request, const std::function<bool()>& takeReply, Sending sending = Sending::Request);
     Asked AskReadBlock(Image& target, int address);
     Asked AskReadByte(Image& target, int address);
     Asked AskWriteBlock(int address);
@@ -129,6 +130,9 @@ private:
     SerialLink& link_;
     TransferHooks hooks_;
     int writeFramesSent_ = 0;
+    // Markers sent whose reply has not come: each answers in its turn, and
+    // only the last one's proves the line in step.
+    int pendingMarkers_ = 0;
 };
 
 // Progress before the block at address: address / 8191 as a whole percentage,

@@ -113,7 +113,14 @@ WaitResult SerialLink::TakeByte(std::uint8_t expected, int timeoutMs)
     return NextByte(expected, timeoutMs, false);
 }
 
-WaitResult SerialLink::NextByte(std::uint8_t expected, int timeoutMs, bool dropOthers)
+WaitResult SerialLink::TakeAnyByte(std::uint8_t& byte, int timeoutMs)
+{
+    return NextByte(std::nullopt, timeoutMs, false, &byte);
+}
+
+// Without an expected byte, the first byte that comes is taken.
+WaitResult SerialLink::NextByte(std::optional<std::uint8_t> expected, int timeoutMs, bool dropOthers,
+                                std::uint8_t* taken)
 {
     if (portFault_)
         return WaitResult::PortFault;
@@ -125,7 +132,9 @@ WaitResult SerialLink::NextByte(std::uint8_t expected, int timeoutMs, bool dropO
             last = static_cast<std::uint8_t>(port_.Read(1).at(0));
         if (const std::optional<WaitResult> end = Interruption(deadline))
             return *end;
-        if (last == expected)
+        if (last && taken)
+            *taken = *last;
+        if (last && (!expected || last == expected))
             return WaitResult::Done;
         if (last && !dropOthers)
             return WaitResult::Unasked;

@@ -67,6 +67,8 @@ public:
     // The next byte, which must be the expected one: Unasked (the byte is
     // consumed) when another comes first.
     WaitResult TakeByte(std::uint8_t expected, int timeoutMs);
+    // The next byte, whatever it is.
+    WaitResult TakeAnyByte(std::uint8_t& byte, int timeoutMs);
     // Waits for buffer.size() bytes; copies all but the last into the
     // buffer. Sets ErrorFlag, clears CancelFlag at entry; clears ErrorFlag
     // when the frame ends with CR.
@@ -84,7 +86,8 @@ private:
     // Why a wait must end whatever it waits for: the port failed, Cancel, or
     // the deadline, tested in this order (a cancel wins over a time-out).
     std::optional<WaitResult> Interruption(const Deadline& deadline);
-    WaitResult NextByte(std::uint8_t expected, int timeoutMs, bool dropOthers);
+    WaitResult NextByte(std::optional<std::uint8_t> expected, int timeoutMs, bool dropOthers,
+                        std::uint8_t* taken = nullptr);
 
     SerialPort& port_;
     Model& model_;
