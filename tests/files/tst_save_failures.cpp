@@ -6,6 +6,7 @@
 #include "data_file.h"
 #include "hex_file.h"
 #include "model.h"
+#include "whole_file.h"
 #include "support/recording_prompt.h"
 #include "support/sample_model.h"
 #include "support/unprivileged.h"
@@ -166,6 +167,34 @@ private slots:
         QCOMPARE(ReadAll(data.filePath(QStringLiteral("recovery/")) + copies[0]), QByteArray(9000, 'x'));
         const QString text = QString::fromUtf8(ReadAll(said));
         QVERIFY2(text.contains(QStringLiteral("written over in place")) && text.endsWith(copies[0]), qPrintable(text));
+    }
+
+    // A read-only file stays as it is, as Windows keeps it, whatever the
+    // folder allows: one without any write permission (root included), one
+    // its owner may not write, and one reached through a link. Work that
+    // asks first whether it could save is told the same.
+    void readOnlyFileStays()
+    {
+        QTemporaryDir here;
+        const QString path = here.filePath(QStringLiteral("boat.dat"));
+        const QString link = here.filePath(QStringLiteral("link.dat"));
+        const auto mode = [&](mode_t bits) { return chmod(QFile::encodeName(path).constData(), bits) == 0; };
+        QVERIFY(WriteAll(path, "previous") && QFile::link(path, link) && test::HandOver({here.path(), path}));
+        const std::string readOnly = path.toStdString() + " is read-only";
+        const auto refused = [&] {
+            bool all = true;
+            for (const QString& name : {path, link}) {
+                prompt = test::RecordingPrompt();
+                const Outcome outcome = prompt.Show(SaveFileAs(model, name, Context()));
+                all = all && outcome.fault.description == readOnly && outcome.fault.number == 70 &&
+                      prompt.shown.size() == 1 && prompt.shown[0].text == QStringLiteral("FileSave Error!!");
+            }
+            return all && ProbeWholeFile(path).description == readOnly;
+        };
+        QVERIFY(mode(0444) && refused());
+        QVERIFY(mode(0466) && test::AsUnprivileged(refused));
+        QCOMPARE(ReadAll(path), QByteArray("previous"));
+        QCOMPARE(QDir(here.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
     }
 
     // A folder its owner may not write: the save is refused and the file stays.
