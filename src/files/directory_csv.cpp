@@ -11,7 +11,6 @@
 #include "whole_file.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 #include <algorithm>
 #include <optional>
@@ -244,17 +243,14 @@ QString DescribeRow(const RowReport& row) { return QStringLiteral("line %1: %2")
 Fault ImportDirectoryFile(Model& model, const QString& path, DirectoryImport& result)
 {
     result = {};
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return FileFault(QFileDevice::OpenError, QStringLiteral("Not a regular file"), path);
-    if (info.size() > kLargestList)
-        return FileFault(QFileDevice::ReadError, QStringLiteral("Too large for a directory list"), path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FileFault(file);
+    QFile file;
+    if (Fault fault = OpenRegularFile(file, path))
+        return fault;
     const QByteArray bytes = file.read(kLargestList + 1);
     if (file.error() != QFileDevice::NoError)
-        return FileFault(file);
+        return FileFault(file.error(), file.errorString(), path);
+    if (bytes.size() > kLargestList)
+        return FileFault(QFileDevice::ReadError, QStringLiteral("Too large for a directory list"), path);
     return ImportDirectoryCsv(model, bytes, result);
 }
 

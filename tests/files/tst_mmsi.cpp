@@ -12,6 +12,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <random>
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
 
 using namespace quorlink;
 
@@ -193,6 +196,34 @@ private slots:
         QCOMPARE(result.added, 0);
         QCOMPARE(Lines(result, RowProblem::Duplicate), (QList<int>{2, 3, 4, 5, 6, 7}));
         QVERIFY(ImportDirectoryFile(target, dir.path(), result));  // a folder is no list
+    }
+
+    // Only a regular file is read as a list; the rest is refused as every
+    // other reader refuses it, before a pipe can wait for a writer. A list
+    // has at most 1 MiB.
+    void listOnlyFromARegularFile()
+    {
+        QTemporaryDir dir;
+        const QString large = dir.filePath(QStringLiteral("large.csv"));
+        QFile file(large);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray((1 << 20) + 1, '\n')) == (1 << 20) + 1);
+        file.close();
+        std::vector<std::tuple<QString, std::string, int>> refused{{dir.path(), "Is a directory", 75},
+                                                                   {large, "Too large for a directory list", 57}};
+#ifndef Q_OS_WIN
+        const QString pipe = dir.filePath(QStringLiteral("pipe.csv"));
+        QVERIFY(mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        QVERIFY(QFile::link(pipe, dir.filePath(QStringLiteral("link.csv"))));
+        for (const QString& path : {pipe, dir.filePath(QStringLiteral("link.csv")), QStringLiteral("/dev/zero")})
+            refused.emplace_back(path, "not a regular file", 75);
+#endif
+        for (const auto& [path, reason, number] : refused) {
+            Model model = Fresh();
+            DirectoryImport result;
+            const Fault fault = ImportDirectoryFile(model, path, result);
+            QVERIFY2(fault.description == reason && fault.number == number, fault.description.c_str());
+            QCOMPARE(CountUsedEntries(model.IndividualDirectory), 0);
+        }
     }
 
     void everyReason()
