@@ -336,6 +336,30 @@ private slots:
         QVERIFY2(r.code == 1 && !r.err.contains("entries added"), r.err.constData());
     }
 
+    // Each count in words that fit it, a report on one line whatever the
+    // row holds; a list of which no row is taken fails and saves nothing.
+    void directoryListCounts()
+    {
+        const QString m = QStringLiteral("MR7100A");
+        QVERIFY(WriteAll(Path("club.csv"), "Typ;MMSI;Name\nindividual;366000001;\"Sea\nDog\"\nship;1;X\n"
+                                           "individual;366000002;B\n"));
+        QCOMPARE(RunCli({"new", "--model", m, Path("none.dat")}).code, 0);
+        Outcome r = RunCli({"import-directory", "--model", m, Path("none.dat"), Path("club.csv"), Path("club.dat")});
+        const QByteArray list = QFile::encodeName(Path("club.csv"));
+        QCOMPARE(r.err, list + " line 2: name \"Sea\\x0ADog\" taken as \"SEA DOG\"\n" + list +
+                            " line 4: kind \"ship\" is neither individual nor group\n"
+                            "2 entries added; 1 row refused, 1 name changed\n");
+        QCOMPARE(r.code, 0);
+        QVERIFY(WriteAll(Path("one.csv"), "individual,366000003,C\n"));
+        r = RunCli({"import-directory", "--model", m, Path("none.dat"), Path("one.csv"), Path("one.dat")});
+        QVERIFY2(r.code == 0 && r.err == "1 entry added\n", r.err.constData());
+        r = RunCli({"import-directory", "--model", m, Path("club.dat"), Path("club.csv"), Path("again.dat")});
+        QVERIFY2(r.code == 1 && r.err.endsWith("\nNo entries added; 3 rows refused; " + QFile::encodeName(Path("again.dat")) +
+                                               " was not saved\n"),
+                 r.err.constData());
+        QVERIFY(!QFile::exists(Path("again.dat")));
+    }
+
     // A name holding escape sequences reaches a terminal escaped, in lists and
     // messages alike; a report written to a file keeps its bytes.
     void controlCharactersEscaped()
