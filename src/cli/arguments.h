@@ -29,6 +29,13 @@ struct Arguments {
 // or "--version". An option given twice is an error; "--" ends the options.
 Arguments ParseArguments(const std::vector<std::string>& args);
 
+// The arguments after the program name, spelt as the file system spells
+// names: on POSIX systems the bytes as given, so that a name that is not
+// UTF-8 reaches the check that refuses it instead of turning into another
+// name; on Windows the wide command line in UTF-8, which holds every name.
+// Called once the application object has taken its own options out of argv.
+std::vector<std::string> ProgramArguments(int argc, char* argv[]);
+
 // MR7100A -> 1, MR5100A -> 0 (any case); nothing for other names.
 std::optional<int> ModelNumberFromName(const std::string& name);
 

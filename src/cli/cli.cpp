@@ -54,7 +54,8 @@ const Verb kVerbs[] = {
      "Writes both directories of IN to OUT.csv as rows kind,mmsi,name (UTF-8).", 2, 2, false, RunExportDirectory},
     {"import-directory", "import-directory --model MODEL IN LIST.csv OUT",
      "Adds the rows of LIST.csv to the free directory entries of IN and saves the result as OUT.\n"
-     "Used entries are never changed; every row not taken is listed with its line and reason.",
+     "Used entries are never changed; every row not taken is listed with its line and reason.\n"
+     "When no entry is added, OUT is not saved and the exit status is 1.",
      3, 3, false, RunImportDirectory},
 };
 

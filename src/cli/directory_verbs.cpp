@@ -46,10 +46,19 @@ int RunImportDirectory(const Call& call)
     if (const Fault fault = ImportDirectoryFile(call.model, PathOf(files[1]), result))
         return Failed(call, PathOf(files[1]), fault);
     for (const RowReport& row : result.rows)
-        std::fprintf(call.io.err, "%s\n", qPrintable(EscapeControls(PathOf(files[1]) + u' ' + DescribeRow(row))));
+        std::fprintf(call.io.err, "%s\n", qPrintable(EscapeControlsOnOneLine(PathOf(files[1]) + u' ' + DescribeRow(row))));
+    QString summary = AddedText(result);
+    if (const QString counts = ReportCounts(result); !counts.isEmpty())
+        summary += QStringLiteral("; ") + counts;
+    // OUT would only be IN again: the import failed.
+    if (result.added == 0) {
+        summary += QStringLiteral("; %1 was not saved").arg(PathOf(files[2]));
+        std::fprintf(call.io.err, "%s\n", qPrintable(EscapeControlsOnOneLine(summary)));
+        return kFailed;
+    }
     if (!SaveModelFile(call.prompt, call.model, files[2], context))
         return kFailed;
-    std::fprintf(call.io.err, "%d entries added\n", result.added);
+    std::fprintf(call.io.err, "%s\n", qPrintable(summary));
     return kOk;
 }
 

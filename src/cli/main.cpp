@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Entry of quorlink-cli: no display needed.
+#include "arguments.h"
 #include "cli.h"
 
 #include <QCoreApplication>
@@ -20,10 +21,7 @@ int main(int argc, char* argv[])
     }
     QCoreApplication::setApplicationName(QStringLiteral("Quorlink"));
     quorlink::cli::InstallInterruptHandler();
-    // The arguments as Qt read them (on Windows from the wide command line, so
-    // that any file name comes through), in UTF-8 as PathOf takes them back.
-    std::vector<std::string> args;
-    for (const QString& argument : QCoreApplication::arguments().mid(1))
-        args.push_back(argument.toStdString());
+    // argc and argv as the application left them: without Qt's own options.
+    const std::vector<std::string> args = quorlink::cli::ProgramArguments(argc, argv);
     return quorlink::cli::Run(args, {stdout, stderr});
 }

@@ -8,11 +8,12 @@
 #include "mmsi.h"
 #include "model.h"
 #include "record_movers.h"
+#include "terminal_text.h"
 #include "whole_file.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
+#include <QStringList>
 #include <algorithm>
 #include <optional>
 
@@ -81,18 +82,45 @@ bool IsHeader(const CsvRecord& record)
     return true;
 }
 
-// The separator the header is written with; none when the first line that
-// is not blank is no header.
-std::optional<char> HeaderSeparator(std::string_view text)
+bool IsDigits(const QString& text)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// How a list begins: the separator of its first line that is not blank,
+// and whether that line is a header.
+struct ListStart {
+    char separator;
+    bool header;
+};
+
+// A first line whose MMSI field is digits is a row: the list has no header.
+// Any other first line of three fields is a header, whatever its words
+// ("Typ;MMSI;Name"); "kind,mmsi,name" decides the separator first. None when
+// the line has fewer than three fields under every separator.
+std::optional<ListStart> ReadListStart(std::string_view text)
 {
     const std::size_t start = std::min(text.find_first_not_of("\r\n"), text.size());
     const std::string_view first = text.substr(start, text.find('\n', start) - start);
+    std::optional<ListStart> otherWords;
     for (char separator : kSeparators) {
-        const std::vector<CsvRecord> header = ParseCsv(first, false, separator);
-        if (!header.empty() && IsHeader(header.front()))
-            return separator;
+        const std::vector<CsvRecord> line = ParseCsv(first, false, separator);
+        if (line.empty() || line.front().fields.size() < 3)
+            continue;
+        if (IsHeader(line.front()))
+            return ListStart{separator, true};
+        if (IsDigits(Field(line.front().fields[1])))
+            return ListStart{separator, false};
+        if (!otherWords)
+            otherWords = ListStart{separator, true};
     }
-    return std::nullopt;
+    return otherWords;
+}
+
+// "1 row", "2 rows"
+QString Counted(int count, const char* one, const char* many)
+{
+    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
 }
 
 // The list as UTF-8: as it should be, else as Windows spreadsheets save
@@ -228,33 +256,63 @@ Fault ImportDirectoryCsv(Model& model, const QByteArray& csv, DirectoryImport& r
     result = {};
     const QByteArray text = AsUtf8(csv);
     const std::string_view view(text.constData(), std::size_t(text.size()));
-    const std::optional<char> separator = HeaderSeparator(view);
-    if (!separator)
-        return Fault{13, "Not a directory list: its first line must be kind,mmsi,name"};
-    const std::vector<CsvRecord> records = ParseCsv(view, false, *separator);
+    const std::optional<ListStart> start = ReadListStart(view);
+    if (!start)
+        return Fault{13, "Not a directory list: its first line does not hold the three fields kind, MMSI and name"};
+    const std::vector<CsvRecord> records = ParseCsv(view, false, start->separator);
     Importer importer(model, result);
-    importer.NoteExtraColumns(records.front());
-    for (std::size_t i = 1; i < records.size(); ++i)
+    if (start->header)
+        importer.NoteExtraColumns(records.front());
+    for (std::size_t i = start->header ? 1 : 0; i < records.size(); ++i)
         importer.Row(records[i]);
     return {};
 }
 
-QString DescribeRow(const RowReport& row) { return QStringLiteral("line %1: %2").arg(row.line).arg(row.detail); }
+QString DescribeRow(const RowReport& row)
+{
+    return QStringLiteral("line %1: %2").arg(row.line).arg(EscapeControlsOnOneLine(row.detail));
+}
+
+bool IsRefused(RowProblem problem)
+{
+    return problem != RowProblem::NameCut && problem != RowProblem::NameChanged &&
+           problem != RowProblem::ExtraColumns;
+}
+
+QString AddedText(const DirectoryImport& result)
+{
+    return result.added == 0 ? QStringLiteral("No entries added") : Counted(result.added, "entry added", "entries added");
+}
+
+QString ReportCounts(const DirectoryImport& result)
+{
+    const auto count = [&](auto take) {
+        return int(std::count_if(result.rows.begin(), result.rows.end(), [&](const RowReport& row) { return take(row.problem); }));
+    };
+    const int refused = count(IsRefused);
+    const int changed = count([](RowProblem problem) { return problem == RowProblem::NameChanged; });
+    const int cut = count([](RowProblem problem) { return problem == RowProblem::NameCut; });
+    QStringList counts;
+    if (refused > 0)
+        counts << Counted(refused, "row refused", "rows refused");
+    if (changed > 0)
+        counts << Counted(changed, "name changed", "names changed");
+    if (cut > 0)
+        counts << Counted(cut, "name cut", "names cut");
+    return counts.join(QStringLiteral(", "));
+}
 
 Fault ImportDirectoryFile(Model& model, const QString& path, DirectoryImport& result)
 {
     result = {};
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return FileFault(QFileDevice::OpenError, QStringLiteral("Not a regular file"), path);
-    if (info.size() > kLargestList)
-        return FileFault(QFileDevice::ReadError, QStringLiteral("Too large for a directory list"), path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FileFault(file);
+    QFile file;
+    if (Fault fault = OpenRegularFile(file, path))
+        return fault;
     const QByteArray bytes = file.read(kLargestList + 1);
     if (file.error() != QFileDevice::NoError)
-        return FileFault(file);
+        return FileFault(file.error(), file.errorString(), path);
+    if (bytes.size() > kLargestList)
+        return FileFault(QFileDevice::ReadError, QStringLiteral("Too large for a directory list"), path);
     return ImportDirectoryCsv(model, bytes, result);
 }
 

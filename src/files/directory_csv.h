@@ -37,13 +37,26 @@ struct DirectoryImport {
 // skipped. Names are folded to the characters a radio name can hold
 // (letters upper case, accents dropped, anything else a blank) and cut to
 // ten characters; a name changed beyond upper case is reported. The
-// separator (comma, semicolon or tab) is the header's; columns after the
-// third are ignored. Text that is not UTF-8 is read as Windows-1252. An
-// empty or headerless list is refused with a fault and changes nothing.
+// separator (comma, semicolon or tab) is the first line's; columns after
+// the third are ignored. A first line whose MMSI field is not digits is a
+// header, whatever its words; without one the list is read from its first
+// line. Text that is not UTF-8 is read as Windows-1252. An empty list, or
+// one whose first line is not three fields, is refused with a fault and
+// changes nothing.
 Fault ImportDirectoryCsv(Model& model, const QByteArray& csv, DirectoryImport& result);
 
-// "line 4: 12345 is not a valid MMSI", one sentence per report.
+// "line 4: 12345 is not a valid MMSI", one sentence per report, on one line:
+// control characters of the row (a line feed in a quoted name) as \xHH.
 QString DescribeRow(const RowReport& row);
+
+// Whether the row was left out; the others were added, changed as they say.
+bool IsRefused(RowProblem problem);
+
+// What an import did, each count in words that fit it: "1 entry added",
+// "No entries added"; and "2 rows refused, 1 name changed, 1 name cut",
+// empty when every row was taken as it stood.
+QString AddedText(const DirectoryImport& result);
+QString ReportCounts(const DirectoryImport& result);
 
 // The folded name, before it is cut.
 QString FoldName(const QString& name);

@@ -37,22 +37,26 @@ qsizetype Utf8Length(QByteArrayView bytes)
     return QString::fromUtf8(one).toUtf8() == one ? length : 0;
 }
 
-}  // namespace
-
-QString EscapeControls(const QString& text)
+QString Escape(const QString& text, bool keepLineEnds)
 {
     QString shown;
     shown.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text.at(i).unicode();
         const bool lineEnd = c == u'\n' || c == u'\t' || (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n');
-        if (IsControl(c) && !lineEnd)
+        if (IsControl(c) && !(keepLineEnds && lineEnd))
             shown += Escaped(c);
         else
             shown += text.at(i);
     }
     return shown;
 }
+
+}  // namespace
+
+QString EscapeControls(const QString& text) { return Escape(text, true); }
+
+QString EscapeControlsOnOneLine(const QString& text) { return Escape(text, false); }
 
 QString EscapeControls(QByteArrayView bytes)
 {

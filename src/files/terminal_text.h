@@ -14,6 +14,10 @@ namespace quorlink {
 // unless a line feed follows, DEL and C1. The rest stays as it is.
 QString EscapeControls(const QString& text);
 
+// As EscapeControls, line feeds, tabs and carriage returns included: for a
+// text that must stay on its one line, such as a report on a row of a list.
+QString EscapeControlsOnOneLine(const QString& text);
+
 // Bytes in the system's encoding (UTF-8), such as a file name from the
 // command line: as EscapeControls, and each byte that does not decode as \xHH.
 QString EscapeControls(QByteArrayView bytes);

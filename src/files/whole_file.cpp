@@ -52,12 +52,19 @@ Fault WriteInPlace(const QString& target, const QByteArray& bytes, InPlaceSave& 
 }
 
 // The file a save ends in: special files refused, links followed as the
-// system would follow them.
+// system would follow them. The rename that puts the new file in place
+// would replace a read-only file like any other where the folder allows it:
+// it is refused here, alike on every system.
 Fault SaveTarget(const QString& path, QString& target)
 {
     if (Fault fault = SpecialFileFault(path))
         return fault;
-    return platform::ResolveSaveTarget(path, target);
+    if (Fault fault = platform::ResolveSaveTarget(path, target))
+        return fault;
+    if (platform::IsReadOnly(target))
+        return FileFault(QFileDevice::PermissionsError,
+                         QStringLiteral("%1 is read-only").arg(QDir::toNativeSeparators(target)), path);
+    return {};
 }
 
 }  // namespace

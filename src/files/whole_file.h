@@ -27,8 +27,9 @@ struct InPlaceSave {
 // and the link stays; a loop of links, or a link another user left in a
 // folder all users share (such as /tmp), is refused. When the folder cannot
 // be written but the file can, and inPlace names a keep folder, the old
-// content is copied there first and the file written over in place. The
-// fault carries the system's reason.
+// content is copied there first and the file written over in place. A
+// read-only file is refused ("... is read-only") and stays. The fault
+// carries the system's reason.
 Fault WriteWholeFile(const QString& path, const QByteArray& bytes, InPlaceSave* inPlace = nullptr);
 
 // "... was written over in place, as its folder cannot be written; its

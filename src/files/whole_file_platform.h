@@ -36,6 +36,11 @@ Fault OverwriteInPlace(const QString& target, const QByteArray& bytes);
 // Whether the user may write to the existing file at path.
 bool MayWrite(const QString& path);
 
+// Whether the existing file at path is read-only: on Windows by its
+// attribute; on POSIX systems when it has no write permission at all (which
+// binds root too) or none for this user. False when nothing is there.
+bool IsReadOnly(const QString& path);
+
 // Opens path for reading if it is a regular file, without waiting on a pipe.
 Fault OpenRegular(QFile& file, const QString& path);
 

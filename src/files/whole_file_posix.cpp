@@ -153,6 +153,14 @@ bool MayWrite(const QString& path)
     return ::faccessat(AT_FDCWD, Native(path).constData(), W_OK, AT_EACCESS) == 0;
 }
 
+bool IsReadOnly(const QString& path)
+{
+    struct stat info {};
+    if (::stat(Native(path).constData(), &info) != 0)
+        return false;
+    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || !MayWrite(path);
+}
+
 Fault OpenRegular(QFile& file, const QString& path)
 {
     // Non-blocking, in case a pipe took the file's place since the look.

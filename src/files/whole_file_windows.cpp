@@ -148,11 +148,6 @@ Fault ReplaceWhole(const QString& target, const QByteArray* bytes, bool& folderL
         fault = SystemFault(QFileDevice::WriteError, GetLastError(), target);
     file.Close();
     const std::wstring from = Native(part);
-    // A read-only file refuses to be replaced, as it does on the POSIX side
-    // through its folder's rights; its attributes go with the new content.
-    const DWORD attributes = GetFileAttributesW(Native(target).c_str());
-    if (!fault && bytes && attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        fault = SystemFault(QFileDevice::PermissionsError, ERROR_ACCESS_DENIED, target);
     if (!fault && bytes &&
         !MoveFileExW(from.c_str(), Native(target).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         fault = SystemFault(QFileDevice::WriteError, GetLastError(), target);
@@ -186,6 +181,12 @@ bool MayWrite(const QString& path)
     Handle probe(CreateFileW(Native(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     return probe.Valid();
+}
+
+bool IsReadOnly(const QString& path)
+{
+    const DWORD attributes = GetFileAttributesW(Native(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 }
 
 Fault OpenRegular(QFile& file, const QString& path)

@@ -41,20 +41,19 @@ QString ShortenedRow(const QString& row)
     return row.left(head) + QChar(0x2026) + row.mid(tail);
 }
 
-// What was added, the first rows not taken as they stood, then their count.
+// What was added, the first rows not taken as they stood, then their counts,
+// in the words the command line uses.
 QString ImportSummary(const DirectoryImport& result)
 {
-    QStringList lines{QStringLiteral("%1 entries added.").arg(result.added)};
+    QStringList lines{AddedText(result) + QLatin1Char('.')};
     const int count = static_cast<int>(result.rows.size());
-    if (count == 0)
-        return lines.constFirst();
     for (int i = 0; i < count && i < kRowsShown; ++i)
         lines << ShortenedRow(DescribeRow(result.rows[std::size_t(i)]));
-    QString total = count == 1 ? QStringLiteral("1 row not taken as it stood")
-                               : QStringLiteral("%1 rows not taken as they stood").arg(count);
+    QString total = ReportCounts(result);
     if (count > kRowsShown)
-        total += QStringLiteral("; the first %1 are listed above").arg(kRowsShown);
-    lines << total + QLatin1Char('.');
+        total += QStringLiteral("; the first %1 of %2 are listed above").arg(kRowsShown).arg(count);
+    if (!total.isEmpty())
+        lines << total + QLatin1Char('.');
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -8,7 +8,9 @@
 #include <QtTest>
 #include <cstdio>
 #include <fcntl.h>
+#include <spawn.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -71,6 +73,37 @@ QByteArray OnATerminal(const QStringList& args)
 }
 
 QString Golden(const char* name) { return QStringLiteral(QUORLINK_TEST_DATA "/") + QLatin1String(name); }
+
+// The program itself, given its arguments as the bytes a shell hands over
+// (QProcess would pass them as text); standard error is what it said.
+Outcome RunProgram(const std::vector<std::string>& args)
+{
+    int errPipe[2];
+    if (pipe(errPipe) != 0)
+        return {-1, {}, "no pipe"};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, errPipe[1], 2);
+    posix_spawn_file_actions_addclose(&actions, errPipe[0]);
+    std::vector<char*> argv{const_cast<char*>(QUORLINK_CLI_PATH)};
+    for (const std::string& arg : args)
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    pid_t child = -1;
+    const bool spawned = posix_spawn(&child, QUORLINK_CLI_PATH, &actions, nullptr, argv.data(), environ) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(errPipe[1]);
+    QByteArray err;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(errPipe[0], buffer, sizeof buffer)) > 0;)
+        err.append(buffer, n);
+    ::close(errPipe[0]);
+    int status = 0;
+    if (!spawned || waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return {-1, {}, err};
+    return {WEXITSTATUS(status), {}, err};
+}
 
 }  // namespace
 
@@ -256,17 +289,26 @@ private slots:
         QCOMPARE(process.readAllStandardError(), QByteArray("quorlink-cli: standard output: No space left on device\n"));
     }
 
-    // A name that is not UTF-8 would open or be saved as another file: it is refused, as IN and as OUT.
+    // A name that is not UTF-8 would open or be saved as another file: the
+    // program refuses it, as IN, as OUT and as a list, before it decodes it.
     void namesThatAreNotUtf8()
     {
         const std::string folder = QFile::encodeName(dir.path()).toStdString() + "/";
         QVERIFY(QFile::copy(Golden("fresh_mr7100a.dat"), Path("good.dat")));
         QVERIFY(::link((folder + "good.dat").c_str(), (folder + "Bo\xe9t.dat").c_str()) == 0);
+        // What a decoded name would open instead.
+        QVERIFY(QFile::copy(Golden("edited_mr7100a.dat"), QString::fromUtf8("%1/Bo\uFFFDt.dat").arg(dir.path())));
+        QVERIFY(WriteAll(QString::fromUtf8("%1/L\uFFFD.csv").arg(dir.path()), "kind,mmsi,name\n"));
         const QStringList before = QDir(dir.path()).entryList(QDir::Files);
-        for (const auto& [in, out] : {std::pair{"Bo\xe9t.dat", "out.dat"}, std::pair{"good.dat", "N\xe9.hex"}}) {
-            const Outcome r = RunCli({"convert", "--model", "MR7100A"}, nullptr, {folder + in, folder + out});
-            QVERIFY2(r.code == 2 && r.err.contains("\\xE9") && r.err.contains(" is not UTF-8 and cannot be used"),
-                     r.err.constData());
+        const std::vector<std::vector<std::string>> calls{
+            {folder + "Bo\xe9t.dat", folder + "out.dat"},
+            {folder + "good.dat", folder + "N\xe9w.dat"},
+            {folder + "good.dat", folder + "L\xe9.csv", folder + "out.dat"}};
+        for (const std::vector<std::string>& names : calls) {
+            std::vector<std::string> args{names.size() == 3 ? "import-directory" : "convert", "--model", "MR7100A"};
+            args.insert(args.end(), names.begin(), names.end());
+            for (const Outcome& r : {RunProgram(args), RunCli({}, nullptr, args)})
+                QVERIFY2(r.code == 2 && r.err.contains("\\xE9") && r.err.contains(" is not UTF-8"), r.err.constData());
         }
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), before);
     }
@@ -292,6 +334,30 @@ private slots:
         // An OUT that cannot be saved: nothing is claimed added.
         r = RunCli({"import-directory", "--model", "MR7100A", Path("empty.dat"), Path("d.csv"), Path("gone/filled.dat")});
         QVERIFY2(r.code == 1 && !r.err.contains("entries added"), r.err.constData());
+    }
+
+    // Each count in words that fit it, a report on one line whatever the
+    // row holds; a list of which no row is taken fails and saves nothing.
+    void directoryListCounts()
+    {
+        const QString m = QStringLiteral("MR7100A");
+        QVERIFY(WriteAll(Path("club.csv"), "Typ;MMSI;Name\nindividual;366000001;\"Sea\nDog\"\nship;1;X\n"
+                                           "individual;366000002;B\n"));
+        QCOMPARE(RunCli({"new", "--model", m, Path("none.dat")}).code, 0);
+        Outcome r = RunCli({"import-directory", "--model", m, Path("none.dat"), Path("club.csv"), Path("club.dat")});
+        const QByteArray list = QFile::encodeName(Path("club.csv"));
+        QCOMPARE(r.err, list + " line 2: name \"Sea\\x0ADog\" taken as \"SEA DOG\"\n" + list +
+                            " line 4: kind \"ship\" is neither individual nor group\n"
+                            "2 entries added; 1 row refused, 1 name changed\n");
+        QCOMPARE(r.code, 0);
+        QVERIFY(WriteAll(Path("one.csv"), "individual,366000003,C\n"));
+        r = RunCli({"import-directory", "--model", m, Path("none.dat"), Path("one.csv"), Path("one.dat")});
+        QVERIFY2(r.code == 0 && r.err == "1 entry added\n", r.err.constData());
+        r = RunCli({"import-directory", "--model", m, Path("club.dat"), Path("club.csv"), Path("again.dat")});
+        QVERIFY2(r.code == 1 && r.err.endsWith("\nNo entries added; 3 rows refused; " + QFile::encodeName(Path("again.dat")) +
+                                               " was not saved\n"),
+                 r.err.constData());
+        QVERIFY(!QFile::exists(Path("again.dat")));
     }
 
     // A name holding escape sequences reaches a terminal escaped, in lists and

@@ -10,22 +10,9 @@
 #include <QtTest>
 #include <random>
 #ifndef Q_OS_WIN
+#include "support/unprivileged.h"
 #include <sys/stat.h>
-#include <unistd.h>
 #endif
-
-namespace {
-// Permissions hold for every user but the administrator of a POSIX system;
-// Windows keeps them in ACLs these tests do not set.
-bool PermissionsIgnored()
-{
-#ifdef Q_OS_WIN
-    return true;
-#else
-    return geteuid() == 0;
-#endif
-}
-}  // namespace
 
 using namespace quorlink;
 using quorlink::test::ReadAll;
@@ -302,13 +289,18 @@ private slots:
 
     void noReadPermission()
     {
-        if (PermissionsIgnored())
-            QSKIP("root reads every file, and Windows keeps rights in ACLs");
-        QVERIFY(WriteAll(Path("locked.dat"), "[SETCOM]\r\nContrast=1\r\n"));
-        QFile::setPermissions(Path("locked.dat"), QFileDevice::WriteOwner);
+#ifdef Q_OS_WIN
+        QSKIP("Windows keeps rights in ACLs");
+#else
+        QTemporaryDir here;
+        const QString path = here.filePath(QStringLiteral("locked.dat"));
+        QVERIFY(WriteAll(path, "[SETCOM]\r\nContrast=1\r\n") && test::HandOver({here.path(), path}));
+        QFile::setPermissions(path, QFileDevice::WriteOwner);
         model.Settings.Contrast = 3;
-        QCOMPARE(prompt.Show(FileRead2(model, Path("locked.dat"), Context())).fault.number, 70);
-        QCOMPARE(int(model.Settings.Contrast), 3);
+        QVERIFY(test::AsUnprivileged([&] {
+            return prompt.Show(FileRead2(model, path, Context())).fault.number == 70 && model.Settings.Contrast == 3;
+        }));
+#endif
     }
 
     void saveFailures()
@@ -330,15 +322,22 @@ private slots:
 
     void failedSaveKeepsThePreviousFile()
     {
-        if (PermissionsIgnored())
-            QSKIP("root writes into every folder, and Windows keeps rights in ACLs");
-        QDir(dir.path()).mkdir(QStringLiteral("ro"));
-        const QString path = dir.filePath(QStringLiteral("ro/boat.dat"));
-        QVERIFY(WriteAll(path, "previous"));
-        QFile::setPermissions(dir.filePath(QStringLiteral("ro")), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        QVERIFY(prompt.Show(SaveFileAs(model, path, Context())).fault);
+#ifdef Q_OS_WIN
+        QSKIP("Windows keeps rights in ACLs");
+#else
+        QTemporaryDir here;
+        const QString folder = here.filePath(QStringLiteral("ro"));
+        const QString path = folder + QStringLiteral("/boat.dat");
+        QVERIFY(QDir(here.path()).mkdir(QStringLiteral("ro")) && WriteAll(path, "previous") &&
+                test::HandOver({here.path(), folder, path}));
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        QVERIFY(test::AsUnprivileged([&] {
+            const Outcome outcome = prompt.Show(SaveFileAs(model, path, Context()));
+            return outcome.fault.description == "Permission denied" && outcome.ErrorFlag;
+        }));
         QCOMPARE(ReadAll(path), QByteArray("previous"));
-        QFile::setPermissions(dir.filePath(QStringLiteral("ro")), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+#endif
     }
 
     void defaultFileName()

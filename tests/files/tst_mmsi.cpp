@@ -12,6 +12,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <random>
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
 
 using namespace quorlink;
 
@@ -195,6 +198,34 @@ private slots:
         QVERIFY(ImportDirectoryFile(target, dir.path(), result));  // a folder is no list
     }
 
+    // Only a regular file is read as a list; the rest is refused as every
+    // other reader refuses it, before a pipe can wait for a writer. A list
+    // has at most 1 MiB.
+    void listOnlyFromARegularFile()
+    {
+        QTemporaryDir dir;
+        const QString large = dir.filePath(QStringLiteral("large.csv"));
+        QFile file(large);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray((1 << 20) + 1, '\n')) == (1 << 20) + 1);
+        file.close();
+        std::vector<std::tuple<QString, std::string, int>> refused{{dir.path(), "Is a directory", 75},
+                                                                   {large, "Too large for a directory list", 57}};
+#ifndef Q_OS_WIN
+        const QString pipe = dir.filePath(QStringLiteral("pipe.csv"));
+        QVERIFY(mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        QVERIFY(QFile::link(pipe, dir.filePath(QStringLiteral("link.csv"))));
+        for (const QString& path : {pipe, dir.filePath(QStringLiteral("link.csv")), QStringLiteral("/dev/zero")})
+            refused.emplace_back(path, "not a regular file", 75);
+#endif
+        for (const auto& [path, reason, number] : refused) {
+            Model model = Fresh();
+            DirectoryImport result;
+            const Fault fault = ImportDirectoryFile(model, path, result);
+            QVERIFY2(fault.description == reason && fault.number == number, fault.description.c_str());
+            QCOMPARE(CountUsedEntries(model.IndividualDirectory), 0);
+        }
+    }
+
     void everyReason()
     {
         Model model = Fresh();
@@ -308,14 +339,54 @@ private slots:
         }
     }
 
+    // The first line is a header when its MMSI field is not digits, whatever
+    // its words; a list without one is read from its first line. A first
+    // line of fewer than three fields under every separator is no list.
+    void listStarts_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<int>("added");
+        QTest::addColumn<QList<int>>("refused");
+        QTest::newRow("other words") << QByteArray("Typ;MMSI;Name\r\nindividual;366000001;A\r\ngroup;12;B\r\n") << 1
+                                     << QList<int>{3};
+        QTest::newRow("no header") << QByteArray("individual,366000001,A\ngroup,036600001,B\nship,1,C\n") << 2
+                                   << QList<int>{3};
+        QTest::newRow("no header, tabs") << QByteArray("\nindividual\t366000001\tA, B\n") << 1 << QList<int>{};
+        QTest::newRow("header only") << QByteArray("kind,mmsi,name\n") << 0 << QList<int>{};
+    }
+
+    void listStarts()
+    {
+        QFETCH(QByteArray, csv);
+        Model model = Fresh();
+        DirectoryImport result;
+        QVERIFY(!ImportDirectoryCsv(model, csv, result));
+        QTEST(result.added, "added");
+        QList<int> refused;
+        for (const RowReport& row : result.rows)
+            if (IsRefused(row.problem))
+                refused << row.line;
+        QTEST(refused, "refused");
+        QCOMPARE(model.IndividualDirectory.at(1).Enable, result.added > 0);
+    }
+
     void notAList()
     {
         Model model = Fresh();
         const Model before = Fresh();
         DirectoryImport result;
-        for (const QByteArray& csv : {QByteArray(), QByteArray("individual,366123456,X\n")})
+        for (const QByteArray& csv : {QByteArray(), QByteArray("Dear members,\nthe list follows.\n")})
             QVERIFY(ImportDirectoryCsv(model, csv, result));
         QVERIFY(model.IndividualDirectory == before.IndividualDirectory);
+    }
+
+    // A report stays on its line whatever the row holds.
+    void reportOnOneLine()
+    {
+        Model model = Fresh();
+        DirectoryImport result;
+        QVERIFY(!ImportDirectoryCsv(model, "kind,mmsi,name\nindividual,366000001,\"Sea\r\nDog\tX\"\n", result));
+        QCOMPARE(DescribeRow(result.rows.at(0)), QStringLiteral("line 2: name \"Sea\\x0D\\x0ADog\\x09X\" taken as \"SEA DOG X\""));
     }
 };
 

@@ -6,13 +6,14 @@
 #include "data_file.h"
 #include "hex_file.h"
 #include "model.h"
+#include "whole_file.h"
 #include "support/recording_prompt.h"
 #include "support/sample_model.h"
+#include "support/unprivileged.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace quorlink;
@@ -158,11 +159,7 @@ private slots:
             return prompt.Show(SaveHexImage(model, path, context)).done() &&
                    WriteAll(said, prompt.shown.last().text.toUtf8());
         };
-        const pid_t child = geteuid() == 0 ? fork() : -1;  // root may write anywhere: nobody saves instead
-        if (child == 0)
-            _exit(setgid(65534) == 0 && setuid(65534) == 0 && save() ? 0 : 1);
-        int status = 0;
-        const bool saved = child < 0 ? save() : waitpid(child, &status, 0) == child && WIFEXITED(status) && !WEXITSTATUS(status);
+        const bool saved = test::AsUnprivileged(save);
         QVERIFY(mode(locked.path(), 0700) && saved);
         QVERIFY(ReadAll(path).size() == 9000 && !ReadAll(path).startsWith('x'));
         const QStringList copies = QDir(data.filePath(QStringLiteral("recovery"))).entryList(QDir::Files);
@@ -172,15 +169,43 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("written over in place")) && text.endsWith(copies[0]), qPrintable(text));
     }
 
+    // A read-only file stays as it is, as Windows keeps it, whatever the
+    // folder allows: one without any write permission (root included), one
+    // its owner may not write, and one reached through a link. Work that
+    // asks first whether it could save is told the same.
+    void readOnlyFileStays()
+    {
+        QTemporaryDir here;
+        const QString path = here.filePath(QStringLiteral("boat.dat"));
+        const QString link = here.filePath(QStringLiteral("link.dat"));
+        const auto mode = [&](mode_t bits) { return chmod(QFile::encodeName(path).constData(), bits) == 0; };
+        QVERIFY(WriteAll(path, "previous") && QFile::link(path, link) && test::HandOver({here.path(), path}));
+        const std::string readOnly = path.toStdString() + " is read-only";
+        const auto refused = [&] {
+            bool all = true;
+            for (const QString& name : {path, link}) {
+                prompt = test::RecordingPrompt();
+                const Outcome outcome = prompt.Show(SaveFileAs(model, name, Context()));
+                all = all && outcome.fault.description == readOnly && outcome.fault.number == 70 &&
+                      prompt.shown.size() == 1 && prompt.shown[0].text == QStringLiteral("FileSave Error!!");
+            }
+            return all && ProbeWholeFile(path).description == readOnly;
+        };
+        QVERIFY(mode(0444) && refused());
+        QVERIFY(mode(0466) && test::AsUnprivileged(refused));
+        QCOMPARE(ReadAll(path), QByteArray("previous"));
+        QCOMPARE(QDir(here.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    }
+
+    // A folder its owner may not write: the save is refused and the file stays.
     void noPermission()
     {
-        if (geteuid() == 0)
-            QSKIP("root writes into every folder");
         QTemporaryDir locked;
         const QString path = locked.filePath(QStringLiteral("boat.hex"));
-        QVERIFY(WriteAll(path, QByteArray(9000, 'x')));
+        QVERIFY(WriteAll(path, QByteArray(9000, 'x')) && test::HandOver({locked.path(), path}));
         QFile::setPermissions(locked.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        QVERIFY(prompt.Show(SaveHexImage(model, path, Context())).fault);
+        QVERIFY(test::AsUnprivileged(
+            [&] { return prompt.Show(SaveHexImage(model, path, Context())).fault.description == "Permission denied"; }));
         QFile::setPermissions(locked.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QCOMPARE(ReadAll(path), QByteArray(9000, 'x'));
     }

@@ -309,8 +309,8 @@ private slots:
         f->Trigger("mnuFileImportDirectory");
         QCOMPARE(f->prompt.dialogFilters.last(), QStringLiteral("csv files(*.csv)|*.csv|All files(*.*)|*.*"));
         QCOMPARE(f->prompt.shown.last().text,
-                 QStringLiteral("1 entries added.\nline 3: \"123\" is not a valid MMSI for the group directory\n"
-                                "1 row not taken as it stood."));
+                 QStringLiteral("1 entry added.\nline 3: \"123\" is not a valid MMSI for the group directory\n"
+                                "1 row refused."));
         QCOMPARE(f->Find<QTableWidget>("MSFlexGrid2")->item(0, 1)->text(), QStringLiteral("SEA DOG"));
 
         const QString out = f->programDir.filePath(QStringLiteral("out.csv"));
@@ -345,7 +345,7 @@ private slots:
         for (const QString& line : lines)
             QVERIFY2(line.size() <= 100, qPrintable(line.left(120)));
         QVERIFY(lines[1].endsWith(QStringLiteral("\" cut to \"AAAAAAAAAA\" (at most 10 characters)")));
-        QCOMPARE(lines.last(), QStringLiteral("26 rows not taken as they stood; the first 20 are listed above."));
+        QCOMPARE(lines.last(), QStringLiteral("25 rows refused, 1 name cut; the first 20 of 26 are listed above."));
         const QString whole = f->prompt.wholeLists.last();
         QCOMPARE(whole.count(QLatin1Char('\n')), 26);
         QVERIFY(whole.startsWith(QStringLiteral("line 2: name \"") + QString::fromLatin1(hugeName) + QLatin1Char('"')));
