@@ -53,7 +53,7 @@ int main(int argc, char* argv[])
     model.DiagnosticMode = line.diagnostic;
     const QString folder = quorlink::ProgramFolder();
     quorlink::WidgetPrompt prompt;
-    prompt.AddSidebarFolder(quorlink::BackupsFolder(quorlink::DataFolderFor(folder)));
+    prompt.AddSidebarFolder(quorlink::BackupsFolder(quorlink::DataFolder()));
     quorlink::MainWindow window(model, prompt, folder);
     prompt.SetParent(&window);
     window.show();

@@ -9,15 +9,24 @@
 
 namespace quorlink::cli {
 
+namespace {
+
+QByteArray Column(const QString& text) { return text.isEmpty() ? QByteArray("-") : EscapeControls(text).toLocal8Bit(); }
+
+}  // namespace
+
 int RunBackups(const Call& call)
 {
-    for (const KeptCopy& copy : ListKeptCopies(DataFolderOf(call.io)))
-        std::fprintf(call.io.out, "%s\t%s\t%s\t%s\t%s\n",
-                     EscapeControls(QDir::toNativeSeparators(copy.path)).toLocal8Bit().constData(),
+    const KeptCopies kept = ListKeptCopies(DataFolderOf(call.io));
+    for (const KeptCopy& copy : kept.copies)
+        std::fprintf(call.io.out, "%s\t%s\t%s\t%s\t%s\t%s\t%s\n",
+                     Column(QDir::toNativeSeparators(copy.path)).constData(),
                      copy.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toLatin1().constData(),
-                     copy.kind.toLatin1().constData(), copy.model.isEmpty() ? "-" : copy.model.toLatin1().constData(),
-                     copy.mmsi.isEmpty() ? "-" : copy.mmsi.toLatin1().constData());
-    return ListWritten(call.io, kOk);
+                     Column(copy.kind).constData(), Column(copy.model).constData(), Column(copy.mmsi).constData(),
+                     Column(copy.outcome).constData(), Column(copy.radio).constData());
+    if (!kept.backupsNote.isEmpty())
+        std::fprintf(call.io.err, "quorlink-cli: %s\n", Column(kept.backupsNote).constData());
+    return ListWritten(call.io, kept.backupsFolderBroken ? kFailed : kOk);
 }
 
 }  // namespace quorlink::cli

@@ -30,7 +30,7 @@ const Verb kVerbs[] = {
      "Reads the radio first (kept as a before-write backup) and lists what the write changes, as diff\n"
      "does; then programs the radio with IN (a data file or a .hex backup), reads the written bytes\n"
      "back and compares them. --dry-run stops after the list and writes nothing; --no-read-first\n"
-     "skips the first read and the list; --no-verify skips the read-back.",
+     "skips the first read and the list (so it cannot go with --dry-run); --no-verify skips the read-back.",
      1, 1, true, RunWrite},
     {"print", "print --model MODEL IN OUT.pdf",
      "Writes the printed report of IN as a PDF file (- for standard output), without a printer.", 2, 2, false,
@@ -44,7 +44,9 @@ const Verb kVerbs[] = {
      2, 2, false, RunDiff},
     {"backups", "backups",
      "Lists the backups and recovery copies kept in the data folder, newest first, one a line:\n"
-     "path, date and time, kind, model, user MMSI (tab-separated).",
+     "path, date and time, kind, model, user MMSI, what became of the write it was kept for, and\n"
+     "\"partly written\" when read from a radio an earlier write left partly written (tab-separated,\n"
+     "- where there is nothing to say). Backups are judged by content: other files are \"not a radio image\".",
      0, 0, false, RunBackups, false},
     {"ports", "ports", "Lists the serial ports present and which COMn each one is.", 0, 0, false, RunPorts, false},
     {"doctor", "doctor [--port PORT]",
@@ -65,7 +67,7 @@ constexpr const char* kGeneralHelp =
 constexpr const char* kGeneralHelpAfterPorts =
     "write refuses to change the radio's own MMSI unless --allow-mmsi-change is given.\n"
     "Every read and write keeps a backup of the radio's memory in the backups folder of the\n"
-    "program's data folder.\n"
+    "per-user data folder, the editor's too (~/.local/share/Quorlink, on Windows %LOCALAPPDATA%\\Quorlink).\n"
     "Ctrl+C cancels a transfer and ends any other command. Exit status: 0 done, 1 failed\n"
     "(the reason is on standard error), 2 usage error. --version prints the version.\n";
 
@@ -227,6 +229,10 @@ int Run(const std::vector<std::string>& rawArgs, const Io& io)
         return UsageError(io, verb, "--port is required");
     if (args.port && !IsPort(*args.port))
         return UsageError(io, verb, "unknown port " + *args.port + " (1..4 or a device path)");
+    // A dry run is the list of changes, which only the first read can give.
+    if (args.dryRun && args.noReadFirst)
+        return UsageError(io, verb, "--dry-run lists what the write would change, for which it reads the radio "
+                                    "first: it cannot go with --no-read-first");
     if (const std::string problem = CheckNamesDecode(args); !problem.empty())
         return UsageError(io, verb, problem);
     if (const std::string problem = CheckFileKinds(*verb, args); !problem.empty())

@@ -42,7 +42,7 @@ QString WriteStandardOutput(std::FILE* out, QByteArray bytes)
 
 QString DataFolderOf(const Io& io)
 {
-    return io.dataFolder.empty() ? DataFolderFor(ProgramFolder()) : PathOf(io.dataFolder);
+    return io.dataFolder.empty() ? DataFolder() : PathOf(io.dataFolder);
 }
 
 QString OutputFailure(std::FILE* out, int writeError)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "backups.h"
 
+#include "backup_index.h"
 #include "latin1.h"
 #include "model.h"
 
@@ -33,7 +34,12 @@ StampedFile SaveBackup(const QString& dataFolder, const std::string& modelName, 
                        BackupKind kind, const QDateTime& when)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(image.data()), kImageSize);
-    return WriteStampedFile(BackupsFolder(dataFolder), Head(modelName), Tail(kind), kExtension, bytes, when);
+    const StampedFile backup =
+        WriteStampedFile(BackupsFolder(dataFolder), Head(modelName), Tail(kind), kExtension, bytes, when);
+    // Without the note only the order within one second is lost: the backup stands.
+    if (backup.failure.isEmpty())
+        NoteBackupMade(dataFolder, backup.path);
+    return backup;
 }
 
 QStringList ReadBackups(const QString& dataFolder, const std::string& modelName)
@@ -48,13 +54,27 @@ bool ReadImageBytes(const QString& path, Image& image)
            file.read(reinterpret_cast<char*>(image.data()), kImageSize) == kImageSize;
 }
 
+QString ImageModelName(const Image& image)
+{
+    const int head = HeadCode(image);
+    if (head != TailCode(image))
+        return {};
+    Model model;
+    model.ModelNumber = head == kModelCode7100 ? 1 : 2;
+    return head == model.ModelCode() ? ToQString(model.ModelName()) : QString();
+}
+
+bool ReadMemoryImageFile(const QString& path, Image& image)
+{
+    const QFileInfo info(path);
+    return !info.isSymLink() && info.size() == kImageSize && ReadImageBytes(path, image) &&
+           !ImageModelName(image).isEmpty();
+}
+
 bool IsMemoryImageFile(const QString& path)
 {
     Image image{};
-    if (QFileInfo(path).size() != kImageSize || !ReadImageBytes(path, image))
-        return false;
-    const int head = HeadCode(image);
-    return head == TailCode(image) && (head == kModelCode7100 || head == kModelCode5100);
+    return QFileInfo(path).size() == kImageSize && ReadImageBytes(path, image) && !ImageModelName(image).isEmpty();
 }
 
 }  // namespace quorlink

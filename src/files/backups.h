@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Backups of the radio's memory: every read keeps the bytes as they came
 // from the radio, every write the image it is about to send, as raw image
-// files in <data folder>/backups. Nothing deletes them.
+// files in <data folder>/backups, each noted in its index (backup_index.h).
+// Nothing deletes them.
 #pragma once
 
 #include "image_layout.h"
@@ -34,5 +35,11 @@ bool ReadImageBytes(const QString& path, Image& image);
 // Whether the file is a raw memory image by its content: a regular file of
 // exactly 8192 bytes with one model's code at both ends.
 bool IsMemoryImageFile(const QString& path);
+// The same for a backup, which is never taken through a link; the image is read into image.
+bool ReadMemoryImageFile(const QString& path, Image& image);
+
+// "MR7100A" or "MR5100A" by the model code at both ends of the image; empty
+// when the ends differ or hold no model's code.
+QString ImageModelName(const Image& image);
 
 }  // namespace quorlink

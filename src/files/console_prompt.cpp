@@ -15,6 +15,8 @@ Answer ConsolePrompt::Message(const QString& title, const QString& text, Message
     std::fflush(out_);
     if (buttons == MessageButtons::OkCancelSafe)
         return Answer::Cancel;  // nobody to ask: the safe answer
+    if (buttons == MessageButtons::StopOrKeepWriting)
+        return Answer::No;
     return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ? Answer::Yes
                                                                                       : Answer::Ok;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kept_copies.h"
 
+#include "backup_index.h"
 #include "backups.h"
 #include "codecs.h"
 #include "ini_reader.h"
@@ -25,29 +26,83 @@ struct BackupTail {
 };
 // Longest first: "-before-write" also ends in "-write".
 constexpr BackupTail kBackupTails[] = {{"-before-write", "before write"}, {"-write", "written"}, {"-read", "read"}};
+constexpr const char* kWrittenKind = "written";
+
+// A copy and, for two made in one second that the index does not order, the -N of its name.
+struct Found {
+    KeptCopy copy;
+    int n = 1;
+};
 
 QString MmsiText(const std::string& stored) { return ToQString(ShownMmsi(stored)); }
 
-void AddBackups(const QString& dataFolder, QList<KeptCopy>& list)
+// What a backup's name says: when, and which kind; a name of another form says nothing.
+void TakeName(const QFileInfo& info, Found& found)
 {
-    static const QRegularExpression name(QStringLiteral("^(MR\\d{4}A)-(\\d{8}-\\d{6})(-[a-z-]+?)(?:-\\d+)?\\.hex$"));
-    const QDir dir(BackupsFolder(dataFolder));
-    for (const QString& file : dir.entryList(QDir::Files)) {
-        const QRegularExpressionMatch match = name.match(file);
-        if (!match.hasMatch())
+    static const QRegularExpression name(QStringLiteral("^MR\\d{4}A-(\\d{8}-\\d{6})(-[a-z-]+?)(?:-(\\d+))?\\.hex$"));
+    const QRegularExpressionMatch match = name.match(info.fileName());
+    const QDateTime when = match.hasMatch() ? QDateTime::fromString(match.captured(1), kStamp) : QDateTime();
+    found.copy.when = when.isValid() ? when : info.lastModified();
+    if (!match.hasMatch() || !when.isValid())
+        return;
+    found.n = match.captured(3).isEmpty() ? 1 : match.captured(3).toInt();
+    const auto tail = std::find_if(std::begin(kBackupTails), std::end(kBackupTails),
+                                   [&](const BackupTail& t) { return match.captured(2) == QLatin1String(t.tail); });
+    if (tail != std::end(kBackupTails))
+        found.copy.kind = QLatin1String(tail->kind);
+}
+
+void TakeNotes(const BackupIndex& index, const QString& name, KeptCopy& copy)
+{
+    copy.made = index.made.value(name, -1);
+    for (const WriteRun& run : index.writes)
+        if (run.before == name || run.sent == name)
+            copy.outcome = WriteOutcomeText(run.outcome);
+}
+
+// Every file of the folder, judged by its content: a radio image (its model
+// by the code at both ends), or not one.
+void AddBackups(const QString& folder, const WriteHistory& history, QList<Found>& list)
+{
+    const QDir dir(folder);
+    for (const QFileInfo& info : dir.entryInfoList(QDir::Files | QDir::System, QDir::Name)) {
+        if (info.fileName() == BackupIndexName())
             continue;
-        const auto tail = std::find_if(std::begin(kBackupTails), std::end(kBackupTails), [&](const BackupTail& t) {
-            return match.captured(3) == QLatin1String(t.tail);
-        });
+        Found found;
+        found.copy.path = info.filePath();
+        TakeName(info, found);
+        TakeNotes(history.Index(), info.fileName(), found.copy);
         Image image{};
-        if (tail == std::end(kBackupTails) || !ReadImageBytes(dir.filePath(file), image))
+        if (!ReadMemoryImageFile(info.filePath(), image)) {
+            found.copy.kind = QStringLiteral("not a radio image");
+            list.append(found);
             continue;
-        list.append({dir.filePath(file), QDateTime::fromString(match.captured(2), kStamp),
-                     QLatin1String(tail->kind), match.captured(1), MmsiText(DecodeDigits(image, addr::UserMmsid))});
+        }
+        if (found.copy.kind.isEmpty())
+            found.copy.kind = QStringLiteral("radio image");
+        found.copy.model = ImageModelName(image);
+        found.copy.mmsi = MmsiText(DecodeDigits(image, addr::UserMmsid));
+        if (found.copy.kind != QLatin1String(kWrittenKind) && history.LeftPartlyWritten(image))
+            found.copy.radio = QStringLiteral("partly written");
+        list.append(found);
     }
 }
 
-void AddRecoveryCopies(const QString& dataFolder, QList<KeptCopy>& list)
+QString FolderNote(const QFileInfo& folder, bool& broken)
+{
+    const QString shown = QDir::toNativeSeparators(folder.filePath());
+    broken = folder.exists() || folder.isSymLink();
+    if (!broken)
+        return QStringLiteral("No backup has been kept yet: the backups folder %1 does not exist.").arg(shown);
+    if (!folder.isDir())
+        return QStringLiteral("%1 is not a folder: no backup can be kept until it is moved away.").arg(shown);
+    if (!folder.isReadable() || !folder.isExecutable())
+        return QStringLiteral("The backups folder %1 cannot be read.").arg(shown);
+    broken = false;
+    return {};
+}
+
+void AddRecoveryCopies(const QString& dataFolder, QList<Found>& list)
 {
     static const QRegularExpression name(QStringLiteral("^(\\d{8}-\\d{6})-([a-z-]+?)(?:-\\d+)?\\.dat$"));
     for (const QString& path : RecoveryCopies(dataFolder)) {
@@ -57,21 +112,41 @@ void AddRecoveryCopies(const QString& dataFolder, QList<KeptCopy>& list)
         if (!match.hasMatch() || !file.open(QIODevice::ReadOnly) ||
             !ini.Load(file, [](const QByteArray& section) { return section == "main" || section == "setcom"; }))
             continue;
-        list.append({path, QDateTime::fromString(match.captured(1), kStamp),
-                     QStringLiteral("dropped edits (%1)").arg(match.captured(2)), ReadIniValue(ini, "MAIN", "MODEL"),
-                     MmsiText(ToStdString(ReadIniValue(ini, "SETCOM", "UserMmsid")))});
+        Found found;
+        found.copy.path = path;
+        found.copy.when = QDateTime::fromString(match.captured(1), kStamp);
+        found.copy.kind = QStringLiteral("dropped edits (%1)").arg(match.captured(2));
+        found.copy.model = ReadIniValue(ini, "MAIN", "MODEL");
+        found.copy.mmsi = MmsiText(ToStdString(ReadIniValue(ini, "SETCOM", "UserMmsid")));
+        list.append(found);
     }
+}
+
+// Newest first; two of one second in the order they were made.
+bool Newer(const Found& a, const Found& b)
+{
+    if (a.copy.when != b.copy.when)
+        return a.copy.when > b.copy.when;
+    if (a.copy.made >= 0 && b.copy.made >= 0)
+        return a.copy.made > b.copy.made;
+    return a.n > b.n;
 }
 
 }  // namespace
 
-QList<KeptCopy> ListKeptCopies(const QString& dataFolder)
+KeptCopies ListKeptCopies(const QString& dataFolder)
 {
-    QList<KeptCopy> list;
-    AddBackups(dataFolder, list);
+    KeptCopies kept;
+    QList<Found> list;
+    const QFileInfo folder(BackupsFolder(dataFolder));
+    kept.backupsNote = FolderNote(folder, kept.backupsFolderBroken);
+    if (kept.backupsNote.isEmpty())
+        AddBackups(folder.filePath(), WriteHistory(dataFolder), list);
     AddRecoveryCopies(dataFolder, list);
-    std::stable_sort(list.begin(), list.end(), [](const KeptCopy& a, const KeptCopy& b) { return a.when > b.when; });
-    return list;
+    std::stable_sort(list.begin(), list.end(), Newer);
+    for (const Found& found : list)
+        kept.copies.append(found.copy);
+    return kept;
 }
 
 }  // namespace quorlink

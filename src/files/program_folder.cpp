@@ -19,10 +19,14 @@ bool IsInstalledExecutableFolder(const QString& executableFolder)
 
 QString PerUserDataFolder()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-                           + QStringLiteral("/Quorlink");
+    const QString folder = DataFolder();
     QDir().mkpath(folder);
     return folder;
+}
+
+QString DataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Quorlink");
 }
 
 QString ProgramFolder() { return ProgramFolderFor(QCoreApplication::applicationDirPath()); }

@@ -21,11 +21,12 @@ QString ProgramFolderFor(const QString& executableFolder);
 // on Windows), created when missing.
 QString PerUserDataFolder();
 
-// Where backups and recovery copies go for a program whose own folder is
-// programFolder: that folder on Linux; on Windows the per-user data folder,
-// where Windows users and their backup tools look for a program's data.
-// One file per system says which (data_folder_posix.cpp, data_folder_windows.cpp).
-QString DataFolderFor(const QString& programFolder);
+// Where backups and recovery copies go: the per-user data folder, for the
+// editor and the command line alike and wherever they run from. Their own
+// folders differ in a build tree (build/src/app, build/src/cli), and a
+// clean build must not take the backups with it. The folder is made by the
+// first file kept there.
+QString DataFolder();
 
 // Where the help file of the given name is looked for: the program's folder
 // first, then prefix/share/quorlink beside the executable's bin/ folder.

@@ -14,8 +14,9 @@
 namespace quorlink {
 
 // OkCancelSafe: OK and Cancel with Cancel the default, for a step that
-// cannot be taken back.
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, OkCancelSafe };
+// cannot be taken back. StopOrKeepWriting: "Stop Writing" (Yes) and "Keep
+// Writing" (No), the default and Escape's answer.
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, OkCancelSafe, StopOrKeepWriting };
 enum class Answer { Ok, Cancel, Yes, No };
 
 class Prompt {

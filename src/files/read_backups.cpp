@@ -32,7 +32,8 @@ QList<ReadBackup> ListReadBackups(const QString& dataFolder, const QString& mode
     QList<ReadBackup> backups;
     for (const QString& path : ReadBackups(dataFolder, ToStdString(modelName))) {
         const QFileInfo info(path);
-        if (info.isSymLink() || !info.isFile() || info.size() != kImageSize)
+        Image image{};
+        if (!ReadMemoryImageFile(path, image) || ImageModelName(image) != modelName)
             continue;
         const QDateTime taken =
             QDateTime::fromString(info.fileName().mid(modelName.size() + 1, 15), QStringLiteral("yyyyMMdd-HHmmss"));

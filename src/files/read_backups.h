@@ -18,8 +18,8 @@ struct ReadBackup {
 };
 
 // The read backups of one model, newest first (see ReadBackups). Files that are not regular
-// files of exactly one image, or whose names do not follow the pattern, are
-// left out.
+// files of exactly one image of that model by its content, or whose names do
+// not follow the pattern, are left out.
 QList<ReadBackup> ListReadBackups(const QString& dataFolder, const QString& modelName);
 
 // The newest read backup of the model's radio: same model, same user MMSI

@@ -17,17 +17,42 @@ namespace {
 
 Outcome Complete(const char* title) { return Outcome::Done().Say(title, "Complete!!", MessageIcon::Information); }
 
+// The backups a write keeps, and how it ended, for its note in the backups' index.
+struct WriteNotes {
+    QString before;  // what the radio held, when it was read first
+    QString sent;    // what was being written
+    WriteOutcome outcome = WriteOutcome::Failed;
+};
+
+// How to put back what the radio held: its before-write backup, or, when the
+// radio already held a memory an earlier write left partly written, the
+// last backup of it whole.
+QString PutBack(const QString& dataFolder, const QString& before)
+{
+    if (before.isEmpty())
+        return {};
+    const QString whole = LastWholeBeforeWrite(dataFolder, before);
+    if (whole == before)
+        return QStringLiteral("\nTo put back what it held before, program\n%1").arg(QDir::toNativeSeparators(before));
+    const QString earlier = QStringLiteral("\nWhat it held before this write was itself a partly written memory, left "
+                                           "by an earlier write cut short (%1). ")
+                                .arg(QDir::toNativeSeparators(before));
+    if (whole.isEmpty())
+        return earlier + QStringLiteral("No backup of it whole is kept.");
+    return earlier + QStringLiteral("To put back what it held when it was last whole, program\n%1")
+                         .arg(QDir::toNativeSeparators(whole));
+}
+
 // What a write cut short leaves behind, said after its own failure message.
 // backup holds what was being written, before what the radio held (when it was read first).
 Outcome SayWriteCutShort(CloneProtocol& protocol, bool written, const QString& backup, const QString& before,
-                         Outcome outcome)
+                         const QString& dataFolder, Outcome outcome)
 {
     QString again = backup.isEmpty()
                         ? QStringLiteral("program it again before use.")
                         : QStringLiteral("program it again before use, e.g. from the backup of this write,\n%1")
                               .arg(QDir::toNativeSeparators(backup));
-    if (!before.isEmpty())
-        again += QStringLiteral("\nTo put back what it held before, program\n%1").arg(QDir::toNativeSeparators(before));
+    again += PutBack(dataFolder, before);
     QString text;
     if (written)
         text = QStringLiteral("The write went through, but it was not verified: the radio may not hold what was "
@@ -51,7 +76,8 @@ Outcome RadioReadFirst(CloneProtocol& protocol, const OwnMmsiApproval& approve, 
     const Outcome read = protocol.ReadBeforeWrite(radio);
     if (!read.done())
         return read;
-    before = BackUpTransfer(safety, model, radio, BackupKind::BeforeWrite);
+    if (Outcome kept = KeepBeforeWrite(safety, state, model, radio, before); !kept.done())
+        return kept;
     if (approve && !OwnMmsiAllowedBy(state, model, radio, approve))
         return Ended(state);
     if (!safety.approveChanges)
@@ -96,7 +122,11 @@ void TakeRead(Model& model, const Image& read)
     DecodeImage(model);
 }
 
-Outcome RunWriteTransfer(CloneProtocol& protocol, const OwnMmsiApproval& approve, const TransferSafety& safety)
+namespace {
+
+// The write run; notes says which backups it kept and how it ended.
+Outcome WriteNoted(CloneProtocol& protocol, const OwnMmsiApproval& approve, const TransferSafety& safety,
+                   WriteNotes& notes)
 {
     Model& model = protocol.link().model();
     TransferState& state = protocol.link().state();
@@ -108,26 +138,47 @@ Outcome RunWriteTransfer(CloneProtocol& protocol, const OwnMmsiApproval& approve
     const BusyWhileRunning busy(state);
     if (Outcome checked = protocol.ReadDataChkModel(); !checked.done())
         return checked;
-    QString before;
+    QString& before = notes.before;
     Outcome allowed = safety.readFirst ? RadioReadFirst(protocol, approve, safety, before)
                       : approve        ? OwnMmsiAllowed(protocol, approve)
                                        : Outcome::Done();
     if (!allowed.done())
         return allowed;
-    const QString backup = BackUpTransfer(safety, model, model.MemoryImage, BackupKind::Write);
-    protocol.AnnouncePass(QStringLiteral("Writing"));
+    notes.sent = BackUpTransfer(safety, model, model.MemoryImage, BackupKind::Write);
+    const QString& backup = notes.sent;
+    protocol.AnnouncePass(QLatin1String(kWritePass));
     Outcome written = protocol.WriteData();
-    if (!written.done())
-        return SayWriteCutShort(protocol, false, backup, before, std::move(written));
+    if (!written.done()) {
+        if (protocol.WriteFramesSent() > 0)
+            notes.outcome = WriteOutcome::CutShort;
+        return SayWriteCutShort(protocol, false, backup, before, safety.dataFolder, std::move(written));
+    }
+    notes.outcome = WriteOutcome::Complete;
     if (!safety.verifyAfterWriting)
         return Complete("Program to Radio");
     protocol.AnnouncePass(QStringLiteral("Verifying"));
     WriteCheck check = VerifyWrite(protocol);
     if (check.verdict == Verification::Matched)
         return Complete("Program to Radio");
-    if (check.verdict == Verification::Differs)
+    if (check.verdict == Verification::Differs) {
+        notes.outcome = WriteOutcome::VerifyError;
         return check.outcome;
-    return SayWriteCutShort(protocol, true, backup, before, std::move(check.outcome));
+    }
+    notes.outcome = WriteOutcome::Unverified;
+    return SayWriteCutShort(protocol, true, backup, before, safety.dataFolder, std::move(check.outcome));
+}
+
+}  // namespace
+
+Outcome RunWriteTransfer(CloneProtocol& protocol, const OwnMmsiApproval& approve, const TransferSafety& safety)
+{
+    WriteNotes notes;
+    Outcome outcome = WriteNoted(protocol, approve, safety, notes);
+    // A cancel ends without a message, however far its exchange had come.
+    if (notes.outcome == WriteOutcome::Failed && outcome.CancelFlag && outcome.messages.empty())
+        notes.outcome = WriteOutcome::Cancelled;
+    NoteWrite(safety, notes.outcome, notes.before, notes.sent);
+    return outcome;
 }
 
 Outcome RunClearTransfer(CloneProtocol& protocol, const TransferSafety& safety)

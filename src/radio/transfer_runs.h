@@ -17,6 +17,9 @@ namespace quorlink {
 class CloneProtocol;
 struct Model;
 
+// The pass of a write that changes the radio, as the runs announce it.
+constexpr const char* kWritePass = "Writing";
+
 // The run a transfer dialog is opened for.
 enum class TransferMode { Read = 0, Program = 1, Clear = 2 };
 
@@ -33,7 +36,11 @@ Outcome RunReadTransfer(CloneProtocol& protocol, const TransferSafety& safety = 
 // that stopped after its first frame, or was not verified, says so after
 // its failure and names the backup to program from. With readFirst the whole radio is read
 // after the model check, kept as a before-write backup, checked by the
-// guard and shown to approveChanges before the first write frame.
+// guard and shown to approveChanges before the first write frame; a
+// before-write backup that cannot be saved stops it there (see
+// TransferSafety::writeWithoutBackup). How a write that kept backups ended
+// is noted in the backups' index, and a write cut short names, to put the
+// radio back, the last before-write backup of it whole.
 Outcome RunWriteTransfer(CloneProtocol& protocol, const OwnMmsiApproval& approve = {},
                          const TransferSafety& safety = {});
 // Puts a whole read into the model as a read from the radio does: the

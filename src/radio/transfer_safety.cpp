@@ -1,9 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "transfer_safety.h"
 
+#include "latin1.h"
 #include "model.h"
 
+#include <QDir>
+
 namespace quorlink {
+
+namespace {
+
+QString BackupName(BackupKind kind)
+{
+    switch (kind) {
+    case BackupKind::Read: return QStringLiteral("The backup of this read");
+    case BackupKind::BeforeWrite: return QStringLiteral("The before-write backup");
+    case BackupKind::Write: break;
+    }
+    return QStringLiteral("The backup of this write");
+}
+
+}  // namespace
 
 QString BackUpTransfer(const TransferSafety& safety, const Model& model, const Image& image, BackupKind kind)
 {
@@ -11,10 +28,41 @@ QString BackUpTransfer(const TransferSafety& safety, const Model& model, const I
         return {};
     const StampedFile backup = SaveBackup(safety.dataFolder, model.ModelName(), image, kind);
     if (!backup.failure.isEmpty() && safety.notify)
-        safety.notify(QStringLiteral("The backup of this %1 could not be saved: %2")
-                          .arg(kind == BackupKind::Write ? QStringLiteral("write") : QStringLiteral("read"),
-                               backup.failure));
+        safety.notify(QStringLiteral("%1 could not be saved: %2").arg(BackupName(kind), backup.failure));
     return backup.path;
+}
+
+Outcome KeepBeforeWrite(const TransferSafety& safety, TransferState& state, const Model& model, const Image& radio,
+                        QString& path)
+{
+    if (safety.dataFolder.isEmpty())
+        return Outcome::Done();
+    const StampedFile backup = SaveBackup(safety.dataFolder, model.ModelName(), radio, BackupKind::BeforeWrite);
+    path = backup.path;
+    if (backup.failure.isEmpty())
+        return Outcome::Done();
+    const QString text = QStringLiteral("%1 could not be saved in %2: %3.\n\nWithout it, what the radio holds now "
+                                        "is kept nowhere once it is written.")
+                             .arg(BackupName(BackupKind::BeforeWrite),
+                                  QDir::toNativeSeparators(BackupsFolder(safety.dataFolder)), backup.failure);
+    if (!safety.writeWithoutBackup) {
+        state.ErrorFlag = true;
+        return Ended(state).Say("Program to Radio", (text + QStringLiteral(" Nothing was written.")).toStdString(),
+                                MessageIcon::Critical);
+    }
+    if (safety.writeWithoutBackup(text))
+        return Outcome::Done();
+    state.CancelFlag = true;
+    return Ended(state);
+}
+
+void NoteWrite(const TransferSafety& safety, WriteOutcome outcome, const QString& before, const QString& sent)
+{
+    if (safety.dataFolder.isEmpty() || (before.isEmpty() && sent.isEmpty()))
+        return;
+    if (const Fault fault = NoteWriteOutcome(safety.dataFolder, outcome, before, sent); fault && safety.notify)
+        safety.notify(QStringLiteral("How this write ended could not be noted beside its backups: %1")
+                          .arg(ToQString(fault.description)));
 }
 
 }  // namespace quorlink

@@ -46,7 +46,7 @@ void CompareCommands::mnuFileCompare_Click()
 {
     if (!CommitPendingEdit())
         return;
-    const bool lastRead = !LastReadOfRadio(programFolder_, model_).isEmpty();
+    const bool lastRead = !LastReadOfRadio(document_.DataFolder(), model_).isEmpty();
     if (const std::optional<CompareSource> source = AskCompareSource(window_, lastRead))
         CompareWith(*source);
 }
@@ -88,7 +88,7 @@ CompareWindow* CompareCommands::CompareWith(CompareSource source)
         break;
     }
     case CompareSource::LastRead: {
-        const QString path = LastReadOfRadio(programFolder_, model_);
+        const QString path = LastReadOfRadio(document_.DataFolder(), model_);
         if (path.isEmpty()) {
             prompt_.Message(QStringLiteral("Compare"),
                             QStringLiteral("No read of a radio with this model and user MMSI was kept."),

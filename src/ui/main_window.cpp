@@ -44,9 +44,11 @@ constexpr double kInitialTreeTwips = 2500;
 
 }  // namespace
 
-MainWindow::MainWindow(Model& model, Prompt& prompt, QString programFolder, WindowTimings timings)
+MainWindow::MainWindow(Model& model, Prompt& prompt, QString programFolder, WindowTimings timings,
+                       const QString& dataFolder)
     : model_(model), prompt_(prompt), programFolder_(std::move(programFolder)), log_(programFolder_),
-      timings_(timings), mids_(LoadShippedMidTable()), document_(model, prompt, DataFolderFor(programFolder_)),
+      timings_(timings), mids_(LoadShippedMidTable()),
+      document_(model, prompt, dataFolder.isEmpty() ? DataFolder() : dataFolder),
       router_(std::make_unique<PageRouter>(this, document_, [this](const QString& hint) { SetHint(hint); }))
 {
     setObjectName(QStringLiteral("frmMain"));

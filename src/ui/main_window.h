@@ -37,7 +37,9 @@ class MainWindow : public QMainWindow, public PageHost, public CommandShell {
     Q_OBJECT
 
 public:
-    MainWindow(Model& model, Prompt& prompt, QString programFolder, WindowTimings timings = {});
+    // dataFolder: where backups and recovery copies go; empty: the one the command line uses too (DataFolder()).
+    MainWindow(Model& model, Prompt& prompt, QString programFolder, WindowTimings timings = {},
+               const QString& dataFolder = {});
     ~MainWindow() override;
 
     // What the pages may ask of the window.

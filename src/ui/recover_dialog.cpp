@@ -26,14 +26,18 @@ QTreeWidget* CopyList(QDialog& dialog, const QList<KeptCopy>& copies)
     auto* list = new QTreeWidget(&dialog);
     list->setObjectName(QStringLiteral("lvKeptCopies"));
     list->setRootIsDecorated(false);
+    // What became of the write a backup was kept for, and whether the radio it
+    // was read from held a partly written memory, beside what it is.
     list->setHeaderLabels({QStringLiteral("Date and time"), QStringLiteral("Kind"), QStringLiteral("Model"),
-                           QStringLiteral("User MMSI"), QStringLiteral("File")});
+                           QStringLiteral("User MMSI"), QStringLiteral("Write"), QStringLiteral("Radio"),
+                           QStringLiteral("File")});
     for (const KeptCopy& copy : copies) {
         auto* item = new QTreeWidgetItem(list, {copy.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), copy.kind,
-                                                copy.model, copy.mmsi, QDir::toNativeSeparators(copy.path)});
+                                                copy.model, copy.mmsi, copy.outcome, copy.radio,
+                                                QDir::toNativeSeparators(copy.path)});
         item->setData(0, Qt::UserRole, copy.path);
     }
-    for (int column = 0; column < 4; ++column)
+    for (int column = 0; column < 6; ++column)
         list->resizeColumnToContents(column);
     if (list->topLevelItemCount() > 0)
         list->setCurrentItem(list->topLevelItem(0));
@@ -42,17 +46,23 @@ QTreeWidget* CopyList(QDialog& dialog, const QList<KeptCopy>& copies)
 
 }  // namespace
 
-RecoverChoice AskRecoverChoice(QWidget* parent, const QList<KeptCopy>& copies)
+RecoverChoice AskRecoverChoice(QWidget* parent, const KeptCopies& kept)
 {
+    const QList<KeptCopy>& copies = kept.copies;
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("frmRecover"));
     dialog.setWindowTitle(QStringLiteral("Recover"));
-    dialog.resize(760, 400);
+    dialog.resize(900, 400);
     auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(copies.isEmpty() ? QStringLiteral("Nothing has been kept yet.")
-                                                  : QStringLiteral("Backups of transfers and copies of dropped edits, "
-                                                                   "newest first:"),
-                                 &dialog));
+    QString heading = copies.isEmpty()
+                          ? QStringLiteral("Nothing has been kept yet.")
+                          : QStringLiteral("Backups of transfers and copies of dropped edits, newest first:");
+    if (kept.backupsFolderBroken)
+        heading = kept.backupsNote + QLatin1Char('\n') + heading;
+    auto* label = new QLabel(heading, &dialog);
+    label->setObjectName(QStringLiteral("lblRecoverHeading"));
+    label->setWordWrap(true);
+    layout->addWidget(label);
     QTreeWidget* list = CopyList(dialog, copies);
     layout->addWidget(list);
     auto* buttons = new QHBoxLayout;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // File > Recover...: the backups of transfers and the recovery copies of
-// dropped edits, newest first, to open one or to compare it with the data
-// in the window.
+// dropped edits, newest first, with what became of each write and which were
+// read from a partly written radio, to open one or to compare it with the
+// data in the window. A backups folder that cannot hold backups is said above the list.
 #pragma once
 
 #include "kept_copies.h"
@@ -17,6 +18,6 @@ struct RecoverChoice {
     bool compare = false;
 };
 
-RecoverChoice AskRecoverChoice(QWidget* parent, const QList<KeptCopy>& copies);
+RecoverChoice AskRecoverChoice(QWidget* parent, const KeptCopies& kept);
 
 }  // namespace quorlink

@@ -139,6 +139,11 @@ TransferSafety TransferCommands::Safety()
                               transferNotice_ = text;
                               shell_.SetHint(text);
                           }};
+    // Without its before-write backup the radio's memory would be kept nowhere: asked, Cancel the default.
+    safety.writeWithoutBackup = [this](const QString& text) {
+        return prompt_.Message(QStringLiteral("Program to Radio"), text + QStringLiteral("\n\nWrite without it?"),
+                               MessageIcon::Warning, MessageButtons::OkCancelSafe) == Answer::Ok;
+    };
     safety.readFirst = mnuOptionsShowChanges_->isChecked();
     if (safety.readFirst)
         safety.approveChanges = [this](const Model& radio) { return ApproveWriteChanges(radio); };

@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QUrl>
@@ -40,9 +41,22 @@ QMessageBox::StandardButtons ButtonsOf(MessageButtons buttons)
     case MessageButtons::OkCancelSafe: return QMessageBox::Ok | QMessageBox::Cancel;
     case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::StopOrKeepWriting:  // buttons of their own (StopOrKeepWriting below)
     case MessageButtons::Ok: break;
     }
     return QMessageBox::Ok;
+}
+
+// "Stop Writing" or "Keep Writing"; Keep Writing is the default and Escape's.
+Answer StopOrKeepWriting(QMessageBox& box)
+{
+    box.setStandardButtons(QMessageBox::NoButton);
+    QPushButton* stop = box.addButton(QStringLiteral("Stop Writing"), QMessageBox::DestructiveRole);
+    QPushButton* keep = box.addButton(QStringLiteral("Keep Writing"), QMessageBox::RejectRole);
+    box.setDefaultButton(keep);
+    box.setEscapeButton(keep);
+    box.exec();
+    return box.clickedButton() == stop ? Answer::Yes : Answer::No;
 }
 
 }  // namespace
@@ -60,6 +74,8 @@ Answer WidgetPrompt::Message(const QString& title, const QString& text, MessageI
                              MessageButtons buttons)
 {
     QMessageBox box(IconOf(icon), title, text, ButtonsOf(buttons), parent_);
+    if (buttons == MessageButtons::StopOrKeepWriting)
+        return StopOrKeepWriting(box);
     if (buttons == MessageButtons::OkCancelSafe)
         box.setDefaultButton(QMessageBox::Cancel);
     switch (box.exec()) {

@@ -114,6 +114,35 @@ class TestCli : public QObject {
     QString Path(const char* name) const { return dir.filePath(QLatin1String(name)); }
 
 private slots:
+    // The user's data folder, where backups go, is the test's own.
+    void initTestCase() { qputenv("XDG_DATA_HOME", QFile::encodeName(Path("xdg"))); }
+
+    // The editor and the command line keep one folder of backups, the user's,
+    // wherever they run from (here the build tree); backups says when it is
+    // missing or not a folder.
+    void backupsFolderOfTheUser()
+    {
+        const QString backups = Path("xdg/Quorlink/backups");
+        Outcome r = RunCli({"backups"});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(QString::fromLocal8Bit(r.err),
+                 "quorlink-cli: No backup has been kept yet: the backups folder " + backups + " does not exist.\n");
+        QVERIFY(QDir().mkpath(Path("xdg/Quorlink")) && WriteAll(backups, "in the way"));
+        r = RunCli({"backups"});
+        QCOMPARE(r.code, 1);
+        QCOMPARE(QString::fromLocal8Bit(r.err),
+                 "quorlink-cli: " + backups + " is not a folder: no backup can be kept until it is moved away.\n");
+        QVERIFY(QFile::remove(backups) && QDir().mkpath(backups));
+        const QString image = backups + "/MR7100A-20260101-100000-read.hex";
+        QCOMPARE(RunCli({"new", "--model", "MR7100A", image}).code, 0);
+        QProcess process;
+        process.start(QStringLiteral(QUORLINK_CLI_PATH), {"backups"});
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(QString::fromLocal8Bit(process.readAllStandardOutput()),
+                 image + "\t2026-01-01 10:00:00\tread\tMR7100A\t-\t-\t-\n");
+    }
+
     void newDataFiles()
     {
         Outcome r = RunCli({"new", "--model", "mr7100a", Path("a.dat")});

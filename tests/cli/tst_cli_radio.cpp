@@ -17,6 +17,7 @@
 #include <QProcess>
 #include <csignal>
 #include <cstdio>
+#include <unistd.h>
 
 using namespace quorlink;
 
@@ -35,7 +36,7 @@ QString DataFolder()
     return folder.path();
 }
 
-CliRun RunCli(const QStringList& args)
+CliRun RunCli(const QStringList& args, const QString& dataFolder = DataFolder())
 {
     char* texts[2] = {};
     std::size_t sizes[2] = {};
@@ -44,7 +45,7 @@ CliRun RunCli(const QStringList& args)
     std::vector<std::string> list;
     for (const QString& arg : args)
         list.push_back(arg.toStdString());
-    const int code = cli::Run(list, {out, err, DataFolder().toStdString()});
+    const int code = cli::Run(list, {out, err, dataFolder.toStdString()});
     std::fclose(err);
     std::fclose(out);
     CliRun outcome{code, QByteArray(texts[0], static_cast<qsizetype>(sizes[0])),
@@ -118,7 +119,8 @@ private slots:
     }
 
     // write reads the radio first and lists what it changes; --dry-run stops
-    // there. backups then lists the before-write copy with its model and MMSI.
+    // there. backups then lists the before-write copy with its model, MMSI
+    // and what became of the write.
     void dryRunListsTheChangesAndWritesNothing()
     {
         Model source = EditedModel();
@@ -133,7 +135,8 @@ private slots:
         QVERIFY(std::none_of(radio.requests().begin(), radio.requests().end(),
                              [](const auto& e) { return e.request.command == 0x13 || e.request.command == 0x11; }));
         const QByteArray listed = RunCli({"backups"}).out;
-        QVERIFY2(QRegularExpression("-before-write(-\\d+)?\\.hex\t[-\\d: ]{19}\tbefore write\tMR7100A\t366987654\n")
+        QVERIFY2(QRegularExpression("-before-write(-\\d+)?\\.hex\t[-\\d: ]{19}\tbefore write\tMR7100A\t366987654\t"
+                                    "cancelled before writing\t-\n")
                      .match(listed).hasMatch(), listed.constData());
     }
 
@@ -420,8 +423,103 @@ private slots:
                                       "for device)\n"));
     }
 
+    // A backups folder the user cannot write: the radio's memory would be
+    // kept nowhere once written, so the write stops before its first frame and
+    // says where and why. The program runs as itself, with the backups folder
+    // of its own user; as root, who may write anywhere, it runs as nobody.
+    void writeNeedsItsBeforeWriteBackup()
+    {
+        QTemporaryDir home;
+        const QString backups = home.filePath("Quorlink/backups");
+        QVERIFY(QDir().mkpath(backups));
+        QVERIFY(QFile::copy(QUORLINK_TEST_DATA "/edited_mr7100a.dat", home.filePath("in.dat")));
+        for (const QString& path : {home.path(), home.filePath("Quorlink"), backups})
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
+                                                    QFile::ExeOther));
+        QVERIFY(QFile::setPermissions(home.filePath("in.dat"), QFile::ReadOwner | QFile::ReadOther));
+        sim::RadioEmulator radio(sim::kCode7100);
+        QVERIFY(radio.Start());
+        QVERIFY(QFile::setPermissions(radio.SlavePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther |
+                                                             QFile::WriteOther));
+        QStringList command{QUORLINK_CLI_PATH, "write", "--model", "MR7100A", "--port", radio.SlavePath(),
+                            home.filePath("in.dat")};
+        if (::geteuid() == 0)
+            command = QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups"} + command;
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_DATA_HOME", home.path());
+        process.setProcessEnvironment(environment);
+        process.start(::geteuid() == 0 ? QStringLiteral("setpriv") : command.takeFirst(), command);
+        QTRY_VERIFY_WITH_TIMEOUT(process.state() == QProcess::NotRunning, 30000);
+        QCOMPARE(process.exitCode(), 1);
+        const QByteArray err = process.readAllStandardError();
+        const QString said = QStringLiteral("Program to Radio: The before-write backup could not be saved in %1: "
+                                            "Permission denied (%1/MR7100A-")
+                                 .arg(backups);
+        QVERIFY2(err.startsWith(said.toLocal8Bit()) &&
+                     err.endsWith("-before-write.hex).\n\nWithout it, what the radio holds now is kept nowhere once it "
+                                  "is written. Nothing was written.\n"),
+                 err.constData());
+        QVERIFY(std::none_of(radio.requests().begin(), radio.requests().end(),
+                             [](const auto& e) { return e.request.command == 0x13 || e.request.command == 0x11; }));
+        for (const QString& path : {home.path(), home.filePath("Quorlink"), backups})  // for the clean-up
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    // A write cut short, then another on the radio it left partly written:
+    // the second names, to put the radio back, the first one's before-write
+    // backup, and backups says what became of each and which read was of a
+    // partly written radio.
+    void writeCutShortTwice()
+    {
+        const QTemporaryDir data;
+        sim::RadioEmulator first(sim::kCode7100);
+        QVERIFY(first.Start());
+        first.AddFault({sim::FaultKind::HangUp, 0x13, 0x0400, 1, 0});
+        const QString file = QUORLINK_TEST_DATA "/edited_mr7100a.dat";
+        QCOMPARE(RunCli({"write", "--model", "MR7100A", "--port", first.SlavePath(), file}, data.path()).code, 1);
+        const QStringList made = QDir(data.filePath("backups")).entryList({"*.hex"}, QDir::Files, QDir::Name);
+        QCOMPARE(made.size(), 2);  // before-write, write
+        const QString whole = data.filePath("backups/") + made[0];
+
+        sim::RadioEmulator second(sim::kCode7100);
+        QVERIFY(second.Start());
+        second.memory() = first.memory();
+        second.AddFault({sim::FaultKind::HangUp, 0x13, 0x0800, 1, 0});
+        Model other = EditedModel();
+        other.UsaChannels.at(0).ChTag = "OTHER";
+        QVERIFY(SaveFileAs(other, Path("other.dat"), FileContext{ErrorLog(QString()), 0}).done());
+        const CliRun r =
+            RunCli({"write", "--model", "MR7100A", "--port", second.SlavePath(), Path("other.dat")}, data.path());
+        QCOMPARE(r.code, 1);
+        const QString said = "To put back what it held when it was last whole, program\n" + whole + "\n";
+        QVERIFY2(r.err.contains("\nWhat it held before this write was itself a partly written memory, left by an "
+                                "earlier write cut short (") && r.err.contains(said.toLocal8Bit()),
+                 r.err.constData());
+
+        const QList<QByteArray> listed = RunCli({"backups"}, data.path()).out.split('\n');
+        QStringList rows;
+        for (const QByteArray& line : listed)
+            if (const QList<QByteArray> columns = line.split('\t'); columns.size() == 7)
+                rows << QString::fromLatin1(columns[2] + '|' + columns[5] + '|' + columns[6]);
+        QCOMPARE(rows, (QStringList{"written|cut short|-", "before write|cut short|partly written",
+                                    "written|cut short|-", "before write|cut short|-"}));
+    }
+
     void usage()
     {
+        // A dry run is its list of changes, which only the first read gives; nothing is sent.
+        sim::RadioEmulator radio(sim::kCode7100);
+        QVERIFY(radio.Start());
+        const CliRun dry = RunCli({"write", "--dry-run", "--no-read-first", "--model", "MR7100A", "--port",
+                                   radio.SlavePath(), QUORLINK_TEST_DATA "/edited_mr7100a.dat"});
+        QCOMPARE(dry.code, 2);
+        QVERIFY2(dry.err.startsWith("quorlink-cli: --dry-run lists what the write would change, for which it reads the "
+                                    "radio first: it cannot go with --no-read-first\n"),
+                 dry.err.constData());
+        QVERIFY(dry.out.isEmpty());
+        QTest::qWait(50);
+        QVERIFY(radio.requests().isEmpty());
         QCOMPARE(RunCli({"read", "--model", "MR7100A", Path("x.dat")}).code, 2);           // no port
         QCOMPARE(RunCli({"read", "--model", "MR7100A", "--port", "9", Path("x.dat")}).code, 2);
         QCOMPARE(RunCli({"read", "--model", "MR7100A", "--port", "1", Path("x.txt")}).code, 2);

@@ -4,6 +4,7 @@
 #include "backups.h"
 #include "decoder.h"
 #include "hex_file.h"
+#include "kept_copies.h"
 #include "model.h"
 #include "recovery_copies.h"
 #include "support/recording_prompt.h"
@@ -174,6 +175,40 @@ private slots:
         QVERIFY(SaveBackup(folder, "MR5100A", model.MemoryImage, BackupKind::Read, second.addSecs(9)).failure.isEmpty());
         const StampedFile older = SaveBackup(folder, "MR7100A", model.MemoryImage, BackupKind::Read, second.addDays(-1));
         QCOMPARE(ReadBackups(folder, "MR7100A"), saved + QStringList{older.path});
+    }
+
+    // Backups are listed by content, whatever their names: the model by its
+    // code, a file that is no image as such (a large one never read whole).
+    // Two made in one second come in the order they were made. A missing
+    // folder, or a file in its place, is said.
+    void keptCopiesByContent()
+    {
+        const QString folder = Path("kept");
+        const QString backups = BackupsFolder(folder);
+        const QString native = QDir::toNativeSeparators(backups);
+        KeptCopies kept = ListKeptCopies(folder);
+        QVERIFY(kept.copies.isEmpty() && !kept.backupsFolderBroken);
+        QCOMPARE(kept.backupsNote, "No backup has been kept yet: the backups folder " + native + " does not exist.");
+        QVERIFY(QDir().mkpath(folder) && WriteAll(backups, "a file"));
+        kept = ListKeptCopies(folder);
+        QVERIFY(kept.copies.isEmpty() && kept.backupsFolderBroken);
+        QCOMPARE(kept.backupsNote, native + " is not a folder: no backup can be kept until it is moved away.");
+        QVERIFY(QFile::remove(backups));
+
+        const QDateTime second(QDate(2026, 3, 4), QTime(5, 6, 7));
+        Model other;
+        other.ModelNumber = 2;
+        QVERIFY(!NewModel(other));
+        QVERIFY(SaveBackup(folder, "MR7100A", other.MemoryImage, BackupKind::BeforeWrite, second).failure.isEmpty());
+        QVERIFY(SaveBackup(folder, "MR7100A", model.MemoryImage, BackupKind::Write, second).failure.isEmpty());
+        QFile zeros(backups + "/MR7100A-20260304-050608-read.hex");
+        QVERIFY(zeros.open(QIODevice::WriteOnly) && zeros.resize(100 * 1024 * 1024));
+        zeros.close();
+        QStringList rows;
+        for (const KeptCopy& copy : ListKeptCopies(folder).copies)
+            rows << copy.when.toString("HH:mm:ss ") + copy.kind + '|' + copy.model;
+        QCOMPARE(rows, (QStringList{"05:06:08 not a radio image|", "05:06:07 written|MR7100A",
+                                    "05:06:07 before write|MR5100A"}));
     }
 
     void memoryImageByContent_data()

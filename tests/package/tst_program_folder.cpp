@@ -44,6 +44,8 @@ private slots:
     {
         const QString bin = Folder(QStringLiteral("build/src/app"));
         QCOMPARE(ProgramFolderFor(bin), bin);
+        // Backups, though, go to the user's folder, as those of the command line beside it do.
+        QCOMPARE(DataFolder(), PerUser());
     }
 
     void installedProgramNeverWritesIntoBin()

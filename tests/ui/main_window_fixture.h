@@ -49,7 +49,7 @@ struct MainWindowFixture {
     MainWindow& Open(bool diagnostic = false)
     {
         model.DiagnosticMode = diagnostic;
-        window = std::make_unique<MainWindow>(model, prompt, programDir.path(), WindowTimings{0, 0});
+        window = std::make_unique<MainWindow>(model, prompt, programDir.path(), WindowTimings{0, 0}, programDir.path());
         window->show();
         QApplication::setActiveWindow(window.get());
         if (!QTest::qWaitForWindowExposed(window.get()))

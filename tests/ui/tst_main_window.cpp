@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's shell: start-up, menus and toolbar, title, model switch,
 // New, file commands, service-mode keys, help and closing.
+#include "backup_index.h"
 #include "backups.h"
 #include "command_line.h"
 #include "data_file.h"
@@ -501,14 +502,17 @@ private slots:
     }
 
     // A copy is kept only when edits are really dropped; File > Recover lists
-    // what is kept, newest first, and opens it as File > Open does, which also
-    // finds images. A copy that cannot be written asks before the edits go.
+    // what is kept, newest first, by content and with what became of each
+    // write, and opens it as File > Open does, which also finds images. A copy
+    // that cannot be written asks before the edits go.
     void recoveryCopies()
     {
         f->Open();
-        QVERIFY(SaveBackup(f->programDir.path(), "MR7100A", f->model.MemoryImage, BackupKind::BeforeWrite,
-                           QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)))
-                    .failure.isEmpty());
+        // Named for the other model: Recover goes by what the image holds.
+        const StampedFile backup = SaveBackup(f->programDir.path(), "MR7100A", f->model.MemoryImage,
+                                              BackupKind::BeforeWrite, QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)));
+        QVERIFY(backup.failure.isEmpty());
+        QVERIFY(!NoteWriteOutcome(f->programDir.path(), WriteOutcome::Cancelled, backup.path, {}));
         f->model.Settings.UserMmsid = "3661234560";
         f->model.UsaChannels.at(0).ChTag = "KEPT";
         const QString broken = f->programDir.filePath(QStringLiteral("broken.dat"));
@@ -524,11 +528,12 @@ private slots:
             QVERIFY(dialog && dialog->objectName() == "frmRecover");
             auto* list = dialog->findChild<QTreeWidget*>("lvKeptCopies");
             for (QTreeWidgetItem* it = list->topLevelItem(0); it; it = list->itemBelow(it))
-                rows << it->text(1) + '|' + it->text(2) + '|' + it->text(3);
+                rows << it->text(1) + '|' + it->text(2) + '|' + it->text(3) + '|' + it->text(4);
             dialog->findChild<QPushButton*>("cmdRecoverOpen")->click();  // the newest: the edits just dropped
         });
         f->Trigger("mnuFileRecover");
-        QCOMPARE(rows, (QStringList{"dropped edits (new)|MR5100A|366123456", "before write|MR7100A|"}));
+        QCOMPARE(rows, (QStringList{"dropped edits (new)|MR5100A|366123456|",
+                                    "before write|MR5100A||cancelled before writing"}));
         QCOMPARE(f->model.UsaChannels.at(0).ChTag, std::string("KEPT"));
         f->Trigger("mnuFileOpen");
         QVERIFY(f->prompt.dialogFilters.last().endsWith("|Radio images (*.hex)|*.hex"));
@@ -623,7 +628,8 @@ private slots:
         const QString folder = f->programDir.filePath(
             QStringLiteral("the folder of this program, with a name long enough to fill the status bar"));
         QVERIFY(QDir().mkpath(folder));
-        f->window = std::make_unique<MainWindow>(f->model, f->prompt, folder, WindowTimings{0, 0});
+        f->window =
+            std::make_unique<MainWindow>(f->model, f->prompt, folder, WindowTimings{0, 0}, f->programDir.path());
         MainWindow& w = *f->window;
         w.show();
         QApplication::setActiveWindow(&w);

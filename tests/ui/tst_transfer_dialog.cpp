@@ -534,6 +534,98 @@ private slots:
                  qPrintable(f->window->StatusText(1)));
     }
 
+    // Without its before-write backup the radio's memory would be kept
+    // nowhere once written: the write asks first, Cancel the default. Cancel
+    // sends no write frame and keeps the dialog open; OK writes.
+    void writeAsksWithoutItsBeforeWriteBackup()
+    {
+        StartRadio(sim::kCode7100);
+        QVERIFY(test::WriteAll(f->programDir.filePath("backups"), "in the way"));
+        f->model.UsaChannels.at(0).ChTag = "EDITED";
+        f->prompt.answers.enqueue(Answer::Cancel);
+        QTimer::singleShot(0, this, [this] {
+            TransferDialog* dialog = OpenDialog();
+            QVERIFY(dialog);
+            Press(dialog, "cmdOK");
+            const auto writes = std::count_if(radio->requests().begin(), radio->requests().end(),
+                                              [](const auto& e) { return e.request.command == 0x13; });
+            seen << (dialog->isVisible() ? "open" : "closed") << QString::number(writes);
+            Press(dialog, "cmdOK");
+        });
+        f->Trigger("mnuTransferProgram");
+        QCOMPARE(seen, (QStringList{"open", "0"}));
+        QCOMPARE(f->prompt.shown.size(), 3);
+        QCOMPARE(f->prompt.shown[0].title, QStringLiteral("Program to Radio"));
+        QCOMPARE(f->prompt.shown[0].text,
+                 QStringLiteral("The before-write backup could not be saved in %1: cannot make the folder %1.\n\n"
+                                "Without it, what the radio holds now is kept nowhere once it is written.\n\n"
+                                "Write without it?").arg(f->programDir.filePath("backups")));
+        QCOMPARE(f->prompt.shown[0].buttons, MessageButtons::OkCancelSafe);
+        QCOMPARE(f->prompt.shown[1].text, f->prompt.shown[0].text);
+        QCOMPARE(f->prompt.confirmations.size(), 1);  // the change list only when the write goes on
+        QCOMPARE(f->prompt.shown[2].text, QStringLiteral("Complete!!"));
+    }
+
+    // A stray Enter must not leave the radio partly written: during the write
+    // pass Cancel, Escape and Enter on Cancel ask first, Keep Writing the
+    // default. The read first and the read-back stop at once.
+    void cancelDuringTheWrite_data()
+    {
+        QTest::addColumn<int>("command");     // the request, at 0x0400, the key comes with
+        QTest::addColumn<int>("occurrence");  // its first or its second
+        QTest::addColumn<int>("key");         // on Cancel; Escape on the dialog; 0: a click, answered Stop Writing
+        QTest::addColumn<QString>("said");    // the last message; empty: none at all
+        QTest::newRow("Enter in the write") << 0x13 << 1 << int(Qt::Key_Return) << "Complete!!";
+        QTest::newRow("Escape in the write") << 0x13 << 1 << int(Qt::Key_Escape) << "Complete!!";
+        QTest::newRow("Stop Writing") << 0x13 << 1 << 0 << "The radio now holds a partly written memory: ";
+        QTest::newRow("Enter in the read first") << 0x14 << 1 << int(Qt::Key_Return) << "";
+        QTest::newRow("Enter in the read-back") << 0x14 << 2 << int(Qt::Key_Return)
+                                                << "The write went through, but it was not verified";
+    }
+
+    void cancelDuringTheWrite()
+    {
+        QFETCH(int, command);
+        QFETCH(int, occurrence);
+        QFETCH(int, key);
+        QFETCH(QString, said);
+        StartRadio(sim::kCode7100);
+        f->model.UsaChannels.at(0).ChTag = "EDITED";
+        if (key == 0)
+            f->prompt.answers.enqueue(Answer::Yes);
+        int count = 0;
+        connect(radio.get(), &sim::RadioEmulator::requestLogged, this, [&](const sim::LoggedRequest& entry) {
+            if (entry.kind != sim::LoggedRequest::Kind::Frame || entry.request.command != command ||
+                entry.request.address != 0x0400 || ++count != occurrence)
+                return;
+            auto* cancel = OpenDialog()->findChild<QPushButton*>("cmdCancel");
+            if (key == 0)
+                QTest::mouseClick(cancel, Qt::LeftButton);
+            else
+                QTest::keyClick(key == Qt::Key_Escape ? static_cast<QWidget*>(OpenDialog()) : cancel, Qt::Key(key));
+        });
+        QTimer::singleShot(0, this, [] {
+            TransferDialog* dialog = OpenDialog();
+            Press(dialog, "cmdOK");
+            if (dialog->isVisible())
+                Press(dialog, "cmdCancel");
+        });
+        f->Trigger("mnuTransferProgram");
+        const bool asked = command == 0x13;
+        QCOMPARE(f->prompt.shown.size(), (asked ? 1 : 0) + (said.isEmpty() ? 0 : 1));
+        if (asked) {
+            QCOMPARE(f->prompt.shown.first().text,
+                     QStringLiteral("Stop writing? The radio will hold a partly written memory."));
+            QCOMPARE(f->prompt.shown.first().buttons, MessageButtons::StopOrKeepWriting);
+        }
+        if (!said.isEmpty())
+            QVERIFY2(f->prompt.shown.last().text.startsWith(said), qPrintable(f->prompt.shown.last().text));
+        bool written = true;
+        for (int a = 0; a < kImageSize; ++a)
+            written = written && (!IsWrittenAddress(a) || radio->memory()[a] == f->model.MemoryImage[a]);
+        QCOMPARE(written, (key != 0 && command == 0x13) || occurrence == 2);
+    }
+
     // Help falls back as Help > Contents does: without the help file the
     // guide at the part about the transfer, without the guide as well the
     // help file's own failure; with the help file, the file itself.

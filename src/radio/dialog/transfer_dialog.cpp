@@ -112,7 +112,10 @@ Outcome TransferDialog::RunTransfer(SerialLink& link)
     link.UseDevices(setup_.devices);
     TransferHooks hooks;
     hooks.progress = [this](int percent) { SetProgress(percent); };
-    hooks.pass = [this](const QString& pass) { lblPass_->setText(pass + QStringLiteral("...")); };
+    hooks.pass = [this](const QString& pass) {
+        lblPass_->setText(pass + QStringLiteral("..."));
+        writing_ = pass == QLatin1String(kWritePass);
+    };
     CloneProtocol protocol(link, hooks);
     protocol.Timings = setup_.timings;
     switch (mode_) {
@@ -131,6 +134,7 @@ void TransferDialog::cmdOK_Click()
     SerialLink link(*port, model_, log_);
     run_ = &link.state();
     const Outcome outcome = RunTransfer(link);
+    writing_ = false;
     {
         // Told while the run still counts as going on, as the boxes always were.
         const BusyWhileRunning telling(link.state());
@@ -148,12 +152,22 @@ void TransferDialog::cmdOK_Click()
     }
 }
 
+// A write stopped half-way leaves the radio unusable until it is written
+// again, so a stray Enter or Escape must not do it: while the write pass
+// runs, Cancel asks first, keeping on the default. The write pauses while
+// the question is open (its wait is judged by when its turn began).
 void TransferDialog::cmdCancel_Click()
 {
+    if (!Busy()) {
+        QDialog::reject();
+        return;
+    }
+    if (writing_ && prompt_.Message(windowTitle(),
+                                    QStringLiteral("Stop writing? The radio will hold a partly written memory."),
+                                    MessageIcon::Exclamation, MessageButtons::StopOrKeepWriting) != Answer::Yes)
+        return;
     if (Busy())
         run_->CancelFlag = true;  // the running wait notices it
-    else
-        QDialog::reject();
 }
 
 // Without the help file the user guide stands in, at the part about this transfer.

@@ -65,6 +65,7 @@ private:
     int progress_ = 0;
     bool transferDone_ = false;
     TransferState* run_ = nullptr;  // the running transfer's, while there is one
+    bool writing_ = false;          // the run is in its write pass
 };
 
 }  // namespace quorlink
