@@ -244,7 +244,8 @@ private slots:
         QVERIFY2(r.err.endsWith(said), r.err.constData());
         const int reads = static_cast<int>(std::count_if(radio.requests().begin(), radio.requests().end(),
                                                          [](const auto& e) { return e.request.command == 0x14; }));
-        QCOMPARE(reads, 512 + (options.contains("--no-verify") ? 0 : 507));  // the whole radio first, then the read-back
+        // The model check's marker, the whole radio first, then the read-back.
+        QCOMPARE(reads, 1 + 512 + (options.contains("--no-verify") ? 0 : 507));
     }
 
     void clearResetsTheCount()

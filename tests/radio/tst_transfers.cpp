@@ -433,7 +433,7 @@ private slots:
             FillImage(rig->model.MemoryImage, run);
             const Image sent = rig->model.MemoryImage;
             const Outcome outcome = writing ? RunWriteTransfer(rig->protocol, {}, safety) : RunReadTransfer(rig->protocol, safety);
-            const QStringList saved = QDir(data.filePath("backups")).entryList(QDir::Files);
+            const QStringList saved = QDir(data.filePath("backups")).entryList({"*.hex"});
             const QByteArray original(reinterpret_cast<const char*>(before.data()), kImageSize);
             if (!outcome.done()) {
                 QVERIFY2(rig->Shown(outcome) || rig->prompt.shown.last().text.startsWith("Communication Error!!"), where);
