@@ -28,9 +28,12 @@ struct TransferSafety {
     // backup; the guard of the own MMSI then takes it from that read.
     bool readFirst = false;
     // Shown what the radio holds before a read-first write (its records as
-    // a read would give them); false writes nothing and ends the run as a
-    // cancel does.
+    // a read would give them, its image as the radio sent it); false writes
+    // nothing and ends the run as a cancel does.
     std::function<bool(const Model& radio)> approveChanges = {};
+    // Given a complete read's image as the radio sent it, before the read
+    // fix-up, when the read has replaced the model's.
+    std::function<void(const Image& received)> received = {};
 };
 
 // Saves the backup and returns its path; a failure only reaches notify.
