@@ -4,7 +4,6 @@
 // list of recently used files.
 #include "file_commands.h"
 
-#include "backups.h"
 #include "data_file.h"
 #include "document.h"
 #include "file_path.h"
@@ -88,15 +87,11 @@ void FileCommands::OpenDataFile(const QString& path)
     // Read aside first: a file that fails to open drops no edits.
     Model scratch = model_;
     bool opened = false;
-    if (image) {
-        Image bytes{};
-        const bool whole = ReadImageBytes(path, bytes);
-        opened = Told(prompt_, ReadHexFileAs(scratch, path, context));
-        // The records are the import's; the image keeps every bit of the
-        // file, so that writing it restores the radio exactly.
-        if (opened && whole)
-            scratch.MemoryImage = bytes;
-    } else
+    // The records are the import's; the image keeps every bit of the file,
+    // so that writing it restores the radio exactly.
+    if (image)
+        opened = Told(prompt_, ReadImageAsItStands(scratch, path, context));
+    else
         opened = Told(prompt_, FileRead2(scratch, path, context));
     if (opened && !document_.KeepDroppedEdits("open"))
         return;

@@ -147,7 +147,9 @@ TransferSafety TransferCommands::Safety()
 
 bool TransferCommands::ApproveWriteChanges(const Model& radio)
 {
-    return prompt_.ConfirmChanges(QStringLiteral("Program to Radio"), CompareModels(radio, model_),
+    const SideKind sent = document_.SendImageAsIs() ? SideKind::Image : SideKind::Data;
+    return prompt_.ConfirmChanges(QStringLiteral("Program to Radio"),
+                                  CompareModels({radio, SideKind::Image}, {model_, sent}),
                                   [this](const QString& key, const QString& field) {
                                       pages_.SelectNodeByKey(key);
                                       pages_.ShowField(key, field);
