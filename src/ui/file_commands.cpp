@@ -124,6 +124,7 @@ void FileCommands::SaveDataFile(bool useCurrentName)
         shell_.UpdateTitle();
         AddRecentFile(path);
         document_.MarkRecordsClean(document_.ImageAsLoaded());
+        NoteDone(QStringLiteral("Saved as"), path);
     }
 }
 
@@ -134,7 +135,7 @@ void FileCommands::mnuFileSaveAsDefault_Click()
     const auto busy = DisableWindow();
     const QString path = DefaultFilePath(programFolder_, model_);
     if (Told(prompt_, SaveFileAsDefault(model_, path, FileContext{log_, timings_.pauseMs, document_.DataFolder()})))
-        shell_.SetStateText(QStringLiteral("Default file saved as %1").arg(QDir::toNativeSeparators(path)));
+        NoteDone(QStringLiteral("Default file saved as"), path);
 }
 
 void FileCommands::SaveHexImageCommand()
@@ -143,8 +144,10 @@ void FileCommands::SaveHexImageCommand()
     if (path.isEmpty())
         return;
     const auto busy = DisableWindow();
-    if (Told(prompt_, SaveHexImage(model_, path, FileContext{log_, timings_.pauseMs, document_.DataFolder()})))
+    if (Told(prompt_, SaveHexImage(model_, path, FileContext{log_, timings_.pauseMs, document_.DataFolder()}))) {
         document_.MarkRecordsClean(false);
+        NoteDone(QStringLiteral("Image exported to"), path);
+    }
 }
 
 void FileCommands::OpenHexImageCommand()

@@ -96,6 +96,7 @@ void TransferCommands::mnuTransferRead_Click()
     document_.ClearCurrentFile();
     shell_.UpdateTitle();
     document_.MarkRecordsClean(false);
+    shell_.SetStateText(QStringLiteral("Read from the radio on COM%1").arg(model_.PortNumber), QString());
     if (!transferNotice_.isEmpty())
         shell_.SetHint(transferNotice_);  // the refreshed page put its own hint there
 }
