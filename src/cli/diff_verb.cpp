@@ -38,12 +38,12 @@ int RunDiff(const Call& call)
     // Trouble is 2, as for diff(1): 1 must only ever mean "they differ".
     if (!Load(call, older, call.args.positional[0]) || !Load(call, newer, call.args.positional[1]))
         return kUsage;
-    // Two radios or raw images also show the radio's own bytes apart.
-    const auto raw = [](const std::string& side) { return IsRadioSource(side) || KindOf(side) == FileKind::Hex; };
-    const ComparedSides sides = raw(call.args.positional[0]) && raw(call.args.positional[1])
-                                    ? ComparedSides::TwoImages
-                                    : ComparedSides::WithData;
-    const std::vector<Difference> differences = CompareModels(older, newer, sides);
+    // A radio or a raw image is compared byte for byte as it stands.
+    const auto kind = [](const std::string& side) {
+        return IsRadioSource(side) || KindOf(side) == FileKind::Hex ? SideKind::Image : SideKind::Data;
+    };
+    const std::vector<Difference> differences =
+        CompareModels({older, kind(call.args.positional[0])}, {newer, kind(call.args.positional[1])});
     if (!call.args.brief)
         for (const Difference& difference : differences)
             std::fprintf(call.io.out, "%s\n", EscapeControls(ToQString(difference.Text())).toLatin1().constData());

@@ -84,11 +84,13 @@ int RunNew(const Call& call)
     return Result(SaveModelFile(call.prompt, call.model, call.args.positional[0], ContextOf(call)));
 }
 
+// A raw image made from a raw image is the same bytes.
 int RunConvert(const Call& call)
 {
     const FileContext context = ContextOf(call);
+    const bool image = KindOf(call.args.positional[0]) == FileKind::Hex;
     return Result(LoadModelFile(call.prompt, call.model, call.args.positional[0], context) &&
-                  SaveModelFile(call.prompt, call.model, call.args.positional[1], context));
+                  SaveModelFile(call.prompt, call.model, call.args.positional[1], context, image));
 }
 
 int RunReport(const Call& call)

@@ -30,14 +30,15 @@ bool LoadModelFile(Prompt& prompt, Model& model, const std::string& path, const 
     case FileKind::Default:
         return ReportOutcome(prompt, FileRead2(model, PathOf(path), context));
     case FileKind::Hex:
-        return ReportOutcome(prompt, ReadHexFileAs(model, PathOf(path), context));
+        return ReportOutcome(prompt, ReadImageAsItStands(model, PathOf(path), context));
     case FileKind::Other:
         break;
     }
     return false;
 }
 
-bool SaveModelFile(Prompt& prompt, Model& model, const std::string& path, const FileContext& context)
+bool SaveModelFile(Prompt& prompt, Model& model, const std::string& path, const FileContext& context,
+                   bool imageAsItStands)
 {
     switch (KindOf(path)) {
     case FileKind::Data:
@@ -45,7 +46,8 @@ bool SaveModelFile(Prompt& prompt, Model& model, const std::string& path, const 
     case FileKind::Default:
         return ReportOutcome(prompt, SaveFileAsDefault(model, PathOf(path), context));
     case FileKind::Hex:
-        return ReportOutcome(prompt, SaveHexImage(model, PathOf(path), context));
+        return ReportOutcome(prompt, imageAsItStands ? SaveImageAsItStands(model, PathOf(path), context)
+                                                     : SaveHexImage(model, PathOf(path), context));
     case FileKind::Other:
         break;
     }

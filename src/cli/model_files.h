@@ -18,8 +18,11 @@ enum class FileKind { Data, Default, Hex, Other };
 FileKind KindOf(const std::string& path);
 
 // Both report through the prompt and return false on failure.
-// Loading changes nothing when it fails.
+// Loading changes nothing when it fails; a raw image keeps every bit.
 bool LoadModelFile(Prompt& prompt, Model& model, const std::string& path, const FileContext& context);
-bool SaveModelFile(Prompt& prompt, Model& model, const std::string& path, const FileContext& context);
+// A raw image is the records encoded into MemoryImage, or with imageAsItStands
+// MemoryImage byte for byte (an image read, not edited).
+bool SaveModelFile(Prompt& prompt, Model& model, const std::string& path, const FileContext& context,
+                   bool imageAsItStands = false);
 
 }  // namespace quorlink::cli

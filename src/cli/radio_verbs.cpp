@@ -90,7 +90,15 @@ TransferSafety SafetyOf(const Call& call)
             }};
 }
 
-Outcome ReadRun(const Call& call, CloneProtocol& protocol) { return RunReadTransfer(protocol, SafetyOf(call)); }
+// The model gets the image as the radio sent it, not as the read fix-up
+// leaves it: what the command line compares and keeps is the radio's memory.
+Outcome ReadRun(const Call& call, CloneProtocol& protocol)
+{
+    TransferSafety safety = SafetyOf(call);
+    Model& model = protocol.link().model();
+    safety.received = [&model](const Image& image) { model.MemoryImage = image; };
+    return RunReadTransfer(protocol, safety);
+}
 
 // A read OUT could not take (a full disk) lives on in its backup: the one
 // not there before the read. Says where, or that there is none.
@@ -169,7 +177,7 @@ int RunRead(const Call& call)
     const QStringList before = ReadBackups(SafetyOf(call).dataFolder, call.model.ModelName());
     if (!Transfer(call, "Reading", [&call](CloneProtocol& protocol) { return ReadRun(call, protocol); }))
         return kFailed;
-    if (SaveModelFile(call.prompt, call.model, call.args.positional[0], FileContext{kNoLog, 0}))
+    if (SaveModelFile(call.prompt, call.model, call.args.positional[0], FileContext{kNoLog, 0}, true))
         return kOk;
     PointToBackup(call, before);
     return kFailed;
@@ -201,8 +209,9 @@ int RunWrite(const Call& call)
     // What the write changes, listed as diff lists it, before anything is sent.
     safety.readFirst = !call.args.noReadFirst;
     bool listed = false;
-    safety.approveChanges = [&call, &listed](const Model& radio) {
-        const std::vector<Difference> changes = CompareModels(radio, call.model);
+    const SideKind sent = safety.sendImageAsIs ? SideKind::Image : SideKind::Data;
+    safety.approveChanges = [&call, &listed, sent](const Model& radio) {
+        const std::vector<Difference> changes = CompareModels({radio, SideKind::Image}, {call.model, sent});
         for (const Difference& change : changes)
             std::fprintf(call.io.out, "%s\n", EscapeControls(ToQString(change.Text())).toLatin1().constData());
         std::fprintf(call.io.out, "%s\n", DifferenceCount(changes.size()).c_str());

@@ -35,11 +35,8 @@ Outcome WriteImage(const Image& image, const QString& path, const FileContext& c
     return SaveWholeFile(context, path, content);
 }
 
-}  // namespace
-
-Outcome SaveHexImage(Model& model, const QString& path, const FileContext& context)
+Outcome SaveImage(Model& model, const QString& path, const FileContext& context, const Fault& encoded)
 {
-    const Fault encoded = EncodeImage(model);
     Outcome saved = encoded ? Outcome::Failed(encoded) : WriteImage(model.MemoryImage, path, context);
     Pause(context.pauseMs);
     // This save has never answered for ErrorFlag, only for CancelFlag.
@@ -47,9 +44,7 @@ Outcome SaveHexImage(Model& model, const QString& path, const FileContext& conte
     return EndFileCommand(model, context, std::move(saved), "frmMain.SaveHexFileAs", "FileSave Error!!");
 }
 
-namespace {
-
-Outcome ReadHexImage(Model& model, const QString& path, const FileContext& context)
+Outcome ReadHexImage(Model& model, const QString& path, const FileContext& context, bool asItStands)
 {
     Image scratch{};  // a short file leaves the rest 0, so its tail code cannot match
     QFile file;
@@ -64,15 +59,37 @@ Outcome ReadHexImage(Model& model, const QString& path, const FileContext& conte
         return Outcome::Failed().Say("Read from Radio", "ModelName Error !!", MessageIcon::Critical);
     model.MemoryImage = scratch;
     DecodeImage(model);
+    if (asItStands)
+        model.MemoryImage = scratch;
     return Outcome::Done();
+}
+
+Outcome ReadImage(Model& model, const QString& path, const FileContext& context, bool asItStands)
+{
+    return EndFileCommand(model, context, ReadHexImage(model, path, context, asItStands), "frmMain.ReadHexFileAs",
+                          "FileRead Error!!");
 }
 
 }  // namespace
 
+Outcome SaveHexImage(Model& model, const QString& path, const FileContext& context)
+{
+    return SaveImage(model, path, context, EncodeImage(model));
+}
+
+Outcome SaveImageAsItStands(Model& model, const QString& path, const FileContext& context)
+{
+    return SaveImage(model, path, context, {});
+}
+
 Outcome ReadHexFileAs(Model& model, const QString& path, const FileContext& context)
 {
-    return EndFileCommand(model, context, ReadHexImage(model, path, context), "frmMain.ReadHexFileAs",
-                          "FileRead Error!!");
+    return ReadImage(model, path, context, false);
+}
+
+Outcome ReadImageAsItStands(Model& model, const QString& path, const FileContext& context)
+{
+    return ReadImage(model, path, context, true);
 }
 
 bool IsRawImageFile(const QString& path)

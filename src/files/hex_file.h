@@ -22,6 +22,12 @@ Outcome SaveHexImage(Model& model, const QString& path, const FileContext& conte
 // carries its message and no fault.
 Outcome ReadHexFileAs(Model& model, const QString& path, const FileContext& context);
 
+// The same for an image that is to go out again as it stands: the read
+// keeps every bit of the file (the decode clears two of byte 15), the save
+// writes MemoryImage without encoding the records into it.
+Outcome ReadImageAsItStands(Model& model, const QString& path, const FileContext& context);
+Outcome SaveImageAsItStands(Model& model, const QString& path, const FileContext& context);
+
 // Whether a path is taken for a raw image file rather than a data file: a
 // file whose content is an image (IsMemoryImageFile), whatever its name, or
 // any file named .hex, the name the image export writes (a longer file keeps

@@ -23,14 +23,6 @@ int DigitNibble(char c)
     return c >= '0' && c <= '9' ? c - '0' : 0xF;
 }
 
-// Bit numbers of the channel flag byte.
-constexpr int kTxEnableBit = 7;
-constexpr int kDuplexBit = 6;
-constexpr int kPowUpBit = 5;
-constexpr int kHighPowerBit = 4;  // set when LowPower is false
-constexpr int kVsMemoryBit = 3;
-constexpr int kDispayABit = 0;
-
 constexpr int kOffsetSignBit = 0x10;
 constexpr int kNoOffset = 12;
 constexpr int kMaxOffsetIndex = 24;

@@ -34,6 +34,16 @@ std::string DecodeDigits(const Image& image, int address);
 std::uint8_t EncodeOffset(int offsetTime);
 int DecodeOffset(std::uint8_t byte);
 
+// Bit numbers of the channel flag byte.
+constexpr int kTxEnableBit = 7;
+constexpr int kDuplexBit = 6;
+constexpr int kPowUpBit = 5;
+constexpr int kHighPowerBit = 4;  // set when LowPower is false
+constexpr int kVsMemoryBit = 3;
+constexpr int kDispayABit = 0;
+// In an EXP entry bits 2-0 of the flag byte are bits 10-8 of the frequency index.
+constexpr std::uint8_t kExpIndexHighBits = 0x07;
+
 std::uint8_t EncodeChannelFlags(const ChannelRecord& record);
 // Sets TxEnable, Duplex, PowUp, LowPower, VsMemory and DispayA.
 void DecodeChannelFlags(ChannelRecord& record, std::uint8_t flags);

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comparison.h"
 
+#include "codecs.h"
 #include "decoder.h"
 #include "encoder.h"
-#include "memory_map.h"
 #include "mmsi.h"
 #include "model.h"
 #include "node_keys.h"
+#include "regions.h"
 #include "setting_texts.h"
 #include "written_areas.h"
 
@@ -16,16 +17,57 @@ namespace quorlink {
 
 namespace {
 
+using Bits = std::vector<ImageBits>;
+
+// Where one channel's fields lie. A channel in no slot has none.
+struct ChannelPlace {
+    int slot;  // its bit in the bitmaps and its name slot; -1: none
+    int enableStart;
+    int scanStart;
+    int flagByte;  // -1: none (WX); an EXP entry's is followed by the low byte of its index
+    int nameStart;
+};
+struct EntryPlace {
+    int start;
+};
+struct NoPlace {};
+
 // One field as a page shows it. raw tells whether two records differ; shown
-// is what the page would display (null: the raw text). When two different
-// raw values would display alike (a Dimmer of 5 shows "OFF" as 0 does), the
-// raw texts are given instead, so that no difference reads "OFF -> OFF".
-template <class T>
+// is what the page would display (null: the raw text); bits is where the
+// field lies in the image (null: it has no bits of its own and is compared by
+// value). When two values would display alike (a Dimmer of 5 shows "OFF" as
+// 0 does), the raw texts are given instead, and when those are alike too the
+// field's bytes, so that no difference reads "OFF -> OFF".
+template <class T, class P>
 struct FieldRow {
     const char* caption;
     std::string (*raw)(const T&);
     std::string (*shown)(const Model&, const T&);
+    Bits (*bits)(const P&);
 };
+
+Bits Run(int address, int count, std::uint8_t mask = 0xFF)
+{
+    Bits bits;
+    for (int i = 0; i < count; ++i)
+        bits.push_back({address + i, mask});
+    return bits;
+}
+
+Bits At(int address, std::uint8_t mask) { return {{address, mask}}; }
+
+// Bit n of a bitmap, the first in bit 7 of its first byte.
+Bits BitmapBit(int start, int n)
+{
+    return n < 0 ? Bits{} : At(start + n / 8, static_cast<std::uint8_t>(0x80 >> n % 8));
+}
+
+Bits FlagBit(const ChannelPlace& p, int bit)
+{
+    return p.slot < 0 || p.flagByte < 0 ? Bits{} : At(p.flagByte, static_cast<std::uint8_t>(1 << bit));
+}
+
+Bits NameBytes(const ChannelPlace& p) { return p.slot < 0 ? Bits{} : Run(p.nameStart, kChannelNameLength); }
 
 std::string OnOff(bool flag) { return flag ? "on" : "off"; }
 std::string Quoted(const std::string& text) { return '"' + text + '"'; }
@@ -68,192 +110,92 @@ std::string ExpPositionText(const Model& model, const ChannelRecord& c)
     return Number(c.Position) + " (" + Frequency(plan.at(c.Position).RxFreq) + ")";
 }
 
-using ChannelRow = FieldRow<ChannelRecord>;
-using EntryRow = FieldRow<DirectoryEntry>;
-using SettingRow = FieldRow<Model>;
+using ChannelRow = FieldRow<ChannelRecord, ChannelPlace>;
+using EntryRow = FieldRow<DirectoryEntry, EntryPlace>;
+using SettingRow = FieldRow<Model, NoPlace>;
 
 // The channel editor, top to bottom.
 const ChannelRow kExpPositionRow[] = {
-    {"Position", [](const ChannelRecord& c) { return Number(c.Position); }, ExpPositionText},
+    {"Position", [](const ChannelRecord& c) { return Number(c.Position); }, ExpPositionText,
+     [](const ChannelPlace& p) { return Bits{{p.flagByte, kExpIndexHighBits}, {p.flagByte + 1, 0xFF}}; }},
 };
 const ChannelRow kEditorRows[] = {
-    {"Enable", [](const ChannelRecord& c) { return OnOff(c.Enable); }, nullptr},
-    {"Tx Enable", [](const ChannelRecord& c) { return OnOff(c.TxEnable); }, nullptr},
-    {"Only Low Power", [](const ChannelRecord& c) { return OnOff(c.LowPower); }, nullptr},
-    {"Power Up", [](const ChannelRecord& c) { return OnOff(c.PowUp); }, nullptr},
-    {"Duplex", [](const ChannelRecord& c) { return OnOff(c.Duplex); }, nullptr},
-    {"Scan Memory", [](const ChannelRecord& c) { return OnOff(c.ScanMemory); }, nullptr},
-    {"VS Memory", [](const ChannelRecord& c) { return OnOff(c.VsMemory); }, nullptr},
-    {"name", [](const ChannelRecord& c) { return Quoted(c.ChTag); }, nullptr},
+    {"Enable", [](const ChannelRecord& c) { return OnOff(c.Enable); }, nullptr,
+     [](const ChannelPlace& p) { return BitmapBit(p.enableStart, p.slot); }},
+    {"Tx Enable", [](const ChannelRecord& c) { return OnOff(c.TxEnable); }, nullptr,
+     [](const ChannelPlace& p) { return FlagBit(p, kTxEnableBit); }},
+    {"Only Low Power", [](const ChannelRecord& c) { return OnOff(c.LowPower); }, nullptr,
+     [](const ChannelPlace& p) { return FlagBit(p, kHighPowerBit); }},
+    {"Power Up", [](const ChannelRecord& c) { return OnOff(c.PowUp); }, nullptr,
+     [](const ChannelPlace& p) { return FlagBit(p, kPowUpBit); }},
+    {"Duplex", [](const ChannelRecord& c) { return OnOff(c.Duplex); }, nullptr,
+     [](const ChannelPlace& p) { return FlagBit(p, kDuplexBit); }},
+    {"Scan Memory", [](const ChannelRecord& c) { return OnOff(c.ScanMemory); }, nullptr,
+     [](const ChannelPlace& p) { return BitmapBit(p.scanStart, p.slot); }},
+    {"VS Memory", [](const ChannelRecord& c) { return OnOff(c.VsMemory); }, nullptr,
+     [](const ChannelPlace& p) { return FlagBit(p, kVsMemoryBit); }},
+    {"name", [](const ChannelRecord& c) { return Quoted(c.ChTag); }, nullptr, NameBytes},
 };
 // The columns of the WX page.
 const ChannelRow kWxRows[] = {
-    {"Enable", [](const ChannelRecord& c) { return OnOff(c.Enable); }, nullptr},
-    {"Scan", [](const ChannelRecord& c) { return OnOff(c.ScanMemory); }, nullptr},
-    {"name", [](const ChannelRecord& c) { return Quoted(c.ChTag); }, nullptr},
+    {"Enable", [](const ChannelRecord& c) { return OnOff(c.Enable); }, nullptr,
+     [](const ChannelPlace& p) { return BitmapBit(p.enableStart, p.slot); }},
+    {"Scan", [](const ChannelRecord& c) { return OnOff(c.ScanMemory); }, nullptr,
+     [](const ChannelPlace& p) { return BitmapBit(p.scanStart, p.slot); }},
+    {"name", [](const ChannelRecord& c) { return Quoted(c.ChTag); }, nullptr, NameBytes},
 };
+// An entry is in use while it holds an MMSI: Enable has no bits of its own.
 const EntryRow kEntryRows[] = {
-    {"Enable", [](const DirectoryEntry& e) { return OnOff(e.Enable); }, nullptr},
-    {"name", [](const DirectoryEntry& e) { return Quoted(e.TagName); }, nullptr},
+    {"Enable", [](const DirectoryEntry& e) { return OnOff(e.Enable); }, nullptr, nullptr},
+    {"name", [](const DirectoryEntry& e) { return Quoted(e.TagName); }, nullptr,
+     [](const EntryPlace& p) { return Run(p.start + kDigitFieldBytes, kDirectoryNameLength); }},
     {"MMSI", [](const DirectoryEntry& e) { return e.Mmsid; },
-     [](const Model&, const DirectoryEntry& e) { return MmsiText(e.Mmsid); }},
+     [](const Model&, const DirectoryEntry& e) { return MmsiText(e.Mmsid); },
+     [](const EntryPlace& p) { return Run(p.start, kDigitFieldBytes); }},
 };
-// The two tabs of the settings page, top to bottom.
+// The two tabs of the settings page, top to bottom, with their bits.
 const SettingRow kRadioSetupRows[] = {
-    {"Contrast", [](const Model& m) { return Number(m.Settings.Contrast); }, nullptr},
+    {"Contrast", [](const Model& m) { return Number(m.Settings.Contrast); }, nullptr,
+     [](const NoPlace&) { return At(addr::DisplayAndScan, 0x07); }},
     {"Dimmer", [](const Model& m) { return Number(m.Settings.Dimmer); },
-     [](const Model&, const Model& m) { return Choice(kDimmerChoices, m.Settings.Dimmer); }},
+     [](const Model&, const Model& m) { return Choice(kDimmerChoices, m.Settings.Dimmer); },
+     [](const NoPlace&) { return At(addr::DisplayAndScan, 0x30); }},
     {"Offset Time", [](const Model& m) { return Number(m.Settings.OffsetTime); },
-     [](const Model&, const Model& m) { return OffsetText(m.Settings.OffsetTime); }},
-    {"Key Beep", [](const Model& m) { return OnOff(m.Settings.KeyBeep); }, nullptr},
-    {"WX Alert", [](const Model& m) { return OnOff(m.Settings.WxAlert); }, nullptr},
+     [](const Model&, const Model& m) { return OffsetText(m.Settings.OffsetTime); },
+     [](const NoPlace&) { return At(addr::TrueMagAndOffset, 0x1F); }},
+    {"Key Beep", [](const Model& m) { return OnOff(m.Settings.KeyBeep); }, nullptr,
+     [](const NoPlace&) { return At(addr::DisplayAndScan, 0x08); }},
+    {"WX Alert", [](const Model& m) { return OnOff(m.Settings.WxAlert); }, nullptr,
+     [](const NoPlace&) { return At(addr::DisplayAndScan, 0x40); }},
     {"Scan Type", [](const Model& m) { return Number(m.Settings.ScanType); },
-     [](const Model&, const Model& m) { return Choice(kScanTypeChoices, m.Settings.ScanType); }},
+     [](const Model&, const Model& m) { return Choice(kScanTypeChoices, m.Settings.ScanType); },
+     [](const NoPlace&) { return At(addr::DisplayAndScan, 0x80); }},
     {"Voice Scrambler", [](const Model& m) { return Number(m.Settings.Scrambler); },
-     [](const Model&, const Model& m) { return Choice(kScramblerChoices, m.Settings.Scrambler); }},
-    {"True MAG", [](const Model& m) { return OnOff(m.Settings.TrueMag); }, nullptr},
+     [](const Model&, const Model& m) { return Choice(kScramblerChoices, m.Settings.Scrambler); },
+     [](const NoPlace&) { return At(addr::Scrambler, 0xFF); }},
+    {"True MAG", [](const Model& m) { return OnOff(m.Settings.TrueMag); }, nullptr,
+     [](const NoPlace&) { return At(addr::TrueMagAndOffset, 0x40); }},
 };
 const SettingRow kDscSetupRows[] = {
-    {"Individual Reply", [](const Model& m) { return OnOff(m.Settings.IndReply); }, nullptr},
-    {"Individual ACK", [](const Model& m) { return OnOff(m.Settings.IndACK); }, nullptr},
+    {"Individual Reply", [](const Model& m) { return OnOff(m.Settings.IndReply); }, nullptr,
+     [](const NoPlace&) { return At(addr::DscFlags, 0x80); }},
+    {"Individual ACK", [](const Model& m) { return OnOff(m.Settings.IndACK); }, nullptr,
+     [](const NoPlace&) { return At(addr::DscFlags, 0x40); }},
     {"Individual Ringer", [](const Model& m) { return Number(m.Settings.Ind); },
-     [](const Model&, const Model& m) { return Choice(kRingerChoices, m.Settings.Ind); }},
-    {"POS Request Reply", [](const Model& m) { return OnOff(m.Settings.POSRR); }, nullptr},
-    {"DSC Scan", [](const Model& m) { return OnOff(m.Settings.DscScan); }, nullptr},
+     [](const Model&, const Model& m) { return Choice(kRingerChoices, m.Settings.Ind); },
+     [](const NoPlace&) { return At(addr::DscFlags, 0x0C); }},
+    {"POS Request Reply", [](const Model& m) { return OnOff(m.Settings.POSRR); }, nullptr,
+     [](const NoPlace&) { return At(addr::DscFlags, 0x20); }},
+    {"DSC Scan", [](const Model& m) { return OnOff(m.Settings.DscScan); }, nullptr,
+     [](const NoPlace&) { return At(addr::DscFlags, 0x10); }},
     {"User MMSI", [](const Model& m) { return m.Settings.UserMmsid; },
-     [](const Model&, const Model& m) { return MmsiText(m.Settings.UserMmsid); }},
-    {"Count", [](const Model& m) { return Number(UserMmsiCount(m)); }, nullptr},
+     [](const Model&, const Model& m) { return MmsiText(m.Settings.UserMmsid); },
+     [](const NoPlace&) { return Run(addr::UserMmsid, kDigitFieldBytes); }},
+    {"Count", [](const Model& m) { return Number(UserMmsiCount(m)); }, nullptr,
+     [](const NoPlace&) { return At(addr::UserMmsiCount, 0xFF); }},
 };
 
 const char* const kRegionPlaces[] = {"USA", "International", "Canada"};
-
-// Two sides are compared as the radio would hold them: a field differs only
-// where the bytes a write sends differ (a nine-digit MMSI and its stored
-// ten-digit form, or a name and its folding to the radio's letters, are one
-// value). What is listed is what each side's page shows.
-class Collector {
-public:
-    Collector(const Model& older, const Model& newer)
-        : older_(older), newer_(newer), olderHeld_(AsRadioHolds(older)), newerHeld_(AsRadioHolds(newer))
-    {
-    }
-
-    // get picks the record from a model.
-    template <class T, std::size_t N, class Get>
-    void Rows(const std::string& key, const std::string& place, const FieldRow<T> (&rows)[N], Get get)
-    {
-        const T& a = get(older_);
-        const T& b = get(newer_);
-        for (const FieldRow<T>& row : rows) {
-            if (row.raw(get(olderHeld_)) == row.raw(get(newerHeld_)))
-                continue;
-            const std::string rawA = row.raw(a), rawB = row.raw(b);
-            std::string shownA = row.shown ? row.shown(older_, a) : rawA;
-            std::string shownB = row.shown ? row.shown(newer_, b) : rawB;
-            if (shownA == shownB) {
-                shownA = rawA;
-                shownB = rawB;
-            }
-            Add(Difference{key, place, row.caption, shownA, shownB, false});
-        }
-    }
-
-    void Add(Difference difference) { list.push_back(std::move(difference)); }
-
-    const Model& older() const { return older_; }
-    const Model& newer() const { return newer_; }
-    const Model& olderHeld() const { return olderHeld_; }
-    const Model& newerHeld() const { return newerHeld_; }
-
-    std::vector<Difference> list;
-
-private:
-    // The records and image as a write would leave them in the radio;
-    // records that cannot be written are compared as they stand.
-    static Model AsRadioHolds(const Model& model)
-    {
-        Model held = model;
-        if (EncodeImage(held))
-            return held;
-        DecodeImage(held);
-        // Every slot is sent, also those behind the first empty one.
-        for (DirectoryKind kind : {DirectoryKind::Individual, DirectoryKind::Group})
-            DecodeDirectorySlots(held.MemoryImage, held.DirectoryOf(kind), LayoutOf(kind).start, LayoutOf(kind).count);
-        return held;
-    }
-
-    const Model& older_;
-    const Model& newer_;
-    const Model olderHeld_;
-    const Model newerHeld_;
-};
-
-void CompareAbPage(Collector& c)
-{
-    for (bool aChannel : {true, false}) {
-        for (Region region : kRegions) {
-            const auto pick = [&](const Model& m) { return aChannel ? m.Special.Ach(region) : m.Special.Bch(region); };
-            if (pick(c.olderHeld()) == pick(c.newerHeld()))
-                continue;
-            const int a = pick(c.older()), b = pick(c.newer());
-            std::string textA = ChannelNumberText(c.older(), region, a);
-            std::string textB = ChannelNumberText(c.newer(), region, b);
-            if (textA == textB) {
-                textA = Number(a);
-                textB = Number(b);
-            }
-            const std::string field = std::string(kRegionPlaces[static_cast<int>(region)]) +
-                                      (aChannel ? " A-Ch" : " B-Ch");
-            c.Add(Difference{KeyText(NodeKey::Programmable), "A/B", field, textA, textB, false});
-        }
-    }
-}
-
-void CompareRegion(Collector& c, Region region)
-{
-    const ChannelList& a = c.older().Channels(region);
-    const ChannelList& b = c.newer().Channels(region);
-    const PlanTable& plan = c.older().Plan(region);
-    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
-        const int position = a[i].Position;
-        const bool known = position >= plan.first() && position <= plan.last();
-        const std::string place =
-            std::string(kRegionPlaces[static_cast<int>(region)]) + " CH" +
-            (known ? plan.at(position).Label : Number(position));
-        c.Rows(ChildKeyText(RegionList(region), static_cast<int>(i)), place, kEditorRows,
-               [&](const Model& m) -> const ChannelRecord& { return m.Channels(region)[i]; });
-    }
-}
-
-void CompareWx(Collector& c)
-{
-    for (std::size_t i = 0; i < c.older().WxChannels.size() && i < c.newer().WxChannels.size(); ++i) {
-        char place[8];
-        std::snprintf(place, sizeof place, "WX%02d", static_cast<int>(i + 1));
-        c.Rows(KeyText(NodeKey::Wx), place, kWxRows,
-               [&](const Model& m) -> const ChannelRecord& { return m.WxChannels[i]; });
-    }
-}
-
-void CompareExp(Collector& c)
-{
-    for (int n = 1; n <= c.older().ExpChannels.size(); ++n) {
-        const std::string key = ChildKeyText(NodeKey::Exp, n), place = "EXP" + Number(n);
-        const auto get = [n](const Model& m) -> const ChannelRecord& { return m.ExpChannels.at(n); };
-        // The radio keeps no position for a disabled EXP channel.
-        if (get(c.older()).Enable || get(c.newer()).Enable)
-            c.Rows(key, place, kExpPositionRow, get);
-        c.Rows(key, place, kEditorRows, get);
-    }
-}
-
-void CompareDirectory(Collector& c, DirectoryKind kind)
-{
-    const bool individual = kind == DirectoryKind::Individual;
-    for (int n = 1; n <= c.older().DirectoryOf(kind).size() && n <= c.newer().DirectoryOf(kind).size(); ++n)
-        c.Rows(ChildKeyText(DirectoryList(kind), n), (individual ? "Individual ID" : "Group ID") + Number(n),
-               kEntryRows, [&](const Model& m) -> const DirectoryEntry& { return m.DirectoryOf(kind).at(n); });
-}
 
 std::string Hex(int value, int digits)
 {
@@ -262,28 +204,223 @@ std::string Hex(int value, int digits)
     return text;
 }
 
-std::string HexBytes(const Image& image, int first, int last)
+// At most eight bytes, each masked: "41 42 43 ...".
+std::string HexBytes(const Image& image, const Bits& bits)
 {
-    constexpr int kShown = 8;
+    constexpr std::size_t kShown = 8;
     std::string text;
-    for (int a = first; a <= last && a < first + kShown; ++a)
-        text += (a == first ? "" : " ") + Hex(image[a], 2);
-    return last - first + 1 > kShown ? text + " ..." : text;
+    for (std::size_t i = 0; i < bits.size() && i < kShown; ++i)
+        text += (i == 0 ? "" : " ") + Hex(image[bits[i].address] & bits[i].mask, 2);
+    return bits.size() > kShown ? text + " ..." : text;
 }
 
-// Bytes no page shows. Between data and a radio only what a write sends
-// counts; two raw images also differ in the radio's own bytes, listed apart.
-void CompareUnshownBytes(Collector& c, const Image& older, const Image& newer, ComparedSides sides)
+// Every field as its bits hold it: the directory entries after the first
+// empty one and the index of an EXP entry that is off included.
+void DecodeEveryField(Model& model, const Image& bytes)
+{
+    model.MemoryImage = bytes;
+    DecodeImage(model);
+    model.MemoryImage = bytes;  // the decode tidies bits a write still sends
+    for (DirectoryKind kind : {DirectoryKind::Individual, DirectoryKind::Group})
+        DecodeDirectorySlots(bytes, model.DirectoryOf(kind), LayoutOf(kind).start, LayoutOf(kind).count);
+    for (int n = 1; n <= model.ExpChannels.size() && n <= kExpCount; ++n) {
+        const int entry = addr::ExpEntries + 2 * (n - 1);
+        const int index = (bytes[entry] & kExpIndexHighBits) * 256 + bytes[entry + 1];
+        model.ExpChannels.at(n).Position = static_cast<std::int16_t>(index);
+    }
+}
+
+// One side as a radio holds it, or would after a write of it: its bytes, and
+// its records as those bytes hold them. The page of data shows its own records.
+struct Held {
+    Held(const ComparedSide& side) : model(side.model), image(side.kind == SideKind::Image), decoded(side.model)
+    {
+        bytes = model.MemoryImage;
+        if (!image) {
+            if (EncodeImage(decoded)) {
+                fromBytes = false;  // no write could send them: compared as they stand
+                return;
+            }
+            bytes = decoded.MemoryImage;
+        }
+        DecodeEveryField(decoded, bytes);
+    }
+    const Model& shown() const { return image || !fromBytes ? decoded : model; }
+
+    const Model& model;
+    const bool image;
+    Image bytes{};
+    Model decoded;
+    bool fromBytes = true;
+};
+
+struct Texts {
+    std::string older, newer;
+    bool Differ() const { return older != newer; }
+};
+
+class Collector {
+public:
+    Collector(const ComparedSide& older, const ComparedSide& newer)
+        : older_(older), newer_(newer), byBits_(older_.fromBytes && newer_.fromBytes)
+    {
+    }
+
+    // A field is listed when a bit of it differs; one with no bits of its own
+    // when its values as the bytes hold them do. The texts are the first of
+    // shown, raw and held that tell the two apart, else the field's bytes.
+    void Field(const std::string& key, const std::string& place, const char* field, const Bits* bits,
+               const std::vector<Texts>& texts)
+    {
+        if (bits)
+            for (const ImageBits& b : *bits)
+                claimed_[b.address] |= b.mask;
+        if (!(bits && byBits_ ? Differ(*bits) : texts.back().Differ()))
+            return;
+        Texts chosen = bits ? Texts{HexBytes(older_.bytes, *bits), HexBytes(newer_.bytes, *bits)} : texts.back();
+        for (auto it = texts.rbegin(); it != texts.rend(); ++it)
+            if (it->Differ())
+                chosen = *it;
+        list.push_back(Difference{key, place, field, chosen.older, chosen.newer, false, false, bits ? *bits : Bits{}});
+    }
+
+    // get picks the record from a model.
+    template <class T, class P, std::size_t N, class Get>
+    void Rows(const std::string& key, const std::string& place, const FieldRow<T, P> (&rows)[N], const P& where,
+              Get get)
+    {
+        const T& a = get(older());
+        const T& b = get(newer());
+        const T& heldA = get(older_.decoded);
+        const T& heldB = get(newer_.decoded);
+        for (const FieldRow<T, P>& row : rows) {
+            const Bits bits = row.bits ? row.bits(where) : Bits{};
+            const Texts raw{row.raw(a), row.raw(b)};
+            const Texts shown = row.shown ? Texts{row.shown(older(), a), row.shown(newer(), b)} : raw;
+            Field(key, place, row.caption, row.bits ? &bits : nullptr, {shown, raw, {row.raw(heldA), row.raw(heldB)}});
+        }
+    }
+
+    // The records each side's page shows, and as the bytes hold them.
+    const Model& older() const { return older_.shown(); }
+    const Model& newer() const { return newer_.shown(); }
+    const Model& olderHeld() const { return older_.decoded; }
+    const Model& newerHeld() const { return newer_.decoded; }
+    const Image& olderBytes() const { return older_.bytes; }
+    const Image& newerBytes() const { return newer_.bytes; }
+    // The bits some field holds.
+    std::uint8_t Claimed(int address) const { return claimed_[address]; }
+
+    std::vector<Difference> list;
+
+private:
+    bool Differ(const Bits& bits) const
+    {
+        for (const ImageBits& b : bits)
+            if (((older_.bytes[b.address] ^ newer_.bytes[b.address]) & b.mask) != 0 && IsWrittenAddress(b.address))
+                return true;
+        return false;
+    }
+
+    const Held older_;
+    const Held newer_;
+    const bool byBits_;
+    Image claimed_{};
+};
+
+void CompareAbPage(Collector& c)
+{
+    for (bool aChannel : {true, false}) {
+        for (Region region : kRegions) {
+            const auto pick = [&](const Model& m) -> int {
+                return aChannel ? m.Special.Ach(region) : m.Special.Bch(region);
+            };
+            const int a = pick(c.older()), b = pick(c.newer());
+            const Bits bits = At(aChannel ? LayoutOf(region).achByte : LayoutOf(region).bchByte, 0xFF);
+            const std::string field = std::string(kRegionPlaces[static_cast<int>(region)]) +
+                                      (aChannel ? " A-Ch" : " B-Ch");
+            c.Field(KeyText(NodeKey::Programmable), "A/B", field.c_str(), &bits,
+                    {{ChannelNumberText(c.older(), region, a), ChannelNumberText(c.newer(), region, b)},
+                     {Number(a), Number(b)},
+                     {Number(pick(c.olderHeld())), Number(pick(c.newerHeld()))}});
+        }
+    }
+}
+
+void CompareRegion(Collector& c, Region region)
+{
+    const RegionLayout& layout = LayoutOf(region);
+    const ChannelList& a = c.older().Channels(region);
+    const ChannelList& b = c.newer().Channels(region);
+    const PlanTable& plan = c.older().Plan(region);
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
+        const int position = a[i].Position;
+        const bool known = position >= plan.first() && position <= plan.last();
+        const int slot = position >= 1 && position <= kSlotCount ? position - 1 : -1;
+        const ChannelPlace where{slot, layout.enableStart, layout.scanStart, layout.flagStart + slot,
+                                 layout.nameStart + kSlotBytes * slot};
+        const std::string place =
+            std::string(kRegionPlaces[static_cast<int>(region)]) + " CH" +
+            (known ? plan.at(position).Label : Number(position));
+        c.Rows(ChildKeyText(RegionList(region), static_cast<int>(i)), place, kEditorRows, where,
+               [&](const Model& m) -> const ChannelRecord& { return m.Channels(region)[i]; });
+    }
+}
+
+void CompareWx(Collector& c)
+{
+    for (std::size_t i = 0; i < c.older().WxChannels.size() && i < c.newer().WxChannels.size(); ++i) {
+        const int slot = static_cast<int>(i);
+        char place[16];
+        std::snprintf(place, sizeof place, "WX%02d", slot + 1);
+        const ChannelPlace where{slot, addr::WxEnable, addr::WxScan, -1, addr::WxNames + kSlotBytes * slot};
+        c.Rows(KeyText(NodeKey::Wx), place, kWxRows, where,
+               [&](const Model& m) -> const ChannelRecord& { return m.WxChannels[i]; });
+    }
+}
+
+void CompareExp(Collector& c)
+{
+    for (int n = 1; n <= c.older().ExpChannels.size() && n <= kExpCount; ++n) {
+        const std::string key = ChildKeyText(NodeKey::Exp, n), place = "EXP" + Number(n);
+        const int slot = n - 1;
+        const ChannelPlace where{slot, addr::ExpEnable, addr::ExpScan, addr::ExpEntries + 2 * slot,
+                                 addr::ExpNames + kSlotBytes * slot};
+        const auto get = [n](const Model& m) -> const ChannelRecord& { return m.ExpChannels.at(n); };
+        c.Rows(key, place, kExpPositionRow, where, get);
+        c.Rows(key, place, kEditorRows, where, get);
+    }
+}
+
+void CompareDirectory(Collector& c, DirectoryKind kind)
+{
+    const bool individual = kind == DirectoryKind::Individual;
+    const DirectoryLayout layout = LayoutOf(kind);
+    for (int n = 1; n <= layout.count && n <= c.older().DirectoryOf(kind).size() &&
+                    n <= c.newer().DirectoryOf(kind).size();
+         ++n)
+        c.Rows(ChildKeyText(DirectoryList(kind), n), (individual ? "Individual ID" : "Group ID") + Number(n),
+               kEntryRows, EntryPlace{layout.start + kSlotBytes * (n - 1)},
+               [&](const Model& m) -> const DirectoryEntry& { return m.DirectoryOf(kind).at(n); });
+}
+
+// Bits no field holds, as ranges of bytes. Between data and a radio only what
+// a write sends counts; between two images the radio's own bytes are listed apart.
+void CompareUnclaimedBits(Collector& c, bool twoImages)
 {
     enum Kind { Same, Sent, Own };
-    // Bits a page shows differ as fields; every other bit (the radio's own,
-    // or a field no page shows, as the ATIS values) is compared as raw bytes.
+    const Image& older = c.olderBytes();
+    const Image& newer = c.newerBytes();
+    const auto bitsOf = [&](int a) -> std::uint8_t {
+        const std::uint8_t differ = older[a] ^ newer[a];
+        return IsWrittenAddress(a) ? differ & ~c.Claimed(a) : differ;
+    };
     const auto kindOf = [&](int a) {
-        if (((older[a] ^ newer[a]) & ~PageBits(a)) == 0)
+        if (bitsOf(a) == 0)
             return Same;
         if (IsWrittenAddress(a))
             return Sent;
-        return sides == ComparedSides::TwoImages ? Own : Same;
+        return twoImages ? Own : Same;
     };
     for (int a = 0; a < kImageSize;) {
         const Kind kind = kindOf(a);
@@ -291,14 +428,17 @@ void CompareUnshownBytes(Collector& c, const Image& older, const Image& newer, C
             ++a;
             continue;
         }
-        const int first = a;
-        while (a + 1 < kImageSize && kindOf(a + 1) == kind)
+        Bits bits{{a, bitsOf(a)}};
+        while (a + 1 < kImageSize && kindOf(a + 1) == kind) {
             ++a;
+            bits.push_back({a, bitsOf(a)});
+        }
+        const int first = bits.front().address;
         const std::string place =
             first == a ? "byte 0x" + Hex(first, 4) : "bytes 0x" + Hex(first, 4) + "-0x" + Hex(a, 4);
-        Difference difference{"", place, "", HexBytes(older, first, a), HexBytes(newer, first, a), true};
-        difference.unwritten = kind == Own;
-        c.Add(std::move(difference));
+        const Bits whole = Run(first, a - first + 1);
+        c.list.push_back(Difference{"", place, "", HexBytes(older, whole), HexBytes(newer, whole), true, kind == Own,
+                                    std::move(bits)});
         ++a;
     }
 }
@@ -316,7 +456,7 @@ std::string Difference::Text() const
     return place + ": " + field + " " + oldValue + " -> " + newValue;
 }
 
-std::vector<Difference> CompareModels(const Model& older, const Model& newer, ComparedSides sides)
+std::vector<Difference> CompareModels(const ComparedSide& older, const ComparedSide& newer)
 {
     Collector c(older, newer);
     CompareAbPage(c);
@@ -325,11 +465,11 @@ std::vector<Difference> CompareModels(const Model& older, const Model& newer, Co
     CompareWx(c);
     CompareExp(c);
     const auto whole = [](const Model& m) -> const Model& { return m; };
-    c.Rows(KeyText(NodeKey::Setting), "Radio Setup", kRadioSetupRows, whole);
-    c.Rows(KeyText(NodeKey::Setting), "DSC Setup", kDscSetupRows, whole);
+    c.Rows(KeyText(NodeKey::Setting), "Radio Setup", kRadioSetupRows, NoPlace{}, whole);
+    c.Rows(KeyText(NodeKey::Setting), "DSC Setup", kDscSetupRows, NoPlace{}, whole);
     for (DirectoryKind kind : {DirectoryKind::Individual, DirectoryKind::Group})
         CompareDirectory(c, kind);
-    CompareUnshownBytes(c, c.olderHeld().MemoryImage, c.newerHeld().MemoryImage, sides);
+    CompareUnclaimedBits(c, older.kind == SideKind::Image && newer.kind == SideKind::Image);
     return std::move(c.list);
 }
 

@@ -1,15 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What differs between two data sets, said in the words the pages use:
-// "USA CH16: name "DISTRESS" -> "CALL"". Field differences come in tree
-// order; bytes that differ where no page shows them follow as ranges.
+// "USA CH16: name "DISTRESS" -> "CALL"". Each side is compared as the bytes a
+// radio holds, or would hold after a write of it: a field is listed exactly
+// when its bits differ, and every differing bit that is no field's is listed
+// as a range of bytes. Field differences come in tree order; byte ranges follow.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace quorlink {
 
 struct Model;
+
+// Bits of one byte of the image.
+struct ImageBits {
+    int address;
+    std::uint8_t mask;
+};
 
 struct Difference {
     std::string key;       // tree key of the page that shows it; empty for raw bytes
@@ -19,6 +28,10 @@ struct Difference {
     std::string newValue;
     bool rawBytes = false;
     bool unwritten = false;  // raw bytes a write never sends: the radio's own
+    // Where it lies: the field's bits, or the differing bits of each raw byte.
+    // Empty for a field kept in no bits of its own (a directory entry's Enable
+    // is whether it holds an MMSI).
+    std::vector<ImageBits> bits;
 
     // One line: "place: field old -> new", or for bytes
     // "bytes 0x1E00-0x1E0F differ; the editor does not show them", or for
@@ -26,14 +39,22 @@ struct Difference {
     std::string Text() const;
 };
 
-// What the two sides are. Bytes a write never sends are no difference
-// between data and a radio; between two raw images they are listed apart.
-enum class ComparedSides { WithData, TwoImages };
+// What a side is. Data (a data file, the editor's records) reaches a radio
+// as its records encode it; an image (a radio's memory as it sent it, a raw
+// image file, a backup opened unchanged) goes byte for byte as it stands.
+enum class SideKind { Data, Image };
 
-// Differences from older to newer. Both are compared as they would be
-// written to the radio: each image is taken after encoding its records.
-std::vector<Difference> CompareModels(const Model& older, const Model& newer,
-                                      ComparedSides sides = ComparedSides::WithData);
+struct ComparedSide {
+    ComparedSide(const Model& m, SideKind k = SideKind::Data) : model(m), kind(k) {}
+    const Model& model;
+    SideKind kind;
+};
+
+// Differences from older (what a radio holds, or would hold after a write
+// of it) to newer (what a write of it would leave there). Bytes a write never
+// sends are no difference, except between two images: then they are listed
+// apart.
+std::vector<Difference> CompareModels(const ComparedSide& older, const ComparedSide& newer);
 
 // "1 difference", "N differences".
 std::string DifferenceCount(std::size_t count);

@@ -77,7 +77,7 @@ void WriteExpEntries(Image& image, const ChannelList& records, int start, int co
 {
     for (int r = 0; r < LimitTo(records, count); ++r) {
         const ChannelRecord& record = records[static_cast<std::size_t>(r)];
-        const int flags = EncodeChannelFlags(record) & 0xF8;  // bits 2-0 carry the index
+        const int flags = EncodeChannelFlags(record) & ~kExpIndexHighBits;
         std::uint8_t& first = image.at(start + 2 * r);
         std::uint8_t& second = image.at(start + 2 * r + 1);
         if (record.Enable) {

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every area of the radio's memory in one table: where it lies, what it
-// holds, which bits the radio keeps for itself, how a write sends it and
-// what the pages call it. The write plan, the comparison and the names of
-// bytes are all read from here.
+// holds, how a write sends it and what the pages call it. The write plan and
+// the names of bytes are read from here; the comparison takes what a write
+// sends from the plan.
 #pragma once
 
 #include "image_layout.h"
-
-#include <cstdint>
 
 namespace quorlink {
 
@@ -36,18 +34,12 @@ struct MemoryArea {
     Holds holds;
     const char* name;  // Value: the pages' words; a list: its own ("USA", "individual")
     int region;        // ChannelFlags and ChannelNames: the plan's Region
-    std::uint8_t ownBits;  // bits the radio keeps for itself
     int slotBytes;     // a list: bytes per channel or entry
-    int usedBytes;     // a list: of them, the bytes the field fills
-    bool shown;        // whether a page shows the field
     Sent sent;
 };
 
 // The area holding address, a byte of the image; bytes of no listed area
 // are the radio's own and are written whole.
 const MemoryArea& AreaAt(int address);
-
-// The bits of the byte at address that a page shows.
-std::uint8_t PageBits(int address);
 
 }  // namespace quorlink

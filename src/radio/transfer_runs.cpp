@@ -84,6 +84,7 @@ Outcome RadioReadFirst(CloneProtocol& protocol, const OwnMmsiApproval& approve, 
         return read;
     Model held = model;
     TakeRead(held, radio);
+    held.MemoryImage = radio;
     if (safety.approveChanges(held))
         return read;
     state.CancelFlag = true;
@@ -110,6 +111,8 @@ Outcome RunReadTransfer(CloneProtocol& protocol, const TransferSafety& safety)
         return Ended(state);
     }
     TakeRead(model, scratch);
+    if (safety.received)
+        safety.received(scratch);
     return Complete("Read from Radio");
 }
 

@@ -33,14 +33,17 @@ struct TransferSafety {
     // backup; the guard of the own MMSI then takes it from that read.
     bool readFirst = false;
     // Shown what the radio holds before a read-first write (its records as
-    // a read would give them); false writes nothing and ends the run as a
-    // cancel does.
+    // a read would give them, its image as the radio sent it); false writes
+    // nothing and ends the run as a cancel does.
     std::function<bool(const Model& radio)> approveChanges = {};
     // Asked, with why, when the before-write backup could not be saved: the
     // radio's memory would then be kept nowhere once written. true writes
     // without it; false ends the run as a cancel does. Unset: the run fails
     // with that message before anything is written.
     std::function<bool(const QString& text)> writeWithoutBackup = {};
+    // Given a complete read's image as the radio sent it, before the read
+    // fix-up, when the read has replaced the model's.
+    std::function<void(const Image& received)> received = {};
 };
 
 // Saves the backup and returns its path; a failure only reaches notify.

@@ -5,6 +5,7 @@
 #include "page_router.h"
 #include "prompt.h"
 
+#include <QDir>
 #include <QTreeWidget>
 
 namespace quorlink {
@@ -19,6 +20,12 @@ WindowCommands::WindowCommands(const CommandContext& context)
 WindowDisabledWhileBusy WindowCommands::DisableWindow(FocusAfter after) const
 {
     return WindowDisabledWhileBusy(window_, pages_.TreeWidget(), after);
+}
+
+void WindowCommands::NoteDone(const QString& what, const QString& path)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    shell_.SetStateText(what + QLatin1Char(' ') + shown, shown);
 }
 
 QString WindowCommands::AskOpenName(const QString& filter)

@@ -32,8 +32,9 @@ public:
     virtual void SetHint(const QString& hint) = 0;
     // Sets status-bar panel 2, where the window tells what a command did
     // (after "Modified" while there are unsaved edits). The note stays until
-    // the next command starts (CommitPendingEdit).
-    virtual void SetStateText(const QString& text) = 0;
+    // the next command starts (CommitPendingEdit). Of a long note only path,
+    // a part of text, is cut short.
+    virtual void SetStateText(const QString& text, const QString& path) = 0;
     // Fresh records of the chosen model, shown from the settings page.
     virtual void RebuildAll() = 0;
 
@@ -59,6 +60,8 @@ public:
 
 protected:
     bool CommitPendingEdit() { return shell_.CommitPendingEdit(); }
+    // Leaves the note "<what> <path>" in panel 2: what a command did, and to which file.
+    void NoteDone(const QString& what, const QString& path);
     // The file a command works on, asked after the field being typed into
     // is committed; empty when that check or the user stopped the command.
     QString AskOpenName(const QString& filter);

@@ -5,6 +5,7 @@
 #include "compare_commands.h"
 
 #include "compare_window.h"
+#include "comparison.h"
 #include "data_file.h"
 #include "document.h"
 #include "hex_file.h"
@@ -26,11 +27,11 @@ namespace {
 const QString kCompareFilter =
     QStringLiteral("dat files(*.dat)|*.dat|hex files(*.hex)|*.hex|All files(*.*)|*.*");
 
-// The file commands' outcome says what went wrong.
+// The file commands' outcome says what went wrong. A raw image keeps every bit.
 bool LoadForCompare(Prompt& prompt, Model& scratch, const QString& path, const FileContext& context)
 {
     const Outcome loaded =
-        IsRawImageFile(path) ? ReadHexFileAs(scratch, path, context) : FileRead2(scratch, path, context);
+        IsRawImageFile(path) ? ReadImageAsItStands(scratch, path, context) : FileRead2(scratch, path, context);
     ShowOutcome(prompt, loaded);
     return loaded.done();
 }
@@ -57,7 +58,7 @@ CompareWindow* CompareCommands::CompareWithFile(const QString& path)
     if (path.isEmpty() || !FreshLike(scratch) ||
         !LoadForCompare(prompt_, scratch, path, FileContext{log_, timings_.pauseMs}))
         return nullptr;
-    return ShowComparison(scratch, QFileInfo(path).fileName());
+    return ShowComparison(scratch, IsRawImageFile(path), QFileInfo(path).fileName());
 }
 
 bool CompareCommands::FreshLike(Model& scratch) const
@@ -80,7 +81,10 @@ CompareWindow* CompareCommands::CompareWith(CompareSource source)
     case CompareSource::File:
         return CompareWithFile(prompt_.OpenFileName(kCompareFilter));
     case CompareSource::Radio: {
-        TransferDialog dialog(scratch, prompt_, log_, TransferMode::Read, transfers_.TransferSetupNow(), window_);
+        // The radio's memory as it sent it, not as the read fix-up leaves it.
+        TransferSetup setup = transfers_.TransferSetupNow();
+        setup.safety.received = [&scratch](const Image& image) { scratch.MemoryImage = image; };
+        TransferDialog dialog(scratch, prompt_, log_, TransferMode::Read, setup, window_);
         dialog.exec();
         if (!dialog.TransferDone())
             return nullptr;
@@ -101,12 +105,14 @@ CompareWindow* CompareCommands::CompareWith(CompareSource source)
         break;
     }
     }
-    return ShowComparison(scratch, origin);
+    return ShowComparison(scratch, true, origin);
 }
 
-CompareWindow* CompareCommands::ShowComparison(const Model& scratch, const QString& origin)
+CompareWindow* CompareCommands::ShowComparison(const Model& scratch, bool image, const QString& origin)
 {
-    auto* window = new CompareWindow(CompareModels(scratch, model_),
+    const ComparedSide older{scratch, image ? SideKind::Image : SideKind::Data};
+    const ComparedSide newer{model_, document_.SendImageAsIs() ? SideKind::Image : SideKind::Data};
+    auto* window = new CompareWindow(CompareModels(older, newer),
                                      QStringLiteral("Old: %1    New: the editor's data").arg(origin), prompt_,
                                      [this](const QString& key, const QString& field) {
                                          pages_.SelectNodeByKey(key);

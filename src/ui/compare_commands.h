@@ -25,7 +25,8 @@ public:
 private:
     // Fresh data of the window's model, for the other side of a comparison.
     bool FreshLike(Model& scratch) const;
-    CompareWindow* ShowComparison(const Model& scratch, const QString& origin);
+    // scratch is an image (a radio's memory, a raw image file) or data.
+    CompareWindow* ShowComparison(const Model& scratch, bool image, const QString& origin);
 
     TransferCommands& transfers_;
 };

@@ -118,6 +118,8 @@ void DirectoryListCommands::mnuFileExportDirectory_Click()
         return;
     if (const Fault fault = ExportDirectoryFile(model_, path))
         prompt_.Message(kExportTitle, ToQString(fault.description), MessageIcon::Exclamation);
+    else
+        NoteDone(QStringLiteral("Directory exported to"), path);
 }
 
 }  // namespace quorlink

@@ -6,11 +6,14 @@
 
 namespace quorlink {
 
-void ElidedLabel::SetWholeText(const QString& text)
+void ElidedLabel::SetWholeText(const QString& text, const QString& path)
 {
-    if (text == QLabel::text())
+    if (text == QLabel::text() && path == path_)
         return;
+    path_ = path;
     setText(text);
+    updateGeometry();  // the width it does with follows the path
+    update();
     UpdateToolTip();
 }
 
@@ -22,13 +25,28 @@ QRect ElidedLabel::TextArea() const
 
 QString ElidedLabel::ShownText() const
 {
-    return fontMetrics().elidedText(text(), Qt::ElideMiddle, qMax(0, TextArea().width()));
+    const QFontMetrics metrics = fontMetrics();
+    const QString whole = text();
+    const int width = qMax(0, TextArea().width());
+    const int at = path_.isEmpty() ? -1 : whole.lastIndexOf(path_);
+    if (at < 0)
+        return metrics.elidedText(whole, Qt::ElideRight, width);
+    if (metrics.horizontalAdvance(whole) <= width)
+        return whole;
+    const QString before = whole.left(at);
+    const QString after = whole.mid(at + path_.size());
+    const int room = width - metrics.horizontalAdvance(before) - metrics.horizontalAdvance(after);
+    const QString path = metrics.elidedText(path_, Qt::ElideMiddle, qMax(0, room));
+    return before + (path.isEmpty() ? QString(QChar(0x2026)) : path) + after;
 }
 
 QSize ElidedLabel::minimumSizeHint() const
 {
     const QMargins frame = contentsMargins();
-    const int width = fontMetrics().horizontalAdvance(QChar(0x2026)) + 2 * margin() + frame.left() + frame.right();
+    QString shortest = text();
+    if (const int at = path_.isEmpty() ? -1 : shortest.lastIndexOf(path_); at >= 0)
+        shortest.replace(at, path_.size(), QChar(0x2026));
+    const int width = fontMetrics().horizontalAdvance(shortest) + 2 * margin() + frame.left() + frame.right();
     return {width, QLabel::minimumSizeHint().height()};
 }
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A one-line label that shows as much of its text as fits, cut in the middle
-// ("/home/…/MR5100A.def") so that both ends stay readable. While the text is
-// cut, the whole of it is the label's tooltip.
+// A one-line label that shows as much of its text as fits. A text that names
+// a file keeps its words and cuts only the path, in the middle, so that both
+// its ends stay readable ("Saved as /home/…/MR5100A.def"); another is cut at
+// its end. While the text is cut, the whole of it is the label's tooltip.
 #pragma once
 
 #include <QLabel>
@@ -12,12 +13,13 @@ class ElidedLabel : public QLabel {
 public:
     explicit ElidedLabel(QWidget* parent = nullptr) : QLabel(parent) {}
 
-    // The whole text; text() gives it back whole.
-    void SetWholeText(const QString& text);
+    // The whole text, and the part of it that is a path (empty: none);
+    // text() gives it back whole.
+    void SetWholeText(const QString& text, const QString& path = QString());
     // What is drawn: the text, cut in the middle to the width there is.
     QString ShownText() const;
 
-    // Asks for the whole text's width, but does with the width of "…".
+    // Asks for the whole text's width, but does with the path cut to "…".
     QSize minimumSizeHint() const override;
 
 protected:
@@ -27,6 +29,8 @@ protected:
 private:
     QRect TextArea() const;
     void UpdateToolTip();
+
+    QString path_;
 };
 
 }  // namespace quorlink

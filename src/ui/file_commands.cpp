@@ -4,7 +4,6 @@
 // list of recently used files.
 #include "file_commands.h"
 
-#include "backups.h"
 #include "data_file.h"
 #include "document.h"
 #include "file_path.h"
@@ -88,15 +87,11 @@ void FileCommands::OpenDataFile(const QString& path)
     // Read aside first: a file that fails to open drops no edits.
     Model scratch = model_;
     bool opened = false;
-    if (image) {
-        Image bytes{};
-        const bool whole = ReadImageBytes(path, bytes);
-        opened = Told(prompt_, ReadHexFileAs(scratch, path, context));
-        // The records are the import's; the image keeps every bit of the
-        // file, so that writing it restores the radio exactly.
-        if (opened && whole)
-            scratch.MemoryImage = bytes;
-    } else
+    // The records are the import's; the image keeps every bit of the file,
+    // so that writing it restores the radio exactly.
+    if (image)
+        opened = Told(prompt_, ReadImageAsItStands(scratch, path, context));
+    else
         opened = Told(prompt_, FileRead2(scratch, path, context));
     if (opened && !document_.KeepDroppedEdits("open"))
         return;
@@ -129,6 +124,7 @@ void FileCommands::SaveDataFile(bool useCurrentName)
         shell_.UpdateTitle();
         AddRecentFile(path);
         document_.MarkRecordsClean(document_.ImageAsLoaded());
+        NoteDone(QStringLiteral("Saved as"), path);
     }
 }
 
@@ -139,7 +135,7 @@ void FileCommands::mnuFileSaveAsDefault_Click()
     const auto busy = DisableWindow();
     const QString path = DefaultFilePath(programFolder_, model_);
     if (Told(prompt_, SaveFileAsDefault(model_, path, FileContext{log_, timings_.pauseMs, document_.DataFolder()})))
-        shell_.SetStateText(QStringLiteral("Default file saved as %1").arg(QDir::toNativeSeparators(path)));
+        NoteDone(QStringLiteral("Default file saved as"), path);
 }
 
 void FileCommands::SaveHexImageCommand()
@@ -148,8 +144,10 @@ void FileCommands::SaveHexImageCommand()
     if (path.isEmpty())
         return;
     const auto busy = DisableWindow();
-    if (Told(prompt_, SaveHexImage(model_, path, FileContext{log_, timings_.pauseMs, document_.DataFolder()})))
+    if (Told(prompt_, SaveHexImage(model_, path, FileContext{log_, timings_.pauseMs, document_.DataFolder()}))) {
         document_.MarkRecordsClean(false);
+        NoteDone(QStringLiteral("Image exported to"), path);
+    }
 }
 
 void FileCommands::OpenHexImageCommand()

@@ -180,7 +180,7 @@ void MainWindow::BuildStatusBar()
     bar->setObjectName(QStringLiteral("sbStatusBar"));
     bar->setSizeGripEnabled(true);
     for (int i = 0; i < 3; ++i) {
-        // A long note in panel 2 (a path) is cut in the middle, whole in its tooltip.
+        // Of a long note in panel 2 its path is cut in the middle; the note is whole in its tooltip.
         statusPanels_[i] = i == 1 ? new ElidedLabel(bar) : new QLabel(bar);
         statusPanels_[i]->setObjectName(QStringLiteral("sbStatusBarPanel%1").arg(i + 1));
         bar->addPermanentWidget(statusPanels_[i], i == 0 ? 1 : 0);
@@ -220,9 +220,10 @@ QString MainWindow::StatusText(int panel) const { return statusPanels_[panel - 1
 
 void MainWindow::SetHint(const QString& hint) { statusPanels_[0]->setText(hint); }
 
-void MainWindow::SetStateText(const QString& text)
+void MainWindow::SetStateText(const QString& text, const QString& path)
 {
     stateText_ = text;
+    statePath_ = path;
     UpdateModifiedPanel();
 }
 
@@ -231,7 +232,7 @@ void MainWindow::UpdateModifiedPanel()
     QString text = stateText_;
     if (document_.RecordsModified())
         text = stateText_.isEmpty() ? QStringLiteral("Modified") : QStringLiteral("Modified  ") + stateText_;
-    static_cast<ElidedLabel*>(statusPanels_[1])->SetWholeText(text);
+    static_cast<ElidedLabel*>(statusPanels_[1])->SetWholeText(text, statePath_);
 }
 
 void MainWindow::UpdateModelMenu()
@@ -276,7 +277,7 @@ void MainWindow::SetCommitCheck(QWidget* field, std::function<bool()> check)
 // panel 2 goes here too.
 bool MainWindow::CommitPendingEdit()
 {
-    SetStateText(QString());
+    SetStateText(QString(), QString());
     QWidget* focused = focusWidget();
     const auto check = commitChecks_.constFind(focused);
     if (check == commitChecks_.constEnd() || !focused->isEnabled())

@@ -56,7 +56,7 @@ public:
     // What the commands may ask of the window.
     void UpdateTitle() override;
     void SetHint(const QString& hint) override;
-    void SetStateText(const QString& text) override;
+    void SetStateText(const QString& text, const QString& path) override;
     void RebuildAll() override;
 
     // Opens a data file as File > Open does, without asking for its name.
@@ -142,6 +142,7 @@ private:
     bool splitterDragging_ = false;
     QHash<QWidget*, std::function<bool()>> commitChecks_;
     QString stateText_;  // what the last command did, for panel 2 beside "Modified"
+    QString statePath_;  // the file named in it, the part a narrow panel cuts short
 };
 
 }  // namespace quorlink

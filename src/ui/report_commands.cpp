@@ -42,10 +42,11 @@ void ReportCommands::mnuFilePrint_Click()
                         MessageIcon::Warning);
 }
 
+// No check step: the report shows what is stored, and an MMSI still being
+// typed stays in its box, unchecked, for when the report is closed.
 void ReportCommands::mnuFilePrintToFile_Click()
 {
-    if (!CommitPendingEdit())
-        return;
+    shell_.SetStateText(QString(), QString());  // the previous command's note goes with the next command
     ReportWindow window(model_, prompt_, window_, timings_.pauseMs);
     window.exec();
 }

@@ -96,6 +96,7 @@ void TransferCommands::mnuTransferRead_Click()
     document_.ClearCurrentFile();
     shell_.UpdateTitle();
     document_.MarkRecordsClean(false);
+    shell_.SetStateText(QStringLiteral("Read from the radio on COM%1").arg(model_.PortNumber), QString());
     if (!transferNotice_.isEmpty())
         shell_.SetHint(transferNotice_);  // the refreshed page put its own hint there
 }
@@ -152,7 +153,9 @@ TransferSafety TransferCommands::Safety()
 
 bool TransferCommands::ApproveWriteChanges(const Model& radio)
 {
-    return prompt_.ConfirmChanges(QStringLiteral("Program to Radio"), CompareModels(radio, model_),
+    const SideKind sent = document_.SendImageAsIs() ? SideKind::Image : SideKind::Data;
+    return prompt_.ConfirmChanges(QStringLiteral("Program to Radio"),
+                                  CompareModels({radio, SideKind::Image}, {model_, sent}),
                                   [this](const QString& key, const QString& field) {
                                       pages_.SelectNodeByKey(key);
                                       pages_.ShowField(key, field);

@@ -199,6 +199,9 @@ private slots:
 
     // A read leaves a backup that, given to write, puts every byte the write
     // sends back exactly, names and bits the editor would tidy up included.
+    // A raw image read is those bytes too, a dry run of them to the radio
+    // that holds them changes nothing, and after the write only the bytes a
+    // write never sends differ.
     void backupWritesTheRadioBackExactly()
     {
         sim::RadioEmulator radio(sim::kCode7100);
@@ -206,16 +209,28 @@ private slots:
         for (int a = 2; a < kImageSize - 2; ++a)
             radio.memory()[a] = static_cast<std::uint8_t>(a * 7 + a / 256);
         const sim::Memory original = radio.memory();
+        const QByteArray originalBytes(reinterpret_cast<const char*>(original.data()), kImageSize);
         const QStringList before = ReadBackups(DataFolder(), "MR7100A");
-        QCOMPARE(RunCli({"read", "--model", "MR7100A", "--port", radio.SlavePath(), Path("r.dat")}).code, 0);
+        QCOMPARE(RunCli({"read", "--model", "MR7100A", "--port", radio.SlavePath(), Path("r.hex")}).code, 0);
         const QStringList after = ReadBackups(DataFolder(), "MR7100A");
         QCOMPARE(after.size(), before.size() + 1);
+        QCOMPARE(test::ReadAll(Path("r.hex")), originalBytes);
+        QCOMPARE(test::ReadAll(after.first()), originalBytes);
+        CliRun r = RunCli({"write", "--dry-run", "--model", "MR7100A", "--port", radio.SlavePath(), Path("r.hex")});
+        QCOMPARE(r.out, QByteArray("0 differences\n"));
         radio.memory() = sim::RadioEmulator::BlankMemory(sim::kCode7100);
-        const CliRun r = RunCli({"write", "--model", "MR7100A", "--port", radio.SlavePath(), after.first()});
+        r = RunCli({"write", "--model", "MR7100A", "--port", radio.SlavePath(), after.first()});
         QCOMPARE(r.code, 0);
         for (int a = 0; a < kImageSize; ++a)
             if (Sent(a))
                 QVERIFY2(radio.memory()[a] == original[a], qPrintable(QString::number(a)));
+        r = RunCli({"diff", "--model", "MR7100A", after.first(), QStringLiteral("port:") + radio.SlavePath()});
+        QCOMPARE(r.out, QByteArray("bytes 0x0020-0x0024 differ; Program to Radio does not write them\n"
+                                   "bytes 0x0030-0x0048 differ; Program to Radio does not write them\n"
+                                   // 0x0049 is 0xFF in both
+                                   "bytes 0x004A-0x004F differ; Program to Radio does not write them\n"
+                                   "bytes 0x01B0-0x01DF differ; Program to Radio does not write them\n"
+                                   "4 differences\n"));
     }
 
     void writeVerifies_data()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Comparing two data sets: one edit of each kind gives exactly its lines.
 #include "comparison.h"
+#include "image_compare.h"
 #include "model.h"
 #include "support/sample_model.h"
 
@@ -156,22 +157,22 @@ private slots:
         newer.MemoryImage[0x0021] = 0x11;
         std::fill_n(newer.MemoryImage.begin() + 0x0030, 32, 0x22);
         QCOMPARE(Lines(CompareModels(older, newer)), QStringList());
-        QCOMPARE(Lines(CompareModels(older, newer, ComparedSides::TwoImages)),
+        QCOMPARE(Lines(CompareModels({older, SideKind::Image}, {newer, SideKind::Image})),
                  (QStringList{" | byte 0x0021 differs; Program to Radio does not write it",
                               " | bytes 0x0030-0x004F differ; Program to Radio does not write them"}));
     }
 
     // A difference only in bits no page shows is a raw byte where a write
-    // sends it, and nothing where the encoder sets the bits itself; the
-    // radio's own bytes count only between two raw images.
+    // sends it, and nothing where the encoder of data sets the bits itself;
+    // the radio's own bytes count only between two raw images.
     void bitsNoPageShows_data()
     {
         QTest::addColumn<int>("address");
         QTest::addColumn<int>("bits");
-        QTest::addColumn<bool>("unshown");  // listed as a byte the editor does not show
+        QTest::addColumn<bool>("asData");   // listed between data as a byte the editor does not show
         QTest::addColumn<bool>("own");      // listed between two images as a byte a write skips
         QTest::newRow("DSC byte, its low bits") << 0x0010 << 0x03 << true << false;
-        QTest::newRow("true/magnetic byte, bit 7") << 0x000F << 0x80 << false << false;
+        QTest::newRow("true/magnetic byte, bit 7") << 0x000F << 0x80 << true << false;  // the encoder keeps it
         QTest::newRow("flag byte, the plan's suffix bit") << 0x0090 << 0x01 << false << false;
         QTest::newRow("last own byte before the scrambler") << 0x0024 << 0xFF << false << true;
         QTest::newRow("first byte sent singly after it") << 0x0026 << 0xFF << true << false;
@@ -182,15 +183,64 @@ private slots:
     {
         QFETCH(int, address);
         QFETCH(int, bits);
-        QFETCH(bool, unshown);
+        QFETCH(bool, asData);
         QFETCH(bool, own);
         Model older = Fresh(), newer = Fresh();
         newer.MemoryImage[address] ^= bits;
         const QString byte = " | byte 0x" + QString::number(address, 16).toUpper().rightJustified(4, '0') + " differs; ";
-        const QStringList shown = unshown ? QStringList{byte + "the editor does not show it"} : QStringList{};
-        QCOMPARE(Lines(CompareModels(older, newer)), shown);
-        QCOMPARE(Lines(CompareModels(older, newer, ComparedSides::TwoImages)),
-                 own ? QStringList{byte + "Program to Radio does not write it"} : shown);
+        const QStringList unshown{byte + "the editor does not show it"};
+        QCOMPARE(Lines(CompareModels(older, newer)), asData ? unshown : QStringList{});
+        QCOMPARE(Lines(CompareModels({older, SideKind::Image}, {newer, SideKind::Image})),
+                 own ? QStringList{byte + "Program to Radio does not write it"} : unshown);
+    }
+
+    // Each side as a write takes it: a radio or an image byte for byte, data
+    // as its records encode it. Bits a decode drops or a read resets still
+    // differ, and a write that changes nothing lists nothing.
+    void sidesAsAWriteTakesThem_data()
+    {
+        QTest::addColumn<Edit>("radio");    // edits the older side, an image
+        QTest::addColumn<Edit>("written");  // edits the newer side
+        QTest::addColumn<bool>("image");    // the newer side goes out as it stands
+        QTest::addColumn<QStringList>("lines");
+        const Edit readResets = [](Model& m) {
+            for (int address : {0x000C, 0x0027, 0x01E0, 0x01E7})
+                m.MemoryImage[address] = 0x55;
+        };
+        QTest::newRow("an image to the radio that holds it") << readResets << readResets << true << QStringList{};
+        QTest::newRow("data over bytes a read resets")
+            << readResets << Edit([](Model&) {}) << false
+            << QStringList{" | byte 0x000C differs; the editor does not show it",
+                           " | byte 0x0027 differs; the editor does not show it",
+                           " | byte 0x01E0 differs; the editor does not show it",
+                           " | byte 0x01E7 differs; the editor does not show it"};
+        QTest::newRow("an index an EXP channel keeps while off")
+            << Edit([](Model&) {}) << Edit([](Model& m) {
+                   m.MemoryImage[addr::ExpEntries + 6] |= 0x01;
+                   m.MemoryImage[addr::ExpEntries + 7] = 0x10;
+               }) << true
+            << QStringList{"E 4 | EXP4: Position 0 (156.000) -> 272 (155.225)"};
+        QTest::newRow("bits a decode drops") << Edit([](Model&) {}) << Edit([](Model& m) {
+            m.MemoryImage[0x0070] |= 0x40;                     // scan bit of a USA slot with no channel
+            m.MemoryImage[0x0090] |= 0x06;                     // flag bits written 0
+            test::PutHex(m.MemoryImage, 4400, "36 61 23 45 60");  // an entry behind the first empty one
+        }) << true << QStringList{"SM 2 | Individual ID2: Enable off -> on",
+                                  "SM 2 | Individual ID2: MMSI (empty) -> 366123456",
+                                  " | byte 0x0070 differs; the editor does not show it",
+                                  " | byte 0x0090 differs; the editor does not show it"};
+    }
+    void sidesAsAWriteTakesThem()
+    {
+        QFETCH(Edit, radio);
+        QFETCH(Edit, written);
+        QFETCH(bool, image);
+        QFETCH(QStringList, lines);
+        Model older = Fresh(), newer = Fresh();
+        radio(older);
+        written(newer);
+        const QStringList actual =
+            Lines(CompareModels({older, SideKind::Image}, {newer, image ? SideKind::Image : SideKind::Data}));
+        QCOMPARE(actual.join('\n'), lines.join('\n'));
     }
 
     void rawBytesCarryTheirValues()

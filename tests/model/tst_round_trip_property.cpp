@@ -2,13 +2,16 @@
 // Properties over many random images and models:
 //  - decoding then encoding changes exactly the documented normalisations;
 //  - encoding twice gives the same image;
-//  - a model built from valid edits survives encode -> decode -> encode.
+//  - a model built from valid edits survives encode -> decode -> encode;
+//  - a comparison lists exactly what a write changes.
 // The expected image is worked out here byte by byte from the memory map, not
 // with the program's own codecs.
+#include "comparison.h"
 #include "decoder.h"
 #include "encoder.h"
 #include "image_compare.h"
 #include "model.h"
+#include "written_areas.h"
 
 #include <QtTest>
 #include <random>
@@ -233,6 +236,65 @@ void RandomEdits(std::mt19937& rng, Model& model)
     }
 }
 
+// What a write of sent leaves in a radio that held radio: the write plan's
+// bytes of sent, the radio's own elsewhere.
+Image AfterWrite(const Image& radio, const Image& sent)
+{
+    Image after = radio;
+    for (int block = 0; block < kImageSize; block += kWriteBlockSize) {
+        const BlockPlan plan = WritePlanOf(block);
+        for (int a = plan.firstByte; plan.how != BlockWrite::Never && a <= plan.lastByte; ++a)
+            after[a] = sent[a];
+    }
+    return after;
+}
+
+// A radio's memory as a read gives it to a comparison: the bytes as sent, the records decoded.
+Model RadioHolding(const Image& image, int modelNumber)
+{
+    Model radio;
+    radio.ModelNumber = modelNumber;
+    NewModel(radio);
+    radio.MemoryImage = image;
+    DecodeImage(radio);
+    radio.MemoryImage = image;
+    return radio;
+}
+
+// One edit of one field, by the caption the comparison gives it.
+struct FieldEdit {
+    const char* field;
+    void (*edit)(std::mt19937&, Model&);
+};
+const FieldEdit kFieldEdits[] = {
+    {"Contrast", [](std::mt19937& r, Model& m) { m.Settings.Contrast = r() % 8; }},
+    {"Dimmer", [](std::mt19937& r, Model& m) { m.Settings.Dimmer = r() % 4; }},
+    {"Offset Time", [](std::mt19937& r, Model& m) { m.Settings.OffsetTime = r() % 25; }},
+    {"Key Beep", [](std::mt19937&, Model& m) { m.Settings.KeyBeep = !m.Settings.KeyBeep; }},
+    {"WX Alert", [](std::mt19937&, Model& m) { m.Settings.WxAlert = !m.Settings.WxAlert; }},
+    {"Scan Type", [](std::mt19937&, Model& m) { m.Settings.ScanType = 1 - m.Settings.ScanType; }},
+    {"Voice Scrambler", [](std::mt19937& r, Model& m) { m.Settings.Scrambler = r() % 256; }},
+    {"True MAG", [](std::mt19937&, Model& m) { m.Settings.TrueMag = !m.Settings.TrueMag; }},
+    {"Individual Reply", [](std::mt19937&, Model& m) { m.Settings.IndReply = !m.Settings.IndReply; }},
+    {"Individual ACK", [](std::mt19937&, Model& m) { m.Settings.IndACK = !m.Settings.IndACK; }},
+    {"Individual Ringer", [](std::mt19937& r, Model& m) { m.Settings.Ind = r() % 4; }},
+    {"POS Request Reply", [](std::mt19937&, Model& m) { m.Settings.POSRR = !m.Settings.POSRR; }},
+    {"DSC Scan", [](std::mt19937&, Model& m) { m.Settings.DscScan = !m.Settings.DscScan; }},
+    {"User MMSI", [](std::mt19937& r, Model& m) { m.Settings.UserMmsid = RandomDigits(r, 9) + "0"; }},
+    {"Count", [](std::mt19937& r, Model& m) { m.MemoryImage[addr::UserMmsiCount] = r() % 256; }},
+    {"USA A-Ch", [](std::mt19937& r, Model& m) { m.Special.Ach(Region::Usa) = r() % 256; }},
+    {"Tx Enable", [](std::mt19937& r, Model& m) { m.IntChannels.at(r() % 20).TxEnable ^= true; }},
+    {"Only Low Power", [](std::mt19937& r, Model& m) { m.CanChannels.at(r() % 20).LowPower ^= true; }},
+    {"Power Up", [](std::mt19937& r, Model& m) { m.UsaChannels.at(r() % 20).PowUp ^= true; }},
+    {"Duplex", [](std::mt19937& r, Model& m) { m.UsaChannels.at(r() % 20).Duplex ^= true; }},
+    {"VS Memory", [](std::mt19937& r, Model& m) { m.ExpChannels.at(1 + r() % 40).VsMemory ^= true; }},
+    {"Scan Memory", [](std::mt19937& r, Model& m) { m.ExpChannels.at(1 + r() % 40).ScanMemory ^= true; }},
+    {"Enable", [](std::mt19937& r, Model& m) { m.IntChannels.at(r() % 20).Enable ^= true; }},
+    {"Scan", [](std::mt19937& r, Model& m) { m.WxChannels.at(r() % 10).ScanMemory ^= true; }},
+    {"Position", [](std::mt19937& r, Model& m) { m.ExpChannels.at(1 + r() % 40).Position = r() % 282; }},
+    {"name", [](std::mt19937& r, Model& m) { m.CanChannels.at(r() % 20).ChTag = RandomText(r, "ABC XYZ", 12); }},
+};
+
 }  // namespace
 
 class TestRoundTripProperty : public QObject {
@@ -290,6 +352,75 @@ private slots:
                 expected.DispayA = expected.Enable && (expected.Position & 0x100) != 0;
                 QCOMPARE(model.ExpChannels.at(i), expected);
             }
+        }
+    }
+
+    // Over random radios and data sets or images: every bit the write changes
+    // lies in a listed difference, every listed field has a bit it changes,
+    // and a range of raw bytes is bytes it changes in bits no field holds.
+    // Between two images the differing bytes a write skips are listed apart.
+    void comparisonListsWhatTheWriteChanges()
+    {
+        std::mt19937 rng(2026);
+        for (int round = 0; round < kRounds; ++round) {
+            const int modelNumber = round % 2;
+            const Image held = RandomImage(rng, modelNumber);
+            const Model radio = RadioHolding(held, modelNumber);
+            const bool image = round % 3 != 0;
+            Model newer = image && round % 9 == 1 ? radio : RadioHolding(RandomImage(rng, modelNumber), modelNumber);
+            if (!image && round % 2 == 0)
+                RandomEdits(rng, newer);
+            for (int i = image ? 0 : 4; i < 4; ++i)  // an image like the radio's but for a few bytes
+                newer.MemoryImage[rng() % kImageSize] ^= static_cast<std::uint8_t>(1 << rng() % 8);
+            Model sent = newer;
+            QVERIFY(image || !EncodeImage(sent));
+            const Image after = AfterWrite(held, sent.MemoryImage);
+            const std::vector<Difference> list =
+                CompareModels({radio, SideKind::Image}, {newer, image ? SideKind::Image : SideKind::Data});
+
+            Image fieldBits{}, rawBits{}, skipped{};
+            for (const Difference& d : list) {
+                bool changes = d.bits.empty() || d.unwritten;
+                for (const ImageBits& b : d.bits) {
+                    const std::uint8_t changed = held[b.address] ^ after[b.address];
+                    changes = changes || (changed & b.mask) != 0;
+                    if (d.unwritten)
+                        QVERIFY(!IsWrittenAddress(b.address) &&
+                                (held[b.address] ^ sent.MemoryImage[b.address]) == b.mask);
+                    else if (d.rawBytes)
+                        QVERIFY(b.mask != 0 && (changed & b.mask) == b.mask);
+                    (d.unwritten ? skipped : d.rawBytes ? rawBits : fieldBits)[b.address] |= b.mask;
+                }
+                if (!changes)
+                    QFAIL(qPrintable(QStringLiteral("round %1 lists %2").arg(round).arg(d.Text().c_str())));
+            }
+            for (int a = 0; a < kImageSize; ++a) {
+                const std::uint8_t unlisted = (held[a] ^ after[a]) & ~(fieldBits[a] | rawBits[a]);
+                if (unlisted != 0 || (fieldBits[a] & rawBits[a]) != 0)
+                    QFAIL(qPrintable(QStringLiteral("round %1, byte 0x%2").arg(round).arg(a, 4, 16, QLatin1Char('0'))));
+                if (image && !IsWrittenAddress(a))
+                    QCOMPARE(skipped[a], std::uint8_t(held[a] ^ sent.MemoryImage[a]));
+            }
+        }
+    }
+
+    // One field changed in data is listed as that field alone, when the
+    // write changes anything: the comparison knows each field's bits.
+    void oneFieldIsListedAlone()
+    {
+        std::mt19937 rng(5100);
+        for (int round = 0; round < kRounds; ++round) {
+            const Model older = RadioHolding(RandomImage(rng, round % 2), round % 2);
+            Model newer = older;
+            const FieldEdit& edit = kFieldEdits[round % std::size(kFieldEdits)];
+            edit.edit(rng, newer);
+            Model a = older, b = newer;
+            QVERIFY(!EncodeImage(a) && !EncodeImage(b));
+            const std::vector<Difference> list = CompareModels(older, newer);
+            QVERIFY2(list.size() == (a.MemoryImage == b.MemoryImage ? 0u : 1u) &&
+                         (list.empty() || list[0].field.find(edit.field) != std::string::npos),
+                     qPrintable(QStringLiteral("%1: %2 lines, first %3").arg(edit.field).arg(list.size())
+                                    .arg(list.empty() ? QString() : QString::fromStdString(list[0].Text()))));
         }
     }
 };

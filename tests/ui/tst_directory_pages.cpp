@@ -268,8 +268,10 @@ private slots:
         QTest::addColumn<DirectoryKind>("kind");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("individual") << kInd << "36612345" << "Individual Directory MMSI";
-        QTest::newRow("group") << kGroup << "3661234" << "Group Directory MMSI";
+        QTest::addColumn<QString>("rule");
+        QTest::newRow("individual") << kInd << "36612345" << "Individual Directory MMSI" << "An MMSI has 9 digits.";
+        QTest::newRow("group") << kGroup << "3661234" << "Group Directory MMSI"
+                               << "A group MMSI has 8 digits after its leading 0.";
     }
 
     void refusedMmsi()
@@ -277,6 +279,7 @@ private slots:
         QFETCH(DirectoryKind, kind);
         QFETCH(QString, typed);
         QFETCH(QString, caption);
+        QFETCH(QString, rule);
         Use(kind, 2);
         const Directory before = D(kind);
         ShowEntry(kind, 1);
@@ -285,7 +288,7 @@ private slots:
         QTest::keyClick(Mmsi(), Qt::Key_Backtab);
         QTRY_COMPARE(Shown().size(), 1);
         QCOMPARE(Shown()[0].title, caption);
-        QCOMPARE(Shown()[0].text, QStringLiteral("Data Error!!"));
+        QCOMPARE(Shown()[0].text, QStringLiteral("Data Error!!\n\n") + rule);
         QCOMPARE(Shown()[0].icon, MessageIcon::Exclamation);
         QTRY_VERIFY(Mmsi()->hasFocus());
         QCOMPARE(Mmsi()->text(), typed);

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTabWidget>
 
 using namespace quorlink;
 using quorlink::test::ReadAll;
@@ -57,6 +58,25 @@ private slots:
         QCOMPARE(f->prompt.dialogFilters.last(), QStringLiteral("Text files(*.txt)|*.txt|All files(*.*)|*.*"));
         // The same bytes the command line's report writes: the text and one CR LF.
         QCOMPARE(ReadAll(path), QByteArray::fromStdString(BuildTextReport(f->model)) + "\r\n");
+    }
+
+    // Print to File has no check step: an MMSI still being typed neither
+    // stops it nor reaches the report, and waits in its box.
+    void opensWithAnUnfinishedMmsi()
+    {
+        f->window->SelectNodeByKey(QStringLiteral("S"));
+        auto* tabs = f->Find<QTabWidget>("tbsFNE");
+        tabs->setCurrentIndex(1);
+        auto* user = f->Find<QLineEdit>("txtFUser");
+        user->setFocus();
+        QTRY_VERIFY(user->hasFocus());
+        QTest::keyClicks(user, QStringLiteral("3661"));
+        WithReportWindow([](ReportWindow* window) {
+            QTRY_VERIFY(window->textBox()->toPlainText().contains(QLatin1String("3669876540")));
+        });
+        QVERIFY(f->prompt.shown.isEmpty());
+        QCOMPARE(user->text(), QStringLiteral("3661"));
+        QCOMPARE(f->model.Settings.UserMmsid, std::string("3669876540"));
     }
 
     void savesWhatTheBoxShows()

@@ -143,6 +143,7 @@ private slots:
         QVERIFY(f->model.UsaChannels == source.UsaChannels);
         QCOMPARE(f->window->Tree().ItemByKey(QStringLiteral("PU 13"))->text(0), QStringLiteral("CH16"));
         QCOMPARE(f->window->windowTitle(), QStringLiteral("RV48  Quorlink"));
+        QCOMPARE(f->window->StatusText(2), QStringLiteral("Read from the radio on COM1"));
         QCOMPARE(f->window->Pages().Active(), Panel::F);
         QVERIFY(!undo->isEnabled());  // the read starts the history afresh
         QVERIFY(colour("SM 3") != colour("SM 4") && colour("SG 2") != colour("SG 3"));

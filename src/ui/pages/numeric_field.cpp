@@ -124,9 +124,13 @@ bool MmsiField::Check()
 
 void MmsiField::Stored() { window_.StoreChange(changeName_()); }
 
+// The rule the refused text breaks is the box's second paragraph.
 void MmsiField::ShowError()
 {
-    window_.prompt().Message(caption_, QStringLiteral("Data Error!!"), MessageIcon::Exclamation, MessageButtons::Ok);
+    const QString rule = length_ == kGroupLength ? QStringLiteral("A group MMSI has 8 digits after its leading 0.")
+                                                 : QStringLiteral("An MMSI has %1 digits.").arg(length_);
+    window_.prompt().Message(caption_, QStringLiteral("Data Error!!\n\n") + rule, MessageIcon::Exclamation,
+                             MessageButtons::Ok);
 }
 
 bool MmsiField::Validate()

@@ -41,8 +41,8 @@ bool CheckNumericField(bool keepText, int length, QLineEdit* field, std::string&
 // stored MMSI is a change of the records, named by changeName.
 //
 // Leaving the box towards another control of the window runs the check
-// (Validate); when it fails, "Data Error!!" is shown and the focus is put
-// back. Two ways out run no check and put the stored value back instead
+// (Validate); when it fails, "Data Error!!" is shown with the rule broken
+// and the focus is put back. Two ways out run no check and put the stored value back instead
 // (LostFocus): a mouse click on the tree, which switches the page at once so
 // the box cannot keep the focus, and a page switch that disables the box.
 // Menus, popups and a switch to another application are no leave at all: the
