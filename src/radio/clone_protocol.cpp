@@ -105,11 +105,14 @@ bool CloneProtocol::BackInStep(Command marker)
         state.CancelFlag = false;
         link_.Send(BuildRequest(marker, addr::Marker / kBlockSize * kBlockSize));
         ++pendingMarkers_;
-        const WaitResult result = AwaitMarker(marker);
+        bool heard = false;
+        const WaitResult result = AwaitMarker(marker, heard);
         if (result == WaitResult::Done)
             return true;
-        if (result == WaitResult::Cancelled || result == WaitResult::PortFault || link_.PortFault())
-            return false;
+        // A line that stays silent has nothing to get out of step with: asking
+        // it again would only keep the user waiting.
+        if (result == WaitResult::Cancelled || result == WaitResult::PortFault || link_.PortFault() || !heard)
+            break;
         pendingMarkers_ = 0;  // none came: taken for lost, the next is asked afresh
     }
     state.ErrorFlag = true;
@@ -120,7 +123,7 @@ bool CloneProtocol::BackInStep(Command marker)
 // copies, the rest of a broken frame, and the replies to earlier markers,
 // which look the same and are counted off. Every SOH starts a frame afresh,
 // so that a short frame never swallows the start of the marker's.
-WaitResult CloneProtocol::AwaitMarker(Command marker)
+WaitResult CloneProtocol::AwaitMarker(Command marker, bool& heard)
 {
     QElapsedTimer clock;
     clock.start();
@@ -131,6 +134,7 @@ WaitResult CloneProtocol::AwaitMarker(Command marker)
         const int left = Timings.replyTimeoutMs + Timings.frameTimeoutMs - static_cast<int>(clock.elapsed());
         if (const WaitResult result = link_.TakeAnyByte(byte, left); result != WaitResult::Done)
             return result;
+        heard = true;
         if (byte == SOH)
             frame.clear();
         frame += char(byte);

@@ -112,7 +112,8 @@ private:
     // and runs them all again. True once the marker proved them.
     bool Proven(int count, const Step& step, Command marker);
     bool BackInStep(Command marker);
-    WaitResult AwaitMarker(Command marker);
+    // heard: whether any byte came meanwhile.
+    WaitResult AwaitMarker(Command marker, bool& heard);
     bool TakeDataReply(Image& target, int address, int command);
     bool TakeAck();
     Outcome ReadOne(const OperationInfo& operation, Image& target, int address, int command);
