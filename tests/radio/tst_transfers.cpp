@@ -452,6 +452,19 @@ private slots:
         }
     }
 
+    // The first write frame alone may have changed the radio: a write cut
+    // right after it says so.
+    void writeCutAfterItsFirstFrame()
+    {
+        rig->radio.AddFault({sim::FaultKind::HangUp, 0x13, 0x0000, 1, 0});
+        QVERIFY(!rig->Shown(RunWriteTransfer(rig->protocol)));
+        QCOMPARE(rig->protocol.WriteFramesSent(), 1);
+        const ExchangeList firstFrame{{0x13, 0x0000}};
+        QCOMPARE(Exchanges(rig->radio), kModelCheck + firstFrame);
+        QCOMPARE(rig->prompt.shown.size(), 2);
+        QCOMPARE(rig->prompt.shown[1].text, QStringLiteral("The radio now holds a partly written memory: program it again before use."));
+    }
+
     void writeRunCompletes()
     {
         QVERIFY(rig->Shown(RunWriteTransfer(rig->protocol)));

@@ -169,6 +169,28 @@ private slots:
         QCOMPARE(test::Exchanges(*radio), test::kModelCheck + test::ProvenPass(test::ReadOf));
     }
 
+    // Paced as on a cable, a reply that comes after its time-out is never
+    // taken for the next block: the read ends with the radio's exact bytes.
+    void lateReplyInTheWindowsRead()
+    {
+        StartRadio(sim::kCode7100);
+        for (int a = 2; a < kImageSize - 2; ++a)
+            radio->memory()[a] = static_cast<std::uint8_t>(a * 5 + a / 256);
+        radio->AddFault({sim::FaultKind::Delay, 0x14, 0x0800, 1, 450});
+        connect(radio.get(), &sim::RadioEmulator::requestLogged, this, [this](const sim::LoggedRequest& entry) {
+            if (entry.kind == sim::LoggedRequest::Kind::Frame)
+                radio->SetPace(std::abs(entry.request.address - 0x0800) <= 0x20 ? 960 : 0);
+        });
+        QTimer::singleShot(0, this, [] { Press(OpenDialog(), "cmdOK"); });
+        f->Trigger("mnuTransferRead");
+        QCOMPARE(f->prompt.shown.last().text, QStringLiteral("Complete!!"));
+        const QStringList backups = ReadBackups(f->programDir.path(), "MR7100A");
+        QCOMPARE(backups.size(), 1);
+        QCOMPARE(test::ReadAll(backups[0]), QByteArray(reinterpret_cast<const char*>(radio->memory().data()), kImageSize));
+        const test::ExchangeList clean = test::ProvenPass(test::ReadOf);
+        QCOMPARE(test::Exchanges(*radio), test::kModelCheck + test::Redone(clean, int(clean.indexOf({0x14, 0x0800}))));
+    }
+
     void failedReadChangesNothing()
     {
         StartRadio(sim::kCode5100);  // the other model
