@@ -111,4 +111,21 @@ bool QtSerialPort::PermissionDenied() const { return port_.error() == QSerialPor
 
 std::unique_ptr<SerialPort> NewSystemSerialPort() { return std::make_unique<QtSerialPort>(); }
 
+// QSerialPort reads through a notifier of its own; holding that off is the
+// one way to let a frame gather in the system while the window stays live.
+void QtSerialPort::Doze(bool on)
+{
+    if (on && dozing_.isEmpty()) {
+        for (QSocketNotifier* notifier : port_.findChildren<QSocketNotifier*>())
+            if (notifier->type() == QSocketNotifier::Read && notifier->isEnabled())
+                dozing_.append(notifier);
+        for (QSocketNotifier* notifier : dozing_)
+            notifier->setEnabled(false);
+    } else if (!on) {
+        for (QSocketNotifier* notifier : dozing_)
+            notifier->setEnabled(true);
+        dozing_.clear();
+    }
+}
+
 }  // namespace quorlink

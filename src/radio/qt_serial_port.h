@@ -3,7 +3,9 @@
 
 #include "serial_port.h"
 
+#include <QList>
 #include <QSerialPort>
+#include <QSocketNotifier>
 
 namespace quorlink {
 
@@ -18,11 +20,13 @@ public:
     bool Write(const QByteArray& bytes) override;
     Fault Failure() const override;
     bool PermissionDenied() const override;
+    void Doze(bool on) override;
 
 private:
     QSerialPort port_;
     QString device_;
     QString openFailure_;  // why the last opening failed, in words about the port
+    QList<QSocketNotifier*> dozing_;  // the port's read notifiers held off
 };
 
 }  // namespace quorlink

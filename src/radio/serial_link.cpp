@@ -13,6 +13,12 @@
 
 namespace quorlink {
 
+namespace {
+// One byte at 9600 baud, 8N1: the slowest this line ever carries.
+constexpr qint64 kLineByteUs = 1000000 * 10 / 9600;
+constexpr qint64 kWokenBytes = 3;
+}  // namespace
+
 // Deadlines run on a monotonic clock; "later" is strictly later. A turn is
 // judged by the time it began: the window's events it ran may include a
 // modal box (Help) that held it for minutes while the radio answered, and a
@@ -76,15 +82,26 @@ void SerialLink::Send(const QByteArray& bytes)
     }
 }
 
-void SerialLink::Turn(Deadline& deadline, bool mayBlock)
+void SerialLink::Turn(Deadline& deadline, bool mayBlock, qint64 restMs)
 {
     deadline.StartTurn();
-    // A blocking turn also wakes when the deadline passes, so that it is
-    // judged then and not a tick later.
-    if (mayBlock)
-        turnTimer_.start(static_cast<int>(std::clamp<qint64>(deadline.MsLeft() + 1, 0, turnBoundMs_)));
-    QCoreApplication::processEvents(mayBlock ? QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents
-                                             : QEventLoop::AllEvents);
+    QEventLoop::ProcessEventsFlags flags = QEventLoop::AllEvents;
+    if (mayBlock) {
+        // A blocking turn also wakes when the deadline passes, so that it is
+        // judged then and not a tick later.
+        const qint64 bound = restMs > 0 ? restMs : turnBoundMs_;
+        turnTimer_.start(static_cast<int>(std::clamp<qint64>(deadline.MsLeft() + 1, 0, bound)));
+        flags |= QEventLoop::WaitForMoreEvents;
+    }
+    // The rest of a frame is on its way: sleep through the time it needs on
+    // the line instead of waking for each byte, then take it in at once.
+    const bool doze = mayBlock && restMs > 0;
+    port_.Doze(doze);
+    QCoreApplication::processEvents(flags);
+    if (doze) {
+        port_.Doze(false);
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
     turnTimer_.stop();
     if (cancelCheck_ && cancelCheck_())
         state_.CancelFlag = true;
@@ -150,7 +167,9 @@ WaitResult SerialLink::ReceiveFrame(QByteArray& buffer, int timeoutMs)
     const qint64 count = buffer.size();
     Deadline deadline(timeoutMs);
     for (;;) {
-        Turn(deadline, port_.BytesWaiting() < count);
+        const qint64 missing = count - port_.BytesWaiting();
+        // The last few bytes wake the wait as they come, so that it ends on time.
+        Turn(deadline, missing > 0, std::max<qint64>(missing - kWokenBytes, 0) * kLineByteUs / 1000);
         if (port_.BytesWaiting() >= count)
             break;
         if (const std::optional<WaitResult> end = Interruption(deadline))

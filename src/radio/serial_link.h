@@ -82,7 +82,8 @@ private:
     class Deadline;
 
     // Runs the window's events; the deadline is then judged by the time the turn began.
-    void Turn(Deadline& deadline, bool mayBlock);
+    // restMs: how long the rest of an awaited frame still needs on the line.
+    void Turn(Deadline& deadline, bool mayBlock, qint64 restMs = 0);
     // Why a wait must end whatever it waits for: the port failed, Cancel, or
     // the deadline, tested in this order (a cancel wins over a time-out).
     std::optional<WaitResult> Interruption(const Deadline& deadline);

@@ -26,6 +26,10 @@ public:
     virtual void DiscardInput() = 0;
     // Hands the bytes to the system at once; false when it refuses them.
     virtual bool Write(const QByteArray& bytes) = 0;
+    // While dozing, bytes that arrive wait in the system instead of waking the
+    // program for each; waking takes them in at the next turn. A port that
+    // is polled anyway need not do anything.
+    virtual void Doze(bool /*on*/) {}
     // What went wrong last, with the system's reason; number 0 when nothing did.
     virtual Fault Failure() const = 0;
     virtual bool PermissionDenied() const = 0;
