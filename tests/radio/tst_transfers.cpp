@@ -85,8 +85,11 @@ bool RunPassExactly(RadioRig& rig, int pass)
     bool exact = true;
     switch (pass) {
     case CheckPass: done = rig.protocol.ReadDataChkModel().done(); break;
-    case ReadPass: done = rig.protocol.ReadData(target).done(); exact = std::all_of(radio.begin(), radio.end(), [&](auto& b) { return same(int(&b - radio.data())); }); break;
-    case ReadFirstPass: done = rig.protocol.ReadBeforeWrite(target).done(); exact = std::equal(radio.begin(), radio.end(), target.begin()); break;
+    case ReadPass:
+    case ReadFirstPass:
+        done = (pass == ReadPass ? rig.protocol.ReadData(target) : rig.protocol.ReadBeforeWrite(target)).done();
+        exact = std::equal(radio.begin(), radio.end(), target.begin());
+        break;
     case WritePass:
         done = rig.protocol.WriteData().done();
         for (int address = 0; address < kImageSize; ++address)
