@@ -6,7 +6,7 @@
 # bytes need on the line, and a paced write that verifies itself (the line
 # time is then the write's plus the read-back's), and the editor's write that
 # reads the radio first (three passes). Aims: ratio at most 1.03, CPU at
-# most 5 % of wall (a read under 2 %), a backup under 5 ms.
+# most 1 % of wall, a backup under 5 ms.
 # Needs a build in build/ (or BUILD_DIR); builds nothing itself.
 set -u
 cd "$(dirname "$0")/.." || exit 1
