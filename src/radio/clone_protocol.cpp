@@ -49,6 +49,8 @@ namespace {
 constexpr int kSpanBlocks = 32;
 // Markers sent to bring the line back before the run is given up.
 constexpr int kMarkerAttempts = 3;
+// Where a marker reads; a block read starts its block.
+constexpr int kMarkerAddress = addr::Marker / kBlockSize * kBlockSize;
 
 }  // namespace
 
@@ -103,7 +105,7 @@ bool CloneProtocol::BackInStep(Command marker)
         Pause(Timings.retryPauseMs);
         state.ErrorFlag = true;
         state.CancelFlag = false;
-        link_.Send(BuildRequest(marker, addr::Marker / kBlockSize * kBlockSize));
+        link_.Send(BuildRequest(marker, kMarkerAddress));
         ++pendingMarkers_;
         bool heard = false;
         const WaitResult result = AwaitMarker(marker, heard);
@@ -221,9 +223,8 @@ CloneProtocol::Asked CloneProtocol::AskWriteByte(int address)
 CloneProtocol::Asked CloneProtocol::AskMarker(Command marker)
 {
     Image scratch{};
-    const int address = addr::Marker / kBlockSize * kBlockSize;
-    return Ask(BuildRequest(marker, address), [&] {
-        if (!TakeDataReply(scratch, address, marker))
+    return Ask(BuildRequest(marker, kMarkerAddress), [&] {
+        if (!TakeDataReply(scratch, kMarkerAddress, marker))
             return false;
         pendingMarkers_ = 0;
         return true;
