@@ -46,16 +46,14 @@ bool Skipped(int address)
 
 ReplyOracle::ReplyOracle(const std::vector<ScriptedExchange>& exchanges)
 {
-    bool blocksAsked = false;
     for (const ScriptedExchange& exchange : exchanges) {
         // Our own requests: SOH, command, address, ...
         const int command = Hex(exchange.request.mid(1, 2));
         const int address = Hex(exchange.request.mid(3, 4));
-        // One-byte reads after the model check are markers, whose replies the
-        // run only counts: the model code is what the check took.
-        if (command != 0x12 || !blocksAsked)
+        // One-byte reads after the model check (the port's first opening)
+        // are markers, whose replies a run only counts.
+        if (command != 0x12 || exchange.opening == 1)
             replies_[{command, address}] = exchange.received;
-        blocksAsked = blocksAsked || command == 0x14;
     }
 }
 

@@ -35,6 +35,7 @@ ScriptedPort::ScriptedPort(const std::uint8_t* entries, std::size_t size, bool p
 bool ScriptedPort::Open(const QString&)
 {
     open_ = !pulled_;  // a pulled cable takes the device with it
+    openings_ += open_ ? 1 : 0;
     return open_;
 }
 
@@ -71,7 +72,7 @@ bool ScriptedPort::Write(const QByteArray& bytes)
     if (!open_ || pulled_)
         return false;
     if (!bytes.isEmpty() && static_cast<std::uint8_t>(bytes.at(0)) == SOH) {
-        exchanges_.push_back({bytes, {}});
+        exchanges_.push_back({bytes, {}, openings_});
         Answer();
     }
     return true;

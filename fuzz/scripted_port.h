@@ -42,6 +42,7 @@ constexpr std::uint8_t kPullCable = 255;
 struct ScriptedExchange {
     QByteArray request;
     QByteArray received;
+    int opening = 0;  // which opening of the port it was sent in, from 1
 };
 
 class ScriptedPort : public SerialPort {
@@ -70,6 +71,7 @@ private:
     const std::uint8_t* end_;
     bool pullAtEnd_;
     bool open_ = false;
+    int openings_ = 0;
     bool pulled_ = false;
     // The radio's bytes on their way: pending_ has arrived, held_ arrives
     // when the program has looked holdLooks_ more times.
