@@ -25,6 +25,7 @@ constexpr Switch kSwitches[] = {
     {"--no-verify", &Arguments::noVerify},
     {"--dry-run", &Arguments::dryRun},
     {"--no-read-first", &Arguments::noReadFirst},
+    {"--probe", &Arguments::probe},
 };
 
 struct Valued {

@@ -19,6 +19,7 @@ struct Arguments {
     bool noVerify = false;  // write: skip the read-back check
     bool dryRun = false;    // write: read the radio, list the changes, write nothing
     bool noReadFirst = false;  // write: no read of the radio before writing
+    bool probe = false;        // doctor: ask the radio for its model code
     // Every option given but --help and --version, as "--name": the verb
     // checks them against the ones it takes.
     std::vector<std::string> options;

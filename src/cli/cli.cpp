@@ -49,9 +49,10 @@ const Verb kVerbs[] = {
      "- where there is nothing to say). Backups are judged by content: other files are \"not a radio image\".",
      0, 0, false, RunBackups, false},
     {"ports", "ports", "Lists the serial ports present and which COMn each one is.", 0, 0, false, RunPorts, false},
-    {"doctor", "doctor [--port PORT]",
-     "Opens PORT (or the editor's port) without talking to the radio and says what stops it.", 0, 0, false, RunDoctor,
-     false},
+    {"doctor", "doctor [--port PORT] [--probe]",
+     "Opens PORT (or the editor's port) without talking to the radio and says what stops it.\n"
+     "--probe then asks the radio for its model code and says whether one answered, and which model.",
+     0, 0, false, RunDoctor, false},
     {"export-directory", "export-directory --model MODEL IN OUT.csv",
      "Writes both directories of IN to OUT.csv as rows kind,mmsi,name (UTF-8).", 2, 2, false, RunExportDirectory},
     {"import-directory", "import-directory --model MODEL IN LIST.csv OUT",

@@ -7,6 +7,10 @@
 #include <string>
 #include <vector>
 
+namespace quorlink {
+struct ProtocolTimings;
+}
+
 namespace quorlink::cli {
 
 struct Io {
@@ -15,6 +19,9 @@ struct Io {
     // Where backups of transfers go (its backups folder); empty: the
     // program's own data folder.
     std::string dataFolder = {};
+    // The radio's time limits when null. Tests that call Run shorten them; no
+    // option or setting does.
+    const ProtocolTimings* timings = nullptr;
 };
 
 enum ExitCode { kOk = 0, kFailed = 1, kUsage = 2 };

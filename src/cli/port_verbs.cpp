@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The verbs that look at serial ports without talking to a radio: ports and doctor.
+// The verbs that look at serial ports: ports, and doctor, which talks to a
+// radio only when asked to probe.
+#include "clone_protocol.h"
 #include "error_log.h"
 #include "file_path.h"
 #include "latin1.h"
 #include "model.h"
+#include "model_probe.h"
+#include "no_radio_help.h"
 #include "open_failure.h"
 #include "port_names.h"
 #include "serial_port.h"
@@ -21,6 +25,39 @@ namespace {
 QByteArray OrDash(const QString& text) { return text.isEmpty() ? QByteArray("-") : EscapeControls(text).toLocal8Bit(); }
 
 void PrintLine(std::FILE* to, const QString& line) { std::fprintf(to, "%s\n", qPrintable(EscapeControls(line))); }
+
+// Asks the radio on the link's port for its model code and says what came
+// back; true when a radio of a model this program knows answered.
+bool Probe(const Call& call, SerialLink& link)
+{
+    const QString port = link.Target().label;
+    PrintLine(call.io.out, QStringLiteral("Asking the radio on %1 for its model code...").arg(port));
+    std::fflush(call.io.out);
+    CloneProtocol protocol(link);
+    if (call.io.timings)
+        protocol.Timings = *call.io.timings;
+    const ModelProbe probe = AskModelCode(protocol);
+    if (probe.fault) {
+        PrintLine(call.io.out,
+                  QStringLiteral("%1 failed: %2").arg(port, QString::fromStdString(probe.fault.description)));
+        return false;
+    }
+    if (!probe.answered) {
+        PrintLine(call.io.out, NoRadioHelp(link));
+        return false;
+    }
+    if (probe.model.empty()) {
+        PrintLine(call.io.out, QStringLiteral("A radio answered on %1, but with the model code %2 (%3 at the end of "
+                                              "its memory), which is neither an MR7100A's nor an MR5100A's.")
+                                   .arg(port)
+                                   .arg(probe.head)
+                                   .arg(probe.tail));
+        return false;
+    }
+    PrintLine(call.io.out, QStringLiteral("An %1 answered on %2 (model code %3).")
+                               .arg(QString::fromStdString(probe.model), port).arg(probe.head));
+    return true;
+}
 
 }  // namespace
 
@@ -69,11 +106,16 @@ int RunDoctor(const Call& call)
     link.UseDevices(stored, &system);
     const bool opened = link.PortOpen();
     link.ClosePort();
-    if (opened)
+    bool ready = opened;
+    if (!opened)
+        PrintLine(call.io.out, link.OpenFailure());
+    else if (!call.args.probe)
         PrintLine(call.io.out, QStringLiteral("%1 opens: the port is ready. Nothing was sent to the radio.")
                                    .arg(target.device));
-    else
-        PrintLine(call.io.out, link.OpenFailure());
+    else {
+        PrintLine(call.io.out, QStringLiteral("%1 opens: the port is ready.").arg(target.device));
+        ready = Probe(call, link);
+    }
 
     const DeviceFacts facts = LookAtDevice(target.device);
     const std::optional<PortInfo> port = FindPort(ports, target.device);
@@ -82,7 +124,7 @@ int RunDoctor(const Call& call)
                                               "cable is plugged in. The udev rule of the Debian package keeps it away.")
                                    .arg(facts.modemManagerPid)
                                    .arg(target.device));
-    return ListWritten(call.io, opened ? kOk : kFailed);
+    return ListWritten(call.io, ready ? kOk : kFailed);
 }
 
 }  // namespace quorlink::cli

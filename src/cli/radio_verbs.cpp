@@ -134,6 +134,8 @@ bool Transfer(const Call& call, Model& model, const std::string& portText, const
         ProgressBar bar(call.io.err, what);
         const TransferRunning running;
         CloneProtocol protocol(link, {[&](int percent) { bar.Show(percent); }, [] { return interrupted != 0; }});
+        if (call.io.timings)
+            protocol.Timings = *call.io.timings;
         done = ReportOutcome(call.prompt, run(protocol));
     }
     // A write cut short has said what the radio holds now.

@@ -3,6 +3,11 @@
 
 namespace quorlink {
 
+QString PortsListedHint()
+{
+    return QStringLiteral("Options > SerialPort > Device... (or quorlink-cli ports) lists the ports present.");
+}
+
 QString OpenFailureText(const PortTarget& target, const QString& reason, const QStringList& causes)
 {
     QString port = target.label;

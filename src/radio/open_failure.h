@@ -46,6 +46,9 @@ DeviceFacts LookAtDevice(const QString& device, const SystemView& view = {});
 // the opening for lack of rights or because the device is taken.
 QStringList CauseLines(const PortTarget& target, const DeviceFacts& facts, bool refused);
 
+// Where the user finds the ports present, for advice to choose another.
+QString PortsListedHint();
+
 // The first line names the port and the system's reason; the causes follow.
 QString OpenFailureText(const PortTarget& target, const QString& reason, const QStringList& causes = {});
 

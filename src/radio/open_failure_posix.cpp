@@ -236,7 +236,7 @@ DeviceFacts LookAtDevice(const QString& device, const SystemView& view)
 
 QStringList CauseLines(const PortTarget& target, const DeviceFacts& facts, bool refused)
 {
-    const QString listed = QStringLiteral("Options > SerialPort > Device... (or quorlink-cli ports) lists the ports present.");
+    const QString listed = PortsListedHint();
     QStringList lines;
     if (!facts.claimedAdapter.isEmpty())
         lines << QStringLiteral("The USB serial adapter %1 is plugged in but has no serial port: the braille display "

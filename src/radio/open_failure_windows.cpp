@@ -8,14 +8,6 @@
 
 namespace quorlink {
 
-namespace {
-
-const QString kListed = QStringLiteral(
-    "Options > SerialPort > Device... (or quorlink-cli ports) lists the ports "
-    "present.");
-
-}  // namespace
-
 DeviceFacts LookAtDevice(const QString& device, const SystemView&)
 {
     DeviceFacts facts;
@@ -28,13 +20,13 @@ QStringList CauseLines(const PortTarget& target, const DeviceFacts& facts, bool 
     if (target.device.isEmpty())
         return {QStringLiteral("No serial port is present for %1. Plug the cable in, or choose its port: ")
                     .arg(target.label) +
-                kListed};
+                PortsListedHint()};
     if (!facts.exists)
         return {QStringLiteral("There is no port %1: the cable is unplugged or its driver is not installed. Device "
                                "Manager shows the cable under Ports (COM & LPT) with its COM number when it is "
                                "plugged in and its driver works. ")
                     .arg(target.device) +
-                kListed};
+                PortsListedHint()};
     if (refused)
         return {QStringLiteral("%1 is in use by another program (Windows lets one program at a time open a port). "
                                "Close it and try again.")

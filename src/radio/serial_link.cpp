@@ -48,10 +48,10 @@ bool SerialLink::PortOpen()
     if (port_.IsOpen())
         return true;
     portFault_ = {};
-    const PortChoice choice = override_ ? *override_ : PortChoice{model_.PortNumber, {}};
-    const PortTarget target = ResolvePort(choice, stored_, choice.number > 0 ? ports_->Ports() : QList<PortInfo>());
+    const PortTarget target = Target();
     if (!target.device.isEmpty() && port_.Open(DeviceToOpen(target.device))) {
         openFailure_.clear();
+        bytesReceived_ = 0;
         return true;
     }
     Fault fault = port_.Failure();
@@ -62,6 +62,12 @@ bool SerialLink::PortOpen()
     openFailure_ = OpenFailureText(target, reason, causes);
     log_.Write(model_.DiagnosticMode, QStringLiteral("frmRadio.PortOpen"), fault);
     return false;
+}
+
+PortTarget SerialLink::Target() const
+{
+    const PortChoice choice = override_ ? *override_ : PortChoice{model_.PortNumber, {}};
+    return ResolvePort(choice, stored_, choice.number > 0 ? ports_->Ports() : QList<PortInfo>());
 }
 
 void SerialLink::ClosePort() { port_.Close(); }
@@ -145,8 +151,10 @@ WaitResult SerialLink::NextByte(std::optional<std::uint8_t> expected, int timeou
     std::optional<std::uint8_t> last;
     for (;;) {
         Turn(deadline, port_.BytesWaiting() == 0);
-        if (port_.BytesWaiting() > 0)
+        if (port_.BytesWaiting() > 0) {
             last = static_cast<std::uint8_t>(port_.Read(1).at(0));
+            ++bytesReceived_;
+        }
         if (const std::optional<WaitResult> end = Interruption(deadline))
             return *end;
         if (last && taken)
@@ -177,6 +185,7 @@ WaitResult SerialLink::ReceiveFrame(QByteArray& buffer, int timeoutMs)
     }
     // Whatever follows the frame stays waiting: the caller judges it.
     const QByteArray frame = port_.Read(count);
+    bytesReceived_ += frame.size();
     std::copy(frame.begin(), frame.end() - 1, buffer.begin());
     if (static_cast<std::uint8_t>(frame.back()) != CR)
         return WaitResult::BadEnd;

@@ -75,6 +75,12 @@ public:
     WaitResult ReceiveFrame(QByteArray& buffer, int timeoutMs);
 
     QString OpenFailure() const { return openFailure_; }
+    // The port an opening tries now: the name the user knows and its device.
+    PortTarget Target() const;
+    // The ports present, as the link looks them up.
+    const PortList& Ports() const { return *ports_; }
+    // Bytes taken from the port since it last opened: none means nothing answered.
+    qint64 BytesReceived() const { return bytesReceived_; }
     // Set when the open port fails under a transfer; cleared by PortOpen.
     const Fault& PortFault() const { return portFault_; }
 
@@ -104,6 +110,7 @@ private:
     int turnBoundMs_ = 20;
     QString openFailure_;
     Fault portFault_;
+    qint64 bytesReceived_ = 0;
 };
 
 }  // namespace quorlink

@@ -6,6 +6,7 @@
 #include "encoder.h"
 #include "latin1.h"
 #include "model.h"
+#include "no_radio_help.h"
 #include "serial_link.h"
 #include "write_verification.h"
 
@@ -16,6 +17,13 @@ namespace quorlink {
 namespace {
 
 Outcome Complete(const char* title) { return Outcome::Done().Say(title, "Complete!!", MessageIcon::Information); }
+
+// Every run starts here: a radio that does not answer this is not there, and
+// the user is told what to look at.
+Outcome CheckModel(CloneProtocol& protocol)
+{
+    return WithNoRadioHelp(protocol.link(), protocol.ReadDataChkModel());
+}
 
 // The backups a write keeps, and how it ended, for its note in the backups' index.
 struct WriteNotes {
@@ -101,7 +109,7 @@ Outcome RunReadTransfer(CloneProtocol& protocol, const TransferSafety& safety)
     TransferState& state = protocol.link().state();
     Image scratch = model.MemoryImage;
     const BusyWhileRunning busy(state);
-    if (Outcome checked = protocol.ReadDataChkModel(); !checked.done())
+    if (Outcome checked = CheckModel(protocol); !checked.done())
         return checked;
     if (Outcome read = protocol.ReadData(scratch); !read.done())
         return read;
@@ -139,7 +147,7 @@ Outcome WriteNoted(CloneProtocol& protocol, const OwnMmsiApproval& approve, cons
         return Ended(state).Say("Program to Radio", text.toStdString(), MessageIcon::Critical);
     }
     const BusyWhileRunning busy(state);
-    if (Outcome checked = protocol.ReadDataChkModel(); !checked.done())
+    if (Outcome checked = CheckModel(protocol); !checked.done())
         return checked;
     QString& before = notes.before;
     Outcome allowed = safety.readFirst ? RadioReadFirst(protocol, approve, safety, before)
@@ -188,7 +196,7 @@ Outcome RunClearTransfer(CloneProtocol& protocol, const TransferSafety& safety)
 {
     Model& model = protocol.link().model();
     const BusyWhileRunning busy(protocol.link().state());
-    if (Outcome checked = protocol.ReadDataChkModel(); !checked.done())
+    if (Outcome checked = CheckModel(protocol); !checked.done())
         return checked;
     std::uint8_t& count = model.MemoryImage[addr::UserMmsiCount];
     const std::uint8_t kept = count;

@@ -3,10 +3,12 @@
 // pseudo-terminal.
 #include "backups.h"
 #include "cli.h"
+#include "clone_protocol.h"
 #include "data_file.h"
 #include "encoder.h"
 #include "model.h"
 #include "radio_emulator.h"
+#include "support/exchanges.h"
 #include "support/file_bytes.h"
 #include "support/file_size_limit.h"
 #include "support/recording_prompt.h"
@@ -36,7 +38,8 @@ QString DataFolder()
     return folder.path();
 }
 
-CliRun RunCli(const QStringList& args, const QString& dataFolder = DataFolder())
+CliRun RunCli(const QStringList& args, const QString& dataFolder = DataFolder(),
+              const ProtocolTimings* timings = nullptr)
 {
     char* texts[2] = {};
     std::size_t sizes[2] = {};
@@ -45,7 +48,7 @@ CliRun RunCli(const QStringList& args, const QString& dataFolder = DataFolder())
     std::vector<std::string> list;
     for (const QString& arg : args)
         list.push_back(arg.toStdString());
-    const int code = cli::Run(list, {out, err, dataFolder.toStdString()});
+    const int code = cli::Run(list, {out, err, dataFolder.toStdString(), timings});
     std::fclose(err);
     std::fclose(out);
     CliRun outcome{code, QByteArray(texts[0], static_cast<qsizetype>(sizes[0])),
@@ -437,6 +440,53 @@ private slots:
         QCOMPARE(null.code, 1);
         QCOMPARE(null.out, QByteArray("/dev/null could not be opened: /dev/null is not a serial port (Inappropriate ioctl "
                                       "for device)\n"));
+    }
+
+    // A port with no radio on it: a transfer says, below the model check's
+    // error, the port it tried and what to check; doctor --probe asks for
+    // the model code and says which radio answered, or what to check.
+    void noRadioOnThePort_data()
+    {
+        QTest::addColumn<int>("code");   // the model code at both ends of the radio's memory
+        QTest::addColumn<bool>("silent");
+        QTest::addColumn<int>("exit");
+        QTest::addColumn<QString>("said");  // the probe's last lines; %1: the port
+        QTest::newRow("silent") << 7100 << true << 1
+                                << "No radio answered on %1. Check that:\n- the radio is switched on and in its clone "
+                                   "mode;\n- the cable is plugged in firmly, at the radio and at the computer;\n- %1 "
+                                   "is the cable's port. Options > SerialPort > Device... (or quorlink-cli ports) "
+                                   "lists the ports present.\n";
+        QTest::newRow("MR7100A") << 7100 << false << 0 << "An MR7100A answered on %1 (model code 7100).\n";
+        QTest::newRow("unknown code") << 0x1234 << false << 1
+                                      << "A radio answered on %1, but with the model code 4660 (4660 at the end of "
+                                         "its memory), which is neither an MR7100A's nor an MR5100A's.\n";
+    }
+
+    void noRadioOnThePort()
+    {
+        QFETCH(int, code);
+        QFETCH(bool, silent);
+        QFETCH(int, exit);
+        QFETCH(QString, said);
+        const ProtocolTimings quick{300, 120, 10, 0};
+        sim::RadioEmulator radio(static_cast<std::uint16_t>(code));
+        QVERIFY(radio.Start());
+        if (silent)
+            radio.AddFault({sim::FaultKind::NoAnswer, -1, -1, -1, 0});
+        const QString port = radio.SlavePath();
+        const CliRun r = RunCli({"doctor", "--probe", "--port", port}, DataFolder(), &quick);
+        QCOMPARE(r.code, exit);
+        QCOMPARE(QString::fromLocal8Bit(r.out),
+                 QString("%1 opens: the port is ready.\nAsking the radio on %1 for its model code...\n" + said)
+                     .arg(port));
+        // Four one-byte reads, each with its marker; a silent line is given up after the first.
+        QCOMPARE(test::Exchanges(radio).size(), silent ? 3 : 8);
+        if (!silent)
+            return;
+        const CliRun read =
+            RunCli({"read", "--model", "MR7100A", "--port", port, Path("none.dat")}, DataFolder(), &quick);
+        QCOMPARE(read.code, 1);
+        QCOMPARE(QString::fromLocal8Bit(read.err), "Model Check: Communication Error!!\n\n" + said.arg(port));
     }
 
     // A backups folder the user cannot write: the radio's memory would be

@@ -2,9 +2,17 @@
 // The model check: four single bytes, both copies of the model code, a block
 // read as their marker, and the messages of each way it can fail.
 #include "radio_rig.h"
+#include "transfer_runs.h"
+
+#include <tuple>
 
 using namespace quorlink;
 using namespace quorlink::test;
+
+struct ListedPorts : PortList {
+    QList<PortInfo> ports;
+    QList<PortInfo> Ports() const override { return ports; }
+};
 
 class TestModelCheck : public QObject {
     Q_OBJECT
@@ -86,6 +94,59 @@ private slots:
         QCOMPARE(rig.prompt.shown[0].text, QStringLiteral("Communication Error!!"));
         QCOMPARE(rig.prompt.shown[0].icon, MessageIcon::Critical);
         QVERIFY(!rig.port.IsOpen());
+    }
+
+    // A port with no radio on it: every run says, below the model check's
+    // error, the port it tried and what to check. A silent line costs one
+    // request and one marker; a radio of the other model gets no checklist.
+    void noRadioOnThePort_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("fault");   // on every request
+        QTest::addColumn<int>("listed");  // how the system lists the port: 0 not, 1 built in, 2 a USB cable
+        QTest::addColumn<QString>("said");  // %1: the device
+        const QString checks = " Check that:\n- the radio is switched on and in its clone mode;\n- the cable is "
+                               "plugged in firmly, at the radio and at the computer;\n- COM1 is the cable's port. "
+                               "Options > SerialPort > Device... (or quorlink-cli ports) lists the ports present.";
+        const QString silent = "Communication Error!!\n\nNo radio answered on COM1 (%1)." + checks;
+        const int noAnswer = int(sim::FaultKind::NoAnswer);
+        QTest::newRow("read") << int(TransferMode::Read) << noAnswer << 0 << silent;
+        QTest::newRow("write, built-in port")
+            << int(TransferMode::Program) << noAnswer << 1
+            << silent + "\n%1 is a built-in serial port, with no USB id: the cable is rarely on it.";
+        QTest::newRow("clear, garbled") << int(TransferMode::Clear) << int(sim::FaultKind::BadChecksum) << 2
+                                        << "Communication Error!!\n\nThe answers on COM1 (%1, FTDI (0403:6001)) "
+                                           "broke off or were garbled." + checks;
+        QTest::newRow("other model") << 0 << int(sim::FaultKind::OtherModelCode) << 1 << "ModelName Error !!";
+    }
+
+    void noRadioOnThePort()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, fault);
+        QFETCH(int, listed);
+        QFETCH(QString, said);
+        RadioRig rig;
+        QVERIFY(rig.started);
+        rig.radio.AddFault({sim::FaultKind(fault), -1, -1, -1, 0});
+        const QString device = rig.radio.SlavePath();
+        PortInfo port;
+        port.device = device;
+        if (listed == 2)
+            std::tie(port.manufacturer, port.vendorId, port.productId, port.usb) =
+                std::tuple("FTDI", 0x0403, 0x6001, true);
+        ListedPorts ports;
+        if (listed > 0)
+            ports.ports << port;
+        rig.link.UsePort(PortChoice{1, {}});
+        rig.link.UseDevices({device}, &ports);
+        rig.Shown(mode == 0 ? RunReadTransfer(rig.protocol)
+                  : mode == 1 ? RunWriteTransfer(rig.protocol) : RunClearTransfer(rig.protocol));
+        QCOMPARE(rig.prompt.shown.size(), 1);
+        QCOMPARE(rig.prompt.shown[0].title, said.startsWith("Model") ? "Read from Radio" : "Model Check");
+        QCOMPARE(rig.prompt.shown[0].text, said.arg(device));
+        if (fault == int(sim::FaultKind::NoAnswer))
+            QCOMPARE(Exchanges(rig.radio), (ExchangeList{{0x12, 0}, kCan, kBlockMarker}));
     }
 
     void cancelEndsTheCheckSilently()

@@ -349,6 +349,32 @@ private slots:
         QCOMPARE(f->prompt.shown.last().text.left(21), QStringLiteral("Communication Error!!"));
     }
 
+    // Until the radio's first byte the dialog says on which port it waits
+    // for it; a radio that never answers gets the port and what to check.
+    void waitingForTheRadio()
+    {
+        for (const bool silent : {true, false}) {
+            StartRadio(sim::kCode7100);
+            if (silent)
+                radio->AddFault({sim::FaultKind::NoAnswer, -1, -1, -1, 0});
+            QStringList labels;  // at each request the radio gets
+            connect(radio.get(), &sim::RadioEmulator::requestLogged, this,
+                    [&] { labels << OpenDialog()->findChild<QLabel*>("lblPass")->text(); });
+            QTimer::singleShot(0, this, [] {
+                Press(OpenDialog(), "cmdOK");
+                if (OpenDialog())
+                    Press(OpenDialog(), "cmdCancel");
+            });
+            f->Trigger("mnuTransferRead");
+            const QString waiting = "Waiting for the radio on COM1 (" + radio->SlavePath().mid(5) + ")...";
+            // A silent radio: its request, the CAN, the marker.
+            const QStringList expected = silent ? QStringList{waiting, waiting, waiting} : QStringList{waiting, "", ""};
+            QCOMPARE(labels.mid(0, 3), expected);
+        }
+        QVERIFY(f->prompt.shown[0].text.startsWith("Communication Error!!\n\nNo radio answered on COM1 ("));
+        QCOMPARE(f->prompt.shown[1].text, QStringLiteral("Complete!!"));
+    }
+
     // The cable pulled in the middle of a read: the run ends with the error,
     // nothing changes, and the next read works.
     void pulledCable()

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -36,6 +37,16 @@ QLabel* TextLabel(QWidget* parent, const char* name, const char* text, QRect geo
     label->setObjectName(QLatin1String(name));
     label->setGeometry(QRect(geometry.topLeft(), geometry.size().expandedTo(label->sizeHint())));
     return label;
+}
+
+// "COM1 (ttyUSB0)": the device as a stable link leads to it, by its name below /dev.
+QString ShortPortName(const PortTarget& target)
+{
+    if (target.device.isEmpty() || target.device == target.label)
+        return target.label;
+    const QString device = DeviceToOpen(target.device);
+    const QString name = device.startsWith(QLatin1String("/dev/")) ? device.mid(5) : QFileInfo(device).fileName();
+    return QStringLiteral("%1 (%2)").arg(target.label, name);
 }
 
 QPushButton* Button(QWidget* parent, const char* name, const char* text, QPoint at)
@@ -82,18 +93,22 @@ TransferDialog::TransferDialog(Model& model, Prompt& prompt, const ErrorLog& log
     lblPercent_->setAutoFillBackground(true);
     lblPercent_->setBackgroundRole(QPalette::Highlight);
     SetProgress(0);
-    // Which pass of a run the bar is filling for; a plain read has one only.
-    lblPass_ = new QLabel(this);
-    lblPass_->setObjectName(QStringLiteral("lblPass"));
-    lblPass_->setGeometry(barLeft, pictProgress_->geometry().bottom() + 4, pictProgress_->width(),
-                          lblPass_->sizeHint().height());
-
     cmdOK_ = Button(this, "cmdOK", "OK", QPoint(30, 190 + grown));
     auto* cancel = Button(this, "cmdCancel", "Cancel", cmdOK_->geometry().topRight() + QPoint(20, 0));
     auto* help = Button(this, "cmdHelp", "Help", cancel->geometry().topRight() + QPoint(20, 0));
     setFixedSize(std::max({398, label1->geometry().right() + 13, label2->geometry().right() + 13,
                        help->geometry().right() + 31}),
                  std::max(233, help->geometry().bottom() + 16));
+
+    // Which pass of a run the bar is filling for (a plain read has one
+    // only), or, until the radio first answers, the port it is waited for
+    // on: across the dialog, between the pictures and the buttons.
+    lblPass_ = new QLabel(this);
+    lblPass_->setObjectName(QStringLiteral("lblPass"));
+    lblPass_->setWordWrap(true);
+    lblPass_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    const int passTop = top + radio->height() + 4;
+    lblPass_->setGeometry(12, passTop, width() - 24, cmdOK_->y() - 4 - passTop);
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &TransferDialog::cmdOK_Click);
     connect(cancel, &QPushButton::clicked, this, &TransferDialog::cmdCancel_Click);
@@ -113,8 +128,21 @@ Outcome TransferDialog::RunTransfer(SerialLink& link)
     TransferHooks hooks;
     hooks.progress = [this](int percent) { SetProgress(percent); };
     hooks.pass = [this](const QString& pass) {
+        waitingForRadio_ = false;
         lblPass_->setText(pass + QStringLiteral("..."));
         writing_ = pass == QLatin1String(kWritePass);
+    };
+    // A radio that is not there costs the model check's time-outs: the user
+    // sees where it is waited for until its first byte comes. The link asks
+    // this on every turn of a wait; Cancel sets CancelFlag on its own.
+    waitingForRadio_ = true;
+    lblPass_->setText(QStringLiteral("Waiting for the radio on %1...").arg(ShortPortName(link.Target())));
+    hooks.cancelRequested = [this, &link] {
+        if (waitingForRadio_ && link.BytesReceived() > 0) {
+            waitingForRadio_ = false;
+            lblPass_->clear();
+        }
+        return false;
     };
     CloneProtocol protocol(link, hooks);
     protocol.Timings = setup_.timings;
@@ -135,6 +163,7 @@ void TransferDialog::cmdOK_Click()
     run_ = &link.state();
     const Outcome outcome = RunTransfer(link);
     writing_ = false;
+    waitingForRadio_ = false;
     {
         // Told while the run still counts as going on, as the boxes always were.
         const BusyWhileRunning telling(link.state());

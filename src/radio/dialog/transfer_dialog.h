@@ -66,6 +66,7 @@ private:
     bool transferDone_ = false;
     TransferState* run_ = nullptr;  // the running transfer's, while there is one
     bool writing_ = false;          // the run is in its write pass
+    bool waitingForRadio_ = false;  // no byte has come from the radio yet
 };
 
 }  // namespace quorlink
