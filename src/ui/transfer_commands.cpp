@@ -147,7 +147,7 @@ TransferSafety TransferCommands::Safety()
     };
     safety.readFirst = mnuOptionsShowChanges_->isChecked();
     if (safety.readFirst)
-        safety.approveChanges = [this](const Model& radio) { return ApproveWriteChanges(radio); };
+        safety.approveChanges = [this](const Model& radio, Image&) { return ApproveWriteChanges(radio); };
     return safety;
 }
 
