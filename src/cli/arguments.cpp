@@ -35,6 +35,8 @@ struct Valued {
 constexpr Valued kValued[] = {
     {"--model", &Arguments::model},
     {"--port", &Arguments::port},
+    {"--only", &Arguments::only},
+    {"--keep", &Arguments::keep},
 };
 
 // Takes the value of --name or --name=value; false when the option is not name.

@@ -20,6 +20,8 @@ struct Arguments {
     bool dryRun = false;    // write: read the radio, list the changes, write nothing
     bool noReadFirst = false;  // write: no read of the radio before writing
     bool probe = false;        // doctor: ask the radio for its model code
+    std::optional<std::string> only;  // write: send the changes of these parts of the data, comma-separated
+    std::optional<std::string> keep;  // write: send every change but those of these parts
     // Every option given but --help and --version, as "--name": the verb
     // checks them against the ones it takes.
     std::vector<std::string> options;

@@ -4,6 +4,7 @@
 #include "port_system.h"
 
 #include "console_prompt.h"
+#include "memory_map.h"
 #include "model.h"
 #include "model_files.h"
 #include "port_system.h"
@@ -26,11 +27,15 @@ const Verb kVerbs[] = {
     {"read", "read --model MODEL --port PORT OUT",
      "Reads the radio's memory and saves it as OUT. A failed or cancelled read writes nothing.", 1, 1, true,
      RunRead},
-    {"write", "write --model MODEL --port PORT [--allow-mmsi-change] [--no-verify] [--dry-run] [--no-read-first] IN",
+    {"write", "write --model MODEL --port PORT [--allow-mmsi-change] [--no-verify] [--dry-run] [--no-read-first] "
+              "[--only AREAS] [--keep AREAS] IN",
      "Reads the radio first (kept as a before-write backup) and lists what the write changes, as diff\n"
      "does; then programs the radio with IN (a data file or a .hex backup), reads the written bytes\n"
      "back and compares them. --dry-run stops after the list and writes nothing; --no-read-first\n"
-     "skips the first read and the list (so it cannot go with --dry-run); --no-verify skips the read-back.",
+     "skips the first read and the list (so it cannot go with --dry-run); --no-verify skips the read-back.\n"
+     "--only AREAS sends only the changes in those areas of the memory, --keep AREAS all but those\n"
+     "(comma-separated; a wrong name lists them); the rest stays as the radio holds it, e.g. --keep\n"
+     "user-mmsi leaves the radio's own number. Both need the first read.",
      1, 1, true, RunWrite},
     {"print", "print --model MODEL IN OUT.pdf",
      "Writes the printed report of IN as a PDF file (- for standard output), without a printer.", 2, 2, false,
@@ -116,6 +121,28 @@ std::string OptionMisplaced(const std::string& option)
     for (std::size_t i = 0; i < takers.size(); ++i)
         text += (i == 0 ? "" : i + 1 == takers.size() ? " and " : ", ") + takers[i];
     return text + " only";
+}
+
+// --only and --keep: one of them, after the first read, naming parts of the data.
+std::string CheckWrittenParts(const Arguments& args)
+{
+    const std::optional<std::string>& given = args.only ? args.only : args.keep;
+    if (!given)
+        return {};
+    const std::string option = args.only ? "--only" : "--keep";
+    if (args.only && args.keep)
+        return "--only and --keep cannot go together";
+    if (args.noReadFirst)
+        return option + " keeps the rest as the radio holds it, for which it reads the radio first: it cannot "
+                        "go with --no-read-first";
+    std::vector<std::string> parts;
+    if (!ParseParts(*given, parts)) {
+        std::string names;
+        for (const std::string& name : PartNames())
+            names += (names.empty() ? "" : ", ") + name;
+        return option + ": unknown area in " + *given + " (areas: " + names + ")";
+    }
+    return {};
 }
 
 int UsageError(const Io& io, const Verb* verb, const std::string& message)
@@ -234,6 +261,8 @@ int Run(const std::vector<std::string>& rawArgs, const Io& io)
     if (args.dryRun && args.noReadFirst)
         return UsageError(io, verb, "--dry-run lists what the write would change, for which it reads the radio "
                                     "first: it cannot go with --no-read-first");
+    if (const std::string problem = CheckWrittenParts(args); !problem.empty())
+        return UsageError(io, verb, problem);
     if (const std::string problem = CheckNamesDecode(args); !problem.empty())
         return UsageError(io, verb, problem);
     if (const std::string problem = CheckFileKinds(*verb, args); !problem.empty())

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The verbs that talk to a radio: read, write and clear.
 #include "backups.h"
+#include "chosen_changes.h"
 #include "clone_protocol.h"
 #include "comparison.h"
 #include "error_log.h"
 #include "file_path.h"
 #include "latin1.h"
+#include "memory_map.h"
 #include "model.h"
 #include "model_files.h"
 #include "outcome_report.h"
@@ -20,6 +22,7 @@
 #include "verbs.h"
 #include "whole_file.h"
 
+#include <algorithm>
 #include <csignal>
 #include <functional>
 #include <cstdio>
@@ -185,6 +188,37 @@ int RunRead(const Call& call)
     return kFailed;
 }
 
+bool ParseParts(const std::string& text, std::vector<std::string>& parts)
+{
+    const QStringList names = QString::fromStdString(text).split(QLatin1Char(','));
+    for (const QString& name : names) {
+        const std::string part = name.trimmed().toLower().toStdString();
+        const std::vector<std::string>& known = PartNames();
+        if (std::find(known.begin(), known.end(), part) == known.end())
+            return false;
+        parts.push_back(part);
+    }
+    return !parts.empty();
+}
+
+namespace {
+
+// The parts whose changes a write sends: those of --only, or all but those of --keep.
+std::vector<std::string> PartsSent(const Arguments& args)
+{
+    std::vector<std::string> named;
+    ParseParts(args.only ? args.only.value_or("") : args.keep.value_or(""), named);
+    if (args.only)
+        return named;
+    std::vector<std::string> sent;
+    for (const std::string& part : PartNames())
+        if (std::find(named.begin(), named.end(), part) == named.end())
+            sent.push_back(part);
+    return sent;
+}
+
+}  // namespace
+
 int RunWrite(const Call& call)
 {
     if (!LoadModelFile(call.prompt, call.model, call.args.positional[0], FileContext{kNoLog, 0}))
@@ -212,8 +246,16 @@ int RunWrite(const Call& call)
     safety.readFirst = !call.args.noReadFirst;
     bool listed = false;
     const SideKind sent = safety.sendImageAsIs ? SideKind::Image : SideKind::Data;
-    safety.approveChanges = [&call, &listed, sent](const Model& radio) {
-        const std::vector<Difference> changes = CompareModels({radio, SideKind::Image}, {call.model, sent});
+    const std::vector<std::string> parts = PartsSent(call.args);
+    safety.approveChanges = [&call, &listed, sent, &parts](const Model& radio, Image& image) {
+        std::vector<Difference> changes = CompareModels({radio, SideKind::Image}, {call.model, sent});
+        if (call.args.only || call.args.keep) {
+            // What goes out is the radio's memory with the chosen changes in: listed as the radio would take it.
+            Model narrowed = radio;
+            narrowed.MemoryImage = WithParts(radio.MemoryImage, image, changes, parts);
+            image = narrowed.MemoryImage;
+            changes = CompareModels({radio, SideKind::Image}, {narrowed, SideKind::Image});
+        }
         for (const Difference& change : changes)
             std::fprintf(call.io.out, "%s\n", EscapeControls(ToQString(change.Text())).toLatin1().constData());
         std::fprintf(call.io.out, "%s\n", DifferenceCount(changes.size()).c_str());

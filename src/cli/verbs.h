@@ -7,6 +7,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <string>
+#include <vector>
 
 namespace quorlink {
 struct Model;
@@ -34,6 +36,9 @@ struct Verb {
     int (*run)(const Call& call);
     bool needsModel = true;
 };
+
+// "channels,names" -> its parts of the data (PartNames); false when a name is none of them or none is given.
+bool ParseParts(const std::string& text, std::vector<std::string>& parts);
 
 int RunNew(const Call& call);
 int RunConvert(const Call& call);

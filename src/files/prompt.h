@@ -46,6 +46,14 @@ public:
     // Shows the user guide from the start of the given section (its heading or
     // the beginning of its paragraph; empty: the top); empty on success, else why it failed.
     virtual QString ShowGuide(const QString& /*section*/) { return QStringLiteral("No user guide"); }
+    // As ConfirmChanges, with a tick box for each change: ticked comes in
+    // one a change, all true, and leaves as the user ticked them.
+    virtual bool ChooseChanges(const QString& title, const std::vector<Difference>& changes,
+                               const std::function<void(const QString& key, const QString& field)>& jump,
+                               std::vector<bool>& /*ticked*/)
+    {
+        return ConfirmChanges(title, changes, jump);
+    }
     // Lists what a step would change (jump shows the page of a line's tree
     // key) and asks whether to take it; true only for the go-ahead. Without
     // a window there is no one to ask.

@@ -3,25 +3,32 @@
 
 #include "regions.h"
 
+#include <algorithm>
 #include <array>
 
 namespace quorlink {
 
 namespace {
 
-constexpr MemoryArea Value(int start, int size, const char* name, Sent sent = Sent::Whole)
+constexpr const char* kSettings = "settings";
+constexpr const char* kChannels = "channels";
+constexpr const char* kWx = "wx";
+constexpr const char* kExp = "exp";
+
+constexpr MemoryArea Value(int start, int size, const char* name, const char* part, Sent sent = Sent::Whole)
 {
-    return {start, size, Holds::Value, name, 0, 0, sent};
+    return {start, size, Holds::Value, name, 0, 0, sent, part};
 }
 
 constexpr MemoryArea Own(int start, int size, Sent sent)
 {
-    return {start, size, Holds::RadioOwn, "radio's own area", 0, 0, sent};
+    return {start, size, Holds::RadioOwn, "radio's own area", 0, 0, sent, "other"};
 }
 
-constexpr MemoryArea List(Holds holds, int start, int count, int slotBytes, const char* name, int region = 0)
+constexpr MemoryArea List(Holds holds, int start, int count, int slotBytes, const char* name, const char* part,
+                          int region = 0)
 {
-    return {start, count * slotBytes, holds, name, region, slotBytes, Sent::Whole};
+    return {start, count * slotBytes, holds, name, region, slotBytes, Sent::Whole, part};
 }
 
 constexpr const RegionLayout& kUsa = kRegionLayouts[0];
@@ -34,42 +41,42 @@ constexpr int kScramblerBlock = 0x20;
 constexpr int kScramblerBlockEnd = 0x30;
 
 const MemoryArea kAreas[] = {
-    Value(addr::ModelCodeHead, 2, "model code"),
-    Value(addr::AtisFlags, 1, "ATIS switches"),
-    Value(addr::DisplayAndScan, 1, "scan type, WX alert, dimmer, key beep, contrast"),
-    Value(addr::TrueMagAndOffset, 1, "true/magnetic, time offset"),
-    Value(addr::DscFlags, 1, "DSC settings"),
-    Value(kUsa.achByte, 2 * 3, "A/B channels"),
+    Value(addr::ModelCodeHead, 2, "model code", kSettings),
+    Value(addr::AtisFlags, 1, "ATIS switches", kSettings),
+    Value(addr::DisplayAndScan, 1, "scan type, WX alert, dimmer, key beep, contrast", kSettings),
+    Value(addr::TrueMagAndOffset, 1, "true/magnetic, time offset", kSettings),
+    Value(addr::DscFlags, 1, "DSC settings", kSettings),
+    Value(kUsa.achByte, 2 * 3, "A/B channels", "ab"),
     Own(kScramblerBlock, addr::Scrambler - kScramblerBlock, Sent::Never),
-    Value(addr::Scrambler, 1, "scrambler", Sent::Singly),
+    Value(addr::Scrambler, 1, "scrambler", kSettings, Sent::Singly),
     Own(addr::Scrambler + 1, kScramblerBlockEnd - addr::Scrambler - 1, Sent::Singly),
     Own(0x0030, 0x20, Sent::Never),
-    Value(kUsa.enableStart, kPlanBitmapBytes, "USA Enable bitmap"),
-    Value(kInt.enableStart, kPlanBitmapBytes, "INT Enable bitmap"),
-    Value(kCan.enableStart, kPlanBitmapBytes, "CAN Enable bitmap"),
-    Value(addr::WxEnable, kWxBitmapBytes, "WX Enable bitmap"),
-    Value(addr::ExpEnable, kExpBitmapBytes, "EXP Enable bitmap"),
-    Value(kUsa.scanStart, kPlanBitmapBytes, "USA Scan bitmap"),
-    Value(kInt.scanStart, kPlanBitmapBytes, "INT Scan bitmap"),
-    Value(kCan.scanStart, kPlanBitmapBytes, "CAN Scan bitmap"),
-    Value(addr::WxScan, kWxBitmapBytes, "WX Scan bitmap"),
-    Value(addr::ExpScan, kExpBitmapBytes, "EXP Scan bitmap"),
-    List(Holds::ChannelFlags, kUsa.flagStart, kSlotCount, 1, "USA", 0),
-    List(Holds::ChannelFlags, kInt.flagStart, kSlotCount, 1, "INT", 1),
-    List(Holds::ChannelFlags, kCan.flagStart, kSlotCount, 1, "CAN", 2),
-    Value(addr::UserMmsid, kDigitFieldBytes, "user MMSI"),
-    Value(addr::UserMmsiCount, 1, "user MMSI count"),
-    Value(addr::AtisNo, kDigitFieldBytes, "ATIS number"),
-    List(Holds::ExpEntries, addr::ExpEntries, kExpCount, 2, "EXP"),
+    Value(kUsa.enableStart, kPlanBitmapBytes, "USA Enable bitmap", kChannels),
+    Value(kInt.enableStart, kPlanBitmapBytes, "INT Enable bitmap", kChannels),
+    Value(kCan.enableStart, kPlanBitmapBytes, "CAN Enable bitmap", kChannels),
+    Value(addr::WxEnable, kWxBitmapBytes, "WX Enable bitmap", kWx),
+    Value(addr::ExpEnable, kExpBitmapBytes, "EXP Enable bitmap", kExp),
+    Value(kUsa.scanStart, kPlanBitmapBytes, "USA Scan bitmap", kChannels),
+    Value(kInt.scanStart, kPlanBitmapBytes, "INT Scan bitmap", kChannels),
+    Value(kCan.scanStart, kPlanBitmapBytes, "CAN Scan bitmap", kChannels),
+    Value(addr::WxScan, kWxBitmapBytes, "WX Scan bitmap", kWx),
+    Value(addr::ExpScan, kExpBitmapBytes, "EXP Scan bitmap", kExp),
+    List(Holds::ChannelFlags, kUsa.flagStart, kSlotCount, 1, "USA", kChannels, 0),
+    List(Holds::ChannelFlags, kInt.flagStart, kSlotCount, 1, "INT", kChannels, 1),
+    List(Holds::ChannelFlags, kCan.flagStart, kSlotCount, 1, "CAN", kChannels, 2),
+    Value(addr::UserMmsid, kDigitFieldBytes, "user MMSI", "user-mmsi"),
+    Value(addr::UserMmsiCount, 1, "user MMSI count", "user-mmsi"),
+    Value(addr::AtisNo, kDigitFieldBytes, "ATIS number", kSettings),
+    List(Holds::ExpEntries, addr::ExpEntries, kExpCount, 2, "EXP", kExp),
     Own(0x01B0, 0x30, Sent::Never),
-    List(Holds::ChannelNames, kUsa.nameStart, kSlotCount, kNameBytes, "USA", 0),
-    List(Holds::ChannelNames, kInt.nameStart, kSlotCount, kNameBytes, "INT", 1),
-    List(Holds::ChannelNames, kCan.nameStart, kSlotCount, kNameBytes, "CAN", 2),
-    List(Holds::WxNames, addr::WxNames, kWxCount, kNameBytes, "WX"),
-    List(Holds::ExpNames, addr::ExpNames, kExpCount, kNameBytes, "EXP"),
-    List(Holds::Directory, addr::IndividualDirectory, kIndividualCount, kSlotBytes, "individual"),
-    List(Holds::Directory, addr::GroupDirectory, kGroupCount, kSlotBytes, "group"),
-    Value(addr::ModelCodeTail, 2, "model code"),
+    List(Holds::ChannelNames, kUsa.nameStart, kSlotCount, kNameBytes, "USA", "names", 0),
+    List(Holds::ChannelNames, kInt.nameStart, kSlotCount, kNameBytes, "INT", "names", 1),
+    List(Holds::ChannelNames, kCan.nameStart, kSlotCount, kNameBytes, "CAN", "names", 2),
+    List(Holds::WxNames, addr::WxNames, kWxCount, kNameBytes, "WX", kWx),
+    List(Holds::ExpNames, addr::ExpNames, kExpCount, kNameBytes, "EXP", kExp),
+    List(Holds::Directory, addr::IndividualDirectory, kIndividualCount, kSlotBytes, "individual", "individual"),
+    List(Holds::Directory, addr::GroupDirectory, kGroupCount, kSlotBytes, "group", "group"),
+    Value(addr::ModelCodeTail, 2, "model code", kSettings),
 };
 
 constexpr MemoryArea kUnlisted = Own(0, kImageSize, Sent::Whole);
@@ -90,6 +97,18 @@ const MemoryArea& AreaAt(int address)
     if (address < 0 || address >= kImageSize || areaOf[address] == kNoArea)
         return kUnlisted;
     return kAreas[areaOf[address]];
+}
+
+const std::vector<std::string>& PartNames()
+{
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> list;
+        for (const MemoryArea& area : kAreas)
+            if (std::find(list.begin(), list.end(), area.part) == list.end())
+                list.push_back(area.part);
+        return list;
+    }();
+    return names;
 }
 
 }  // namespace quorlink

@@ -7,6 +7,9 @@
 
 #include "image_layout.h"
 
+#include <string>
+#include <vector>
+
 namespace quorlink {
 
 // What an area holds; the kinds past Value repeat one field per channel or entry.
@@ -36,7 +39,13 @@ struct MemoryArea {
     int region;        // ChannelFlags and ChannelNames: the plan's Region
     int slotBytes;     // a list: bytes per channel or entry
     Sent sent;
+    // The part of the data it belongs to, as a write names it to send only
+    // some of its changes (write --only, --keep).
+    const char* part;
 };
+
+// The parts of the data, in the table's order, each once.
+const std::vector<std::string>& PartNames();
 
 // The area holding address, a byte of the image; bytes of no listed area
 // are the radio's own and are written whole.

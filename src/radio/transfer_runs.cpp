@@ -11,6 +11,7 @@
 #include "write_verification.h"
 
 #include <QDir>
+#include <optional>
 
 namespace quorlink {
 
@@ -30,6 +31,7 @@ struct WriteNotes {
     QString before;  // what the radio held, when it was read first
     QString sent;    // what was being written
     WriteOutcome outcome = WriteOutcome::Failed;
+    std::optional<Image> data;  // the data's image, when the change list may narrow what is sent
 };
 
 // How to put back what the radio held: its before-write backup, or, when the
@@ -86,17 +88,18 @@ Outcome RadioReadFirst(CloneProtocol& protocol, const OwnMmsiApproval& approve, 
         return read;
     if (Outcome kept = KeepBeforeWrite(safety, state, model, radio, before); !kept.done())
         return kept;
+    if (safety.approveChanges) {
+        Model held = model;
+        TakeRead(held, radio);
+        held.MemoryImage = radio;
+        if (!safety.approveChanges(held, model.MemoryImage)) {
+            state.CancelFlag = true;
+            return Ended(state);
+        }
+    }
     if (approve && !OwnMmsiAllowedBy(state, model, radio, approve))
         return Ended(state);
-    if (!safety.approveChanges)
-        return read;
-    Model held = model;
-    TakeRead(held, radio);
-    held.MemoryImage = radio;
-    if (safety.approveChanges(held))
-        return read;
-    state.CancelFlag = true;
-    return Ended(state);
+    return read;
 }
 
 }  // namespace
@@ -146,6 +149,8 @@ Outcome WriteNoted(CloneProtocol& protocol, const OwnMmsiApproval& approve, cons
         const QString text = QString::number(fault.number) + QStringLiteral("\n\n") + ToQString(fault.description);
         return Ended(state).Say("Program to Radio", text.toStdString(), MessageIcon::Critical);
     }
+    if (safety.readFirst && safety.approveChanges)
+        notes.data = model.MemoryImage;
     const BusyWhileRunning busy(state);
     if (Outcome checked = CheckModel(protocol); !checked.done())
         return checked;
@@ -185,6 +190,9 @@ Outcome RunWriteTransfer(CloneProtocol& protocol, const OwnMmsiApproval& approve
 {
     WriteNotes notes;
     Outcome outcome = WriteNoted(protocol, approve, safety, notes);
+    // Only some changes sent: the data keep their own bytes all the same.
+    if (notes.data)
+        protocol.link().model().MemoryImage = *notes.data;
     // A cancel ends without a message, however far its exchange had come.
     if (notes.outcome == WriteOutcome::Failed && outcome.CancelFlag && outcome.messages.empty())
         notes.outcome = WriteOutcome::Cancelled;

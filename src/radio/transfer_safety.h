@@ -34,8 +34,11 @@ struct TransferSafety {
     bool readFirst = false;
     // Shown what the radio holds before a read-first write (its records as
     // a read would give them, its image as the radio sent it); false writes
-    // nothing and ends the run as a cancel does.
-    std::function<bool(const Model& radio)> approveChanges = {};
+    // nothing and ends the run as a cancel does. sent is what the write
+    // would send; narrowed to some of the changes, it is what goes out and
+    // what the verification checks, and the own MMSI guard then asks only
+    // when it still changes the radio's MMSI.
+    std::function<bool(const Model& radio, Image& sent)> approveChanges = {};
     // Asked, with why, when the before-write backup could not be saved: the
     // radio's memory would then be kept nowhere once written. true writes
     // without it; false ends the run as a cancel does. Unset: the run fails

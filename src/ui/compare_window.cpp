@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "compare_window.h"
 
+#include "change_ticks.h"
 #include "latin1.h"
 #include "prompt.h"
 #include "whole_file.h"
@@ -93,7 +94,7 @@ CompareWindow::CompareWindow(std::vector<Difference> differences, const QString&
 }
 
 bool CompareWindow::ConfirmWrite(std::vector<Difference> changes, const QString& title, Prompt& prompt, Jump jump,
-                                 QWidget* parent)
+                                 QWidget* parent, std::vector<bool>* ticked)
 {
     const bool none = changes.empty();
     CompareWindow dialog(std::move(changes), QStringLiteral("Old: the radio    New: the editor's data"), prompt,
@@ -116,7 +117,11 @@ bool CompareWindow::ConfirmWrite(std::vector<Difference> changes, const QString&
     bottom->addWidget(cancel);
     static_cast<QVBoxLayout*>(dialog.layout())->addLayout(bottom);
     cancel->setFocus();
-    return dialog.exec() == QDialog::Accepted;
+    ChangeTicks* ticks = ticked && !none ? new ChangeTicks(dialog.list_, dialog.differences_, count, write) : nullptr;
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (ticks)
+        *ticked = ticks->Ticked();
+    return accepted;
 }
 
 CompareWindow::CompareWindow(std::vector<Difference> differences, const QString& sources, Prompt& prompt, Jump jump,

@@ -37,9 +37,10 @@ public:
 
     // The same list, modal, to approve a write: "&Write" and "Cancel" (the
     // default); with nothing to change it says so and offers "Write &Anyway".
-    // True only for the go-ahead.
+    // True only for the go-ahead. With ticked (one a change, all true) each
+    // line and page gets a tick box, and ticked says which were left ticked.
     static bool ConfirmWrite(std::vector<Difference> changes, const QString& title, Prompt& prompt, Jump jump,
-                             QWidget* parent);
+                             QWidget* parent, std::vector<bool>* ticked = nullptr);
 
     // The list as text: one difference a line, then the count.
     QString ListText() const;

@@ -4,6 +4,7 @@
 // and its dialog chooses it.
 #include "transfer_commands.h"
 
+#include "chosen_changes.h"
 #include "comparison.h"
 #include "document.h"
 #include "help_commands.h"
@@ -147,19 +148,26 @@ TransferSafety TransferCommands::Safety()
     };
     safety.readFirst = mnuOptionsShowChanges_->isChecked();
     if (safety.readFirst)
-        safety.approveChanges = [this](const Model& radio) { return ApproveWriteChanges(radio); };
+        safety.approveChanges = [this](const Model& radio, Image& sent) { return ApproveWriteChanges(radio, sent); };
     return safety;
 }
 
-bool TransferCommands::ApproveWriteChanges(const Model& radio)
+bool TransferCommands::ApproveWriteChanges(const Model& radio, Image& sent)
 {
-    const SideKind sent = document_.SendImageAsIs() ? SideKind::Image : SideKind::Data;
-    return prompt_.ConfirmChanges(QStringLiteral("Program to Radio"),
-                                  CompareModels({radio, SideKind::Image}, {model_, sent}),
-                                  [this](const QString& key, const QString& field) {
-                                      pages_.SelectNodeByKey(key);
-                                      pages_.ShowField(key, field);
-                                  });
+    const SideKind kind = document_.SendImageAsIs() ? SideKind::Image : SideKind::Data;
+    const std::vector<Difference> changes = CompareModels({radio, SideKind::Image}, {model_, kind});
+    std::vector<bool> ticked(changes.size(), true);
+    if (!prompt_.ChooseChanges(QStringLiteral("Program to Radio"), changes,
+                               [this](const QString& key, const QString& field) {
+                                   pages_.SelectNodeByKey(key);
+                                   pages_.ShowField(key, field);
+                               },
+                               ticked))
+        return false;
+    // Some left out: the radio's own memory with the ticked changes in.
+    if (std::find(ticked.begin(), ticked.end(), false) != ticked.end())
+        sent = WithTicked(radio.MemoryImage, sent, changes, ticked);
+    return true;
 }
 
 }  // namespace quorlink

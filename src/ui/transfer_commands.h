@@ -42,7 +42,7 @@ private:
     void UpdatePortHints();
     TransferSafety Safety();
     // The write's change list, after the read that comes first; true writes.
-    bool ApproveWriteChanges(const Model& radio);
+    bool ApproveWriteChanges(const Model& radio, Image& sent);
 
     const HelpCommands& help_;
     QAction* serialPorts_[4] = {};

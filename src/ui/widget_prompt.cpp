@@ -92,6 +92,13 @@ bool WidgetPrompt::ConfirmChanges(const QString& title, const std::vector<Differ
     return CompareWindow::ConfirmWrite(changes, title, *this, jump, parent_);
 }
 
+bool WidgetPrompt::ChooseChanges(const QString& title, const std::vector<Difference>& changes,
+                                 const std::function<void(const QString& key, const QString& field)>& jump,
+                                 std::vector<bool>& ticked)
+{
+    return CompareWindow::ConfirmWrite(changes, title, *this, jump, parent_, &ticked);
+}
+
 Answer WidgetPrompt::ListMessage(const QString& title, const QString& text, MessageIcon icon,
                                  const QString& wholeList)
 {

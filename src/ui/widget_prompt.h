@@ -31,6 +31,9 @@ public:
     QString ShowGuide(const QString& section) override;
     bool ConfirmChanges(const QString& title, const std::vector<Difference>& changes,
                         const std::function<void(const QString& key, const QString& field)>& jump) override;
+    bool ChooseChanges(const QString& title, const std::vector<Difference>& changes,
+                       const std::function<void(const QString& key, const QString& field)>& jump,
+                       std::vector<bool>& ticked) override;
 
 private:
     QWidget* parent_;

@@ -200,6 +200,49 @@ private slots:
         QCOMPARE(int(radio.memory()[336]), 0x36);
     }
 
+    // A fleet's data set to a radio with and without its own MMSI: --keep
+    // user-mmsi leaves the number and its count as the radio holds them and
+    // asks nothing; the rest is written. --only names sends only names.
+    void writeKeepsAreas_data()
+    {
+        QTest::addColumn<bool>("hasMmsi");
+        QTest::newRow("radio with an MMSI") << true;
+        QTest::newRow("radio without") << false;
+    }
+    void writeKeepsAreas()
+    {
+        QFETCH(bool, hasMmsi);
+        sim::RadioEmulator radio(sim::kCode7100);
+        QVERIFY(radio.Start());
+        const std::uint8_t mmsi[] = {0x21, 0x19, 0x99, 0x99, 0x90};  // 211999999
+        for (int i = 0; i < 5; ++i)
+            radio.memory()[336 + i] = hasMmsi ? mmsi[i] : 0xFF;
+        radio.memory()[341] = hasMmsi ? 1 : 0;
+        const std::vector<std::uint8_t> own(radio.memory().begin() + 336, radio.memory().begin() + 342);
+        const QString file = QUORLINK_TEST_DATA "/edited_mr7100a.dat";
+        Model data;
+        data.ModelNumber = 1;
+        NewModel(data);
+        QVERIFY(FileRead2(data, file, FileContext{ErrorLog(QString()), 0}).done());
+        QVERIFY(!EncodeImage(data));
+
+        const CliRun dry = RunCli({"write", "--dry-run", "--only", "names", "--model", "MR7100A", "--port",
+                                   radio.SlavePath(), file});
+        QCOMPARE(dry.code, 0);
+        for (const QByteArray& line : dry.out.split('\n'))
+            QVERIFY2(line.isEmpty() || line.contains(": name ") || line.endsWith(" differences"), line.constData());
+        QVERIFY2(dry.out.contains("USA CH01A: name "), dry.out.constData());
+
+        const CliRun r = RunCli({"write", "--keep", "user-mmsi", "--model", "MR7100A", "--port", radio.SlavePath(), file});
+        QCOMPARE(r.code, 0);
+        QVERIFY2(!r.err.contains("MMSI") && r.err.contains("Program to Radio: Complete!!"), r.err.constData());
+        QVERIFY(std::equal(own.begin(), own.end(), radio.memory().begin() + 336));
+        QVERIFY(std::equal(data.MemoryImage.begin() + 0x200, data.MemoryImage.begin() + 0x300, radio.memory().begin() + 0x200));
+        const CliRun diff = RunCli({"diff", "--model", "MR7100A", "port:" + radio.SlavePath(), file});
+        QCOMPARE(diff.code, 1);
+        QVERIFY2(diff.out.contains("DSC Setup: User MMSI ") && diff.out.split('\n').size() <= 4, diff.out.constData());
+    }
+
     // A read leaves a backup that, given to write, puts every byte the write
     // sends back exactly, names and bits the editor would tidy up included.
     // A raw image read is those bytes too, a dry run of them to the radio
@@ -584,6 +627,20 @@ private slots:
                                     "radio first: it cannot go with --no-read-first\n"),
                  dry.err.constData());
         QVERIFY(dry.out.isEmpty());
+        QTest::qWait(50);
+        QVERIFY(radio.requests().isEmpty());
+        // Sending only some changes keeps the rest as the first read found it.
+        const CliRun keep = RunCli({"write", "--keep", "user-mmsi", "--no-read-first", "--model", "MR7100A",
+                                    "--port", radio.SlavePath(), QUORLINK_TEST_DATA "/edited_mr7100a.dat"});
+        QCOMPARE(keep.code, 2);
+        QVERIFY2(keep.err.startsWith("quorlink-cli: --keep keeps the rest as the radio holds it, for which it reads "
+                                     "the radio first: it cannot go with --no-read-first\n"), keep.err.constData());
+        const CliRun unknown = RunCli({"write", "--only", "names,buddies", "--model", "MR7100A", "--port",
+                                       radio.SlavePath(), QUORLINK_TEST_DATA "/edited_mr7100a.dat"});
+        QCOMPARE(unknown.code, 2);
+        QVERIFY2(unknown.err.startsWith("quorlink-cli: --only: unknown area in names,buddies (areas: settings, ab, "
+                                        "other, channels, wx, exp, user-mmsi, names, individual, group)\n"),
+                 unknown.err.constData());
         QTest::qWait(50);
         QVERIFY(radio.requests().isEmpty());
         QCOMPARE(RunCli({"read", "--model", "MR7100A", Path("x.dat")}).code, 2);           // no port

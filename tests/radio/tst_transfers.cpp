@@ -537,7 +537,7 @@ private slots:
         TransferSafety safety{data.path(), false, {}};
         safety.readFirst = true;
         QStringList listed;
-        safety.approveChanges = [&](const Model& radio) {
+        safety.approveChanges = [&](const Model& radio, Image&) {
             for (const Difference& change : CompareModels(radio, rig->model))
                 listed << QString::fromStdString(change.Text());
             return false;

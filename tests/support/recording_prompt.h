@@ -68,7 +68,19 @@ public:
         return confirmAnswers.isEmpty() ? true : confirmAnswers.dequeue();
     }
 
+    bool ChooseChanges(const QString& title, const std::vector<Difference>& changes,
+                       const std::function<void(const QString& key, const QString& field)>& jump,
+                       std::vector<bool>& ticked) override
+    {
+        const bool go = ConfirmChanges(title, changes, jump);
+        if (choose)
+            choose(changes, ticked);
+        return go;
+    }
+
     QList<QPair<QString, std::vector<Difference>>> confirmations;  // every change list shown
+    // Unticks changes as a user would; unset: all stay ticked.
+    std::function<void(const std::vector<Difference>&, std::vector<bool>&)> choose;
     QQueue<bool> confirmAnswers;  // empty queue: go ahead
     QList<ShownMessage> shown;
     QStringList wholeLists;       // the whole list of every ListMessage

@@ -2,11 +2,13 @@
 // Edits made on every page survive a data file and a trip through the radio.
 #include "compare_window.h"
 #include "encoder.h"
+#include "image_layout.h"
 #include "main_window_fixture.h"
 #include "read_backups.h"
 #include "radio_emulator.h"
 #include "transfer_dialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -258,6 +260,47 @@ private slots:
         QVERIFY(f->model.IndividualDirectory == edited.IndividualDirectory);
         QVERIFY(f->model.GroupDirectory == edited.GroupDirectory);
         QCOMPARE(f->model.Special.Ach(Region::Usa), edited.Special.Ach(Region::Usa));
+    }
+
+    // The tick boxes of the change list: the user MMSI and its count tick
+    // together, a page's box ticks its lines, the count follows, and with
+    // none ticked Write is greyed.
+    void changeListTicks()
+    {
+        using B = std::vector<ImageBits>;
+        const std::vector<Difference> changes{
+            {"S", "Radio Setup", "Contrast", "3", "4", false, false, B{{addr::DisplayAndScan, 0x07}}},
+            {"S", "DSC Setup", "User MMSI", "(empty)", "366987654", false, false, B{{addr::UserMmsid, 0xFF}}},
+            {"S", "DSC Setup", "Count", "0", "1", false, false, B{{addr::UserMmsiCount, 0xFF}}},
+            {"PU 0", "USA CH01A", "name", "\"\"", "\"A\"", false, false, B{{0x0200, 0xFF}}},
+        };
+        std::vector<bool> ticked(changes.size(), true);
+        QStringList counts;
+        bool greyed = false;
+        QTimer::singleShot(0, this, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            auto* list = box->findChild<QTreeWidget*>("lvDifferences");
+            auto* count = box->findChild<QLabel*>("lblCompareCount");
+            auto* write = box->findChild<QPushButton*>("cmdWriteChanges");
+            const auto item = [&](const QString& text) { return list->findItems(text, Qt::MatchRecursive).value(0); };
+            counts << count->text();
+            item("DSC Setup: User MMSI")->setCheckState(0, Qt::Unchecked);
+            counts << count->text();
+            item("Settings")->setCheckState(0, Qt::Unchecked);
+            item("USA")->setCheckState(0, Qt::Unchecked);
+            counts << count->text();
+            greyed = !write->isEnabled();
+            item("DSC Setup: Count")->setCheckState(0, Qt::Checked);
+            counts << count->text();
+            write->click();
+        });
+        test::RecordingPrompt prompt;
+        QVERIFY(CompareWindow::ConfirmWrite(changes, "Program to Radio", prompt, {}, nullptr, &ticked));
+        const QString prefix = "Program to Radio changes these in the radio: ";
+        QCOMPARE(counts, (QStringList{prefix + "4 of 4 changes ticked", prefix + "2 of 4 changes ticked",
+                                      prefix + "0 of 4 changes ticked", prefix + "2 of 4 changes ticked"}));
+        QVERIFY(greyed);
+        QCOMPARE(ticked, (std::vector<bool>{false, true, true, false}));
     }
 };
 

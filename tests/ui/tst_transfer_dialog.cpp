@@ -3,6 +3,7 @@
 // a pseudo-terminal.
 #include "backups.h"
 #include "codecs.h"
+#include "comparison.h"
 #include "decoder.h"
 #include "encoder.h"
 #include "error_log.h"
@@ -16,6 +17,7 @@
 #include "port_dialog.h"
 #include "program_folder.h"
 #include "transfer_dialog.h"
+#include "transfer_runs.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -568,6 +570,43 @@ private slots:
         QCOMPARE(passes, (QStringList{"", "Reading the radio...", "Writing...", "Verifying..."}));
         QCOMPARE(ReadBackups(f->programDir.path(), "MR7100A").size(), 0);  // a read first is no read backup
         QCOMPARE(QDir(f->programDir.filePath("backups")).entryList({"*-before-write.hex"}).size(), 1);
+    }
+
+    // A page unticked and a single line: the radio keeps those, takes the
+    // rest, and a comparison with it afterwards lists just what was unticked;
+    // the window's data stay as they were.
+    void writeOnlyTheTickedChanges()
+    {
+        StartRadio(sim::kCode7100);
+        f->model.UsaChannels.at(0).ChTag = "EDITED";
+        f->model.UsaChannels.at(1).ChTag = "SECOND";
+        f->model.IntChannels.at(0).ChTag = "THIRD";
+        f->model.Settings.Contrast = static_cast<std::int16_t>((f->model.Settings.Contrast + 1) % 8);
+        f->model.Settings.KeyBeep = !f->model.Settings.KeyBeep;
+        const Model data = f->model;
+        QStringList unticked;
+        f->prompt.choose = [&](const std::vector<Difference>& changes, std::vector<bool>& ticked) {
+            for (std::size_t i = 0; i < changes.size(); ++i)
+                if (changes[i].key == "S" || changes[i].Text().find("\"SECOND\"") != std::string::npos) {
+                    ticked[i] = false;
+                    unticked << QString::fromStdString(changes[i].Text());
+                }
+        };
+        QTimer::singleShot(0, this, [] { Press(OpenDialog(), "cmdOK"); });
+        f->Trigger("mnuTransferProgram");
+        QCOMPARE(f->prompt.shown.last().text, QStringLiteral("Complete!!"));  // verified against what was sent
+        QVERIFY2(unticked.filter("Radio Setup: Contrast").size() == 1 && unticked.filter("SECOND").size() == 1,
+                 qPrintable(unticked.join('\n')));
+        QVERIFY(f->model.UsaChannels == data.UsaChannels && f->model.Settings == data.Settings);
+        Image image{};
+        std::copy(radio->memory().begin(), radio->memory().end(), image.begin());
+        Model held = f->model;
+        TakeRead(held, image);
+        held.MemoryImage = image;
+        QStringList after;
+        for (const Difference& d : CompareModels({held, SideKind::Image}, {f->model, SideKind::Data}))
+            after << QString::fromStdString(d.Text());
+        QCOMPARE(after, unticked);
     }
 
     void backupFailureIsShownAndTheReadGoesOn()
