@@ -102,7 +102,8 @@ void SerialLink::Turn(Deadline& deadline, bool mayBlock, qint64 restMs)
     // The rest of a frame is on its way: sleep through the time it needs on
     // the line instead of waking for each byte, then take it in at once.
     const bool doze = mayBlock && restMs > 0;
-    port_.Doze(doze);
+    if (doze)
+        port_.Doze(true);
     QCoreApplication::processEvents(flags);
     if (doze) {
         port_.Doze(false);

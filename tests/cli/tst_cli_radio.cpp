@@ -620,27 +620,26 @@ private slots:
         // A dry run is its list of changes, which only the first read gives; nothing is sent.
         sim::RadioEmulator radio(sim::kCode7100);
         QVERIFY(radio.Start());
-        const CliRun dry = RunCli({"write", "--dry-run", "--no-read-first", "--model", "MR7100A", "--port",
-                                   radio.SlavePath(), QUORLINK_TEST_DATA "/edited_mr7100a.dat"});
-        QCOMPARE(dry.code, 2);
-        QVERIFY2(dry.err.startsWith("quorlink-cli: --dry-run lists what the write would change, for which it reads the "
-                                    "radio first: it cannot go with --no-read-first\n"),
-                 dry.err.constData());
-        QVERIFY(dry.out.isEmpty());
-        QTest::qWait(50);
-        QVERIFY(radio.requests().isEmpty());
-        // Sending only some changes keeps the rest as the first read found it.
-        const CliRun keep = RunCli({"write", "--keep", "user-mmsi", "--no-read-first", "--model", "MR7100A",
-                                    "--port", radio.SlavePath(), QUORLINK_TEST_DATA "/edited_mr7100a.dat"});
-        QCOMPARE(keep.code, 2);
-        QVERIFY2(keep.err.startsWith("quorlink-cli: --keep keeps the rest as the radio holds it, for which it reads "
-                                     "the radio first: it cannot go with --no-read-first\n"), keep.err.constData());
-        const CliRun unknown = RunCli({"write", "--only", "names,buddies", "--model", "MR7100A", "--port",
-                                       radio.SlavePath(), QUORLINK_TEST_DATA "/edited_mr7100a.dat"});
-        QCOMPARE(unknown.code, 2);
-        QVERIFY2(unknown.err.startsWith("quorlink-cli: --only: unknown area in names,buddies (areas: settings, ab, "
-                                        "other, channels, wx, exp, user-mmsi, names, individual, group)\n"),
-                 unknown.err.constData());
+        // Sending only some changes keeps the rest as the first read found it: both need that read.
+        const struct {
+            QStringList options;
+            QByteArray said;
+        } refused[] = {
+            {{"--dry-run", "--no-read-first"}, "--dry-run lists what the write would change, for which it reads the "
+                                               "radio first: it cannot go with --no-read-first\n"},
+            {{"--keep", "user-mmsi", "--no-read-first"}, "--keep keeps the rest as the radio holds it, for which it "
+                                                          "reads the radio first: it cannot go with --no-read-first\n"},
+            {{"--only", "names,buddies"}, "--only: unknown area in names,buddies (areas: settings, ab, other, "
+                                          "channels, wx, exp, user-mmsi, names, individual, group)\n"},
+        };
+        for (const auto& each : refused) {
+            const CliRun r = RunCli(QStringList{"write"} + each.options +
+                                    QStringList{"--model", "MR7100A", "--port", radio.SlavePath(),
+                                                QUORLINK_TEST_DATA "/edited_mr7100a.dat"});
+            QCOMPARE(r.code, 2);
+            QVERIFY2(r.err.startsWith("quorlink-cli: " + each.said), r.err.constData());
+            QVERIFY(r.out.isEmpty());
+        }
         QTest::qWait(50);
         QVERIFY(radio.requests().isEmpty());
         QCOMPARE(RunCli({"read", "--model", "MR7100A", Path("x.dat")}).code, 2);           // no port
