@@ -202,7 +202,10 @@ private slots:
             QCOMPARE(backup.readAll(), QByteArray(reinterpret_cast<const char*>(rig.radio.memory().data()), kImageSize));
             return;
         }
-        QVERIFY2(text == "Communication Error!!" || text.contains("Another program is using the port"), qPrintable(text));
+        // A reader that took every answer of the model check leaves the checklist of a silent port below it.
+        QVERIFY2(text == "Communication Error!!" || text.startsWith("Communication Error!!\n\nNo radio answered on ") ||
+                     text.contains("Another program is using the port"),
+                 qPrintable(text));
     }
 };
 
