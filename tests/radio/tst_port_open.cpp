@@ -202,9 +202,8 @@ private slots:
             QCOMPARE(backup.readAll(), QByteArray(reinterpret_cast<const char*>(rig.radio.memory().data()), kImageSize));
             return;
         }
-        // A reader that took every answer of the model check leaves the checklist of a silent port below it.
-        QVERIFY2(text == "Communication Error!!" || text.startsWith("Communication Error!!\n\nNo radio answered on ") ||
-                     text.contains("Another program is using the port"),
+        // A reader that took the model check's answers leaves the port's checklist below the error.
+        QVERIFY2(text.startsWith("Communication Error!!") || text.contains("Another program is using the port"),
                  qPrintable(text));
     }
 };
