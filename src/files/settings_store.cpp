@@ -88,6 +88,16 @@ void SettingsStore::StorePortDevice(int portNumber, const QString& device)
     Store().setValue(QStringLiteral("ComPath/Device%1").arg(portNumber), device);
 }
 
+QString SettingsStore::Language() { return Store().value(QStringLiteral("Options/Language")).toString(); }
+
+void SettingsStore::StoreLanguage(const QString& code)
+{
+    if (code.isEmpty())
+        Store().remove(QStringLiteral("Options/Language"));
+    else
+        Store().setValue(QStringLiteral("Options/Language"), code);
+}
+
 QStringList SettingsStore::RecentFiles() { return Store().value(QStringLiteral("RecentFiles/Files")).toStringList(); }
 
 void SettingsStore::StoreRecentFiles(const QStringList& paths)

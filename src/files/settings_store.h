@@ -37,6 +37,9 @@ public:
     // Options > Show Changes Before Writing; on unless turned off.
     static bool ShowChangesBeforeWriting();
     static void StoreShowChangesBeforeWriting(bool on);
+    // Options > Language: an offered language's code, empty for the system default.
+    static QString Language();
+    static void StoreLanguage(const QString& code);
 };
 
 }  // namespace quorlink
