@@ -4,7 +4,8 @@
 # Source it; it sets BUILD_DIR.
 
 # dpkg-dev gives the hardening flags, libqt6svg6 draws the scalable window icon.
-QUORLINK_PACKAGES="cmake g++ make qt6-base-dev qt6-serialport-dev libgl-dev poppler-utils dpkg-dev libqt6svg6"
+# qt6-l10n-tools compiles the translations; qt6-translations-l10n has Qt's own.
+QUORLINK_PACKAGES="cmake g++ make qt6-base-dev qt6-serialport-dev libgl-dev poppler-utils dpkg-dev libqt6svg6 qt6-l10n-tools qt6-translations-l10n python3"
 
 install_missing_packages() {
     local missing=""
