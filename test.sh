@@ -10,7 +10,8 @@
 cd "$(dirname "$0")" || exit 1
 . scripts/setup.sh
 # The package test checks the package, its desktop entry and its metainfo with these.
-QUORLINK_EXTRA_PACKAGES="${QUORLINK_EXTRA_PACKAGES:-} lintian appstream desktop-file-utils"
+# The accessibility test reads the window through the desktop's accessibility bus on a display of its own.
+QUORLINK_EXTRA_PACKAGES="${QUORLINK_EXTRA_PACKAGES:-} lintian appstream desktop-file-utils xvfb dbus at-spi2-core python3-pyatspi"
 install_missing_packages
 if [ "${1:-}" = "--windows" ]; then
     . scripts/windows.sh
