@@ -2,6 +2,7 @@
 // The tree: its nodes, keys and texts, and how selecting nodes switches pages.
 #include "main_window_fixture.h"
 
+#include <QAccessible>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -98,6 +99,14 @@ private slots:
             QCOMPARE(w.Pages().panel(Panel(p))->isEnabled(), p == panel);
         QCOMPARE(w.CurrentNodeIndex(), NavigationTree::PositionOf(Node(key.toLatin1().constData())));
         QCOMPARE(w.StatusText(1), kTreeHint);
+        // A screen reader names every control of the page that takes the keyboard.
+        for (QWidget* control : w.Pages().panel(Panel(panel))->findChildren<QWidget*>()) {
+            if (!control->isVisible() || !(control->focusPolicy() & Qt::TabFocus) || control->focusProxy())
+                continue;
+            QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(control);
+            const QString name = reader ? reader->text(QAccessible::Name).trimmed() : QString();
+            QVERIFY2(!name.isEmpty() && name != QLatin1String(">"), qPrintable(control->objectName()));
+        }
     }
 
     void unknownKeyChangesNothing()

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QRandomGenerator>
 #include <QTabWidget>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <functional>
 
@@ -234,6 +235,34 @@ private slots:
         QVERIFY(!Item(true)->isEnabled());
         QTest::keyClick(box, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(tag(), QStringLiteral("HARBOURX"));
+    }
+
+    // In another language the step is named as the page's label reads, and
+    // undone it still finds its field on the other settings tab.
+    void translatedStepFindsItsField()
+    {
+        struct Bracketing : QTranslator {
+            bool isEmpty() const override { return false; }
+            QString translate(const char* context, const char* text, const char*, int) const override
+            {
+                const bool labels = qstrcmp(context, "SettingsRows") == 0;
+                return labels ? QStringLiteral("<%1>").arg(QLatin1String(text)) : QString();
+            }
+        } language;
+        f.reset();
+        QCoreApplication::installTranslator(&language);
+        f = std::make_unique<Fixture>();
+        f->Open();
+        Show("S");
+        auto* tabs = f->Find<QTabWidget>("tbsFNE");
+        tabs->setCurrentIndex(1);
+        f->Find<QAbstractButton>("chkFDSC")->click();
+        Show("PW");
+        QCOMPARE(Item(true)->text(), QStringLiteral("&Undo <DSC Scan>"));
+        Item(true)->trigger();
+        QCOMPARE(tabs->currentIndex(), 1);
+        QVERIFY(f->Find("chkFDSC")->hasFocus());
+        f.reset();
     }
 
     // A name typed and typed back changes nothing: no step is kept for it,

@@ -7,6 +7,7 @@
 #include "whole_file.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFileInfo>
 #include <QPagedPaintDevice>
@@ -16,6 +17,10 @@
 namespace quorlink {
 
 namespace {
+
+struct ReportPdfTexts {
+    Q_DECLARE_TR_FUNCTIONS(ReportPdfTexts)
+};
 
 constexpr double kLeftMarginMm = 10;
 constexpr double kHeaderTopMm = 5;
@@ -109,7 +114,7 @@ QString WriteReportPdf(const Model& model, const QString& path)
 {
     const QByteArray pdf = ReportPdf(model);
     if (pdf.isEmpty())
-        return QStringLiteral("Could not write %1").arg(QFileInfo(path).fileName());
+        return ReportPdfTexts::tr("Could not write %1").arg(QFileInfo(path).fileName());
     // Made whole in memory first, so a full disk keeps the previous file.
     return ToQString(WriteWholeFile(path, pdf).description);
 }

@@ -31,13 +31,13 @@ ReportWindow::ReportWindow(const Model& model, Prompt& prompt, QWidget* parent, 
     : QDialog(parent), model_(model), prompt_(prompt), pauseMs_(pauseMs)
 {
     setObjectName(QStringLiteral("frmPrn"));
-    setWindowTitle(QStringLiteral("Print to File"));
+    setWindowTitle(tr("Print to File"));
     menus_ = new QMenuBar(this);
-    QMenu* file = menus_->addMenu(QStringLiteral("&File"));
+    QMenu* file = menus_->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* save = file->addAction(QStringLiteral("&Save As..."));
+    QAction* save = file->addAction(tr("&Save As..."));
     save->setObjectName(QStringLiteral("mnuFileSave"));
-    QAction* exit = file->addAction(QStringLiteral("&Exit"));
+    QAction* exit = file->addAction(tr("&Exit"));
     exit->setObjectName(QStringLiteral("mnuFileExit"));
     connect(save, &QAction::triggered, this, &ReportWindow::mnuFileSave_Click);
     connect(exit, &QAction::triggered, this, &QDialog::accept);
@@ -46,8 +46,9 @@ ReportWindow::ReportWindow(const Model& model, Prompt& prompt, QWidget* parent, 
     txtPrn_->setObjectName(QStringLiteral("txtPrn"));
     txtPrn_->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtPrn_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    txtPrn_->setPlainText(QStringLiteral("Now, making text image. Please wait..."));
-    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+    txtPrn_->setAccessibleName(tr("Text report"));  // no label stands for the box
+    txtPrn_->setPlainText(tr("Now, making text image. Please wait..."));
+    cmdOK_ = new QPushButton(tr("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
     resize(558, 409);
@@ -107,7 +108,7 @@ bool ReportWindow::SaveReportText(const QString& path)
 
 void ReportWindow::mnuFileSave_Click()
 {
-    const QString path = prompt_.SaveFileName(QStringLiteral("Text files(*.txt)|*.txt|All files(*.*)|*.*"));
+    const QString path = prompt_.SaveFileName(tr("Text files(*.txt)|*.txt|All files(*.*)|*.*"));
     if (!path.isEmpty())
         SaveReportText(path);
 }

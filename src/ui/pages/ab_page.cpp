@@ -46,11 +46,15 @@ void SelectValue(QComboBox* list, int value)
 }
 
 const char* const kRegionNames[] = {"USA", "InterNational", "Canada"};
-const char* const kRegionTitles[] = {"USA", "International", "Canada"};
+const char* const kRegionTitles[] = {QT_TRANSLATE_NOOP("quorlink::ABPage", "USA"),
+                                     QT_TRANSLATE_NOOP("quorlink::ABPage", "International"),
+                                     QT_TRANSLATE_NOOP("quorlink::ABPage", "Canada")};
 
+// "USA A-Ch": the change stored, and the name of the list for a screen reader.
 QString ChoiceName(Region region, const char* list)
 {
-    return QLatin1String(kRegionTitles[static_cast<int>(region)]) + QLatin1Char(' ') + QLatin1String(list);
+    return ABPage::tr("%1 %2", "a region and its list").arg(ABPage::tr(kRegionTitles[static_cast<int>(region)]),
+                                                             ABPage::tr(list));
 }
 
 }  // namespace
@@ -90,13 +94,13 @@ void ABPage::BuildRows(QWidget* page)
 {
     auto* column = new QVBoxLayout(page);
     const char* rowNames[] = {"pictAitem", "PictAach", "pictAbch", "pictApch"};
-    const char* rowLabels[] = {"", "A-Ch", "B-Ch", "P-Ch"};
+    const char* rowLabels[] = {"", QT_TR_NOOP("A-Ch"), QT_TR_NOOP("B-Ch"), QT_TR_NOOP("P-Ch")};
     const char* listPrefixes[] = {nullptr, "cmbA", "cmbB", "cmbP"};
     for (int row = 0; row < 4; ++row) {
         auto* panel = new QWidget(page);
         panel->setObjectName(QLatin1String(rowNames[row]));
         auto* grid = new QGridLayout(panel);
-        grid->addWidget(new QLabel(QLatin1String(rowLabels[row]), panel), 0, 0);
+        grid->addWidget(new QLabel(tr(rowLabels[row]), panel), 0, 0);
         // Every row lays out its columns alike, so the lists line up under their titles.
         grid->setColumnMinimumWidth(0, 50);
         for (int c = 1; c <= 3; ++c)
@@ -104,12 +108,13 @@ void ABPage::BuildRows(QWidget* page)
         for (Region region : kRegions) {
             const int r = static_cast<int>(region);
             if (row == 0) {
-                grid->addWidget(new QLabel(QLatin1String(kRegionTitles[r]), panel), 0, r + 1);
+                grid->addWidget(new QLabel(tr(kRegionTitles[r]), panel), 0, r + 1);
                 continue;
             }
             auto* list = new QComboBox(panel);
             list->setObjectName(QLatin1String(listPrefixes[row]) + QLatin1String(kRegionNames[r]));
             list->setMinimumWidth(80);
+            list->setAccessibleName(ChoiceName(region, rowLabels[row]));  // one title stands over three lists
             grid->addWidget(list, 0, r + 1);
             if (row == 1) {
                 aLists_[static_cast<std::size_t>(r)] = list;
@@ -131,7 +136,7 @@ void ABPage::BuildRows(QWidget* page)
 void ABPage::FillABList(QComboBox* list, Region region, int excluded)
 {
     list->clear();
-    list->addItem(QStringLiteral("[None]"), kNone);
+    list->addItem(tr("[None]"), kNone);
     const PlanTable& plan = model_.Plan(region);
     for (const ChannelRecord& record : model_.Channels(region)) {
         if (record.Position < plan.first() || record.Position > plan.last())
@@ -188,7 +193,7 @@ void ABPage::AChosen(Region region)
     FillABList(BList(region), region, s.Ach(region));
     FillABList(AList(region), region, s.Bch(region));
     SyncABPage();
-    window_.StoreChange(ChoiceName(region, "A-Ch"));
+    window_.StoreChange(ChoiceName(region, QT_TR_NOOP("A-Ch")));
 }
 
 void ABPage::BChosen(Region region)
@@ -199,7 +204,7 @@ void ABPage::BChosen(Region region)
     model_.Special.Bch(region) = static_cast<std::int16_t>(BList(region)->currentData().toInt());
     FillABList(AList(region), region, model_.Special.Bch(region));
     SyncABPage();
-    window_.StoreChange(ChoiceName(region, "B-Ch"));
+    window_.StoreChange(ChoiceName(region, QT_TR_NOOP("B-Ch")));
 }
 
 }  // namespace quorlink

@@ -55,7 +55,7 @@ ChannelEditor::ChannelEditor(PageHost& window, PageWiring& wiring)
 
 QCheckBox* ChannelEditor::AddBox(QWidget* parent, const char* name, const char* caption)
 {
-    auto* box = new QCheckBox(QLatin1String(caption), parent);
+    auto* box = new QCheckBox(tr(caption), parent);
     box->setObjectName(QLatin1String(name));
     return box;
 }
@@ -71,7 +71,7 @@ void ChannelEditor::BuildControls(QWidget* page)
     auto* form = new QGridLayout(inner);
     // "Channel Number" for a USA, International or Canada channel, "Position"
     // for an EXP one: the column is as wide as the wider, so no field moves.
-    lblCPosition_ = new WidestTextLabel({QStringLiteral("Channel Number"), QStringLiteral("Position")}, inner);
+    lblCPosition_ = new WidestTextLabel({tr("Channel Number"), tr("Position")}, inner);
     lblCPosition_->setObjectName(QStringLiteral("lblCPosition"));
     txtCN_ = ReadOnlyBox(inner, "txtCN");
     cmbCN_ = new QComboBox(inner);
@@ -82,41 +82,47 @@ void ChannelEditor::BuildControls(QWidget* page)
     form->addWidget(lblCPosition_, 0, 0);
     form->addWidget(txtCN_, 0, 1);
     form->addWidget(cmbCN_, 0, 1);
-    form->addWidget(new QLabel(QStringLiteral("Rx Frequency"), inner), 1, 0);
+    auto* rxLabel = new QLabel(tr("Rx Frequency"), inner);
+    rxLabel->setBuddy(txtCRF_);
+    form->addWidget(rxLabel, 1, 0);
     form->addWidget(txtCRF_, 1, 1);
-    form->addWidget(new QLabel(QStringLiteral("Tx Frequency"), inner), 2, 0);
+    auto* txLabel = new QLabel(tr("Tx Frequency"), inner);
+    txLabel->setBuddy(txtCTF_);
+    form->addWidget(txLabel, 2, 0);
     form->addWidget(txtCTF_, 2, 1);
 
-    chkCEnable_ = AddBox(inner, "chkCEnable", "Enable");
-    chkCTXEnable_ = AddBox(inner, "chkCTXEnable", "Tx Enable");
-    chkCTXOnly_ = AddBox(inner, "chkCTXOnly", "Only Low Power");
-    chkCTXPower_ = AddBox(inner, "chkCTXPower", "Power Up");
-    chkCDup_ = AddBox(inner, "chkCDup", "Duplex");
-    chkCScan_ = AddBox(inner, "chkCScan", "Scan Memory");
-    chkCVSmemory_ = AddBox(inner, "chkCVSmemory", "VS Memory");
+    // A box's caption also names the change it stores.
+    chkCEnable_ = AddBox(inner, "chkCEnable", QT_TR_NOOP("Enable"));
+    chkCTXEnable_ = AddBox(inner, "chkCTXEnable", QT_TR_NOOP("Tx Enable"));
+    chkCTXOnly_ = AddBox(inner, "chkCTXOnly", QT_TR_NOOP("Only Low Power"));
+    chkCTXPower_ = AddBox(inner, "chkCTXPower", QT_TR_NOOP("Power Up"));
+    chkCDup_ = AddBox(inner, "chkCDup", QT_TR_NOOP("Duplex"));
+    chkCScan_ = AddBox(inner, "chkCScan", QT_TR_NOOP("Scan Memory"));
+    chkCVSmemory_ = AddBox(inner, "chkCVSmemory", QT_TR_NOOP("VS Memory"));
     int row = 3;
     for (QCheckBox* box : {chkCEnable_, chkCTXEnable_, chkCTXOnly_, chkCTXPower_, chkCDup_, chkCScan_, chkCVSmemory_})
         form->addWidget(box, row++, 0, 1, 2);
-    lblCTag_ = new QLabel(QStringLiteral("CH Name"), inner);
+    lblCTag_ = new QLabel(tr("CH Name"), inner);
     lblCTag_->setObjectName(QStringLiteral("lblCTag"));
     txtCTag_ = new QLineEdit(inner);
     txtCTag_->setObjectName(QStringLiteral("txtCTag"));
     txtCTag_->setMaxLength(12);
     txtCTag_->setValidator(new UpperCaseValidator(txtCTag_));
     txtCTag_->installEventFilter(this);
+    lblCTag_->setBuddy(txtCTag_);
     form->addWidget(lblCTag_, row, 0);
     form->addWidget(txtCTag_, row, 1);
     form->setColumnStretch(2, 1);
 
     connect(chkCEnable_, &QCheckBox::clicked, this, &ChannelEditor::chkCEnable_Click);
     connect(chkCTXEnable_, &QCheckBox::clicked, this, &ChannelEditor::chkCTXEnable_Click);
-    connect(chkCTXOnly_, &QCheckBox::clicked, this, [this] { chkCTXOnly_Click("Only Low Power"); });
+    connect(chkCTXOnly_, &QCheckBox::clicked, this, [this] { chkCTXOnly_Click(QT_TR_NOOP("Only Low Power")); });
     connect(chkCTXPower_, &QCheckBox::clicked, this,
-            [this] { StoreFlag(&ChannelRecord::PowUp, chkCTXPower_, "Power Up"); });
+            [this] { StoreFlag(&ChannelRecord::PowUp, chkCTXPower_, QT_TR_NOOP("Power Up")); });
     connect(chkCScan_, &QCheckBox::clicked, this,
-            [this] { StoreFlag(&ChannelRecord::ScanMemory, chkCScan_, "Scan Memory"); });
+            [this] { StoreFlag(&ChannelRecord::ScanMemory, chkCScan_, QT_TR_NOOP("Scan Memory")); });
     connect(chkCVSmemory_, &QCheckBox::clicked, this,
-            [this] { StoreFlag(&ChannelRecord::VsMemory, chkCVSmemory_, "VS Memory"); });
+            [this] { StoreFlag(&ChannelRecord::VsMemory, chkCVSmemory_, QT_TR_NOOP("VS Memory")); });
     connect(chkCDup_, &QCheckBox::clicked, this, &ChannelEditor::chkCDup_Click);
     connect(txtCTag_, &QLineEdit::textEdited, this, &ChannelEditor::txtCTag_Change);
     connect(cmbCN_, &QComboBox::activated, this, &ChannelEditor::cmbCN_Click);
@@ -165,7 +171,7 @@ QString ChannelEditor::ChangeName(const char* change) const
 {
     const std::optional<ChannelKey> key = ShownKey();
     QString node = key->region ? ChannelNodeText(model_, *key->region, key->number) : ExpNodeText(model_, key->number);
-    return node.remove(EnableMark(true)) + QLatin1Char(' ') + QLatin1String(change);
+    return tr("%1 %2", "a channel and what changed").arg(node.remove(EnableMark(true)), tr(change));
 }
 
 void ChannelEditor::StoreChange(const char* change, QWidget* typingField)
@@ -203,7 +209,8 @@ void ChannelEditor::ShowRegionChannel(Region region, int index)
     if (index < 0 || index >= static_cast<int>(list.size()))
         return;
     const ChannelRecord& record = list[static_cast<std::size_t>(index)];
-    lblCPosition_->setText(QStringLiteral("Channel Number"));
+    lblCPosition_->setText(tr("Channel Number"));
+    lblCPosition_->setBuddy(txtCN_);
     txtCN_->show();
     cmbCN_->hide();
     const PlanEntry* entry = EntryOf(record, region);
@@ -217,7 +224,8 @@ void ChannelEditor::ShowExpChannel(int number)
     if (number < 1 || number > model_.ExpChannels.size())
         return;
     ChannelRecord& record = model_.ExpChannels.at(number);
-    lblCPosition_->setText(QStringLiteral("Position"));
+    lblCPosition_->setText(tr("Position"));
+    lblCPosition_->setBuddy(cmbCN_);
     txtCN_->hide();
     cmbCN_->show();
     const PlanEntry* entry = EntryOf(record, std::nullopt);
@@ -260,7 +268,7 @@ void ChannelEditor::chkCEnable_Click()
         node->setText(0, ExpNodeText(model_, key->number));
     }
     chkCEnable_->setFocus();
-    StoreChange("Enable");
+    StoreChange(QT_TR_NOOP("Enable"));
 }
 
 void ChannelEditor::chkCTXEnable_Click()
@@ -268,7 +276,7 @@ void ChannelEditor::chkCTXEnable_Click()
     if (window_.PageLoading())
         return;
     ApplyTxRules();
-    chkCTXOnly_Click("Tx Enable");
+    chkCTXOnly_Click(QT_TR_NOOP("Tx Enable"));
 }
 
 void ChannelEditor::chkCTXOnly_Click(const char* change)
@@ -302,7 +310,7 @@ void ChannelEditor::chkCDup_Click()
     const std::optional<ChannelKey> key = ShownKey();
     if (const PlanEntry* entry = EntryOf(*record, key ? key->region : std::nullopt))
         txtCRF_->setText(Frequency(record->Duplex ? entry->DuplexRxFreq : entry->RxFreq));
-    StoreChange("Duplex");
+    StoreChange(QT_TR_NOOP("Duplex"));
 }
 
 void ChannelEditor::txtCTag_Change(const QString& text)
@@ -310,7 +318,7 @@ void ChannelEditor::txtCTag_Change(const QString& text)
     ChannelRecord* record = ShownRecord();
     if (EditorActive() && record) {
         record->ChTag = ToStdString(text);
-        StoreChange("name", txtCTag_);
+        StoreChange(QT_TR_NOOP("name"), txtCTag_);
     }
 }
 
@@ -328,7 +336,7 @@ void ChannelEditor::cmbCN_Click()
     }
     StoreExpEnable(key->number);
     cmbCN_->setFocus();
-    StoreChange("position");
+    StoreChange(QT_TR_NOOP("position"));
 }
 
 void ChannelEditor::StoreExpEnable(int number)

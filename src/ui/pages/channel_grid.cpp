@@ -18,16 +18,23 @@ namespace {
 
 constexpr int kRowHeightTwips = 350;
 
-QString Flag(bool on, const char* word, const char* off) { return QLatin1String(on ? word : off); }
+// A set flag reads as its column's title: both are translated alike.
+QString Flag(bool on, const char* word, const char* off)
+{
+    return on ? ChannelGrid::tr(word) : QString(QLatin1String(off));
+}
 
 // The cells from ENABLE to CH Name, common to region and EXP rows.
 QStringList FlagCells(const ChannelRecord& r, const PlanEntry* entry)
 {
     const QString rx = entry ? ToQString(FormatFrequency(r.Duplex ? entry->DuplexRxFreq : entry->RxFreq)) : QString();
     const QString tx = entry ? ToQString(FormatFrequency(entry->TxFreq)) : QString();
-    return {rx, tx, Flag(r.TxEnable, "TX", "--"), Flag(r.LowPower, "LOW", "---"), Flag(r.PowUp, "UP", "--"),
-            Flag(r.Duplex, "DUP", "---"), Flag(r.ScanMemory, "MEM", "---"), Flag(r.VsMemory, "VS", "--"),
-            ToQString(r.ChTag)};
+    return {rx, tx, Flag(r.TxEnable, QT_TRANSLATE_NOOP("quorlink::ChannelGrid", "TX"), "--"),
+            Flag(r.LowPower, QT_TRANSLATE_NOOP("quorlink::ChannelGrid", "LOW"), "---"),
+            Flag(r.PowUp, QT_TRANSLATE_NOOP("quorlink::ChannelGrid", "UP"), "--"),
+            Flag(r.Duplex, QT_TRANSLATE_NOOP("quorlink::ChannelGrid", "DUP"), "---"),
+            Flag(r.ScanMemory, QT_TRANSLATE_NOOP("quorlink::ChannelGrid", "MEM"), "---"),
+            Flag(r.VsMemory, QT_TRANSLATE_NOOP("quorlink::ChannelGrid", "VS"), "--"), ToQString(r.ChTag)};
 }
 
 const PlanEntry* EntryAt(const PlanTable& plan, int index)
@@ -49,6 +56,9 @@ ChannelGrid::ChannelGrid(PageHost& window, PageWiring& wiring)
         for (Region region : kRegions)
             if (key == RegionKey(region))
                 ShowRegionList(region, false);
+        // No label stands for the list: a screen reader names it as the tree does.
+        if (const QTreeWidgetItem* node = wiring_.Tree().ItemByKey(key))
+            grid_->setAccessibleName(node->text(0));
     });
 }
 
@@ -68,13 +78,15 @@ void ChannelGrid::SetHeader(const QStringList& titles, const QList<int>& widthsT
 
 void ChannelGrid::SetRegionGridHeader()
 {
-    SetHeader({"CH", "ENABLE", "RX[MHz]", "TX[MHz]", "TX", "LOW", "UP", "DUP", "MEM", "VS", "CH Name"},
+    SetHeader({tr("CH"), tr("ENABLE"), tr("RX[MHz]"), tr("TX[MHz]"), tr("TX"), tr("LOW"), tr("UP"), tr("DUP"),
+               tr("MEM"), tr("VS"), tr("CH Name")},
               {800, 1000, 1000, 1000, 600, 600, 600, 600, 600, 600, 2000});
 }
 
 void ChannelGrid::SetExpGridHeader()
 {
-    SetHeader({"CH", "ENABLE", "POS", "RX[MHz]", "TX[MHz]", "TX", "LOW", "UP", "DUP", "MEM", "VS", "CH Name"},
+    SetHeader({tr("CH"), tr("ENABLE"), tr("POS"), tr("RX[MHz]"), tr("TX[MHz]"), tr("TX"), tr("LOW"), tr("UP"),
+               tr("DUP"), tr("MEM"), tr("VS"), tr("CH Name")},
               {800, 1000, 800, 1000, 1000, 600, 600, 600, 600, 600, 600, 2000});
 }
 
@@ -95,7 +107,7 @@ void ChannelGrid::FillRegionGrid(Region region)
     for (int r = 1; r <= static_cast<int>(records.size()); ++r) {
         const ChannelRecord& record = records[static_cast<std::size_t>(r - 1)];
         const PlanEntry* entry = EntryAt(model_.Plan(region), record.Position);
-        SetRow(r, QStringList{entry ? ToQString(entry->Label) : QString(), record.Enable ? QStringLiteral("[Enable]") : QString()}
+        SetRow(r, QStringList{entry ? ToQString(entry->Label) : QString(), record.Enable ? tr("[Enable]") : QString()}
                       + FlagCells(record, entry));
     }
 }
@@ -105,7 +117,7 @@ void ChannelGrid::FillExpGrid()
     grid_->setRowCount(model_.ExpChannels.size());
     for (int n = 1; n <= model_.ExpChannels.size(); ++n) {
         const ChannelRecord& record = model_.ExpChannels.at(n);
-        SetRow(n, QStringList{QString::number(n), record.Enable ? QStringLiteral("[Enable]") : QString(),
+        SetRow(n, QStringList{QString::number(n), record.Enable ? tr("[Enable]") : QString(),
                               QString::number(record.Position)}
                       + FlagCells(record, EntryAt(model_.ExpPlan, record.Position)));
     }

@@ -30,9 +30,9 @@ namespace {
 constexpr int kNameLength = 10;
 constexpr double kGroupOffsetTwips = 150;
 
-QLabel* NamedLabel(const char* name, const char* text, QWidget* parent)
+QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent)
 {
-    auto* label = new QLabel(QLatin1String(text), parent);
+    auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     return label;
 }
@@ -59,17 +59,17 @@ void DirectoryEntryPage::BuildControls(QWidget* page)
     outer->addStretch(1);
     auto* grid = new QGridLayout(inner);
 
-    chkGEnable_ = new QCheckBox(QStringLiteral("Add"), inner);
+    chkGEnable_ = new QCheckBox(tr("Add"), inner);
     chkGEnable_->setObjectName(QStringLiteral("chkGEnable"));
-    chkGDelete_ = new QCheckBox(QStringLiteral("Delete"), inner);
+    chkGDelete_ = new QCheckBox(tr("Delete"), inner);
     chkGDelete_->setObjectName(QStringLiteral("chkGDelete"));
     grid->addWidget(chkGEnable_, 0, 0);
     grid->addWidget(chkGDelete_, 0, 1, Qt::AlignLeft);
 
     // "Station Name" or "Group Name": the column is as wide as the wider, so
     // the fields stay where they are from one directory to the other.
-    lblTag_ = new WidestTextLabel({QLatin1String(TraitsOf(DirectoryKind::Individual).nameLabel),
-                                   QLatin1String(TraitsOf(DirectoryKind::Group).nameLabel)},
+    lblTag_ = new WidestTextLabel({DirectoryText(TraitsOf(DirectoryKind::Individual).nameLabel),
+                                   DirectoryText(TraitsOf(DirectoryKind::Group).nameLabel)},
                                   inner);
     lblTag_->setObjectName(QStringLiteral("lblTag"));
     txtGPosi_ = new QLineEdit(inner);
@@ -81,8 +81,8 @@ void DirectoryEntryPage::BuildControls(QWidget* page)
     grid->addWidget(lblTag_, 1, 0);
     grid->addWidget(txtGPosi_, 1, 1, Qt::AlignLeft);
 
-    lblMmsi_ = NamedLabel("lblMmsi", "MMSI", inner);
-    lblGroup_ = NamedLabel("lblGroup", "0", inner);  // the fixed first digit of a group MMSI
+    lblMmsi_ = NamedLabel("lblMmsi", tr("MMSI"), inner);
+    lblGroup_ = NamedLabel("lblGroup", QStringLiteral("0"), inner);  // the fixed first digit of a group MMSI
     txtGMMSI_ = new QLineEdit(inner);
     txtGMMSI_->setObjectName(QStringLiteral("txtGMMSI"));
     lblMmsi_->setBuddy(txtGMMSI_);
@@ -104,7 +104,7 @@ void DirectoryEntryPage::BuildControls(QWidget* page)
             DirectoryEntry* entry = ShownEntry();
             return entry ? &entry->Mmsid : nullptr;
         },
-        [this] { return EntryName() + QStringLiteral(" MMSI"); });
+        [this] { return tr("%1 MMSI").arg(EntryName()); });
     window_.SetCommitCheck(txtGMMSI_, [this] { return txtGMMSI_Validate(); });
     connect(chkGEnable_, &QCheckBox::clicked, this, &DirectoryEntryPage::chkGEnable_Click);
     connect(chkGDelete_, &QCheckBox::clicked, this, &DirectoryEntryPage::chkGDelete_Click);
@@ -168,8 +168,8 @@ void DirectoryEntryPage::SetDirectoryFieldMode(DirectoryKind kind)
     const DirectoryTraits& traits = TraitsOf(kind);
     lblGroup_->setVisible(kind == DirectoryKind::Group);
     lblGroup_->setFixedWidth(qRound(kGroupOffsetTwips / TwipsPerPixelX(lblGroup_)));
-    mmsi_->SetMode(traits.mmsiLength, QLatin1String(traits.mmsiCaption));
-    lblTag_->setText(QLatin1String(traits.nameLabel));
+    mmsi_->SetMode(traits.mmsiLength, DirectoryText(traits.mmsiCaption));
+    lblTag_->setText(DirectoryText(traits.nameLabel));
     chkGEnable_->setProperty("helpContext", traits.checkHelp);
     chkGDelete_->setProperty("helpContext", traits.checkHelp);
     txtGPosi_->setProperty("helpContext", traits.nameHelp);
@@ -198,7 +198,7 @@ void DirectoryEntryPage::chkGEnable_Click(bool ticked)
         return;
     entry->Enable = true;
     ShowDirectoryEntry(kind_, number_);
-    window_.StoreChange(QStringLiteral("Add ") + EntryName());
+    window_.StoreChange(tr("Add %1").arg(EntryName()));
     // The name is what the user types next.
     txtGPosi_->setFocus(Qt::OtherFocusReason);
 }
@@ -210,7 +210,7 @@ void DirectoryEntryPage::chkGDelete_Click(bool ticked)
     const PageHost::PageLoadingScope loading(window_);
     // A click that took the focus from a refused MMSI deletes nothing.
     const bool sure = !mmsi_->Refusing() &&
-                      window_.prompt().Message(QStringLiteral("Quorlink"), QStringLiteral("Are you sure ?"),
+                      window_.prompt().Message(QStringLiteral("Quorlink"), tr("Are you sure ?"),
                                                MessageIcon::Critical, MessageButtons::YesNo) == Answer::Yes;
     if (sure) {
         DeleteDirectoryEntry(model_.DirectoryOf(kind_), number_);
@@ -219,7 +219,7 @@ void DirectoryEntryPage::chkGDelete_Click(bool ticked)
         chkGDelete_->setChecked(false);
     }
     if (sure)
-        window_.StoreChange(QStringLiteral("Delete ") + EntryName());
+        window_.StoreChange(tr("Delete %1").arg(EntryName()));
 }
 
 void DirectoryEntryPage::StoreName()
@@ -227,7 +227,7 @@ void DirectoryEntryPage::StoreName()
     DirectoryEntry* entry = ShownEntry();
     if (nameEdited_ && entry) {
         entry->TagName = ToStdString(txtGPosi_->text());
-        window_.StoreChange(EntryName() + QStringLiteral(" name"));
+        window_.StoreChange(tr("%1 name").arg(EntryName()));
     }
     nameEdited_ = false;
 }

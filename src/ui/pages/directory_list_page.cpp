@@ -47,7 +47,7 @@ DirectoryListPage::DirectoryListPage(PageHost& window, PageWiring& wiring)
 void DirectoryListPage::SetDirectoryGridHeader(DirectoryKind kind)
 {
     grid_->setHorizontalHeaderLabels(
-        {QStringLiteral("No."), QLatin1String(TraitsOf(kind).nameTitle), QStringLiteral("MMSI")});
+        {tr("No."), DirectoryText(TraitsOf(kind).nameTitle), tr("MMSI")});
     for (int c = 0; c < grid_->columnCount(); ++c)
         grid_->setColumnWidth(c, qRound(kColumnTwips[c] / TwipsPerPixelX(grid_)));
 }
@@ -74,6 +74,9 @@ void DirectoryListPage::ShowDirectoryList(DirectoryKind kind, bool gridOnly)
     grid_->hide();
     grid_->setProperty("helpContext", TraitsOf(kind).listHelp);
     SetDirectoryGridHeader(kind);
+    // No label stands for the list: a screen reader names it as the tree does.
+    if (const QTreeWidgetItem* node = wiring_.Tree().ItemByKey(TreeKey(DirectoryList(kind))))
+        grid_->setAccessibleName(node->text(0));
     FillDirectoryGrid(kind);
     ShowRowNote(grid_->currentRow());
     grid_->show();

@@ -6,6 +6,7 @@
 #include "page_host.h"
 #include "page_wiring.h"
 
+#include <QCoreApplication>
 #include <QTreeWidget>
 
 namespace quorlink {
@@ -13,12 +14,17 @@ namespace quorlink {
 namespace {
 
 const DirectoryTraits kTraits[] = {
-    {DirectoryKind::Individual, "Station Name", "STATION NAME", "Individual Directory MMSI", 9,
-     1047, 1049, 1050, 1051},
-    {DirectoryKind::Group, "Group Name", "GROUP NAME", "Group Directory MMSI", 8, 1067, 1069, 1070, 1071},
+    {DirectoryKind::Individual, QT_TRANSLATE_NOOP("DirectoryTraits", "Station Name"),
+     QT_TRANSLATE_NOOP("DirectoryTraits", "STATION NAME"),
+     QT_TRANSLATE_NOOP("DirectoryTraits", "Individual Directory MMSI"), 9, 1047, 1049, 1050, 1051},
+    {DirectoryKind::Group, QT_TRANSLATE_NOOP("DirectoryTraits", "Group Name"),
+     QT_TRANSLATE_NOOP("DirectoryTraits", "GROUP NAME"), QT_TRANSLATE_NOOP("DirectoryTraits", "Group Directory MMSI"),
+     8, 1067, 1069, 1070, 1071},
 };
 
 }  // namespace
+
+QString DirectoryText(const char* text) { return QCoreApplication::translate("DirectoryTraits", text); }
 
 const DirectoryTraits& TraitsOf(DirectoryKind kind) { return kTraits[kind == DirectoryKind::Individual ? 0 : 1]; }
 

@@ -27,6 +27,8 @@ struct DirectoryTraits {
 };
 
 const DirectoryTraits& TraitsOf(DirectoryKind kind);
+// One of the traits' texts in the user's language.
+QString DirectoryText(const char* text);
 // The directory whose list node is key, if any.
 std::optional<DirectoryKind> DirectoryOfListKey(const QString& key);
 

@@ -2,6 +2,7 @@
 #include "mmsi_note.h"
 
 #include "latin1.h"
+#include "model_text.h"
 
 #include <QLineEdit>
 
@@ -52,7 +53,7 @@ void MmsiNoteLabel::ShowFor(const QString& typed, MmsiUse use)
 {
     const MmsiNote note = NoteForMmsi(ToStdString(typed.trimmed()), use, mids_);
     warning_ = note.warning;
-    const QString text = QString::fromUtf8(note.text.data(), qsizetype(note.text.size()));
+    const QString text = ModelText(note.text);
     setText(text);
     setToolTip(text);
     QPalette colours = parentWidget() ? parentWidget()->palette() : palette();

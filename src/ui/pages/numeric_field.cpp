@@ -127,9 +127,9 @@ void MmsiField::Stored() { window_.StoreChange(changeName_()); }
 // The rule the refused text breaks is the box's second paragraph.
 void MmsiField::ShowError()
 {
-    const QString rule = length_ == kGroupLength ? QStringLiteral("A group MMSI has 8 digits after its leading 0.")
-                                                 : QStringLiteral("An MMSI has %1 digits.").arg(length_);
-    window_.prompt().Message(caption_, QStringLiteral("Data Error!!\n\n") + rule, MessageIcon::Exclamation,
+    const QString rule = length_ == kGroupLength ? tr("A group MMSI has 8 digits after its leading 0.")
+                                                 : tr("An MMSI has %1 digits.").arg(length_);
+    window_.prompt().Message(caption_, tr("Data Error!!\n\n%1").arg(rule), MessageIcon::Exclamation,
                              MessageButtons::Ok);
 }
 

@@ -5,6 +5,7 @@
 #include "latin1.h"
 #include "mmsi_note.h"
 #include "model.h"
+#include "model_text.h"
 #include "numeric_field.h"
 #include "page_host.h"
 #include "page_wiring.h"
@@ -12,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,23 +40,26 @@ namespace {
 
 constexpr int kRadioTab = 0;
 constexpr int kDscTab = 1;
-const char* const kTabTitles[] = {"Radio Setup", "DSC Setup"};
+const char* const kTabTitles[] = {QT_TRANSLATE_NOOP("SettingsRows", "Radio Setup"),
+                                  QT_TRANSLATE_NOOP("SettingsRows", "DSC Setup")};
 
 int Same(int v) { return v; }
 
-QStringList Items(const SettingChoices& choices)
+// words: the list holds the editor's words ("Memory", "3 min"); the radio's
+// own display words (HI, OFF, digits) stay as the radio shows them.
+QStringList Items(const SettingChoices& choices, bool words = false)
 {
     QStringList items;
     for (int i = 0; i < choices.count; ++i)
-        items << QString::fromLatin1(choices.texts[i]);
+        items << (words ? ModelText(choices.texts[i]) : QString::fromLatin1(choices.texts[i]));
     return items;
 }
 
 QStringList ContrastItems() { return {"0", "1", "2", "3", "4", "5", "6", "7"}; }
 QStringList DimmerItems() { return Items(kDimmerChoices); }
-QStringList ScanItems() { return Items(kScanTypeChoices); }
+QStringList ScanItems() { return Items(kScanTypeChoices, true); }
 QStringList ScramblerItems() { return Items(kScramblerChoices); }
-QStringList RingerItems() { return Items(kRingerChoices); }
+QStringList RingerItems() { return Items(kRingerChoices, true); }
 QStringList OffsetItems()
 {
     QStringList items;
@@ -77,23 +82,38 @@ constexpr Row Check(int tab, const char* name, const char* label, const char* ma
     return {tab, name, label, marker, nullptr, flag, nullptr, nullptr, nullptr};
 }
 
-// Top to bottom on each tab; the order is also the Tab order.
+// Top to bottom on each tab; the order is also the Tab order. Labels and the
+// texts beside the boxes are shown through RowText.
 const Row kRows[] = {
-    List(kRadioTab, "cmbFCont", "Contrast Level", &S::Contrast, ContrastItems),
-    List(kRadioTab, "cmbFDim", "Dimmer Status", &S::Dimmer, DimmerItems, LevelToPosition, PositionToLevel),
-    List(kRadioTab, "cmbFOffset", "Offset Time", &S::OffsetTime, OffsetItems),
-    Check(kRadioTab, "chkFBeep", "Key Beep", "[On]", &S::KeyBeep),
-    Check(kRadioTab, "chkFWX", "WX Alert", "[On]", &S::WxAlert),
-    List(kRadioTab, "cmbFScan", "Scan Type", &S::ScanType, ScanItems),
-    List(kRadioTab, "cmbFScrambler", "Voice Scrambler", &S::Scrambler, ScramblerItems, ScramblerToPosition,
-         ScramblerToPosition),
-    Check(kRadioTab, "chkFMAG", "True MAG", "[Magnetic On]", &S::TrueMag),
-    Check(kDscTab, "chkFindReply", "Individual Reply", "[Auto]", &S::IndReply),
-    Check(kDscTab, "chkFindAck", "Individual ACK", "[Able to Comply]", &S::IndACK),
-    List(kDscTab, "cmbFIND", "Individual Ringer", &S::Ind, RingerItems, LevelToPosition, PositionToLevel),
-    Check(kDscTab, "chkFposRR", "POS Request Reply", "[Auto]", &S::POSRR),
-    Check(kDscTab, "chkFDSC", "DSC Scan", "[On]", &S::DscScan),
+    List(kRadioTab, "cmbFCont", QT_TRANSLATE_NOOP("SettingsRows", "Contrast Level"), &S::Contrast, ContrastItems),
+    List(kRadioTab, "cmbFDim", QT_TRANSLATE_NOOP("SettingsRows", "Dimmer Status"), &S::Dimmer, DimmerItems,
+         LevelToPosition, PositionToLevel),
+    List(kRadioTab, "cmbFOffset", QT_TRANSLATE_NOOP("SettingsRows", "Offset Time"), &S::OffsetTime, OffsetItems),
+    Check(kRadioTab, "chkFBeep", QT_TRANSLATE_NOOP("SettingsRows", "Key Beep"),
+          QT_TRANSLATE_NOOP("SettingsRows", "[On]"), &S::KeyBeep),
+    Check(kRadioTab, "chkFWX", QT_TRANSLATE_NOOP("SettingsRows", "WX Alert"), QT_TRANSLATE_NOOP("SettingsRows", "[On]"),
+          &S::WxAlert),
+    List(kRadioTab, "cmbFScan", QT_TRANSLATE_NOOP("SettingsRows", "Scan Type"), &S::ScanType, ScanItems),
+    List(kRadioTab, "cmbFScrambler", QT_TRANSLATE_NOOP("SettingsRows", "Voice Scrambler"), &S::Scrambler,
+         ScramblerItems, ScramblerToPosition, ScramblerToPosition),
+    Check(kRadioTab, "chkFMAG", QT_TRANSLATE_NOOP("SettingsRows", "True MAG"),
+          QT_TRANSLATE_NOOP("SettingsRows", "[Magnetic On]"), &S::TrueMag),
+    Check(kDscTab, "chkFindReply", QT_TRANSLATE_NOOP("SettingsRows", "Individual Reply"),
+          QT_TRANSLATE_NOOP("SettingsRows", "[Auto]"), &S::IndReply),
+    Check(kDscTab, "chkFindAck", QT_TRANSLATE_NOOP("SettingsRows", "Individual ACK"),
+          QT_TRANSLATE_NOOP("SettingsRows", "[Able to Comply]"), &S::IndACK),
+    List(kDscTab, "cmbFIND", QT_TRANSLATE_NOOP("SettingsRows", "Individual Ringer"), &S::Ind, RingerItems,
+         LevelToPosition, PositionToLevel),
+    Check(kDscTab, "chkFposRR", QT_TRANSLATE_NOOP("SettingsRows", "POS Request Reply"),
+          QT_TRANSLATE_NOOP("SettingsRows", "[Auto]"), &S::POSRR),
+    Check(kDscTab, "chkFDSC", QT_TRANSLATE_NOOP("SettingsRows", "DSC Scan"), QT_TRANSLATE_NOOP("SettingsRows", "[On]"),
+          &S::DscScan),
 };
+// The user MMSI and the count stand in no row of the table.
+const char* const kUserMmsi = QT_TRANSLATE_NOOP("SettingsRows", "User MMSI");
+const char* const kCount = QT_TRANSLATE_NOOP("SettingsRows", "Count");
+
+QString RowText(const char* text) { return QCoreApplication::translate("SettingsRows", text); }
 
 // The Compare window's words for the fields whose labels say more.
 struct FieldAlias {
@@ -104,7 +124,7 @@ const FieldAlias kFieldAliases[] = {{"Contrast", "Contrast Level"}, {"Dimmer", "
 
 QLabel* AddLabel(QGridLayout* grid, QWidget* panel, const char* text, int line, QWidget* buddy)
 {
-    auto* label = new QLabel(QLatin1String(text), panel);
+    auto* label = new QLabel(RowText(text), panel);
     label->setBuddy(buddy);
     grid->addWidget(label, line, 0);
     return label;
@@ -129,7 +149,7 @@ void SettingsPage::BuildControls(QWidget* page)
     tbsFNE_->setObjectName(QStringLiteral("tbsFNE"));
     wiring_.Pages().SetTabStrip(tbsFNE_);
     for (int tab : {kRadioTab, kDscTab})
-        tbsFNE_->addTab(BuildTab(tab), QLatin1String(kTabTitles[tab]));
+        tbsFNE_->addTab(BuildTab(tab), RowText(kTabTitles[tab]));
     connect(tbsFNE_, &QTabWidget::currentChanged, this, &SettingsPage::tbsFNE_Click);
 }
 
@@ -161,8 +181,8 @@ void SettingsPage::AddRowControl(const Row& row, QWidget* panel, QGridLayout* gr
         lists_.emplace_back(&row, list);
         control = list;
     } else {
-        auto* box = new QCheckBox(QLatin1String(row.marker), panel);
-        box->setAccessibleName(QLatin1String(row.label));
+        auto* box = new QCheckBox(RowText(row.marker), panel);
+        box->setAccessibleName(RowText(row.label));
         connect(box, &QCheckBox::clicked, this, [this, &row](bool ticked) { CheckClick(row, ticked); });
         boxes_.emplace_back(&row, box);
         control = box;
@@ -177,10 +197,10 @@ void SettingsPage::AddMmsiRows(QWidget* panel, QGridLayout* grid, int line)
     txtFUser_ = new QLineEdit(panel);
     txtFUser_->setObjectName(QStringLiteral("txtFUser"));
     userMmsi_ = new MmsiField(window_, wiring_, txtFUser_, [this] { return &model_.Settings.UserMmsid; },
-                              [] { return QStringLiteral("User MMSI"); });
-    userMmsi_->SetMode(9, QStringLiteral("User MMSI"));
+                              [] { return RowText(kUserMmsi); });
+    userMmsi_->SetMode(9, RowText(kUserMmsi));
     window_.SetCommitCheck(txtFUser_, [this] { return txtFUser_Validate(); });
-    AddLabel(grid, panel, "User MMSI", line, txtFUser_);
+    AddLabel(grid, panel, kUserMmsi, line, txtFUser_);
     grid->addWidget(txtFUser_, line, 1, Qt::AlignLeft);
     auto* note = new MmsiNoteLabel(window_.Mids(), "lblFUserNote", panel);
     note->Follow(txtFUser_, [] { return MmsiUse::Own; });
@@ -194,13 +214,13 @@ void SettingsPage::AddMmsiRows(QWidget* panel, QGridLayout* grid, int line)
     QPalette grey = txtFCount_->palette();
     grey.setColor(QPalette::Base, grey.color(QPalette::Window));
     txtFCount_->setPalette(grey);
-    cmdFClear_ = new QPushButton(QStringLiteral("Clear"), panel);
+    cmdFClear_ = new QPushButton(tr("Clear"), panel);
     cmdFClear_->setObjectName(QStringLiteral("cmdFClear"));
     connect(cmdFClear_, &QPushButton::clicked, this, &SettingsPage::cmdFClear_Click);
     auto* countRow = new QHBoxLayout;
     countRow->addWidget(txtFCount_);
     countRow->addWidget(cmdFClear_);
-    AddLabel(grid, panel, "Count", line + 1, txtFCount_);
+    AddLabel(grid, panel, kCount, line + 1, txtFCount_);
     grid->addLayout(countRow, line + 1, 1, Qt::AlignLeft);
 }
 
@@ -246,26 +266,29 @@ void SettingsPage::ShowSettingsPage()
 }
 
 // The tab that holds the field comes to the front, and the field takes the
-// keyboard; the Count, which takes no focus, only shows.
+// keyboard; the Count, which takes no focus, only shows. The Compare window
+// names a field in English, an undo step as the label reads in the user's
+// language.
 void SettingsPage::ShowField(const QString& field)
 {
     QString label = field;
     for (const FieldAlias& alias : kFieldAliases)
         if (field == QLatin1String(alias.compared))
             label = QLatin1String(alias.label);
+    const auto names = [&label](const char* text) { return label == QLatin1String(text) || label == RowText(text); };
     std::vector<std::pair<const Row*, QWidget*>> controls(lists_.begin(), lists_.end());
     controls.insert(controls.end(), boxes_.begin(), boxes_.end());
     int tab = -1;
     QWidget* control = nullptr;
     for (const auto& [row, widget] : controls)
-        if (label == QLatin1String(row->label)) {
+        if (names(row->label)) {
             tab = row->tab;
             control = widget;
         }
-    if (label == QLatin1String("User MMSI")) {
+    if (names(kUserMmsi)) {
         tab = kDscTab;
         control = txtFUser_;
-    } else if (label == QLatin1String("Count")) {
+    } else if (names(kCount)) {
         tab = kDscTab;
     }
     if (tab < 0)
@@ -287,7 +310,7 @@ void SettingsPage::ListClick(const Row& row, int position)
         return;
     model_.Settings.*(row.value) = static_cast<std::int16_t>(row.toValue(position));
     if (!window_.PageLoading())
-        window_.StoreChange(QLatin1String(row.label));
+        window_.StoreChange(RowText(row.label));
 }
 
 void SettingsPage::CheckClick(const Row& row, bool ticked)
@@ -295,7 +318,7 @@ void SettingsPage::CheckClick(const Row& row, bool ticked)
     if (window_.PageLoading())
         return;
     model_.Settings.*(row.flag) = ticked;
-    window_.StoreChange(QLatin1String(row.label));
+    window_.StoreChange(RowText(row.label));
 }
 
 bool SettingsPage::txtFUser_Validate() { return userMmsi_->Validate(); }

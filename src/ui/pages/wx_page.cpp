@@ -20,11 +20,12 @@ const QString kRowMarker = QStringLiteral(">");
 const QString kNoMarker = QStringLiteral(" ");
 }  // namespace
 
-// "WX01 Scan": the row's channel without its frequency, and what changed.
+// "WX01 Scan": the row's channel without its frequency, and what changed;
+// change is a column title. It also names the row's boxes for a screen reader.
 QString WxPage::ChangeName(int i, const char* change) const
 {
     const QString label = ToQString(model_.WxPlan.at(i + 1).Label);
-    return label.section(QLatin1Char('['), 0, 0) + QLatin1Char(' ') + QLatin1String(change);
+    return tr("%1 %2", "a weather channel and what changed").arg(label.section(QLatin1Char('['), 0, 0), tr(change));
 }
 
 WxPage::WxPage(PageHost& window, PageWiring& wiring)
@@ -38,9 +39,9 @@ WxPage::WxPage(PageHost& window, PageWiring& wiring)
 void WxPage::BuildRows(QWidget* page)
 {
     auto* grid = new QGridLayout(page);
-    const char* titles[] = {"", "Enable", "Scan", "CH Name"};
+    const char* titles[] = {"", QT_TR_NOOP("Enable"), QT_TR_NOOP("Scan"), QT_TR_NOOP("CH Name")};
     for (int c = 0; c < 4; ++c)
-        grid->addWidget(new QLabel(QLatin1String(titles[c]), page), 0, c);
+        grid->addWidget(new QLabel(tr(titles[c]), page), 0, c);
     for (int i = 0; i < 10; ++i) {
         Row& row = rows_[static_cast<std::size_t>(i)];
         const QString index = QStringLiteral("(%1)").arg(i);
@@ -66,19 +67,19 @@ void WxPage::BuildRows(QWidget* page)
                 return;
             EnableRow(i);
             model_.WxChannels.at(static_cast<std::size_t>(i)).Enable = on;
-            window_.StoreChange(ChangeName(i, "Enable"));
+            window_.StoreChange(ChangeName(i, QT_TR_NOOP("Enable")));
         });
         connect(row.scan, &QCheckBox::clicked, this, [this, i](bool on) {
             if (window_.PageLoading())
                 return;
             model_.WxChannels.at(static_cast<std::size_t>(i)).ScanMemory = on;
-            window_.StoreChange(ChangeName(i, "Scan"));
+            window_.StoreChange(ChangeName(i, QT_TR_NOOP("Scan")));
         });
         connect(row.name, &QLineEdit::textEdited, this, [this, i, name = row.name](const QString& text) {
             if (!wiring_.Pages().IsActive(Panel::D))
                 return;
             model_.WxChannels.at(static_cast<std::size_t>(i)).ChTag = ToStdString(text);
-            window_.StoreChange(ChangeName(i, "name"), name);
+            window_.StoreChange(ChangeName(i, QT_TR_NOOP("name")), name);
         });
     }
     grid->setColumnStretch(4, 1);
@@ -97,6 +98,10 @@ void WxPage::FillWxPage()
     for (int i = 0; i < 10; ++i) {
         const Row& row = rows_[static_cast<std::size_t>(i)];
         row.label->setText(ToQString(model_.WxPlan.at(i + 1).Label));
+        // The boxes show only a focus marker, and one title stands over ten names.
+        row.enable->setAccessibleName(ChangeName(i, "Enable"));
+        row.scan->setAccessibleName(ChangeName(i, "Scan"));
+        row.name->setAccessibleName(ChangeName(i, "CH Name"));
         if (static_cast<std::size_t>(i) < model_.WxChannels.size()) {
             const ChannelRecord& record = model_.WxChannels[static_cast<std::size_t>(i)];
             row.enable->setChecked(record.Enable);
