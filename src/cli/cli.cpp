@@ -27,50 +27,72 @@ struct CliUsageTexts {
 };
 
 const Verb kVerbs[] = {
-    {"new", "new --model MODEL OUT", QT_TRANSLATE_NOOP("CliUsageTexts", "Writes a fresh data set of MODEL to OUT."), 1, 1, false, RunNew},
-    {"convert", "convert --model MODEL IN OUT", QT_TRANSLATE_NOOP("CliUsageTexts", "Loads IN and saves it as OUT."), 2, 2, false, RunConvert},
+    {"new", "new --model MODEL OUT",
+     QT_TRANSLATE_NOOP("CliUsageTexts",
+      "Writes a fresh data set of MODEL to OUT."),
+     1, 1, false, RunNew},
+    {"convert", "convert --model MODEL IN OUT",
+     QT_TRANSLATE_NOOP("CliUsageTexts",
+      "Loads IN and saves it as OUT."),
+     2, 2, false, RunConvert},
     {"report", "report --model MODEL IN [OUT]",
-     QT_TRANSLATE_NOOP("CliUsageTexts", "Writes the text report of IN to OUT, or to standard output (no OUT, or -)."), 1, 2, false, RunReport},
+     QT_TRANSLATE_NOOP("CliUsageTexts",
+      "Writes the text report of IN to OUT, or to standard output (no OUT, or -)."),
+     1, 2, false, RunReport},
     {"read", "read --model MODEL --port PORT OUT",
-     QT_TRANSLATE_NOOP("CliUsageTexts", "Reads the radio's memory and saves it as OUT. A failed or cancelled read writes nothing."), 1, 1, true,
-     RunRead},
+     QT_TRANSLATE_NOOP("CliUsageTexts",
+      "Reads the radio's memory and saves it as OUT. A failed or cancelled read writes nothing."),
+     1, 1, true, RunRead},
     {"write", "write --model MODEL --port PORT [--allow-mmsi-change] [--no-verify] [--dry-run] [--no-read-first] "
               "[--only AREAS] [--keep AREAS] IN",
-     QT_TRANSLATE_NOOP("CliUsageTexts", "Reads the radio first (kept as a before-write backup) and lists what the write changes, as diff\n"
-     "does; then programs the radio with IN (a data file or a .hex backup), reads the written bytes\n"
-     "back and compares them. --dry-run stops after the list and writes nothing; --no-read-first\n"
-     "skips the first read and the list (so it cannot go with --dry-run); --no-verify skips the read-back.\n"
-     "--only AREAS sends only the changes in those areas of the memory, --keep AREAS all but those\n"
-     "(comma-separated; a wrong name lists them); the rest stays as the radio holds it, e.g. --keep\n"
-     "user-mmsi leaves the radio's own number. Both need the first read."),
+     QT_TRANSLATE_NOOP("CliUsageTexts",
+      "Reads the radio first (kept as a before-write backup) and lists what the write changes, as diff\n"
+      "does; then programs the radio with IN (a data file or a .hex backup), reads the written bytes\n"
+      "back and compares them. --dry-run stops after the list and writes nothing; --no-read-first\n"
+      "skips the first read and the list (so it cannot go with --dry-run); --no-verify skips the read-back.\n"
+      "--only AREAS sends only the changes in those areas of the memory, --keep AREAS all but those\n"
+      "(comma-separated; a wrong name lists them); the rest stays as the radio holds it, e.g. --keep\n"
+      "user-mmsi leaves the radio's own number. Both need the first read."),
      1, 1, true, RunWrite},
     {"print", "print --model MODEL IN OUT.pdf",
-     QT_TRANSLATE_NOOP("CliUsageTexts", "Writes the printed report of IN as a PDF file (- for standard output), without a printer."), 2, 2, false,
-     RunPrint},
+     QT_TRANSLATE_NOOP("CliUsageTexts",
+      "Writes the printed report of IN as a PDF file (- for standard output), without a printer."),
+     2, 2, false, RunPrint},
     {"clear", "clear --model MODEL --port PORT [--no-verify]",
-     QT_TRANSLATE_NOOP("CliUsageTexts", "Sets the radio's count of user MMSI settings back to 0."), 0, 0, true, RunClear},
+     QT_TRANSLATE_NOOP("CliUsageTexts",
+      "Sets the radio's count of user MMSI settings back to 0."),
+     0, 0, true, RunClear},
     {"diff", "diff --model MODEL [--brief] A B",
-     QT_TRANSLATE_NOOP("CliUsageTexts", "Lists what differs from A to B, one difference a line, then the count; --brief prints the count only.\n"
-     "A and B are data files, .hex images, or port:PORT to read the radio on PORT (nothing is saved).\n"
-     "Exit status: 0 equal, 1 different, 2 usage error or trouble."),
+     QT_TRANSLATE_NOOP("CliUsageTexts",
+      "Lists what differs from A to B, one difference a line, then the count; --brief prints the count only.\n"
+      "A and B are data files, .hex images, or port:PORT to read the radio on PORT (nothing is saved).\n"
+      "Exit status: 0 equal, 1 different, 2 usage error or trouble."),
      2, 2, false, RunDiff},
     {"backups", "backups",
-     QT_TRANSLATE_NOOP("CliUsageTexts", "Lists the backups and recovery copies kept in the data folder, newest first, one a line:\n"
-     "path, date and time, kind, model, user MMSI, what became of the write it was kept for, and\n"
-     "\"partly written\" when read from a radio an earlier write left partly written (tab-separated,\n"
-     "- where there is nothing to say). Backups are judged by content: other files are \"not a radio image\"."),
+     QT_TRANSLATE_NOOP("CliUsageTexts",
+      "Lists the backups and recovery copies kept in the data folder, newest first, one a line:\n"
+      "path, date and time, kind, model, user MMSI, what became of the write it was kept for, and\n"
+      "\"partly written\" when read from a radio an earlier write left partly written (tab-separated,\n"
+      "- where there is nothing to say). Backups are judged by content: other files are \"not a radio image\"."),
      0, 0, false, RunBackups, false},
-    {"ports", "ports", QT_TRANSLATE_NOOP("CliUsageTexts", "Lists the serial ports present and which COMn each one is."), 0, 0, false, RunPorts, false},
+    {"ports", "ports",
+     QT_TRANSLATE_NOOP("CliUsageTexts",
+      "Lists the serial ports present and which COMn each one is."),
+     0, 0, false, RunPorts, false},
     {"doctor", "doctor [--port PORT] [--probe]",
-     QT_TRANSLATE_NOOP("CliUsageTexts", "Opens PORT (or the editor's port) without talking to the radio and says what stops it.\n"
-     "--probe then asks the radio for its model code and says whether one answered, and which model."),
+     QT_TRANSLATE_NOOP("CliUsageTexts",
+      "Opens PORT (or the editor's port) without talking to the radio and says what stops it.\n"
+      "--probe then asks the radio for its model code and says whether one answered, and which model."),
      0, 0, false, RunDoctor, false},
     {"export-directory", "export-directory --model MODEL IN OUT.csv",
-     QT_TRANSLATE_NOOP("CliUsageTexts", "Writes both directories of IN to OUT.csv as rows kind,mmsi,name (UTF-8)."), 2, 2, false, RunExportDirectory},
+     QT_TRANSLATE_NOOP("CliUsageTexts",
+      "Writes both directories of IN to OUT.csv as rows kind,mmsi,name (UTF-8)."),
+     2, 2, false, RunExportDirectory},
     {"import-directory", "import-directory --model MODEL IN LIST.csv OUT",
-     QT_TRANSLATE_NOOP("CliUsageTexts", "Adds the rows of LIST.csv to the free directory entries of IN and saves the result as OUT.\n"
-     "Used entries are never changed; every row not taken is listed with its line and reason.\n"
-     "When no entry is added, OUT is not saved and the exit status is 1."),
+     QT_TRANSLATE_NOOP("CliUsageTexts",
+      "Adds the rows of LIST.csv to the free directory entries of IN and saves the result as OUT.\n"
+      "Used entries are never changed; every row not taken is listed with its line and reason.\n"
+      "When no entry is added, OUT is not saved and the exit status is 1."),
      3, 3, false, RunImportDirectory},
 };
 
@@ -229,7 +251,8 @@ std::string CheckSameFile(const Verb& verb, const Arguments& args, const Io& io)
     for (std::size_t i = 0; i < std::max<std::size_t>(count - 1, 1); ++i) {
         struct stat in {};
         if (::stat(args.positional[i].c_str(), &in) == 0 && S_ISREG(in.st_mode) && SameFile(in, out))
-            return Said(CliUsageTexts::tr("IN and OUT are the same file (%1); nothing was written"), {args.positional[i]});
+            return Said(CliUsageTexts::tr("IN and OUT are the same file (%1); nothing was written"),
+                        {args.positional[i]});
     }
     return {};
 }
@@ -271,7 +294,8 @@ int Run(const std::vector<std::string>& rawArgs, const Io& io)
     if (verb->needsPort && !args.port)
         return UsageError(io, verb, Said(CliUsageTexts::tr("--port is required")));
     if (args.port && !IsPort(*args.port))
-        return UsageError(io, verb, Said(CliUsageTexts::tr("unknown port %1 (1..4 or a device path)"), {*args.port}));
+        return UsageError(io, verb,
+                          Said(CliUsageTexts::tr("unknown port %1 (1..4 or a device path)"), {*args.port}));
     // A dry run is the list of changes, which only the first read can give.
     if (args.dryRun && args.noReadFirst)
         return UsageError(io, verb, Said(CliUsageTexts::tr("--dry-run lists what the write would change, for which it "

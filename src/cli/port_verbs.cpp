@@ -130,8 +130,9 @@ int RunDoctor(const Call& call)
     const DeviceFacts facts = LookAtDevice(target.device);
     const std::optional<PortInfo> port = FindPort(ports, target.device);
     if (facts.exists && port && port->usb && facts.modemManagerPid > 0 && !facts.modemManagerIgnores)
-        PrintLine(call.io.out, CliPortTexts::tr("Note: ModemManager (process %1) runs and may probe %2 each time the "
-                                                "cable is plugged in. The udev rule of the Debian package keeps it away.")
+        PrintLine(call.io.out, CliPortTexts::tr("Note: ModemManager (process %1) runs and may probe %2 each time "
+                                                "the cable is plugged in. The udev rule of the Debian package keeps it "
+                                                "away.")
                                    .arg(facts.modemManagerPid)
                                    .arg(target.device));
     return ListWritten(call.io, ready ? kOk : kFailed);

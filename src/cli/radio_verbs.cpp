@@ -77,8 +77,8 @@ public:
         last_ = percent;
         drawn_ = true;
         const int filled = percent * 30 / 100;
-        std::fprintf(to_, "\r%s [%.*s%*s] %3d%%", what_.constData(), filled, "##############################", 30 - filled, "",
-                     percent);
+        std::fprintf(to_, "\r%s [%.*s%*s] %3d%%", what_.constData(), filled, "##############################",
+                     30 - filled, "", percent);
         std::fflush(to_);
     }
 
@@ -121,8 +121,8 @@ void PointToBackup(const Call& call, const QStringList& before)
     for (const QString& backup : ReadBackups(folder, model))
         if (!before.contains(backup)) {
             call.prompt.Message(CliRadioTexts::tr("Read from Radio"),
-                                CliRadioTexts::tr("What was read is kept in the backup %1; quorlink-cli convert --model "
-                                                  "%2 %1 OUT makes the file from it.")
+                                CliRadioTexts::tr("What was read is kept in the backup %1; quorlink-cli convert "
+                                                  "--model %2 %1 OUT makes the file from it.")
                                     .arg(backup, QString::fromStdString(model)),
                                 MessageIcon::Information);
             return;
@@ -177,7 +177,8 @@ bool IsPort(const std::string& text) { return ParsePortChoice(PathOf(text)).has_
 
 bool ReadRadioInto(const Call& call, Model& model, const std::string& port)
 {
-    return Transfer(call, model, port, CliRadioTexts::tr("Reading"), [&call](CloneProtocol& protocol) { return ReadRun(call, protocol); });
+    return Transfer(call, model, port, CliRadioTexts::tr("Reading"),
+                    [&call](CloneProtocol& protocol) { return ReadRun(call, protocol); });
 }
 
 int RunRead(const Call& call)
@@ -189,7 +190,8 @@ int RunRead(const Call& call)
         return kFailed;
     }
     const QStringList before = ReadBackups(SafetyOf(call).dataFolder, call.model.ModelName());
-    if (!Transfer(call, CliRadioTexts::tr("Reading"), [&call](CloneProtocol& protocol) { return ReadRun(call, protocol); }))
+    const auto read = [&call](CloneProtocol& protocol) { return ReadRun(call, protocol); };
+    if (!Transfer(call, CliRadioTexts::tr("Reading"), read))
         return kFailed;
     if (SaveModelFile(call.prompt, call.model, call.args.positional[0], FileContext{kNoLog, 0}, true))
         return kOk;
@@ -281,9 +283,8 @@ int RunWrite(const Call& call)
 int RunClear(const Call& call)
 {
     const TransferSafety safety = SafetyOf(call);
-    return Transfer(call, CliRadioTexts::tr("Clearing"), [&safety](CloneProtocol& protocol) { return RunClearTransfer(protocol, safety); })
-               ? kOk
-               : kFailed;
+    const auto clear = [&safety](CloneProtocol& protocol) { return RunClearTransfer(protocol, safety); };
+    return Transfer(call, CliRadioTexts::tr("Clearing"), clear) ? kOk : kFailed;
 }
 
 }  // namespace quorlink::cli

@@ -54,8 +54,8 @@ QString DifferenceText(const Difference& d)
         return Fill(ModelText(many ? kUnwrittenBytes : kUnwrittenByte), {Shown(d.placeWords, d.place)});
     if (d.rawBytes)
         return Fill(ModelText(many ? kHiddenBytes : kHiddenByte), {Shown(d.placeWords, d.place)});
-    return Fill(ModelText(kFieldLine), {Shown(d.placeWords, d.place), Shown(d.fieldWords, d.field), ToQString(d.oldValue),
-                                        ToQString(d.newValue)});
+    return Fill(ModelText(kFieldLine), {Shown(d.placeWords, d.place), Shown(d.fieldWords, d.field),
+                                        ToQString(d.oldValue), ToQString(d.newValue)});
 }
 
 }  // namespace quorlink

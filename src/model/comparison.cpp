@@ -84,7 +84,7 @@ std::string Frequency(double mhz)
 // The pages show an MMSI without the final "0" the radio stores after it.
 std::string MmsiText(const std::string& stored)
 {
-    return stored.empty() ? "(empty)" : ShownMmsi(stored);
+    return stored.empty() ? QT_TRANSLATE_NOOP("Records", "(empty)") : ShownMmsi(stored);
 }
 
 // A list setting as the settings page shows it.
@@ -117,7 +117,8 @@ using SettingRow = FieldRow<Model, NoPlace>;
 
 // The channel editor, top to bottom.
 const ChannelRow kExpPositionRow[] = {
-    {QT_TRANSLATE_NOOP("Records", "Position"), [](const ChannelRecord& c) { return Number(c.Position); }, ExpPositionText,
+    {QT_TRANSLATE_NOOP("Records", "Position"), [](const ChannelRecord& c) { return Number(c.Position); },
+     ExpPositionText,
      [](const ChannelPlace& p) { return Bits{{p.flagByte, kExpIndexHighBits}, {p.flagByte + 1, 0xFF}}; }},
 };
 const ChannelRow kEditorRows[] = {
@@ -178,7 +179,8 @@ const SettingRow kRadioSetupRows[] = {
      [](const NoPlace&) { return At(addr::TrueMagAndOffset, 0x40); }},
 };
 const SettingRow kDscSetupRows[] = {
-    {QT_TRANSLATE_NOOP("Records", "Individual Reply"), [](const Model& m) { return OnOff(m.Settings.IndReply); }, nullptr,
+    {QT_TRANSLATE_NOOP("Records", "Individual Reply"), [](const Model& m) { return OnOff(m.Settings.IndReply); },
+     nullptr,
      [](const NoPlace&) { return At(addr::DscFlags, 0x80); }},
     {QT_TRANSLATE_NOOP("Records", "Individual ACK"), [](const Model& m) { return OnOff(m.Settings.IndACK); }, nullptr,
      [](const NoPlace&) { return At(addr::DscFlags, 0x40); }},
@@ -406,7 +408,8 @@ void CompareDirectory(Collector& c, DirectoryKind kind)
                     n <= c.newer().DirectoryOf(kind).size();
          ++n)
         c.Rows(ChildKeyText(DirectoryList(kind), n),
-               {individual ? QT_TRANSLATE_NOOP("Records", "Individual ID%1") : QT_TRANSLATE_NOOP("Records", "Group ID%1"),
+               {individual ? QT_TRANSLATE_NOOP("Records", "Individual ID%1")
+                           : QT_TRANSLATE_NOOP("Records", "Group ID%1"),
                 {Number(n)}},
                kEntryRows, EntryPlace{layout.start + kSlotBytes * (n - 1)},
                [&](const Model& m) -> const DirectoryEntry& { return m.DirectoryOf(kind).at(n); });
@@ -474,8 +477,10 @@ std::vector<Difference> CompareModels(const ComparedSide& older, const ComparedS
     CompareWx(c);
     CompareExp(c);
     const auto whole = [](const Model& m) -> const Model& { return m; };
-    c.Rows(KeyText(NodeKey::Setting), {QT_TRANSLATE_NOOP("Records", "Radio Setup"), {}}, kRadioSetupRows, NoPlace{}, whole);
-    c.Rows(KeyText(NodeKey::Setting), {QT_TRANSLATE_NOOP("Records", "DSC Setup"), {}}, kDscSetupRows, NoPlace{}, whole);
+    const TextTemplate radioSetup{QT_TRANSLATE_NOOP("Records", "Radio Setup"), {}};
+    const TextTemplate dscSetup{QT_TRANSLATE_NOOP("Records", "DSC Setup"), {}};
+    c.Rows(KeyText(NodeKey::Setting), radioSetup, kRadioSetupRows, NoPlace{}, whole);
+    c.Rows(KeyText(NodeKey::Setting), dscSetup, kDscSetupRows, NoPlace{}, whole);
     for (DirectoryKind kind : {DirectoryKind::Individual, DirectoryKind::Group})
         CompareDirectory(c, kind);
     CompareUnclaimedBits(c, older.kind == SideKind::Image && newer.kind == SideKind::Image);

@@ -24,7 +24,8 @@ TextTemplate ChannelWords(const MemoryArea& area, const PlanTable& plan, int slo
 {
     const std::string label = SlotLabel(plan, slot);
     if (!label.empty())
-        return {name ? QT_TRANSLATE_NOOP("Records", "%1 CH%2 name") : QT_TRANSLATE_NOOP("Records", "%1 CH%2 settings"),
+        return {name ? QT_TRANSLATE_NOOP("Records", "%1 CH%2 name")
+                     : QT_TRANSLATE_NOOP("Records", "%1 CH%2 settings"),
                 {area.name, label}};
     return {name ? QT_TRANSLATE_NOOP("Records", "%1 slot %2 name") : QT_TRANSLATE_NOOP("Records", "%1 slot %2 settings"),
             {area.name, std::to_string(slot + 1)}};

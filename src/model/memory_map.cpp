@@ -44,7 +44,8 @@ constexpr int kScramblerBlockEnd = 0x30;
 const MemoryArea kAreas[] = {
     Value(addr::ModelCodeHead, 2, QT_TRANSLATE_NOOP("Records", "model code"), kSettings),
     Value(addr::AtisFlags, 1, QT_TRANSLATE_NOOP("Records", "ATIS switches"), kSettings),
-    Value(addr::DisplayAndScan, 1, QT_TRANSLATE_NOOP("Records", "scan type, WX alert, dimmer, key beep, contrast"), kSettings),
+    Value(addr::DisplayAndScan, 1, QT_TRANSLATE_NOOP("Records", "scan type, WX alert, dimmer, key beep, contrast"),
+          kSettings),
     Value(addr::TrueMagAndOffset, 1, QT_TRANSLATE_NOOP("Records", "true/magnetic, time offset"), kSettings),
     Value(addr::DscFlags, 1, QT_TRANSLATE_NOOP("Records", "DSC settings"), kSettings),
     Value(kUsa.achByte, 2 * 3, QT_TRANSLATE_NOOP("Records", "A/B channels"), "ab"),
@@ -75,8 +76,10 @@ const MemoryArea kAreas[] = {
     List(Holds::ChannelNames, kCan.nameStart, kSlotCount, kNameBytes, "CAN", "names", 2),
     List(Holds::WxNames, addr::WxNames, kWxCount, kNameBytes, "WX", kWx),
     List(Holds::ExpNames, addr::ExpNames, kExpCount, kNameBytes, "EXP", kExp),
-    List(Holds::Directory, addr::IndividualDirectory, kIndividualCount, kSlotBytes, QT_TRANSLATE_NOOP("Records", "individual"), "individual"),
-    List(Holds::Directory, addr::GroupDirectory, kGroupCount, kSlotBytes, QT_TRANSLATE_NOOP("Records", "group"), "group"),
+    List(Holds::Directory, addr::IndividualDirectory, kIndividualCount, kSlotBytes,
+         QT_TRANSLATE_NOOP("Records", "individual"), "individual"),
+    List(Holds::Directory, addr::GroupDirectory, kGroupCount, kSlotBytes, QT_TRANSLATE_NOOP("Records", "group"),
+         "group"),
     Value(addr::ModelCodeTail, 2, QT_TRANSLATE_NOOP("Records", "model code"), kSettings),
 };
 

@@ -186,7 +186,8 @@ MmsiNote NoteForMmsi(std::string_view typed, MmsiUse use, const MidTable& table)
         if (const char* warning = NotOwn(c.kind))
             return Warning(warning);
     } else if (c.kind == MmsiKind::Group) {
-        return Warning(QT_TRANSLATE_NOOP("Records", "Starts with 0: a group number; it belongs in the group directory"));
+        return Warning(
+            QT_TRANSLATE_NOOP("Records", "Starts with 0: a group number; it belongs in the group directory"));
     }
     if (c.mid >= 0 && !c.country)
         return NotAllocated(c.mid);
