@@ -1,12 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "arguments.h"
 
+#include "said.h"
+
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cctype>
 
 namespace quorlink::cli {
 
 namespace {
+
+struct CliArgumentTexts {
+    Q_DECLARE_TR_FUNCTIONS(CliArgumentTexts)
+};
 
 std::string Upper(std::string text)
 {
@@ -39,6 +47,8 @@ constexpr Valued kValued[] = {
     {"--keep", &Arguments::keep},
 };
 
+std::string NeedsValue(const std::string& flag) { return Said(CliArgumentTexts::tr("%1 needs a value"), {flag}); }
+
 // Takes the value of --name or --name=value; false when the option is not name.
 bool TakeOption(const std::string& flag, const std::vector<std::string>& args, std::size_t& i,
                 std::optional<std::string>& value, std::string& error)
@@ -48,7 +58,7 @@ bool TakeOption(const std::string& flag, const std::vector<std::string>& args, s
         value = arg.substr(flag.size() + 1);
     } else if (arg == flag) {
         if (i + 1 >= args.size()) {
-            error = flag + " needs a value";
+            error = NeedsValue(flag);
             return true;
         }
         value = args[++i];
@@ -56,7 +66,7 @@ bool TakeOption(const std::string& flag, const std::vector<std::string>& args, s
         return false;
     }
     if (value->empty())
-        error = flag + " needs a value";
+        error = NeedsValue(flag);
     return true;
 }
 
@@ -100,9 +110,9 @@ Arguments ParseArguments(const std::vector<std::string>& args)
         } else if (arg == "--version") {
             parsed.version = true;
         } else if (const std::string name = TakeAnyOption(args, i, parsed); name.empty()) {
-            parsed.error = "unknown option " + arg;
+            parsed.error = Said(CliArgumentTexts::tr("unknown option %1"), {arg});
         } else if (std::find(parsed.options.begin(), parsed.options.end(), name) != parsed.options.end()) {
-            parsed.error = name + " is given twice";
+            parsed.error = Said(CliArgumentTexts::tr("%1 is given twice"), {name});
         } else {
             parsed.options.push_back(name);
         }

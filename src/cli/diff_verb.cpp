@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // diff: what differs between two data sets, files or radios, one line each.
 #include "comparison.h"
+#include "difference_text.h"
 #include "error_log.h"
 #include "model.h"
 #include "latin1.h"
 #include "model_files.h"
+#include "model_text.h"
+#include "said.h"
 #include "terminal_text.h"
 #include "verbs.h"
 
@@ -26,6 +29,16 @@ bool Load(const Call& call, Model& model, const std::string& source)
 
 }  // namespace
 
+// Latin-1, as the names in the records are: a name prints as the bytes the file holds.
+void PrintDifferences(const Io& io, const std::vector<Difference>& differences, bool brief)
+{
+    if (!brief)
+        for (const Difference& difference : differences)
+            std::fprintf(io.out, "%s\n", EscapeControls(DifferenceText(difference)).toLatin1().constData());
+    const TextTemplate count = DifferenceCountWords(differences.size());
+    std::fprintf(io.out, "%s\n", Said(ModelText(count.text), count.args).c_str());
+}
+
 bool IsRadioSource(const std::string& text) { return text.rfind(kRadioPrefix, 0) == 0; }
 
 std::string RadioSourcePort(const std::string& text) { return text.substr(std::string(kRadioPrefix).size()); }
@@ -44,10 +57,7 @@ int RunDiff(const Call& call)
     };
     const std::vector<Difference> differences =
         CompareModels({older, kind(call.args.positional[0])}, {newer, kind(call.args.positional[1])});
-    if (!call.args.brief)
-        for (const Difference& difference : differences)
-            std::fprintf(call.io.out, "%s\n", EscapeControls(ToQString(difference.Text())).toLatin1().constData());
-    std::fprintf(call.io.out, "%s\n", DifferenceCount(differences.size()).c_str());
+    PrintDifferences(call.io, differences, call.args.brief);
     return ListWritten(call.io, differences.empty() ? kOk : kFailed);
 }
 

@@ -10,7 +10,17 @@
 #include "terminal_text.h"
 #include "verbs.h"
 
+#include <QCoreApplication>
+
 namespace quorlink::cli {
+
+namespace {
+
+struct CliDirectoryTexts {
+    Q_DECLARE_TR_FUNCTIONS(CliDirectoryTexts)
+};
+
+}  // namespace
 
 namespace {
 
@@ -52,7 +62,7 @@ int RunImportDirectory(const Call& call)
         summary += QStringLiteral("; ") + counts;
     // OUT would only be IN again: the import failed.
     if (result.added == 0) {
-        summary += QStringLiteral("; %1 was not saved").arg(PathOf(files[2]));
+        summary += QStringLiteral("; ") + CliDirectoryTexts::tr("%1 was not saved").arg(PathOf(files[2]));
         std::fprintf(call.io.err, "%s\n", qPrintable(EscapeControlsOnOneLine(summary)));
         return kFailed;
     }

@@ -12,10 +12,19 @@
 #include "verbs.h"
 #include "whole_file.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <unistd.h>
 
 namespace quorlink::cli {
+
+namespace {
+
+struct CliFileTexts {
+    Q_DECLARE_TR_FUNCTIONS(CliFileTexts)
+};
+
+}  // namespace
 
 namespace {
 
@@ -51,7 +60,7 @@ QString OutputFailure(std::FILE* out, int writeError)
     if (std::fflush(out) == 0 && !std::ferror(out))
         return {};
     const int error = errno != 0 ? errno : writeError;
-    return error != 0 ? qt_error_string(error) : QStringLiteral("The output could not be written completely");
+    return error != 0 ? qt_error_string(error) : CliFileTexts::tr("The output could not be written completely");
 }
 
 int ListWritten(const Io& io, int code)
@@ -59,14 +68,14 @@ int ListWritten(const Io& io, int code)
     const QString reason = OutputFailure(io.out);
     if (reason.isEmpty())
         return code;
-    std::fprintf(io.err, "quorlink-cli: standard output: %s\n", qPrintable(reason));
+    std::fprintf(io.err, "quorlink-cli: %s\n", qPrintable(CliFileTexts::tr("standard output: %1").arg(reason)));
     return kUsage;
 }
 
 void ReportSaveFailure(const Call& call, const QString& reason)
 {
-    call.prompt.Message(QStringLiteral("Quorlink"), QStringLiteral("FileSave Error!!"), MessageIcon::Warning);
-    call.prompt.Message(QStringLiteral("Reason"), reason, MessageIcon::None);
+    call.prompt.Message(QStringLiteral("Quorlink"), CliFileTexts::tr("FileSave Error!!"), MessageIcon::Warning);
+    call.prompt.Message(CliFileTexts::tr("Reason"), reason, MessageIcon::None);
 }
 
 bool WriteOut(const Call& call, const std::string& out, const QByteArray& bytes)

@@ -2,6 +2,7 @@
 // Entry of quorlink-cli: no display needed.
 #include "arguments.h"
 #include "cli.h"
+#include "language.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -20,6 +21,7 @@ int main(int argc, char* argv[])
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     QCoreApplication::setApplicationName(QStringLiteral("Quorlink"));
+    quorlink::InstallTranslations(quorlink::LanguageOfEnvironment());
     quorlink::cli::InstallInterruptHandler();
     // argc and argv as the application left them: without Qt's own options.
     const std::vector<std::string> args = quorlink::cli::ProgramArguments(argc, argv);

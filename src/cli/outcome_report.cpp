@@ -4,14 +4,24 @@
 #include "latin1.h"
 #include "prompt.h"
 
+#include <QCoreApplication>
+
 namespace quorlink::cli {
+
+namespace {
+
+struct CliOutcomeTexts {
+    Q_DECLARE_TR_FUNCTIONS(CliOutcomeTexts)
+};
+
+}  // namespace
 
 bool ReportOutcome(Prompt& prompt, const Outcome& outcome)
 {
     for (const Message& message : outcome.messages)
         prompt.Message(QString::fromStdString(message.title), QString::fromStdString(message.text), message.icon);
     if (outcome.fault)
-        prompt.Message(QStringLiteral("Reason"), ToQString(outcome.fault.description), MessageIcon::None);
+        prompt.Message(CliOutcomeTexts::tr("Reason"), ToQString(outcome.fault.description), MessageIcon::None);
     return outcome.done();
 }
 

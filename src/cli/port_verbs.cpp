@@ -16,9 +16,18 @@
 #include "terminal_text.h"
 #include "verbs.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace quorlink::cli {
+
+namespace {
+
+struct CliPortTexts {
+    Q_DECLARE_TR_FUNCTIONS(CliPortTexts)
+};
+
+}  // namespace
 
 namespace {
 
@@ -31,7 +40,7 @@ void PrintLine(std::FILE* to, const QString& line) { std::fprintf(to, "%s\n", qP
 bool Probe(const Call& call, SerialLink& link)
 {
     const QString port = link.Target().label;
-    PrintLine(call.io.out, QStringLiteral("Asking the radio on %1 for its model code...").arg(port));
+    PrintLine(call.io.out, CliPortTexts::tr("Asking the radio on %1 for its model code...").arg(port));
     std::fflush(call.io.out);
     CloneProtocol protocol(link);
     if (call.io.timings)
@@ -39,7 +48,7 @@ bool Probe(const Call& call, SerialLink& link)
     const ModelProbe probe = AskModelCode(protocol);
     if (probe.fault) {
         PrintLine(call.io.out,
-                  QStringLiteral("%1 failed: %2").arg(port, QString::fromStdString(probe.fault.description)));
+                  CliPortTexts::tr("%1 failed: %2").arg(port, QString::fromStdString(probe.fault.description)));
         return false;
     }
     if (!probe.answered) {
@@ -47,14 +56,14 @@ bool Probe(const Call& call, SerialLink& link)
         return false;
     }
     if (probe.model.empty()) {
-        PrintLine(call.io.out, QStringLiteral("A radio answered on %1, but with the model code %2 (%3 at the end of "
-                                              "its memory), which is neither an MR7100A's nor an MR5100A's.")
+        PrintLine(call.io.out, CliPortTexts::tr("A radio answered on %1, but with the model code %2 (%3 at the end of "
+                                                "its memory), which is neither an MR7100A's nor an MR5100A's.")
                                    .arg(port)
                                    .arg(probe.head)
                                    .arg(probe.tail));
         return false;
     }
-    PrintLine(call.io.out, QStringLiteral("An %1 answered on %2 (model code %3).")
+    PrintLine(call.io.out, CliPortTexts::tr("An %1 answered on %2 (model code %3).")
                                .arg(QString::fromStdString(probe.model), port).arg(probe.head));
     return true;
 }
@@ -65,6 +74,7 @@ int RunPorts(const Call& call)
 {
     const StoredDevices stored = SettingsStore::PortDevices();
     const QList<PortInfo> ports = SystemPortList().Ports();
+    // The columns are named as scripts find them, in English.
     std::fprintf(call.io.out, "PORT\tDEVICE\tVID:PID\tMANUFACTURER\tDESCRIPTION\tBY-ID LINK\n");
     for (const PortInfo& port : ports) {
         QStringList names;
@@ -76,7 +86,7 @@ int RunPorts(const Call& call)
                      OrDash(port.byIdLink).constData());
     }
     if (ports.isEmpty())
-        std::fprintf(call.io.err, "No serial port is present.\n");
+        std::fprintf(call.io.err, "%s\n", qPrintable(CliPortTexts::tr("No serial port is present.")));
     // Stored choices that name no listed port still decide what COMn means.
     for (int number = 1; number <= 4; ++number)
         if (!StoredDevice(stored, number).isEmpty() && !FindPort(ports, StoredDevice(stored, number)))
@@ -110,18 +120,19 @@ int RunDoctor(const Call& call)
     if (!opened)
         PrintLine(call.io.out, link.OpenFailure());
     else if (!call.args.probe)
-        PrintLine(call.io.out, QStringLiteral("%1 opens: the port is ready. Nothing was sent to the radio.")
+        PrintLine(call.io.out, CliPortTexts::tr("%1 opens: the port is ready. Nothing was sent to the radio.")
                                    .arg(target.device));
     else {
-        PrintLine(call.io.out, QStringLiteral("%1 opens: the port is ready.").arg(target.device));
+        PrintLine(call.io.out, CliPortTexts::tr("%1 opens: the port is ready.").arg(target.device));
         ready = Probe(call, link);
     }
 
     const DeviceFacts facts = LookAtDevice(target.device);
     const std::optional<PortInfo> port = FindPort(ports, target.device);
     if (facts.exists && port && port->usb && facts.modemManagerPid > 0 && !facts.modemManagerIgnores)
-        PrintLine(call.io.out, QStringLiteral("Note: ModemManager (process %1) runs and may probe %2 each time the "
-                                              "cable is plugged in. The udev rule of the Debian package keeps it away.")
+        PrintLine(call.io.out, CliPortTexts::tr("Note: ModemManager (process %1) runs and may probe %2 each time "
+                                                "the cable is plugged in. The udev rule of the Debian package keeps it "
+                                                "away.")
                                    .arg(facts.modemManagerPid)
                                    .arg(target.device));
     return ListWritten(call.io, ready ? kOk : kFailed);

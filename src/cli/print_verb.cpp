@@ -8,14 +8,24 @@
 #include "report_painter.h"
 #include "verbs.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 namespace quorlink::cli {
 
+namespace {
+
+struct CliPrintTexts {
+    Q_DECLARE_TR_FUNCTIONS(CliPrintTexts)
+};
+
+}  // namespace
+
 int RunPrint(const Call& call)
 {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
-        std::fprintf(call.io.err, "quorlink-cli: printing needs the program started with the print command\n");
+        std::fprintf(call.io.err, "quorlink-cli: %s\n",
+                     qPrintable(CliPrintTexts::tr("printing needs the program started with the print command")));
         return kFailed;
     }
     const ErrorLog noLog{QString()};
@@ -23,7 +33,7 @@ int RunPrint(const Call& call)
         return kFailed;
     const QByteArray pdf = ReportPdf(call.model);
     if (pdf.isEmpty()) {
-        ReportSaveFailure(call, QStringLiteral("The printed report could not be drawn"));
+        ReportSaveFailure(call, CliPrintTexts::tr("The printed report could not be drawn"));
         return kFailed;
     }
     return WriteOut(call, call.args.positional[1], pdf) ? kOk : kFailed;

@@ -22,6 +22,8 @@
 #include "verbs.h"
 #include "whole_file.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <csignal>
 #include <functional>
@@ -31,6 +33,10 @@
 namespace quorlink::cli {
 
 namespace {
+
+struct CliRadioTexts {
+    Q_DECLARE_TR_FUNCTIONS(CliRadioTexts)
+};
 
 // During a transfer Ctrl+C (or SIGTERM) cancels it the way the dialog's
 // Cancel button does: the handler only sets a flag, which the waits look at
@@ -54,7 +60,11 @@ const ErrorLog kNoLog{QString()};
 
 class ProgressBar {
 public:
-    ProgressBar(std::FILE* to, const char* what) : to_(to), what_(what), shown_(isatty(fileno(to)) != 0) {}
+    // The caption takes eight columns at least, so that the bars of a read and a write line up.
+    ProgressBar(std::FILE* to, const QString& what)
+        : to_(to), what_(what.leftJustified(8).toLocal8Bit()), shown_(isatty(fileno(to)) != 0)
+    {
+    }
     ~ProgressBar()
     {
         if (shown_ && drawn_)
@@ -67,21 +77,20 @@ public:
         last_ = percent;
         drawn_ = true;
         const int filled = percent * 30 / 100;
-        std::fprintf(to_, "\r%-8s [%.*s%*s] %3d%%", what_, filled, "##############################", 30 - filled, "",
-                     percent);
+        std::fprintf(to_, "\r%s [%.*s%*s] %3d%%", what_.constData(), filled, "##############################",
+                     30 - filled, "", percent);
         std::fflush(to_);
     }
 
 private:
     std::FILE* to_;
-    const char* what_;
+    const QByteArray what_;
     bool shown_;
     bool drawn_ = false;
     int last_ = -1;
 };
 
 using Run = std::function<Outcome(CloneProtocol&)>;
-constexpr const char* kWriting = "Writing";
 
 // Backups go to the data folder; one that fails is said on standard error.
 TransferSafety SafetyOf(const Call& call)
@@ -111,21 +120,21 @@ void PointToBackup(const Call& call, const QStringList& before)
     const std::string model = call.model.ModelName();
     for (const QString& backup : ReadBackups(folder, model))
         if (!before.contains(backup)) {
-            call.prompt.Message(QStringLiteral("Read from Radio"),
-                                QStringLiteral("What was read is kept in the backup %1; quorlink-cli convert --model "
-                                               "%2 %1 OUT makes the file from it.")
+            call.prompt.Message(CliRadioTexts::tr("Read from Radio"),
+                                CliRadioTexts::tr("What was read is kept in the backup %1; quorlink-cli convert "
+                                                  "--model %2 %1 OUT makes the file from it.")
                                     .arg(backup, QString::fromStdString(model)),
                                 MessageIcon::Information);
             return;
         }
-    call.prompt.Message(QStringLiteral("Read from Radio"),
-                        QStringLiteral("No backup of this read could be kept either: read the radio again."),
+    call.prompt.Message(CliRadioTexts::tr("Read from Radio"),
+                        CliRadioTexts::tr("No backup of this read could be kept either: read the radio again."),
                         MessageIcon::Warning);
 }
 
 // Opens the port and runs one whole transfer on the given model, and says
 // how it ended while its bar is still up. A cancelled one says so.
-bool Transfer(const Call& call, Model& model, const std::string& portText, const char* what, const Run& run)
+bool Transfer(const Call& call, Model& model, const std::string& portText, const QString& what, const Run& run)
 {
     const std::optional<PortChoice> port = ParsePortChoice(PathOf(portText));
     const std::unique_ptr<SerialPort> serial = NewSystemSerialPort();
@@ -143,11 +152,11 @@ bool Transfer(const Call& call, Model& model, const std::string& portText, const
     }
     // A write cut short has said what the radio holds now.
     if (!done && interrupted != 0)
-        std::fprintf(call.io.err, "Cancelled.\n");
+        std::fprintf(call.io.err, "%s\n", qPrintable(CliRadioTexts::tr("Cancelled.")));
     return done;
 }
 
-bool Transfer(const Call& call, const char* what, const Run& run)
+bool Transfer(const Call& call, const QString& what, const Run& run)
 {
     return Transfer(call, call.model, *call.args.port, what, run);
 }
@@ -168,7 +177,8 @@ bool IsPort(const std::string& text) { return ParsePortChoice(PathOf(text)).has_
 
 bool ReadRadioInto(const Call& call, Model& model, const std::string& port)
 {
-    return Transfer(call, model, port, "Reading", [&call](CloneProtocol& protocol) { return ReadRun(call, protocol); });
+    return Transfer(call, model, port, CliRadioTexts::tr("Reading"),
+                    [&call](CloneProtocol& protocol) { return ReadRun(call, protocol); });
 }
 
 int RunRead(const Call& call)
@@ -180,7 +190,8 @@ int RunRead(const Call& call)
         return kFailed;
     }
     const QStringList before = ReadBackups(SafetyOf(call).dataFolder, call.model.ModelName());
-    if (!Transfer(call, "Reading", [&call](CloneProtocol& protocol) { return ReadRun(call, protocol); }))
+    const auto read = [&call](CloneProtocol& protocol) { return ReadRun(call, protocol); };
+    if (!Transfer(call, CliRadioTexts::tr("Reading"), read))
         return kFailed;
     if (SaveModelFile(call.prompt, call.model, call.args.positional[0], FileContext{kNoLog, 0}, true))
         return kOk;
@@ -227,7 +238,8 @@ int RunWrite(const Call& call)
     TransferSafety safety = SafetyOf(call);
     safety.sendImageAsIs = KindOf(call.args.positional[0]) == FileKind::Hex;
     if (safety.sendImageAsIs && !ReadImageBytes(PathOf(call.args.positional[0]), call.model.MemoryImage)) {
-        call.prompt.Message(QStringLiteral("Program to Radio"), QStringLiteral("FileRead Error!!"), MessageIcon::Critical);
+        call.prompt.Message(CliRadioTexts::tr("Program to Radio"), CliRadioTexts::tr("FileRead Error!!"),
+                            MessageIcon::Critical);
         return kFailed;
     }
     // Nobody is there to ask: a change of the radio's own MMSI needs the option.
@@ -237,8 +249,9 @@ int RunWrite(const Call& call)
         // The box's first two paragraphs, without its buttons' advice.
         QString warning = OwnMmsiWarning(radioMmsi, newMmsi).section(QStringLiteral("\n\n"), 0, 1);
         warning.replace(QStringLiteral("\n\n"), QStringLiteral(" "));
-        call.prompt.Message(QStringLiteral("Program to Radio"),
-                            warning + QStringLiteral(" Nothing was written; give --allow-mmsi-change to write anyway."),
+        call.prompt.Message(CliRadioTexts::tr("Program to Radio"),
+                            CliRadioTexts::tr("%1 Nothing was written; give --allow-mmsi-change to write anyway.")
+                                .arg(warning),
                             MessageIcon::Warning);
         return false;
     };
@@ -256,14 +269,12 @@ int RunWrite(const Call& call)
             image = narrowed.MemoryImage;
             changes = CompareModels({radio, SideKind::Image}, {narrowed, SideKind::Image});
         }
-        for (const Difference& change : changes)
-            std::fprintf(call.io.out, "%s\n", EscapeControls(ToQString(change.Text())).toLatin1().constData());
-        std::fprintf(call.io.out, "%s\n", DifferenceCount(changes.size()).c_str());
+        PrintDifferences(call.io, changes, false);
         std::fflush(call.io.out);
         listed = true;
         return !call.args.dryRun;
     };
-    const bool done = Transfer(call, kWriting, [&approve, &safety](CloneProtocol& protocol) {
+    const bool done = Transfer(call, CliRadioTexts::tr("Writing"), [&approve, &safety](CloneProtocol& protocol) {
         return RunWriteTransfer(protocol, approve, safety);
     });
     return done || (call.args.dryRun && listed) ? kOk : kFailed;
@@ -272,9 +283,8 @@ int RunWrite(const Call& call)
 int RunClear(const Call& call)
 {
     const TransferSafety safety = SafetyOf(call);
-    return Transfer(call, "Clearing", [&safety](CloneProtocol& protocol) { return RunClearTransfer(protocol, safety); })
-               ? kOk
-               : kFailed;
+    const auto clear = [&safety](CloneProtocol& protocol) { return RunClearTransfer(protocol, safety); };
+    return Transfer(call, CliRadioTexts::tr("Clearing"), clear) ? kOk : kFailed;
 }
 
 }  // namespace quorlink::cli

@@ -11,6 +11,7 @@
 #include <vector>
 
 namespace quorlink {
+struct Difference;
 struct Model;
 class Prompt;
 }
@@ -77,6 +78,8 @@ int ListWritten(const Io& io, int code);
 bool IsPort(const std::string& text);
 // Reads the radio on port into model, as the read verb does, without saving.
 bool ReadRadioInto(const Call& call, Model& model, const std::string& port);
+// The differences one a line (none with brief), then their count, as diff lists them.
+void PrintDifferences(const Io& io, const std::vector<Difference>& differences, bool brief);
 // "port:P" names a radio where a file name may stand (diff).
 bool IsRadioSource(const std::string& text);
 std::string RadioSourcePort(const std::string& text);

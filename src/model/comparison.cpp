@@ -9,6 +9,7 @@
 #include "node_keys.h"
 #include "regions.h"
 #include "setting_texts.h"
+#include "translatable.h"
 #include "written_areas.h"
 
 #include <cstdio>
@@ -83,7 +84,7 @@ std::string Frequency(double mhz)
 // The pages show an MMSI without the final "0" the radio stores after it.
 std::string MmsiText(const std::string& stored)
 {
-    return stored.empty() ? "(empty)" : ShownMmsi(stored);
+    return stored.empty() ? QT_TRANSLATE_NOOP("Records", "(empty)") : ShownMmsi(stored);
 }
 
 // A list setting as the settings page shows it.
@@ -116,86 +117,89 @@ using SettingRow = FieldRow<Model, NoPlace>;
 
 // The channel editor, top to bottom.
 const ChannelRow kExpPositionRow[] = {
-    {"Position", [](const ChannelRecord& c) { return Number(c.Position); }, ExpPositionText,
+    {QT_TRANSLATE_NOOP("Records", "Position"), [](const ChannelRecord& c) { return Number(c.Position); },
+     ExpPositionText,
      [](const ChannelPlace& p) { return Bits{{p.flagByte, kExpIndexHighBits}, {p.flagByte + 1, 0xFF}}; }},
 };
 const ChannelRow kEditorRows[] = {
-    {"Enable", [](const ChannelRecord& c) { return OnOff(c.Enable); }, nullptr,
+    {QT_TRANSLATE_NOOP("Records", "Enable"), [](const ChannelRecord& c) { return OnOff(c.Enable); }, nullptr,
      [](const ChannelPlace& p) { return BitmapBit(p.enableStart, p.slot); }},
-    {"Tx Enable", [](const ChannelRecord& c) { return OnOff(c.TxEnable); }, nullptr,
+    {QT_TRANSLATE_NOOP("Records", "Tx Enable"), [](const ChannelRecord& c) { return OnOff(c.TxEnable); }, nullptr,
      [](const ChannelPlace& p) { return FlagBit(p, kTxEnableBit); }},
-    {"Only Low Power", [](const ChannelRecord& c) { return OnOff(c.LowPower); }, nullptr,
+    {QT_TRANSLATE_NOOP("Records", "Only Low Power"), [](const ChannelRecord& c) { return OnOff(c.LowPower); }, nullptr,
      [](const ChannelPlace& p) { return FlagBit(p, kHighPowerBit); }},
-    {"Power Up", [](const ChannelRecord& c) { return OnOff(c.PowUp); }, nullptr,
+    {QT_TRANSLATE_NOOP("Records", "Power Up"), [](const ChannelRecord& c) { return OnOff(c.PowUp); }, nullptr,
      [](const ChannelPlace& p) { return FlagBit(p, kPowUpBit); }},
-    {"Duplex", [](const ChannelRecord& c) { return OnOff(c.Duplex); }, nullptr,
+    {QT_TRANSLATE_NOOP("Records", "Duplex"), [](const ChannelRecord& c) { return OnOff(c.Duplex); }, nullptr,
      [](const ChannelPlace& p) { return FlagBit(p, kDuplexBit); }},
-    {"Scan Memory", [](const ChannelRecord& c) { return OnOff(c.ScanMemory); }, nullptr,
+    {QT_TRANSLATE_NOOP("Records", "Scan Memory"), [](const ChannelRecord& c) { return OnOff(c.ScanMemory); }, nullptr,
      [](const ChannelPlace& p) { return BitmapBit(p.scanStart, p.slot); }},
-    {"VS Memory", [](const ChannelRecord& c) { return OnOff(c.VsMemory); }, nullptr,
+    {QT_TRANSLATE_NOOP("Records", "VS Memory"), [](const ChannelRecord& c) { return OnOff(c.VsMemory); }, nullptr,
      [](const ChannelPlace& p) { return FlagBit(p, kVsMemoryBit); }},
-    {"name", [](const ChannelRecord& c) { return Quoted(c.ChTag); }, nullptr, NameBytes},
+    {QT_TRANSLATE_NOOP("Records", "name"), [](const ChannelRecord& c) { return Quoted(c.ChTag); }, nullptr, NameBytes},
 };
 // The columns of the WX page.
 const ChannelRow kWxRows[] = {
-    {"Enable", [](const ChannelRecord& c) { return OnOff(c.Enable); }, nullptr,
+    {QT_TRANSLATE_NOOP("Records", "Enable"), [](const ChannelRecord& c) { return OnOff(c.Enable); }, nullptr,
      [](const ChannelPlace& p) { return BitmapBit(p.enableStart, p.slot); }},
-    {"Scan", [](const ChannelRecord& c) { return OnOff(c.ScanMemory); }, nullptr,
+    {QT_TRANSLATE_NOOP("Records", "Scan"), [](const ChannelRecord& c) { return OnOff(c.ScanMemory); }, nullptr,
      [](const ChannelPlace& p) { return BitmapBit(p.scanStart, p.slot); }},
-    {"name", [](const ChannelRecord& c) { return Quoted(c.ChTag); }, nullptr, NameBytes},
+    {QT_TRANSLATE_NOOP("Records", "name"), [](const ChannelRecord& c) { return Quoted(c.ChTag); }, nullptr, NameBytes},
 };
 // An entry is in use while it holds an MMSI: Enable has no bits of its own.
 const EntryRow kEntryRows[] = {
-    {"Enable", [](const DirectoryEntry& e) { return OnOff(e.Enable); }, nullptr, nullptr},
-    {"name", [](const DirectoryEntry& e) { return Quoted(e.TagName); }, nullptr,
+    {QT_TRANSLATE_NOOP("Records", "Enable"), [](const DirectoryEntry& e) { return OnOff(e.Enable); }, nullptr, nullptr},
+    {QT_TRANSLATE_NOOP("Records", "name"), [](const DirectoryEntry& e) { return Quoted(e.TagName); }, nullptr,
      [](const EntryPlace& p) { return Run(p.start + kDigitFieldBytes, kDirectoryNameLength); }},
-    {"MMSI", [](const DirectoryEntry& e) { return e.Mmsid; },
+    {QT_TRANSLATE_NOOP("Records", "MMSI"), [](const DirectoryEntry& e) { return e.Mmsid; },
      [](const Model&, const DirectoryEntry& e) { return MmsiText(e.Mmsid); },
      [](const EntryPlace& p) { return Run(p.start, kDigitFieldBytes); }},
 };
 // The two tabs of the settings page, top to bottom, with their bits.
 const SettingRow kRadioSetupRows[] = {
-    {"Contrast", [](const Model& m) { return Number(m.Settings.Contrast); }, nullptr,
+    {QT_TRANSLATE_NOOP("Records", "Contrast"), [](const Model& m) { return Number(m.Settings.Contrast); }, nullptr,
      [](const NoPlace&) { return At(addr::DisplayAndScan, 0x07); }},
-    {"Dimmer", [](const Model& m) { return Number(m.Settings.Dimmer); },
+    {QT_TRANSLATE_NOOP("Records", "Dimmer"), [](const Model& m) { return Number(m.Settings.Dimmer); },
      [](const Model&, const Model& m) { return Choice(kDimmerChoices, m.Settings.Dimmer); },
      [](const NoPlace&) { return At(addr::DisplayAndScan, 0x30); }},
-    {"Offset Time", [](const Model& m) { return Number(m.Settings.OffsetTime); },
+    {QT_TRANSLATE_NOOP("Records", "Offset Time"), [](const Model& m) { return Number(m.Settings.OffsetTime); },
      [](const Model&, const Model& m) { return OffsetText(m.Settings.OffsetTime); },
      [](const NoPlace&) { return At(addr::TrueMagAndOffset, 0x1F); }},
-    {"Key Beep", [](const Model& m) { return OnOff(m.Settings.KeyBeep); }, nullptr,
+    {QT_TRANSLATE_NOOP("Records", "Key Beep"), [](const Model& m) { return OnOff(m.Settings.KeyBeep); }, nullptr,
      [](const NoPlace&) { return At(addr::DisplayAndScan, 0x08); }},
-    {"WX Alert", [](const Model& m) { return OnOff(m.Settings.WxAlert); }, nullptr,
+    {QT_TRANSLATE_NOOP("Records", "WX Alert"), [](const Model& m) { return OnOff(m.Settings.WxAlert); }, nullptr,
      [](const NoPlace&) { return At(addr::DisplayAndScan, 0x40); }},
-    {"Scan Type", [](const Model& m) { return Number(m.Settings.ScanType); },
+    {QT_TRANSLATE_NOOP("Records", "Scan Type"), [](const Model& m) { return Number(m.Settings.ScanType); },
      [](const Model&, const Model& m) { return Choice(kScanTypeChoices, m.Settings.ScanType); },
      [](const NoPlace&) { return At(addr::DisplayAndScan, 0x80); }},
-    {"Voice Scrambler", [](const Model& m) { return Number(m.Settings.Scrambler); },
+    {QT_TRANSLATE_NOOP("Records", "Voice Scrambler"), [](const Model& m) { return Number(m.Settings.Scrambler); },
      [](const Model&, const Model& m) { return Choice(kScramblerChoices, m.Settings.Scrambler); },
      [](const NoPlace&) { return At(addr::Scrambler, 0xFF); }},
-    {"True MAG", [](const Model& m) { return OnOff(m.Settings.TrueMag); }, nullptr,
+    {QT_TRANSLATE_NOOP("Records", "True MAG"), [](const Model& m) { return OnOff(m.Settings.TrueMag); }, nullptr,
      [](const NoPlace&) { return At(addr::TrueMagAndOffset, 0x40); }},
 };
 const SettingRow kDscSetupRows[] = {
-    {"Individual Reply", [](const Model& m) { return OnOff(m.Settings.IndReply); }, nullptr,
+    {QT_TRANSLATE_NOOP("Records", "Individual Reply"), [](const Model& m) { return OnOff(m.Settings.IndReply); },
+     nullptr,
      [](const NoPlace&) { return At(addr::DscFlags, 0x80); }},
-    {"Individual ACK", [](const Model& m) { return OnOff(m.Settings.IndACK); }, nullptr,
+    {QT_TRANSLATE_NOOP("Records", "Individual ACK"), [](const Model& m) { return OnOff(m.Settings.IndACK); }, nullptr,
      [](const NoPlace&) { return At(addr::DscFlags, 0x40); }},
-    {"Individual Ringer", [](const Model& m) { return Number(m.Settings.Ind); },
+    {QT_TRANSLATE_NOOP("Records", "Individual Ringer"), [](const Model& m) { return Number(m.Settings.Ind); },
      [](const Model&, const Model& m) { return Choice(kRingerChoices, m.Settings.Ind); },
      [](const NoPlace&) { return At(addr::DscFlags, 0x0C); }},
-    {"POS Request Reply", [](const Model& m) { return OnOff(m.Settings.POSRR); }, nullptr,
+    {QT_TRANSLATE_NOOP("Records", "POS Request Reply"), [](const Model& m) { return OnOff(m.Settings.POSRR); }, nullptr,
      [](const NoPlace&) { return At(addr::DscFlags, 0x20); }},
-    {"DSC Scan", [](const Model& m) { return OnOff(m.Settings.DscScan); }, nullptr,
+    {QT_TRANSLATE_NOOP("Records", "DSC Scan"), [](const Model& m) { return OnOff(m.Settings.DscScan); }, nullptr,
      [](const NoPlace&) { return At(addr::DscFlags, 0x10); }},
-    {"User MMSI", [](const Model& m) { return m.Settings.UserMmsid; },
+    {QT_TRANSLATE_NOOP("Records", "User MMSI"), [](const Model& m) { return m.Settings.UserMmsid; },
      [](const Model&, const Model& m) { return MmsiText(m.Settings.UserMmsid); },
      [](const NoPlace&) { return Run(addr::UserMmsid, kDigitFieldBytes); }},
-    {"Count", [](const Model& m) { return Number(UserMmsiCount(m)); }, nullptr,
+    {QT_TRANSLATE_NOOP("Records", "Count"), [](const Model& m) { return Number(UserMmsiCount(m)); }, nullptr,
      [](const NoPlace&) { return At(addr::UserMmsiCount, 0xFF); }},
 };
 
-const char* const kRegionPlaces[] = {"USA", "International", "Canada"};
+const char* const kRegionPlaces[] = {QT_TRANSLATE_NOOP("Records", "USA"), QT_TRANSLATE_NOOP("Records", "International"),
+                                     QT_TRANSLATE_NOOP("Records", "Canada")};
 
 std::string Hex(int value, int digits)
 {
@@ -269,7 +273,7 @@ public:
     // A field is listed when a bit of it differs; one with no bits of its own
     // when its values as the bytes hold them do. The texts are the first of
     // shown, raw and held that tell the two apart, else the field's bytes.
-    void Field(const std::string& key, const std::string& place, const char* field, const Bits* bits,
+    void Field(const std::string& key, const TextTemplate& place, const TextTemplate& field, const Bits* bits,
                const std::vector<Texts>& texts)
     {
         if (bits)
@@ -281,12 +285,13 @@ public:
         for (auto it = texts.rbegin(); it != texts.rend(); ++it)
             if (it->Differ())
                 chosen = *it;
-        list.push_back(Difference{key, place, field, chosen.older, chosen.newer, false, false, bits ? *bits : Bits{}});
+        list.push_back(Difference{key, Filled(place), Filled(field), chosen.older, chosen.newer, false, false,
+                                  bits ? *bits : Bits{}, place, field});
     }
 
     // get picks the record from a model.
     template <class T, class P, std::size_t N, class Get>
-    void Rows(const std::string& key, const std::string& place, const FieldRow<T, P> (&rows)[N], const P& where,
+    void Rows(const std::string& key, const TextTemplate& place, const FieldRow<T, P> (&rows)[N], const P& where,
               Get get)
     {
         const T& a = get(older());
@@ -297,7 +302,8 @@ public:
             const Bits bits = row.bits ? row.bits(where) : Bits{};
             const Texts raw{row.raw(a), row.raw(b)};
             const Texts shown = row.shown ? Texts{row.shown(older(), a), row.shown(newer(), b)} : raw;
-            Field(key, place, row.caption, row.bits ? &bits : nullptr, {shown, raw, {row.raw(heldA), row.raw(heldB)}});
+            Field(key, place, {row.caption, {}}, row.bits ? &bits : nullptr,
+                  {shown, raw, {row.raw(heldA), row.raw(heldB)}});
         }
     }
 
@@ -337,9 +343,10 @@ void CompareAbPage(Collector& c)
             };
             const int a = pick(c.older()), b = pick(c.newer());
             const Bits bits = At(aChannel ? LayoutOf(region).achByte : LayoutOf(region).bchByte, 0xFF);
-            const std::string field = std::string(kRegionPlaces[static_cast<int>(region)]) +
-                                      (aChannel ? " A-Ch" : " B-Ch");
-            c.Field(KeyText(NodeKey::Programmable), "A/B", field.c_str(), &bits,
+            const TextTemplate field{aChannel ? QT_TRANSLATE_NOOP("Records", "%1 A-Ch")
+                                              : QT_TRANSLATE_NOOP("Records", "%1 B-Ch"),
+                                     {kRegionPlaces[static_cast<int>(region)]}};
+            c.Field(KeyText(NodeKey::Programmable), {QT_TRANSLATE_NOOP("Records", "A/B"), {}}, field, &bits,
                     {{ChannelNumberText(c.older(), region, a), ChannelNumberText(c.newer(), region, b)},
                      {Number(a), Number(b)},
                      {Number(pick(c.olderHeld())), Number(pick(c.newerHeld()))}});
@@ -359,9 +366,9 @@ void CompareRegion(Collector& c, Region region)
         const int slot = position >= 1 && position <= kSlotCount ? position - 1 : -1;
         const ChannelPlace where{slot, layout.enableStart, layout.scanStart, layout.flagStart + slot,
                                  layout.nameStart + kSlotBytes * slot};
-        const std::string place =
-            std::string(kRegionPlaces[static_cast<int>(region)]) + " CH" +
-            (known ? plan.at(position).Label : Number(position));
+        const TextTemplate place{QT_TRANSLATE_NOOP("Records", "%1 CH%2"),
+                                 {kRegionPlaces[static_cast<int>(region)],
+                                  known ? plan.at(position).Label : Number(position)}};
         c.Rows(ChildKeyText(RegionList(region), static_cast<int>(i)), place, kEditorRows, where,
                [&](const Model& m) -> const ChannelRecord& { return m.Channels(region)[i]; });
     }
@@ -374,7 +381,7 @@ void CompareWx(Collector& c)
         char place[16];
         std::snprintf(place, sizeof place, "WX%02d", slot + 1);
         const ChannelPlace where{slot, addr::WxEnable, addr::WxScan, -1, addr::WxNames + kSlotBytes * slot};
-        c.Rows(KeyText(NodeKey::Wx), place, kWxRows, where,
+        c.Rows(KeyText(NodeKey::Wx), {"%1", {place}}, kWxRows, where,
                [&](const Model& m) -> const ChannelRecord& { return m.WxChannels[i]; });
     }
 }
@@ -382,7 +389,8 @@ void CompareWx(Collector& c)
 void CompareExp(Collector& c)
 {
     for (int n = 1; n <= c.older().ExpChannels.size() && n <= kExpCount; ++n) {
-        const std::string key = ChildKeyText(NodeKey::Exp, n), place = "EXP" + Number(n);
+        const std::string key = ChildKeyText(NodeKey::Exp, n);
+        const TextTemplate place{"EXP%1", {Number(n)}};
         const int slot = n - 1;
         const ChannelPlace where{slot, addr::ExpEnable, addr::ExpScan, addr::ExpEntries + 2 * slot,
                                  addr::ExpNames + kSlotBytes * slot};
@@ -399,7 +407,10 @@ void CompareDirectory(Collector& c, DirectoryKind kind)
     for (int n = 1; n <= layout.count && n <= c.older().DirectoryOf(kind).size() &&
                     n <= c.newer().DirectoryOf(kind).size();
          ++n)
-        c.Rows(ChildKeyText(DirectoryList(kind), n), (individual ? "Individual ID" : "Group ID") + Number(n),
+        c.Rows(ChildKeyText(DirectoryList(kind), n),
+               {individual ? QT_TRANSLATE_NOOP("Records", "Individual ID%1")
+                           : QT_TRANSLATE_NOOP("Records", "Group ID%1"),
+                {Number(n)}},
                kEntryRows, EntryPlace{layout.start + kSlotBytes * (n - 1)},
                [&](const Model& m) -> const DirectoryEntry& { return m.DirectoryOf(kind).at(n); });
 }
@@ -434,11 +445,12 @@ void CompareUnclaimedBits(Collector& c, bool twoImages)
             bits.push_back({a, bitsOf(a)});
         }
         const int first = bits.front().address;
-        const std::string place =
-            first == a ? "byte 0x" + Hex(first, 4) : "bytes 0x" + Hex(first, 4) + "-0x" + Hex(a, 4);
+        const TextTemplate place = first == a ? TextTemplate{QT_TRANSLATE_NOOP("Records", "byte 0x%1"), {Hex(first, 4)}}
+                                              : TextTemplate{QT_TRANSLATE_NOOP("Records", "bytes 0x%1-0x%2"),
+                                                             {Hex(first, 4), Hex(a, 4)}};
         const Bits whole = Run(first, a - first + 1);
-        c.list.push_back(Difference{"", place, "", HexBytes(older, whole), HexBytes(newer, whole), true, kind == Own,
-                                    std::move(bits)});
+        c.list.push_back(Difference{"", Filled(place), "", HexBytes(older, whole), HexBytes(newer, whole), true,
+                                    kind == Own, std::move(bits), place, {}});
         ++a;
     }
 }
@@ -465,17 +477,22 @@ std::vector<Difference> CompareModels(const ComparedSide& older, const ComparedS
     CompareWx(c);
     CompareExp(c);
     const auto whole = [](const Model& m) -> const Model& { return m; };
-    c.Rows(KeyText(NodeKey::Setting), "Radio Setup", kRadioSetupRows, NoPlace{}, whole);
-    c.Rows(KeyText(NodeKey::Setting), "DSC Setup", kDscSetupRows, NoPlace{}, whole);
+    const TextTemplate radioSetup{QT_TRANSLATE_NOOP("Records", "Radio Setup"), {}};
+    const TextTemplate dscSetup{QT_TRANSLATE_NOOP("Records", "DSC Setup"), {}};
+    c.Rows(KeyText(NodeKey::Setting), radioSetup, kRadioSetupRows, NoPlace{}, whole);
+    c.Rows(KeyText(NodeKey::Setting), dscSetup, kDscSetupRows, NoPlace{}, whole);
     for (DirectoryKind kind : {DirectoryKind::Individual, DirectoryKind::Group})
         CompareDirectory(c, kind);
     CompareUnclaimedBits(c, older.kind == SideKind::Image && newer.kind == SideKind::Image);
     return std::move(c.list);
 }
 
-std::string DifferenceCount(std::size_t count)
+TextTemplate DifferenceCountWords(std::size_t count)
 {
-    return std::to_string(count) + (count == 1 ? " difference" : " differences");
+    return {count == 1 ? QT_TRANSLATE_NOOP("Records", "%1 difference") : QT_TRANSLATE_NOOP("Records", "%1 differences"),
+            {std::to_string(count)}};
 }
+
+std::string DifferenceCount(std::size_t count) { return Filled(DifferenceCountWords(count)); }
 
 }  // namespace quorlink

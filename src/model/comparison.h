@@ -6,6 +6,8 @@
 // as a range of bytes. Field differences come in tree order; byte ranges follow.
 #pragma once
 
+#include "text_template.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -32,6 +34,11 @@ struct Difference {
     // Empty for a field kept in no bits of its own (a directory entry's Enable
     // is whether it holds an MMSI).
     std::vector<ImageBits> bits;
+    // place and field for a display in the user's language: place is
+    // placeWords filled, field fieldWords (marked words; labels, numbers and
+    // addresses as parts).
+    TextTemplate placeWords;
+    TextTemplate fieldWords;
 
     // One line: "place: field old -> new", or for bytes
     // "bytes 0x1E00-0x1E0F differ; the editor does not show them", or for
@@ -56,7 +63,8 @@ struct ComparedSide {
 // apart.
 std::vector<Difference> CompareModels(const ComparedSide& older, const ComparedSide& newer);
 
-// "1 difference", "N differences".
+// "1 difference", "N differences"; DifferenceCountWords for a display.
 std::string DifferenceCount(std::size_t count);
+TextTemplate DifferenceCountWords(std::size_t count);
 
 }  // namespace quorlink

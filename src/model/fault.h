@@ -3,6 +3,8 @@
 // sees the number, two line breaks and the description.
 #pragma once
 
+#include "translatable.h"
+
 #include <string>
 
 namespace quorlink {
@@ -15,6 +17,6 @@ struct Fault {
 };
 
 // A value too wide for the byte it must go into.
-inline Fault OverflowFault() { return Fault{6, "Overflow"}; }
+inline Fault OverflowFault() { return Fault{6, QT_TRANSLATE_NOOP("Records", "Overflow")}; }
 
 }  // namespace quorlink

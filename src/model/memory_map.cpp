@@ -2,6 +2,7 @@
 #include "memory_map.h"
 
 #include "regions.h"
+#include "translatable.h"
 
 #include <algorithm>
 #include <array>
@@ -22,7 +23,7 @@ constexpr MemoryArea Value(int start, int size, const char* name, const char* pa
 
 constexpr MemoryArea Own(int start, int size, Sent sent)
 {
-    return {start, size, Holds::RadioOwn, "radio's own area", 0, 0, sent, "other"};
+    return {start, size, Holds::RadioOwn, QT_TRANSLATE_NOOP("Records", "radio's own area"), 0, 0, sent, "other"};
 }
 
 constexpr MemoryArea List(Holds holds, int start, int count, int slotBytes, const char* name, const char* part,
@@ -41,32 +42,33 @@ constexpr int kScramblerBlock = 0x20;
 constexpr int kScramblerBlockEnd = 0x30;
 
 const MemoryArea kAreas[] = {
-    Value(addr::ModelCodeHead, 2, "model code", kSettings),
-    Value(addr::AtisFlags, 1, "ATIS switches", kSettings),
-    Value(addr::DisplayAndScan, 1, "scan type, WX alert, dimmer, key beep, contrast", kSettings),
-    Value(addr::TrueMagAndOffset, 1, "true/magnetic, time offset", kSettings),
-    Value(addr::DscFlags, 1, "DSC settings", kSettings),
-    Value(kUsa.achByte, 2 * 3, "A/B channels", "ab"),
+    Value(addr::ModelCodeHead, 2, QT_TRANSLATE_NOOP("Records", "model code"), kSettings),
+    Value(addr::AtisFlags, 1, QT_TRANSLATE_NOOP("Records", "ATIS switches"), kSettings),
+    Value(addr::DisplayAndScan, 1, QT_TRANSLATE_NOOP("Records", "scan type, WX alert, dimmer, key beep, contrast"),
+          kSettings),
+    Value(addr::TrueMagAndOffset, 1, QT_TRANSLATE_NOOP("Records", "true/magnetic, time offset"), kSettings),
+    Value(addr::DscFlags, 1, QT_TRANSLATE_NOOP("Records", "DSC settings"), kSettings),
+    Value(kUsa.achByte, 2 * 3, QT_TRANSLATE_NOOP("Records", "A/B channels"), "ab"),
     Own(kScramblerBlock, addr::Scrambler - kScramblerBlock, Sent::Never),
-    Value(addr::Scrambler, 1, "scrambler", kSettings, Sent::Singly),
+    Value(addr::Scrambler, 1, QT_TRANSLATE_NOOP("Records", "scrambler"), kSettings, Sent::Singly),
     Own(addr::Scrambler + 1, kScramblerBlockEnd - addr::Scrambler - 1, Sent::Singly),
     Own(0x0030, 0x20, Sent::Never),
-    Value(kUsa.enableStart, kPlanBitmapBytes, "USA Enable bitmap", kChannels),
-    Value(kInt.enableStart, kPlanBitmapBytes, "INT Enable bitmap", kChannels),
-    Value(kCan.enableStart, kPlanBitmapBytes, "CAN Enable bitmap", kChannels),
-    Value(addr::WxEnable, kWxBitmapBytes, "WX Enable bitmap", kWx),
-    Value(addr::ExpEnable, kExpBitmapBytes, "EXP Enable bitmap", kExp),
-    Value(kUsa.scanStart, kPlanBitmapBytes, "USA Scan bitmap", kChannels),
-    Value(kInt.scanStart, kPlanBitmapBytes, "INT Scan bitmap", kChannels),
-    Value(kCan.scanStart, kPlanBitmapBytes, "CAN Scan bitmap", kChannels),
-    Value(addr::WxScan, kWxBitmapBytes, "WX Scan bitmap", kWx),
-    Value(addr::ExpScan, kExpBitmapBytes, "EXP Scan bitmap", kExp),
+    Value(kUsa.enableStart, kPlanBitmapBytes, QT_TRANSLATE_NOOP("Records", "USA Enable bitmap"), kChannels),
+    Value(kInt.enableStart, kPlanBitmapBytes, QT_TRANSLATE_NOOP("Records", "INT Enable bitmap"), kChannels),
+    Value(kCan.enableStart, kPlanBitmapBytes, QT_TRANSLATE_NOOP("Records", "CAN Enable bitmap"), kChannels),
+    Value(addr::WxEnable, kWxBitmapBytes, QT_TRANSLATE_NOOP("Records", "WX Enable bitmap"), kWx),
+    Value(addr::ExpEnable, kExpBitmapBytes, QT_TRANSLATE_NOOP("Records", "EXP Enable bitmap"), kExp),
+    Value(kUsa.scanStart, kPlanBitmapBytes, QT_TRANSLATE_NOOP("Records", "USA Scan bitmap"), kChannels),
+    Value(kInt.scanStart, kPlanBitmapBytes, QT_TRANSLATE_NOOP("Records", "INT Scan bitmap"), kChannels),
+    Value(kCan.scanStart, kPlanBitmapBytes, QT_TRANSLATE_NOOP("Records", "CAN Scan bitmap"), kChannels),
+    Value(addr::WxScan, kWxBitmapBytes, QT_TRANSLATE_NOOP("Records", "WX Scan bitmap"), kWx),
+    Value(addr::ExpScan, kExpBitmapBytes, QT_TRANSLATE_NOOP("Records", "EXP Scan bitmap"), kExp),
     List(Holds::ChannelFlags, kUsa.flagStart, kSlotCount, 1, "USA", kChannels, 0),
     List(Holds::ChannelFlags, kInt.flagStart, kSlotCount, 1, "INT", kChannels, 1),
     List(Holds::ChannelFlags, kCan.flagStart, kSlotCount, 1, "CAN", kChannels, 2),
-    Value(addr::UserMmsid, kDigitFieldBytes, "user MMSI", "user-mmsi"),
-    Value(addr::UserMmsiCount, 1, "user MMSI count", "user-mmsi"),
-    Value(addr::AtisNo, kDigitFieldBytes, "ATIS number", kSettings),
+    Value(addr::UserMmsid, kDigitFieldBytes, QT_TRANSLATE_NOOP("Records", "user MMSI"), "user-mmsi"),
+    Value(addr::UserMmsiCount, 1, QT_TRANSLATE_NOOP("Records", "user MMSI count"), "user-mmsi"),
+    Value(addr::AtisNo, kDigitFieldBytes, QT_TRANSLATE_NOOP("Records", "ATIS number"), kSettings),
     List(Holds::ExpEntries, addr::ExpEntries, kExpCount, 2, "EXP", kExp),
     Own(0x01B0, 0x30, Sent::Never),
     List(Holds::ChannelNames, kUsa.nameStart, kSlotCount, kNameBytes, "USA", "names", 0),
@@ -74,9 +76,11 @@ const MemoryArea kAreas[] = {
     List(Holds::ChannelNames, kCan.nameStart, kSlotCount, kNameBytes, "CAN", "names", 2),
     List(Holds::WxNames, addr::WxNames, kWxCount, kNameBytes, "WX", kWx),
     List(Holds::ExpNames, addr::ExpNames, kExpCount, kNameBytes, "EXP", kExp),
-    List(Holds::Directory, addr::IndividualDirectory, kIndividualCount, kSlotBytes, "individual", "individual"),
-    List(Holds::Directory, addr::GroupDirectory, kGroupCount, kSlotBytes, "group", "group"),
-    Value(addr::ModelCodeTail, 2, "model code", kSettings),
+    List(Holds::Directory, addr::IndividualDirectory, kIndividualCount, kSlotBytes,
+         QT_TRANSLATE_NOOP("Records", "individual"), "individual"),
+    List(Holds::Directory, addr::GroupDirectory, kGroupCount, kSlotBytes, QT_TRANSLATE_NOOP("Records", "group"),
+         "group"),
+    Value(addr::ModelCodeTail, 2, QT_TRANSLATE_NOOP("Records", "model code"), kSettings),
 };
 
 constexpr MemoryArea kUnlisted = Own(0, kImageSize, Sent::Whole);

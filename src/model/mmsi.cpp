@@ -2,6 +2,7 @@
 #include "mmsi.h"
 
 #include "csv_records.h"
+#include "translatable.h"
 
 #include <algorithm>
 
@@ -11,7 +12,6 @@ namespace {
 
 constexpr std::size_t kMmsiDigits = 9;
 constexpr std::size_t kGroupTyped = 8;
-const char* const kDot = " \xC2\xB7 ";  // a middle dot between kind and country
 
 bool AllDigits(std::string_view text)
 {
@@ -48,45 +48,60 @@ std::size_t UnknownPrefixLength(std::string_view digits)
     return digits[0] == '9' ? 2 : 1;
 }
 
-std::string KindAndCountry(const MmsiClass& c)
+MmsiNote Note(bool warning, const char* text, std::vector<std::string> args = {})
 {
-    std::string text = MmsiKindName(c.kind);
-    if (c.country)
-        text += kDot + c.country->name;
-    return text;
+    TextTemplate words{text, std::move(args)};
+    std::string filled = Filled(words);
+    return {std::move(filled), warning, std::move(words)};
 }
 
-std::string NotAllocated(int mid)
+MmsiNote Warning(const char* text, std::vector<std::string> args = {})
+{
+    return Note(true, text, std::move(args));
+}
+
+MmsiNote KindAndCountry(const MmsiClass& c)
+{
+    if (!c.country)
+        return Note(false, "%1", {MmsiKindName(c.kind)});
+    // A middle dot between kind and country.
+    return Note(false, QT_TRANSLATE_NOOP("Records", "%1 \xC2\xB7 %2"), {MmsiKindName(c.kind), c.country->name});
+}
+
+MmsiNote NotAllocated(int mid)
 {
     const std::string number = std::to_string(mid);
-    return "MID " + std::string(3 - number.size(), '0') + number + " is not allocated to any country";
+    return Warning(QT_TRANSLATE_NOOP("Records", "MID %1 is not allocated to any country"),
+                   {std::string(3 - number.size(), '0') + number});
 }
 
 // A warning for numbers that cannot be the radio's own, with the digits
 // that give them away.
-std::optional<std::string> NotOwn(MmsiKind kind)
+const char* NotOwn(MmsiKind kind)
 {
     switch (kind) {
-    case MmsiKind::Group: return "Starts with 0: a group number, not a ship's own MMSI";
-    case MmsiKind::Coast: return "Starts with 00: a coast station's number, not a ship's own MMSI";
-    case MmsiKind::AidToNavigation: return "Starts with 99: an aid to navigation, not a ship's own MMSI";
-    case MmsiKind::AisSart: return "Starts with 970: an AIS-SART, not a ship's own MMSI";
-    case MmsiKind::ManOverboard: return "Starts with 972: a man-overboard device, not a ship's own MMSI";
-    case MmsiKind::EpirbAis: return "Starts with 974: an EPIRB-AIS, not a ship's own MMSI";
-    default: return std::nullopt;
+    case MmsiKind::Group: return QT_TRANSLATE_NOOP("Records", "Starts with 0: a group number, not a ship's own MMSI");
+    case MmsiKind::Coast:
+        return QT_TRANSLATE_NOOP("Records", "Starts with 00: a coast station's number, not a ship's own MMSI");
+    case MmsiKind::AidToNavigation:
+        return QT_TRANSLATE_NOOP("Records", "Starts with 99: an aid to navigation, not a ship's own MMSI");
+    case MmsiKind::AisSart: return QT_TRANSLATE_NOOP("Records", "Starts with 970: an AIS-SART, not a ship's own MMSI");
+    case MmsiKind::ManOverboard:
+        return QT_TRANSLATE_NOOP("Records", "Starts with 972: a man-overboard device, not a ship's own MMSI");
+    case MmsiKind::EpirbAis:
+        return QT_TRANSLATE_NOOP("Records", "Starts with 974: an EPIRB-AIS, not a ship's own MMSI");
+    default: return nullptr;
     }
 }
-
-MmsiNote Warning(std::string text) { return {std::move(text), true}; }
 
 MmsiNote GroupNote(const std::string& full, const MidTable& table)
 {
     const MmsiClass c = ClassifyMmsi(full, table);
     if (c.kind != MmsiKind::Group || full[1] < '2' || full[1] > '7')
-        return Warning("Group numbers start with 0 and a MID");
+        return Warning(QT_TRANSLATE_NOOP("Records", "Group numbers start with 0 and a MID"));
     if (!c.country)
-        return Warning(NotAllocated(c.mid));
-    return {KindAndCountry(c), false};
+        return NotAllocated(c.mid);
+    return KindAndCountry(c);
 }
 
 }  // namespace
@@ -135,16 +150,16 @@ MmsiClass ClassifyMmsi(std::string_view digits, const MidTable& table)
 const char* MmsiKindName(MmsiKind kind)
 {
     switch (kind) {
-    case MmsiKind::Ship: return "Ship station";
-    case MmsiKind::Group: return "Group of stations";
-    case MmsiKind::Coast: return "Coast station";
-    case MmsiKind::Handheld: return "Handheld with DSC";
-    case MmsiKind::SarAircraft: return "SAR aircraft";
-    case MmsiKind::AidToNavigation: return "Aid to navigation";
-    case MmsiKind::ParentShipCraft: return "Craft of a parent ship";
-    case MmsiKind::AisSart: return "AIS-SART";
-    case MmsiKind::ManOverboard: return "Man-overboard device";
-    case MmsiKind::EpirbAis: return "EPIRB-AIS";
+    case MmsiKind::Ship: return QT_TRANSLATE_NOOP("Records", "Ship station");
+    case MmsiKind::Group: return QT_TRANSLATE_NOOP("Records", "Group of stations");
+    case MmsiKind::Coast: return QT_TRANSLATE_NOOP("Records", "Coast station");
+    case MmsiKind::Handheld: return QT_TRANSLATE_NOOP("Records", "Handheld with DSC");
+    case MmsiKind::SarAircraft: return QT_TRANSLATE_NOOP("Records", "SAR aircraft");
+    case MmsiKind::AidToNavigation: return QT_TRANSLATE_NOOP("Records", "Aid to navigation");
+    case MmsiKind::ParentShipCraft: return QT_TRANSLATE_NOOP("Records", "Craft of a parent ship");
+    case MmsiKind::AisSart: return QT_TRANSLATE_NOOP("Records", "AIS-SART");
+    case MmsiKind::ManOverboard: return QT_TRANSLATE_NOOP("Records", "Man-overboard device");
+    case MmsiKind::EpirbAis: return QT_TRANSLATE_NOOP("Records", "EPIRB-AIS");
     case MmsiKind::NotAnMmsi:
     case MmsiKind::Unknown: break;
     }
@@ -156,24 +171,27 @@ MmsiNote NoteForMmsi(std::string_view typed, MmsiUse use, const MidTable& table)
     if (typed.empty())
         return {};
     if (!AllDigits(typed))
-        return Warning("Digits only");
+        return Warning(QT_TRANSLATE_NOOP("Records", "Digits only"));
     const std::size_t wanted = use == MmsiUse::Group ? kGroupTyped : kMmsiDigits;
     if (typed.size() != wanted)
-        return {std::to_string(typed.size()) + " of " + std::to_string(wanted) + " digits", typed.size() > wanted};
+        return Note(typed.size() > wanted, QT_TRANSLATE_NOOP("Records", "%1 of %2 digits"),
+                    {std::to_string(typed.size()), std::to_string(wanted)});
     if (use == MmsiUse::Group)
         return GroupNote("0" + std::string(typed), table);
     const MmsiClass c = ClassifyMmsi(typed, table);
     if (c.kind == MmsiKind::Unknown)
-        return Warning("Starts with " + Upto(typed, UnknownPrefixLength(typed)) + ": not a kind of MMSI in use");
+        return Warning(QT_TRANSLATE_NOOP("Records", "Starts with %1: not a kind of MMSI in use"),
+                       {Upto(typed, UnknownPrefixLength(typed))});
     if (use == MmsiUse::Own) {
-        if (std::optional<std::string> warning = NotOwn(c.kind))
-            return Warning(*warning);
+        if (const char* warning = NotOwn(c.kind))
+            return Warning(warning);
     } else if (c.kind == MmsiKind::Group) {
-        return Warning("Starts with 0: a group number; it belongs in the group directory");
+        return Warning(
+            QT_TRANSLATE_NOOP("Records", "Starts with 0: a group number; it belongs in the group directory"));
     }
     if (c.mid >= 0 && !c.country)
-        return Warning(NotAllocated(c.mid));
-    return {KindAndCountry(c), false};
+        return NotAllocated(c.mid);
+    return KindAndCountry(c);
 }
 
 std::optional<std::string> StoredDirectoryMmsi(DirectoryKind kind, std::string_view nineDigits)

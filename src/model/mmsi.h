@@ -14,6 +14,7 @@
 #pragma once
 
 #include "records.h"
+#include "text_template.h"
 
 #include <map>
 #include <optional>
@@ -73,8 +74,12 @@ enum class MmsiUse { Own, Individual, Group };
 // group field holds the eight digits after the fixed leading 0. Notes are
 // advice only: they never refuse what the field accepts.
 struct MmsiNote {
-    std::string text;  // UTF-8; empty for an empty field
+    std::string text;  // UTF-8, in English; empty for an empty field
     bool warning = false;
+    // The same note for a display in the user's language: text is words
+    // filled. Its parts are digits, a kind of station (a marked word) and a
+    // country's name from the table of MIDs.
+    TextTemplate words;
 };
 MmsiNote NoteForMmsi(std::string_view typed, MmsiUse use, const MidTable& table);
 

@@ -4,6 +4,7 @@
 #include "decoder.h"
 #include "encoder.h"
 #include "record_movers.h"
+#include "translatable.h"
 
 #include <algorithm>
 #include <cctype>
@@ -164,12 +165,12 @@ std::string JoinCommandLine(int argc, const char* const* argv)
 std::string ChannelNumberText(const Model& model, Region region, int value)
 {
     if (value == SpecialChannels::kNone)
-        return "(None)";
+        return QT_TRANSLATE_NOOP("Records", "(None)");
     const PlanTable& plan = model.Plan(region);
     for (const ChannelRecord& record : model.Channels(region))
         if (record.Position == value + 1 && record.Position >= plan.first() && record.Position <= plan.last())
             return plan.at(record.Position).Label;
-    return "(None)";
+    return QT_TRANSLATE_NOOP("Records", "(None)");
 }
 
 }  // namespace quorlink

@@ -4,6 +4,8 @@
 // through these, so that a value always reads the same.
 #pragma once
 
+#include "translatable.h"
+
 #include <string>
 
 namespace quorlink {
@@ -26,9 +28,13 @@ int ScramblerToPosition(int value);
 int SamePosition(int value);
 
 inline constexpr const char* kDimmerTexts[] = {"HI", "MID", "LO", "OFF"};
-inline constexpr const char* kScanTypeTexts[] = {"Memory", "Priority"};
+// The radio's own display words (HI, OFF) and numbers stay as it shows them.
+inline constexpr const char* kScanTypeTexts[] = {QT_TRANSLATE_NOOP("Records", "Memory"),
+                                                 QT_TRANSLATE_NOOP("Records", "Priority")};
 inline constexpr const char* kScramblerTexts[] = {"OFF", "0", "1", "2", "3"};
-inline constexpr const char* kRingerTexts[] = {"3 min", "15 times", "10 times", "5 times"};
+inline constexpr const char* kRingerTexts[] = {
+    QT_TRANSLATE_NOOP("Records", "3 min"), QT_TRANSLATE_NOOP("Records", "15 times"),
+    QT_TRANSLATE_NOOP("Records", "10 times"), QT_TRANSLATE_NOOP("Records", "5 times")};
 
 inline constexpr SettingChoices kDimmerChoices{kDimmerTexts, 4, LevelToPosition, PositionToLevel};
 inline constexpr SettingChoices kScanTypeChoices{kScanTypeTexts, 2, SamePosition, SamePosition};

@@ -5,6 +5,7 @@
 
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 #include <cstdio>
 #include <fcntl.h>
@@ -104,6 +105,23 @@ Outcome RunProgram(const std::vector<std::string>& args)
         return {-1, {}, err};
     return {WEXITSTATUS(status), {}, err};
 }
+
+// A translation of a few texts, whatever their context.
+class FewWords : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override
+    {
+        static const QHash<QByteArray, QString> words{
+            {"Usage:", QStringLiteral("Utilisation :")},
+            {"unknown command %1", QStringLiteral("commande inconnue %1")},
+            {"%1: %2 %3 -> %4", QStringLiteral("%1 : %2 %3 -> %4")},
+            {"name", QStringLiteral("nom")},
+            {"%1 differences", QStringLiteral("%1 diff\u00E9rences")},
+        };
+        return words.value(source);
+    }
+};
 
 }  // namespace
 
@@ -477,6 +495,36 @@ private slots:
             QCOMPARE(r.code, 0);
             QCOMPARE(r.out, QByteArray("Quorlink 2.0.0\n"));
         }
+    }
+
+    // The words a user reads are translated; commands, options, names and values stay as typed.
+    void inTheUsersLanguage()
+    {
+        const QByteArray english = RunCli({"--help"}).out;
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+        env.insert(QStringLiteral("LANG"), QStringLiteral("fr_FR.UTF-8"));
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(QUORLINK_CLI_PATH), {"--help"});
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.readAllStandardOutput(), english);
+
+        FewWords french;
+        QCoreApplication::installTranslator(&french);
+        const Outcome help = RunCli({"--help"});
+        const Outcome wrong = RunCli({"bogus"});
+        const Outcome diff =
+            RunCli({"diff", "--model", "MR7100A", Golden("fresh_mr7100a.dat"), Golden("edited_mr7100a.dat")});
+        QCoreApplication::removeTranslator(&french);
+        QCOMPARE(help.out, "Utilisation :" + english.mid(english.indexOf('\n')));
+        QVERIFY2(wrong.err.startsWith("quorlink-cli: commande inconnue bogus\n\nUtilisation :\n  quorlink-cli new "),
+                 wrong.err.constData());
+        QCOMPARE(diff.code, 1);
+        const QList<QByteArray> lines = diff.out.split('\n');
+        QVERIFY(lines.contains("USA CH01A : nom \"VTS\" -> \"  HARBOUR\""));
+        QVERIFY(lines.contains("A/B : USA A-Ch (None) -> 16"));
+        QCOMPARE(lines.at(lines.size() - 2), QByteArray::number(lines.size() - 2) + " diff\xC3\xA9rences");
     }
 
     // The real program, with no display and no platform plugin to lean on.

@@ -2,6 +2,7 @@
 // Per-user settings and the service mode's error log.
 #include "error_log.h"
 #include "fault.h"
+#include "language.h"
 #include "model.h"
 #include "settings_store.h"
 
@@ -75,6 +76,33 @@ private slots:
         QCOMPARE(SettingsStore::PortDevice(2), QString());
         SettingsStore::StorePortDevice(2, QStringLiteral("/dev/ttyUSB7"));
         QCOMPARE(SettingsStore::PortDevice(2), QStringLiteral("/dev/ttyUSB7"));
+    }
+
+    // Locale names as systems write them, and which variable speaks first.
+    void languageOfEnvironment()
+    {
+        const char* const names[][2] = {{"fr_CA.UTF-8", "fr"}, {"pt", "pt_BR"},       {"pt_PT", "pt_BR"}, {"de-AT", "de"},
+                                        {"C", "en"},           {"POSIX", "en"},       {"es_MX@euro", "es"}, {"", "en"}};
+        for (const auto& name : names)
+            QCOMPARE(OfferedLanguageFor(QLatin1String(name[0])), QLatin1String(name[1]));
+#ifndef Q_OS_WIN
+        const char* const variables[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
+        // LC_ALL, LC_MESSAGES, LANG (empty: unset), and the language they make.
+        const char* const environments[][4] = {
+            {"", "fr_FR.UTF-8", "", "fr"}, {"C", "", "de_DE.UTF-8", "en"}, {"", "", "pt_PT.UTF-8", "pt_BR"},
+            {"", "", "", "en"},            {"", "C", "de_DE", "en"},
+        };
+        QByteArray kept[3];
+        for (int i = 0; i < 3; ++i)
+            kept[i] = qgetenv(variables[i]);
+        for (const auto& environment : environments) {
+            for (int i = 0; i < 3; ++i)
+                *environment[i] ? qputenv(variables[i], environment[i]) : qunsetenv(variables[i]);
+            QCOMPARE(LanguageOfEnvironment(), QLatin1String(environment[3]));
+        }
+        for (int i = 0; i < 3; ++i)
+            kept[i].isNull() ? qunsetenv(variables[i]) : qputenv(variables[i], kept[i]);
+#endif
     }
 
     void errorLog()
