@@ -457,16 +457,19 @@ void CompareUnclaimedBits(Collector& c, bool twoImages)
 
 }  // namespace
 
-std::string Difference::Text() const
+const char* Difference::Sentence() const
 {
     const bool many = place.rfind("bytes", 0) == 0;
     if (unwritten)
-        return place + (many ? " differ; Program to Radio does not write them"
-                             : " differs; Program to Radio does not write it");
+        return many ? QT_TRANSLATE_NOOP("Records", "%1 differ; Program to Radio does not write them")
+                    : QT_TRANSLATE_NOOP("Records", "%1 differs; Program to Radio does not write it");
     if (rawBytes)
-        return place + (many ? " differ; the editor does not show them" : " differs; the editor does not show it");
-    return place + ": " + field + " " + oldValue + " -> " + newValue;
+        return many ? QT_TRANSLATE_NOOP("Records", "%1 differ; the editor does not show them")
+                    : QT_TRANSLATE_NOOP("Records", "%1 differs; the editor does not show it");
+    return QT_TRANSLATE_NOOP("Records", "%1: %2 %3 -> %4");
 }
+
+std::string Difference::Text() const { return Filled(Sentence(), {place, field, oldValue, newValue}); }
 
 std::vector<Difference> CompareModels(const ComparedSide& older, const ComparedSide& newer)
 {

@@ -44,6 +44,8 @@ struct Difference {
     // "bytes 0x1E00-0x1E0F differ; the editor does not show them", or for
     // the radio's own "bytes 0x0030-0x004F differ; Program to Radio does not write them".
     std::string Text() const;
+    // Text()'s sentence: %1 the place, %2 the field, %3 and %4 the values.
+    const char* Sentence() const;
 };
 
 // What a side is. Data (a data file, the editor's records) reaches a radio

@@ -53,7 +53,7 @@ void MmsiNoteLabel::ShowFor(const QString& typed, MmsiUse use)
 {
     const MmsiNote note = NoteForMmsi(ToStdString(typed.trimmed()), use, mids_);
     warning_ = note.warning;
-    const QString text = ModelText(note.text);
+    const QString text = ModelText(note.words);
     setText(text);
     setToolTip(text);
     QPalette colours = parentWidget() ? parentWidget()->palette() : palette();
