@@ -7,6 +7,7 @@
 #include "data_file.h"
 #include "elided_label.h"
 #include "help_window.h"
+#include "language.h"
 #include "list_message_box.h"
 #include "main_window_fixture.h"
 #include "port_dialog.h"
@@ -283,6 +284,55 @@ private slots:
         QCOMPARE(keys, (QStringList{"New", "Open", "Save", "SaveAsDefault", "Print", "Program", "Read"}));
         QCOMPARE(tips, (QStringList{"New", "Open...", "Save", "Save As Default", "Print", "Program to Radio",
                                     "Read from Radio"}));
+    }
+
+    // Options > Language follows the other options behind a separator, shows
+    // the stored choice and stores a new one; only a choice that changes the
+    // language of the next start says that it waits for it.
+    void languageMenu()
+    {
+        SettingsStore::StoreLanguage(QStringLiteral("de"));
+        f->Open();
+        const QList<QAction*> options = f->Find<QMenu>("mnuOptions")->actions();
+        QCOMPARE(options.size(), 6);
+        QCOMPARE(options[3]->objectName(), QStringLiteral("mnuOptionsShowChanges"));
+        QVERIFY(options[4]->isSeparator());
+        QMenu* menu = f->Find<QMenu>("mnuOptionsLanguage");
+        QCOMPARE(options[5]->menu(), menu);
+        QCOMPARE(menu->title(), QStringLiteral("&Language"));
+        QStringList items;
+        QList<QAction*> checked;
+        for (QAction* a : menu->actions()) {
+            items << (a->isSeparator() ? QStringLiteral("----") : a->text());
+            if (a->isChecked())
+                checked << a;
+        }
+        QCOMPARE(items.mid(0, 3), (QStringList{"System default", "----", "English"}));
+        QCOMPARE(items.size(), 2 + int(std::size(kOfferedLanguages)));
+        QVERIFY(items.contains(QStringLiteral("Fran\u00E7ais")));
+        QCOMPARE(checked.size(), 1);
+        QCOMPARE(checked[0]->text(), QStringLiteral("Deutsch"));  // the stored choice
+
+        auto choose = [menu](const QString& code) {
+            for (QAction* a : menu->actions())
+                if (!a->isSeparator() && a->data().toString() == code) {
+                    a->trigger();
+                    return a->isChecked();
+                }
+            return false;
+        };
+        QVERIFY(choose(QStringLiteral("de")));  // this run's language: nothing to wait for
+        QCOMPARE(SettingsStore::Language(), QStringLiteral("de"));
+        QVERIFY(f->prompt.shown.isEmpty());
+        QVERIFY(choose(QStringLiteral("en")));  // told in English, the language chosen
+        QCOMPARE(SettingsStore::Language(), QStringLiteral("en"));
+        QCOMPARE(f->prompt.shown.size(), 1);
+        QCOMPARE(f->prompt.shown[0].title, QStringLiteral("Language"));
+        QCOMPARE(f->prompt.shown[0].text, QStringLiteral("The new language takes effect when Quorlink starts again."));
+        QCOMPARE(f->prompt.shown[0].icon, MessageIcon::Information);
+        QVERIFY(choose(QString()));
+        QCOMPARE(SettingsStore::Language(), QString());
+        QCOMPARE(f->prompt.shown.size(), LanguageOfEnvironment() == QStringLiteral("de") ? 1 : 2);
     }
 
     // The list commands sit after the print commands, before Exit; an import
