@@ -49,7 +49,8 @@ QString ImportSummary(const DirectoryImport& result)
         lines << ShortenedRow(DescribeRow(result.rows[std::size_t(i)]));
     QString total = ReportCounts(result);
     if (count > kRowsShown)
-        total += DirectoryListCommands::tr("; the first %1 of %2 are listed above").arg(kRowsShown).arg(count);
+        total = DirectoryListCommands::tr("%1; the first %2 of %3 are listed above")
+                    .arg(total, QString::number(kRowsShown), QString::number(count));
     if (!total.isEmpty())
         lines << total + QLatin1Char('.');
     return lines.join(QLatin1Char('\n'));
@@ -118,7 +119,7 @@ void DirectoryListCommands::mnuFileExportDirectory_Click()
     if (const Fault fault = ExportDirectoryFile(model_, path))
         prompt_.Message(tr("Export Directory"), ToQString(fault.description), MessageIcon::Exclamation);
     else
-        NoteDone(tr("Directory exported to"), path);
+        NoteDone(tr("Directory exported to %1"), path);
 }
 
 }  // namespace quorlink

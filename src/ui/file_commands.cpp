@@ -120,7 +120,7 @@ void FileCommands::SaveDataFile(bool useCurrentName)
         shell_.UpdateTitle();
         AddRecentFile(path);
         document_.MarkRecordsClean(document_.ImageAsLoaded());
-        NoteDone(tr("Saved as"), path);
+        NoteDone(tr("Saved as %1"), path);
     }
 }
 
@@ -131,7 +131,7 @@ void FileCommands::mnuFileSaveAsDefault_Click()
     const auto busy = DisableWindow();
     const QString path = DefaultFilePath(programFolder_, model_);
     if (Told(prompt_, SaveFileAsDefault(model_, path, FileContext{log_, timings_.pauseMs, document_.DataFolder()})))
-        NoteDone(tr("Default file saved as"), path);
+        NoteDone(tr("Default file saved as %1"), path);
 }
 
 void FileCommands::SaveHexImageCommand()
@@ -142,7 +142,7 @@ void FileCommands::SaveHexImageCommand()
     const auto busy = DisableWindow();
     if (Told(prompt_, SaveHexImage(model_, path, FileContext{log_, timings_.pauseMs, document_.DataFolder()}))) {
         document_.MarkRecordsClean(false);
-        NoteDone(tr("Image exported to"), path);
+        NoteDone(tr("Image exported to %1"), path);
     }
 }
 

@@ -93,7 +93,8 @@ void NavigationTree::BuildTree(const Model& model)
         AddNode(nullptr, TreeKey(NodeKey::Programmable), NavigationTreeTexts::tr("Programmable Channel"));
     for (Region region : kRegions) {
         const QString key = RegionKey(region);
-        QTreeWidgetItem* list = AddNode(programmable, key, NavigationTreeTexts::tr(kRegionTexts[static_cast<int>(region)]));
+        const char* text = kRegionTexts[static_cast<int>(region)];
+        QTreeWidgetItem* list = AddNode(programmable, key, NavigationTreeTexts::tr(text));
         for (int i = 0; i < static_cast<int>(model.Channels(region).size()); ++i)
             AddNode(list, ChildKey(key, i), ChannelNodeText(model, region, i));
     }

@@ -288,50 +288,41 @@ private slots:
 
     // Options > Language follows the other options behind a separator, shows
     // the stored choice and stores a new one; only a choice that changes the
-    // language of the next start says that it waits for it.
+    // language of the next start says that it waits for it, in that language.
     void languageMenu()
     {
         SettingsStore::StoreLanguage(QStringLiteral("de"));
         f->Open();
         const QList<QAction*> options = f->Find<QMenu>("mnuOptions")->actions();
-        QCOMPARE(options.size(), 6);
-        QCOMPARE(options[3]->objectName(), QStringLiteral("mnuOptionsShowChanges"));
-        QVERIFY(options[4]->isSeparator());
         QMenu* menu = f->Find<QMenu>("mnuOptionsLanguage");
-        QCOMPARE(options[5]->menu(), menu);
-        QCOMPARE(menu->title(), QStringLiteral("&Language"));
-        QStringList items;
-        QList<QAction*> checked;
+        QCOMPARE(options.size(), 6);
+        QVERIFY(options[3] == f->Find<QAction>("mnuOptionsShowChanges") && options[4]->isSeparator());
+        QVERIFY(options[5]->menu() == menu && menu->title() == QStringLiteral("&Language"));
+        QStringList items, checked;
         for (QAction* a : menu->actions()) {
             items << (a->isSeparator() ? QStringLiteral("----") : a->text());
             if (a->isChecked())
-                checked << a;
+                checked << a->text();
         }
         QCOMPARE(items.mid(0, 3), (QStringList{"System default", "----", "English"}));
         QCOMPARE(items.size(), 2 + int(std::size(kOfferedLanguages)));
         QVERIFY(items.contains(QStringLiteral("Fran\u00E7ais")));
-        QCOMPARE(checked.size(), 1);
-        QCOMPARE(checked[0]->text(), QStringLiteral("Deutsch"));  // the stored choice
+        QCOMPARE(checked, QStringList{"Deutsch"});
 
         auto choose = [menu](const QString& code) {
             for (QAction* a : menu->actions())
-                if (!a->isSeparator() && a->data().toString() == code) {
+                if (!a->isSeparator() && a->data().toString() == code)
                     a->trigger();
-                    return a->isChecked();
-                }
-            return false;
+            return SettingsStore::Language() == code && menu->actions().constFirst()->isChecked() == code.isEmpty();
         };
         QVERIFY(choose(QStringLiteral("de")));  // this run's language: nothing to wait for
-        QCOMPARE(SettingsStore::Language(), QStringLiteral("de"));
         QVERIFY(f->prompt.shown.isEmpty());
-        QVERIFY(choose(QStringLiteral("en")));  // told in English, the language chosen
-        QCOMPARE(SettingsStore::Language(), QStringLiteral("en"));
+        QVERIFY(choose(QStringLiteral("en")));
         QCOMPARE(f->prompt.shown.size(), 1);
         QCOMPARE(f->prompt.shown[0].title, QStringLiteral("Language"));
         QCOMPARE(f->prompt.shown[0].text, QStringLiteral("The new language takes effect when Quorlink starts again."));
         QCOMPARE(f->prompt.shown[0].icon, MessageIcon::Information);
         QVERIFY(choose(QString()));
-        QCOMPARE(SettingsStore::Language(), QString());
         QCOMPARE(f->prompt.shown.size(), LanguageOfEnvironment() == QStringLiteral("de") ? 1 : 2);
     }
 
