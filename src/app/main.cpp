@@ -3,18 +3,25 @@
 // the main window.
 #include "backups.h"
 #include "command_line.h"
+#include "language.h"
 #include "main_window.h"
 #include "model.h"
 #include "program_folder.h"
 #include "program_icon.h"
+#include "settings_store.h"
 #include "widget_prompt.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTimer>
 #include <cstdio>
 
 namespace {
+
+struct EditorMainTexts {
+    Q_DECLARE_TR_FUNCTIONS(EditorMainTexts)
+};
 
 QStringList Arguments(int argc, char* argv[])
 {
@@ -45,10 +52,13 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(QUORLINK_VERSION));
     QApplication::setWindowIcon(quorlink::ProgramIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("quorlink"));
+    // The settings are found by the names above; a missing translation leaves the words English.
+    quorlink::InstallTranslations(quorlink::LanguageOfThisRun(quorlink::SettingsStore::Language()));
 
     const quorlink::EditorCommandLine line = quorlink::ParseEditorCommandLine(QApplication::arguments().mid(1));
     if (!line.ignored.isEmpty())
-        std::fprintf(stderr, "quorlink: ignored: %s\n", qPrintable(line.ignored.join(QLatin1Char(' '))));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(EditorMainTexts::tr("quorlink: ignored: %1").arg(line.ignored.join(QLatin1Char(' ')))));
     quorlink::Model model;
     model.DiagnosticMode = line.diagnostic;
     const QString folder = quorlink::ProgramFolder();

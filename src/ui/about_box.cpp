@@ -17,14 +17,14 @@ namespace quorlink {
 
 namespace {
 
-constexpr const char* kNotice =
-    "Reads, edits and writes the memory\r"
-    "of the MR7100A and MR5100A radios.\r"
-    "Connect the programming cable before\r"
-    "reading from or programming a radio.\r"
-    "Keep a copy of the radio's data in a\r"
-    "file before you program it.\r"
-    "Use at your own risk.";
+constexpr const char* kNotice = QT_TRANSLATE_NOOP("quorlink::AboutBox",
+    "Reads, edits and writes the memory\n"
+    "of the MR7100A and MR5100A radios.\n"
+    "Connect the programming cable before\n"
+    "reading from or programming a radio.\n"
+    "Keep a copy of the radio's data in a\n"
+    "file before you program it.\n"
+    "Use at your own risk.");
 
 double TwipsPerPixel(const QWidget* w)
 {
@@ -45,7 +45,7 @@ QLabel* Label(QWidget* parent, const char* name, const QString& text)
 AboutBox::AboutBox(const Model& model, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Version Infomation"));
+    setWindowTitle(tr("Version Infomation"));
     frame_ = new QFrame(this);
     frame_->setObjectName(QStringLiteral("Frame1"));
     frame_->setFrameShape(QFrame::Box);
@@ -56,12 +56,11 @@ AboutBox::AboutBox(const Model& model, QWidget* parent) : QDialog(parent)
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
-    auto* version = Label(frame_, "lblVersion", QStringLiteral("Version %1.%2.%3")
+    auto* version = Label(frame_, "lblVersion", tr("Version %1.%2.%3")
                                                     .arg(QUORLINK_VERSION_MAJOR)
                                                     .arg(QUORLINK_VERSION_MINOR)
                                                     .arg(QUORLINK_VERSION_PATCH));
-    // The notice keeps its carriage returns as line breaks.
-    auto* description = Label(frame_, "lblDescription", QString::fromLatin1(kNotice).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    auto* description = Label(frame_, "lblDescription", tr(kNotice));
 
     auto* heading = new QHBoxLayout;
     heading->addWidget(icon);
@@ -73,7 +72,7 @@ AboutBox::AboutBox(const Model& model, QWidget* parent) : QDialog(parent)
     inside->addLayout(heading);
     inside->addWidget(description);
 
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_ = new QPushButton(tr("OK"), this);
     ok_->setObjectName(QStringLiteral("cmdOK"));
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);

@@ -13,26 +13,33 @@ namespace quorlink {
 
 namespace {
 
-// The page a line belongs to, by its tree key up to the child's number.
+// The page a line belongs to, by its tree key up to the child's number. The
+// radio's own words (A/B, USA, WX, EXP) stay as the radio shows them.
 struct PageHeading {
     const char* key;
     const char* heading;
 };
 const PageHeading kPageHeadings[] = {
-    {"P", "A/B"},          {"PU", "USA"},           {"PI", "International"}, {"PC", "Canada"},
-    {"PW", "WX"},          {"E", "EXP"},            {"S", "Settings"},       {"SM", "Individual Directory"},
-    {"SG", "Group Directory"},
+    {"P", "A/B"},
+    {"PU", "USA"},
+    {"PI", QT_TRANSLATE_NOOP("ChangeTicks", "International")},
+    {"PC", QT_TRANSLATE_NOOP("ChangeTicks", "Canada")},
+    {"PW", "WX"},
+    {"E", "EXP"},
+    {"S", QT_TRANSLATE_NOOP("ChangeTicks", "Settings")},
+    {"SM", QT_TRANSLATE_NOOP("ChangeTicks", "Individual Directory")},
+    {"SG", QT_TRANSLATE_NOOP("ChangeTicks", "Group Directory")},
 };
 
 QString HeadingOf(const std::vector<Difference>& changes, std::size_t line)
 {
     if (PartOf(changes, line) == "user-mmsi")
-        return QStringLiteral("User MMSI");
+        return ChangeTicks::tr("User MMSI");
     const std::string page = changes[line].key.substr(0, changes[line].key.find(' '));
     for (const PageHeading& heading : kPageHeadings)
         if (page == heading.key)
-            return QLatin1String(heading.heading);
-    return QStringLiteral("Bytes the editor does not show");
+            return ChangeTicks::tr(heading.heading);
+    return ChangeTicks::tr("Bytes the editor does not show");
 }
 
 }  // namespace
@@ -100,7 +107,7 @@ void ChangeTicks::ShowCount()
     const std::vector<bool> ticked = Ticked();
     const auto total = std::count_if(lines_.begin(), lines_.end(), [](QTreeWidgetItem* line) { return line; });
     const auto chosen = std::count(ticked.begin(), ticked.end(), true);
-    count_->setText(QStringLiteral("Program to Radio changes these in the radio: %1 of %2 changes ticked")
+    count_->setText(tr("Program to Radio changes these in the radio: %1 of %2 changes ticked")
                         .arg(chosen)
                         .arg(total));
     write_->setEnabled(total == 0 || chosen > 0);

@@ -6,6 +6,7 @@
 
 #include "comparison.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <vector>
 
@@ -17,6 +18,8 @@ class QTreeWidgetItem;
 namespace quorlink {
 
 class ChangeTicks : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(ChangeTicks)
+
 public:
     // Regroups the list's items, one a change in order, under an item per page.
     ChangeTicks(QTreeWidget* list, const std::vector<Difference>& changes, QLabel* count, QPushButton* write);

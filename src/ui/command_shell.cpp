@@ -25,7 +25,7 @@ WindowDisabledWhileBusy WindowCommands::DisableWindow(FocusAfter after) const
 void WindowCommands::NoteDone(const QString& what, const QString& path)
 {
     const QString shown = QDir::toNativeSeparators(path);
-    shell_.SetStateText(what + QLatin1Char(' ') + shown, shown);
+    shell_.SetStateText(what.arg(shown), shown);
 }
 
 QString WindowCommands::AskOpenName(const QString& filter)

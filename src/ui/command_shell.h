@@ -60,7 +60,8 @@ public:
 
 protected:
     bool CommitPendingEdit() { return shell_.CommitPendingEdit(); }
-    // Leaves the note "<what> <path>" in panel 2: what a command did, and to which file.
+    // Leaves the note what (a sentence with %1 for the path: "Saved as %1") in
+    // panel 2: what a command did, and to which file.
     void NoteDone(const QString& what, const QString& path);
     // The file a command works on, asked after the field being typed into
     // is committed; empty when that check or the user stopped the command.

@@ -8,6 +8,7 @@
 #include "comparison.h"
 #include "data_file.h"
 #include "document.h"
+#include "file_filters.h"
 #include "hex_file.h"
 #include "model.h"
 #include "outcome_box.h"
@@ -23,9 +24,6 @@
 namespace quorlink {
 
 namespace {
-
-const QString kCompareFilter =
-    QStringLiteral("dat files(*.dat)|*.dat|hex files(*.hex)|*.hex|All files(*.*)|*.*");
 
 // The file commands' outcome says what went wrong. A raw image keeps every bit.
 bool LoadForCompare(Prompt& prompt, Model& scratch, const QString& path, const FileContext& context)
@@ -79,7 +77,7 @@ CompareWindow* CompareCommands::CompareWith(CompareSource source)
     QString origin;
     switch (source) {
     case CompareSource::File:
-        return CompareWithFile(prompt_.OpenFileName(kCompareFilter));
+        return CompareWithFile(prompt_.OpenFileName(CompareFilter()));
     case CompareSource::Radio: {
         // The radio's memory as it sent it, not as the read fix-up leaves it.
         TransferSetup setup = transfers_.TransferSetupNow();
@@ -88,20 +86,19 @@ CompareWindow* CompareCommands::CompareWith(CompareSource source)
         dialog.exec();
         if (!dialog.TransferDone())
             return nullptr;
-        origin = QStringLiteral("the radio");
+        origin = tr("the radio");
         break;
     }
     case CompareSource::LastRead: {
         const QString path = LastReadOfRadio(document_.DataFolder(), model_);
         if (path.isEmpty()) {
-            prompt_.Message(QStringLiteral("Compare"),
-                            QStringLiteral("No read of a radio with this model and user MMSI was kept."),
+            prompt_.Message(tr("Compare"), tr("No read of a radio with this model and user MMSI was kept."),
                             MessageIcon::Information);
             return nullptr;
         }
         if (!LoadForCompare(prompt_, scratch, path, context))
             return nullptr;
-        origin = QStringLiteral("the last read of this radio (%1)").arg(QFileInfo(path).fileName());
+        origin = tr("the last read of this radio (%1)").arg(QFileInfo(path).fileName());
         break;
     }
     }
@@ -113,7 +110,7 @@ CompareWindow* CompareCommands::ShowComparison(const Model& scratch, bool image,
     const ComparedSide older{scratch, image ? SideKind::Image : SideKind::Data};
     const ComparedSide newer{model_, document_.SendImageAsIs() ? SideKind::Image : SideKind::Data};
     auto* window = new CompareWindow(CompareModels(older, newer),
-                                     QStringLiteral("Old: %1    New: the editor's data").arg(origin), prompt_,
+                                     tr("Old: %1    New: the editor's data").arg(origin), prompt_,
                                      [this](const QString& key, const QString& field) {
                                          pages_.SelectNodeByKey(key);
                                          pages_.ShowField(key, field);

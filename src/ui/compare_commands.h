@@ -5,6 +5,8 @@
 
 #include "command_shell.h"
 
+#include <QCoreApplication>
+
 namespace quorlink {
 
 class CompareWindow;
@@ -12,6 +14,8 @@ class TransferCommands;
 enum class CompareSource;
 
 class CompareCommands : public WindowCommands {
+    Q_DECLARE_TR_FUNCTIONS(CompareCommands)
+
 public:
     CompareCommands(const CommandContext& context, TransferCommands& transfers);
 

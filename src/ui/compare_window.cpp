@@ -2,7 +2,10 @@
 #include "compare_window.h"
 
 #include "change_ticks.h"
+#include "difference_text.h"
+#include "file_filters.h"
 #include "latin1.h"
+#include "model_text.h"
 #include "prompt.h"
 #include "whole_file.h"
 
@@ -20,11 +23,9 @@ namespace {
 
 constexpr int kKeyRole = Qt::UserRole;
 constexpr int kFieldRole = Qt::UserRole + 1;
-const QString kTextFilter = QStringLiteral("Text files(*.txt)|*.txt|All files(*.*)|*.*");
-
-QPushButton* Button(const char* name, const char* caption, QWidget* parent)
+QPushButton* Button(const char* name, const QString& caption, QWidget* parent)
 {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setAutoDefault(false);
     return button;
@@ -32,8 +33,14 @@ QPushButton* Button(const char* name, const char* caption, QWidget* parent)
 
 QString WhatText(const Difference& d)
 {
-    return d.rawBytes ? ToQString(d.place) + QStringLiteral(" (the editor does not show them)")
-                      : ToQString(d.place + ": " + d.field);
+    return d.rawBytes ? CompareWindow::tr("%1 (the editor does not show them)").arg(ToQString(d.place))
+                      : CompareWindow::tr("%1: %2").arg(ModelText(d.place), ModelText(d.field));
+}
+
+// "1 difference", "12 differences".
+QString CountText(std::size_t count)
+{
+    return (count == 1 ? CompareWindow::tr("%1 difference") : CompareWindow::tr("%1 differences")).arg(count);
 }
 
 }  // namespace
@@ -42,17 +49,18 @@ std::optional<CompareSource> AskCompareSource(QWidget* parent, bool lastReadAvai
 {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("frmCompareSource"));
-    dialog.setWindowTitle(QStringLiteral("Compare With"));
+    dialog.setWindowTitle(CompareWindow::tr("Compare With"));
     auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(QStringLiteral("Compare the editor's data with:"), &dialog));
+    layout->addWidget(new QLabel(CompareWindow::tr("Compare the editor's data with:"), &dialog));
     std::optional<CompareSource> chosen;
     const struct { const char* name; const char* caption; CompareSource source; } choices[] = {
-        {"cmdCompareFile", "&File...", CompareSource::File},
-        {"cmdCompareRadio", "&Radio", CompareSource::Radio},
-        {"cmdCompareLastRead", "&Last read of this radio", CompareSource::LastRead},
+        {"cmdCompareFile", QT_TRANSLATE_NOOP("quorlink::CompareWindow", "&File..."), CompareSource::File},
+        {"cmdCompareRadio", QT_TRANSLATE_NOOP("quorlink::CompareWindow", "&Radio"), CompareSource::Radio},
+        {"cmdCompareLastRead", QT_TRANSLATE_NOOP("quorlink::CompareWindow", "&Last read of this radio"),
+         CompareSource::LastRead},
     };
     for (const auto& choice : choices) {
-        QPushButton* button = Button(choice.name, choice.caption, &dialog);
+        QPushButton* button = Button(choice.name, CompareWindow::tr(choice.caption), &dialog);
         layout->addWidget(button);
         const CompareSource source = choice.source;
         QObject::connect(button, &QPushButton::clicked, &dialog, [&dialog, &chosen, source] {
@@ -61,10 +69,10 @@ std::optional<CompareSource> AskCompareSource(QWidget* parent, bool lastReadAvai
         });
         if (source == CompareSource::LastRead && !lastReadAvailable) {
             button->setEnabled(false);
-            button->setToolTip(QStringLiteral("No read of a radio with this model and user MMSI was kept."));
+            button->setToolTip(CompareWindow::tr("No read of a radio with this model and user MMSI was kept."));
         }
     }
-    QPushButton* cancel = Button("cmdCompareCancel", "Cancel", &dialog);
+    QPushButton* cancel = Button("cmdCompareCancel", CompareWindow::tr("Cancel"), &dialog);
     layout->addWidget(cancel);
     QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
     dialog.exec();
@@ -76,16 +84,16 @@ CompareWindow::CompareWindow(std::vector<Difference> differences, const QString&
     : CompareWindow(std::move(differences), sources, prompt, std::move(jump), parent, false)
 {
     setObjectName(QStringLiteral("frmCompare"));
-    setWindowTitle(QStringLiteral("Compare"));
+    setWindowTitle(tr("Compare"));
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = static_cast<QVBoxLayout*>(this->layout());
     auto* bottom = new QHBoxLayout;
-    auto* count = new QLabel(ToQString(DifferenceCount(differences_.size())), this);
+    auto* count = new QLabel(CountText(differences_.size()), this);
     count->setObjectName(QStringLiteral("lblCompareCount"));
     bottom->addWidget(count, 1);
-    QPushButton* saveAs = Button("cmdCompareSaveAs", "Save &As...", this);
-    QPushButton* close = Button("cmdCompareClose", "&Close", this);
+    QPushButton* saveAs = Button("cmdCompareSaveAs", tr("Save &As..."), this);
+    QPushButton* close = Button("cmdCompareClose", tr("&Close"), this);
     connect(saveAs, &QPushButton::clicked, this, &CompareWindow::cmdSaveAs_Click);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     bottom->addWidget(saveAs);
@@ -97,19 +105,19 @@ bool CompareWindow::ConfirmWrite(std::vector<Difference> changes, const QString&
                                  QWidget* parent, std::vector<bool>* ticked)
 {
     const bool none = changes.empty();
-    CompareWindow dialog(std::move(changes), QStringLiteral("Old: the radio    New: the editor's data"), prompt,
+    CompareWindow dialog(std::move(changes), tr("Old: the radio    New: the editor's data"), prompt,
                          std::move(jump), parent, true);
     dialog.setObjectName(QStringLiteral("frmWriteChanges"));
     dialog.setWindowTitle(title);
     auto* bottom = new QHBoxLayout;
-    auto* count = new QLabel(none ? QStringLiteral("The radio already holds these data.")
-                                  : QStringLiteral("Program to Radio changes these in the radio: ") +
-                                        ToQString(DifferenceCount(dialog.differences_.size())),
+    auto* count = new QLabel(none ? tr("The radio already holds these data.")
+                                  : tr("Program to Radio changes these in the radio: %1")
+                                        .arg(CountText(dialog.differences_.size())),
                              &dialog);
     count->setObjectName(QStringLiteral("lblCompareCount"));
     bottom->addWidget(count, 1);
-    QPushButton* write = Button("cmdWriteChanges", none ? "Write &Anyway" : "&Write", &dialog);
-    QPushButton* cancel = Button("cmdWriteCancel", "Cancel", &dialog);
+    QPushButton* write = Button("cmdWriteChanges", none ? tr("Write &Anyway") : tr("&Write"), &dialog);
+    QPushButton* cancel = Button("cmdWriteCancel", tr("Cancel"), &dialog);
     cancel->setDefault(true);
     connect(write, &QPushButton::clicked, &dialog, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
@@ -137,12 +145,12 @@ CompareWindow::CompareWindow(std::vector<Difference> differences, const QString&
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("lvDifferences"));
     list_->setRootIsDecorated(false);
-    list_->setHeaderLabels({QStringLiteral("Difference"), QStringLiteral("Old"), QStringLiteral("New")});
+    list_->setHeaderLabels({tr("Difference"), tr("Old"), tr("New")});
     for (const Difference& d : differences_) {
         auto* item = new QTreeWidgetItem(list_, {WhatText(d), ToQString(d.oldValue), ToQString(d.newValue)});
         item->setData(0, kKeyRole, ToQString(d.key));
         item->setData(0, kFieldRole, ToQString(d.field));
-        item->setToolTip(0, ToQString(d.Text()));
+        item->setToolTip(0, DifferenceText(d));
     }
     list_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     list_->header()->setStretchLastSection(false);
@@ -156,17 +164,17 @@ QString CompareWindow::ListText() const
 {
     QString text;
     for (const Difference& d : differences_)
-        text += ToQString(d.Text()) + QLatin1Char('\n');
-    return text + ToQString(DifferenceCount(differences_.size())) + QLatin1Char('\n');
+        text += DifferenceText(d) + QLatin1Char('\n');
+    return text + CountText(differences_.size()) + QLatin1Char('\n');
 }
 
 void CompareWindow::cmdSaveAs_Click()
 {
-    const QString path = prompt_.SaveFileName(kTextFilter);
+    const QString path = prompt_.SaveFileName(TextFilter());
     if (path.isEmpty())
         return;
     if (const Fault fault = WriteWholeFile(path, ListText().toLatin1()))
-        prompt_.Message(QStringLiteral("Quorlink"), QStringLiteral("FileSave Error!!\n\n") + ToQString(fault.description),
+        prompt_.Message(QStringLiteral("Quorlink"), tr("FileSave Error!!\n\n%1").arg(ToQString(fault.description)),
                         MessageIcon::Warning);
 }
 

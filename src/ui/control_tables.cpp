@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "control_tables.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QStringList>
 
 namespace quorlink {
-
-const QString kTreeHint = QStringLiteral("[Up]/[Down]/[Left]/[Right]:Change of a Selection item.");
 
 namespace {
 
@@ -21,21 +20,21 @@ struct HintRow {
     const char* controls;  // blank-separated base names
 };
 
-const HintRow kHints[] = {
-    {"[Up]/[Down]/[Left]/[Right]:Change of a Selection item.", "tvTreeView"},
-    {"[Space]:An effective and invalid change.",
+constexpr HintRow kHints[] = {
+    {QT_TRANSLATE_NOOP("ControlHints", "[Up]/[Down]/[Left]/[Right]:Change of a Selection item."), "tvTreeView"},
+    {QT_TRANSLATE_NOOP("ControlHints", "[Space]:An effective and invalid change."),
      "chkCEnable chkCTXEnable chkCTXOnly chkCTXPower chkCDup chkCScan chkCVSmemory chkDScan chkFATIS "
      "chkFBeep chkFMAG chkFWX chkFindReply chkFindAck chkFposRR chkFDSC chkGEnable chkGDelete"},
-    {"Select[x]Enable/[]Disable.", "chkDEnable"},
-    {"[Up/Down]:1 step, [Page Up/Page Down]:10 steps, [Home/End]:Head/End",
+    {QT_TRANSLATE_NOOP("ControlHints", "Select[x]Enable/[]Disable."), "chkDEnable"},
+    {QT_TRANSLATE_NOOP("ControlHints", "[Up/Down]:1 step, [Page Up/Page Down]:10 steps, [Home/End]:Head/End"),
      "cmbCN cmbPUSA cmbPInterNational cmbPCanada cmbAUSA cmbAInterNational cmbACanada cmbBUSA "
      "cmbBInterNational cmbBCanada cmbFCont cmbFDim cmbFScrambler cmbFOffset cmbFScan cmbFIND"},
-    {"[Double click],[Enter]:Jump the Setting screen.", "MSFlexGrid1"},
-    {"A maximum of 12 characters", "txtCTag txtDTagName"},
-    {"A maximum of 10 characters.", "txtGPosi"},
-    {"Numeric Only. Indispensable 9 figures.", "txtFUser txtGMMSI"},
-    {"Numeric Only. Indispensable 10 figures.", "txtFATISNo"},
-    {"A Click Inicializes the number of User MMSI setting permission", "cmdFClear"},
+    {QT_TRANSLATE_NOOP("ControlHints", "[Double click],[Enter]:Jump the Setting screen."), "MSFlexGrid1"},
+    {QT_TRANSLATE_NOOP("ControlHints", "A maximum of 12 characters"), "txtCTag txtDTagName"},
+    {QT_TRANSLATE_NOOP("ControlHints", "A maximum of 10 characters."), "txtGPosi"},
+    {QT_TRANSLATE_NOOP("ControlHints", "Numeric Only. Indispensable 9 figures."), "txtFUser txtGMMSI"},
+    {QT_TRANSLATE_NOOP("ControlHints", "Numeric Only. Indispensable 10 figures."), "txtFATISNo"},
+    {QT_TRANSLATE_NOOP("ControlHints", "A Click Inicializes the number of User MMSI setting permission"), "cmdFClear"},
 };
 
 struct ContextRow {
@@ -55,6 +54,8 @@ const ContextRow kContexts[] = {
     {1073, "cmbBUSA cmbBInterNational cmbBCanada"}, {1074, "chkFMAG"},
 };
 
+constexpr const char* kTreeHintText = kHints[0].hint;
+
 template <class Row, class Value, std::size_t N>
 QHash<QString, Value> Index(const Row (&rows)[N], Value (*valueOf)(const Row&))
 {
@@ -67,11 +68,16 @@ QHash<QString, Value> Index(const Row (&rows)[N], Value (*valueOf)(const Row&))
 
 }  // namespace
 
+const QString kTreeHint = QString::fromLatin1(kTreeHintText);
+
+QString TreeHint() { return QCoreApplication::translate("ControlHints", kTreeHintText); }
+
 QString HintFor(const QString& objectName)
 {
-    static const QHash<QString, QString> hints =
-        Index<HintRow, QString>(kHints, [](const HintRow& r) { return QString::fromLatin1(r.hint); });
-    return hints.value(BaseName(objectName));
+    static const QHash<QString, const char*> hints =
+        Index<HintRow, const char*>(kHints, [](const HintRow& r) { return r.hint; });
+    const char* hint = hints.value(BaseName(objectName));
+    return hint ? QCoreApplication::translate("ControlHints", hint) : QString();
 }
 
 int HelpContextFor(const QString& objectName)

@@ -9,6 +9,8 @@
 namespace quorlink {
 
 extern const QString kTreeHint;  // "[Up]/[Down]/[Left]/[Right]:Change of a Selection item."
+// The tree's hint as the status bar shows it: kTreeHint in the user's language.
+QString TreeHint();
 
 // The hint for a control, or a null string when it has none.
 QString HintFor(const QString& objectName);

@@ -4,6 +4,7 @@
 #include "directory_list_commands.h"
 
 #include "directory_csv.h"
+#include "file_filters.h"
 #include "page_host.h"
 #include "page_router.h"
 #include "latin1.h"
@@ -17,9 +18,6 @@ namespace quorlink {
 
 namespace {
 
-const QString kListFilter = QStringLiteral("csv files(*.csv)|*.csv|All files(*.*)|*.*");
-const QString kImportTitle = QStringLiteral("Import Directory");
-const QString kExportTitle = QStringLiteral("Export Directory");
 constexpr int kRowsShown = 20;     // the box lists no more: it must fit on the screen
 constexpr int kLongestRow = 100;   // characters of a row in the box
 constexpr int kRowEnd = 48;        // of which the end of a shortened row keeps these
@@ -51,7 +49,8 @@ QString ImportSummary(const DirectoryImport& result)
         lines << ShortenedRow(DescribeRow(result.rows[std::size_t(i)]));
     QString total = ReportCounts(result);
     if (count > kRowsShown)
-        total += QStringLiteral("; the first %1 of %2 are listed above").arg(kRowsShown).arg(count);
+        total = DirectoryListCommands::tr("%1; the first %2 of %3 are listed above")
+                    .arg(total, QString::number(kRowsShown), QString::number(count));
     if (!total.isEmpty())
         lines << total + QLatin1Char('.');
     return lines.join(QLatin1Char('\n'));
@@ -78,8 +77,8 @@ DirectoryListCommands::DirectoryListCommands(const CommandContext& context, Page
 void DirectoryListCommands::AddDirectoryListCommands(QMenu* file)
 {
     QAction* beforeExit = file->findChild<QAction*>(QStringLiteral("mnuFileBar3"));
-    auto add = [&](const char* name, const char* caption, void (DirectoryListCommands::*command)()) {
-        auto* action = new QAction(QString::fromLatin1(caption), file);
+    auto add = [&](const char* name, const QString& caption, void (DirectoryListCommands::*command)()) {
+        auto* action = new QAction(caption, file);
         action->setObjectName(QLatin1String(name));
         file->insertAction(beforeExit, action);
         connect(action, &QAction::triggered, this, command);
@@ -88,38 +87,39 @@ void DirectoryListCommands::AddDirectoryListCommands(QMenu* file)
     bar->setSeparator(true);
     bar->setObjectName(QStringLiteral("mnuFileBarDirectory"));
     file->insertAction(beforeExit, bar);
-    add("mnuFileImportDirectory", "&Import Directory...", &DirectoryListCommands::mnuFileImportDirectory_Click);
-    add("mnuFileExportDirectory", "&Export Directory...", &DirectoryListCommands::mnuFileExportDirectory_Click);
+    add("mnuFileImportDirectory", tr("&Import Directory..."), &DirectoryListCommands::mnuFileImportDirectory_Click);
+    add("mnuFileExportDirectory", tr("&Export Directory..."), &DirectoryListCommands::mnuFileExportDirectory_Click);
 }
 
 void DirectoryListCommands::mnuFileImportDirectory_Click()
 {
-    const QString path = AskOpenName(kListFilter);
+    const QString path = AskOpenName(ListFilter());
     if (path.isEmpty())
         return;
+    const QString title = tr("Import Directory");
     DirectoryImport result;
     if (const Fault fault = ImportDirectoryFile(model_, path, result)) {
-        prompt_.Message(kImportTitle, ToQString(fault.description), MessageIcon::Exclamation);
+        prompt_.Message(title, ToQString(fault.description), MessageIcon::Exclamation);
         return;
     }
-    host_.StoreChange(kImportTitle);  // the whole import is one step
+    host_.StoreChange(title);  // the whole import is one step
     pages_.RefreshCurrentPage();
     pages_.RefreshTreeAndColours();
     if (result.rows.empty())
-        prompt_.Message(kImportTitle, ImportSummary(result), MessageIcon::Information);
+        prompt_.Message(title, ImportSummary(result), MessageIcon::Information);
     else
-        prompt_.ListMessage(kImportTitle, ImportSummary(result), MessageIcon::Exclamation, WholeRowList(result));
+        prompt_.ListMessage(title, ImportSummary(result), MessageIcon::Exclamation, WholeRowList(result));
 }
 
 void DirectoryListCommands::mnuFileExportDirectory_Click()
 {
-    const QString path = AskSaveName(kListFilter);
+    const QString path = AskSaveName(ListFilter());
     if (path.isEmpty())
         return;
     if (const Fault fault = ExportDirectoryFile(model_, path))
-        prompt_.Message(kExportTitle, ToQString(fault.description), MessageIcon::Exclamation);
+        prompt_.Message(tr("Export Directory"), ToQString(fault.description), MessageIcon::Exclamation);
     else
-        NoteDone(QStringLiteral("Directory exported to"), path);
+        NoteDone(tr("Directory exported to %1"), path);
 }
 
 }  // namespace quorlink

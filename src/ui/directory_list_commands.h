@@ -5,6 +5,8 @@
 
 #include "command_shell.h"
 
+#include <QCoreApplication>
+
 class QMenu;
 
 namespace quorlink {
@@ -12,6 +14,8 @@ namespace quorlink {
 class PageHost;
 
 class DirectoryListCommands : public WindowCommands {
+    Q_DECLARE_TR_FUNCTIONS(DirectoryListCommands)
+
 public:
     DirectoryListCommands(const CommandContext& context, PageHost& host);
 

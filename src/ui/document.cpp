@@ -64,9 +64,9 @@ bool Document::KeepDroppedEdits(const char* what)
     const StampedFile copy = SaveRecoveryCopy(model_, DataFolder(), QString::fromLatin1(what));
     if (copy.failure.isEmpty())
         return true;
-    return prompt_.Message(QStringLiteral("Recovery Copy"),
-                           QStringLiteral("The edits not yet saved could not be kept as a recovery copy:\n%1\n\n"
-                                          "Press OK to go on and drop them, Cancel to keep them.")
+    return prompt_.Message(tr("Recovery Copy"),
+                           tr("The edits not yet saved could not be kept as a recovery copy:\n%1\n\n"
+                              "Press OK to go on and drop them, Cancel to keep them.")
                                .arg(copy.failure),
                            MessageIcon::Warning, MessageButtons::OkCancelSafe) == Answer::Ok;
 }

@@ -6,6 +6,7 @@
 
 #include "data_file.h"
 #include "document.h"
+#include "file_filters.h"
 #include "file_path.h"
 #include "hex_file.h"
 #include "model.h"
@@ -24,11 +25,6 @@
 namespace quorlink {
 
 namespace {
-const QString kDataFilter = QStringLiteral("dat files(*.dat)|*.dat|All files(*.*)|*.*");
-// Open also finds the backups: raw images load by their content.
-const QString kOpenFilter = kDataFilter + QStringLiteral("|Radio images (*.hex)|*.hex");
-const QString kHexFilter = QStringLiteral("hex files(*.hex)|*.hex|All files(*.*)|*.*");
-
 // Shows how a file command ended; true when it is done.
 bool Told(Prompt& prompt, const Outcome& outcome)
 {
@@ -72,7 +68,7 @@ void FileCommands::DeferredNew()
 
 void FileCommands::mnuFileOpen_Click()
 {
-    const QString path = AskOpenName(kOpenFilter);
+    const QString path = AskOpenName(OpenFilter());
     if (path.isEmpty())
         return;
     OpenDataFile(path);
@@ -115,7 +111,7 @@ void FileCommands::SaveDataFile(bool useCurrentName)
     // A raw image taken over as the current file never receives the text format.
     const bool haveName = !model_.CurrentFilePath.empty() && !IsRawImageFile(PathOf(model_.CurrentFilePath));
     const QString path = useCurrentName && haveName ? PathOf(model_.CurrentFilePath)
-                                                    : prompt_.SaveFileName(kDataFilter);
+                                                    : prompt_.SaveFileName(DataFilter());
     if (path.isEmpty())
         return;
     const auto busy = DisableWindow();
@@ -124,7 +120,7 @@ void FileCommands::SaveDataFile(bool useCurrentName)
         shell_.UpdateTitle();
         AddRecentFile(path);
         document_.MarkRecordsClean(document_.ImageAsLoaded());
-        NoteDone(QStringLiteral("Saved as"), path);
+        NoteDone(tr("Saved as %1"), path);
     }
 }
 
@@ -135,24 +131,24 @@ void FileCommands::mnuFileSaveAsDefault_Click()
     const auto busy = DisableWindow();
     const QString path = DefaultFilePath(programFolder_, model_);
     if (Told(prompt_, SaveFileAsDefault(model_, path, FileContext{log_, timings_.pauseMs, document_.DataFolder()})))
-        NoteDone(QStringLiteral("Default file saved as"), path);
+        NoteDone(tr("Default file saved as %1"), path);
 }
 
 void FileCommands::SaveHexImageCommand()
 {
-    const QString path = AskSaveName(kHexFilter);
+    const QString path = AskSaveName(HexFilter());
     if (path.isEmpty())
         return;
     const auto busy = DisableWindow();
     if (Told(prompt_, SaveHexImage(model_, path, FileContext{log_, timings_.pauseMs, document_.DataFolder()}))) {
         document_.MarkRecordsClean(false);
-        NoteDone(QStringLiteral("Image exported to"), path);
+        NoteDone(tr("Image exported to %1"), path);
     }
 }
 
 void FileCommands::OpenHexImageCommand()
 {
-    const QString path = AskOpenName(kHexFilter);
+    const QString path = AskOpenName(HexFilter());
     if (path.isEmpty())
         return;
     const auto busy = DisableWindow(FocusAfter::Tree);
@@ -232,7 +228,7 @@ void FileCommands::OpenRecentFile(const QString& path)
         SettingsStore::StoreRecentFiles(paths);
         UpdateRecentMenu();
         prompt_.Message(window_->windowTitle(),
-                        QStringLiteral("%1 is no longer there; it was taken off the list of recent files.")
+                        tr("%1 is no longer there; it was taken off the list of recent files.")
                             .arg(QDir::toNativeSeparators(path)),
                         MessageIcon::Information);
         return;

@@ -5,6 +5,7 @@
 
 #include "command_shell.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 class QAction;
@@ -14,6 +15,8 @@ class QTimer;
 namespace quorlink {
 
 class FileCommands : public WindowCommands {
+    Q_DECLARE_TR_FUNCTIONS(FileCommands)
+
 public:
     explicit FileCommands(const CommandContext& context);
 

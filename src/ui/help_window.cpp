@@ -31,7 +31,7 @@ QString AnchorOf(const QString& heading)
 HelpWindow::HelpWindow(const QString& guidePath, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmGuide"));
-    setWindowTitle(QStringLiteral("Quorlink User Guide"));
+    setWindowTitle(tr("Quorlink User Guide"));
     setWindowIcon(ProgramIcon());
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowFlag(Qt::WindowMinMaxButtonsHint, true);

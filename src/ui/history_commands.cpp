@@ -14,12 +14,10 @@ namespace quorlink {
 
 namespace {
 
-QString ItemText(const char* command, const EditHistory::Step* step)
+// "&Undo" alone, or with the step's name: "&Undo %1".
+QString ItemText(const QString& command, const QString& withStep, const EditHistory::Step* step)
 {
-    QString text = QLatin1String(command);
-    if (step)
-        text += QLatin1Char(' ') + QString(step->name).replace(QLatin1Char('&'), QStringLiteral("&&"));
-    return text;
+    return step ? withStep.arg(QString(step->name).replace(QLatin1Char('&'), QStringLiteral("&&"))) : command;
 }
 
 }  // namespace
@@ -44,9 +42,9 @@ void HistoryCommands::BuildUndoItems(QMenu* edit)
 
 void HistoryCommands::UpdateUndoItems()
 {
-    mnuEditUndo_->setText(ItemText("&Undo", document_.History().NextUndo()));
+    mnuEditUndo_->setText(ItemText(tr("&Undo"), tr("&Undo %1"), document_.History().NextUndo()));
     mnuEditUndo_->setEnabled(document_.History().NextUndo() != nullptr);
-    mnuEditRedo_->setText(ItemText("&Redo", document_.History().NextRedo()));
+    mnuEditRedo_->setText(ItemText(tr("&Redo"), tr("&Redo %1"), document_.History().NextRedo()));
     mnuEditRedo_->setEnabled(document_.History().NextRedo() != nullptr);
 }
 

@@ -6,6 +6,8 @@
 
 #include "command_shell.h"
 
+#include <QCoreApplication>
+
 class QAction;
 class QKeyEvent;
 class QMenu;
@@ -13,6 +15,8 @@ class QMenu;
 namespace quorlink {
 
 class HistoryCommands : public WindowCommands {
+    Q_DECLARE_TR_FUNCTIONS(HistoryCommands)
+
 public:
     explicit HistoryCommands(const CommandContext& context);
 

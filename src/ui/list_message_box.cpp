@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "list_message_box.h"
 
+#include "file_filters.h"
 #include "latin1.h"
 #include "whole_file.h"
 
@@ -17,8 +18,6 @@
 namespace quorlink {
 
 namespace {
-
-const QString kTextFilter = QStringLiteral("Text files(*.txt)|*.txt|All files(*.*)|*.*");
 
 QStyle::StandardPixmap PixmapOf(MessageIcon icon)
 {
@@ -69,11 +68,11 @@ ListMessageBox::ListMessageBox(Prompt& prompt, const QString& title, const QStri
     layout->addWidget(done_);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* saveAs = Button(buttons, "cmdListSaveAs", QStringLiteral("Save &As..."), QDialogButtonBox::ActionRole);
-    QPushButton* copy = Button(buttons, "cmdListCopy", QStringLiteral("&Copy"), QDialogButtonBox::ActionRole);
-    QPushButton* ok = Button(buttons, "cmdListOK", QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    saveAs->setToolTip(QStringLiteral("Saves the whole list as a text file"));
-    copy->setToolTip(QStringLiteral("Puts the whole list on the clipboard"));
+    QPushButton* saveAs = Button(buttons, "cmdListSaveAs", tr("Save &As..."), QDialogButtonBox::ActionRole);
+    QPushButton* copy = Button(buttons, "cmdListCopy", tr("&Copy"), QDialogButtonBox::ActionRole);
+    QPushButton* ok = Button(buttons, "cmdListOK", tr("OK"), QDialogButtonBox::AcceptRole);
+    saveAs->setToolTip(tr("Saves the whole list as a text file"));
+    copy->setToolTip(tr("Puts the whole list on the clipboard"));
     saveAs->setAutoDefault(false);
     copy->setAutoDefault(false);
     ok->setDefault(true);
@@ -87,22 +86,22 @@ ListMessageBox::ListMessageBox(Prompt& prompt, const QString& title, const QStri
 
 void ListMessageBox::cmdSaveAs_Click()
 {
-    const QString path = prompt_.SaveFileName(kTextFilter);
+    const QString path = prompt_.SaveFileName(TextFilter());
     if (path.isEmpty())
         return;
     if (const Fault fault = WriteWholeFile(path, wholeList_.toUtf8())) {
-        prompt_.Message(windowTitle(), QStringLiteral("FileSave Error!!\n\n") + ToQString(fault.description),
+        prompt_.Message(windowTitle(), tr("FileSave Error!!\n\n%1").arg(ToQString(fault.description)),
                         MessageIcon::Warning);
         return;
     }
-    done_->setText(QStringLiteral("The whole list was saved as %1.").arg(QFileInfo(path).fileName()));
+    done_->setText(tr("The whole list was saved as %1.").arg(QFileInfo(path).fileName()));
     done_->show();
 }
 
 void ListMessageBox::cmdCopy_Click()
 {
     QGuiApplication::clipboard()->setText(wholeList_);
-    done_->setText(QStringLiteral("The whole list is on the clipboard."));
+    done_->setText(tr("The whole list is on the clipboard."));
     done_->show();
 }
 

@@ -10,6 +10,7 @@
 #include "file_commands.h"
 #include "help_commands.h"
 #include "history_commands.h"
+#include "language_menu.h"
 #include "latin1.h"
 #include "menu_items.h"
 #include "mid_resource.h"
@@ -92,37 +93,37 @@ MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
 
 void MainWindow::BuildMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    connect(AddAction(file, "mnuFileNew", "&New"), &QAction::triggered, files_, &FileCommands::mnuFileNew_Click);
-    connect(AddAction(file, "mnuFileOpen", "&Open"), &QAction::triggered, files_, &FileCommands::mnuFileOpen_Click);
+    connect(AddAction(file, "mnuFileNew", tr("&New")), &QAction::triggered, files_, &FileCommands::mnuFileNew_Click);
+    connect(AddAction(file, "mnuFileOpen", tr("&Open")), &QAction::triggered, files_, &FileCommands::mnuFileOpen_Click);
     AddSeparator(file, "mnuFileBar1");
-    connect(AddAction(file, "mnuFileSave", "&Save"), &QAction::triggered, files_, &FileCommands::mnuFileSave_Click);
-    connect(AddAction(file, "mnuFileSaveAs", "Save &As..."), &QAction::triggered, files_,
+    connect(AddAction(file, "mnuFileSave", tr("&Save")), &QAction::triggered, files_, &FileCommands::mnuFileSave_Click);
+    connect(AddAction(file, "mnuFileSaveAs", tr("Save &As...")), &QAction::triggered, files_,
             &FileCommands::mnuFileSaveAs_Click);
-    QAction* saveAsDefault = AddAction(file, "mnuFileSaveAsDefault", "Save As &Default");
+    QAction* saveAsDefault = AddAction(file, "mnuFileSaveAsDefault", tr("Save As &Default"));
     saveAsDefault->setVisible(false);  // reachable from the toolbar only
     connect(saveAsDefault, &QAction::triggered, files_, &FileCommands::mnuFileSaveAsDefault_Click);
     AddSeparator(file, "mnuFileBar2");
-    connect(AddAction(file, "mnuFilePrint", "&Print"), &QAction::triggered, reports_,
+    connect(AddAction(file, "mnuFilePrint", tr("&Print")), &QAction::triggered, reports_,
             &ReportCommands::mnuFilePrint_Click);
-    connect(AddAction(file, "mnuFilePrintToFile", "P&rint to File"), &QAction::triggered, reports_,
+    connect(AddAction(file, "mnuFilePrintToFile", tr("P&rint to File")), &QAction::triggered, reports_,
             &ReportCommands::mnuFilePrintToFile_Click);
     AddSeparator(file, "mnuFileBarCompare");  // the additions follow the specified items
-    connect(AddAction(file, "mnuFileCompare", "Co&mpare With..."), &QAction::triggered, compare_,
+    connect(AddAction(file, "mnuFileCompare", tr("Co&mpare With...")), &QAction::triggered, compare_,
             &CompareCommands::mnuFileCompare_Click);
     AddSeparator(file, "mnuFileBar3");
-    connect(AddAction(file, "mnuFileExit", "E&xit"), &QAction::triggered, this, &QWidget::close);
+    connect(AddAction(file, "mnuFileExit", tr("E&xit")), &QAction::triggered, this, &QWidget::close);
     directoryLists_->AddDirectoryListCommands(file);  // before the recent files, which end just above E&xit
     safety_->AddRecoverCommand(file);
     files_->AddFileMenuConveniences(file);
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
-    QMenu* models = edit->addMenu(QStringLiteral("&Model"));
+    QMenu* models = edit->addMenu(tr("&Model"));
     models->setObjectName(QStringLiteral("mnuEditModel"));
-    mnuEditModel1_ = AddAction(models, "mnuEditModel1", "&MR7100A");
-    mnuEditModel2_ = AddAction(models, "mnuEditModel2", "M&R5100A");
+    mnuEditModel1_ = AddAction(models, "mnuEditModel1", QStringLiteral("&MR7100A"));
+    mnuEditModel2_ = AddAction(models, "mnuEditModel2", QStringLiteral("M&R5100A"));
     for (QAction* a : {mnuEditModel1_, mnuEditModel2_})
         a->setCheckable(true);
     connect(mnuEditModel1_, &QAction::triggered, this, [this] { SwitchModel(1); });
@@ -130,46 +131,47 @@ void MainWindow::BuildMenus()
     AddSeparator(edit, "mnuEditBar1");
     history_->BuildUndoItems(edit);
 
-    QMenu* transfer = menuBar()->addMenu(QStringLiteral("&Transfer"));
+    QMenu* transfer = menuBar()->addMenu(tr("&Transfer"));
     transfer->setObjectName(QStringLiteral("mnuTransfer"));
-    connect(AddAction(transfer, "mnuTransferProgram", "&Program to Radio"), &QAction::triggered, transfers_,
+    connect(AddAction(transfer, "mnuTransferProgram", tr("&Program to Radio")), &QAction::triggered, transfers_,
             &TransferCommands::mnuTransferProgram_Click);
-    connect(AddAction(transfer, "mnuTransferRead", "&Read from Radio"), &QAction::triggered, transfers_,
+    connect(AddAction(transfer, "mnuTransferRead", tr("&Read from Radio")), &QAction::triggered, transfers_,
             &TransferCommands::mnuTransferRead_Click);
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("mnuOptions"));
     transfers_->AddOptionItems(options);
+    AddLanguageMenu(options, prompt_);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(AddAction(help, "mnuHelpContents", "&Contents"), &QAction::triggered, help_,
+    connect(AddAction(help, "mnuHelpContents", tr("&Contents")), &QAction::triggered, help_,
             &HelpCommands::mnuHelpContents_Click);
     AddSeparator(help, "mnuHelpBar0");
-    connect(AddAction(help, "mnuHelpAbout", "&About QOR Version"), &QAction::triggered, help_,
+    connect(AddAction(help, "mnuHelpAbout", tr("&About QOR Version")), &QAction::triggered, help_,
             &HelpCommands::mnuHelpAbout_Click);
 }
 
 void MainWindow::BuildToolBar()
 {
-    QToolBar* toolbar = addToolBar(QStringLiteral("Toolbar"));
+    QToolBar* toolbar = addToolBar(tr("Toolbar"));
     toolbar->setObjectName(QStringLiteral("tbToolBar"));
     toolbar->setMovable(false);
     const struct { const char* key; const char* tip; const char* icon; QStyle::StandardPixmap fallback; } buttons[] = {
-        {"New", "New", "document-new", QStyle::SP_FileIcon},
-        {"Open", "Open...", "document-open", QStyle::SP_DialogOpenButton},
-        {"Save", "Save", "document-save", QStyle::SP_DialogSaveButton},
-        {"SaveAsDefault", "Save As Default", "document-save-as", QStyle::SP_DriveHDIcon},
-        {"Print", "Print", "document-print", QStyle::SP_FileDialogDetailedView},
-        {"Program", "Program to Radio", "go-up", QStyle::SP_ArrowUp},
-        {"Read", "Read from Radio", "go-down", QStyle::SP_ArrowDown},
+        {"New", QT_TR_NOOP("New"), "document-new", QStyle::SP_FileIcon},
+        {"Open", QT_TR_NOOP("Open..."), "document-open", QStyle::SP_DialogOpenButton},
+        {"Save", QT_TR_NOOP("Save"), "document-save", QStyle::SP_DialogSaveButton},
+        {"SaveAsDefault", QT_TR_NOOP("Save As Default"), "document-save-as", QStyle::SP_DriveHDIcon},
+        {"Print", QT_TR_NOOP("Print"), "document-print", QStyle::SP_FileDialogDetailedView},
+        {"Program", QT_TR_NOOP("Program to Radio"), "go-up", QStyle::SP_ArrowUp},
+        {"Read", QT_TR_NOOP("Read from Radio"), "go-down", QStyle::SP_ArrowDown},
     };
     for (const auto& b : buttons) {
         const QString key = QLatin1String(b.key);
         const QIcon icon = QIcon::fromTheme(QLatin1String(b.icon), style()->standardIcon(b.fallback));
         QAction* action = toolbar->addAction(icon, key);
         action->setObjectName(key);
-        action->setToolTip(QLatin1String(b.tip));
+        action->setToolTip(tr(b.tip));
         connect(action, &QAction::triggered, this, [this, key] { tbToolBar_ButtonClick(key); });
     }
 }
@@ -231,7 +233,7 @@ void MainWindow::UpdateModifiedPanel()
 {
     QString text = stateText_;
     if (document_.RecordsModified())
-        text = stateText_.isEmpty() ? QStringLiteral("Modified") : QStringLiteral("Modified  ") + stateText_;
+        text = stateText_.isEmpty() ? tr("Modified") : tr("Modified  %1").arg(stateText_);
     static_cast<ElidedLabel*>(statusPanels_[1])->SetWholeText(text, statePath_);
 }
 
@@ -302,7 +304,7 @@ void MainWindow::SwitchModel(int modelNumber)
     }
     const QString chosen = modelNumber == 1 ? QStringLiteral("MR7100A") : QStringLiteral("MR5100A");
     const Answer answer = prompt_.Message(QStringLiteral("MR7100A/MR5100A QOR"),
-                                          QStringLiteral("Do yo make new QOR Data for ") + chosen + QLatin1Char('?'),
+                                          tr("Do yo make new QOR Data for %1?").arg(chosen),
                                           MessageIcon::Exclamation, MessageButtons::OkCancel);
     if (answer != Answer::Ok) {
         UpdateModelMenu();

@@ -8,9 +8,9 @@
 
 namespace quorlink {
 
-inline QAction* AddAction(QMenu* menu, const char* name, const char* caption)
+inline QAction* AddAction(QMenu* menu, const char* name, const QString& caption)
 {
-    QAction* action = menu->addAction(QString::fromLatin1(caption));
+    QAction* action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
     return action;
 }

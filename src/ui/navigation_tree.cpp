@@ -4,6 +4,7 @@
 #include "latin1.h"
 #include "model.h"
 
+#include <QCoreApplication>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
@@ -14,11 +15,17 @@ namespace {
 constexpr int kKeyRole = Qt::UserRole;
 constexpr int kPositionRole = Qt::UserRole + 1;
 
-const char* const kRegionTexts[] = {"USA", "International", "Canada"};
+struct NavigationTreeTexts {
+    Q_DECLARE_TR_FUNCTIONS(NavigationTreeTexts)
+};
+
+// "USA" as the radio shows it; the others as words.
+const char* const kRegionTexts[] = {"USA", QT_TRANSLATE_NOOP("NavigationTreeTexts", "International"),
+                                    QT_TRANSLATE_NOOP("NavigationTreeTexts", "Canada")};
 
 }  // namespace
 
-QString EnableMark(bool flag) { return flag ? QStringLiteral("[Enable]") : QString(); }
+QString EnableMark(bool flag) { return flag ? NavigationTreeTexts::tr("[Enable]") : QString(); }
 
 QString ChildKey(const QString& parentKey, int number)
 {
@@ -58,9 +65,9 @@ QString ExpNodeText(const Model& model, int number)
 
 QString DirectoryNodeText(const Model& model, DirectoryKind kind, int number)
 {
-    const QString name = kind == DirectoryKind::Individual ? QStringLiteral("Individual ID")
-                                                           : QStringLiteral("Group ID");
-    return name + QString::number(number) + EnableMark(model.DirectoryOf(kind).at(number).Enable);
+    const QString name = kind == DirectoryKind::Individual ? NavigationTreeTexts::tr("Individual ID%1")
+                                                           : NavigationTreeTexts::tr("Group ID%1");
+    return name.arg(number) + EnableMark(model.DirectoryOf(kind).at(number).Enable);
 }
 
 QTreeWidgetItem* NavigationTree::AddNode(QTreeWidgetItem* parent, const QString& key, const QString& text)
@@ -83,23 +90,24 @@ void NavigationTree::BuildTree(const Model& model)
     tree_->clear();
     added_ = 0;
     QTreeWidgetItem* programmable =
-        AddNode(nullptr, TreeKey(NodeKey::Programmable), QStringLiteral("Programmable Channel"));
+        AddNode(nullptr, TreeKey(NodeKey::Programmable), NavigationTreeTexts::tr("Programmable Channel"));
     for (Region region : kRegions) {
         const QString key = RegionKey(region);
-        QTreeWidgetItem* list = AddNode(programmable, key, QLatin1String(kRegionTexts[static_cast<int>(region)]));
+        const char* text = kRegionTexts[static_cast<int>(region)];
+        QTreeWidgetItem* list = AddNode(programmable, key, NavigationTreeTexts::tr(text));
         for (int i = 0; i < static_cast<int>(model.Channels(region).size()); ++i)
             AddNode(list, ChildKey(key, i), ChannelNodeText(model, region, i));
     }
-    AddNode(programmable, TreeKey(NodeKey::Wx), QStringLiteral("WX Channel"));
-    QTreeWidgetItem* exp = AddNode(nullptr, TreeKey(NodeKey::Exp), QStringLiteral("Exp Channel"));
+    AddNode(programmable, TreeKey(NodeKey::Wx), NavigationTreeTexts::tr("WX Channel"));
+    QTreeWidgetItem* exp = AddNode(nullptr, TreeKey(NodeKey::Exp), NavigationTreeTexts::tr("Exp Channel"));
     for (int n = 1; n <= model.ExpChannels.size(); ++n)
         AddNode(exp, ChildKey(NodeKey::Exp, n), ExpNodeText(model, n));
-    QTreeWidgetItem* setting = AddNode(nullptr, TreeKey(NodeKey::Setting), QStringLiteral("Setting"));
+    QTreeWidgetItem* setting = AddNode(nullptr, TreeKey(NodeKey::Setting), NavigationTreeTexts::tr("Setting"));
     const struct { const char* text; DirectoryKind kind; } directories[] = {
-        {"Individual Directory", DirectoryKind::Individual},
-        {"Group Directory", DirectoryKind::Group}};
+        {QT_TRANSLATE_NOOP("NavigationTreeTexts", "Individual Directory"), DirectoryKind::Individual},
+        {QT_TRANSLATE_NOOP("NavigationTreeTexts", "Group Directory"), DirectoryKind::Group}};
     for (const auto& d : directories) {
-        QTreeWidgetItem* list = AddNode(setting, TreeKey(DirectoryList(d.kind)), QLatin1String(d.text));
+        QTreeWidgetItem* list = AddNode(setting, TreeKey(DirectoryList(d.kind)), NavigationTreeTexts::tr(d.text));
         for (int n = 1; n <= model.DirectoryOf(d.kind).size(); ++n)
             AddNode(list, ChildKey(DirectoryList(d.kind), n), DirectoryNodeText(model, d.kind, n));
     }

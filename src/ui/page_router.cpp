@@ -87,7 +87,7 @@ void PageRouter::ShowPage(QTreeWidgetItem* node)
     }
     shownKey_ = key;
     document_.Resync();
-    setHint_(kTreeHint);
+    setHint_(TreeHint());
 }
 
 // A disabled page drops the focus without handing it on; the tree is the one
@@ -134,7 +134,7 @@ void PageRouter::ColourDirectoryNodes(DirectoryKind kind)
 
 void PageRouter::tvTreeView_NodeClick(QTreeWidgetItem* node)
 {
-    setHint_(kTreeHint);
+    setHint_(TreeHint());
     if (node == nullptr || NavigationTree::PositionOf(node) == currentNodeIndex_)
         return;
     currentNodeIndex_ = NavigationTree::PositionOf(node);
@@ -143,7 +143,7 @@ void PageRouter::tvTreeView_NodeClick(QTreeWidgetItem* node)
 
 void PageRouter::tvTreeView_Click()
 {
-    setHint_(kTreeHint);
+    setHint_(TreeHint());
     QTreeWidgetItem* selected = tree_->currentItem();
     const int position = NavigationTree::PositionOf(selected);
     if (position > 0 && position != currentNodeIndex_) {

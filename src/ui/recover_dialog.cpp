@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recover_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QHBoxLayout>
@@ -14,9 +15,13 @@ namespace quorlink {
 
 namespace {
 
-QPushButton* Button(const char* name, const char* caption, QWidget* parent)
+struct RecoverDialogTexts {
+    Q_DECLARE_TR_FUNCTIONS(RecoverDialogTexts)
+};
+
+QPushButton* Button(const char* name, const QString& caption, QWidget* parent)
 {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     return button;
 }
@@ -28,9 +33,10 @@ QTreeWidget* CopyList(QDialog& dialog, const QList<KeptCopy>& copies)
     list->setRootIsDecorated(false);
     // What became of the write a backup was kept for, and whether the radio it
     // was read from held a partly written memory, beside what it is.
-    list->setHeaderLabels({QStringLiteral("Date and time"), QStringLiteral("Kind"), QStringLiteral("Model"),
-                           QStringLiteral("User MMSI"), QStringLiteral("Write"), QStringLiteral("Radio"),
-                           QStringLiteral("File")});
+    list->setHeaderLabels({RecoverDialogTexts::tr("Date and time"), RecoverDialogTexts::tr("Kind"),
+                           RecoverDialogTexts::tr("Model"), RecoverDialogTexts::tr("User MMSI"),
+                           RecoverDialogTexts::tr("Write"), RecoverDialogTexts::tr("Radio"),
+                           RecoverDialogTexts::tr("File")});
     for (const KeptCopy& copy : copies) {
         auto* item = new QTreeWidgetItem(list, {copy.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), copy.kind,
                                                 copy.model, copy.mmsi, copy.outcome, copy.radio,
@@ -51,12 +57,12 @@ RecoverChoice AskRecoverChoice(QWidget* parent, const KeptCopies& kept)
     const QList<KeptCopy>& copies = kept.copies;
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("frmRecover"));
-    dialog.setWindowTitle(QStringLiteral("Recover"));
+    dialog.setWindowTitle(RecoverDialogTexts::tr("Recover"));
     dialog.resize(900, 400);
     auto* layout = new QVBoxLayout(&dialog);
     QString heading = copies.isEmpty()
-                          ? QStringLiteral("Nothing has been kept yet.")
-                          : QStringLiteral("Backups of transfers and copies of dropped edits, newest first:");
+                          ? RecoverDialogTexts::tr("Nothing has been kept yet.")
+                          : RecoverDialogTexts::tr("Backups of transfers and copies of dropped edits, newest first:");
     if (kept.backupsFolderBroken)
         heading = kept.backupsNote + QLatin1Char('\n') + heading;
     auto* label = new QLabel(heading, &dialog);
@@ -67,9 +73,9 @@ RecoverChoice AskRecoverChoice(QWidget* parent, const KeptCopies& kept)
     layout->addWidget(list);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    QPushButton* open = Button("cmdRecoverOpen", "&Open", &dialog);
-    QPushButton* compare = Button("cmdRecoverCompare", "&Compare", &dialog);
-    QPushButton* close = Button("cmdRecoverClose", "Close", &dialog);
+    QPushButton* open = Button("cmdRecoverOpen", RecoverDialogTexts::tr("&Open"), &dialog);
+    QPushButton* compare = Button("cmdRecoverCompare", RecoverDialogTexts::tr("&Compare"), &dialog);
+    QPushButton* close = Button("cmdRecoverClose", RecoverDialogTexts::tr("Close"), &dialog);
     for (QPushButton* button : {open, compare, close})
         buttons->addWidget(button);
     layout->addLayout(buttons);

@@ -38,7 +38,7 @@ void ReportCommands::mnuFilePrint_Click()
     QApplication::restoreOverrideCursor();
     // A printer that is not set up refuses the job; say so rather than nothing.
     if (!printed)
-        prompt_.Message(QStringLiteral("Quorlink"), QStringLiteral("The report could not be printed."),
+        prompt_.Message(QStringLiteral("Quorlink"), tr("The report could not be printed."),
                         MessageIcon::Warning);
 }
 

@@ -4,6 +4,7 @@
 
 #include "command_shell.h"
 
+#include <QCoreApplication>
 #include <functional>
 
 class QPrinter;
@@ -11,6 +12,8 @@ class QPrinter;
 namespace quorlink {
 
 class ReportCommands : public WindowCommands {
+    Q_DECLARE_TR_FUNCTIONS(ReportCommands)
+
 public:
     using WindowCommands::WindowCommands;
 

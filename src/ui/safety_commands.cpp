@@ -21,7 +21,7 @@ SafetyCommands::SafetyCommands(const CommandContext& context, FileCommands& file
 
 void SafetyCommands::AddRecoverCommand(QMenu* file)
 {
-    auto* action = new QAction(QStringLiteral("Re&cover..."), file);
+    auto* action = new QAction(tr("Re&cover..."), file);
     action->setObjectName(QStringLiteral("mnuFileRecover"));
     file->insertAction(file->findChild<QAction*>(QStringLiteral("mnuFileBar3")), action);
     connect(action, &QAction::triggered, this, &SafetyCommands::mnuFileRecover_Click);

@@ -5,6 +5,8 @@
 
 #include "command_shell.h"
 
+#include <QCoreApplication>
+
 class QMenu;
 
 namespace quorlink {
@@ -13,6 +15,8 @@ class CompareCommands;
 class FileCommands;
 
 class SafetyCommands : public WindowCommands {
+    Q_DECLARE_TR_FUNCTIONS(SafetyCommands)
+
 public:
     SafetyCommands(const CommandContext& context, FileCommands& files, CompareCommands& compare);
 

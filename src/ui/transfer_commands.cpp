@@ -25,7 +25,7 @@ TransferCommands::TransferCommands(const CommandContext& context, const HelpComm
 
 void TransferCommands::AddOptionItems(QMenu* options)
 {
-    QMenu* ports = options->addMenu(QStringLiteral("&SerialPort"));
+    QMenu* ports = options->addMenu(tr("&SerialPort"));
     ports->setObjectName(QStringLiteral("mnuOptionsSerialPort"));
     for (int i = 0; i < 4; ++i) {
         serialPorts_[i] = ports->addAction(QStringLiteral("COM&%1").arg(i + 1));
@@ -34,16 +34,16 @@ void TransferCommands::AddOptionItems(QMenu* options)
         connect(serialPorts_[i], &QAction::triggered, this, [this, i] { mnuOptionsSerialPort1_Click(i); });
     }
     AddSeparator(ports, "mnuOptionsSerialPortBar0");
-    connect(AddAction(ports, "mnuOptionsSerialPortDevice", "&Device..."), &QAction::triggered, this,
+    connect(AddAction(ports, "mnuOptionsSerialPortDevice", tr("&Device...")), &QAction::triggered, this,
             &TransferCommands::mnuOptionsSerialPortDevice_Click);
     ports->setToolTipsVisible(true);
     connect(ports, &QMenu::aboutToShow, this, &TransferCommands::UpdatePortHints);
     AddSeparator(options, "mnuOptionsBar1");
-    mnuOptionsVerify_ = AddAction(options, "mnuOptionsVerify", "&Verify After Writing");
+    mnuOptionsVerify_ = AddAction(options, "mnuOptionsVerify", tr("&Verify After Writing"));
     mnuOptionsVerify_->setCheckable(true);
     mnuOptionsVerify_->setChecked(SettingsStore::VerifyAfterWriting());
     connect(mnuOptionsVerify_, &QAction::triggered, this, &TransferCommands::mnuOptionsVerify_Click);
-    mnuOptionsShowChanges_ = AddAction(options, "mnuOptionsShowChanges", "Show Changes Before &Writing");
+    mnuOptionsShowChanges_ = AddAction(options, "mnuOptionsShowChanges", tr("Show Changes Before &Writing"));
     mnuOptionsShowChanges_->setCheckable(true);
     mnuOptionsShowChanges_->setChecked(SettingsStore::ShowChangesBeforeWriting());
     connect(mnuOptionsShowChanges_, &QAction::triggered, this, [](bool on) {
@@ -97,7 +97,7 @@ void TransferCommands::mnuTransferRead_Click()
     document_.ClearCurrentFile();
     shell_.UpdateTitle();
     document_.MarkRecordsClean(false);
-    shell_.SetStateText(QStringLiteral("Read from the radio on COM%1").arg(model_.PortNumber), QString());
+    shell_.SetStateText(tr("Read from the radio on COM%1").arg(model_.PortNumber), QString());
     if (!transferNotice_.isEmpty())
         shell_.SetHint(transferNotice_);  // the refreshed page put its own hint there
 }
@@ -121,8 +121,8 @@ void TransferCommands::mnuOptionsSerialPortDevice_Click()
     if (number != model_.PortNumber)
         mnuOptionsSerialPort1_Click(number - 1);
     UpdatePortHints();
-    prompt_.Message(QStringLiteral("Serial Port"),
-                    QStringLiteral("COM%1 now means %2.")
+    prompt_.Message(tr("Serial Port"),
+                    tr("COM%1 now means %2.")
                         .arg(number)
                         .arg(PortMeaning(number, SettingsStore::PortDevices(), portList_->Ports())),
                     MessageIcon::Information);
@@ -143,7 +143,7 @@ TransferSafety TransferCommands::Safety()
                           }};
     // Without its before-write backup the radio's memory would be kept nowhere: asked, Cancel the default.
     safety.writeWithoutBackup = [this](const QString& text) {
-        return prompt_.Message(QStringLiteral("Program to Radio"), text + QStringLiteral("\n\nWrite without it?"),
+        return prompt_.Message(tr("Program to Radio"), tr("%1\n\nWrite without it?").arg(text),
                                MessageIcon::Warning, MessageButtons::OkCancelSafe) == Answer::Ok;
     };
     safety.readFirst = mnuOptionsShowChanges_->isChecked();
@@ -157,7 +157,7 @@ bool TransferCommands::ApproveWriteChanges(const Model& radio, Image& sent)
     const SideKind kind = document_.SendImageAsIs() ? SideKind::Image : SideKind::Data;
     const std::vector<Difference> changes = CompareModels({radio, SideKind::Image}, {model_, kind});
     std::vector<bool> ticked(changes.size(), true);
-    if (!prompt_.ChooseChanges(QStringLiteral("Program to Radio"), changes,
+    if (!prompt_.ChooseChanges(tr("Program to Radio"), changes,
                                [this](const QString& key, const QString& field) {
                                    pages_.SelectNodeByKey(key);
                                    pages_.ShowField(key, field);

@@ -9,6 +9,8 @@
 #include "transfer_runs.h"
 #include "transfer_safety.h"
 
+#include <QCoreApplication>
+
 class QAction;
 class QMenu;
 
@@ -18,6 +20,8 @@ class HelpCommands;
 struct TransferSetup;
 
 class TransferCommands : public WindowCommands {
+    Q_DECLARE_TR_FUNCTIONS(TransferCommands)
+
 public:
     TransferCommands(const CommandContext& context, const HelpCommands& help);
 

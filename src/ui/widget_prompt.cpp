@@ -7,6 +7,7 @@
 #include "program_folder.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -20,6 +21,10 @@
 namespace quorlink {
 
 namespace {
+
+struct WidgetPromptTexts {
+    Q_DECLARE_TR_FUNCTIONS(WidgetPromptTexts)
+};
 
 QMessageBox::Icon IconOf(MessageIcon icon)
 {
@@ -51,8 +56,8 @@ QMessageBox::StandardButtons ButtonsOf(MessageButtons buttons)
 Answer StopOrKeepWriting(QMessageBox& box)
 {
     box.setStandardButtons(QMessageBox::NoButton);
-    QPushButton* stop = box.addButton(QStringLiteral("Stop Writing"), QMessageBox::DestructiveRole);
-    QPushButton* keep = box.addButton(QStringLiteral("Keep Writing"), QMessageBox::RejectRole);
+    QPushButton* stop = box.addButton(WidgetPromptTexts::tr("Stop Writing"), QMessageBox::DestructiveRole);
+    QPushButton* keep = box.addButton(WidgetPromptTexts::tr("Keep Writing"), QMessageBox::RejectRole);
     box.setDefaultButton(keep);
     box.setEscapeButton(keep);
     box.exec();
@@ -167,7 +172,7 @@ QString WidgetPrompt::ShowGuide(const QString& section)
 {
     const QString guide = UserGuidePath();
     if (guide.isEmpty())
-        return QStringLiteral("The user guide README.md is not installed.");
+        return WidgetPromptTexts::tr("The user guide README.md is not installed.");
     // Beside a modal dialog only a window of its own can be used.
     QWidget* owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : parent_;
     if (guide_ && guide_->parentWidget() != owner)
@@ -188,11 +193,11 @@ QString WidgetPrompt::ShowHelp(const QString& helpFile, int context)
     // Old help files have no viewer here; the desktop opens the file with
     // whatever the user has for it, and the context rides along as a fragment.
     if (!QFileInfo::exists(helpFile))
-        return QStringLiteral("Help file %1 not found.").arg(QFileInfo(helpFile).fileName());
+        return WidgetPromptTexts::tr("Help file %1 not found.").arg(QFileInfo(helpFile).fileName());
     QUrl url = QUrl::fromLocalFile(helpFile);
     url.setFragment(QString::number(context));
     if (!QDesktopServices::openUrl(url))
-        return QStringLiteral("No program is set up to open %1.").arg(QFileInfo(helpFile).fileName());
+        return WidgetPromptTexts::tr("No program is set up to open %1.").arg(QFileInfo(helpFile).fileName());
     return {};
 }
 

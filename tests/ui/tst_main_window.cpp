@@ -7,6 +7,7 @@
 #include "data_file.h"
 #include "elided_label.h"
 #include "help_window.h"
+#include "language.h"
 #include "list_message_box.h"
 #include "main_window_fixture.h"
 #include "port_dialog.h"
@@ -283,6 +284,46 @@ private slots:
         QCOMPARE(keys, (QStringList{"New", "Open", "Save", "SaveAsDefault", "Print", "Program", "Read"}));
         QCOMPARE(tips, (QStringList{"New", "Open...", "Save", "Save As Default", "Print", "Program to Radio",
                                     "Read from Radio"}));
+    }
+
+    // Options > Language follows the other options behind a separator, shows
+    // the stored choice and stores a new one; only a choice that changes the
+    // language of the next start says that it waits for it, in that language.
+    void languageMenu()
+    {
+        SettingsStore::StoreLanguage(QStringLiteral("de"));
+        f->Open();
+        const QList<QAction*> options = f->Find<QMenu>("mnuOptions")->actions();
+        QMenu* menu = f->Find<QMenu>("mnuOptionsLanguage");
+        QCOMPARE(options.size(), 6);
+        QVERIFY(options[3] == f->Find<QAction>("mnuOptionsShowChanges") && options[4]->isSeparator());
+        QVERIFY(options[5]->menu() == menu && menu->title() == QStringLiteral("&Language"));
+        QStringList items, checked;
+        for (QAction* a : menu->actions()) {
+            items << (a->isSeparator() ? QStringLiteral("----") : a->text());
+            if (a->isChecked())
+                checked << a->text();
+        }
+        QCOMPARE(items.mid(0, 3), (QStringList{"System default", "----", "English"}));
+        QCOMPARE(items.size(), 2 + int(std::size(kOfferedLanguages)));
+        QVERIFY(items.contains(QStringLiteral("Fran\u00E7ais")));
+        QCOMPARE(checked, QStringList{"Deutsch"});
+
+        auto choose = [menu](const QString& code) {
+            for (QAction* a : menu->actions())
+                if (!a->isSeparator() && a->data().toString() == code)
+                    a->trigger();
+            return SettingsStore::Language() == code && menu->actions().constFirst()->isChecked() == code.isEmpty();
+        };
+        QVERIFY(choose(QStringLiteral("de")));  // this run's language: nothing to wait for
+        QVERIFY(f->prompt.shown.isEmpty());
+        QVERIFY(choose(QStringLiteral("en")));
+        QCOMPARE(f->prompt.shown.size(), 1);
+        QCOMPARE(f->prompt.shown[0].title, QStringLiteral("Language"));
+        QCOMPARE(f->prompt.shown[0].text, QStringLiteral("The new language takes effect when Quorlink starts again."));
+        QCOMPARE(f->prompt.shown[0].icon, MessageIcon::Information);
+        QVERIFY(choose(QString()));
+        QCOMPARE(f->prompt.shown.size(), LanguageOfEnvironment() == QStringLiteral("de") ? 1 : 2);
     }
 
     // The list commands sit after the print commands, before Exit; an import
