@@ -169,7 +169,8 @@ void MainWindow::BuildToolBar()
     for (const auto& b : buttons) {
         const QString key = QLatin1String(b.key);
         const QIcon icon = QIcon::fromTheme(QLatin1String(b.icon), style()->standardIcon(b.fallback));
-        QAction* action = toolbar->addAction(icon, key);
+        // The buttons show only their icons; the text is what a screen reader says of them.
+        QAction* action = toolbar->addAction(icon, tr(b.tip));
         action->setObjectName(key);
         action->setToolTip(tr(b.tip));
         connect(action, &QAction::triggered, this, [this, key] { tbToolBar_ButtonClick(key); });

@@ -211,8 +211,13 @@ private slots:
                         check(on, tabs->tabText(i));
             }
         }
-        for (const QAction* action : w.findChildren<QAction*>())
-            check(&w, action->text());
+        QStringList ownNames;  // each language is offered by the name its speakers give it
+        for (const OfferedLanguage& offered : kOfferedLanguages)
+            ownNames << QString::fromUtf8(offered.nativeName);
+        for (const QAction* action : w.findChildren<QAction*>()) {
+            if (!ownNames.contains(action->text()))
+                check(&w, action->text());
+        }
         english.removeDuplicates();
         QVERIFY(NoneFound(english));
     }
