@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "directory_pages.h"
 
+#include "readable_colour.h"
+
 #include "model.h"
 #include "navigation_tree.h"
 #include "page_host.h"
@@ -52,7 +54,8 @@ void ColourDirectoryNodes(PageHost& window, PageWiring& wiring, DirectoryKind ki
         return;
     const QPalette& palette = wiring.TreeWidget()->palette();
     const QBrush normal = palette.brush(QPalette::Active, QPalette::Text);
-    const QBrush grey = palette.brush(QPalette::Disabled, QPalette::Text);
+    // Greyed as the desktop greys, yet still to be read.
+    const QBrush grey(ReadableOn(palette.color(QPalette::Disabled, QPalette::Text), palette.color(QPalette::Base)));
     const int lastOpen = CountUsedEntries(window.model().DirectoryOf(kind)) + 1;
     for (int i = 0; i < list->childCount(); ++i)
         list->child(i)->setForeground(0, i + 1 <= lastOpen ? normal : grey);

@@ -3,6 +3,7 @@
 
 #include "latin1.h"
 #include "model_text.h"
+#include "readable_colour.h"
 
 #include <QLineEdit>
 
@@ -10,8 +11,9 @@ namespace quorlink {
 
 QColor WarningColour(const QPalette& palette)
 {
-    const bool darkBackground = palette.color(QPalette::Window).lightnessF() < 0.5;
-    return darkBackground ? QColor(0xFF, 0xB0, 0x40) : QColor(0xB0, 0x3A, 0x00);
+    const QColor window = palette.color(QPalette::Window);
+    const bool darkBackground = window.lightnessF() < 0.5;
+    return ReadableOn(darkBackground ? QColor(0xFF, 0xB0, 0x40) : QColor(0xB0, 0x3A, 0x00), window);
 }
 
 MmsiNoteLabel::MmsiNoteLabel(const MidTable& mids, const char* name, QWidget* parent) : QLabel(parent), mids_(mids)

@@ -1,16 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window in every language it speaks, in large type, and in a made-up
-// language 40 % longer than English: every text translated, none cut, and one
-// accelerator per menu item.
+// The window in every language it speaks, in large type, in a made-up
+// language 40 % longer than English, and on a dark desktop: every text
+// translated, none cut, one accelerator per menu item, and every coloured
+// text clear of its background.
 #include "compare_window.h"
 #include "help_window.h"
 #include "language.h"
 #include "list_message_box.h"
 #include "main_window_fixture.h"
 #include "text_fit.h"
+#include "readable_colour.h"
 #include "widget_prompt.h"
 
+#include <QLineEdit>
 #include <QMenu>
+#include <QTabWidget>
+#include <QStyleFactory>
+#include <cmath>
 #include <QTimer>
 #include <QTranslator>
 #include <QTreeWidget>
@@ -116,6 +122,94 @@ QStringList Shown(QWidget* w)
     return test::CutTexts(w);
 }
 
+// Fusion's colours on a dark desktop.
+QPalette DarkPalette()
+{
+    QPalette p;
+    const QColor window(53, 53, 53), base(42, 42, 42), light(240, 240, 240);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, light);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, window);
+    p.setColor(QPalette::Text, light);
+    p.setColor(QPalette::Button, window);
+    p.setColor(QPalette::ButtonText, light);
+    p.setColor(QPalette::Highlight, QColor(30, 95, 165));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::ToolTipBase, window);
+    p.setColor(QPalette::ToolTipText, light);
+    p.setColor(QPalette::PlaceholderText, QColor(160, 160, 160));
+    p.setColor(QPalette::Dark, QColor(35, 35, 35));
+    p.setColor(QPalette::Mid, QColor(80, 80, 80));
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(127, 127, 127));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(127, 127, 127));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(127, 127, 127));
+    return p;
+}
+
+// The colours an item the window tints is painted in, as its view's
+// delegate takes them; the desktop's own (selection among them) are its own affair.
+std::optional<QPair<QColor, QColor>> ItemColours(const QAbstractItemView* view, const QModelIndex& index)
+{
+    const QVariant text = index.data(Qt::ForegroundRole);
+    const QVariant back = index.data(Qt::BackgroundRole);
+    if ((!text.isValid() && !back.isValid()) || view->selectionModel()->isSelected(index))
+        return std::nullopt;
+    const QPalette& p = view->palette();
+    return QPair<QColor, QColor>{text.isValid() ? text.value<QBrush>().color() : p.color(QPalette::Text),
+                                 back.isValid() ? back.value<QBrush>().color() : p.color(QPalette::Base)};
+}
+
+// A tinted label's text against what shows through behind it.
+std::optional<QPair<QColor, QColor>> LabelColours(const QLabel* label)
+{
+    const QColor text = label->palette().color(label->foregroundRole());
+    if (text == QApplication::palette().color(QPalette::WindowText))
+        return std::nullopt;
+    const QWidget* behind = label;
+    while (behind->parentWidget() && !behind->autoFillBackground() && !behind->isWindow())
+        behind = behind->parentWidget();
+    return QPair<QColor, QColor>{text, behind->palette().color(behind->backgroundRole())};
+}
+
+// How many tinted texts there were.
+int CheckContrast(const QWidget* window, QStringList& faint)
+{
+    int tinted = 0;
+    const auto check = [&faint, &tinted](const QWidget* on, const QString& text,
+                                const std::optional<QPair<QColor, QColor>>& colours) {
+        if (!colours)
+            return;
+        ++tinted;
+        const QPair<QColor, QColor> c = *colours;
+        if (ContrastRatio(c.first, c.second) < 4.5)
+            faint << QStringLiteral("%1 %2 on %3 (%4:1)").arg(test::Where(on, text), c.first.name(), c.second.name())
+                         .arg(ContrastRatio(c.first, c.second), 0, 'f', 2);
+    };
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisible() || !w->isEnabled())
+            continue;  // a control that cannot be used may be dimmed
+        if (const auto* label = qobject_cast<const QLabel*>(w); label && !label->text().isEmpty())
+            check(label, label->text(), LabelColours(label));
+        if (const auto* view = qobject_cast<const QAbstractItemView*>(w); view && view->model()) {
+            const QAbstractItemModel* model = view->model();
+            std::function<void(const QModelIndex&)> walk = [&](const QModelIndex& parent) {
+                for (int r = 0; r < model->rowCount(parent); ++r) {
+                    for (int c = 0; c < model->columnCount(parent); ++c) {
+                        const QModelIndex index = model->index(r, c, parent);
+                        const QString text = index.data().toString();
+                        if (!text.isEmpty())
+                            check(view, text, ItemColours(view, index));
+                    }
+                    walk(model->index(r, 0, parent));
+                }
+            };
+            walk(QModelIndex());
+        }
+    }
+    return tinted;
+}
+
 // Lists what was found one to a line: QTest cuts a long message short.
 bool NoneFound(const QStringList& found)
 {
@@ -126,7 +220,7 @@ bool NoneFound(const QStringList& found)
 
 }  // namespace
 
-class TestLanguages : public QObject {
+class TestReadable : public QObject {
     Q_OBJECT
 
     std::unique_ptr<test::MainWindowFixture> f;
@@ -222,6 +316,42 @@ private slots:
         QVERIFY(NoneFound(english));
     }
 
+    // WCAG's AA: 4.5:1 for every text the window colours, light or dark.
+    void colouredTextsKeepTheirContrast_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light") << false;
+        QTest::newRow("dark") << true;
+    }
+    void colouredTextsKeepTheirContrast()
+    {
+        QFETCH(bool, dark);
+        const QPalette before = QApplication::palette();
+        QStyle* const style = QApplication::style();
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QApplication::setPalette(dark ? DarkPalette() : QApplication::style()->standardPalette());
+        MainWindow& w = f->Open();
+        auto* tree = f->Find<QTreeWidget>("tvTreeView");
+        QStringList faint;
+        int tinted = 0;
+        for (QTreeWidgetItem* node : AllNodes(tree)) {
+            tree->setCurrentItem(node);
+            QTest::qWait(1);
+            tinted += CheckContrast(&w, faint);
+        }
+        // A warning under an MMSI that starts as a ship's never does.
+        w.SelectNodeByKey(QStringLiteral("S"));
+        f->Find<QTabWidget>("tbsFNE")->setCurrentIndex(1);
+        f->Find<QLineEdit>("txtFUser")->setText(QStringLiteral("012345678"));
+        tinted += CheckContrast(&w, faint);
+        faint.removeDuplicates();
+        f.reset();
+        QApplication::setPalette(before);
+        Q_UNUSED(style);
+        QVERIFY(tinted > 0);
+        QVERIFY(NoneFound(faint));
+    }
+
     // Alt and a letter must lead to one item only, in every language.
     void eachMenuItemHasItsOwnKey_data() { AddSettings(false); }
     void eachMenuItemHasItsOwnKey()
@@ -250,5 +380,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestLanguages)
-#include "tst_languages.moc"
+QTEST_MAIN(TestReadable)
+#include "tst_readable.moc"
