@@ -199,6 +199,7 @@ void MainWindow::BuildCentralArea()
 
     tvTreeView_ = new QTreeWidget(central);
     tvTreeView_->setObjectName(QStringLiteral("tvTreeView"));
+    tvTreeView_->setAccessibleName(tr("Radio memory"));  // its headers are hidden: a screen reader needs a name
     tvTreeView_->setHeaderHidden(true);
     tvTreeView_->setRootIsDecorated(true);
     tvTreeView_->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -147,6 +147,7 @@ void SettingsPage::BuildControls(QWidget* page)
 {
     tbsFNE_ = new QTabWidget(page);
     tbsFNE_->setObjectName(QStringLiteral("tbsFNE"));
+    tbsFNE_->setAccessibleName(tr("Settings"));
     wiring_.Pages().SetTabStrip(tbsFNE_);
     for (int tab : {kRadioTab, kDscTab})
         tbsFNE_->addTab(BuildTab(tab), RowText(kTabTitles[tab]));
