@@ -3,6 +3,7 @@
 // size and maximised, plus the about box and the dialogs, for looking at the layout.
 //   quorlink-screenshots OUTPUT_FOLDER
 #include "about_box.h"
+#include "language.h"
 #include "main_window.h"
 #include "model.h"
 #include "port_dialog.h"
@@ -18,8 +19,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTest>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -89,13 +92,59 @@ void ExpandTo(QTreeWidget* tree, QTreeWidgetItem* node)
         tree->expandItem(up);
 }
 
+
+// One page as the window shows it, into out/<name>.png.
+bool ShootPage(const Shot& shot, const QString& name, bool maximised, SilentPrompt& prompt, const QString& folder,
+               const QDir& out)
+{
+    QSettings(QStringLiteral("Quorlink"), QStringLiteral("Quorlink"))
+        .setValue(QStringLiteral("ModelPath/ModelNum"), shot.modelNumber);
+    quorlink::Model model;
+    quorlink::MainWindow window(model, prompt, folder, {0, 0});
+    model.IndividualDirectory.at(1) = {true, "SEA DOG", "3661234560"};
+    model.GroupDirectory.at(1) = {true, "FLEET", "0366123450"};
+    model.Settings.UserMmsid = "3661234560";
+    maximised ? window.showMaximized() : window.show();
+    QApplication::processEvents();
+    auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("tvTreeView"));
+    ExpandTo(tree, window.Tree().ItemByKey(QLatin1String(shot.key)));
+    window.SelectNodeByKey(QLatin1String(shot.key));
+    window.RefreshCurrentPage();  // the first page was filled before the data above
+    if (shot.tab >= 0)
+        SelectTab(window, shot.tab);
+    return Save(window, out.filePath(name + QStringLiteral(".png")));
+}
+
+// The USA list and the radio settings in other languages ("-fr"), or as they
+// are (run with QT_SCALE_FACTOR=2: "-200").
+bool ShootLanguages(const QStringList& languages, SilentPrompt& prompt, const QString& folder, const QDir& out)
+{
+    bool ok = true;
+    for (const QString& language : languages) {
+        const bool english = language == QLatin1String("en");
+        if (!english)
+            quorlink::InstallTranslations(language);
+        for (const Shot& shot : kShots) {
+            const QString file = QLatin1String(shot.file);
+            if (file == QLatin1String("usa-list") || file == QLatin1String("settings-radio"))
+                ok = ShootPage(shot, file + QLatin1Char('-') + (english ? QStringLiteral("200") : language), false,
+                               prompt, folder, out) && ok;
+        }
+        for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    }
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: quorlink-screenshots OUTPUT_FOLDER\n");
+    if (argc != 2 && !(argc == 3 && std::strcmp(argv[2], "--scaled") == 0)) {
+        std::fprintf(stderr, "usage: quorlink-screenshots OUTPUT_FOLDER [--scaled]\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -104,28 +153,16 @@ int main(int argc, char* argv[])
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
 
     SilentPrompt prompt;
+    if (argc == 3)
+        return ShootLanguages({QStringLiteral("en")}, prompt, settings.path(), out) ? 0 : 1;
     bool ok = true;
     for (bool maximised : {false, true}) {
         for (const Shot& shot : kShots) {
-            QSettings(QStringLiteral("Quorlink"), QStringLiteral("Quorlink"))
-                .setValue(QStringLiteral("ModelPath/ModelNum"), shot.modelNumber);
-            quorlink::Model model;
-            quorlink::MainWindow window(model, prompt, settings.path(), {0, 0});
-            model.IndividualDirectory.at(1) = {true, "SEA DOG", "3661234560"};
-            model.GroupDirectory.at(1) = {true, "FLEET", "0366123450"};
-            model.Settings.UserMmsid = "3661234560";
-            maximised ? window.showMaximized() : window.show();
-            QApplication::processEvents();
-            auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("tvTreeView"));
-            ExpandTo(tree, window.Tree().ItemByKey(QLatin1String(shot.key)));
-            window.SelectNodeByKey(QLatin1String(shot.key));
-            window.RefreshCurrentPage();  // the first page was filled before the data above
-            if (shot.tab >= 0)
-                SelectTab(window, shot.tab);
             const QString name = QLatin1String(shot.file) + (maximised ? QStringLiteral("-max") : QString());
-            ok = Save(window, out.filePath(name + QStringLiteral(".png"))) && ok;
+            ok = ShootPage(shot, name, maximised, prompt, settings.path(), out) && ok;
         }
     }
+    ok = ShootLanguages({QStringLiteral("fr"), QStringLiteral("de")}, prompt, settings.path(), out) && ok;
     quorlink::Model model;
     quorlink::MainWindow window(model, prompt, settings.path(), {0, 0});
     quorlink::AboutBox about(model, &window);
