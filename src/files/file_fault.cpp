@@ -4,6 +4,7 @@
 #include "latin1.h"
 #include "whole_file_platform.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -26,13 +27,18 @@ Fault FileFault(QFileDevice::FileError error, const QString& reason, const QStri
         number = kFileNotFound;
     else if (error == QFileDevice::ReadError || error == QFileDevice::WriteError)
         number = kDeviceIoError;
-    return Fault{number, ToStdString(reason.isEmpty() ? QStringLiteral("File access error") : reason)};
+    return Fault{number, ToStdString(reason.isEmpty() ? QLatin1String(QT_TRANSLATE_NOOP("FileFaultTexts", "File access error")) : reason)};
 }
 
 Fault SpecialFileFault(const QString& path)
 {
     const QString reason = platform::SpecialFileReason(path);
     return reason.isEmpty() ? Fault{} : FileFault(QFileDevice::OpenError, reason, path);
+}
+
+QString FaultText(const Fault& fault)
+{
+    return QCoreApplication::translate("FileFaultTexts", fault.description.c_str());
 }
 
 Fault FileFault(const QFileDevice& file)

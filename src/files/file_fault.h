@@ -10,6 +10,11 @@
 namespace quorlink {
 
 Fault FileFault(const QFileDevice& file);
+// A fault's description as the user reads it. Descriptions stay English, as
+// the error log keeps them; the words this program writes are marked in the
+// context "FileFaultTexts" and come out in the user's language, the system's
+// own reasons as the system gave them.
+QString FaultText(const Fault& fault);
 Fault FileFault(QFileDevice::FileError error, const QString& reason, const QString& path);
 // A fault when something that is not a regular file (a folder, a device, a
 // pipe, a socket) sits at path, links followed; none when the path is free.

@@ -4,6 +4,7 @@
 #include "support/file_bytes.h"
 #include "support/file_size_limit.h"
 #include "data_file.h"
+#include "file_fault.h"
 #include "hex_file.h"
 #include "model.h"
 #include "whole_file.h"
@@ -12,6 +13,7 @@
 #include "support/unprivileged.h"
 
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,6 +22,16 @@ using namespace quorlink;
 using quorlink::test::ReadAll;
 using quorlink::test::FileSizeLimit;
 using quorlink::test::WriteAll;
+
+// A language in which every text of the program's contexts reads in capitals.
+class CapitalsTranslator : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        return QByteArray(context).endsWith("Texts") ? QString::fromUtf8(source).toUpper() : QString();
+    }
+};
 
 class TestSaveFailures : public QObject {
     Q_OBJECT
@@ -103,6 +115,21 @@ private slots:
             QCOMPARE(fault.description, std::string("not a regular file"));
             QCOMPARE(prompt.shown.last().text, QStringLiteral("FileSave Error!!"));
             QVERIFY(prompt.Show(SaveHexImage(model, path(name), Context())).fault);
+        }
+        // In another language the user reads the fault in it; the error log keeps it in English.
+        {
+            CapitalsTranslator capitals;
+            QCoreApplication::installTranslator(&capitals);
+            model.DiagnosticMode = true;
+            const ErrorLog kept(here.path());
+            const Fault fault = prompt.Show(SaveFileAs(model, path("pipe"), FileContext{kept, 0})).fault;
+            model.DiagnosticMode = false;
+            const QString shown = FaultText(fault);
+            QCoreApplication::removeTranslator(&capitals);
+            QCOMPARE(shown, QStringLiteral("NOT A REGULAR FILE"));
+            QCOMPARE(prompt.shown.last().text, QStringLiteral("FILESAVE ERROR!!"));
+            QVERIFY(ReadAll(kept.Path()).endsWith(":frmMain.SaveFileAs -> 75not a regular file\r\n"));
+            QVERIFY(QFile::remove(kept.Path()));
         }
         struct stat info {};
         QVERIFY(lstat(QFile::encodeName(path("pipe")).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
