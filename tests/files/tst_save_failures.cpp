@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A save that cannot complete leaves the previous file byte for byte as it
 // was and says so.
+#include "support/capitals_translator.h"
 #include "support/file_bytes.h"
 #include "support/file_size_limit.h"
 #include "data_file.h"
@@ -13,7 +14,6 @@
 #include "support/unprivileged.h"
 
 #include <QTemporaryDir>
-#include <QTranslator>
 #include <QtTest>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -22,16 +22,6 @@ using namespace quorlink;
 using quorlink::test::ReadAll;
 using quorlink::test::FileSizeLimit;
 using quorlink::test::WriteAll;
-
-// A language in which every text of the program's contexts reads in capitals.
-class CapitalsTranslator : public QTranslator {
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char* context, const char* source, const char*, int) const override
-    {
-        return QByteArray(context).endsWith("Texts") ? QString::fromUtf8(source).toUpper() : QString();
-    }
-};
 
 class TestSaveFailures : public QObject {
     Q_OBJECT
@@ -118,15 +108,12 @@ private slots:
         }
         // In another language the user reads the fault in it; the error log keeps it in English.
         {
-            CapitalsTranslator capitals;
-            QCoreApplication::installTranslator(&capitals);
+            const test::CapitalsTranslator capitals;
             model.DiagnosticMode = true;
             const ErrorLog kept(here.path());
             const Fault fault = prompt.Show(SaveFileAs(model, path("pipe"), FileContext{kept, 0})).fault;
             model.DiagnosticMode = false;
-            const QString shown = FaultText(fault);
-            QCoreApplication::removeTranslator(&capitals);
-            QCOMPARE(shown, QStringLiteral("NOT A REGULAR FILE"));
+            QCOMPARE(FaultText(fault), QStringLiteral("NOT A REGULAR FILE"));
             QCOMPARE(prompt.shown.last().text, QStringLiteral("FILESAVE ERROR!!"));
             QVERIFY(ReadAll(kept.Path()).endsWith(":frmMain.SaveFileAs -> 75not a regular file\r\n"));
             QVERIFY(QFile::remove(kept.Path()));
