@@ -232,7 +232,8 @@ Fault ReadDataFile(QFile& file, const QString& path, IniLookup& lookup)
     if (!lookup.Load(file, IsDataFileSection))
         return FileFault(file.error(), file.errorString(), path);
     if (lookup.IsEmpty())
-        return FileFault(QFileDevice::ReadError, QLatin1String(QT_TRANSLATE_NOOP("FileFaultTexts", "no data-file sections found")), path);
+        return FileFault(QFileDevice::ReadError,
+                         QLatin1String(QT_TRANSLATE_NOOP("FileFaultTexts", "no data-file sections found")), path);
     return {};
 }
 

@@ -27,7 +27,9 @@ Fault FileFault(QFileDevice::FileError error, const QString& reason, const QStri
         number = kFileNotFound;
     else if (error == QFileDevice::ReadError || error == QFileDevice::WriteError)
         number = kDeviceIoError;
-    return Fault{number, ToStdString(reason.isEmpty() ? QLatin1String(QT_TRANSLATE_NOOP("FileFaultTexts", "File access error")) : reason)};
+    const QString why =
+        reason.isEmpty() ? QLatin1String(QT_TRANSLATE_NOOP("FileFaultTexts", "File access error")) : reason;
+    return Fault{number, ToStdString(why)};
 }
 
 Fault SpecialFileFault(const QString& path)

@@ -9,6 +9,12 @@
 
 namespace quorlink {
 
+// What the program itself finds wrong with a file, in the words of its faults.
+inline constexpr const char* kNotRegularFile = QT_TRANSLATE_NOOP("FileFaultTexts", "not a regular file");
+inline constexpr const char* kIsDirectory = QT_TRANSLATE_NOOP("FileFaultTexts", "Is a directory");
+inline constexpr const char* kWrittenIncompletely =
+    QT_TRANSLATE_NOOP("FileFaultTexts", "The file could not be written completely");
+
 Fault FileFault(const QFileDevice& file);
 // A fault's description as the user reads it. Descriptions stay English, as
 // the error log keeps them; the words this program writes are marked in the

@@ -40,7 +40,7 @@ Fault WriteAll(int fd, const QByteArray& bytes, const QString& path)
         if (n <= 0)
             return n < 0 ? SystemFault(QFileDevice::WriteError, errno, path)
                          : FileFault(QFileDevice::WriteError,
-                                     QLatin1String(QT_TRANSLATE_NOOP("FileFaultTexts", "The file could not be written completely")), path);
+                                     QLatin1String(kWrittenIncompletely), path);
         written += n;
     }
     return {};
@@ -69,7 +69,7 @@ QString SpecialFileReason(const QString& path)
     struct stat info {};
     if (::stat(Native(path).constData(), &info) != 0 || S_ISREG(info.st_mode))
         return {};
-    return S_ISDIR(info.st_mode) ? QLatin1String(QT_TRANSLATE_NOOP("FileFaultTexts", "Is a directory")) : QLatin1String(QT_TRANSLATE_NOOP("FileFaultTexts", "not a regular file"));
+    return S_ISDIR(info.st_mode) ? QLatin1String(kIsDirectory) : QLatin1String(kNotRegularFile);
 }
 
 Fault ResolveSaveTarget(const QString& path, QString& target)
@@ -137,7 +137,7 @@ Fault OverwriteInPlace(const QString& target, const QByteArray& bytes)
     struct stat info {};
     Fault fault;
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
-        fault = FileFault(QFileDevice::OpenError, QLatin1String(QT_TRANSLATE_NOOP("FileFaultTexts", "not a regular file")), target);
+        fault = FileFault(QFileDevice::OpenError, QLatin1String(kNotRegularFile), target);
     if (!fault)
         fault = WriteAll(fd, bytes, target);
     if (!fault && ::ftruncate(fd, bytes.size()) != 0)
@@ -170,7 +170,7 @@ Fault OpenRegular(QFile& file, const QString& path)
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return FileFault(QFileDevice::OpenError, QLatin1String(QT_TRANSLATE_NOOP("FileFaultTexts", "not a regular file")), path);
+        return FileFault(QFileDevice::OpenError, QLatin1String(kNotRegularFile), path);
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
@@ -188,7 +188,7 @@ Fault WriteNew(const QString& path, const QByteArray& bytes, bool& taken)
         return FileFault(part);
     if (part.write(bytes) != bytes.size() || !part.flush())
         return FileFault(QFileDevice::WriteError,
-                         part.errorString().isEmpty() ? QLatin1String(QT_TRANSLATE_NOOP("FileFaultTexts", "The file could not be written completely"))
+                         part.errorString().isEmpty() ? QLatin1String(kWrittenIncompletely)
                                                       : part.errorString(),
                          path);
     // A hard link, unlike a rename, refuses a name that is taken; the part

@@ -71,7 +71,8 @@ WriteCheck VerifyWrite(CloneProtocol& protocol)
     Outcome read = protocol.ReadBackWritten(readBack, taken);
     if (!read.done())
         return {Verification::NotRead, std::move(read)};
-    return Verified(protocol, WriteVerificationTexts::tr("Program to Radio"), WrittenDifferences(model.MemoryImage, readBack, taken));
+    return Verified(protocol, WriteVerificationTexts::tr("Program to Radio"),
+                    WrittenDifferences(model.MemoryImage, readBack, taken));
 }
 
 WriteCheck VerifyClear(CloneProtocol& protocol)

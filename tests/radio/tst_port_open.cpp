@@ -106,7 +106,7 @@ private slots:
                 language.emplace();
             QVERIFY(!rig.Shown(RunClearTransfer(rig.protocol)));
             QCOMPARE(rig.prompt.shown.size(), 1);
-            QCOMPARE(rig.prompt.shown[0].title, capitals ? QStringLiteral("MODEL CHECK") : QStringLiteral("Model Check"));
+            QCOMPARE(rig.prompt.shown[0].title, QLatin1String(capitals ? "MODEL CHECK" : "Model Check"));
             QCOMPARE(rig.prompt.shown[0].text, capitals ? message.toUpper() : message);
             QFile log(rig.log.Path());
             QVERIFY(log.open(QIODevice::ReadOnly));

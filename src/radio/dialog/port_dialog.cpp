@@ -86,7 +86,8 @@ PortDialog::PortDialog(const PortList& ports, int number, StoredDevices stored, 
     findRow->addWidget(lblFound_, 1);
     layout->addLayout(findRow);
 
-    layout->addWidget(new QLabel(tr("Device for COM%1 (left empty, COM%1 follows the list above):").arg(number_), this));
+    layout->addWidget(
+        new QLabel(tr("Device for COM%1 (left empty, COM%1 follows the list above):").arg(number_), this));
     txtDevice_ = new QLineEdit(this);
     txtDevice_->setObjectName(QStringLiteral("txtDevice"));
     layout->addWidget(txtDevice_);
