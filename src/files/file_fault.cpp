@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <iterator>
 
 namespace quorlink {
 
@@ -38,10 +40,31 @@ Fault SpecialFileFault(const QString& path)
     return reason.isEmpty() ? Fault{} : FileFault(QFileDevice::OpenError, reason, path);
 }
 
-QString FaultText(const Fault& fault)
+namespace {
+
+constexpr const char* kFilledIn[] = {kReadOnly, kPlantedLink, kNotKeptInPlace, kKeptInPlace};
+
+QString Translated(const QString& english)
 {
-    return QCoreApplication::translate("FileFaultTexts", fault.description.c_str());
+    for (const char* text : kFilledIn) {
+        QString pattern = QRegularExpression::escape(QLatin1String(text));
+        pattern.replace(QRegularExpression(QStringLiteral("\\\\%\\d")), QStringLiteral("(.*)"));
+        const QRegularExpressionMatch match =
+            QRegularExpression(QLatin1Char('^') + pattern + QLatin1Char('$'),
+                               QRegularExpression::DotMatchesEverythingOption).match(english);
+        if (!match.hasMatch())
+            continue;
+        QString shown = QCoreApplication::translate("FileFaultTexts", text);
+        for (int i = 1; i <= match.lastCapturedIndex(); ++i)
+            shown = shown.arg(Translated(match.captured(i)));
+        return shown;
+    }
+    return QCoreApplication::translate("FileFaultTexts", english.toUtf8().constData());
 }
+
+}  // namespace
+
+QString FaultText(const Fault& fault) { return Translated(ToQString(fault.description)); }
 
 Fault FileFault(const QFileDevice& file)
 {

@@ -14,6 +14,13 @@ inline constexpr const char* kNotRegularFile = QT_TRANSLATE_NOOP("FileFaultTexts
 inline constexpr const char* kIsDirectory = QT_TRANSLATE_NOOP("FileFaultTexts", "Is a directory");
 inline constexpr const char* kWrittenIncompletely =
     QT_TRANSLATE_NOOP("FileFaultTexts", "The file could not be written completely");
+// The same with what they name, filled in with QString::arg.
+inline constexpr const char* kReadOnly = QT_TRANSLATE_NOOP("FileFaultTexts", "%1 is read-only");
+inline constexpr const char* kPlantedLink = QT_TRANSLATE_NOOP(
+    "FileFaultTexts", "Permission denied: the link %1 in a folder all users share belongs to another user");
+inline constexpr const char* kNotKeptInPlace = QT_TRANSLATE_NOOP(
+    "FileFaultTexts", "Its folder cannot be written, and its content could not be kept before writing over it: %1");
+inline constexpr const char* kKeptInPlace = QT_TRANSLATE_NOOP("FileFaultTexts", "%1; its previous content is kept in %2");
 
 Fault FileFault(const QFileDevice& file);
 // A fault's description as the user reads it. Descriptions stay English, as

@@ -42,14 +42,10 @@ Fault WriteInPlace(const QString& target, const QByteArray& bytes, InPlaceSave& 
     const StampedFile copy = WriteStampedFile(inPlace.keepFolder, QString(), QStringLiteral("-in-place"),
                                               CopyExtension(target), previous, QDateTime::currentDateTime());
     if (!copy.failure.isEmpty())
-        return FileFault(QFileDevice::WriteError,
-                         QStringLiteral("Its folder cannot be written, and its content could not be kept "
-                                        "before writing over it: %1")
-                             .arg(copy.loggedFailure),
-                         target);
+        return FileFault(QFileDevice::WriteError, QLatin1String(kNotKeptInPlace).arg(copy.loggedFailure), target);
     if (Fault fault = platform::OverwriteInPlace(target, bytes)) {
-        fault.description += ToStdString(QStringLiteral("; its previous content is kept in %1")
-                                              .arg(QDir::toNativeSeparators(copy.path)));
+        fault.description = ToStdString(QLatin1String(kKeptInPlace)
+                                            .arg(ToQString(fault.description), QDir::toNativeSeparators(copy.path)));
         return fault;
     }
     inPlace.keptAs = copy.path;
@@ -68,7 +64,7 @@ Fault SaveTarget(const QString& path, QString& target)
         return fault;
     if (platform::IsReadOnly(target))
         return FileFault(QFileDevice::PermissionsError,
-                         QStringLiteral("%1 is read-only").arg(QDir::toNativeSeparators(target)), path);
+                         QLatin1String(kReadOnly).arg(QDir::toNativeSeparators(target)), path);
     return {};
 }
 

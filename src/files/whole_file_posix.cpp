@@ -80,11 +80,7 @@ Fault ResolveSaveTarget(const QString& path, QString& target)
         if (::lstat(Native(target).constData(), &info) != 0 || !S_ISLNK(info.st_mode))
             return {};  // a new file, or the end of the links
         if (PlantedByAnother(target, info))
-            return FileFault(QFileDevice::PermissionsError,
-                             QStringLiteral("Permission denied: the link %1 in a folder all users share belongs "
-                                            "to another user")
-                                 .arg(target),
-                             path);
+            return FileFault(QFileDevice::PermissionsError, QLatin1String(kPlantedLink).arg(target), path);
         const QString next = QFileInfo(target).symLinkTarget();
         if (next.isEmpty())
             return SystemFault(QFileDevice::OpenError, errno, path);

@@ -114,6 +114,10 @@ private slots:
             const Fault fault = prompt.Show(SaveFileAs(model, path("pipe"), FileContext{kept, 0})).fault;
             model.DiagnosticMode = false;
             QCOMPARE(FaultText(fault), QStringLiteral("NOT A REGULAR FILE"));
+            // Words filled in, and one fault's words inside another's (the fake language capitalises paths too).
+            QCOMPARE(FaultText({57, "not a regular file; its previous content is kept in /k/x.dat"}),
+                     QStringLiteral("NOT A REGULAR FILE; ITS PREVIOUS CONTENT IS KEPT IN /K/X.DAT"));
+            QCOMPARE(FaultText({70, "/k/x.dat is read-only"}), QStringLiteral("/K/X.DAT IS READ-ONLY"));
             QCOMPARE(prompt.shown.last().text, QStringLiteral("FILESAVE ERROR!!"));
             QVERIFY(ReadAll(kept.Path()).endsWith(":frmMain.SaveFileAs -> 75not a regular file\r\n"));
             QVERIFY(QFile::remove(kept.Path()));
