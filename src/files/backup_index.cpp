@@ -22,15 +22,15 @@ constexpr qint64 kLargestIndex = 16 * 1024 * 1024;
 struct OutcomeWords {
     WriteOutcome outcome;
     const char* word;  // in the index
-    const char* text;  // for the user
+    const char* text;  // for the user (KeptCopyWords translates it)
 };
 constexpr OutcomeWords kOutcomes[] = {
-    {WriteOutcome::Complete, "complete", "write complete"},
-    {WriteOutcome::Unverified, "unverified", "written, not verified"},
-    {WriteOutcome::VerifyError, "verify-error", "written, verify error"},
-    {WriteOutcome::Cancelled, "cancelled", "cancelled before writing"},
-    {WriteOutcome::Failed, "failed", "failed before writing"},
-    {WriteOutcome::CutShort, "cut-short", "cut short"},
+    {WriteOutcome::Complete, "complete", QT_TRANSLATE_NOOP("KeptCopyWords", "write complete")},
+    {WriteOutcome::Unverified, "unverified", QT_TRANSLATE_NOOP("KeptCopyWords", "written, not verified")},
+    {WriteOutcome::VerifyError, "verify-error", QT_TRANSLATE_NOOP("KeptCopyWords", "written, verify error")},
+    {WriteOutcome::Cancelled, "cancelled", QT_TRANSLATE_NOOP("KeptCopyWords", "cancelled before writing")},
+    {WriteOutcome::Failed, "failed", QT_TRANSLATE_NOOP("KeptCopyWords", "failed before writing")},
+    {WriteOutcome::CutShort, "cut-short", QT_TRANSLATE_NOOP("KeptCopyWords", "cut short")},
 };
 
 const OutcomeWords& WordsOf(WriteOutcome outcome)

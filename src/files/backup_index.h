@@ -18,7 +18,8 @@ namespace quorlink {
 // How a write that kept backups ended.
 enum class WriteOutcome { Complete, Unverified, VerifyError, Cancelled, Failed, CutShort };
 
-// "write complete", "cut short", ... as the lists of backups say it.
+// "write complete", "cut short", ... as the lists of backups say it, in
+// English (KeptCopyWords gives the user's language).
 QString WriteOutcomeText(WriteOutcome outcome);
 
 struct WriteRun {

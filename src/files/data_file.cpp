@@ -218,7 +218,8 @@ Outcome Save(Model& model, const QString& path, const FileContext& context, Data
 {
     Outcome saved = SaveWholeFile(context, path, FormatDataFile(model, scope));
     Pause(context.pauseMs);
-    return EndFileCommand(model, context, std::move(saved), source, "FileSave Error!!");
+    return EndFileCommand(model, context, std::move(saved), source,
+                          QT_TRANSLATE_NOOP("FileContextTexts", "FileSave Error!!"));
 }
 
 // A file holding none of the sections ApplyDataFile reads is something else
@@ -231,7 +232,8 @@ Fault ReadDataFile(QFile& file, const QString& path, IniLookup& lookup)
     if (!lookup.Load(file, IsDataFileSection))
         return FileFault(file.error(), file.errorString(), path);
     if (lookup.IsEmpty())
-        return FileFault(QFileDevice::ReadError, QStringLiteral("no data-file sections found"), path);
+        return FileFault(QFileDevice::ReadError,
+                         QLatin1String(QT_TRANSLATE_NOOP("FileFaultTexts", "no data-file sections found")), path);
     return {};
 }
 
@@ -311,7 +313,7 @@ Outcome FileRead2(Model& model, const QString& path, const FileContext& context)
         Pause(context.pauseMs);
     }
     return EndFileCommand(model, context, fault ? Outcome::Failed(fault) : Outcome::Done(), "frmMain.FileRead2",
-                          "FileRead Error!!");
+                          QT_TRANSLATE_NOOP("FileContextTexts", "FileRead Error!!"));
 }
 
 QString DefaultFilePath(const QString& folder, const Model& model)

@@ -11,6 +11,7 @@
 #include "terminal_text.h"
 #include "whole_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringList>
@@ -37,13 +38,20 @@ const char16_t kWindows1252[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+struct DirectoryCsvTexts {
+    Q_DECLARE_TR_FUNCTIONS(DirectoryCsvTexts)
+};
+
 struct KindName {
     DirectoryKind kind;
     const char* csv;   // the kind column
-    const char* text;  // in reports
+    const char* text;  // in reports, translated when shown
 };
-const KindName kKinds[] = {{DirectoryKind::Individual, "individual", "individual directory"},
-                           {DirectoryKind::Group, "group", "group directory"}};
+const KindName kKinds[] = {
+    {DirectoryKind::Individual, "individual", QT_TRANSLATE_NOOP("DirectoryCsvTexts", "individual directory")},
+    {DirectoryKind::Group, "group", QT_TRANSLATE_NOOP("DirectoryCsvTexts", "group directory")}};
+
+QString ListName(const KindName& kind) { return QCoreApplication::translate("DirectoryCsvTexts", kind.text); }
 
 QString Field(const std::string& utf8) { return QString::fromUtf8(utf8.data(), qsizetype(utf8.size())).trimmed(); }
 
@@ -117,10 +125,10 @@ std::optional<ListStart> ReadListStart(std::string_view text)
     return otherWords;
 }
 
-// "1 row", "2 rows"
+// "1 row", "2 rows": one and many are marked in DirectoryCsvTexts.
 QString Counted(int count, const char* one, const char* many)
 {
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+    return QCoreApplication::translate("DirectoryCsvTexts", count == 1 ? one : many).arg(count);
 }
 
 // The list as UTF-8: as it should be, else as Windows spreadsheets save
@@ -162,10 +170,10 @@ public:
         line_ = record.line;
         const std::vector<std::string>& f = record.fields;
         if (record.unclosed)
-            return Report(RowProblem::BadRow, QStringLiteral("a quote is opened and never closed"));
+            return Report(RowProblem::BadRow, DirectoryCsvTexts::tr("a quote is opened and never closed"));
         NoteExtraColumns(record);
         if (f.size() < 3)
-            return Report(RowProblem::BadRow, QStringLiteral("not the three fields kind,mmsi,name"));
+            return Report(RowProblem::BadRow, DirectoryCsvTexts::tr("not the three fields kind,mmsi,name"));
         const QString kindText = Field(f[0]).toLower();
         const KindName* kind = nullptr;
         for (const KindName& k : kKinds)
@@ -173,21 +181,21 @@ public:
                 kind = &k;
         if (kind == nullptr)
             return Report(RowProblem::BadKind,
-                          QStringLiteral("kind \"%1\" is neither individual nor group").arg(kindText));
+                          DirectoryCsvTexts::tr("kind \"%1\" is neither individual nor group").arg(kindText));
         const QString number = Field(f[1]);
         const std::optional<std::string> stored = StoredNumber(kind->kind, number);
         if (!stored)
-            return Report(RowProblem::BadNumber, QStringLiteral("\"%1\" is not a valid MMSI for the %2")
-                                                     .arg(number, QLatin1String(kind->text)));
+            return Report(RowProblem::BadNumber, DirectoryCsvTexts::tr("\"%1\" is not a valid MMSI for the %2")
+                                                     .arg(number, ListName(*kind)));
         Directory& directory = model_.DirectoryOf(kind->kind);
         const int used = CountUsedEntries(directory);
         for (int i = 1; i <= used; ++i)
             if (directory.at(i).Mmsid == *stored)
-                return Report(RowProblem::Duplicate, QStringLiteral("%1 is already entry %2 of the %3")
-                                                         .arg(number).arg(i).arg(QLatin1String(kind->text)));
+                return Report(RowProblem::Duplicate, DirectoryCsvTexts::tr("%1 is already entry %2 of the %3")
+                                                         .arg(number).arg(i).arg(ListName(*kind)));
         if (used == directory.size())
-            return Report(RowProblem::ListFull, QStringLiteral("the %1 is full, %2 not added")
-                                                    .arg(QLatin1String(kind->text), number));
+            return Report(RowProblem::ListFull, DirectoryCsvTexts::tr("the %1 is full, %2 not added")
+                                                    .arg(ListName(*kind), number));
         const QString given = Unmarked(Field(f[2]));
         const QString folded = FoldName(given);
         const QString name = folded.left(kDirectoryNameLength).trimmed();
@@ -195,10 +203,10 @@ public:
         ++result_.added;
         // The name box upper-cases as one types; any other change is news.
         if (folded != given.toUpper())
-            Report(RowProblem::NameChanged, QStringLiteral("name \"%1\" taken as \"%2\"").arg(given, name));
+            Report(RowProblem::NameChanged, DirectoryCsvTexts::tr("name \"%1\" taken as \"%2\"").arg(given, name));
         else if (name != folded)
             Report(RowProblem::NameCut,
-                   QStringLiteral("name \"%1\" cut to \"%2\" (at most 10 characters)").arg(folded, name));
+                   DirectoryCsvTexts::tr("name \"%1\" cut to \"%2\" (at most 10 characters)").arg(folded, name));
     }
 
     // Notes and the like beside the three columns are left out, said once.
@@ -208,7 +216,7 @@ public:
             return;
         extraNoted_ = true;
         result_.rows.push_back({record.line, RowProblem::ExtraColumns,
-                                QStringLiteral("columns after kind,mmsi,name are ignored, here and below")});
+                                DirectoryCsvTexts::tr("columns after kind,mmsi,name are ignored, here and below")});
     }
 
 private:
@@ -258,7 +266,8 @@ Fault ImportDirectoryCsv(Model& model, const QByteArray& csv, DirectoryImport& r
     const std::string_view view(text.constData(), std::size_t(text.size()));
     const std::optional<ListStart> start = ReadListStart(view);
     if (!start)
-        return Fault{13, "Not a directory list: its first line does not hold the three fields kind, MMSI and name"};
+        return Fault{13, DirectoryCsvTexts::tr("Not a directory list: its first line does not hold the three fields "
+                                               "kind, MMSI and name").toStdString()};
     const std::vector<CsvRecord> records = ParseCsv(view, false, start->separator);
     Importer importer(model, result);
     if (start->header)
@@ -270,7 +279,7 @@ Fault ImportDirectoryCsv(Model& model, const QByteArray& csv, DirectoryImport& r
 
 QString DescribeRow(const RowReport& row)
 {
-    return QStringLiteral("line %1: %2").arg(row.line).arg(EscapeControlsOnOneLine(row.detail));
+    return DirectoryCsvTexts::tr("line %1: %2").arg(row.line).arg(EscapeControlsOnOneLine(row.detail));
 }
 
 bool IsRefused(RowProblem problem)
@@ -281,7 +290,9 @@ bool IsRefused(RowProblem problem)
 
 QString AddedText(const DirectoryImport& result)
 {
-    return result.added == 0 ? QStringLiteral("No entries added") : Counted(result.added, "entry added", "entries added");
+    return result.added == 0 ? DirectoryCsvTexts::tr("No entries added")
+                             : Counted(result.added, QT_TRANSLATE_NOOP("DirectoryCsvTexts", "%1 entry added"),
+                                       QT_TRANSLATE_NOOP("DirectoryCsvTexts", "%1 entries added"));
 }
 
 QString ReportCounts(const DirectoryImport& result)
@@ -294,11 +305,14 @@ QString ReportCounts(const DirectoryImport& result)
     const int cut = count([](RowProblem problem) { return problem == RowProblem::NameCut; });
     QStringList counts;
     if (refused > 0)
-        counts << Counted(refused, "row refused", "rows refused");
+        counts << Counted(refused, QT_TRANSLATE_NOOP("DirectoryCsvTexts", "%1 row refused"),
+                          QT_TRANSLATE_NOOP("DirectoryCsvTexts", "%1 rows refused"));
     if (changed > 0)
-        counts << Counted(changed, "name changed", "names changed");
+        counts << Counted(changed, QT_TRANSLATE_NOOP("DirectoryCsvTexts", "%1 name changed"),
+                          QT_TRANSLATE_NOOP("DirectoryCsvTexts", "%1 names changed"));
     if (cut > 0)
-        counts << Counted(cut, "name cut", "names cut");
+        counts << Counted(cut, QT_TRANSLATE_NOOP("DirectoryCsvTexts", "%1 name cut"),
+                          QT_TRANSLATE_NOOP("DirectoryCsvTexts", "%1 names cut"));
     return counts.join(QStringLiteral(", "));
 }
 
@@ -312,7 +326,7 @@ Fault ImportDirectoryFile(Model& model, const QString& path, DirectoryImport& re
     if (file.error() != QFileDevice::NoError)
         return FileFault(file.error(), file.errorString(), path);
     if (bytes.size() > kLargestList)
-        return FileFault(QFileDevice::ReadError, QStringLiteral("Too large for a directory list"), path);
+        return FileFault(QFileDevice::ReadError, DirectoryCsvTexts::tr("Too large for a directory list"), path);
     return ImportDirectoryCsv(model, bytes, result);
 }
 

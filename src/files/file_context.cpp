@@ -42,7 +42,8 @@ Outcome EndFileCommand(const Model& model, const FileContext& context, Outcome o
 {
     if (outcome.failed() && outcome.fault) {
         context.log.Write(model.DiagnosticMode, QString::fromLatin1(source), outcome.fault);
-        outcome.Say("Quorlink", message, MessageIcon::Warning);
+        outcome.Say("Quorlink", QCoreApplication::translate("FileContextTexts", message).toStdString(),
+                    MessageIcon::Warning);
     }
     return outcome;
 }

@@ -33,7 +33,8 @@ Outcome SaveWholeFile(const FileContext& context, const QString& path, const QBy
 void Pause(int ms);
 
 // Where every file command ends: for a fault a log line naming source, and
-// the message ("FileSave Error!!", "FileRead Error!!") titled "Quorlink"
+// the message ("FileSave Error!!", "FileRead Error!!", marked in the context
+// "FileContextTexts" and said in the user's language) titled "Quorlink"
 // added to the outcome for the caller to show.
 Outcome EndFileCommand(const Model& model, const FileContext& context, Outcome outcome, const char* source,
                        const char* message);

@@ -8,12 +8,17 @@
 #include "model.h"
 #include "whole_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 namespace quorlink {
 
 namespace {
+
+struct HexFileTexts {
+    Q_DECLARE_TR_FUNCTIONS(HexFileTexts)
+};
 
 // The image goes over the start of the file and a longer file keeps its
 // tail; the whole file is written anew beside the old one and swapped in
@@ -41,7 +46,8 @@ Outcome SaveImage(Model& model, const QString& path, const FileContext& context,
     Pause(context.pauseMs);
     // This save has never answered for ErrorFlag, only for CancelFlag.
     saved.ErrorFlag = false;
-    return EndFileCommand(model, context, std::move(saved), "frmMain.SaveHexFileAs", "FileSave Error!!");
+    return EndFileCommand(model, context, std::move(saved), "frmMain.SaveHexFileAs",
+                          QT_TRANSLATE_NOOP("FileContextTexts", "FileSave Error!!"));
 }
 
 Outcome ReadHexImage(Model& model, const QString& path, const FileContext& context, bool asItStands)
@@ -56,7 +62,8 @@ Outcome ReadHexImage(Model& model, const QString& path, const FileContext& conte
     if (fault)
         return Outcome::Failed(fault);
     if (!ModelCodeMatches(model, HeadCode(scratch), TailCode(scratch)))
-        return Outcome::Failed().Say("Read from Radio", "ModelName Error !!", MessageIcon::Critical);
+        return Outcome::Failed().Say(HexFileTexts::tr("Read from Radio").toStdString(),
+                                     HexFileTexts::tr("ModelName Error !!").toStdString(), MessageIcon::Critical);
     model.MemoryImage = scratch;
     DecodeImage(model);
     if (asItStands)
@@ -67,7 +74,7 @@ Outcome ReadHexImage(Model& model, const QString& path, const FileContext& conte
 Outcome ReadImage(Model& model, const QString& path, const FileContext& context, bool asItStands)
 {
     return EndFileCommand(model, context, ReadHexImage(model, path, context, asItStands), "frmMain.ReadHexFileAs",
-                          "FileRead Error!!");
+                          QT_TRANSLATE_NOOP("FileContextTexts", "FileRead Error!!"));
 }
 
 }  // namespace

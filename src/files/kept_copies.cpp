@@ -9,6 +9,7 @@
 #include "mmsi.h"
 #include "recovery_copies.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -18,6 +19,10 @@ namespace quorlink {
 
 namespace {
 
+struct KeptCopiesTexts {
+    Q_DECLARE_TR_FUNCTIONS(KeptCopiesTexts)
+};
+
 const QString kStamp = QStringLiteral("yyyyMMdd-HHmmss");
 
 struct BackupTail {
@@ -25,8 +30,12 @@ struct BackupTail {
     const char* kind;
 };
 // Longest first: "-before-write" also ends in "-write".
-constexpr BackupTail kBackupTails[] = {{"-before-write", "before write"}, {"-write", "written"}, {"-read", "read"}};
+constexpr BackupTail kBackupTails[] = {{"-before-write", QT_TRANSLATE_NOOP("KeptCopyWords", "before write")},
+                                       {"-write", QT_TRANSLATE_NOOP("KeptCopyWords", "written")},
+                                       {"-read", QT_TRANSLATE_NOOP("KeptCopyWords", "read")}};
 constexpr const char* kWrittenKind = "written";
+constexpr const char* kDroppedEdits = QT_TRANSLATE_NOOP("KeptCopyWords", "dropped edits (%1)");
+const QRegularExpression kDroppedEditsKind(QStringLiteral("^dropped edits \\((.*)\\)$"));
 
 // A copy and, for two made in one second that the index does not order, the -N of its name.
 struct Found {
@@ -74,16 +83,16 @@ void AddBackups(const QString& folder, const WriteHistory& history, QList<Found>
         TakeNotes(history.Index(), info.fileName(), found.copy);
         Image image{};
         if (!ReadMemoryImageFile(info.filePath(), image)) {
-            found.copy.kind = QStringLiteral("not a radio image");
+            found.copy.kind = QLatin1String(QT_TRANSLATE_NOOP("KeptCopyWords", "not a radio image"));
             list.append(found);
             continue;
         }
         if (found.copy.kind.isEmpty())
-            found.copy.kind = QStringLiteral("radio image");
+            found.copy.kind = QLatin1String(QT_TRANSLATE_NOOP("KeptCopyWords", "radio image"));
         found.copy.model = ImageModelName(image);
         found.copy.mmsi = MmsiText(DecodeDigits(image, addr::UserMmsid));
         if (found.copy.kind != QLatin1String(kWrittenKind) && history.LeftPartlyWritten(image))
-            found.copy.radio = QStringLiteral("partly written");
+            found.copy.radio = QLatin1String(QT_TRANSLATE_NOOP("KeptCopyWords", "partly written"));
         list.append(found);
     }
 }
@@ -93,11 +102,11 @@ QString FolderNote(const QFileInfo& folder, bool& broken)
     const QString shown = QDir::toNativeSeparators(folder.filePath());
     broken = folder.exists() || folder.isSymLink();
     if (!broken)
-        return QStringLiteral("No backup has been kept yet: the backups folder %1 does not exist.").arg(shown);
+        return KeptCopiesTexts::tr("No backup has been kept yet: the backups folder %1 does not exist.").arg(shown);
     if (!folder.isDir())
-        return QStringLiteral("%1 is not a folder: no backup can be kept until it is moved away.").arg(shown);
+        return KeptCopiesTexts::tr("%1 is not a folder: no backup can be kept until it is moved away.").arg(shown);
     if (!folder.isReadable() || !folder.isExecutable())
-        return QStringLiteral("The backups folder %1 cannot be read.").arg(shown);
+        return KeptCopiesTexts::tr("The backups folder %1 cannot be read.").arg(shown);
     broken = false;
     return {};
 }
@@ -115,7 +124,7 @@ void AddRecoveryCopies(const QString& dataFolder, QList<Found>& list)
         Found found;
         found.copy.path = path;
         found.copy.when = QDateTime::fromString(match.captured(1), kStamp);
-        found.copy.kind = QStringLiteral("dropped edits (%1)").arg(match.captured(2));
+        found.copy.kind = QLatin1String(kDroppedEdits).arg(match.captured(2));
         found.copy.model = ReadIniValue(ini, "MAIN", "MODEL");
         found.copy.mmsi = MmsiText(ToStdString(ReadIniValue(ini, "SETCOM", "UserMmsid")));
         list.append(found);
@@ -133,6 +142,14 @@ bool Newer(const Found& a, const Found& b)
 }
 
 }  // namespace
+
+QString KeptCopyWords(const QString& words)
+{
+    const QRegularExpressionMatch dropped = kDroppedEditsKind.match(words);
+    if (dropped.hasMatch())
+        return QCoreApplication::translate("KeptCopyWords", kDroppedEdits).arg(dropped.captured(1));
+    return QCoreApplication::translate("KeptCopyWords", words.toLatin1().constData());
+}
 
 KeptCopies ListKeptCopies(const QString& dataFolder)
 {

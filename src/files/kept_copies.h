@@ -13,6 +13,8 @@
 
 namespace quorlink {
 
+// The words of a copy (kind, outcome, radio) are English, as the command
+// line lists them for scripts; KeptCopyWords gives them in the user's language.
 struct KeptCopy {
     QString path;
     QDateTime when;  // from the name; a file named otherwise: when it was last changed
@@ -29,10 +31,13 @@ struct KeptCopies {
     QList<KeptCopy> copies;
     // Why the backups folder lists nothing: it does not exist yet, or
     // something else stands where it belongs. Empty when it is a folder.
-    QString backupsNote;
+    QString backupsNote;  // in the user's language
     bool backupsFolderBroken = false;  // no backup can be kept until it is put right
 };
 
 KeptCopies ListKeptCopies(const QString& dataFolder);
+
+// A copy's kind, outcome or radio as the window shows them.
+QString KeptCopyWords(const QString& words);
 
 }  // namespace quorlink

@@ -6,12 +6,17 @@
 #include "comparison.h"
 #include "outcome.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QString>
 #include <functional>
 #include <vector>
 
 namespace quorlink {
+
+struct PromptTexts {
+    Q_DECLARE_TR_FUNCTIONS(PromptTexts)
+};
 
 // OkCancelSafe: OK and Cancel with Cancel the default, for a step that
 // cannot be taken back. StopOrKeepWriting: "Stop Writing" (Yes) and "Keep
@@ -41,11 +46,11 @@ public:
     // Opens a help file at a context number; empty on success, else why it failed.
     virtual QString ShowHelp(const QString& /*helpFile*/, int /*context*/)
     {
-        return QStringLiteral("No help viewer");
+        return PromptTexts::tr("No help viewer");
     }
     // Shows the user guide from the start of the given section (its heading or
     // the beginning of its paragraph; empty: the top); empty on success, else why it failed.
-    virtual QString ShowGuide(const QString& /*section*/) { return QStringLiteral("No user guide"); }
+    virtual QString ShowGuide(const QString& /*section*/) { return PromptTexts::tr("No user guide"); }
     // As ConfirmChanges, with a tick box for each change: ticked comes in
     // one a change, all true, and leaves as the user ticked them.
     virtual bool ChooseChanges(const QString& title, const std::vector<Difference>& changes,
@@ -69,7 +74,7 @@ public:
     {
         if (helpFile.isEmpty()) {
             Message(caption,
-                    QStringLiteral("Unable to display Help Contents. There is no Help associated with this project."),
+                    PromptTexts::tr("Unable to display Help Contents. There is no Help associated with this project."),
                     MessageIcon::Information);
             return;
         }

@@ -4,6 +4,7 @@
 #include "latin1.h"
 #include "whole_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 #include <algorithm>
@@ -12,13 +13,21 @@ namespace quorlink {
 
 namespace {
 constexpr int kMostSameSecond = 1000;
+
+// text is marked in StampedFileTexts; the error log keeps it in English.
+StampedFile Failed(const char* text, const QString& folder)
+{
+    const QString shown = QDir::toNativeSeparators(folder);
+    return {QString(), QCoreApplication::translate("StampedFileTexts", text).arg(shown),
+            QString::fromLatin1(text).arg(shown)};
+}
 }  // namespace
 
 StampedFile WriteStampedFile(const QString& folder, const QString& head, const QString& tail,
                              const QString& extension, const QByteArray& bytes, const QDateTime& when)
 {
     if (!QDir().mkpath(folder))
-        return {QString(), QStringLiteral("cannot make the folder %1").arg(QDir::toNativeSeparators(folder))};
+        return Failed(QT_TRANSLATE_NOOP("StampedFileTexts", "cannot make the folder %1"), folder);
     const QString stem = folder + QLatin1Char('/') + head + when.toString(QStringLiteral("yyyyMMdd-HHmmss")) + tail;
     for (int n = 1; n <= kMostSameSecond; ++n) {
         const QString path = stem + (n == 1 ? QString() : QStringLiteral("-%1").arg(n)) + extension;
@@ -26,11 +35,13 @@ StampedFile WriteStampedFile(const QString& folder, const QString& head, const Q
         const Fault fault = WriteNewWholeFile(path, bytes, taken);
         if (!fault)
             return {path, QString()};
-        if (!taken)
-            return {QString(), ToQString(fault.description) + QStringLiteral(" (") +
-                                   QDir::toNativeSeparators(path) + QLatin1Char(')')};
+        if (!taken) {
+            const QString failure = ToQString(fault.description) + QStringLiteral(" (") +
+                                    QDir::toNativeSeparators(path) + QLatin1Char(')');
+            return {QString(), failure, failure};
+        }
     }
-    return {QString(), QStringLiteral("too many files in one second in %1").arg(QDir::toNativeSeparators(folder))};
+    return Failed(QT_TRANSLATE_NOOP("StampedFileTexts", "too many files in one second in %1"), folder);
 }
 
 QStringList StampedFiles(const QString& folder, const QString& head, const QString& tailPattern,

@@ -11,8 +11,9 @@
 namespace quorlink {
 
 struct StampedFile {
-    QString path;     // the file written
-    QString failure;  // why nothing was written; empty on success
+    QString path;           // the file written
+    QString failure;        // why nothing was written, in the user's language; empty on success
+    QString loggedFailure;  // the same in English, for the error log
 };
 
 // Writes bytes to <folder>/<head><YYYYMMDD-HHMMSS><tail><extension>,

@@ -6,6 +6,7 @@
 #include "stamped_files.h"
 #include "whole_file_platform.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QDir>
@@ -14,6 +15,10 @@
 namespace quorlink {
 
 namespace {
+
+struct WholeFileTexts {
+    Q_DECLARE_TR_FUNCTIONS(WholeFileTexts)
+};
 
 // The copy keeps the file's extension, so that it opens as the file did.
 QString CopyExtension(const QString& path)
@@ -37,14 +42,10 @@ Fault WriteInPlace(const QString& target, const QByteArray& bytes, InPlaceSave& 
     const StampedFile copy = WriteStampedFile(inPlace.keepFolder, QString(), QStringLiteral("-in-place"),
                                               CopyExtension(target), previous, QDateTime::currentDateTime());
     if (!copy.failure.isEmpty())
-        return FileFault(QFileDevice::WriteError,
-                         QStringLiteral("Its folder cannot be written, and its content could not be kept "
-                                        "before writing over it: %1")
-                             .arg(copy.failure),
-                         target);
+        return FileFault(QFileDevice::WriteError, QLatin1String(kNotKeptInPlace).arg(copy.loggedFailure), target);
     if (Fault fault = platform::OverwriteInPlace(target, bytes)) {
-        fault.description += ToStdString(QStringLiteral("; its previous content is kept in %1")
-                                              .arg(QDir::toNativeSeparators(copy.path)));
+        fault.description = ToStdString(QLatin1String(kKeptInPlace)
+                                            .arg(ToQString(fault.description), QDir::toNativeSeparators(copy.path)));
         return fault;
     }
     inPlace.keptAs = copy.path;
@@ -63,7 +64,7 @@ Fault SaveTarget(const QString& path, QString& target)
         return fault;
     if (platform::IsReadOnly(target))
         return FileFault(QFileDevice::PermissionsError,
-                         QStringLiteral("%1 is read-only").arg(QDir::toNativeSeparators(target)), path);
+                         QLatin1String(kReadOnly).arg(QDir::toNativeSeparators(target)), path);
     return {};
 }
 
@@ -84,8 +85,8 @@ Fault WriteWholeFile(const QString& path, const QByteArray& bytes, InPlaceSave* 
 
 QString InPlaceNote(const QString& path, const InPlaceSave& inPlace)
 {
-    return QStringLiteral("%1 was written over in place, as its folder cannot be written; its previous content "
-                          "is kept in %2")
+    return WholeFileTexts::tr("%1 was written over in place, as its folder cannot be written; its previous content "
+                              "is kept in %2")
         .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(inPlace.keptAs));
 }
 

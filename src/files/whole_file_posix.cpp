@@ -40,7 +40,7 @@ Fault WriteAll(int fd, const QByteArray& bytes, const QString& path)
         if (n <= 0)
             return n < 0 ? SystemFault(QFileDevice::WriteError, errno, path)
                          : FileFault(QFileDevice::WriteError,
-                                     QStringLiteral("The file could not be written completely"), path);
+                                     QLatin1String(kWrittenIncompletely), path);
         written += n;
     }
     return {};
@@ -69,7 +69,7 @@ QString SpecialFileReason(const QString& path)
     struct stat info {};
     if (::stat(Native(path).constData(), &info) != 0 || S_ISREG(info.st_mode))
         return {};
-    return S_ISDIR(info.st_mode) ? QStringLiteral("Is a directory") : QStringLiteral("not a regular file");
+    return S_ISDIR(info.st_mode) ? QLatin1String(kIsDirectory) : QLatin1String(kNotRegularFile);
 }
 
 Fault ResolveSaveTarget(const QString& path, QString& target)
@@ -80,11 +80,7 @@ Fault ResolveSaveTarget(const QString& path, QString& target)
         if (::lstat(Native(target).constData(), &info) != 0 || !S_ISLNK(info.st_mode))
             return {};  // a new file, or the end of the links
         if (PlantedByAnother(target, info))
-            return FileFault(QFileDevice::PermissionsError,
-                             QStringLiteral("Permission denied: the link %1 in a folder all users share belongs "
-                                            "to another user")
-                                 .arg(target),
-                             path);
+            return FileFault(QFileDevice::PermissionsError, QLatin1String(kPlantedLink).arg(target), path);
         const QString next = QFileInfo(target).symLinkTarget();
         if (next.isEmpty())
             return SystemFault(QFileDevice::OpenError, errno, path);
@@ -137,7 +133,7 @@ Fault OverwriteInPlace(const QString& target, const QByteArray& bytes)
     struct stat info {};
     Fault fault;
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
-        fault = FileFault(QFileDevice::OpenError, QStringLiteral("not a regular file"), target);
+        fault = FileFault(QFileDevice::OpenError, QLatin1String(kNotRegularFile), target);
     if (!fault)
         fault = WriteAll(fd, bytes, target);
     if (!fault && ::ftruncate(fd, bytes.size()) != 0)
@@ -170,7 +166,7 @@ Fault OpenRegular(QFile& file, const QString& path)
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return FileFault(QFileDevice::OpenError, QStringLiteral("not a regular file"), path);
+        return FileFault(QFileDevice::OpenError, QLatin1String(kNotRegularFile), path);
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
@@ -188,7 +184,7 @@ Fault WriteNew(const QString& path, const QByteArray& bytes, bool& taken)
         return FileFault(part);
     if (part.write(bytes) != bytes.size() || !part.flush())
         return FileFault(QFileDevice::WriteError,
-                         part.errorString().isEmpty() ? QStringLiteral("The file could not be written completely")
+                         part.errorString().isEmpty() ? QLatin1String(kWrittenIncompletely)
                                                       : part.errorString(),
                          path);
     // A hard link, unlike a rename, refuses a name that is taken; the part

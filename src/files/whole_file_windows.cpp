@@ -77,7 +77,7 @@ Fault WriteAll(HANDLE handle, const QByteArray& bytes, const QString& path)
         if (!WriteFile(handle, bytes.constData() + written, chunk, &n, nullptr))
             return SystemFault(QFileDevice::WriteError, GetLastError(), path);
         if (n == 0)
-            return FileFault(QFileDevice::WriteError, QStringLiteral("The file could not be written completely"), path);
+            return FileFault(QFileDevice::WriteError, QLatin1String(kWrittenIncompletely), path);
         written += n;
     }
     return {};
@@ -109,11 +109,11 @@ HANDLE CreatePart(const QString& folder, QString& part, DWORD& error)
 QString SpecialFileReason(const QString& path)
 {
     if (IsReservedName(path) || IsDeviceNamespace(path))
-        return QStringLiteral("not a regular file");
+        return QLatin1String(kNotRegularFile);
     const QFileInfo info(path);
     if (!info.exists() || info.isFile())
         return {};
-    return info.isDir() ? QStringLiteral("Is a directory") : QStringLiteral("not a regular file");
+    return info.isDir() ? QLatin1String(kIsDirectory) : QLatin1String(kNotRegularFile);
 }
 
 Fault ResolveSaveTarget(const QString& path, QString& target)
@@ -125,7 +125,8 @@ Fault ResolveSaveTarget(const QString& path, QString& target)
             return {};
         const QString next = info.symLinkTarget();
         if (next.isEmpty())
-            return FileFault(QFileDevice::OpenError, QStringLiteral("The link cannot be followed"), path);
+            return FileFault(QFileDevice::OpenError,
+                             QLatin1String(QT_TRANSLATE_NOOP("FileFaultTexts", "The link cannot be followed")), path);
         target = next;
     }
     return SystemFault(QFileDevice::OpenError, ERROR_CANT_RESOLVE_FILENAME, path);
@@ -159,13 +160,13 @@ Fault ReplaceWhole(const QString& target, const QByteArray* bytes, bool& folderL
 Fault OverwriteInPlace(const QString& target, const QByteArray& bytes)
 {
     if (!SpecialFileReason(target).isEmpty())
-        return FileFault(QFileDevice::OpenError, QStringLiteral("not a regular file"), target);
+        return FileFault(QFileDevice::OpenError, QLatin1String(kNotRegularFile), target);
     Handle file(CreateFileW(Native(target).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid())
         return SystemFault(QFileDevice::OpenError, GetLastError(), target);
     if (GetFileType(file.get()) != FILE_TYPE_DISK)
-        return FileFault(QFileDevice::OpenError, QStringLiteral("not a regular file"), target);
+        return FileFault(QFileDevice::OpenError, QLatin1String(kNotRegularFile), target);
     if (Fault fault = WriteAll(file.get(), bytes, target))
         return fault;
     if (!SetEndOfFile(file.get()) || !FlushFileBuffers(file.get()))

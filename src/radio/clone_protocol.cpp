@@ -6,30 +6,48 @@
 #include "model.h"
 #include "serial_link.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
 namespace quorlink {
 
-// The title of an operation's messages and the source of its log lines.
+// The title of an operation's messages (translated when said) and the source of its log lines.
 struct OperationInfo {
-    std::string title;
-    QString source;
+    const char* title;
+    const char* source;
 };
 
 namespace {
 
-const OperationInfo kModelCheck{"Model Check", QStringLiteral("frmRadio.ReadDataChkModel")};
-const OperationInfo kRead{"Read from Radio", QStringLiteral("frmRadio.ReadData")};
-const OperationInfo kWrite{"Program to Radio", QStringLiteral("frmRadio.WriteData")};
-const OperationInfo kReadBeforeWrite{"Program to Radio", QStringLiteral("frmRadio.ReadBeforeWrite")};
-const OperationInfo kOwnMmsi{"Program to Radio", QStringLiteral("frmRadio.ReadOwnMmsi")};
-const OperationInfo kClear{"Clear Data", QStringLiteral("frmRadio.ClearData")};
-const OperationInfo kClearCheck{"Clear Data", QStringLiteral("frmRadio.VerifyClear")};
+struct CloneProtocolTexts {
+    Q_DECLARE_TR_FUNCTIONS(CloneProtocolTexts)
+};
 
-const std::string kCommunicationError = "Communication Error!!";
+constexpr OperationInfo kModelCheck{QT_TRANSLATE_NOOP("CloneProtocolTexts", "Model Check"),
+                                    "frmRadio.ReadDataChkModel"};
+constexpr OperationInfo kRead{QT_TRANSLATE_NOOP("CloneProtocolTexts", "Read from Radio"), "frmRadio.ReadData"};
+constexpr OperationInfo kWrite{QT_TRANSLATE_NOOP("CloneProtocolTexts", "Program to Radio"), "frmRadio.WriteData"};
+constexpr OperationInfo kReadBeforeWrite{QT_TRANSLATE_NOOP("CloneProtocolTexts", "Program to Radio"),
+                                         "frmRadio.ReadBeforeWrite"};
+constexpr OperationInfo kOwnMmsi{QT_TRANSLATE_NOOP("CloneProtocolTexts", "Program to Radio"), "frmRadio.ReadOwnMmsi"};
+constexpr OperationInfo kClear{QT_TRANSLATE_NOOP("CloneProtocolTexts", "Clear Data"), "frmRadio.ClearData"};
+constexpr OperationInfo kClearCheck{QT_TRANSLATE_NOOP("CloneProtocolTexts", "Clear Data"), "frmRadio.VerifyClear"};
+
+std::string TitleOf(const OperationInfo& operation)
+{
+    return QCoreApplication::translate("CloneProtocolTexts", operation.title).toStdString();
+}
+
+// The error with the system's reason on its own line.
+std::string CommunicationErrorWith(const QString& reason)
+{
+    return (CommunicationErrorText() + QLatin1Char('\n') + reason).toStdString();
+}
 
 }  // namespace
+
+QString CommunicationErrorText() { return CloneProtocolTexts::tr("Communication Error!!"); }
 
 int BlockProgress(int address)
 {
@@ -64,10 +82,11 @@ Outcome CloneProtocol::ReadDataChkModel()
     if (state.CancelFlag)
         return Ended();
     if (state.ErrorFlag)
-        return Ended().Say(kModelCheck.title, kCommunicationError, MessageIcon::Critical);
+        return Ended().Say(TitleOf(kModelCheck), CommunicationErrorText().toStdString(), MessageIcon::Critical);
     if (!ModelCodeMatches(link_.model(), HeadCode(scratch), TailCode(scratch))) {
         state.ErrorFlag = true;
-        return Ended().Say(kRead.title, "ModelName Error !!", MessageIcon::Critical);
+        return Ended().Say(TitleOf(kRead), CloneProtocolTexts::tr("ModelName Error !!").toStdString(),
+                           MessageIcon::Critical);
     }
     return Ended();
 }
@@ -152,7 +171,7 @@ Outcome CloneProtocol::ReadOne(const OperationInfo& operation, Image& target, in
     link_.ClosePort();
     const TransferState& state = link_.state();
     if (!state.CancelFlag && state.ErrorFlag)
-        return Ended().Say(operation.title, kCommunicationError, MessageIcon::Critical);
+        return Ended().Say(TitleOf(operation), CommunicationErrorText().toStdString(), MessageIcon::Critical);
     return Ended();
 }
 
@@ -182,14 +201,13 @@ Outcome CloneProtocol::RunBlocks(const OperationInfo& operation, const std::func
 Outcome CloneProtocol::OpenFailed(const OperationInfo& operation)
 {
     link_.state().ErrorFlag = true;
-    return Ended().Say(operation.title, kCommunicationError + "\n" + link_.OpenFailure().toStdString(),
-                       MessageIcon::Critical);
+    return Ended().Say(TitleOf(operation), CommunicationErrorWith(link_.OpenFailure()), MessageIcon::Critical);
 }
 
 Outcome CloneProtocol::AfterPortFault(const OperationInfo& operation)
 {
     const Fault fault = link_.PortFault();
-    link_.log().Write(link_.model().DiagnosticMode, operation.source, fault);
+    link_.log().Write(link_.model().DiagnosticMode, QLatin1String(operation.source), fault);
     // Also ErrorFlag, so that a run which only looks at ErrorFlag after the
     // model check does not go on as if the check had passed.
     TransferState& state = link_.state();
@@ -197,7 +215,7 @@ Outcome CloneProtocol::AfterPortFault(const OperationInfo& operation)
     state.ErrorFlag = true;
     link_.ClosePort();
     // A pulled cable is a communication error like any other, with the system's reason.
-    return Ended().Say(operation.title, kCommunicationError + "\n" + fault.description, MessageIcon::Critical);
+    return Ended().Say(TitleOf(operation), CommunicationErrorWith(link_.PortFaultText()), MessageIcon::Critical);
 }
 
 Outcome CloneProtocol::Reported(const OperationInfo& operation)
@@ -206,7 +224,7 @@ Outcome CloneProtocol::Reported(const OperationInfo& operation)
     if (state.CancelFlag)
         return Ended();
     if (state.ErrorFlag)
-        return Ended().Say(operation.title, kCommunicationError, MessageIcon::Critical);
+        return Ended().Say(TitleOf(operation), CommunicationErrorText().toStdString(), MessageIcon::Critical);
     Pause(Timings.settlePauseMs);
     return Ended();
 }

@@ -136,6 +136,9 @@ private:
     int pendingMarkers_ = 0;
 };
 
+// "Communication Error!!" in the user's language, as the operations say it.
+QString CommunicationErrorText();
+
 // Progress before the block at address: address / 8191 as a whole percentage,
 // ties to even.
 int BlockProgress(int address);

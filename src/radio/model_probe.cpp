@@ -40,6 +40,8 @@ ModelProbe AskModelCode(CloneProtocol& protocol)
             break;
     }
     probe.fault = link.PortFault();
+    if (probe.fault)
+        probe.fault.description = link.PortFaultText().toStdString();  // for the user, never logged
     link.ClosePort();
     probe.answered = !state.ErrorFlag && !state.CancelFlag && !probe.fault;
     if (probe.answered) {

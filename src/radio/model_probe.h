@@ -18,7 +18,7 @@ struct ModelProbe {
     int head = -1;          // the model code at the start of the memory, and at its end
     int tail = -1;
     std::string model;      // the model both copies name; empty when they name none
-    Fault fault;            // the port would not open, or failed meanwhile
+    Fault fault;            // the port would not open, or failed meanwhile; in the user's language
 };
 
 // Opens the link's port, asks, and closes it again.

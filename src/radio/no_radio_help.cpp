@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "no_radio_help.h"
 
+#include "clone_protocol.h"
 #include "open_failure.h"
 #include "serial_link.h"
+
+#include <QCoreApplication>
 
 namespace quorlink {
 
 namespace {
 
-// The model check's message when the radio was not heard properly, and no more.
-constexpr const char* kBareCommunicationError = "Communication Error!!";
+struct NoRadioHelpTexts {
+    Q_DECLARE_TR_FUNCTIONS(NoRadioHelpTexts)
+};
 
 }  // namespace
 
@@ -27,14 +31,14 @@ QString PortTried(const PortTarget& target, const std::optional<PortInfo>& liste
 QString NoRadioHelp(const PortTarget& target, const std::optional<PortInfo>& listed, bool heard)
 {
     const QString port = PortTried(target, listed);
-    QStringList lines{heard ? QStringLiteral("The answers on %1 broke off or were garbled. Check that:").arg(port)
-                            : QStringLiteral("No radio answered on %1. Check that:").arg(port),
-                      QStringLiteral("- the radio is switched on and in its clone mode;"),
-                      QStringLiteral("- the cable is plugged in firmly, at the radio and at the computer;"),
-                      QStringLiteral("- %1 is the cable's port. ").arg(target.label) + PortsListedHint()};
+    QStringList lines{heard ? NoRadioHelpTexts::tr("The answers on %1 broke off or were garbled. Check that:").arg(port)
+                            : NoRadioHelpTexts::tr("No radio answered on %1. Check that:").arg(port),
+                      NoRadioHelpTexts::tr("- the radio is switched on and in its clone mode;"),
+                      NoRadioHelpTexts::tr("- the cable is plugged in firmly, at the radio and at the computer;"),
+                      NoRadioHelpTexts::tr("- %1 is the cable's port. %2").arg(target.label, PortsListedHint())};
     // A programming cable is a USB adapter; the port a computer has of its own is another.
     if (listed && !listed->usb)
-        lines << QStringLiteral("%1 is a built-in serial port, with no USB id: the cable is rarely on it.")
+        lines << NoRadioHelpTexts::tr("%1 is a built-in serial port, with no USB id: the cable is rarely on it.")
                      .arg(listed->device);
     return lines.join(QLatin1Char('\n'));
 }
@@ -47,8 +51,9 @@ QString NoRadioHelp(const SerialLink& link)
 
 Outcome WithNoRadioHelp(const SerialLink& link, Outcome checked)
 {
+    const std::string bare = CommunicationErrorText().toStdString();
     for (Message& message : checked.messages)
-        if (message.text == kBareCommunicationError)
+        if (message.text == bare)
             message.text += "\n\n" + NoRadioHelp(link).toStdString();
     return checked;
 }

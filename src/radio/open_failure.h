@@ -6,10 +6,16 @@
 
 #include "port_names.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 namespace quorlink {
+
+// The words of a failed opening, the same on every system.
+struct OpenFailureTexts {
+    Q_DECLARE_TR_FUNCTIONS(OpenFailureTexts)
+};
 
 // What the system shows about a device. LookAtDevice gathers it; tests fill it by hand.
 struct DeviceFacts {

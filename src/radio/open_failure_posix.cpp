@@ -183,22 +183,23 @@ bool GroupMayUse(const QString& mode) { return mode.size() == 10 && mode.mid(4, 
 // Why the device stays shut to this user, with the one fix that is safe.
 QString RightsLine(const PortTarget& target, const DeviceFacts& facts)
 {
-    const QString node = QStringLiteral("%1 belongs to the group \"%2\" (owner %3, mode %4)")
+    const QString node = OpenFailureTexts::tr("%1 belongs to the group \"%2\" (owner %3, mode %4)")
                              .arg(target.device, facts.group, facts.owner, facts.mode);
-    const QString udevRule = QStringLiteral(" Joining a group is not the fix: install the udev rule "
-                                            "70-quorlink-serial.rules (it comes with the Debian package), which gives "
-                                            "the cable to the user at the desktop, then plug the cable in again.");
+    const QString udevRule = OpenFailureTexts::tr(" Joining a group is not the fix: install the udev rule "
+                                                  "70-quorlink-serial.rules (it comes with the Debian package), which "
+                                                  "gives the cable to the user at the desktop, then plug the cable in "
+                                                  "again.");
     if (!GroupMayUse(facts.mode))
-        return node + QStringLiteral(", which does not let its group read and write it.") + udevRule;
+        return OpenFailureTexts::tr("%1, which does not let its group read and write it.%2").arg(node, udevRule);
     if (!IsSerialPortGroup(facts.group))
-        return node + QStringLiteral(", a group meant for more than serial ports.") + udevRule;
+        return OpenFailureTexts::tr("%1, a group meant for more than serial ports.%2").arg(node, udevRule);
     if (facts.joinedGroup)
-        return node + QStringLiteral(". You joined that group after you logged in: log out and in again.");
+        return OpenFailureTexts::tr("%1. You joined that group after you logged in: log out and in again.").arg(node);
     if (!facts.inGroup)
-        return node + QStringLiteral(", and you are not a member of it. Fix: sudo usermod -aG %1 $USER, "
-                                     "then log out and in again.")
-                          .arg(facts.group);
-    return node + QStringLiteral(", and you are a member of it, yet it will not open for you.") + udevRule;
+        return OpenFailureTexts::tr("%1, and you are not a member of it. Fix: sudo usermod -aG %2 $USER, "
+                                    "then log out and in again.")
+            .arg(node, facts.group);
+    return OpenFailureTexts::tr("%1, and you are a member of it, yet it will not open for you.%2").arg(node, udevRule);
 }
 
 qint64 RunningProcess(const SystemView& view, const QString& name)
@@ -239,21 +240,21 @@ QStringList CauseLines(const PortTarget& target, const DeviceFacts& facts, bool 
     const QString listed = PortsListedHint();
     QStringList lines;
     if (!facts.claimedAdapter.isEmpty())
-        lines << QStringLiteral("The USB serial adapter %1 is plugged in but has no serial port: the braille display "
-                                "service brltty has claimed it. Unless you use a braille display, run: sudo systemctl "
-                                "mask brltty-udev.service brltty.service (or sudo apt remove brltty), then unplug the "
-                                "cable and plug it in again.")
+        lines << OpenFailureTexts::tr("The USB serial adapter %1 is plugged in but has no serial port: the braille "
+                                      "display service brltty has claimed it. Unless you use a braille display, "
+                                      "run: sudo systemctl mask brltty-udev.service brltty.service (or sudo apt "
+                                      "remove brltty), then unplug the cable and plug it in again.")
                      .arg(facts.claimedAdapter);
     if (target.device.isEmpty())
-        return lines << QStringLiteral("No serial port is present for %1. Plug the cable in, or choose its port: ")
-                               .arg(target.label) + listed;
+        return lines << OpenFailureTexts::tr("No serial port is present for %1. Plug the cable in, or choose its "
+                                             "port: %2").arg(target.label, listed);
     if (!facts.exists) {
         if (facts.byIdLink)
-            return lines << QStringLiteral("The cable is unplugged: %1 is there only while it is plugged in. "
-                                           "Plug it in and try again.")
+            return lines << OpenFailureTexts::tr("The cable is unplugged: %1 is there only while it is plugged in. "
+                                                 "Plug it in and try again.")
                                 .arg(target.device);
-        return lines << QStringLiteral("There is no device %1. Plug the cable in, or choose its port: ")
-                               .arg(target.device) + listed;
+        return lines << OpenFailureTexts::tr("There is no device %1. Plug the cable in, or choose its port: %2")
+                               .arg(target.device, listed);
     }
     if (!facts.accessible)
         return lines << RightsLine(target, facts);
@@ -262,14 +263,15 @@ QStringList CauseLines(const PortTarget& target, const DeviceFacts& facts, bool 
     if (!refused)
         return lines;
     if (facts.holderPid > 0 && facts.holderName == QLatin1String("ModemManager"))
-        return lines << QStringLiteral("ModemManager (process %1) is probing %2 for a modem. Wait a few seconds and "
-                                       "try again. To stop it for good, install the udev rule of the Debian package, "
-                                       "or run: sudo systemctl stop ModemManager")
+        return lines << OpenFailureTexts::tr("ModemManager (process %1) is probing %2 for a modem. Wait a few "
+                                             "seconds and try again. To stop it for good, install the udev rule of "
+                                             "the Debian package, or run: sudo systemctl stop ModemManager")
                             .arg(facts.holderPid).arg(target.device);
     if (facts.holderPid > 0)
-        return lines << QStringLiteral("%1 is in use by %2 (process %3). Close that program and try again.")
+        return lines << OpenFailureTexts::tr("%1 is in use by %2 (process %3). Close that program and try again.")
                             .arg(target.device, facts.holderName).arg(facts.holderPid);
-    return lines << QStringLiteral("%1 is in use by another program. Close it and try again.").arg(target.device);
+    return lines << OpenFailureTexts::tr("%1 is in use by another program. Close it and try again.")
+                        .arg(target.device);
 }
 
 }  // namespace quorlink

@@ -18,18 +18,16 @@ DeviceFacts LookAtDevice(const QString& device, const SystemView&)
 QStringList CauseLines(const PortTarget& target, const DeviceFacts& facts, bool refused)
 {
     if (target.device.isEmpty())
-        return {QStringLiteral("No serial port is present for %1. Plug the cable in, or choose its port: ")
-                    .arg(target.label) +
-                PortsListedHint()};
+        return {OpenFailureTexts::tr("No serial port is present for %1. Plug the cable in, or choose its port: %2")
+                    .arg(target.label, PortsListedHint())};
     if (!facts.exists)
-        return {QStringLiteral("There is no port %1: the cable is unplugged or its driver is not installed. Device "
-                               "Manager shows the cable under Ports (COM & LPT) with its COM number when it is "
-                               "plugged in and its driver works. ")
-                    .arg(target.device) +
-                PortsListedHint()};
+        return {OpenFailureTexts::tr("There is no port %1: the cable is unplugged or its driver is not installed. "
+                                     "Device Manager shows the cable under Ports (COM & LPT) with its COM number when "
+                                     "it is plugged in and its driver works. %2")
+                    .arg(target.device, PortsListedHint())};
     if (refused)
-        return {QStringLiteral("%1 is in use by another program (Windows lets one program at a time open a port). "
-                               "Close it and try again.")
+        return {OpenFailureTexts::tr("%1 is in use by another program (Windows lets one program at a time open a "
+                                     "port). Close it and try again.")
                     .arg(target.device)};
     return {};
 }

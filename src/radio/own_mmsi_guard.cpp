@@ -9,9 +9,15 @@
 #include "prompt.h"
 #include "serial_link.h"
 
+#include <QCoreApplication>
+
 namespace quorlink {
 
 namespace {
+
+struct OwnMmsiGuardTexts {
+    Q_DECLARE_TR_FUNCTIONS(OwnMmsiGuardTexts)
+};
 
 QString OwnMmsiOf(const Image& image) { return ToQString(ShownMmsi(DecodeDigits(image, addr::UserMmsid))); }
 
@@ -39,17 +45,17 @@ bool OwnMmsiAllowedBy(TransferState& state, const Model& model, const Image& rad
 
 QString OwnMmsiWarning(const QString& radioMmsi, const QString& newMmsi)
 {
-    const QString now = newMmsi.isEmpty() ? QStringLiteral("no MMSI at all") : newMmsi;
-    return QStringLiteral("The radio's own MMSI is %1; this write would change it to %2.\n\n"
-                          "Many radios accept a new own MMSI only a few times; after that only a dealer "
-                          "can reset it.\n\nPress OK to write anyway, Cancel to write nothing.")
+    const QString now = newMmsi.isEmpty() ? OwnMmsiGuardTexts::tr("no MMSI at all") : newMmsi;
+    return OwnMmsiGuardTexts::tr("The radio's own MMSI is %1; this write would change it to %2.\n\n"
+                                 "Many radios accept a new own MMSI only a few times; after that only a dealer "
+                                 "can reset it.\n\nPress OK to write anyway, Cancel to write nothing.")
         .arg(radioMmsi, now);
 }
 
 OwnMmsiApproval AskBeforeOwnMmsiChange(Prompt& prompt)
 {
     return [&prompt](const QString& radioMmsi, const QString& newMmsi) {
-        return prompt.Message(QStringLiteral("Program to Radio"), OwnMmsiWarning(radioMmsi, newMmsi),
+        return prompt.Message(OwnMmsiGuardTexts::tr("Program to Radio"), OwnMmsiWarning(radioMmsi, newMmsi),
                               MessageIcon::Warning, MessageButtons::OkCancelSafe) == Answer::Ok;
     };
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "port_names.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -11,6 +12,10 @@
 namespace quorlink {
 
 namespace {
+
+struct PortNamesTexts {
+    Q_DECLARE_TR_FUNCTIONS(PortNamesTexts)
+};
 
 // Name without its trailing number, and the number (-1 when none), so that
 // ttyUSB2 sorts before ttyUSB10.
@@ -164,10 +169,10 @@ QString PortMeaning(int number, const StoredDevices& stored, const QList<PortInf
 {
     const QString device = ResolvePort({number, {}}, stored, ports).device;
     if (device.isEmpty())
-        return QStringLiteral("no serial port present");
+        return PortNamesTexts::tr("no serial port present");
     const std::optional<PortInfo> port = FindPort(ports, device);
     if (!port)
-        return DevicePresent(device) ? device : device + QStringLiteral(" (not plugged in)");
+        return DevicePresent(device) ? device : PortNamesTexts::tr("%1 (not plugged in)").arg(device);
     const QString summary = port->Summary();
     return summary.isEmpty() ? device : device + QStringLiteral(", ") + summary;
 }

@@ -28,7 +28,8 @@ QString DeviceName(const QSerialPortInfo& info);
 // points to, so that the lock file is the one other programs look for.
 QString DeviceToOpen(const QString& device);
 
-// What a port may be named, for the command line's help.
+// What a port may be named, for the command line's help: English, marked in
+// the context "PortSystemTexts" (QCoreApplication::translate gives the user's language).
 const char* PortNamesHelp();
 
 // Whether a device of that name is present now.

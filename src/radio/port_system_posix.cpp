@@ -26,8 +26,9 @@ QString DeviceToOpen(const QString& device)
 
 const char* PortNamesHelp()
 {
-    return "PORT is 1..4 (COM1..COM4 as the editor counts them) or a device path such as /dev/ttyUSB0\n"
-           "or /dev/serial/by-id/usb-...\n";
+    return QT_TRANSLATE_NOOP("PortSystemTexts",
+                             "PORT is 1..4 (COM1..COM4 as the editor counts them) or a device path such as "
+                             "/dev/ttyUSB0\nor /dev/serial/by-id/usb-...\n");
 }
 
 bool DevicePresent(const QString& device) { return QFileInfo::exists(device); }

@@ -44,8 +44,9 @@ QString DeviceToOpen(const QString& device) { return device; }
 
 const char* PortNamesHelp()
 {
-    return "PORT is 1..4 (COM1..COM4) or any other COM port, such as COM7 for a USB cable\n"
-           "(quorlink-cli ports lists them).\n";
+    return QT_TRANSLATE_NOOP("PortSystemTexts",
+                             "PORT is 1..4 (COM1..COM4) or any other COM port, such as COM7 for a USB cable\n"
+                             "(quorlink-cli ports lists them).\n");
 }
 
 bool DevicePresent(const QString& device)

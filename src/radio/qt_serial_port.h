@@ -19,13 +19,15 @@ public:
     void DiscardInput() override;
     bool Write(const QByteArray& bytes) override;
     Fault Failure() const override;
+    QString FailureText() const override;
     bool PermissionDenied() const override;
     void Doze(bool on) override;
 
 private:
     QSerialPort port_;
     QString device_;
-    QString openFailure_;  // why the last opening failed, in words about the port
+    QString openFailure_;      // why the last opening failed, in words about the port
+    QString openFailureText_;  // the same in the user's language
     QList<QSocketNotifier*> dozing_;  // the port's read notifiers held off
 };
 

@@ -14,6 +14,11 @@
 namespace quorlink {
 
 namespace {
+
+struct SerialLinkTexts {
+    Q_DECLARE_TR_FUNCTIONS(SerialLinkTexts)
+};
+
 // One byte at 9600 baud, 8N1: the slowest this line ever carries.
 constexpr qint64 kLineByteUs = 1000000 * 10 / 9600;
 constexpr qint64 kWokenBytes = 3;
@@ -48,6 +53,7 @@ bool SerialLink::PortOpen()
     if (port_.IsOpen())
         return true;
     portFault_ = {};
+    portFaultText_.clear();
     const PortTarget target = Target();
     if (!target.device.isEmpty() && port_.Open(DeviceToOpen(target.device))) {
         openFailure_.clear();
@@ -55,9 +61,11 @@ bool SerialLink::PortOpen()
         return true;
     }
     Fault fault = port_.Failure();
-    if (target.device.isEmpty())
+    QString reason = port_.FailureText();
+    if (target.device.isEmpty()) {
         fault = Fault{1, "No serial port for " + target.label.toStdString()};
-    const QString reason = QString::fromStdString(fault.description);
+        reason = SerialLinkTexts::tr("No serial port for %1").arg(target.label);
+    }
     const QStringList causes = CauseLines(target, LookAtDevice(target.device), port_.PermissionDenied());
     openFailure_ = OpenFailureText(target, reason, causes);
     log_.Write(model_.DiagnosticMode, QStringLiteral("frmRadio.PortOpen"), fault);
@@ -82,10 +90,21 @@ bool SerialLink::UnaskedBytes()
 void SerialLink::Send(const QByteArray& bytes)
 {
     if (!port_.Write(bytes) && !portFault_) {
-        portFault_ = port_.Failure();
-        if (!portFault_)
+        TakePortFailure();
+        if (!portFault_) {
             portFault_ = Fault{7, "The serial port did not take the bytes"};
+            portFaultText_ = SerialLinkTexts::tr("The serial port did not take the bytes");
+        }
     }
+}
+
+void SerialLink::TakePortFailure()
+{
+    if (portFault_)
+        return;
+    portFault_ = port_.Failure();
+    if (portFault_)
+        portFaultText_ = port_.FailureText();
 }
 
 void SerialLink::Turn(Deadline& deadline, bool mayBlock, qint64 restMs)
@@ -116,8 +135,7 @@ void SerialLink::Turn(Deadline& deadline, bool mayBlock, qint64 restMs)
 
 std::optional<WaitResult> SerialLink::Interruption(const Deadline& deadline)
 {
-    if (!portFault_)
-        portFault_ = port_.Failure();
+    TakePortFailure();
     if (portFault_)
         return WaitResult::PortFault;
     if (state_.CancelFlag)

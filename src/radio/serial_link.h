@@ -82,7 +82,9 @@ public:
     // Bytes taken from the port since it last opened: none means nothing answered.
     qint64 BytesReceived() const { return bytesReceived_; }
     // Set when the open port fails under a transfer; cleared by PortOpen.
+    // Its words are English, for the error log; PortFaultText is what the user reads.
     const Fault& PortFault() const { return portFault_; }
+    QString PortFaultText() const { return portFaultText_; }
 
 private:
     class Deadline;
@@ -93,6 +95,8 @@ private:
     // Why a wait must end whatever it waits for: the port failed, Cancel, or
     // the deadline, tested in this order (a cancel wins over a time-out).
     std::optional<WaitResult> Interruption(const Deadline& deadline);
+    // Takes the port's failure, when it has one and none is kept yet.
+    void TakePortFailure();
     WaitResult NextByte(std::optional<std::uint8_t> expected, int timeoutMs, bool dropOthers,
                         std::uint8_t* taken = nullptr);
 
@@ -110,6 +114,7 @@ private:
     int turnBoundMs_ = 20;
     QString openFailure_;
     Fault portFault_;
+    QString portFaultText_;
     qint64 bytesReceived_ = 0;
 };
 

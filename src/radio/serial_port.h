@@ -31,7 +31,10 @@ public:
     // is polled anyway need not do anything.
     virtual void Doze(bool /*on*/) {}
     // What went wrong last, with the system's reason; number 0 when nothing did.
+    // Its words are English: the error log takes them.
     virtual Fault Failure() const = 0;
+    // The same reason as the user reads it, in the user's language.
+    virtual QString FailureText() const { return QString::fromStdString(Failure().description); }
     virtual bool PermissionDenied() const = 0;
 };
 

@@ -4,12 +4,13 @@
 #include "clone_protocol.h"
 #include "decoder.h"
 #include "encoder.h"
-#include "latin1.h"
 #include "model.h"
+#include "model_text.h"
 #include "no_radio_help.h"
 #include "serial_link.h"
 #include "write_verification.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <optional>
 
@@ -17,7 +18,17 @@ namespace quorlink {
 
 namespace {
 
-Outcome Complete(const char* title) { return Outcome::Done().Say(title, "Complete!!", MessageIcon::Information); }
+struct TransferRunTexts {
+    Q_DECLARE_TR_FUNCTIONS(TransferRunTexts)
+};
+
+QString ProgramTitle() { return TransferRunTexts::tr("Program to Radio"); }
+
+Outcome Complete(const QString& title)
+{
+    return Outcome::Done().Say(title.toStdString(), TransferRunTexts::tr("Complete!!").toStdString(),
+                               MessageIcon::Information);
+}
 
 // Every run starts here: a radio that does not answer this is not there, and
 // the user is told what to look at.
@@ -43,13 +54,14 @@ QString PutBack(const QString& dataFolder, const QString& before)
         return {};
     const QString whole = LastWholeBeforeWrite(dataFolder, before);
     if (whole == before)
-        return QStringLiteral("\nTo put back what it held before, program\n%1").arg(QDir::toNativeSeparators(before));
-    const QString earlier = QStringLiteral("\nWhat it held before this write was itself a partly written memory, left "
-                                           "by an earlier write cut short (%1). ")
+        return TransferRunTexts::tr("\nTo put back what it held before, program\n%1")
+            .arg(QDir::toNativeSeparators(before));
+    const QString earlier = TransferRunTexts::tr("\nWhat it held before this write was itself a partly written memory, "
+                                                 "left by an earlier write cut short (%1). ")
                                 .arg(QDir::toNativeSeparators(before));
     if (whole.isEmpty())
-        return earlier + QStringLiteral("No backup of it whole is kept.");
-    return earlier + QStringLiteral("To put back what it held when it was last whole, program\n%1")
+        return earlier + TransferRunTexts::tr("No backup of it whole is kept.");
+    return earlier + TransferRunTexts::tr("To put back what it held when it was last whole, program\n%1")
                          .arg(QDir::toNativeSeparators(whole));
 }
 
@@ -59,19 +71,19 @@ Outcome SayWriteCutShort(CloneProtocol& protocol, bool written, const QString& b
                          const QString& dataFolder, Outcome outcome)
 {
     QString again = backup.isEmpty()
-                        ? QStringLiteral("program it again before use.")
-                        : QStringLiteral("program it again before use, e.g. from the backup of this write,\n%1")
+                        ? TransferRunTexts::tr("program it again before use.")
+                        : TransferRunTexts::tr("program it again before use, e.g. from the backup of this write,\n%1")
                               .arg(QDir::toNativeSeparators(backup));
     again += PutBack(dataFolder, before);
     QString text;
     if (written)
-        text = QStringLiteral("The write went through, but it was not verified: the radio may not hold what was "
-                              "written. Compare it with the data, or ") + again;
+        text = TransferRunTexts::tr("The write went through, but it was not verified: the radio may not hold what "
+                                    "was written. Compare it with the data, or %1").arg(again);
     else if (protocol.WriteFramesSent() > 0)
-        text = QStringLiteral("The radio now holds a partly written memory: ") + again;
+        text = TransferRunTexts::tr("The radio now holds a partly written memory: %1").arg(again);
     else
         return outcome;
-    return outcome.Say("Program to Radio", text.toStdString(), MessageIcon::Exclamation);
+    return outcome.Say(ProgramTitle().toStdString(), text.toStdString(), MessageIcon::Exclamation);
 }
 
 // The radio's whole memory, kept before anything is written to it; the own
@@ -82,7 +94,7 @@ Outcome RadioReadFirst(CloneProtocol& protocol, const OwnMmsiApproval& approve, 
     Model& model = protocol.link().model();
     TransferState& state = protocol.link().state();
     Image radio{};
-    protocol.AnnouncePass(QStringLiteral("Reading the radio"));
+    protocol.AnnouncePass(TransferRunTexts::tr("Reading the radio"));
     const Outcome read = protocol.ReadBeforeWrite(radio);
     if (!read.done())
         return read;
@@ -104,6 +116,8 @@ Outcome RadioReadFirst(CloneProtocol& protocol, const OwnMmsiApproval& approve, 
 
 }  // namespace
 
+QString WritePass() { return TransferRunTexts::tr("Writing"); }
+
 // A cancel during the model check leaves ErrorFlag set as well; a fault of
 // the port sets both. Either way the run stops there.
 Outcome RunReadTransfer(CloneProtocol& protocol, const TransferSafety& safety)
@@ -124,7 +138,7 @@ Outcome RunReadTransfer(CloneProtocol& protocol, const TransferSafety& safety)
     TakeRead(model, scratch);
     if (safety.received)
         safety.received(scratch);
-    return Complete("Read from Radio");
+    return Complete(TransferRunTexts::tr("Read from Radio"));
 }
 
 void TakeRead(Model& model, const Image& read)
@@ -146,8 +160,8 @@ Outcome WriteNoted(CloneProtocol& protocol, const OwnMmsiApproval& approve, cons
     TransferState& state = protocol.link().state();
     if (const Fault fault = safety.sendImageAsIs ? Fault{} : EncodeImage(model)) {
         state.ErrorFlag = true;
-        const QString text = QString::number(fault.number) + QStringLiteral("\n\n") + ToQString(fault.description);
-        return Ended(state).Say("Program to Radio", text.toStdString(), MessageIcon::Critical);
+        const QString text = QString::number(fault.number) + QStringLiteral("\n\n") + ModelText(fault.description);
+        return Ended(state).Say(ProgramTitle().toStdString(), text.toStdString(), MessageIcon::Critical);
     }
     if (safety.readFirst && safety.approveChanges)
         notes.data = model.MemoryImage;
@@ -162,7 +176,7 @@ Outcome WriteNoted(CloneProtocol& protocol, const OwnMmsiApproval& approve, cons
         return allowed;
     notes.sent = BackUpTransfer(safety, model, model.MemoryImage, BackupKind::Write);
     const QString& backup = notes.sent;
-    protocol.AnnouncePass(QLatin1String(kWritePass));
+    protocol.AnnouncePass(WritePass());
     Outcome written = protocol.WriteData();
     if (!written.done()) {
         if (protocol.WriteFramesSent() > 0)
@@ -171,11 +185,11 @@ Outcome WriteNoted(CloneProtocol& protocol, const OwnMmsiApproval& approve, cons
     }
     notes.outcome = WriteOutcome::Complete;
     if (!safety.verifyAfterWriting)
-        return Complete("Program to Radio");
-    protocol.AnnouncePass(QStringLiteral("Verifying"));
+        return Complete(ProgramTitle());
+    protocol.AnnouncePass(TransferRunTexts::tr("Verifying"));
     WriteCheck check = VerifyWrite(protocol);
     if (check.verdict == Verification::Matched)
-        return Complete("Program to Radio");
+        return Complete(ProgramTitle());
     if (check.verdict == Verification::Differs) {
         notes.outcome = WriteOutcome::VerifyError;
         return check.outcome;
@@ -216,7 +230,7 @@ Outcome RunClearTransfer(CloneProtocol& protocol, const TransferSafety& safety)
         count = kept;
         return cleared;
     }
-    return Complete("Clear Data");
+    return Complete(TransferRunTexts::tr("Clear Data"));
 }
 
 }  // namespace quorlink

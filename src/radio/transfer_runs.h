@@ -13,13 +13,15 @@
 #include "own_mmsi_guard.h"
 #include "transfer_safety.h"
 
+#include <QString>
+
 namespace quorlink {
 
 class CloneProtocol;
 struct Model;
 
 // The pass of a write that changes the radio, as the runs announce it.
-constexpr const char* kWritePass = "Writing";
+QString WritePass();
 
 // The run a transfer dialog is opened for.
 enum class TransferMode { Read = 0, Program = 1, Clear = 2 };

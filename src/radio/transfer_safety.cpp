@@ -4,20 +4,25 @@
 #include "latin1.h"
 #include "model.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace quorlink {
 
 namespace {
 
+struct TransferSafetyTexts {
+    Q_DECLARE_TR_FUNCTIONS(TransferSafetyTexts)
+};
+
 QString BackupName(BackupKind kind)
 {
     switch (kind) {
-    case BackupKind::Read: return QStringLiteral("The backup of this read");
-    case BackupKind::BeforeWrite: return QStringLiteral("The before-write backup");
+    case BackupKind::Read: return TransferSafetyTexts::tr("The backup of this read");
+    case BackupKind::BeforeWrite: return TransferSafetyTexts::tr("The before-write backup");
     case BackupKind::Write: break;
     }
-    return QStringLiteral("The backup of this write");
+    return TransferSafetyTexts::tr("The backup of this write");
 }
 
 }  // namespace
@@ -28,7 +33,7 @@ QString BackUpTransfer(const TransferSafety& safety, const Model& model, const I
         return {};
     const StampedFile backup = SaveBackup(safety.dataFolder, model.ModelName(), image, kind);
     if (!backup.failure.isEmpty() && safety.notify)
-        safety.notify(QStringLiteral("%1 could not be saved: %2").arg(BackupName(kind), backup.failure));
+        safety.notify(TransferSafetyTexts::tr("%1 could not be saved: %2").arg(BackupName(kind), backup.failure));
     return backup.path;
 }
 
@@ -41,13 +46,14 @@ Outcome KeepBeforeWrite(const TransferSafety& safety, TransferState& state, cons
     path = backup.path;
     if (backup.failure.isEmpty())
         return Outcome::Done();
-    const QString text = QStringLiteral("%1 could not be saved in %2: %3.\n\nWithout it, what the radio holds now "
-                                        "is kept nowhere once it is written.")
+    const QString text = TransferSafetyTexts::tr("%1 could not be saved in %2: %3.\n\nWithout it, what the radio "
+                                                 "holds now is kept nowhere once it is written.")
                              .arg(BackupName(BackupKind::BeforeWrite),
                                   QDir::toNativeSeparators(BackupsFolder(safety.dataFolder)), backup.failure);
     if (!safety.writeWithoutBackup) {
         state.ErrorFlag = true;
-        return Ended(state).Say("Program to Radio", (text + QStringLiteral(" Nothing was written.")).toStdString(),
+        return Ended(state).Say(TransferSafetyTexts::tr("Program to Radio").toStdString(),
+                                TransferSafetyTexts::tr("%1 Nothing was written.").arg(text).toStdString(),
                                 MessageIcon::Critical);
     }
     if (safety.writeWithoutBackup(text))
@@ -61,7 +67,7 @@ void NoteWrite(const TransferSafety& safety, WriteOutcome outcome, const QString
     if (safety.dataFolder.isEmpty() || (before.isEmpty() && sent.isEmpty()))
         return;
     if (const Fault fault = NoteWriteOutcome(safety.dataFolder, outcome, before, sent); fault && safety.notify)
-        safety.notify(QStringLiteral("How this write ended could not be noted beside its backups: %1")
+        safety.notify(TransferSafetyTexts::tr("How this write ended could not be noted beside its backups: %1")
                           .arg(ToQString(fault.description)));
 }
 

@@ -25,6 +25,7 @@ public:
     void DiscardInput() override;
     bool Write(const QByteArray& bytes) override;
     Fault Failure() const override;
+    QString FailureText() const override;
     bool PermissionDenied() const override;
 
 private:

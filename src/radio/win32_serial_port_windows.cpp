@@ -3,11 +3,17 @@
 
 #include "windows_error.h"
 
+#include <QCoreApplication>
+
 #include <windows.h>
 
 namespace quorlink {
 
 namespace {
+
+// The port went away while open; the log keeps the English words.
+constexpr const char* kUnplugged =
+    QT_TRANSLATE_NOOP("Win32SerialPortTexts", "The cable was unplugged: %1 went away (%2). Plug it in and try again.");
 
 // A frame is 42 bytes; the system queues a few kilobytes at most.
 constexpr qint64 kLargestRead = 1 << 16;
@@ -166,11 +172,17 @@ Fault Win32SerialPort::Failure() const
     if (!error_)
         return {};
     const QString reason = opening_ ? WindowsErrorText(error_)
-                                    : QStringLiteral(
-                                          "The cable was unplugged: %1 went away (%2). Plug it in and try "
-                                          "again.")
-                                          .arg(device_, WindowsErrorText(error_));
+                                    : QString::fromLatin1(kUnplugged).arg(device_, WindowsErrorText(error_));
     return Fault{int(error_), reason.toStdString()};
+}
+
+QString Win32SerialPort::FailureText() const
+{
+    if (!error_)
+        return {};
+    return opening_ ? WindowsErrorText(error_)
+                    : QCoreApplication::translate("Win32SerialPortTexts", kUnplugged)
+                          .arg(device_, WindowsErrorText(error_));
 }
 
 bool Win32SerialPort::PermissionDenied() const

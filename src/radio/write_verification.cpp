@@ -8,10 +8,16 @@
 #include "model.h"
 #include "serial_link.h"
 
+#include <QCoreApplication>
+
 namespace quorlink {
 
 namespace {
 constexpr int kListedDifferences = 8;  // a box with hundreds of lines helps no one
+
+struct WriteVerificationTexts {
+    Q_DECLARE_TR_FUNCTIONS(WriteVerificationTexts)
+};
 }  // namespace
 
 std::vector<int> WrittenDifferences(const Image& sent, const Image& readBack, const BlockSet& taken)
@@ -27,10 +33,10 @@ std::vector<int> WrittenDifferences(const Image& sent, const Image& readBack, co
 QString VerifyErrorText(const Model& model, const std::vector<int>& differences)
 {
     const int count = static_cast<int>(differences.size());
-    QString text = QStringLiteral("Verify Error!!\n%1 %2 in the radio %3 not what was written:")
-                       .arg(count)
-                       .arg(count == 1 ? QStringLiteral("byte") : QStringLiteral("bytes"),
-                            count == 1 ? QStringLiteral("is") : QStringLiteral("are"));
+    QString text = count == 1 ? WriteVerificationTexts::tr("Verify Error!!\n%1 byte in the radio is not what was "
+                                                           "written:").arg(count)
+                              : WriteVerificationTexts::tr("Verify Error!!\n%1 bytes in the radio are not what was "
+                                                           "written:").arg(count);
     for (int i = 0; i < count && i < kListedDifferences; ++i)
     {
         const int address = differences[static_cast<std::size_t>(i)];
@@ -39,20 +45,20 @@ QString VerifyErrorText(const Model& model, const std::vector<int>& differences)
                          ToQString(ImageAreaName(model, address)));
     }
     if (count > kListedDifferences)
-        text += QStringLiteral("\nand %1 more").arg(count - kListedDifferences);
+        text += WriteVerificationTexts::tr("\nand %1 more").arg(count - kListedDifferences);
     return text;
 }
 
 namespace {
 
-WriteCheck Verified(CloneProtocol& protocol, const char* title, const std::vector<int>& differences)
+WriteCheck Verified(CloneProtocol& protocol, const QString& title, const std::vector<int>& differences)
 {
     TransferState& state = protocol.link().state();
     if (differences.empty())
         return {Verification::Matched, Ended(state)};
     state.ErrorFlag = true;
     const QString text = VerifyErrorText(protocol.link().model(), differences);
-    return {Verification::Differs, Ended(state).Say(title, text.toStdString(), MessageIcon::Critical)};
+    return {Verification::Differs, Ended(state).Say(title.toStdString(), text.toStdString(), MessageIcon::Critical)};
 }
 
 }  // namespace
@@ -65,7 +71,8 @@ WriteCheck VerifyWrite(CloneProtocol& protocol)
     Outcome read = protocol.ReadBackWritten(readBack, taken);
     if (!read.done())
         return {Verification::NotRead, std::move(read)};
-    return Verified(protocol, "Program to Radio", WrittenDifferences(model.MemoryImage, readBack, taken));
+    return Verified(protocol, WriteVerificationTexts::tr("Program to Radio"),
+                    WrittenDifferences(model.MemoryImage, readBack, taken));
 }
 
 WriteCheck VerifyClear(CloneProtocol& protocol)
@@ -79,7 +86,7 @@ WriteCheck VerifyClear(CloneProtocol& protocol)
     std::vector<int> differences;
     if (readBack[addr::UserMmsiCount] != model.MemoryImage[addr::UserMmsiCount])
         differences.push_back(addr::UserMmsiCount);
-    return Verified(protocol, "Clear Data", differences);
+    return Verified(protocol, WriteVerificationTexts::tr("Clear Data"), differences);
 }
 
 }  // namespace quorlink

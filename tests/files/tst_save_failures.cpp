@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A save that cannot complete leaves the previous file byte for byte as it
 // was and says so.
+#include "support/capitals_translator.h"
 #include "support/file_bytes.h"
 #include "support/file_size_limit.h"
 #include "data_file.h"
+#include "file_fault.h"
 #include "hex_file.h"
 #include "model.h"
 #include "whole_file.h"
@@ -103,6 +105,22 @@ private slots:
             QCOMPARE(fault.description, std::string("not a regular file"));
             QCOMPARE(prompt.shown.last().text, QStringLiteral("FileSave Error!!"));
             QVERIFY(prompt.Show(SaveHexImage(model, path(name), Context())).fault);
+        }
+        // In another language the user reads the fault in it; the error log keeps it in English.
+        {
+            const test::CapitalsTranslator capitals;
+            model.DiagnosticMode = true;
+            const ErrorLog kept(here.path());
+            const Fault fault = prompt.Show(SaveFileAs(model, path("pipe"), FileContext{kept, 0})).fault;
+            model.DiagnosticMode = false;
+            QCOMPARE(FaultText(fault), QStringLiteral("NOT A REGULAR FILE"));
+            // Words filled in, and one fault's words inside another's (the fake language capitalises paths too).
+            QCOMPARE(FaultText({57, "not a regular file; its previous content is kept in /k/x.dat"}),
+                     QStringLiteral("NOT A REGULAR FILE; ITS PREVIOUS CONTENT IS KEPT IN /K/X.DAT"));
+            QCOMPARE(FaultText({70, "/k/x.dat is read-only"}), QStringLiteral("/K/X.DAT IS READ-ONLY"));
+            QCOMPARE(prompt.shown.last().text, QStringLiteral("FILESAVE ERROR!!"));
+            QVERIFY(ReadAll(kept.Path()).endsWith(":frmMain.SaveFileAs -> 75not a regular file\r\n"));
+            QVERIFY(QFile::remove(kept.Path()));
         }
         struct stat info {};
         QVERIFY(lstat(QFile::encodeName(path("pipe")).constData(), &info) == 0 && S_ISFIFO(info.st_mode));

@@ -2,11 +2,13 @@
 // Ports that will not open or that fail under a run: what the user is told,
 // what the service mode's log gets, and which device a port number means.
 #include "radio_rig.h"
+#include "support/capitals_translator.h"
 #include "transfer_runs.h"
 
 #include <QDir>
 #include <QRegularExpression>
 #include <atomic>
+#include <optional>
 #include <fcntl.h>
 #include <thread>
 #include <unistd.h>
@@ -89,20 +91,27 @@ private slots:
         }
     }
 
+    // In another language every word of the message is in it; the log stays English.
     void portNumberWithoutADevice()
     {
-        NumberedRig rig(0);
-        rig.model.DiagnosticMode = true;
-        QVERIFY(!rig.Shown(RunClearTransfer(rig.protocol)));
-        QCOMPARE(rig.prompt.shown.size(), 1);
-        QCOMPARE(rig.prompt.shown[0].text,
-                 QStringLiteral("Communication Error!!\nCOM0 (no serial port) could not be opened: "
-                                "No serial port for COM0\nNo serial port is present for COM0. Plug the cable "
-                                "in, or choose its port: Options > SerialPort > Device... (or quorlink-cli "
-                                "ports) lists the ports present."));
-        QFile log(rig.log.Path());
-        QVERIFY(log.open(QIODevice::ReadOnly));
-        QVERIFY(log.readAll().contains("frmRadio.PortOpen -> 1No serial port for COM0"));
+        const QString message = QStringLiteral(
+            "Communication Error!!\nCOM0 (no serial port) could not be opened: No serial port for COM0\nNo serial "
+            "port is present for COM0. Plug the cable in, or choose its port: Options > SerialPort > Device... (or "
+            "quorlink-cli ports) lists the ports present.");
+        for (const bool capitals : {false, true}) {
+            NumberedRig rig(0);
+            rig.model.DiagnosticMode = true;
+            std::optional<CapitalsTranslator> language;
+            if (capitals)
+                language.emplace();
+            QVERIFY(!rig.Shown(RunClearTransfer(rig.protocol)));
+            QCOMPARE(rig.prompt.shown.size(), 1);
+            QCOMPARE(rig.prompt.shown[0].title, QLatin1String(capitals ? "MODEL CHECK" : "Model Check"));
+            QCOMPARE(rig.prompt.shown[0].text, capitals ? message.toUpper() : message);
+            QFile log(rig.log.Path());
+            QVERIFY(log.open(QIODevice::ReadOnly));
+            QVERIFY(log.readAll().endsWith("frmRadio.PortOpen -> 1No serial port for COM0\r\n"));
+        }
     }
 
     void portNumberFollowsTheStoredDevice()

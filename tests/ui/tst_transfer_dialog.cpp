@@ -19,6 +19,7 @@
 #include "transfer_dialog.h"
 #include "transfer_runs.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
@@ -35,6 +36,13 @@ TransferDialog* OpenDialog() { return qobject_cast<TransferDialog*>(QApplication
 void Press(QWidget* dialog, const char* button)
 {
     QTest::mouseClick(dialog->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+}
+
+// What a screen reader says of a widget: its accessible name and description.
+QString Spoken(QWidget* dialog, const char* name)
+{
+    QAccessibleInterface* widget = QAccessible::queryAccessibleInterface(dialog->findChild<QWidget*>(name));
+    return widget ? widget->text(QAccessible::Name) + ": " + widget->text(QAccessible::Description) : QString();
 }
 
 // Which picture stands on the left: the data flows from it to the other.
@@ -552,14 +560,21 @@ private slots:
     }
 
     // Program to Radio reads the radio first, keeps it aside and asks with the
-    // change list (what it lists and Cancel: tst_transfers); the dialog names each pass.
+    // change list (what it lists and Cancel: tst_transfers); the dialog names each pass,
+    // and a screen reader reads the pass and how far the bar is.
     void changeListBeforeWriting()
     {
         StartRadio(sim::kCode7100);
         f->model.UsaChannels.at(0).ChTag = "EDITED";
         QStringList passes;
+        QStringList unread;  // what a screen reader missed of the pass or the bar
         connect(radio.get(), &sim::RadioEmulator::requestLogged, this, [&](const sim::LoggedRequest& entry) {
-            const QString pass = OpenDialog() ? OpenDialog()->findChild<QLabel*>("lblPass")->text() : QString();
+            TransferDialog* dialog = OpenDialog();
+            const QString pass = dialog ? dialog->findChild<QLabel*>("lblPass")->text() : QString();
+            if (dialog && Spoken(dialog, "lblPass") != "Transfer status: " + pass)
+                unread << Spoken(dialog, "lblPass");
+            if (dialog && Spoken(dialog, "pictProgress") != QString("Transfer progress: %1%").arg(dialog->Progress()))
+                unread << Spoken(dialog, "pictProgress");
             if (entry.kind == sim::LoggedRequest::Kind::Frame && entry.request.command != 0x12 && !passes.endsWith(pass))
                 passes << pass;
         });
@@ -568,6 +583,7 @@ private slots:
         QCOMPARE(f->prompt.confirmations.size(), 1);
         // The model check has no pass of its own (its marker is a block read).
         QCOMPARE(passes, (QStringList{"", "Reading the radio...", "Writing...", "Verifying..."}));
+        QCOMPARE(unread, QStringList());
         QCOMPARE(ReadBackups(f->programDir.path(), "MR7100A").size(), 0);  // a read first is no read backup
         QCOMPARE(QDir(f->programDir.filePath("backups")).entryList({"*-before-write.hex"}).size(), 1);
     }

@@ -17,7 +17,6 @@ namespace quorlink {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Serial Port");
 // Listing the ports is cheap; a second is quick enough for a cable plugged in.
 constexpr int kRefreshMs = 1000;
 
@@ -70,15 +69,15 @@ PortDialog::PortDialog(const PortList& ports, int number, StoredDevices stored, 
     : QDialog(parent), ports_(ports), number_(number), stored_(std::move(stored)), prompt_(prompt)
 {
     setObjectName(QStringLiteral("frmPort"));
-    setWindowTitle(kTitle);
+    setWindowTitle(tr("Serial Port"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Serial ports present now (the list follows cables plugged in or out):"), this));
+    layout->addWidget(new QLabel(tr("Serial ports present now (the list follows cables plugged in or out):"), this));
     lstPorts_ = new PortListWidget(this);
     lstPorts_->setObjectName(QStringLiteral("lstPorts"));
     layout->addWidget(lstPorts_);
 
     auto* findRow = new QHBoxLayout;
-    auto* cmdFind = new QPushButton(QStringLiteral("&Find my cable"), this);
+    auto* cmdFind = new QPushButton(tr("&Find my cable"), this);
     cmdFind->setObjectName(QStringLiteral("cmdFind"));
     findRow->addWidget(cmdFind);
     lblFound_ = new QLabel(this);
@@ -87,7 +86,8 @@ PortDialog::PortDialog(const PortList& ports, int number, StoredDevices stored, 
     findRow->addWidget(lblFound_, 1);
     layout->addLayout(findRow);
 
-    layout->addWidget(new QLabel(QStringLiteral("Device for COM%1 (left empty, COM%1 follows the list above):").arg(number_), this));
+    layout->addWidget(
+        new QLabel(tr("Device for COM%1 (left empty, COM%1 follows the list above):").arg(number_), this));
     txtDevice_ = new QLineEdit(this);
     txtDevice_->setObjectName(QStringLiteral("txtDevice"));
     layout->addWidget(txtDevice_);
@@ -161,11 +161,12 @@ void PortDialog::TakeCurrentRow()
 
 void PortDialog::cmdFind_Click()
 {
-    if (prompt_.Message(kTitle, QStringLiteral("Unplug the programming cable from the computer, then press OK."),
+    const QString title = windowTitle();
+    if (prompt_.Message(title, tr("Unplug the programming cable from the computer, then press OK."),
                         MessageIcon::Information, MessageButtons::OkCancel) != Answer::Ok)
         return;
     const QSet<QString> before = Devices(ports_.Ports());
-    if (prompt_.Message(kTitle, QStringLiteral("Plug the cable in again, wait two seconds, then press OK."),
+    if (prompt_.Message(title, tr("Plug the cable in again, wait two seconds, then press OK."),
                         MessageIcon::Information, MessageButtons::OkCancel) != Answer::Ok)
         return;
     const QList<PortInfo> after = ports_.Ports();
@@ -177,24 +178,24 @@ void PortDialog::cmdFind_Click()
     if (appeared.size() == 1) {
         SelectDevice(appeared.first().device);
         TakeCurrentRow();
-        lblFound_->setText(QStringLiteral("Your cable is %1 %2. Press OK to use it for COM%3.")
+        lblFound_->setText(tr("Your cable is %1 %2. Press OK to use it for COM%3.")
                                .arg(appeared.first().Name(), appeared.first().Summary())
                                .arg(number_)
                                .simplified());
         return;
     }
     if (appeared.isEmpty()) {
-        lblFound_->setText(QStringLiteral("No port appeared. Plug the cable in firmly, or try another USB socket; "
-                                          "quorlink-cli doctor says what stops a port."));
+        lblFound_->setText(tr("No port appeared. Plug the cable in firmly, or try another USB socket; "
+                              "quorlink-cli doctor says what stops a port."));
     } else {
         QStringList names;
         for (const PortInfo& port : appeared)
             names << port.Name();
-        lblFound_->setText(QStringLiteral("Several ports appeared (%1). Unplug the other adapters and try again, "
-                                          "or choose your cable from the list.")
+        lblFound_->setText(tr("Several ports appeared (%1). Unplug the other adapters and try again, "
+                              "or choose your cable from the list.")
                                .arg(names.join(QStringLiteral(", "))));
     }
-    prompt_.Message(kTitle, lblFound_->text(), MessageIcon::Exclamation);
+    prompt_.Message(title, lblFound_->text(), MessageIcon::Exclamation);
 }
 
 QString PortDialog::ChosenDevice() const

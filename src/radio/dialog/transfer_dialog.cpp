@@ -31,9 +31,9 @@ double TwipsPerPixel(const QWidget* w)
 
 // The desktop's font; a label or button never gets smaller than its place in
 // the dialog's plan, and grows where that font needs more room.
-QLabel* TextLabel(QWidget* parent, const char* name, const char* text, QRect geometry)
+QLabel* TextLabel(QWidget* parent, const char* name, const QString& text, QRect geometry)
 {
-    auto* label = new QLabel(QLatin1String(text), parent);
+    auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(QRect(geometry.topLeft(), geometry.size().expandedTo(label->sizeHint())));
     return label;
@@ -49,9 +49,9 @@ QString ShortPortName(const PortTarget& target)
     return QStringLiteral("%1 (%2)").arg(target.label, name);
 }
 
-QPushButton* Button(QWidget* parent, const char* name, const char* text, QPoint at)
+QPushButton* Button(QWidget* parent, const char* name, const QString& text, QPoint at)
 {
-    auto* button = new QPushButton(QLatin1String(text), parent);
+    auto* button = new QPushButton(text, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(QRect(at, QSize(100, 28).expandedTo(button->sizeHint())));
     return button;
@@ -64,9 +64,9 @@ TransferDialog::TransferDialog(Model& model, Prompt& prompt, const ErrorLog& log
     : QDialog(parent), model_(model), prompt_(prompt), log_(log), mode_(mode), setup_(std::move(setup))
 {
     setObjectName(QStringLiteral("frmRadio"));
-    setWindowTitle(mode == TransferMode::Read ? QStringLiteral("Read from Radio") : QStringLiteral("Program to Radio"));
-    QLabel* label1 = TextLabel(this, "Label1", "1.Connect the QOR Cable.", QRect(12, 8, 374, 20));
-    QLabel* label2 = TextLabel(this, "Label2", "2.Communication starts when you select [OK].",
+    setWindowTitle(mode == TransferMode::Read ? tr("Read from Radio") : tr("Program to Radio"));
+    QLabel* label1 = TextLabel(this, "Label1", tr("1.Connect the QOR Cable."), QRect(12, 8, 374, 20));
+    QLabel* label2 = TextLabel(this, "Label2", tr("2.Communication starts when you select [OK]."),
                                QRect(12, label1->geometry().bottom() + 1, 374, 20));
     const int grown = label2->geometry().bottom() + 1 - 48;  // what a larger font adds below the text
 
@@ -86,6 +86,7 @@ TransferDialog::TransferDialog(Model& model, Prompt& prompt, const ErrorLog& log
     pictProgress_ = new QFrame(this);
     pictProgress_->setObjectName(QStringLiteral("pictProgress"));
     static_cast<QFrame*>(pictProgress_)->setFrameShape(QFrame::Box);
+    pictProgress_->setAccessibleName(tr("Transfer progress"));
     const int barLeft = left + radio->width() + 12;
     pictProgress_->setGeometry(barLeft, top + radio->height() / 2 - 10, right - 12 - barLeft, 20);
     lblPercent_ = new QLabel(pictProgress_);
@@ -93,9 +94,9 @@ TransferDialog::TransferDialog(Model& model, Prompt& prompt, const ErrorLog& log
     lblPercent_->setAutoFillBackground(true);
     lblPercent_->setBackgroundRole(QPalette::Highlight);
     SetProgress(0);
-    cmdOK_ = Button(this, "cmdOK", "OK", QPoint(30, 190 + grown));
-    auto* cancel = Button(this, "cmdCancel", "Cancel", cmdOK_->geometry().topRight() + QPoint(20, 0));
-    auto* help = Button(this, "cmdHelp", "Help", cancel->geometry().topRight() + QPoint(20, 0));
+    cmdOK_ = Button(this, "cmdOK", tr("OK"), QPoint(30, 190 + grown));
+    auto* cancel = Button(this, "cmdCancel", tr("Cancel"), cmdOK_->geometry().topRight() + QPoint(20, 0));
+    auto* help = Button(this, "cmdHelp", tr("Help"), cancel->geometry().topRight() + QPoint(20, 0));
     setFixedSize(std::max({398, label1->geometry().right() + 13, label2->geometry().right() + 13,
                        help->geometry().right() + 31}),
                  std::max(233, help->geometry().bottom() + 16));
@@ -107,6 +108,7 @@ TransferDialog::TransferDialog(Model& model, Prompt& prompt, const ErrorLog& log
     lblPass_->setObjectName(QStringLiteral("lblPass"));
     lblPass_->setWordWrap(true);
     lblPass_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblPass_->setAccessibleName(tr("Transfer status"));
     const int passTop = top + radio->height() + 4;
     lblPass_->setGeometry(12, passTop, width() - 24, cmdOK_->y() - 4 - passTop);
     cmdOK_->setDefault(true);
@@ -117,9 +119,22 @@ TransferDialog::TransferDialog(Model& model, Prompt& prompt, const ErrorLog& log
 
 void TransferDialog::SetProgress(int percent)
 {
-    progress_ = qMin(percent, 100);
+    const int shown = qMin(percent, 100);
+    const bool changed = shown != progress_ || pictProgress_->accessibleDescription().isEmpty();
+    progress_ = shown;
     const int w = pictProgress_->width();
     lblPercent_->setGeometry(w * progress_ / 100 - w, 0, w, pictProgress_->height());
+    // The bar is drawn, not a progress bar a screen reader knows: its description says how far.
+    if (changed)
+        pictProgress_->setAccessibleDescription(tr("%1%").arg(progress_));
+}
+
+// The label's accessible name says what it is; its text goes to the
+// description too, which screen readers announce on each change.
+void TransferDialog::SetPassText(const QString& text)
+{
+    lblPass_->setText(text);
+    lblPass_->setAccessibleDescription(text);
 }
 
 Outcome TransferDialog::RunTransfer(SerialLink& link)
@@ -129,18 +144,18 @@ Outcome TransferDialog::RunTransfer(SerialLink& link)
     hooks.progress = [this](int percent) { SetProgress(percent); };
     hooks.pass = [this](const QString& pass) {
         waitingForRadio_ = false;
-        lblPass_->setText(pass + QStringLiteral("..."));
-        writing_ = pass == QLatin1String(kWritePass);
+        SetPassText(tr("%1...").arg(pass));
+        writing_ = pass == WritePass();
     };
     // A radio that is not there costs the model check's time-outs: the user
     // sees where it is waited for until its first byte comes. The link asks
     // this on every turn of a wait; Cancel sets CancelFlag on its own.
     waitingForRadio_ = true;
-    lblPass_->setText(QStringLiteral("Waiting for the radio on %1...").arg(ShortPortName(link.Target())));
+    SetPassText(tr("Waiting for the radio on %1...").arg(ShortPortName(link.Target())));
     hooks.cancelRequested = [this, &link] {
         if (waitingForRadio_ && link.BytesReceived() > 0) {
             waitingForRadio_ = false;
-            lblPass_->clear();
+            SetPassText(QString());
         }
         return false;
     };
@@ -174,7 +189,7 @@ void TransferDialog::cmdOK_Click()
     QApplication::restoreOverrideCursor();
     cmdOK_->setEnabled(true);
     SetProgress(0);
-    lblPass_->clear();
+    SetPassText(QString());
     if (done) {
         transferDone_ = true;
         accept();
@@ -192,7 +207,7 @@ void TransferDialog::cmdCancel_Click()
         return;
     }
     if (writing_ && prompt_.Message(windowTitle(),
-                                    QStringLiteral("Stop writing? The radio will hold a partly written memory."),
+                                    tr("Stop writing? The radio will hold a partly written memory."),
                                     MessageIcon::Exclamation, MessageButtons::StopOrKeepWriting) != Answer::Yes)
         return;
     if (Busy())

@@ -52,6 +52,7 @@ protected:
 
 private:
     Outcome RunTransfer(SerialLink& link);
+    void SetPassText(const QString& text);
 
     Model& model_;
     Prompt& prompt_;
