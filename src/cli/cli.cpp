@@ -11,6 +11,7 @@
 #include "said.h"
 #include "terminal_text.h"
 #include "verbs.h"
+#include "file_fault.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -122,7 +123,8 @@ void PrintUsage(std::FILE* to, const Verb* only)
             std::fprintf(to, "  quorlink-cli %s\n", verb.usage);
     if (only)
         std::fprintf(to, "\n%s\n", qPrintable(CliUsageTexts::tr(only->summary)));
-    std::fprintf(to, "\n%s%s%s", qPrintable(CliUsageTexts::tr(kGeneralHelp)), PortNamesHelp(),
+    std::fprintf(to, "\n%s%s%s", qPrintable(CliUsageTexts::tr(kGeneralHelp)),
+                 qPrintable(QCoreApplication::translate("PortSystemTexts", PortNamesHelp())),
                  qPrintable(CliUsageTexts::tr(kGeneralHelpAfterPorts)));
 }
 
@@ -313,7 +315,7 @@ int Run(const std::vector<std::string>& rawArgs, const Io& io)
     model.ModelNumber = *modelNumber;
     ConsolePrompt prompt(io.err);
     if (Fault fault = NewModel(model)) {
-        std::fprintf(io.err, "quorlink-cli: %d %s\n", fault.number, fault.description.c_str());
+        std::fprintf(io.err, "quorlink-cli: %d %s\n", fault.number, qPrintable(FaultText(fault)));
         return kFailed;
     }
     return verb->run(Call{args, model, prompt, io});

@@ -9,6 +9,7 @@
 #include "prompt.h"
 #include "terminal_text.h"
 #include "verbs.h"
+#include "file_fault.h"
 
 #include <QCoreApplication>
 
@@ -28,7 +29,7 @@ const ErrorLog kNoLog{QString()};
 
 int Failed(const Call& call, const QString& list, const Fault& fault)
 {
-    call.prompt.Message(list, ToQString(fault.description), MessageIcon::Exclamation);
+    call.prompt.Message(list, FaultText(fault), MessageIcon::Exclamation);
     return kFailed;
 }
 

@@ -11,6 +11,7 @@
 #include "text_report.h"
 #include "verbs.h"
 #include "whole_file.h"
+#include "file_fault.h"
 
 #include <QCoreApplication>
 #include <cerrno>
@@ -82,7 +83,7 @@ bool WriteOut(const Call& call, const std::string& out, const QByteArray& bytes)
 {
     const QString reason = out == kStandardOutput
                                ? WriteStandardOutput(call.io.out, bytes)
-                               : ToQString(WriteWholeFile(PathOf(out), bytes).description);
+                               : FaultText(WriteWholeFile(PathOf(out), bytes));
     if (!reason.isEmpty())
         ReportSaveFailure(call, reason);
     return reason.isEmpty();

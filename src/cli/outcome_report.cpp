@@ -3,6 +3,7 @@
 
 #include "latin1.h"
 #include "prompt.h"
+#include "file_fault.h"
 
 #include <QCoreApplication>
 
@@ -21,7 +22,7 @@ bool ReportOutcome(Prompt& prompt, const Outcome& outcome)
     for (const Message& message : outcome.messages)
         prompt.Message(QString::fromStdString(message.title), QString::fromStdString(message.text), message.icon);
     if (outcome.fault)
-        prompt.Message(CliOutcomeTexts::tr("Reason"), ToQString(outcome.fault.description), MessageIcon::None);
+        prompt.Message(CliOutcomeTexts::tr("Reason"), FaultText(outcome.fault), MessageIcon::None);
     return outcome.done();
 }
 

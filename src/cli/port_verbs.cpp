@@ -15,6 +15,7 @@
 #include "settings_store.h"
 #include "terminal_text.h"
 #include "verbs.h"
+#include "file_fault.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -48,7 +49,7 @@ bool Probe(const Call& call, SerialLink& link)
     const ModelProbe probe = AskModelCode(protocol);
     if (probe.fault) {
         PrintLine(call.io.out,
-                  CliPortTexts::tr("%1 failed: %2").arg(port, QString::fromStdString(probe.fault.description)));
+                  CliPortTexts::tr("%1 failed: %2").arg(port, FaultText(probe.fault)));
         return false;
     }
     if (!probe.answered) {

@@ -21,6 +21,7 @@
 #include "transfer_runs.h"
 #include "verbs.h"
 #include "whole_file.h"
+#include "file_fault.h"
 
 #include <QCoreApplication>
 
@@ -186,7 +187,7 @@ int RunRead(const Call& call)
     // A failed or cancelled read writes no file; an OUT that cannot be
     // written is found before the radio is read, not 25 seconds after.
     if (const Fault fault = ProbeWholeFile(PathOf(call.args.positional[0]))) {
-        ReportSaveFailure(call, ToQString(fault.description));
+        ReportSaveFailure(call, FaultText(fault));
         return kFailed;
     }
     const QStringList before = ReadBackups(SafetyOf(call).dataFolder, call.model.ModelName());

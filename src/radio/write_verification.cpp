@@ -7,6 +7,7 @@
 #include "latin1.h"
 #include "model.h"
 #include "serial_link.h"
+#include "model_text.h"
 
 #include <QCoreApplication>
 
@@ -42,7 +43,7 @@ QString VerifyErrorText(const Model& model, const std::vector<int>& differences)
         const int address = differences[static_cast<std::size_t>(i)];
         text += QStringLiteral("\n0x%1 %2")
                     .arg(QString::number(address, 16).toUpper().rightJustified(4, QLatin1Char('0')),
-                         ToQString(ImageAreaName(model, address)));
+                         ModelText(ImageAreaWords(model, address)));
     }
     if (count > kListedDifferences)
         text += WriteVerificationTexts::tr("\nand %1 more").arg(count - kListedDifferences);

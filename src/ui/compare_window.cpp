@@ -8,6 +8,7 @@
 #include "model_text.h"
 #include "prompt.h"
 #include "whole_file.h"
+#include "file_fault.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -174,7 +175,7 @@ void CompareWindow::cmdSaveAs_Click()
     if (path.isEmpty())
         return;
     if (const Fault fault = WriteWholeFile(path, ListText().toLatin1()))
-        prompt_.Message(QStringLiteral("Quorlink"), tr("FileSave Error!!\n\n%1").arg(ToQString(fault.description)),
+        prompt_.Message(QStringLiteral("Quorlink"), tr("FileSave Error!!\n\n%1").arg(FaultText(fault)),
                         MessageIcon::Warning);
 }
 

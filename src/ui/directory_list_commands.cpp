@@ -10,6 +10,7 @@
 #include "latin1.h"
 #include "model.h"
 #include "prompt.h"
+#include "file_fault.h"
 
 #include <QAction>
 #include <QMenu>
@@ -99,7 +100,7 @@ void DirectoryListCommands::mnuFileImportDirectory_Click()
     const QString title = tr("Import Directory");
     DirectoryImport result;
     if (const Fault fault = ImportDirectoryFile(model_, path, result)) {
-        prompt_.Message(title, ToQString(fault.description), MessageIcon::Exclamation);
+        prompt_.Message(title, FaultText(fault), MessageIcon::Exclamation);
         return;
     }
     host_.StoreChange(title);  // the whole import is one step
@@ -117,7 +118,7 @@ void DirectoryListCommands::mnuFileExportDirectory_Click()
     if (path.isEmpty())
         return;
     if (const Fault fault = ExportDirectoryFile(model_, path))
-        prompt_.Message(tr("Export Directory"), ToQString(fault.description), MessageIcon::Exclamation);
+        prompt_.Message(tr("Export Directory"), FaultText(fault), MessageIcon::Exclamation);
     else
         NoteDone(tr("Directory exported to %1"), path);
 }

@@ -4,6 +4,7 @@
 #include "file_filters.h"
 #include "latin1.h"
 #include "whole_file.h"
+#include "file_fault.h"
 
 #include <QClipboard>
 #include <QDialogButtonBox>
@@ -90,7 +91,7 @@ void ListMessageBox::cmdSaveAs_Click()
     if (path.isEmpty())
         return;
     if (const Fault fault = WriteWholeFile(path, wholeList_.toUtf8())) {
-        prompt_.Message(windowTitle(), tr("FileSave Error!!\n\n%1").arg(ToQString(fault.description)),
+        prompt_.Message(windowTitle(), tr("FileSave Error!!\n\n%1").arg(FaultText(fault)),
                         MessageIcon::Warning);
         return;
     }

@@ -38,9 +38,10 @@ QTreeWidget* CopyList(QDialog& dialog, const QList<KeptCopy>& copies)
                            RecoverDialogTexts::tr("Write"), RecoverDialogTexts::tr("Radio"),
                            RecoverDialogTexts::tr("File")});
     for (const KeptCopy& copy : copies) {
-        auto* item = new QTreeWidgetItem(list, {copy.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), copy.kind,
-                                                copy.model, copy.mmsi, copy.outcome, copy.radio,
-                                                QDir::toNativeSeparators(copy.path)});
+        auto* item = new QTreeWidgetItem(
+            list, {copy.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), KeptCopyWords(copy.kind), copy.model,
+                   copy.mmsi, KeptCopyWords(copy.outcome), KeptCopyWords(copy.radio),
+                   QDir::toNativeSeparators(copy.path)});
         item->setData(0, Qt::UserRole, copy.path);
     }
     for (int column = 0; column < 6; ++column)

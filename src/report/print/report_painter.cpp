@@ -5,6 +5,7 @@
 #include "printed_report.h"
 #include "latin1.h"
 #include "whole_file.h"
+#include "file_fault.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -116,7 +117,7 @@ QString WriteReportPdf(const Model& model, const QString& path)
     if (pdf.isEmpty())
         return ReportPdfTexts::tr("Could not write %1").arg(QFileInfo(path).fileName());
     // Made whole in memory first, so a full disk keeps the previous file.
-    return ToQString(WriteWholeFile(path, pdf).description);
+    return FaultText(WriteWholeFile(path, pdf));
 }
 
 }  // namespace quorlink

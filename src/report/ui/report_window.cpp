@@ -6,6 +6,7 @@
 #include "prompt.h"
 #include "text_report.h"
 #include "whole_file.h"
+#include "file_fault.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -102,7 +103,7 @@ bool ReportWindow::SaveReportText(const QString& path)
     QApplication::restoreOverrideCursor();
     if (fault)
         prompt_.Message(QString::fromStdString(model_.ModelName()) + QStringLiteral(" Quorlink"),
-                        QString::fromStdString(fault.description), MessageIcon::Exclamation);
+                        FaultText(fault), MessageIcon::Exclamation);
     return !fault;
 }
 
