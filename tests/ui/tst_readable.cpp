@@ -4,6 +4,7 @@
 // translated, none cut, one accelerator per menu item, and every coloured
 // text clear of its background.
 #include "compare_window.h"
+#include "report_window.h"
 #include "help_window.h"
 #include "language.h"
 #include "list_message_box.h"
@@ -114,14 +115,6 @@ void WhileModal(const std::function<void()>& open, const std::function<void(QWid
     QVERIFY(seen);
 }
 
-QStringList Shown(QWidget* w)
-{
-    w->show();
-    if (!QTest::qWaitForWindowExposed(w))
-        qWarning("not exposed");
-    return test::CutTexts(w);
-}
-
 // Fusion's colours on a dark desktop.
 QPalette DarkPalette()
 {
@@ -225,38 +218,38 @@ class TestReadable : public QObject {
 
     std::unique_ptr<test::MainWindowFixture> f;
 
-    // Every page, editor and box the window shows, with the texts cut on each.
-    QStringList CutEverywhere()
+    // Hands look every page and editor of the window, and every box and
+    // window it opens, while it is shown.
+    void VisitEverything(const std::function<void(QWidget*)>& look)
     {
         MainWindow& w = f->Open();
         auto* tree = f->Find<QTreeWidget>("tvTreeView");
-        QStringList cut;
         for (QTreeWidgetItem* node : AllNodes(tree)) {
             tree->setCurrentItem(node);
             QTest::qWait(1);
-            cut << test::CutTexts(&w);
+            look(&w);
         }
-        const auto modal = [&](const char* action) {
-            WhileModal([&] { f->Trigger(action); }, [&](QWidget* box) { cut << test::CutTexts(box); });
-        };
-        modal("mnuHelpAbout");
-        modal("mnuOptionsSerialPortDevice");
-        modal("mnuTransferRead");
-        modal("mnuFileCompare");
+        for (const char* action : {"mnuHelpAbout", "mnuOptionsSerialPortDevice", "mnuTransferRead", "mnuFileCompare"})
+            WhileModal([&] { f->Trigger(action); }, look);
         WidgetPrompt prompt(&w);
-        WhileModal([&] { prompt.Message(QStringLiteral("Program to Radio"), QStringLiteral("FileRead Error!!"), MessageIcon::Critical,
+        WhileModal([&] { prompt.Message(tr("Program to Radio"), tr("FileRead Error!!"), MessageIcon::Critical,
                                         MessageButtons::OkCancelSafe); },
-                   [&](QWidget* box) { cut << test::CutTexts(box); });
-        const std::vector<Difference> changes = {{"S", "Radio Setup", "Contrast", "1", "2", false, false, {}}};
-        WhileModal([&] { prompt.ConfirmChanges(QStringLiteral("Program to Radio"), changes, {}); },
-                   [&](QWidget* box) { cut << test::CutTexts(box); });
-        ListMessageBox list(f->prompt, QStringLiteral("Open"), QStringLiteral("..."), MessageIcon::Warning,
-                            QStringLiteral("1\n2"), &w);
-        cut << Shown(&list);
+                   look);
+        Difference change{"S", "Radio Setup", "Contrast", "1", "2", false, false, {}, {}, {}};
+        WhileModal([&] { prompt.ConfirmChanges(tr("Program to Radio"), {change}, {}); }, look);
+        const auto shown = [&look](QWidget* window) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            look(window);
+        };
+        ListMessageBox list(f->prompt, tr("Open"), tr("..."), MessageIcon::Warning, QStringLiteral("1\n2"), &w);
+        shown(&list);
         HelpWindow help(QStringLiteral(QUORLINK_TEST_DATA "/../../README.md"), &w);
-        cut << Shown(&help);
-        cut.removeDuplicates();
-        return cut;
+        shown(&help);
+        ReportWindow report(f->model, f->prompt, &w, 0);
+        shown(&report);
+        CompareWindow compare({change}, tr("Radio"), f->prompt, {}, &w);
+        shown(&compare);
     }
 
 private slots:
@@ -273,7 +266,9 @@ private slots:
         QFETCH(QString, language);
         QFETCH(double, scale);
         Use({language, scale});
-        const QStringList cut = CutEverywhere();
+        QStringList cut;
+        VisitEverything([&cut](QWidget* shown) { cut << test::CutTexts(shown); });
+        cut.removeDuplicates();
         QVERIFY(NoneFound(cut));
     }
 
@@ -281,19 +276,20 @@ private slots:
     void everyTextIsTranslated()
     {
         Use({QStringLiteral("pseudo"), 1.0});
-        MainWindow& w = f->Open();
-        auto* tree = f->Find<QTreeWidget>("tvTreeView");
         QStringList english;
-        const auto check = [&english](const QWidget* on, const QString& text) {
-            // Numbers, codes and the radio's own words (HI, USA CH16) have nothing to translate.
+        QStringList ownNames;  // each language is offered by the name its speakers give it
+        for (const OfferedLanguage& offered : kOfferedLanguages)
+            ownNames << QString::fromUtf8(offered.nativeName);
+        const auto check = [&](const QWidget* on, const QString& text) {
+            // Numbers, codes, the radio's own words (HI, USA CH16) and the program's name have nothing to translate.
             static const QRegularExpression word(QStringLiteral("[a-z]{2}"));
-            if (!text.startsWith(QLatin1Char('[')) && word.match(text).hasMatch())
+            const QString words = QString(text).remove(QStringLiteral("Quorlink"));
+            if (!text.startsWith(QLatin1Char('[')) && word.match(words).hasMatch() && !ownNames.contains(text))
                 english << test::Where(on, text);
         };
-        for (QTreeWidgetItem* node : AllNodes(tree)) {
-            tree->setCurrentItem(node);
-            QTest::qWait(1);
-            for (const QWidget* on : w.findChildren<QWidget*>()) {
+        VisitEverything([&](QWidget* shown) {
+            check(shown, shown->windowTitle());
+            for (const QWidget* on : shown->findChildren<QWidget*>()) {
                 if (!on->isVisible())
                     continue;
                 if (const auto* label = qobject_cast<const QLabel*>(on))
@@ -304,14 +300,9 @@ private slots:
                     for (int i = 0; i < tabs->count(); ++i)
                         check(on, tabs->tabText(i));
             }
-        }
-        QStringList ownNames;  // each language is offered by the name its speakers give it
-        for (const OfferedLanguage& offered : kOfferedLanguages)
-            ownNames << QString::fromUtf8(offered.nativeName);
-        for (const QAction* action : w.findChildren<QAction*>()) {
-            if (!ownNames.contains(action->text()))
-                check(&w, action->text());
-        }
+            for (const QAction* action : shown->findChildren<QAction*>())
+                check(shown, action->text());
+        });
         english.removeDuplicates();
         QVERIFY(NoneFound(english));
     }
