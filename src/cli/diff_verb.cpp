@@ -10,6 +10,7 @@
 #include "said.h"
 #include "terminal_text.h"
 #include "verbs.h"
+#include "language.h"
 
 namespace quorlink::cli {
 
@@ -29,12 +30,16 @@ bool Load(const Call& call, Model& model, const std::string& source)
 
 }  // namespace
 
-// Latin-1, as the names in the records are: a name prints as the bytes the file holds.
+// In English a line is Latin-1, as the names in the records are: a name prints as the bytes the
+// file holds. Another language's words need the terminal's encoding, and the names come along in it.
 void PrintDifferences(const Io& io, const std::vector<Difference>& differences, bool brief)
 {
+    const bool english = LanguageOfEnvironment() == QLatin1String("en");
     if (!brief)
-        for (const Difference& difference : differences)
-            std::fprintf(io.out, "%s\n", EscapeControls(DifferenceText(difference)).toLatin1().constData());
+        for (const Difference& difference : differences) {
+            const QString line = EscapeControls(DifferenceText(difference));
+            std::fprintf(io.out, "%s\n", (english ? line.toLatin1() : line.toLocal8Bit()).constData());
+        }
     const TextTemplate count = DifferenceCountWords(differences.size());
     std::fprintf(io.out, "%s\n", Said(ModelText(count.text), count.args).c_str());
 }
