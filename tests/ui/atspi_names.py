@@ -67,6 +67,18 @@ def press(key, pause=0.05):
     time.sleep(pause)
 
 
+def moved(tree, key, seconds=3.0):
+    """Presses key and waits for the selection to move; False when it stays (a busy machine is slow)."""
+    before = selected(tree)
+    press(key, 0)
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        time.sleep(0.05)
+        if selected(tree) != before:
+            return True
+    return False
+
+
 def selected(tree):
     for cell in tree:
         if cell is not None and cell.getState().contains(pyatspi.STATE_SELECTED):
@@ -101,13 +113,11 @@ def main(program):
                 for path in found:
                     faults.setdefault(path, set()).add(node)
             if repeats >= 2:
-                press("Left")  # to the list's own node
-                press("Left")  # which folds it
+                moved(tree, "Left")  # to the list's own node
+                press("Left", 0.2)  # which folds it
             else:
-                press("Right")  # unfolds a node that has more below
-            before = selected(tree)
-            press("Down", 0.15)
-            if selected(tree) == before:
+                press("Right", 0.2)  # unfolds a node that has more below
+            if not moved(tree, "Down"):
                 break  # the last node
         for path, nodes in sorted(faults.items()):
             print(f"no name: {path} (on {', '.join(sorted(nodes)[:3])}{'...' if len(nodes) > 3 else ''})")
