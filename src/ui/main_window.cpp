@@ -83,6 +83,9 @@ MainWindow::MainWindow(Model& model, Prompt& prompt, QString programFolder, Wind
     RebuildAll();
     help_->SetHelpContexts();
     SizeControls(kInitialTreeTwips);
+    // Large type or a longer language may need more room than the twips give.
+    setMinimumSize(SmallestWindowSize());
+    resize(size().expandedTo(minimumSize()));
 
     QApplication::restoreOverrideCursor();
     setEnabled(true);
