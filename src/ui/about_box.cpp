@@ -77,6 +77,7 @@ AboutBox::AboutBox(const Model& model, QWidget* parent) : QDialog(parent)
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     // 325 by 251 pixels, or larger where the texts need it (large type, a longer language).
+    ensurePolished();  // measured in the desktop's style and font
     setMinimumSize(SmallestSize());
     resize(QSize(325, 251).expandedTo(minimumSize()));
 }

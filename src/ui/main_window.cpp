@@ -84,6 +84,7 @@ MainWindow::MainWindow(Model& model, Prompt& prompt, QString programFolder, Wind
     help_->SetHelpContexts();
     SizeControls(kInitialTreeTwips);
     // Large type or a longer language may need more room than the twips give.
+    ensurePolished();  // the pages' sizes as the desktop's style and font make them
     setMinimumSize(SmallestWindowSize());
     resize(size().expandedTo(minimumSize()));
 
