@@ -76,7 +76,19 @@ AboutBox::AboutBox(const Model& model, QWidget* parent) : QDialog(parent)
     ok_->setObjectName(QStringLiteral("cmdOK"));
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
-    resize(325, 251);
+    // 325 by 251 pixels, or larger where the texts need it (large type, a longer language).
+    ensurePolished();  // measured in the desktop's style and font
+    setMinimumSize(SmallestSize());
+    resize(QSize(325, 251).expandedTo(minimumSize()));
+}
+
+// The frame's texts whole, with the margins resizeEvent keeps around them.
+QSize AboutBox::SmallestSize() const
+{
+    const double tpp = TwipsPerPixel(this);
+    const QSize frame = frame_->minimumSizeHint();
+    return {frame.width() + qRound(200 / tpp),
+            frame.height() + ok_->sizeHint().height() + qRound(70 / tpp) + 2 * qRound(100 / tpp)};
 }
 
 // The frame is 200 twips narrower than the window; OK sits 70 twips below it, centred.

@@ -21,6 +21,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QSize SmallestSize() const;
+
     QFrame* frame_;
     QPushButton* ok_;
 };

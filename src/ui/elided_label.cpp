@@ -44,8 +44,10 @@ QSize ElidedLabel::minimumSizeHint() const
 {
     const QMargins frame = contentsMargins();
     QString shortest = text();
-    if (const int at = path_.isEmpty() ? -1 : shortest.lastIndexOf(path_); at >= 0)
-        shortest.replace(at, path_.size(), QChar(0x2026));
+    const int at = path_.isEmpty() ? -1 : shortest.lastIndexOf(path_);
+    if (at < 0)
+        return QLabel::minimumSizeHint();
+    shortest.replace(at, path_.size(), QChar(0x2026));
     const int width = fontMetrics().horizontalAdvance(shortest) + 2 * margin() + frame.left() + frame.right();
     return {width, QLabel::minimumSizeHint().height()};
 }

@@ -10,6 +10,8 @@
 namespace quorlink {
 
 class ElidedLabel : public QLabel {
+    Q_OBJECT  // known by its class name to the checks of cut texts
+
 public:
     explicit ElidedLabel(QWidget* parent = nullptr) : QLabel(parent) {}
 
@@ -19,7 +21,9 @@ public:
     // What is drawn: the text, cut in the middle to the width there is.
     QString ShownText() const;
 
-    // Asks for the whole text's width, but does with the path cut to "…".
+    // Asks for the whole text's width, as a QLabel does, but does with the
+    // path cut to "…"; a text without a path is cut at its end only when the
+    // layout cannot give it that width.
     QSize minimumSizeHint() const override;
 
 protected:

@@ -83,6 +83,10 @@ MainWindow::MainWindow(Model& model, Prompt& prompt, QString programFolder, Wind
     RebuildAll();
     help_->SetHelpContexts();
     SizeControls(kInitialTreeTwips);
+    // Large type or a longer language may need more room than the twips give.
+    ensurePolished();  // the pages' sizes as the desktop's style and font make them
+    setMinimumSize(SmallestWindowSize());
+    resize(size().expandedTo(minimumSize()));
 
     QApplication::restoreOverrideCursor();
     setEnabled(true);
@@ -184,7 +188,9 @@ void MainWindow::BuildStatusBar()
     bar->setSizeGripEnabled(true);
     for (int i = 0; i < 3; ++i) {
         // Of a long note in panel 2 its path is cut in the middle; the note is whole in its tooltip.
-        statusPanels_[i] = i == 1 ? new ElidedLabel(bar) : new QLabel(bar);
+        // The hint in panel 1 is cut at its end only where the window is too narrow for it
+        // (large type), and is whole in its tooltip too.
+        statusPanels_[i] = i == 2 ? new QLabel(bar) : new ElidedLabel(bar);
         statusPanels_[i]->setObjectName(QStringLiteral("sbStatusBarPanel%1").arg(i + 1));
         bar->addPermanentWidget(statusPanels_[i], i == 0 ? 1 : 0);
     }
@@ -222,7 +228,7 @@ void MainWindow::BuildCentralArea()
 
 QString MainWindow::StatusText(int panel) const { return statusPanels_[panel - 1]->text(); }
 
-void MainWindow::SetHint(const QString& hint) { statusPanels_[0]->setText(hint); }
+void MainWindow::SetHint(const QString& hint) { static_cast<ElidedLabel*>(statusPanels_[0])->SetWholeText(hint); }
 
 void MainWindow::SetStateText(const QString& text, const QString& path)
 {

@@ -15,8 +15,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QtMath>
 
@@ -30,6 +32,22 @@ constexpr double kSmallestDataPane = 6000;
 constexpr double kSplitterMargin = 2500;  // a dragged splitter stays this far from the right edge
 constexpr double kTreeShare = 0.3;
 constexpr double kSplitterWidth = 130;
+
+// The room the pages need at the least: each page's layout at its smallest,
+// or, for a page whose parts are placed by hand (the settings tabs), its parts'.
+QSize SmallestPage(const PageStack& pages)
+{
+    QSize need(0, 0);
+    for (Panel p : {Panel::A, Panel::B, Panel::C, Panel::D, Panel::E, Panel::F, Panel::G}) {
+        const QWidget* page = pages.panel(p);
+        need = need.expandedTo(page->minimumSizeHint());
+        for (const QWidget* part : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!part->isWindow())
+                need = need.expandedTo(part->minimumSizeHint());
+    }
+    return need;
+}
+
 }  // namespace
 
 // The handle between tree and data pane; the drag itself is the window's.
@@ -64,9 +82,24 @@ double MainWindow::TwipsPerPixelX() const { return quorlink::TwipsPerPixelX(this
 
 double MainWindow::TwipsPerPixelY() const { return quorlink::TwipsPerPixelY(this); }
 
+// The twips size, or more where a page needs more room (large type, a
+// longer language): at the tree's share of the width, every page keeps its
+// layout's smallest size, so that no label, box or row is squeezed and cut.
 QSize MainWindow::SmallestWindowSize() const
 {
-    return {qCeil(kSmallestWindowWidth / TwipsPerPixelX()), qCeil(kSmallestWindowHeight / TwipsPerPixelY())};
+    const double tx = TwipsPerPixelX();
+    const double ty = TwipsPerPixelY();
+    const QSize twips(qCeil(kSmallestWindowWidth / tx), qCeil(kSmallestWindowHeight / ty));
+    const QSize page = SmallestPage(router_->Pages());
+    if (page.isEmpty())
+        return twips;
+    // One pixel more each way for the rounding of PlaceControls and Place.
+    const double paneTwips = (page.width() + 1 + qRound(200 / tx)) * tx;
+    const int width = qCeil((paneTwips + 400) / (1 - kTreeShare) / tx);
+    // The menu bar, toolbar and status bar take the same height however tall the window.
+    const int bars = layout() ? layout()->totalMinimumSize().height() : 0;
+    const int height = bars + page.height() + 1 + qRound(100 / ty) + qRound(200 / ty);
+    return twips.expandedTo(QSize(width, height));
 }
 
 double MainWindow::WindowWidthTwips() const { return width() * TwipsPerPixelX(); }
@@ -104,6 +137,8 @@ void MainWindow::resizeEvent(QResizeEvent* event)
     // The smallest size is only a hint to the window manager; without one, or
     // with one that ignores it, the window sets itself back.
     const QSize smallest = SmallestWindowSize();
+    if (minimumSize() != smallest)
+        setMinimumSize(smallest);  // the pages' needs follow the desktop's font and the language
     if (width() < smallest.width() || height() < smallest.height())
         resize(size().expandedTo(smallest));
     if (tvTreeView_)
@@ -151,6 +186,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         return true;  // the window's undo and redo, never a text box's own
     if (event->type() == QEvent::KeyPress && HandleKey(watched, static_cast<QKeyEvent*>(event)))
         return true;
+    // A page that asks for more room (a larger font) makes the window grow,
+    // once the layouts have settled.
+    if (event->type() == QEvent::LayoutRequest && (widget == pictData_ || widget->parentWidget() == pictData_))
+        QTimer::singleShot(0, this, [this] {
+            const QSize smallest = SmallestWindowSize();
+            if (minimumSize() != smallest) {
+                setMinimumSize(smallest);
+                resize(size().expandedTo(smallest));
+            }
+        });
     if (event->type() == QEvent::FocusOut)
         document_.EndTyping(widget);
     if (event->type() == QEvent::FocusIn) {

@@ -2,7 +2,10 @@
 // The window's layout rules in twips: minimum size, the tree's share, and
 // the splitter drag.
 #include "main_window_fixture.h"
+#include "navigation_tree.h"
+#include "text_fit.h"
 
+#include <QScopeGuard>
 #include <QTreeWidget>
 #include <QWindow>
 
@@ -119,6 +122,25 @@ private slots:
         w.resize(1100, 600);
         QTRY_COMPARE(w.width(), 1100);
         QCOMPARE(tabs->size(), page->size());
+    }
+
+    // A larger desktop font while the window is open: the window grows until
+    // the weather page's rows are whole, and back at the normal font it may
+    // again be as small as the twips allow.
+    void windowGrowsWithTheFont()
+    {
+        MainWindow& w = *f->window;
+        w.SelectNodeByKey(TreeKey(NodeKey::Wx));
+        const QSize twips = w.minimumSize();
+        const QFont normal = QApplication::font();
+        const auto restore = qScopeGuard([normal] { QApplication::setFont(normal); });
+        QFont large = normal;
+        large.setPointSizeF(normal.pointSizeF() * 2);
+        QApplication::setFont(large);
+        QTRY_VERIFY(w.minimumSize().height() > twips.height());
+        QTRY_VERIFY2(test::CutTexts(&w).isEmpty(), qPrintable(test::CutTexts(&w).join(QLatin1Char('\n'))));
+        QApplication::setFont(normal);
+        QTRY_COMPARE(w.minimumSize(), twips);
     }
 
     void pagesFillTheDataPane()

@@ -8,7 +8,6 @@
 #include "navigation_tree.h"
 #include "page_host.h"
 #include "page_wiring.h"
-#include "twips.h"
 
 #include <QTreeWidget>
 
@@ -70,10 +69,9 @@ void ChannelGrid::SetHeader(const QStringList& titles, const QList<int>& widthsT
         return;
     grid_->setColumnCount(static_cast<int>(titles.size()));
     grid_->setHorizontalHeaderLabels(titles);
-    for (int c = 0; c < titles.size(); ++c) {
-        grid_->setColumnWidth(c, qRound(widthsTwips[c] / TwipsPerPixelX(grid_)));
+    for (int c = 0; c < titles.size(); ++c)
         grid_->horizontalHeaderItem(c)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    }
+    grid_->SetColumnWidths(widthsTwips);
 }
 
 void ChannelGrid::SetRegionGridHeader()
@@ -127,7 +125,7 @@ void ChannelGrid::ShowRegionList(Region region, bool fillOnly)
 {
     grid_->hide();
     SetRegionGridHeader();
-    grid_->SetRowHeight(qRound(kRowHeightTwips / TwipsPerPixelY(grid_)));
+    grid_->SetRowHeight(kRowHeightTwips);
     FillRegionGrid(region);
     grid_->show();
     if (!fillOnly)
@@ -138,7 +136,7 @@ void ChannelGrid::ShowExpList()
 {
     grid_->hide();
     SetExpGridHeader();
-    grid_->SetRowHeight(qRound(kRowHeightTwips / TwipsPerPixelY(grid_)));
+    grid_->SetRowHeight(kRowHeightTwips);
     FillExpGrid();
     grid_->show();
     ShowPanel();

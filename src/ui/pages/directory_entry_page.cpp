@@ -37,6 +37,18 @@ QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent)
     return label;
 }
 
+// The group field's offset: 150 twips, or the room the "0" needs in the
+// page's type where that is more (large type). A font given to the "0"
+// alone does not move the field.
+int GroupOffset(const QLabel* zero)
+{
+    const QFontMetrics page(zero->parentWidget()->font());
+    const QMargins frame = zero->contentsMargins();
+    const int needed = page.boundingRect(QRect(0, 0, 2000, 2000), Qt::TextShowMnemonic, zero->text()).width() +
+                       frame.left() + frame.right() + 2 * zero->margin();
+    return qMax(qRound(kGroupOffsetTwips / TwipsPerPixelX(zero)), needed);
+}
+
 }  // namespace
 
 DirectoryEntryPage::DirectoryEntryPage(PageHost& window, PageWiring& wiring)
@@ -167,7 +179,7 @@ void DirectoryEntryPage::SetDirectoryFieldMode(DirectoryKind kind)
 {
     const DirectoryTraits& traits = TraitsOf(kind);
     lblGroup_->setVisible(kind == DirectoryKind::Group);
-    lblGroup_->setFixedWidth(qRound(kGroupOffsetTwips / TwipsPerPixelX(lblGroup_)));
+    lblGroup_->setFixedWidth(GroupOffset(lblGroup_));
     mmsi_->SetMode(traits.mmsiLength, DirectoryText(traits.mmsiCaption));
     lblTag_->setText(DirectoryText(traits.nameLabel));
     chkGEnable_->setProperty("helpContext", traits.checkHelp);

@@ -10,7 +10,6 @@
 #include "numeric_field.h"
 #include "page_host.h"
 #include "page_wiring.h"
-#include "twips.h"
 
 #include <QLayout>
 #include <QTreeWidget>
@@ -48,14 +47,13 @@ void DirectoryListPage::SetDirectoryGridHeader(DirectoryKind kind)
 {
     grid_->setHorizontalHeaderLabels(
         {tr("No."), DirectoryText(TraitsOf(kind).nameTitle), tr("MMSI")});
-    for (int c = 0; c < grid_->columnCount(); ++c)
-        grid_->setColumnWidth(c, qRound(kColumnTwips[c] / TwipsPerPixelX(grid_)));
+    grid_->SetColumnWidths({std::begin(kColumnTwips), std::end(kColumnTwips)});
 }
 
 void DirectoryListPage::FillDirectoryGrid(DirectoryKind kind)
 {
     const Directory& directory = window_.model().DirectoryOf(kind);
-    grid_->SetRowHeight(qRound(kRowHeightTwips / TwipsPerPixelY(grid_)));
+    grid_->SetRowHeight(kRowHeightTwips);
     grid_->setRowCount(directory.size());
     for (int r = 1; r <= directory.size(); ++r) {
         const DirectoryEntry& entry = directory.at(r);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "list_grid.h"
 
+#include "twips.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -97,13 +99,55 @@ void ListGrid::updateGeometries()
         PlaceFixedColumn();
 }
 
-void ListGrid::SetRowHeight(int pixels)
+void ListGrid::SetColumnWidths(const QList<int>& twips)
 {
+    columnTwips_ = twips;
+    FitColumns();
+}
+
+void ListGrid::FitColumns()
+{
+    QHeaderView* titles = horizontalHeader();
+    const int count = qMin(columnCount(), static_cast<int>(columnTwips_.size()));
+    for (int c = 0; c < count; ++c)
+        setColumnWidth(c, qMax(qRound(columnTwips_[c] / TwipsPerPixelX(this)), titles->sectionSizeHint(c)));
+}
+
+void ListGrid::SetRowHeight(int twips)
+{
+    rowTwips_ = twips;
+    FitRows();
+}
+
+void ListGrid::FitRows()
+{
+    const int pixels = qMax(qRound(rowTwips_ / TwipsPerPixelY(this)), LineHeight());
     for (QHeaderView* rows : {verticalHeader(), fixedColumn_->verticalHeader()}) {
         rows->setMinimumSectionSize(pixels);
         rows->setDefaultSectionSize(pixels);
         for (int r = 0; r < rows->count(); ++r)
             rows->resizeSection(r, pixels);
+    }
+}
+
+// A cell of one line of text, as the view's delegate sizes it, and the grid line below it.
+int ListGrid::LineHeight() const
+{
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    option.text = QStringLiteral("Xg");
+    return style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).height() + (showGrid() ? 1 : 0);
+}
+
+// The desktop's font changed: the titles and the rows take their room again.
+void ListGrid::changeEvent(QEvent* event)
+{
+    QTableWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange && fixedColumn_) {
+        FitColumns();
+        if (rowTwips_ > 0)
+            FitRows();
     }
 }
 
