@@ -125,7 +125,7 @@ private:
     std::unique_ptr<PageRouter> router_;
     QWidget* imgSplitter_ = nullptr;
     QWidget* picSplitter_ = nullptr;
-    QLabel* statusPanels_[3] = {};  // panel 2 is an ElidedLabel
+    QLabel* statusPanels_[3] = {};  // panels 1 and 2 are ElidedLabels
     QAction* mnuEditModel1_ = nullptr;
     QAction* mnuEditModel2_ = nullptr;
 
