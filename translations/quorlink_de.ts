@@ -997,10 +997,6 @@ Viele Funkgeräte nehmen eine neue eigene MMSI nur wenige Male an; danach kann n
 
 Drücken Sie OK, um trotzdem zu schreiben, oder Abbrechen, um nichts zu schreiben.</translation>
     </message>
-    <message>
-        <source>Program to Radio</source>
-        <translation>Funkgerät programmieren</translation>
-    </message>
 </context>
 <context>
     <name>PortNamesTexts</name>
@@ -1733,10 +1729,6 @@ oder /dev/serial/by-id/usb-...
         <translation>COM%1 ist jetzt %2.</translation>
     </message>
     <message>
-        <source>Program to Radio</source>
-        <translation>Funkgerät programmieren</translation>
-    </message>
-    <message>
         <source>%1
 
 Write without it?</source>
@@ -1747,10 +1739,6 @@ Ohne sie schreiben?</translation>
 </context>
 <context>
     <name>TransferRunTexts</name>
-    <message>
-        <source>Program to Radio</source>
-        <translation>Funkgerät programmieren</translation>
-    </message>
     <message>
         <source>Complete!!</source>
         <translation>Fertig!!</translation>
@@ -1845,10 +1833,6 @@ Without it, what the radio holds now is kept nowhere once it is written.</source
 Ohne sie ist der jetzige Inhalt des Funkgeräts nach dem Schreiben nirgends aufbewahrt.</translation>
     </message>
     <message>
-        <source>Program to Radio</source>
-        <translation>Funkgerät programmieren</translation>
-    </message>
-    <message>
         <source>%1 Nothing was written.</source>
         <translation>%1 Es wurde nichts geschrieben.</translation>
     </message>
@@ -1913,10 +1897,6 @@ Ohne sie ist der jetzige Inhalt des Funkgeräts nach dem Schreiben nirgends aufb
 and %1 more</source>
         <translation>
 und %1 weitere</translation>
-    </message>
-    <message>
-        <source>Program to Radio</source>
-        <translation>Funkgerät programmieren</translation>
     </message>
     <message>
         <source>Clear Data</source>
@@ -2553,10 +2533,6 @@ Drücken Sie OK, um fortzufahren und sie zu verwerfen, oder Abbrechen, um sie zu
     <message>
         <source>Read from Radio</source>
         <translation>Funkgerät auslesen</translation>
-    </message>
-    <message>
-        <source>Program to Radio</source>
-        <translation>Funkgerät programmieren</translation>
     </message>
     <message>
         <source>1.Connect the QOR Cable.</source>

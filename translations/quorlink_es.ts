@@ -997,10 +997,6 @@ Muchas radios aceptan un MMSI propio nuevo solo unas pocas veces; después solo 
 
 Pulse Aceptar para escribir de todos modos, Cancelar para no escribir nada.</translation>
     </message>
-    <message>
-        <source>Program to Radio</source>
-        <translation>Programar la radio</translation>
-    </message>
 </context>
 <context>
     <name>PortNamesTexts</name>
@@ -1733,10 +1729,6 @@ o /dev/serial/by-id/usb-...
         <translation>COM%1 es ahora %2.</translation>
     </message>
     <message>
-        <source>Program to Radio</source>
-        <translation>Programar la radio</translation>
-    </message>
-    <message>
         <source>%1
 
 Write without it?</source>
@@ -1747,10 +1739,6 @@ Write without it?</source>
 </context>
 <context>
     <name>TransferRunTexts</name>
-    <message>
-        <source>Program to Radio</source>
-        <translation>Programar la radio</translation>
-    </message>
     <message>
         <source>Complete!!</source>
         <translation>¡¡Completado!!</translation>
@@ -1845,10 +1833,6 @@ Without it, what the radio holds now is kept nowhere once it is written.</source
 Sin ella, lo que contiene ahora la radio no quedará guardado en ningún sitio una vez escrita.</translation>
     </message>
     <message>
-        <source>Program to Radio</source>
-        <translation>Programar la radio</translation>
-    </message>
-    <message>
         <source>%1 Nothing was written.</source>
         <translation>%1 No se escribió nada.</translation>
     </message>
@@ -1913,10 +1897,6 @@ Sin ella, lo que contiene ahora la radio no quedará guardado en ningún sitio u
 and %1 more</source>
         <translation>
 y %1 más</translation>
-    </message>
-    <message>
-        <source>Program to Radio</source>
-        <translation>Programar la radio</translation>
     </message>
     <message>
         <source>Clear Data</source>
@@ -2553,10 +2533,6 @@ Pulse Aceptar para continuar y descartarlos, Cancelar para conservarlos.</transl
     <message>
         <source>Read from Radio</source>
         <translation>Leer de la radio</translation>
-    </message>
-    <message>
-        <source>Program to Radio</source>
-        <translation>Programar la radio</translation>
     </message>
     <message>
         <source>1.Connect the QOR Cable.</source>

@@ -997,10 +997,6 @@ Beaucoup de radios n&apos;acceptent un nouveau MMSI propre que quelques fois ; e
 
 Appuyez sur OK pour écrire quand même, sur Annuler pour ne rien écrire.</translation>
     </message>
-    <message>
-        <source>Program to Radio</source>
-        <translation>Programmer la radio</translation>
-    </message>
 </context>
 <context>
     <name>PortNamesTexts</name>
@@ -1733,10 +1729,6 @@ ou /dev/serial/by-id/usb-...
         <translation>COM%1 désigne maintenant %2.</translation>
     </message>
     <message>
-        <source>Program to Radio</source>
-        <translation>Programmer la radio</translation>
-    </message>
-    <message>
         <source>%1
 
 Write without it?</source>
@@ -1747,10 +1739,6 @@ Write without it?</source>
 </context>
 <context>
     <name>TransferRunTexts</name>
-    <message>
-        <source>Program to Radio</source>
-        <translation>Programmer la radio</translation>
-    </message>
     <message>
         <source>Complete!!</source>
         <translation>Terminé!!</translation>
@@ -1845,10 +1833,6 @@ Without it, what the radio holds now is kept nowhere once it is written.</source
 Sans elle, ce que la radio contient maintenant ne sera conservé nulle part une fois l&apos;écriture faite.</translation>
     </message>
     <message>
-        <source>Program to Radio</source>
-        <translation>Programmer la radio</translation>
-    </message>
-    <message>
         <source>%1 Nothing was written.</source>
         <translation>%1 Rien n&apos;a été écrit.</translation>
     </message>
@@ -1913,10 +1897,6 @@ Sans elle, ce que la radio contient maintenant ne sera conservé nulle part une 
 and %1 more</source>
         <translation>
 et %1 de plus</translation>
-    </message>
-    <message>
-        <source>Program to Radio</source>
-        <translation>Programmer la radio</translation>
     </message>
     <message>
         <source>Clear Data</source>
@@ -2553,10 +2533,6 @@ Appuyez sur OK pour continuer et les abandonner, sur Annuler pour les garder.</t
     <message>
         <source>Read from Radio</source>
         <translation>Lire la radio</translation>
-    </message>
-    <message>
-        <source>Program to Radio</source>
-        <translation>Programmer la radio</translation>
     </message>
     <message>
         <source>1.Connect the QOR Cable.</source>

@@ -997,10 +997,6 @@ Muitos rádios aceitam um novo MMSI próprio só poucas vezes; depois disso só 
 
 Pressione OK para gravar mesmo assim, Cancelar para não gravar nada.</translation>
     </message>
-    <message>
-        <source>Program to Radio</source>
-        <translation>Programar no Rádio</translation>
-    </message>
 </context>
 <context>
     <name>PortNamesTexts</name>
@@ -1733,10 +1729,6 @@ ou /dev/serial/by-id/usb-...
         <translation>COM%1 agora significa %2.</translation>
     </message>
     <message>
-        <source>Program to Radio</source>
-        <translation>Programar no Rádio</translation>
-    </message>
-    <message>
         <source>%1
 
 Write without it?</source>
@@ -1747,10 +1739,6 @@ Gravar sem isso?</translation>
 </context>
 <context>
     <name>TransferRunTexts</name>
-    <message>
-        <source>Program to Radio</source>
-        <translation>Programar no Rádio</translation>
-    </message>
     <message>
         <source>Complete!!</source>
         <translation>Concluído!!</translation>
@@ -1845,10 +1833,6 @@ Without it, what the radio holds now is kept nowhere once it is written.</source
 Sem ele, o que o rádio contém agora não fica guardado em lugar nenhum depois de gravado.</translation>
     </message>
     <message>
-        <source>Program to Radio</source>
-        <translation>Programar no Rádio</translation>
-    </message>
-    <message>
         <source>%1 Nothing was written.</source>
         <translation>%1 Nada foi gravado.</translation>
     </message>
@@ -1913,10 +1897,6 @@ Sem ele, o que o rádio contém agora não fica guardado em lugar nenhum depois 
 and %1 more</source>
         <translation>
 e mais %1</translation>
-    </message>
-    <message>
-        <source>Program to Radio</source>
-        <translation>Programar no Rádio</translation>
     </message>
     <message>
         <source>Clear Data</source>
@@ -2553,10 +2533,6 @@ Pressione OK para continuar e descartá-las, Cancelar para mantê-las.</translat
     <message>
         <source>Read from Radio</source>
         <translation>Ler do Rádio</translation>
-    </message>
-    <message>
-        <source>Program to Radio</source>
-        <translation>Programar no Rádio</translation>
     </message>
     <message>
         <source>1.Connect the QOR Cable.</source>

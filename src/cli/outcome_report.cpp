@@ -19,6 +19,8 @@ struct CliOutcomeTexts {
 
 bool ReportOutcome(Prompt& prompt, const Outcome& outcome)
 {
+    for (const std::string& note : outcome.notes)
+        prompt.Message(QStringLiteral("quorlink-cli"), QString::fromStdString(note), MessageIcon::Warning);
     for (const Message& message : outcome.messages)
         prompt.Message(QString::fromStdString(message.title), QString::fromStdString(message.text), message.icon);
     if (outcome.fault)

@@ -17,7 +17,6 @@
 #include "serial_port.h"
 #include "serial_link.h"
 #include "settings_store.h"
-#include "terminal_text.h"
 #include "transfer_runs.h"
 #include "verbs.h"
 #include "whole_file.h"
@@ -93,15 +92,8 @@ private:
 
 using Run = std::function<Outcome(CloneProtocol&)>;
 
-// Backups go to the data folder; one that fails is said on standard error.
-TransferSafety SafetyOf(const Call& call)
-{
-    std::FILE* err = call.io.err;
-    return {DataFolderOf(call.io), !call.args.noVerify, [err](const QString& text) {
-                std::fprintf(err, "quorlink-cli: %s\n", qPrintable(EscapeControls(text)));
-                std::fflush(err);
-            }};
-}
+// Backups go to the data folder; one that fails is among the run's notes.
+TransferSafety SafetyOf(const Call& call) { return {DataFolderOf(call.io), !call.args.noVerify}; }
 
 // The model gets the image as the radio sent it, not as the read fix-up
 // leaves it: what the command line compares and keeps is the radio's memory.

@@ -44,8 +44,6 @@ Outcome SaveImage(Model& model, const QString& path, const FileContext& context,
 {
     Outcome saved = encoded ? Outcome::Failed(encoded) : WriteImage(model.MemoryImage, path, context);
     Pause(context.pauseMs);
-    // This save has never answered for ErrorFlag, only for CancelFlag.
-    saved.ErrorFlag = false;
     return EndFileCommand(model, context, std::move(saved), "frmMain.SaveHexFileAs",
                           QT_TRANSLATE_NOOP("FileContextTexts", "FileSave Error!!"));
 }

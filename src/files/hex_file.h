@@ -14,8 +14,7 @@ struct Model;
 // Both end as every file command does (EndFileCommand) and return the
 // outcome; a failure carries the file fault with the system's reason, if any.
 // Encodes the records, then writes the image over the start of the file (a
-// longer existing file keeps its tail). Its outcome never raises ErrorFlag;
-// a failed save leaves the old file as it was.
+// longer existing file keeps its tail). A failed save leaves the old file as it was.
 Outcome SaveHexImage(Model& model, const QString& path, const FileContext& context);
 // Model check, then the bytes become MemoryImage and are decoded. On a failed
 // check or read the image and the records stay as they were; a failed check

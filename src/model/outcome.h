@@ -29,18 +29,13 @@ struct Outcome {
     // say all there is (a file of the other model, say).
     Fault fault;
     std::vector<Message> messages;
-    // The command's flags: a failure raises ErrorFlag, a cancel raises
-    // CancelFlag and so does a failure a fault ended.
-    bool ErrorFlag = false;
-    bool CancelFlag = false;
+    // What went wrong on the way without ending the command (a backup that
+    // could not be kept), to be told however it ended; text in UTF-8.
+    std::vector<std::string> notes;
 
     static Outcome Done() { return {}; }
-    static Outcome Failed(Fault why = {})
-    {
-        const bool faulted = static_cast<bool>(why);
-        return {Kind::Failed, std::move(why), {}, true, faulted};
-    }
-    static Outcome Cancelled() { return {Kind::Cancelled, {}, {}, false, true}; }
+    static Outcome Failed(Fault why = {}) { return {Kind::Failed, std::move(why), {}, {}}; }
+    static Outcome Cancelled() { return {Kind::Cancelled, {}, {}, {}}; }
 
     bool done() const { return kind == Kind::Done; }
     bool failed() const { return kind == Kind::Failed; }
@@ -49,6 +44,18 @@ struct Outcome {
     Outcome& Say(std::string title, std::string text, MessageIcon icon)
     {
         messages.push_back({std::move(title), std::move(text), icon});
+        return *this;
+    }
+    Outcome& Note(std::string text)
+    {
+        notes.push_back(std::move(text));
+        return *this;
+    }
+    // The notes of the steps before this one, told first.
+    Outcome& After(std::vector<std::string> earlier)
+    {
+        earlier.insert(earlier.end(), notes.begin(), notes.end());
+        notes = std::move(earlier);
         return *this;
     }
 };

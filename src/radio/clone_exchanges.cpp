@@ -25,7 +25,6 @@ CloneProtocol::Asked CloneProtocol::Ask(const QByteArray& request, const std::fu
                                         Sending sending)
 {
     TransferState& state = link_.state();
-    state.ErrorFlag = true;
     state.CancelFlag = false;
     // Bytes before the request answer nothing it asks: a reply came late or twice.
     if (link_.UnaskedBytes())
@@ -41,9 +40,8 @@ CloneProtocol::Asked CloneProtocol::Ask(const QByteArray& request, const std::fu
     return answered ? Asked::Answered : Asked::OutOfStep;
 }
 
-bool CloneProtocol::Proven(int count, const Step& step, Command marker)
+Exchanged CloneProtocol::Proven(int count, const Step& step, Command marker)
 {
-    TransferState& state = link_.state();
     // Failures charged to each request of the span, the marker last.
     std::vector<int> failures(static_cast<std::size_t>(count) + 1, 0);
     pendingMarkers_ = 0;  // a span begins in step, or right after the port opened
@@ -55,13 +53,17 @@ bool CloneProtocol::Proven(int count, const Step& step, Command marker)
         if (asked == Asked::Answered)
             asked = AskMarker(marker);
         if (asked == Asked::Answered)
-            return true;
-        state.ErrorFlag = true;
+            return Exchanged::Done;
         if (asked == Asked::Stopped || ++failures[static_cast<std::size_t>(at)] > RetryCount)
-            return false;
+            return Unproven();
         if (!BackInStep(marker))
-            return false;
+            return Unproven();
     }
+}
+
+Exchanged CloneProtocol::Unproven() const
+{
+    return link_.state().CancelFlag ? Exchanged::Cancelled : Exchanged::Failed;
 }
 
 bool CloneProtocol::BackInStep(Command marker)
@@ -70,7 +72,6 @@ bool CloneProtocol::BackInStep(Command marker)
     for (int attempt = 0; attempt < kMarkerAttempts; ++attempt) {
         link_.Send(QByteArray(1, char(CAN)));
         Pause(Timings.retryPauseMs);
-        state.ErrorFlag = true;
         state.CancelFlag = false;
         link_.Send(BuildRequest(marker, kMarkerAddress));
         ++pendingMarkers_;
@@ -84,7 +85,6 @@ bool CloneProtocol::BackInStep(Command marker)
             break;
         pendingMarkers_ = 0;  // none came: taken for lost, the next is asked afresh
     }
-    state.ErrorFlag = true;
     return false;
 }
 
@@ -110,7 +110,6 @@ WaitResult CloneProtocol::AwaitMarker(Command marker, bool& heard)
         if (frame.size() == size && frame.front() == char(SOH) && byte == CR && CheckReply(frame.mid(1)) == marker &&
             --pendingMarkers_ <= 0) {
             pendingMarkers_ = 0;
-            link_.state().ErrorFlag = false;
             return WaitResult::Done;
         }
         if (frame.size() >= size)
@@ -120,16 +119,13 @@ WaitResult CloneProtocol::AwaitMarker(Command marker, bool& heard)
 
 bool CloneProtocol::TakeDataReply(Image& target, int address, int command)
 {
-    TransferState& state = link_.state();
-    state.ErrorFlag = true;
-    state.CancelFlag = false;
+    link_.state().CancelFlag = false;
     if (link_.TakeByte(SOH, Timings.replyTimeoutMs) != WaitResult::Done)
         return false;
     const int dataBytes = ReplyDataBytes(static_cast<Command>(command));
     QByteArray buffer(2 + 2 * dataBytes + 2 + 1, '\0');
     if (link_.ReceiveFrame(buffer, Timings.frameTimeoutMs) != WaitResult::Done)
         return false;
-    state.ErrorFlag = true;
     if (CheckReply(buffer) != command)
         return false;
     // The checksum does not vouch for the digits themselves: a pair that is
@@ -143,7 +139,6 @@ bool CloneProtocol::TakeDataReply(Image& target, int address, int command)
     }
     for (int i = 0; i < dataBytes && address + i < kImageSize; ++i)
         target[address + i] = data[i];
-    state.ErrorFlag = false;
     return true;
 }
 
@@ -151,13 +146,8 @@ bool CloneProtocol::TakeDataReply(Image& target, int address, int command)
 // marker after them proves that each write got its own.
 bool CloneProtocol::TakeAck()
 {
-    TransferState& state = link_.state();
-    state.ErrorFlag = true;
-    state.CancelFlag = false;
-    if (link_.TakeByte(ACK, Timings.replyTimeoutMs) != WaitResult::Done)
-        return false;
-    state.ErrorFlag = false;
-    return true;
+    link_.state().CancelFlag = false;
+    return link_.TakeByte(ACK, Timings.replyTimeoutMs) == WaitResult::Done;
 }
 
 CloneProtocol::Asked CloneProtocol::AskReadBlock(Image& target, int address)
@@ -206,24 +196,24 @@ CloneProtocol::Asked CloneProtocol::WriteSingles(int first, int last)
     return asked;
 }
 
-void CloneProtocol::ReadBlock(Image& target, int address)
+Exchanged CloneProtocol::ReadBlock(Image& target, int address)
 {
-    Proven(1, [&](int) { return AskReadBlock(target, address); }, ReadByteCommand);
+    return Proven(1, [&](int) { return AskReadBlock(target, address); }, ReadByteCommand);
 }
 
-void CloneProtocol::ReadByte(Image& target, int address)
+Exchanged CloneProtocol::ReadByte(Image& target, int address)
 {
-    Proven(1, [&](int) { return AskReadByte(target, address); }, ReadBlockCommand);
+    return Proven(1, [&](int) { return AskReadByte(target, address); }, ReadBlockCommand);
 }
 
-void CloneProtocol::WriteBlock(int address)
+Exchanged CloneProtocol::WriteBlock(int address)
 {
-    Proven(1, [&](int) { return AskWriteBlock(address); }, ReadByteCommand);
+    return Proven(1, [&](int) { return AskWriteBlock(address); }, ReadByteCommand);
 }
 
-void CloneProtocol::WriteByte(int address)
+Exchanged CloneProtocol::WriteByte(int address)
 {
-    Proven(1, [&](int) { return AskWriteByte(address); }, ReadByteCommand);
+    return Proven(1, [&](int) { return AskWriteByte(address); }, ReadByteCommand);
 }
 
 }  // namespace quorlink

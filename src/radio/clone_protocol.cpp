@@ -27,10 +27,11 @@ struct CloneProtocolTexts {
 constexpr OperationInfo kModelCheck{QT_TRANSLATE_NOOP("CloneProtocolTexts", "Model Check"),
                                     "frmRadio.ReadDataChkModel"};
 constexpr OperationInfo kRead{QT_TRANSLATE_NOOP("CloneProtocolTexts", "Read from Radio"), "frmRadio.ReadData"};
-constexpr OperationInfo kWrite{QT_TRANSLATE_NOOP("CloneProtocolTexts", "Program to Radio"), "frmRadio.WriteData"};
-constexpr OperationInfo kReadBeforeWrite{QT_TRANSLATE_NOOP("CloneProtocolTexts", "Program to Radio"),
-                                         "frmRadio.ReadBeforeWrite"};
-constexpr OperationInfo kOwnMmsi{QT_TRANSLATE_NOOP("CloneProtocolTexts", "Program to Radio"), "frmRadio.ReadOwnMmsi"};
+// Every step of a write, and its boxes, go under this one title.
+constexpr const char* kProgramTitle = QT_TRANSLATE_NOOP("CloneProtocolTexts", "Program to Radio");
+constexpr OperationInfo kWrite{kProgramTitle, "frmRadio.WriteData"};
+constexpr OperationInfo kReadBeforeWrite{kProgramTitle, "frmRadio.ReadBeforeWrite"};
+constexpr OperationInfo kOwnMmsi{kProgramTitle, "frmRadio.ReadOwnMmsi"};
 constexpr OperationInfo kClear{QT_TRANSLATE_NOOP("CloneProtocolTexts", "Clear Data"), "frmRadio.ClearData"};
 constexpr OperationInfo kClearCheck{QT_TRANSLATE_NOOP("CloneProtocolTexts", "Clear Data"), "frmRadio.VerifyClear"};
 
@@ -48,6 +49,8 @@ std::string CommunicationErrorWith(const QString& reason)
 }  // namespace
 
 QString CommunicationErrorText() { return CloneProtocolTexts::tr("Communication Error!!"); }
+
+QString ProgramTitle() { return QCoreApplication::translate("CloneProtocolTexts", kProgramTitle); }
 
 int BlockProgress(int address)
 {
@@ -70,25 +73,20 @@ Outcome CloneProtocol::ReadDataChkModel()
 {
     if (!link_.PortOpen())
         return OpenFailed(kModelCheck);
-    TransferState& state = link_.state();
-    state.ErrorFlag = false;
     Image scratch{};
     const int codeBytes[] = {addr::ModelCodeHead, addr::ModelCodeHead + 1, addr::ModelCodeTail,
                              addr::ModelCodeTail + 1};
-    Proven(4, [&](int index) { return AskReadByte(scratch, codeBytes[index]); }, ReadBlockCommand);
+    const Exchanged asked =
+        Proven(4, [&](int index) { return AskReadByte(scratch, codeBytes[index]); }, ReadBlockCommand);
     if (link_.PortFault())
         return AfterPortFault(kModelCheck);
     link_.ClosePort();
-    if (state.CancelFlag)
-        return Ended();
-    if (state.ErrorFlag)
-        return Ended().Say(TitleOf(kModelCheck), CommunicationErrorText().toStdString(), MessageIcon::Critical);
-    if (!ModelCodeMatches(link_.model(), HeadCode(scratch), TailCode(scratch))) {
-        state.ErrorFlag = true;
-        return Ended().Say(TitleOf(kRead), CloneProtocolTexts::tr("ModelName Error !!").toStdString(),
-                           MessageIcon::Critical);
-    }
-    return Ended();
+    if (asked != Exchanged::Done)
+        return Said(kModelCheck, asked);
+    if (!ModelCodeMatches(link_.model(), HeadCode(scratch), TailCode(scratch)))
+        return Outcome::Failed().Say(TitleOf(kRead), CloneProtocolTexts::tr("ModelName Error !!").toStdString(),
+                                     MessageIcon::Critical);
+    return Outcome::Done();
 }
 
 Outcome CloneProtocol::ReadData(Image& target)
@@ -142,14 +140,13 @@ Outcome CloneProtocol::ClearData()
     if (!link_.PortOpen())
         return OpenFailed(kClear);
     Progress(0);
-    Proven(1, [this](int) { return AskWriteByte(addr::UserMmsiCount); }, ReadByteCommand);
+    const Exchanged asked = Proven(1, [this](int) { return AskWriteByte(addr::UserMmsiCount); }, ReadByteCommand);
     if (link_.PortFault())
         return AfterPortFault(kClear);
     link_.ClosePort();
-    const TransferState& state = link_.state();
-    if (!state.CancelFlag && !state.ErrorFlag)
+    if (asked == Exchanged::Done)
         Progress(100);
-    return Reported(kClear);
+    return Reported(kClear, asked);
 }
 
 Outcome CloneProtocol::ReadOwnMmsiBlock(Image& target)
@@ -162,17 +159,11 @@ Outcome CloneProtocol::ReadOne(const OperationInfo& operation, Image& target, in
 {
     if (!link_.PortOpen())
         return OpenFailed(operation);
-    if (command == ReadBlockCommand)
-        Proven(1, [&](int) { return AskReadBlock(target, address); }, ReadByteCommand);
-    else
-        Proven(1, [&](int) { return AskReadByte(target, address); }, ReadBlockCommand);
+    const Exchanged asked = command == ReadBlockCommand ? ReadBlock(target, address) : ReadByte(target, address);
     if (link_.PortFault())
         return AfterPortFault(operation);
     link_.ClosePort();
-    const TransferState& state = link_.state();
-    if (!state.CancelFlag && state.ErrorFlag)
-        return Ended().Say(TitleOf(operation), CommunicationErrorText().toStdString(), MessageIcon::Critical);
-    return Ended();
+    return Said(operation, asked);
 }
 
 Outcome CloneProtocol::RunBlocks(const OperationInfo& operation, const std::function<Asked(int address)>& step)
@@ -181,55 +172,54 @@ Outcome CloneProtocol::RunBlocks(const OperationInfo& operation, const std::func
         return OpenFailed(operation);
     Progress(0);
     constexpr int kSpanBytes = kSpanBlocks * kBlockSize;
-    for (int first = 0; first < kImageSize; first += kSpanBytes) {
+    Exchanged asked = Exchanged::Done;
+    for (int first = 0; first < kImageSize && asked == Exchanged::Done; first += kSpanBytes) {
         const int blocks = std::min(kSpanBlocks, (kImageSize - first) / kBlockSize);
-        const bool proven = Proven(blocks, [&](int index) {
+        asked = Proven(blocks, [&](int index) {
             const int address = first + index * kBlockSize;
             Progress(BlockProgress(address));
             return step(address);
         }, ReadByteCommand);
-        if (!proven)
-            break;
     }
     if (link_.PortFault())
         return AfterPortFault(operation);
     link_.ClosePort();
-    return Reported(operation);
+    return Reported(operation, asked);
 }
 
 // Without this message the user would be left with a dialog that does nothing.
 Outcome CloneProtocol::OpenFailed(const OperationInfo& operation)
 {
-    link_.state().ErrorFlag = true;
-    return Ended().Say(TitleOf(operation), CommunicationErrorWith(link_.OpenFailure()), MessageIcon::Critical);
+    return Outcome::Failed().Say(TitleOf(operation), CommunicationErrorWith(link_.OpenFailure()),
+                                 MessageIcon::Critical);
 }
 
 Outcome CloneProtocol::AfterPortFault(const OperationInfo& operation)
 {
     const Fault fault = link_.PortFault();
     link_.log().Write(link_.model().DiagnosticMode, QLatin1String(operation.source), fault);
-    // Also ErrorFlag, so that a run which only looks at ErrorFlag after the
-    // model check does not go on as if the check had passed.
-    TransferState& state = link_.state();
-    state.CancelFlag = true;
-    state.ErrorFlag = true;
     link_.ClosePort();
     // A pulled cable is a communication error like any other, with the system's reason.
-    return Ended().Say(TitleOf(operation), CommunicationErrorWith(link_.PortFaultText()), MessageIcon::Critical);
+    return Outcome::Failed().Say(TitleOf(operation), CommunicationErrorWith(link_.PortFaultText()),
+                                 MessageIcon::Critical);
 }
 
-Outcome CloneProtocol::Reported(const OperationInfo& operation)
+Outcome CloneProtocol::Said(const OperationInfo& operation, Exchanged ended) const
 {
-    const TransferState& state = link_.state();
-    if (state.CancelFlag)
-        return Ended();
-    if (state.ErrorFlag)
-        return Ended().Say(TitleOf(operation), CommunicationErrorText().toStdString(), MessageIcon::Critical);
-    Pause(Timings.settlePauseMs);
-    return Ended();
+    switch (ended) {
+    case Exchanged::Done: return Outcome::Done();
+    case Exchanged::Cancelled: return Outcome::Cancelled();
+    case Exchanged::Failed: break;
+    }
+    return Outcome::Failed().Say(TitleOf(operation), CommunicationErrorText().toStdString(), MessageIcon::Critical);
 }
 
-Outcome CloneProtocol::Ended() const { return quorlink::Ended(link_.state()); }
+Outcome CloneProtocol::Reported(const OperationInfo& operation, Exchanged ended) const
+{
+    if (ended == Exchanged::Done)
+        Pause(Timings.settlePauseMs);
+    return Said(operation, ended);
+}
 
 void CloneProtocol::Progress(int percent) const
 {

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The four operations on the radio's memory (model check, read, write,
 // clear). Each opens the port, runs its exchanges in ascending address order,
-// closes the port, leaves its flags in the link's TransferState and returns
-// its outcome: the failures it knows carry their message under the
-// operation's title.
+// closes the port and returns its outcome: the failures it knows carry their
+// message under the operation's title; a cancel ends without one.
 #pragma once
 
 #include "file_context.h"
@@ -47,6 +46,13 @@ struct ProtocolTimings {
 // Which blocks of a read-back were answered, one bit per 16-byte block.
 using BlockSet = std::bitset<kImageSize / kWriteBlockSize>;
 
+// How an exchange, or a span of them a marker proves, ended. A fault of the
+// port ends it as well; the link's PortFault() tells that apart.
+enum class Exchanged { Done, Failed, Cancelled };
+
+// The title of the write's messages and boxes, in the user's language.
+QString ProgramTitle();
+
 // Replies carry no address; what pairs a reply with its request is the
 // radio's order: it answers one request at a time, in the order they come.
 // A marker is a read whose reply the requests before it cannot be mistaken
@@ -88,10 +94,10 @@ public:
     void AnnouncePass(const QString& pass) const;
 
     // One request each, proven by a marker, with its retries.
-    void ReadBlock(Image& target, int address);
-    void ReadByte(Image& target, int address);
-    void WriteBlock(int address);
-    void WriteByte(int address);
+    Exchanged ReadBlock(Image& target, int address);
+    Exchanged ReadByte(Image& target, int address);
+    Exchanged WriteBlock(int address);
+    Exchanged WriteByte(int address);
 
 private:
     // How one request went: its reply taken, the line out of step, or the
@@ -109,8 +115,10 @@ private:
     Asked AskMarker(Command marker);
     Asked WriteSingles(int first, int last);
     // Runs count steps, then a marker; after an anomaly brings the line back
-    // and runs them all again. True once the marker proved them.
-    bool Proven(int count, const Step& step, Command marker);
+    // and runs them all again. Done once the marker proved them.
+    Exchanged Proven(int count, const Step& step, Command marker);
+    // Why a span could not be proven: Cancel was pressed, or the line failed.
+    Exchanged Unproven() const;
     bool BackInStep(Command marker);
     // heard: whether any byte came meanwhile.
     WaitResult AwaitMarker(Command marker, bool& heard);
@@ -119,12 +127,13 @@ private:
     Outcome ReadOne(const OperationInfo& operation, Image& target, int address, int command);
     Outcome RunBlocks(const OperationInfo& operation, const std::function<Asked(int address)>& step);
     Outcome OpenFailed(const OperationInfo& operation);
-    // Logs the port's fault and closes it; the run ends as cancelled and failed.
+    // Logs the port's fault and closes it; the run ends as failed.
     Outcome AfterPortFault(const OperationInfo& operation);
-    // After the port is closed: the communication error, or the settle pause.
-    Outcome Reported(const OperationInfo& operation);
-    // The outcome the link's flags stand for, with no message yet.
-    Outcome Ended() const;
+    // After the port is closed: a failure says the communication error, a
+    // cancel nothing.
+    Outcome Said(const OperationInfo& operation, Exchanged ended) const;
+    // The same, with the settle pause after a success.
+    Outcome Reported(const OperationInfo& operation, Exchanged ended) const;
     void Progress(int percent) const;
     void Pause(int milliseconds) const;
 

@@ -30,20 +30,19 @@ ModelProbe AskModelCode(CloneProtocol& protocol)
         probe.fault = Fault{1, link.OpenFailure().toStdString()};
         return probe;
     }
-    TransferState& state = link.state();
-    state.ErrorFlag = false;
     Image scratch{};
+    Exchanged asked = Exchanged::Done;
     for (const int address : {addr::ModelCodeHead, addr::ModelCodeHead + 1, addr::ModelCodeTail,
                               addr::ModelCodeTail + 1}) {
-        protocol.ReadByte(scratch, address);
-        if (state.ErrorFlag || state.CancelFlag || link.PortFault())
+        asked = protocol.ReadByte(scratch, address);
+        if (asked != Exchanged::Done || link.PortFault())
             break;
     }
     probe.fault = link.PortFault();
     if (probe.fault)
         probe.fault.description = link.PortFaultText().toStdString();  // for the user, never logged
     link.ClosePort();
-    probe.answered = !state.ErrorFlag && !state.CancelFlag && !probe.fault;
+    probe.answered = asked == Exchanged::Done && !probe.fault;
     if (probe.answered) {
         probe.head = HeadCode(scratch);
         probe.tail = TailCode(scratch);

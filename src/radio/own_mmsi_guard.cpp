@@ -25,22 +25,18 @@ QString OwnMmsiOf(const Image& image) { return ToQString(ShownMmsi(DecodeDigits(
 
 Outcome OwnMmsiAllowed(CloneProtocol& protocol, const OwnMmsiApproval& approve)
 {
-    TransferState& state = protocol.link().state();
     Image radio{};
     Outcome read = protocol.ReadOwnMmsiBlock(radio);
-    if (!read.done() || OwnMmsiAllowedBy(state, protocol.link().model(), radio, approve))
+    if (!read.done() || OwnMmsiAllowedBy(protocol.link().model(), radio, approve))
         return read;
-    return Ended(state);
+    return Outcome::Cancelled();
 }
 
-bool OwnMmsiAllowedBy(TransferState& state, const Model& model, const Image& radio, const OwnMmsiApproval& approve)
+bool OwnMmsiAllowedBy(const Model& model, const Image& radio, const OwnMmsiApproval& approve)
 {
     const QString radioMmsi = OwnMmsiOf(radio);
     const QString newMmsi = OwnMmsiOf(model.MemoryImage);
-    if (radioMmsi.isEmpty() || radioMmsi == newMmsi || approve(radioMmsi, newMmsi))
-        return true;
-    state.CancelFlag = true;
-    return false;
+    return radioMmsi.isEmpty() || radioMmsi == newMmsi || approve(radioMmsi, newMmsi);
 }
 
 QString OwnMmsiWarning(const QString& radioMmsi, const QString& newMmsi)
@@ -55,7 +51,7 @@ QString OwnMmsiWarning(const QString& radioMmsi, const QString& newMmsi)
 OwnMmsiApproval AskBeforeOwnMmsiChange(Prompt& prompt)
 {
     return [&prompt](const QString& radioMmsi, const QString& newMmsi) {
-        return prompt.Message(OwnMmsiGuardTexts::tr("Program to Radio"), OwnMmsiWarning(radioMmsi, newMmsi),
+        return prompt.Message(ProgramTitle(), OwnMmsiWarning(radioMmsi, newMmsi),
                               MessageIcon::Warning, MessageButtons::OkCancelSafe) == Answer::Ok;
     };
 }

@@ -6,7 +6,6 @@
 
 #include "image_layout.h"
 #include "outcome.h"
-#include "transfer_state.h"
 
 #include <QString>
 #include <functional>
@@ -24,16 +23,15 @@ using OwnMmsiApproval = std::function<bool(const QString& radioMmsi, const QStri
 // Reads the one block with the radio's own MMSI and compares it with the one
 // in MemoryImage. Done when the write may go on: the radio's MMSI is empty,
 // equal, or the change was approved. A failed read carries its message; a
-// refused change sets CancelFlag and sends nothing more.
+// refused change ends as a cancel and sends nothing more.
 Outcome OwnMmsiAllowed(CloneProtocol& protocol, const OwnMmsiApproval& approve);
-// The same check against an image of the radio already read; false when
-// refused, with the run's CancelFlag set.
-bool OwnMmsiAllowedBy(TransferState& state, const Model& model, const Image& radio, const OwnMmsiApproval& approve);
+// The same check against an image of the radio already read; false when refused.
+bool OwnMmsiAllowedBy(const Model& model, const Image& radio, const OwnMmsiApproval& approve);
 
 // The warning with both numbers.
 QString OwnMmsiWarning(const QString& radioMmsi, const QString& newMmsi);
 
-// The window's answer: the warning in a box titled "Program to Radio" with
+// The window's answer: the warning in a box under the write's title with
 // OK and Cancel, Cancel the default.
 OwnMmsiApproval AskBeforeOwnMmsiChange(Prompt& prompt);
 

@@ -187,7 +187,6 @@ WaitResult SerialLink::NextByte(std::optional<std::uint8_t> expected, int timeou
 
 WaitResult SerialLink::ReceiveFrame(QByteArray& buffer, int timeoutMs)
 {
-    state_.ErrorFlag = true;
     state_.CancelFlag = false;
     if (portFault_)
         return WaitResult::PortFault;
@@ -208,7 +207,6 @@ WaitResult SerialLink::ReceiveFrame(QByteArray& buffer, int timeoutMs)
     std::copy(frame.begin(), frame.end() - 1, buffer.begin());
     if (static_cast<std::uint8_t>(frame.back()) != CR)
         return WaitResult::BadEnd;
-    state_.ErrorFlag = false;
     return WaitResult::Done;
 }
 

@@ -70,8 +70,7 @@ public:
     // The next byte, whatever it is.
     WaitResult TakeAnyByte(std::uint8_t& byte, int timeoutMs);
     // Waits for buffer.size() bytes; copies all but the last into the
-    // buffer. Sets ErrorFlag, clears CancelFlag at entry; clears ErrorFlag
-    // when the frame ends with CR.
+    // buffer. Clears CancelFlag at entry; Done only when the frame ends with CR.
     WaitResult ReceiveFrame(QByteArray& buffer, int timeoutMs);
 
     QString OpenFailure() const { return openFailure_; }

@@ -22,8 +22,6 @@ struct TransferRunTexts {
     Q_DECLARE_TR_FUNCTIONS(TransferRunTexts)
 };
 
-QString ProgramTitle() { return TransferRunTexts::tr("Program to Radio"); }
-
 Outcome Complete(const QString& title)
 {
     return Outcome::Done().Say(title.toStdString(), TransferRunTexts::tr("Complete!!").toStdString(),
@@ -43,6 +41,7 @@ struct WriteNotes {
     QString sent;    // what was being written
     WriteOutcome outcome = WriteOutcome::Failed;
     std::optional<Image> data;  // the data's image, when the change list may narrow what is sent
+    Notes told;                 // backups that could not be kept
 };
 
 // How to put back what the radio held: its before-write backup, or, when the
@@ -92,25 +91,22 @@ Outcome RadioReadFirst(CloneProtocol& protocol, const OwnMmsiApproval& approve, 
                        QString& before)
 {
     Model& model = protocol.link().model();
-    TransferState& state = protocol.link().state();
     Image radio{};
     protocol.AnnouncePass(TransferRunTexts::tr("Reading the radio"));
     const Outcome read = protocol.ReadBeforeWrite(radio);
     if (!read.done())
         return read;
-    if (Outcome kept = KeepBeforeWrite(safety, state, model, radio, before); !kept.done())
+    if (Outcome kept = KeepBeforeWrite(safety, model, radio, before); !kept.done())
         return kept;
     if (safety.approveChanges) {
         Model held = model;
         TakeRead(held, radio);
         held.MemoryImage = radio;
-        if (!safety.approveChanges(held, model.MemoryImage)) {
-            state.CancelFlag = true;
-            return Ended(state);
-        }
+        if (!safety.approveChanges(held, model.MemoryImage))
+            return Outcome::Cancelled();
     }
-    if (approve && !OwnMmsiAllowedBy(state, model, radio, approve))
-        return Ended(state);
+    if (approve && !OwnMmsiAllowedBy(model, radio, approve))
+        return Outcome::Cancelled();
     return read;
 }
 
@@ -118,27 +114,23 @@ Outcome RadioReadFirst(CloneProtocol& protocol, const OwnMmsiApproval& approve, 
 
 QString WritePass() { return TransferRunTexts::tr("Writing"); }
 
-// A cancel during the model check leaves ErrorFlag set as well; a fault of
-// the port sets both. Either way the run stops there.
 Outcome RunReadTransfer(CloneProtocol& protocol, const TransferSafety& safety)
 {
     Model& model = protocol.link().model();
-    TransferState& state = protocol.link().state();
     Image scratch = model.MemoryImage;
-    const BusyWhileRunning busy(state);
+    const BusyWhileRunning busy(protocol.link().state());
     if (Outcome checked = CheckModel(protocol); !checked.done())
         return checked;
     if (Outcome read = protocol.ReadData(scratch); !read.done())
         return read;
-    BackUpTransfer(safety, model, scratch, BackupKind::Read);
-    if (safety.beforeReplacing && !safety.beforeReplacing()) {
-        state.CancelFlag = true;
-        return Ended(state);
-    }
+    Notes told;
+    BackUpTransfer(safety, model, scratch, BackupKind::Read, told);
+    if (safety.beforeReplacing && !safety.beforeReplacing())
+        return Outcome::Cancelled().After(std::move(told));
     TakeRead(model, scratch);
     if (safety.received)
         safety.received(scratch);
-    return Complete(TransferRunTexts::tr("Read from Radio"));
+    return Complete(TransferRunTexts::tr("Read from Radio")).After(std::move(told));
 }
 
 void TakeRead(Model& model, const Image& read)
@@ -157,15 +149,13 @@ Outcome WriteNoted(CloneProtocol& protocol, const OwnMmsiApproval& approve, cons
                    WriteNotes& notes)
 {
     Model& model = protocol.link().model();
-    TransferState& state = protocol.link().state();
     if (const Fault fault = safety.sendImageAsIs ? Fault{} : EncodeImage(model)) {
-        state.ErrorFlag = true;
         const QString text = QString::number(fault.number) + QStringLiteral("\n\n") + ModelText(fault.description);
-        return Ended(state).Say(ProgramTitle().toStdString(), text.toStdString(), MessageIcon::Critical);
+        return Outcome::Failed().Say(ProgramTitle().toStdString(), text.toStdString(), MessageIcon::Critical);
     }
     if (safety.readFirst && safety.approveChanges)
         notes.data = model.MemoryImage;
-    const BusyWhileRunning busy(state);
+    const BusyWhileRunning busy(protocol.link().state());
     if (Outcome checked = CheckModel(protocol); !checked.done())
         return checked;
     QString& before = notes.before;
@@ -174,7 +164,7 @@ Outcome WriteNoted(CloneProtocol& protocol, const OwnMmsiApproval& approve, cons
                                        : Outcome::Done();
     if (!allowed.done())
         return allowed;
-    notes.sent = BackUpTransfer(safety, model, model.MemoryImage, BackupKind::Write);
+    notes.sent = BackUpTransfer(safety, model, model.MemoryImage, BackupKind::Write, notes.told);
     const QString& backup = notes.sent;
     protocol.AnnouncePass(WritePass());
     Outcome written = protocol.WriteData();
@@ -207,11 +197,11 @@ Outcome RunWriteTransfer(CloneProtocol& protocol, const OwnMmsiApproval& approve
     // Only some changes sent: the data keep their own bytes all the same.
     if (notes.data)
         protocol.link().model().MemoryImage = *notes.data;
-    // A cancel ends without a message, however far its exchange had come.
-    if (notes.outcome == WriteOutcome::Failed && outcome.CancelFlag && outcome.messages.empty())
+    // A cancel before the first write frame leaves the radio as it was.
+    if (notes.outcome == WriteOutcome::Failed && outcome.cancelled())
         notes.outcome = WriteOutcome::Cancelled;
-    NoteWrite(safety, notes.outcome, notes.before, notes.sent);
-    return outcome;
+    NoteWrite(safety, notes.outcome, notes.before, notes.sent, notes.told);
+    return outcome.After(std::move(notes.told));
 }
 
 Outcome RunClearTransfer(CloneProtocol& protocol, const TransferSafety& safety)

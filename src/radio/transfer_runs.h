@@ -3,7 +3,8 @@
 // check first, then the read, write or clear. The link's BusyFlag is on
 // meanwhile. Each returns its outcome, done with "Complete!!" or with the
 // messages that say why not, for the caller to show (a model check that no
-// radio answered also names the port tried and what to check); a failed or
+// radio answered also names the port tried and what to check), and with the
+// backups that could not be kept among its notes, however it ended; a failed or
 // cancelled run leaves MemoryImage and the records as they were (the clear
 // run puts the byte it changed back; the write run's image is its encoding).
 #pragma once

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "transfer_safety.h"
 
+#include "clone_protocol.h"
 #include "latin1.h"
 #include "model.h"
 
@@ -27,18 +28,19 @@ QString BackupName(BackupKind kind)
 
 }  // namespace
 
-QString BackUpTransfer(const TransferSafety& safety, const Model& model, const Image& image, BackupKind kind)
+QString BackUpTransfer(const TransferSafety& safety, const Model& model, const Image& image, BackupKind kind,
+                       Notes& notes)
 {
     if (safety.dataFolder.isEmpty())
         return {};
     const StampedFile backup = SaveBackup(safety.dataFolder, model.ModelName(), image, kind);
-    if (!backup.failure.isEmpty() && safety.notify)
-        safety.notify(TransferSafetyTexts::tr("%1 could not be saved: %2").arg(BackupName(kind), backup.failure));
+    if (!backup.failure.isEmpty())
+        notes.push_back(
+            TransferSafetyTexts::tr("%1 could not be saved: %2").arg(BackupName(kind), backup.failure).toStdString());
     return backup.path;
 }
 
-Outcome KeepBeforeWrite(const TransferSafety& safety, TransferState& state, const Model& model, const Image& radio,
-                        QString& path)
+Outcome KeepBeforeWrite(const TransferSafety& safety, const Model& model, const Image& radio, QString& path)
 {
     if (safety.dataFolder.isEmpty())
         return Outcome::Done();
@@ -50,25 +52,22 @@ Outcome KeepBeforeWrite(const TransferSafety& safety, TransferState& state, cons
                                                  "holds now is kept nowhere once it is written.")
                              .arg(BackupName(BackupKind::BeforeWrite),
                                   QDir::toNativeSeparators(BackupsFolder(safety.dataFolder)), backup.failure);
-    if (!safety.writeWithoutBackup) {
-        state.ErrorFlag = true;
-        return Ended(state).Say(TransferSafetyTexts::tr("Program to Radio").toStdString(),
-                                TransferSafetyTexts::tr("%1 Nothing was written.").arg(text).toStdString(),
-                                MessageIcon::Critical);
-    }
-    if (safety.writeWithoutBackup(text))
-        return Outcome::Done();
-    state.CancelFlag = true;
-    return Ended(state);
+    if (!safety.writeWithoutBackup)
+        return Outcome::Failed().Say(ProgramTitle().toStdString(),
+                                     TransferSafetyTexts::tr("%1 Nothing was written.").arg(text).toStdString(),
+                                     MessageIcon::Critical);
+    return safety.writeWithoutBackup(text) ? Outcome::Done() : Outcome::Cancelled();
 }
 
-void NoteWrite(const TransferSafety& safety, WriteOutcome outcome, const QString& before, const QString& sent)
+void NoteWrite(const TransferSafety& safety, WriteOutcome outcome, const QString& before, const QString& sent,
+               Notes& notes)
 {
     if (safety.dataFolder.isEmpty() || (before.isEmpty() && sent.isEmpty()))
         return;
-    if (const Fault fault = NoteWriteOutcome(safety.dataFolder, outcome, before, sent); fault && safety.notify)
-        safety.notify(TransferSafetyTexts::tr("How this write ended could not be noted beside its backups: %1")
-                          .arg(ToQString(fault.description)));
+    if (const Fault fault = NoteWriteOutcome(safety.dataFolder, outcome, before, sent))
+        notes.push_back(TransferSafetyTexts::tr("How this write ended could not be noted beside its backups: %1")
+                            .arg(ToQString(fault.description))
+                            .toStdString());
 }
 
 }  // namespace quorlink

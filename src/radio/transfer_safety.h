@@ -7,10 +7,11 @@
 #include "backup_index.h"
 #include "backups.h"
 #include "outcome.h"
-#include "transfer_state.h"
 
 #include <QString>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace quorlink {
 
@@ -19,9 +20,6 @@ struct Model;
 struct TransferSafety {
     QString dataFolder;  // backups go to its backups folder; empty: no backups
     bool verifyAfterWriting = false;
-    // Told when a backup could not be saved; the transfer goes on regardless,
-    // except for the before-write backup (see writeWithoutBackup).
-    std::function<void(const QString& text)> notify;
     // MemoryImage is a backup opened unchanged: it goes out as it is instead
     // of being encoded from the records, so the radio gets it back exactly.
     bool sendImageAsIs = false;
@@ -49,16 +47,21 @@ struct TransferSafety {
     std::function<void(const Image& received)> received = {};
 };
 
-// Saves the backup and returns its path; a failure only reaches notify.
-QString BackUpTransfer(const TransferSafety& safety, const Model& model, const Image& image, BackupKind kind);
+// A backup that could not be saved, or a note that could not be kept, ends
+// no transfer (except the before-write backup, see writeWithoutBackup): it is
+// said in notes, which the run's outcome carries.
+using Notes = std::vector<std::string>;
+
+// Saves the backup and returns its path.
+QString BackUpTransfer(const TransferSafety& safety, const Model& model, const Image& image, BackupKind kind,
+                       Notes& notes);
 
 // Saves what the radio held before a write as its before-write backup (its
-// path in path). Done when the write may go on; otherwise the run's end, the
-// run's flags set.
-Outcome KeepBeforeWrite(const TransferSafety& safety, TransferState& state, const Model& model, const Image& radio,
-                        QString& path);
+// path in path). Done when the write may go on; otherwise the run's end.
+Outcome KeepBeforeWrite(const TransferSafety& safety, const Model& model, const Image& radio, QString& path);
 
-// Notes how a write that kept backups ended; a note that cannot be kept reaches notify.
-void NoteWrite(const TransferSafety& safety, WriteOutcome outcome, const QString& before, const QString& sent);
+// Notes how a write that kept backups ended beside its backups.
+void NoteWrite(const TransferSafety& safety, WriteOutcome outcome, const QString& before, const QString& sent,
+               Notes& notes);
 
 }  // namespace quorlink

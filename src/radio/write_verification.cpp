@@ -54,12 +54,11 @@ namespace {
 
 WriteCheck Verified(CloneProtocol& protocol, const QString& title, const std::vector<int>& differences)
 {
-    TransferState& state = protocol.link().state();
     if (differences.empty())
-        return {Verification::Matched, Ended(state)};
-    state.ErrorFlag = true;
+        return {Verification::Matched, Outcome::Done()};
     const QString text = VerifyErrorText(protocol.link().model(), differences);
-    return {Verification::Differs, Ended(state).Say(title.toStdString(), text.toStdString(), MessageIcon::Critical)};
+    return {Verification::Differs,
+            Outcome::Failed().Say(title.toStdString(), text.toStdString(), MessageIcon::Critical)};
 }
 
 }  // namespace
@@ -72,7 +71,7 @@ WriteCheck VerifyWrite(CloneProtocol& protocol)
     Outcome read = protocol.ReadBackWritten(readBack, taken);
     if (!read.done())
         return {Verification::NotRead, std::move(read)};
-    return Verified(protocol, WriteVerificationTexts::tr("Program to Radio"),
+    return Verified(protocol, ProgramTitle(),
                     WrittenDifferences(model.MemoryImage, readBack, taken));
 }
 

@@ -32,9 +32,8 @@ struct WriteCheck {
     Outcome outcome;  // done only when matched
 };
 
-// Reads back what MemoryImage's write sent and compares. A mismatch sets
-// ErrorFlag and says "Verify Error!!"; a failed read-back says its
-// communication error.
+// Reads back what MemoryImage's write sent and compares. A mismatch fails
+// with "Verify Error!!"; a failed read-back says its communication error.
 WriteCheck VerifyWrite(CloneProtocol& protocol);
 
 // The same for a clear: the user-MMSI count byte must read back as written.

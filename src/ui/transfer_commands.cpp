@@ -75,7 +75,25 @@ bool TransferCommands::RunTransferDialog(TransferMode mode)
         setup.safety.beforeReplacing = [this] { return document_.KeepDroppedEdits("read"); };
     TransferDialog dialog(model_, prompt_, log_, mode, setup, window_);
     dialog.exec();
+    transferNotes_.clear();
+    for (const std::string& note : dialog.Result().notes)
+        transferNotes_ << QString::fromStdString(note);
+    ShowTransferNotes(QString());
     return dialog.TransferDone();
+}
+
+// A backup that could not be kept is hinted at in panel 1, where a click in
+// the tree replaces it, and stays in panel 2 after what the command did
+// until the next command starts.
+void TransferCommands::ShowTransferNotes(const QString& done)
+{
+    if (transferNotes_.isEmpty())
+        return;
+    shell_.SetHint(transferNotes_.last());
+    QStringList shown = transferNotes_;
+    if (!done.isEmpty())
+        shown.prepend(done);
+    shell_.SetStateText(shown.join(QStringLiteral("  ")), QString());
 }
 
 void TransferCommands::mnuTransferProgram_Click()
@@ -97,9 +115,9 @@ void TransferCommands::mnuTransferRead_Click()
     document_.ClearCurrentFile();
     shell_.UpdateTitle();
     document_.MarkRecordsClean(false);
-    shell_.SetStateText(tr("Read from the radio on COM%1").arg(model_.PortNumber), QString());
-    if (!transferNotice_.isEmpty())
-        shell_.SetHint(transferNotice_);  // the refreshed page put its own hint there
+    const QString done = tr("Read from the radio on COM%1").arg(model_.PortNumber);
+    shell_.SetStateText(done, QString());
+    ShowTransferNotes(done);  // the refreshed page put its own hint in panel 1
 }
 
 void TransferCommands::UpdatePortHints()
@@ -136,14 +154,10 @@ void TransferCommands::mnuOptionsVerify_Click(bool on)
 
 TransferSafety TransferCommands::Safety()
 {
-    transferNotice_.clear();
-    TransferSafety safety{document_.DataFolder(), mnuOptionsVerify_->isChecked(), [this](const QString& text) {
-                              transferNotice_ = text;
-                              shell_.SetHint(text);
-                          }};
+    TransferSafety safety{document_.DataFolder(), mnuOptionsVerify_->isChecked()};
     // Without its before-write backup the radio's memory would be kept nowhere: asked, Cancel the default.
     safety.writeWithoutBackup = [this](const QString& text) {
-        return prompt_.Message(tr("Program to Radio"), tr("%1\n\nWrite without it?").arg(text),
+        return prompt_.Message(ProgramTitle(), tr("%1\n\nWrite without it?").arg(text),
                                MessageIcon::Warning, MessageButtons::OkCancelSafe) == Answer::Ok;
     };
     safety.readFirst = mnuOptionsShowChanges_->isChecked();
@@ -157,7 +171,7 @@ bool TransferCommands::ApproveWriteChanges(const Model& radio, Image& sent)
     const SideKind kind = document_.SendImageAsIs() ? SideKind::Image : SideKind::Data;
     const std::vector<Difference> changes = CompareModels({radio, SideKind::Image}, {model_, kind});
     std::vector<bool> ticked(changes.size(), true);
-    if (!prompt_.ChooseChanges(tr("Program to Radio"), changes,
+    if (!prompt_.ChooseChanges(ProgramTitle(), changes,
                                [this](const QString& key, const QString& field) {
                                    pages_.SelectNodeByKey(key);
                                    pages_.ShowField(key, field);

@@ -10,6 +10,7 @@
 #include "transfer_safety.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 class QAction;
 class QMenu;
@@ -45,6 +46,8 @@ private:
     // Names the device behind each COM item in its tooltip.
     void UpdatePortHints();
     TransferSafety Safety();
+    // The last transfer's notes, after done (what the command did, if it says so).
+    void ShowTransferNotes(const QString& done);
     // The write's change list, after the read that comes first; true writes.
     bool ApproveWriteChanges(const Model& radio, Image& sent);
 
@@ -55,7 +58,7 @@ private:
     ProtocolTimings transferTimings_;
     SystemPortList systemPorts_;
     const PortList* portList_ = &systemPorts_;
-    QString transferNotice_;  // a backup that failed during the last transfer
+    QStringList transferNotes_;  // the backups the last transfer could not keep
 };
 
 }  // namespace quorlink

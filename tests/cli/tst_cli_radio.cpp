@@ -336,6 +336,21 @@ private slots:
         QVERIFY2(r.err.endsWith(said.arg(qt_error_string(EFBIG), after.first()).toLocal8Bit()), r.err.constData());
     }
 
+    // A backup that cannot be kept ends no read: its note comes first, then how the read ended.
+    void readGoesOnWithoutItsBackup()
+    {
+        sim::RadioEmulator radio(sim::kCode7100);
+        QVERIFY(radio.Start());
+        QTemporaryDir data;
+        QVERIFY(test::WriteAll(data.filePath("backups"), "in the way"));
+        const CliRun r =
+            RunCli({"read", "--model", "MR7100A", "--port", radio.SlavePath(), Path("unkept.dat")}, data.path());
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.err.startsWith("quorlink-cli: The backup of this read could not be saved: ") &&
+                     r.err.endsWith("\nRead from Radio: Complete!!\n") && r.err.count('\n') == 2,
+                 r.err.constData());
+    }
+
     void otherModelWritesNoFile()
     {
         sim::RadioEmulator radio(sim::kCode5100);

@@ -207,7 +207,7 @@ private slots:
         const Outcome outcome = prompt.Show(FileRead2(model, Path("bad.dat"), Context()));
         const Fault& fault = outcome.fault;
         QCOMPARE(!fault, dataFile);
-        QCOMPARE(outcome.ErrorFlag, !dataFile);
+        QCOMPARE(outcome.failed(), !dataFile);
         QCOMPARE(model.UsaChannels.size(), std::size_t(55));
         if (dataFile) {
             QVERIFY(model.Settings.Contrast == 4 || model.Settings.Contrast == 7);
@@ -268,7 +268,7 @@ private slots:
         const Model before = model;
         const Outcome outcome = prompt.Show(FileRead2(model, dir.filePath(name), Context()));
         QVERIFY(outcome.fault);
-        QVERIFY(outcome.ErrorFlag && outcome.CancelFlag);
+        QVERIFY(outcome.failed());
         QVERIFY(model.Settings == before.Settings);
         QVERIFY(model.UsaChannels == before.UsaChannels);
         QVERIFY(model.IndividualDirectory == before.IndividualDirectory);
@@ -308,7 +308,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("no/such/folder/x.dat"));
         const Outcome outcome = prompt.Show(SaveFileAs(model, path, Context()));
         QVERIFY(outcome.fault);
-        QVERIFY(outcome.ErrorFlag && outcome.CancelFlag);
+        QVERIFY(outcome.failed());
         QVERIFY(!QFile::exists(path));
         QCOMPARE(prompt.shown.size(), 1);
         QCOMPARE(prompt.shown[0].text, QStringLiteral("FileSave Error!!"));
@@ -333,7 +333,7 @@ private slots:
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         QVERIFY(test::AsUnprivileged([&] {
             const Outcome outcome = prompt.Show(SaveFileAs(model, path, Context()));
-            return outcome.fault.description == "Permission denied" && outcome.ErrorFlag;
+            return outcome.fault.description == "Permission denied" && outcome.failed();
         }));
         QCOMPARE(ReadAll(path), QByteArray("previous"));
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);

@@ -55,7 +55,7 @@ private slots:
         }
         QVERIFY(outcome.fault);
         QCOMPARE(ReadAll(path), previous);
-        QVERIFY(outcome.ErrorFlag && outcome.CancelFlag);
+        QVERIFY(outcome.failed());
         QCOMPARE(prompt.shown.size(), 1);
         QCOMPARE(prompt.shown[0].text, QStringLiteral("FileSave Error!!"));
         QCOMPARE(prompt.shown[0].title, QStringLiteral("Quorlink"));
@@ -74,7 +74,7 @@ private slots:
         }
         QVERIFY(outcome.fault);
         QCOMPARE(ReadAll(path), previous);
-        QVERIFY(outcome.CancelFlag);
+        QVERIFY(outcome.failed());
         QCOMPARE(prompt.shown.last().text, QStringLiteral("FileSave Error!!"));
     }
 

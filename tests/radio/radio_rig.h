@@ -64,8 +64,15 @@ public:
         protocol.Timings = {kReplyTimeoutMs, kFrameTimeoutMs, 10, 0};
     }
 
-    // Shows an outcome as the window would, one box a message; true when done.
-    bool Shown(const Outcome& outcome) { return prompt.Show(outcome).done(); }
+    // Shows an outcome as the window would, one box a message, and keeps its
+    // notes in notes; true when done.
+    bool Shown(const Outcome& outcome)
+    {
+        for (const std::string& note : outcome.notes)
+            notes << QString::fromStdString(note);
+        return prompt.Show(outcome).done();
+    }
+    QStringList notes;
 
     QString LogText() const
     {

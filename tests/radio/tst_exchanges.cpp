@@ -76,8 +76,7 @@ private slots:
         QFETCH(int, delayMs);
         rig->radio.AddFault({kind, 0x14, 0x0100, 1, delayMs});
         Image target{};
-        rig->protocol.ReadBlock(target, 0x0100);
-        QVERIFY(!rig->link.state().ErrorFlag);
+        QCOMPARE(rig->protocol.ReadBlock(target, 0x0100), Exchanged::Done);
         QVERIFY(!rig->link.state().CancelFlag);
         QCOMPARE(Exchanges(rig->radio), Retried({0x14, 0x0100}));
         QVERIFY(BlockMatches(target, 0x0100));
@@ -104,8 +103,7 @@ private slots:
         }
         rig->radio.AddFault({kind, 0x14, 0x0100, 1, delayMs});
         Image target{};
-        rig->protocol.ReadBlock(target, 0x0100);
-        QVERIFY(!rig->link.state().ErrorFlag);
+        QCOMPARE(rig->protocol.ReadBlock(target, 0x0100), Exchanged::Done);
         QCOMPARE(Exchanges(rig->radio), (ExchangeList{{0x14, 0x0100}, kMarker}));
         QVERIFY(BlockMatches(target, 0x0100));
     }
@@ -128,8 +126,7 @@ private slots:
         rig->radio.AddFault({kind, 0x14, 0x0120, 1, delayMs});
         Image target{};
         for (int address = 0x0100; address < 0x0180; address += 16) {
-            rig->protocol.ReadBlock(target, address);
-            QVERIFY2(!rig->link.state().ErrorFlag && BlockMatches(target, address),
+            QVERIFY2(rig->protocol.ReadBlock(target, address) == Exchanged::Done && BlockMatches(target, address),
                      qPrintable(QString::number(address, 16)));
         }
     }
@@ -141,8 +138,7 @@ private slots:
         rig->radio.SendRaw(QByteArray::fromHex("01") + "14" + QByteArray(32, '0') + "9A\r");
         QTRY_COMPARE(rig->port.BytesWaiting(), qint64(38));
         Image target{};
-        rig->protocol.ReadBlock(target, 0x0110);
-        QVERIFY(!rig->link.state().ErrorFlag);
+        QCOMPARE(rig->protocol.ReadBlock(target, 0x0110), Exchanged::Done);
         QCOMPARE(Exchanges(rig->radio), (ExchangeList{kCan, kMarker, {0x14, 0x0110}, kMarker}));
         QVERIFY(BlockMatches(target, 0x0110));
     }
@@ -152,8 +148,7 @@ private slots:
         rig->radio.AddFault({FaultKind::BadChecksum, 0x12, 0x0042, 2, 0});
         Image target{};
         target[0x42] = 0xA5;
-        rig->protocol.ReadByte(target, 0x0042);
-        QVERIFY(rig->link.state().ErrorFlag);
+        QCOMPARE(rig->protocol.ReadByte(target, 0x0042), Exchanged::Failed);
         QVERIFY(!rig->link.state().CancelFlag);
         QCOMPARE(Exchanges(rig->radio), (ExchangeList{{0x12, 0x42}, kCan, kBlockMarker, {0x12, 0x42}}));
         QCOMPARE(int(target[0x42]), 0xA5);
@@ -165,16 +160,14 @@ private slots:
         rig->protocol.RetryCount = 2;
         rig->radio.AddFault({FaultKind::NoAnswer, 0x14, 0x0200, 2, 0});
         Image target{};
-        rig->protocol.ReadBlock(target, 0x0200);
-        QVERIFY(!rig->link.state().ErrorFlag);
+        QCOMPARE(rig->protocol.ReadBlock(target, 0x0200), Exchanged::Done);
         QCOMPARE(Exchanges(rig->radio), (ExchangeList{{0x14, 0x200}, kCan, kMarker, {0x14, 0x200}, kCan, kMarker,
                                                       {0x14, 0x200}, kMarker}));
 
         rig->radio.ClearLog();
         rig->protocol.RetryCount = 0;
         rig->radio.AddFault({FaultKind::NoAnswer, 0x14, 0x0300, 1, 0});
-        rig->protocol.ReadBlock(target, 0x0300);
-        QVERIFY(rig->link.state().ErrorFlag);
+        QCOMPARE(rig->protocol.ReadBlock(target, 0x0300), Exchanged::Failed);
         QCOMPARE(Exchanges(rig->radio), (ExchangeList{{0x14, 0x300}}));
     }
 
@@ -182,8 +175,7 @@ private slots:
     {
         rig->radio.memory()[0x1234] = 0x09;
         Image target{};
-        rig->protocol.ReadByte(target, 0x1234);
-        QVERIFY(!rig->link.state().ErrorFlag);
+        QCOMPARE(rig->protocol.ReadByte(target, 0x1234), Exchanged::Done);
         QCOMPARE(rig->radio.sent().left(8).toHex(' '), QByteArray::fromHex("013132303933330D").toHex(' '));
         QCOMPARE(int(target[0x1234]), 0x09);
     }
@@ -198,8 +190,7 @@ private slots:
             answered = true;
         });
         Image target{};
-        rig->protocol.ReadBlock(target, 0x0100);
-        QVERIFY(!rig->link.state().ErrorFlag);
+        QCOMPARE(rig->protocol.ReadBlock(target, 0x0100), Exchanged::Done);
         QCOMPARE(Exchanges(rig->radio), Retried({0x14, 0x0100}));
         QVERIFY(BlockMatches(target, 0x0100));
     }
@@ -218,8 +209,7 @@ private slots:
         for (int i = 0; i < 16; ++i)
             rig->model.MemoryImage[0x0700 + i] = static_cast<std::uint8_t>(0x30 + i);
         rig->radio.AddFault({kind, 0x13, 0x0700, 1, 0});
-        rig->protocol.WriteBlock(0x0700);
-        QVERIFY(!rig->link.state().ErrorFlag);
+        QCOMPARE(rig->protocol.WriteBlock(0x0700), Exchanged::Done);
         QCOMPARE(Exchanges(rig->radio), Retried({0x13, 0x0700}));
         QVERIFY(std::equal(rig->radio.memory().begin() + 0x0700, rig->radio.memory().begin() + 0x0710,
                            rig->model.MemoryImage.begin() + 0x0700));
@@ -232,9 +222,8 @@ private slots:
         connect(&rig->radio, &sim::RadioEmulator::requestLogged, this,
                 [&](const sim::LoggedRequest&) { rig->link.state().CancelFlag = true; });
         Image target{};
-        rig->protocol.ReadBlock(target, 0x0100);
+        QCOMPARE(rig->protocol.ReadBlock(target, 0x0100), Exchanged::Cancelled);
         QVERIFY(rig->link.state().CancelFlag);
-        QVERIFY(rig->link.state().ErrorFlag);
         QCOMPARE(Exchanges(rig->radio), (ExchangeList{{0x14, 0x0100}}));
     }
 };

@@ -22,8 +22,7 @@ private slots:
     {
         RadioRig rig;
         QVERIFY(rig.started);
-        rig.Shown(rig.protocol.ReadDataChkModel());
-        QVERIFY(!rig.link.state().ErrorFlag);
+        QVERIFY(rig.Shown(rig.protocol.ReadDataChkModel()));
         QVERIFY(rig.prompt.shown.isEmpty());
         QVERIFY(!rig.port.IsOpen());
         QCOMPARE(Exchanges(rig.radio), (ExchangeList{{0x12, 0}, {0x12, 1}, {0x12, 0x1FFE}, {0x12, 0x1FFF}, kBlockMarker}));
@@ -46,8 +45,7 @@ private slots:
         QFETCH(int, modelNumber);
         RadioRig rig(static_cast<std::uint16_t>(radioCode), modelNumber);
         QVERIFY(rig.started);
-        rig.Shown(rig.protocol.ReadDataChkModel());
-        QVERIFY(!rig.link.state().ErrorFlag);
+        QVERIFY(rig.Shown(rig.protocol.ReadDataChkModel()));
         QVERIFY(rig.prompt.shown.isEmpty());
     }
 
@@ -71,8 +69,7 @@ private slots:
         rig.radio.memory()[0x1FFF] = static_cast<std::uint8_t>(tailLow);
         if (otherCodeAnswered)
             rig.radio.AddFault({sim::FaultKind::OtherModelCode, -1, -1, -1, 0});
-        rig.Shown(rig.protocol.ReadDataChkModel());
-        QVERIFY(rig.link.state().ErrorFlag);
+        QVERIFY(rig.prompt.Show(rig.protocol.ReadDataChkModel()).failed());
         QCOMPARE(rig.prompt.shown.size(), 1);
         QCOMPARE(rig.prompt.shown[0].title, QStringLiteral("Read from Radio"));
         QCOMPARE(rig.prompt.shown[0].text, QStringLiteral("ModelName Error !!"));
@@ -85,9 +82,7 @@ private slots:
         RadioRig rig;
         QVERIFY(rig.started);
         rig.radio.AddFault({sim::FaultKind::NoAnswer, 0x12, 1, 2, 0});
-        rig.Shown(rig.protocol.ReadDataChkModel());
-        QVERIFY(rig.link.state().ErrorFlag);
-        QVERIFY(!rig.link.state().CancelFlag);
+        QVERIFY(rig.prompt.Show(rig.protocol.ReadDataChkModel()).failed());
         QCOMPARE(Exchanges(rig.radio), (ExchangeList{{0x12, 0}, {0x12, 1}, kCan, kBlockMarker, {0x12, 0}, {0x12, 1}}));
         QCOMPARE(rig.prompt.shown.size(), 1);
         QCOMPARE(rig.prompt.shown[0].title, QStringLiteral("Model Check"));
@@ -158,7 +153,7 @@ private slots:
             if (entry.request.address == 0x1FFE)
                 rig.link.state().CancelFlag = true;
         });
-        rig.Shown(rig.protocol.ReadDataChkModel());
+        QVERIFY(rig.prompt.Show(rig.protocol.ReadDataChkModel()).cancelled());
         QVERIFY(rig.link.state().CancelFlag);
         QVERIFY(rig.prompt.shown.isEmpty());
         QVERIFY(!rig.port.IsOpen());

@@ -66,8 +66,7 @@ private slots:
         rig.link.UsePort(PortChoice{0, QStringLiteral("/nonexistent/ttyQ9")});
         const Image before = rig.model.MemoryImage;
         QVERIFY(!rig.Shown(RunReadTransfer(rig.protocol)));
-        QVERIFY(!rig.Shown(RunReadTransfer(rig.protocol)));
-        QVERIFY(rig.link.state().ErrorFlag);
+        QVERIFY(rig.prompt.Show(RunReadTransfer(rig.protocol)).failed());
         QVERIFY(rig.model.MemoryImage == before);
         QCOMPARE(rig.prompt.shown.size(), 2);
         const ShownMessage& shown = rig.prompt.shown[0];
@@ -155,9 +154,7 @@ private slots:
         rig.model.DiagnosticMode = true;
         rig.radio.AddFault({sim::FaultKind::HangUp, 0x14, 0x0200, 1, 0});
         const Image before = rig.model.MemoryImage;
-        QVERIFY(!rig.Shown(RunReadTransfer(rig.protocol)));
-        QVERIFY(rig.link.state().CancelFlag);
-        QVERIFY(rig.link.state().ErrorFlag);
+        QVERIFY(rig.prompt.Show(RunReadTransfer(rig.protocol)).failed());
         QVERIFY(!rig.port.IsOpen());
         QVERIFY(rig.model.MemoryImage == before);
         QCOMPARE(rig.prompt.shown.size(), 1);

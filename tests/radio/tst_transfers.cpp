@@ -162,8 +162,7 @@ private slots:
     {
         const Image before = rig->model.MemoryImage;
         Image target{};
-        rig->Shown(rig->protocol.ReadData(target));
-        QVERIFY(!rig->link.state().ErrorFlag);
+        QVERIFY(rig->Shown(rig->protocol.ReadData(target)));
         QVERIFY(rig->prompt.shown.isEmpty());
         QVERIFY(!rig->port.IsOpen());
         QVERIFY(std::equal(target.begin(), target.end(), rig->radio.memory().begin()));
@@ -197,8 +196,7 @@ private slots:
     {
         FillImage(rig->model.MemoryImage, 5);
         const sim::Memory radioBefore = rig->radio.memory();
-        rig->Shown(rig->protocol.WriteData());
-        QVERIFY(!rig->link.state().ErrorFlag);
+        QVERIFY(rig->Shown(rig->protocol.WriteData()));
         QVERIFY(rig->prompt.shown.isEmpty());
         const ExchangeList exchanges = Exchanges(rig->radio);
         QCOMPARE(exchanges, ExpectedWrites());
@@ -213,8 +211,7 @@ private slots:
     void clearSendsTheOneByte()
     {
         rig->model.MemoryImage[addr::UserMmsiCount] = 0;
-        rig->Shown(rig->protocol.ClearData());
-        QVERIFY(!rig->link.state().ErrorFlag);
+        QVERIFY(rig->Shown(rig->protocol.ClearData()));
         QCOMPARE(rig->radio.received().toHex(' '),
                  (QByteArray::fromHex("01313130313535303037320D") + BuildRequest(ReadByteCommand, 0)).toHex(' '));
         QCOMPARE(int(rig->radio.memory()[addr::UserMmsiCount]), 0);
@@ -241,14 +238,14 @@ private slots:
         QFETCH(QString, title);
         rig->radio.AddFault({sim::FaultKind::NoAnswer, command, address, 2, 0});
         Image target{};
+        Outcome outcome;
         if (operation == 0)
-            rig->Shown(rig->protocol.ReadData(target));
+            outcome = rig->prompt.Show(rig->protocol.ReadData(target));
         else if (operation == 1)
-            rig->Shown(rig->protocol.WriteData());
+            outcome = rig->prompt.Show(rig->protocol.WriteData());
         else
-            rig->Shown(rig->protocol.ClearData());
-        QVERIFY(rig->link.state().ErrorFlag);
-        QVERIFY(!rig->link.state().CancelFlag);
+            outcome = rig->prompt.Show(rig->protocol.ClearData());
+        QVERIFY(outcome.failed());
         QVERIFY(!rig->port.IsOpen());
         ExpectOneMessage(rig->prompt, title, QStringLiteral("Communication Error!!"), MessageIcon::Critical);
         QCOMPARE(Exchanges(rig->radio).last(), qMakePair(command, address));
@@ -516,12 +513,13 @@ private slots:
         };
         TransferSafety safety;
         safety.readFirst = readFirst;
-        QCOMPARE(rig->Shown(RunWriteTransfer(rig->protocol, approval, safety)), written);
+        const Outcome outcome = rig->prompt.Show(RunWriteTransfer(rig->protocol, approval, safety));
+        QCOMPARE(outcome.done(), written);
         QCOMPARE(questions, asked ? QStringList{radioMmsi + QLatin1Char('>') + newMmsi} : QStringList());
         // No read of its own after the whole radio.
         const ExchangeList reads = readFirst ? ProvenPass(ReadOf) : ExchangeList{{0x14, 0x0150}, kMarker};
         QCOMPARE(Exchanges(rig->radio), kModelCheck + reads + (written ? ExpectedWrites() : ExchangeList{}));
-        QCOMPARE(rig->link.state().CancelFlag, !written);
+        QCOMPARE(outcome.cancelled(), !written);
         QCOMPARE(rig->prompt.shown.size(), written ? 1 : 0);
         QCOMPARE(DecodeDigits(rig->radio.memory(), addr::UserMmsid).substr(0, 9),
                  (written ? newMmsi : radioMmsi).toStdString());
@@ -565,10 +563,9 @@ private slots:
     {
         rig->model.Settings.Scrambler = 256;
         const Image before = rig->model.MemoryImage;
-        QVERIFY(!rig->Shown(RunWriteTransfer(rig->protocol)));
+        QVERIFY(rig->prompt.Show(RunWriteTransfer(rig->protocol)).failed());
         ExpectOneMessage(rig->prompt, QStringLiteral("Program to Radio"), QStringLiteral("6\n\nOverflow"),
                          MessageIcon::Critical);
-        QVERIFY(rig->link.state().ErrorFlag);
         QVERIFY(rig->model.MemoryImage == before);
         QVERIFY(Exchanges(rig->radio).isEmpty());
     }
@@ -578,8 +575,7 @@ private slots:
     void transfersLeaveBackups()
     {
         QTemporaryDir data;
-        QStringList notes;
-        const TransferSafety safety{data.path(), false, [&](const QString& text) { notes.append(text); }};
+        const TransferSafety safety{data.path(), false};
         QVERIFY(rig->Shown(RunReadTransfer(rig->protocol, safety)));
         const QStringList reads = ReadBackups(data.path(), "MR7100A");
         QCOMPARE(reads.size(), 1);
@@ -595,7 +591,7 @@ private slots:
         for (int address = 0; address < kImageSize; ++address)
             if (IsWrittenAddress(address))
                 QVERIFY2(std::uint8_t(written[address]) == radio[address], qPrintable(QString::number(address)));
-        QVERIFY(notes.isEmpty());
+        QVERIFY(rig->notes.isEmpty());
         QCOMPARE(ReadBackups(data.path(), "MR7100A"), reads);
     }
 
@@ -603,10 +599,10 @@ private slots:
     {
         QTemporaryDir data;
         QVERIFY(WriteAll(data.filePath("file"), "not a folder"));
-        QStringList notes;
-        const TransferSafety safety{data.filePath("file"), false, [&](const QString& text) { notes.append(text); }};
+        const TransferSafety safety{data.filePath("file"), false};
         QVERIFY(rig->Shown(RunReadTransfer(rig->protocol, safety)));
         QVERIFY(rig->Shown(RunWriteTransfer(rig->protocol, {}, safety)));
+        const QStringList& notes = rig->notes;
         QCOMPARE(notes.size(), 2);
         QVERIFY2(notes[0].startsWith("The backup of this read could not be saved: cannot make the folder "),
                  qPrintable(notes[0]));

@@ -636,6 +636,11 @@ private slots:
         QCOMPARE(int(f->model.MemoryImage[3000]), 0x42);
         QVERIFY2(f->window->StatusText(1).startsWith("The backup of this read could not be saved: "),
                  qPrintable(f->window->StatusText(1)));
+        // A click in the tree takes panel 1 for its hint; panel 2 keeps the note after what was done.
+        f->window->SelectNodeByKey(QStringLiteral("PU"));
+        const QString kept = f->window->StatusText(2);
+        QVERIFY2(kept.startsWith("Read from the radio on COM1  The backup of this read could not be saved: "),
+                 qPrintable(kept));
     }
 
     // Without its before-write backup the radio's memory would be kept

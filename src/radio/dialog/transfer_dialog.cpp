@@ -64,7 +64,7 @@ TransferDialog::TransferDialog(Model& model, Prompt& prompt, const ErrorLog& log
     : QDialog(parent), model_(model), prompt_(prompt), log_(log), mode_(mode), setup_(std::move(setup))
 {
     setObjectName(QStringLiteral("frmRadio"));
-    setWindowTitle(mode == TransferMode::Read ? tr("Read from Radio") : tr("Program to Radio"));
+    setWindowTitle(mode == TransferMode::Read ? tr("Read from Radio") : ProgramTitle());
     QLabel* label1 = TextLabel(this, "Label1", tr("1.Connect the QOR Cable."), QRect(12, 8, 374, 20));
     QLabel* label2 = TextLabel(this, "Label2", tr("2.Communication starts when you select [OK]."),
                                QRect(12, label1->geometry().bottom() + 1, 374, 20));
@@ -176,16 +176,16 @@ void TransferDialog::cmdOK_Click()
     const std::unique_ptr<SerialPort> port = NewSystemSerialPort();
     SerialLink link(*port, model_, log_);
     run_ = &link.state();
-    const Outcome outcome = RunTransfer(link);
+    result_ = RunTransfer(link);
     writing_ = false;
     waitingForRadio_ = false;
     {
         // Told while the run still counts as going on, as the boxes always were.
         const BusyWhileRunning telling(link.state());
-        ShowOutcome(prompt_, outcome);
+        ShowOutcome(prompt_, result_);
     }
     run_ = nullptr;
-    const bool done = outcome.done();
+    const bool done = result_.done();
     QApplication::restoreOverrideCursor();
     cmdOK_->setEnabled(true);
     SetProgress(0);

@@ -36,6 +36,9 @@ public:
                    QWidget* parent = nullptr);
 
     bool TransferDone() const { return transferDone_; }
+    // How the last run ended, as its boxes told it; its notes are for the
+    // window to keep in view after the dialog.
+    const Outcome& Result() const { return result_; }
     // A run is going on, or its outcome is being shown: Cancel cancels it, closing is refused.
     bool Busy() const { return run_ != nullptr && run_->BusyFlag; }
     // The bar's position for p percent: W * p / 100 - W, so 0 hides it and 100 fills the frame.
@@ -65,6 +68,7 @@ private:
     QPushButton* cmdOK_ = nullptr;
     int progress_ = 0;
     bool transferDone_ = false;
+    Outcome result_;
     TransferState* run_ = nullptr;  // the running transfer's, while there is one
     bool writing_ = false;          // the run is in its write pass
     bool waitingForRadio_ = false;  // no byte has come from the radio yet
