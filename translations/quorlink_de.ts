@@ -153,10 +153,6 @@
         <translation>Lesen</translation>
     </message>
     <message>
-        <source>Program to Radio</source>
-        <translation>Funkgerät programmieren</translation>
-    </message>
-    <message>
         <source>FileRead Error!!</source>
         <translation>Dateilesefehler!!</translation>
     </message>

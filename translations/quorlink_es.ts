@@ -153,10 +153,6 @@
         <translation>Leyendo</translation>
     </message>
     <message>
-        <source>Program to Radio</source>
-        <translation>Programar la radio</translation>
-    </message>
-    <message>
         <source>FileRead Error!!</source>
         <translation>¡¡Error al leer el archivo!!</translation>
     </message>

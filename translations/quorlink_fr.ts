@@ -153,10 +153,6 @@
         <translation>Lecture</translation>
     </message>
     <message>
-        <source>Program to Radio</source>
-        <translation>Programmer la radio</translation>
-    </message>
-    <message>
         <source>FileRead Error!!</source>
         <translation>Erreur de lecture du fichier!!</translation>
     </message>

@@ -153,10 +153,6 @@
         <translation>Lendo</translation>
     </message>
     <message>
-        <source>Program to Radio</source>
-        <translation>Programar no Rádio</translation>
-    </message>
-    <message>
         <source>FileRead Error!!</source>
         <translation>Erro de Leitura do Arquivo!!</translation>
     </message>

@@ -231,8 +231,7 @@ int RunWrite(const Call& call)
     TransferSafety safety = SafetyOf(call);
     safety.sendImageAsIs = KindOf(call.args.positional[0]) == FileKind::Hex;
     if (safety.sendImageAsIs && !ReadImageBytes(PathOf(call.args.positional[0]), call.model.MemoryImage)) {
-        call.prompt.Message(CliRadioTexts::tr("Program to Radio"), CliRadioTexts::tr("FileRead Error!!"),
-                            MessageIcon::Critical);
+        call.prompt.Message(ProgramTitle(), CliRadioTexts::tr("FileRead Error!!"), MessageIcon::Critical);
         return kFailed;
     }
     // Nobody is there to ask: a change of the radio's own MMSI needs the option.
@@ -242,7 +241,7 @@ int RunWrite(const Call& call)
         // The box's first two paragraphs, without its buttons' advice.
         QString warning = OwnMmsiWarning(radioMmsi, newMmsi).section(QStringLiteral("\n\n"), 0, 1);
         warning.replace(QStringLiteral("\n\n"), QStringLiteral(" "));
-        call.prompt.Message(CliRadioTexts::tr("Program to Radio"),
+        call.prompt.Message(ProgramTitle(),
                             CliRadioTexts::tr("%1 Nothing was written; give --allow-mmsi-change to write anyway.")
                                 .arg(warning),
                             MessageIcon::Warning);
