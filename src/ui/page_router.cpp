@@ -86,7 +86,6 @@ void PageRouter::ShowPage(QTreeWidgetItem* node)
         emit PageRequested(key, page->panel);
     }
     shownKey_ = key;
-    document_.Resync();
     setHint_(TreeHint());
 }
 
@@ -187,6 +186,12 @@ void PageRouter::RefreshCurrentPage()
     QTreeWidgetItem* selected = tree_->currentItem();
     currentNodeIndex_ = NavigationTree::PositionOf(selected);
     ShowPage(selected);
+}
+
+void PageRouter::ShowReplacedRecords()
+{
+    RefreshCurrentPage();
+    RefreshTreeAndColours();
 }
 
 void PageRouter::RefreshTreeAndColours()

@@ -91,12 +91,10 @@ void TransferCommands::mnuTransferRead_Click()
         return;
     if (!RunTransferDialog(TransferMode::Read))
         return;
-    document_.ClearHistory();
-    pages_.RefreshCurrentPage();
-    pages_.RefreshTreeAndColours();
-    document_.ClearCurrentFile();
+    // The dialog has put the records read in.
+    document_.ReplaceRecords([](Model&) {}, {});
+    pages_.ShowReplacedRecords();
     shell_.UpdateTitle();
-    document_.MarkRecordsClean(false);
     shell_.SetStateText(tr("Read from the radio on COM%1").arg(model_.PortNumber), QString());
     if (!transferNotice_.isEmpty())
         shell_.SetHint(transferNotice_);  // the refreshed page put its own hint there

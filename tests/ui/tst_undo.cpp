@@ -181,8 +181,7 @@ private slots:
         const QString key = QLatin1String(step.key);
         if (step.setUp)
             step.setUp(f->model);
-        f->window->RefreshTreeAndColours();
-        f->window->RefreshCurrentPage();
+        f->Load();
         Show(key);
         if (QLatin1String(step.control) == QLatin1String("txtFUser"))
             f->Find<QTabWidget>("tbsFNE")->setCurrentIndex(1);
