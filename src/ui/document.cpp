@@ -58,8 +58,6 @@ void Document::StepThroughHistory(bool undo, const std::function<void(const Edit
     emit HistoryChanged();
 }
 
-Outcome Document::WriteOut(const std::function<Outcome(Model&)>& save) { return save(model_); }
-
 bool Document::RecordsModified() const { return RecordSet::Of(model_) != cleanRecords_; }
 
 void Document::MarkRecordsClean(bool imageAsLoaded)

@@ -9,7 +9,6 @@
 #pragma once
 
 #include "edit_history.h"
-#include "outcome.h"
 #include "record_set.h"
 
 #include <QObject>
@@ -27,11 +26,13 @@ class Document : public QObject {
 public:
     Document(Model& model, Prompt& prompt, QString dataFolder);
 
-    // The records, to read. The command base still takes this for the commands
-    // that hand the records to a file or the radio; they change them only
+    // The records, to read.
+    const Model& Records() const { return model_; }
+    // Writable only for what cannot take the records as a const view yet: the
+    // command base (WindowCommands) and the MMSI boxes, which write their
+    // value themselves before StoreChange. Everything else changes records
     // through Edit and ReplaceRecords.
     Model& model() const { return model_; }
-    const Model& Records() const { return model_; }
     // Where backups and recovery copies go: the program's own folder.
     const QString& DataFolder() const { return dataFolder_; }
 
@@ -67,7 +68,11 @@ public:
 
     // A save hands the records to a file with the image it encodes them
     // into: what it writes in the model is the image's, never a record's.
-    Outcome WriteOut(const std::function<Outcome(Model&)>& save);
+    template <typename Save>
+    auto WriteOut(Save&& save) const
+    {
+        return save(model_);
+    }
 
     // Whether the records differ from those last opened, saved, read or made fresh.
     bool RecordsModified() const;

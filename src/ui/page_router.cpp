@@ -176,7 +176,7 @@ void PageRouter::Rebuild()
     for (const auto& step : rebuildSteps_)
         step();
     HideAllPages();
-    navigation_->BuildTree(document_.model());
+    navigation_->BuildTree(document_.Records());
     RefreshTreeAndColours();
     currentNodeIndex_ = -1;
 }
@@ -196,7 +196,7 @@ void PageRouter::ShowReplacedRecords()
 
 void PageRouter::RefreshTreeAndColours()
 {
-    navigation_->RefreshTreeTexts(document_.model());
+    navigation_->RefreshTreeTexts(document_.Records());
     ColourDirectoryNodes(DirectoryKind::Individual);
     ColourDirectoryNodes(DirectoryKind::Group);
 }
