@@ -308,6 +308,7 @@ private slots:
         f->Load();
         QCOMPARE(int(m.Special.Ach(Region::Int)), 255);
         QCOMPARE(int(m.Settings.Dimmer), 0);
+        QCOMPARE(m.ExpChannels.at(1).DuplexSelectable, m.ExpPlan.at(m.ExpPlan.first()).DefaultDuplex);
         const RecordSet loaded = RecordSet::Of(m);
         QStringList keys;
         for (QTreeWidgetItemIterator it(f->window->TreeWidget()); *it; ++it)
