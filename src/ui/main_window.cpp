@@ -332,8 +332,7 @@ void MainWindow::SwitchModel(int modelNumber)
     Document::Source source;
     source.file = Document::Source::File::Keep;
     source.clean = makeNew;
-    document_.ReplaceRecords([modelNumber](Model& model) { model.ModelNumber = modelNumber; },
-                             source);
+    document_.ReplaceRecords([modelNumber](Model& model) { model.ModelNumber = modelNumber; }, source);
     UpdateModelMenu();
     SettingsStore::StoreModelNumber(modelNumber);
     if (makeNew)

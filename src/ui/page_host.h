@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a page of the data pane may ask of the window it lives in: the
 // records to read, the one way to change them (Edit), the shared loading
-// flag and commit step, and a jump to another node. How a page is wired into the tree and the page stack is
-// PageWiring's.
+// flag and commit step, and a jump to another node. How a page is wired
+// into the tree and the page stack is PageWiring's.
 #pragma once
 
 #include "mmsi.h"
