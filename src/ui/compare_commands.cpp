@@ -45,7 +45,7 @@ void CompareCommands::mnuFileCompare_Click()
 {
     if (!CommitPendingEdit())
         return;
-    const bool lastRead = !LastReadOfRadio(document_.DataFolder(), model_).isEmpty();
+    const bool lastRead = !LastReadOfRadio(document_.DataFolder(), document_.Records()).isEmpty();
     if (const std::optional<CompareSource> source = AskCompareSource(window_, lastRead))
         CompareWith(*source);
 }
@@ -61,10 +61,11 @@ CompareWindow* CompareCommands::CompareWithFile(const QString& path)
 
 bool CompareCommands::FreshLike(Model& scratch) const
 {
-    scratch.ModelNumber = model_.ModelNumber;
-    scratch.PortNumber = model_.PortNumber;
-    scratch.VariantCode = model_.VariantCode;
-    scratch.DiagnosticMode = model_.DiagnosticMode;
+    const Model& records = document_.Records();
+    scratch.ModelNumber = records.ModelNumber;
+    scratch.PortNumber = records.PortNumber;
+    scratch.VariantCode = records.VariantCode;
+    scratch.DiagnosticMode = records.DiagnosticMode;
     return !NewModel(scratch);
 }
 
@@ -90,7 +91,7 @@ CompareWindow* CompareCommands::CompareWith(CompareSource source)
         break;
     }
     case CompareSource::LastRead: {
-        const QString path = LastReadOfRadio(document_.DataFolder(), model_);
+        const QString path = LastReadOfRadio(document_.DataFolder(), document_.Records());
         if (path.isEmpty()) {
             prompt_.Message(tr("Compare"), tr("No read of a radio with this model and user MMSI was kept."),
                             MessageIcon::Information);
@@ -108,7 +109,7 @@ CompareWindow* CompareCommands::CompareWith(CompareSource source)
 CompareWindow* CompareCommands::ShowComparison(const Model& scratch, bool image, const QString& origin)
 {
     const ComparedSide older{scratch, image ? SideKind::Image : SideKind::Data};
-    const ComparedSide newer{model_, document_.SendImageAsIs() ? SideKind::Image : SideKind::Data};
+    const ComparedSide newer{document_.Records(), document_.SendImageAsIs() ? SideKind::Image : SideKind::Data};
     auto* window = new CompareWindow(CompareModels(older, newer),
                                      tr("Old: %1    New: the editor's data").arg(origin), prompt_,
                                      [this](const QString& key, const QString& field) {

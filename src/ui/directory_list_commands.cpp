@@ -4,6 +4,7 @@
 #include "directory_list_commands.h"
 
 #include "directory_csv.h"
+#include "document.h"
 #include "file_filters.h"
 #include "page_host.h"
 #include "page_router.h"
@@ -99,11 +100,13 @@ void DirectoryListCommands::mnuFileImportDirectory_Click()
         return;
     const QString title = tr("Import Directory");
     DirectoryImport result;
-    if (const Fault fault = ImportDirectoryFile(model_, path, result)) {
+    Fault fault{};
+    // The whole import is one step; one that failed changed nothing and makes none.
+    host_.Edit(title, [&](Model& model) { fault = ImportDirectoryFile(model, path, result); });
+    if (fault) {
         prompt_.Message(title, FaultText(fault), MessageIcon::Exclamation);
         return;
     }
-    host_.StoreChange(title);  // the whole import is one step
     pages_.RefreshCurrentPage();
     pages_.RefreshTreeAndColours();
     if (result.rows.empty())
@@ -117,7 +120,7 @@ void DirectoryListCommands::mnuFileExportDirectory_Click()
     const QString path = AskSaveName(ListFilter());
     if (path.isEmpty())
         return;
-    if (const Fault fault = ExportDirectoryFile(model_, path))
+    if (const Fault fault = ExportDirectoryFile(document_.Records(), path))
         prompt_.Message(tr("Export Directory"), FaultText(fault), MessageIcon::Exclamation);
     else
         NoteDone(tr("Directory exported to %1"), path);

@@ -2,6 +2,7 @@
 #include "document.h"
 
 #include "file_path.h"
+#include "loaded_records.h"
 #include "model.h"
 #include "prompt.h"
 #include "recovery_copies.h"
@@ -13,17 +14,28 @@ Document::Document(Model& model, Prompt& prompt, QString dataFolder)
 {
 }
 
-void Document::ClearHistory()
+void Document::ReplaceRecords(const std::function<void(Model&)>& replace, const Source& source)
 {
+    replace(model_);
+    RepairLoadedRecords(model_);
+    if (source.file == Source::File::Set)
+        model_.CurrentFilePath = PathText(source.path);
+    else if (source.file == Source::File::Clear)
+        model_.CurrentFilePath.clear();
     history_.Clear(model_);
+    if (source.clean) {
+        cleanRecords_ = RecordSet::Of(model_);
+        imageAsLoaded_ = source.imageAsLoaded;
+    }
     emit HistoryChanged();
     emit Changed();
 }
 
-void Document::Resync()
+void Document::Edit(const QString& name, const QString& key, const void* typingField,
+                    const std::function<void(Model&)>& change)
 {
-    history_.Resync(model_);
-    emit Changed();
+    change(model_);
+    StoreChange(name, key, typingField);
 }
 
 void Document::StoreChange(const QString& name, const QString& key, const void* typingField)
@@ -74,12 +86,6 @@ bool Document::KeepDroppedEdits(const char* what)
 void Document::SetCurrentFile(const QString& path)
 {
     model_.CurrentFilePath = PathText(path);
-    emit Changed();
-}
-
-void Document::ClearCurrentFile()
-{
-    model_.CurrentFilePath.clear();
     emit Changed();
 }
 

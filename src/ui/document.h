@@ -2,8 +2,10 @@
 // The data the window edits, without the window: the records (in the Model
 // main() made), the undo history, the state last opened, saved, read or made
 // fresh, the recovery copies of edits about to be dropped, and the current
-// file. Every change of them passes through here, so that what shows them
-// (the "Modified" panel, the undo items) follows its signals.
+// file. Every change of them passes through here, as an Edit (one undo
+// step) or a ReplaceRecords (a new start), so that what shows them (the
+// "Modified" panel, the undo items) follows its signals; the rest of the
+// window reads them.
 #pragma once
 
 #include "edit_history.h"
@@ -24,22 +26,53 @@ class Document : public QObject {
 public:
     Document(Model& model, Prompt& prompt, QString dataFolder);
 
+    // The records, to read.
+    const Model& Records() const { return model_; }
+    // Writable only for what cannot take the records as a const view yet: the
+    // command base (WindowCommands) and the MMSI boxes, which write their
+    // value themselves before StoreChange. Everything else changes records
+    // through Edit and ReplaceRecords.
     Model& model() const { return model_; }
     // Where backups and recovery copies go: the program's own folder.
     const QString& DataFolder() const { return dataFolder_; }
 
     // Undo and redo.
     const EditHistory& History() const { return history_; }
-    // The records were replaced as a whole (New, Open, a read, a model switch).
-    void ClearHistory();
-    // What a page puts right while it shows its values is no change of the user's.
-    void Resync();
     void EndTyping(const void* field) { history_.EndTyping(field); }
-    // A stored change, made on the page of node key: one undo step (see PageHost::StoreChange).
+    // The one way to change the records: change runs on them, made on the page
+    // of node key, and becomes one undo step named name (see PageHost::Edit).
+    // While an undo or redo puts records back, the pages store nothing.
+    void Edit(const QString& name, const QString& key, const void* typingField,
+              const std::function<void(Model&)>& change);
+    // A change already made by a control that writes its own value (the MMSI
+    // boxes): recorded as Edit records its change.
     void StoreChange(const QString& name, const QString& key, const void* typingField);
+
+    // Where records replaced as a whole came from, and what they leave behind.
+    struct Source {
+        enum class File { Keep, Clear, Set };
+        File file = File::Clear;
+        QString path;             // with File::Set
+        bool clean = true;        // they are the state Modified compares with
+        bool imageAsLoaded = false;
+    };
+    // The records were replaced as a whole (New, Open, a restore, a read, a
+    // hex import, a model switch): replace puts them in (it may do nothing
+    // when they were put in already), they are put right once (see
+    // RepairLoadedRecords), the current file follows source, the history
+    // starts again and, when source says so, they are the clean state.
+    void ReplaceRecords(const std::function<void(Model&)>& replace, const Source& source);
     // Puts back the records of the next undo or redo step, if there is one,
     // and has show show them; the pages store nothing while they do.
     void StepThroughHistory(bool undo, const std::function<void(const EditHistory::Step&)>& show);
+
+    // A save hands the records to a file with the image it encodes them
+    // into: what it writes in the model is the image's, never a record's.
+    template <typename Save>
+    auto WriteOut(Save&& save) const
+    {
+        return save(model_);
+    }
 
     // Whether the records differ from those last opened, saved, read or made fresh.
     bool RecordsModified() const;
@@ -50,8 +83,8 @@ public:
     // False when the copy failed and the user chose to keep the edits.
     bool KeepDroppedEdits(const char* what);
 
+    // Saved under path.
     void SetCurrentFile(const QString& path);
-    void ClearCurrentFile();
 
 signals:
     // The records, their clean state or the current file changed.

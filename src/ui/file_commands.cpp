@@ -81,7 +81,7 @@ void FileCommands::OpenDataFile(const QString& path)
     const bool image = IsRawImageFile(path);
     const FileContext context{log_, timings_.pauseMs};
     // Read aside first: a file that fails to open drops no edits.
-    Model scratch = model_;
+    Model scratch = document_.Records();
     bool opened = false;
     // The records are the import's; the image keeps every bit of the file,
     // so that writing it restores the radio exactly.
@@ -92,16 +92,12 @@ void FileCommands::OpenDataFile(const QString& path)
     if (opened && !document_.KeepDroppedEdits("open"))
         return;
     if (opened) {
-        model_ = std::move(scratch);
-        document_.SetCurrentFile(path);
+        document_.ReplaceRecords([&scratch](Model& model) { model = std::move(scratch); },
+                                 {Document::Source::File::Set, path, true, image});
         shell_.UpdateTitle();
         AddRecentFile(path);
-        document_.ClearHistory();
     }
-    pages_.RefreshCurrentPage();
-    pages_.RefreshTreeAndColours();
-    if (opened)
-        document_.MarkRecordsClean(image);
+    pages_.ShowReplacedRecords();
 }
 
 void FileCommands::SaveDataFile(bool useCurrentName)
@@ -109,13 +105,15 @@ void FileCommands::SaveDataFile(bool useCurrentName)
     if (!CommitPendingEdit())
         return;
     // A raw image taken over as the current file never receives the text format.
-    const bool haveName = !model_.CurrentFilePath.empty() && !IsRawImageFile(PathOf(model_.CurrentFilePath));
-    const QString path = useCurrentName && haveName ? PathOf(model_.CurrentFilePath)
+    const Model& records = document_.Records();
+    const bool haveName = !records.CurrentFilePath.empty() && !IsRawImageFile(PathOf(records.CurrentFilePath));
+    const QString path = useCurrentName && haveName ? PathOf(records.CurrentFilePath)
                                                     : prompt_.SaveFileName(DataFilter());
     if (path.isEmpty())
         return;
     const auto busy = DisableWindow();
-    if (Told(prompt_, SaveFileAs(model_, path, FileContext{log_, timings_.pauseMs, document_.DataFolder()}))) {
+    const FileContext context{log_, timings_.pauseMs, document_.DataFolder()};
+    if (Told(prompt_, document_.WriteOut([&](Model& model) { return SaveFileAs(model, path, context); }))) {
         document_.SetCurrentFile(path);
         shell_.UpdateTitle();
         AddRecentFile(path);
@@ -129,8 +127,9 @@ void FileCommands::mnuFileSaveAsDefault_Click()
     if (!CommitPendingEdit())
         return;
     const auto busy = DisableWindow();
-    const QString path = DefaultFilePath(programFolder_, model_);
-    if (Told(prompt_, SaveFileAsDefault(model_, path, FileContext{log_, timings_.pauseMs, document_.DataFolder()})))
+    const QString path = DefaultFilePath(programFolder_, document_.Records());
+    const FileContext context{log_, timings_.pauseMs, document_.DataFolder()};
+    if (Told(prompt_, document_.WriteOut([&](Model& model) { return SaveFileAsDefault(model, path, context); })))
         NoteDone(tr("Default file saved as %1"), path);
 }
 
@@ -140,7 +139,8 @@ void FileCommands::SaveHexImageCommand()
     if (path.isEmpty())
         return;
     const auto busy = DisableWindow();
-    if (Told(prompt_, SaveHexImage(model_, path, FileContext{log_, timings_.pauseMs, document_.DataFolder()}))) {
+    const FileContext context{log_, timings_.pauseMs, document_.DataFolder()};
+    if (Told(prompt_, document_.WriteOut([&](Model& model) { return SaveHexImage(model, path, context); }))) {
         document_.MarkRecordsClean(false);
         NoteDone(tr("Image exported to %1"), path);
     }
@@ -152,18 +152,15 @@ void FileCommands::OpenHexImageCommand()
     if (path.isEmpty())
         return;
     const auto busy = DisableWindow(FocusAfter::Tree);
-    Model scratch = model_;
+    Model scratch = document_.Records();
     if (!Told(prompt_, ReadHexFileAs(scratch, path, FileContext{log_, timings_.pauseMs})))
         return;
     if (!document_.KeepDroppedEdits("open"))
         return;
-    model_ = std::move(scratch);
-    document_.ClearHistory();
-    pages_.RefreshCurrentPage();
-    pages_.RefreshTreeAndColours();
-    document_.SetCurrentFile(path);
+    document_.ReplaceRecords([&scratch](Model& model) { model = std::move(scratch); },
+                             {Document::Source::File::Set, path, true, false});
+    pages_.ShowReplacedRecords();
     shell_.UpdateTitle();
-    document_.MarkRecordsClean(false);
 }
 
 void FileCommands::AddFileMenuConveniences(QMenu* file)

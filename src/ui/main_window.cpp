@@ -263,14 +263,11 @@ void MainWindow::paintEvent(QPaintEvent* event)
 void MainWindow::RebuildAll()
 {
     const PageLoadingScope loading(*this);
-    NewModel(model_);
+    document_.ReplaceRecords([](Model& model) { NewModel(model); }, {});
     router_->Rebuild();
     SetHint(QString());
     SelectNodeByKey(TreeKey(NodeKey::Setting));
-    document_.ClearCurrentFile();
     UpdateTitle();
-    document_.ClearHistory();
-    document_.MarkRecordsClean(false);
 }
 
 void MainWindow::SetCommitCheck(QWidget* field, std::function<bool()> check)
@@ -299,6 +296,11 @@ void MainWindow::OpenDataFile(const QString& path) { files_->OpenDataFile(path);
 
 bool MainWindow::RunTransferDialog(TransferMode mode) { return transfers_->RunTransferDialog(mode); }
 
+void MainWindow::Edit(const QString& name, const std::function<void(Model&)>& change, QWidget* typingField)
+{
+    document_.Edit(name, router_->ShownKey(), typingField, change);
+}
+
 void MainWindow::StoreChange(const QString& name, QWidget* typingField)
 {
     document_.StoreChange(name, router_->ShownKey(), typingField);
@@ -322,16 +324,15 @@ void MainWindow::SwitchModel(int modelNumber)
     // model but keeps the data, edits and all, until the next New: nothing
     // is dropped, so nothing is kept and the edits are still unsaved.
     const bool makeNew = CommitPendingEdit();
-    if (makeNew) {
-        // Kept under the old model's name; the New that follows then finds nothing to keep.
-        if (!document_.KeepDroppedEdits("model-switch")) {
-            UpdateModelMenu();
-            return;
-        }
-        document_.MarkRecordsClean(false);
+    // Kept under the old model's name; the New that follows then finds nothing to keep.
+    if (makeNew && !document_.KeepDroppedEdits("model-switch")) {
+        UpdateModelMenu();
+        return;
     }
-    model_.ModelNumber = modelNumber;
-    document_.ClearHistory();
+    Document::Source source;
+    source.file = Document::Source::File::Keep;
+    source.clean = makeNew;
+    document_.ReplaceRecords([modelNumber](Model& model) { model.ModelNumber = modelNumber; }, source);
     UpdateModelMenu();
     SettingsStore::StoreModelNumber(modelNumber);
     if (makeNew)

@@ -43,7 +43,7 @@ public:
     ~MainWindow() override;
 
     // What the pages may ask of the window.
-    Model& model() const override { return document_.model(); }
+    const Model& model() const override { return document_.Records(); }
     Prompt& prompt() const override { return prompt_; }
     const MidTable& Mids() const override { return mids_; }
     void SelectNodeByKey(const QString& key) override { router_->SelectNodeByKey(key); }
@@ -51,6 +51,9 @@ public:
     void SetCommitCheck(QWidget* field, std::function<bool()> check) override;
     bool CommitPendingEdit() override;
     bool RunTransferDialog(TransferMode mode) override;
+    void Edit(const QString& name, const std::function<void(Model&)>& change,
+              QWidget* typingField = nullptr) override;
+    Model& MmsiRecords() override { return document_.model(); }
     void StoreChange(const QString& name, QWidget* typingField = nullptr) override;
 
     // What the commands may ask of the window.
@@ -63,6 +66,7 @@ public:
     void OpenDataFile(const QString& path);
 
     // The parts of the window, for the program, its tools and its tests.
+    Document& Data() { return document_; }
     TransferCommands& Transfers() { return *transfers_; }
     ReportCommands& Reports() { return *reports_; }
     const HelpCommands& Help() const { return *help_; }

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a page of the data pane may ask of the window it lives in: the
-// records to read and store values in, the shared loading flag and commit
-// step, the one way to tell the window that it stored a change, and a jump
-// to another node. How a page is wired into the tree and the page stack is
-// PageWiring's.
+// records to read, the one way to change them (Edit), the shared loading
+// flag and commit step, and a jump to another node. How a page is wired
+// into the tree and the page stack is PageWiring's.
 #pragma once
 
 #include "mmsi.h"
@@ -21,7 +20,7 @@ struct Model;
 
 class PageHost {
 public:
-    virtual Model& model() const = 0;
+    virtual const Model& model() const = 0;
     virtual Prompt& prompt() const = 0;
     // The MIDs the MMSI notes name countries from.
     virtual const MidTable& Mids() const = 0;
@@ -48,9 +47,14 @@ public:
     // Runs a transfer in the dialog. True when it completed.
     virtual bool RunTransferDialog(TransferMode mode) = 0;
 
-    // A page stored a change of the records, named as the Edit menu shows it
-    // ("CH16 name"): it becomes one undo step. Changes typed into one
-    // typingField make one step until the focus leaves the field.
+    // The one way a page changes the records: change runs on them and becomes
+    // one undo step, named as the Edit menu shows it ("CH16 name"). Changes
+    // typed into one typingField make one step until the focus leaves the field.
+    virtual void Edit(const QString& name, const std::function<void(Model&)>& change,
+                      QWidget* typingField = nullptr) = 0;
+    // The MMSI boxes check and write their value themselves, into the record
+    // MmsiRecords gives them, and then tell it here as one undo step.
+    virtual Model& MmsiRecords() = 0;
     virtual void StoreChange(const QString& name, QWidget* typingField = nullptr) = 0;
 
 protected:

@@ -86,7 +86,6 @@ void PageRouter::ShowPage(QTreeWidgetItem* node)
         emit PageRequested(key, page->panel);
     }
     shownKey_ = key;
-    document_.Resync();
     setHint_(TreeHint());
 }
 
@@ -177,7 +176,7 @@ void PageRouter::Rebuild()
     for (const auto& step : rebuildSteps_)
         step();
     HideAllPages();
-    navigation_->BuildTree(document_.model());
+    navigation_->BuildTree(document_.Records());
     RefreshTreeAndColours();
     currentNodeIndex_ = -1;
 }
@@ -189,9 +188,15 @@ void PageRouter::RefreshCurrentPage()
     ShowPage(selected);
 }
 
+void PageRouter::ShowReplacedRecords()
+{
+    RefreshCurrentPage();
+    RefreshTreeAndColours();
+}
+
 void PageRouter::RefreshTreeAndColours()
 {
-    navigation_->RefreshTreeTexts(document_.model());
+    navigation_->RefreshTreeTexts(document_.Records());
     ColourDirectoryNodes(DirectoryKind::Individual);
     ColourDirectoryNodes(DirectoryKind::Group);
 }

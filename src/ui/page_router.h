@@ -44,6 +44,8 @@ public:
     void Rebuild();
     void SelectNodeByKey(const QString& key);
     void RefreshCurrentPage();
+    // After Document::ReplaceRecords: the page on show and the tree show the new records.
+    void ShowReplacedRecords();
     // The tree texts and both directories' colours. Runs after every change
     // of the records as a whole (New, Open, a read, an image import, Import
     // Directory, Undo and Redo).

@@ -109,12 +109,10 @@ void TransferCommands::mnuTransferRead_Click()
         return;
     if (!RunTransferDialog(TransferMode::Read))
         return;
-    document_.ClearHistory();
-    pages_.RefreshCurrentPage();
-    pages_.RefreshTreeAndColours();
-    document_.ClearCurrentFile();
+    // The dialog has put the records read in.
+    document_.ReplaceRecords([](Model&) {}, {});
+    pages_.ShowReplacedRecords();
     shell_.UpdateTitle();
-    document_.MarkRecordsClean(false);
     const QString done = tr("Read from the radio on COM%1").arg(model_.PortNumber);
     shell_.SetStateText(done, QString());
     ShowTransferNotes(done);  // the refreshed page put its own hint in panel 1

@@ -57,6 +57,17 @@ struct MainWindowFixture {
         return *window;
     }
 
+    // The records a test put into model come in as an opened file's do:
+    // put right once, a new start of the history, shown again.
+    void Load() const
+    {
+        Document::Source source;
+        source.file = Document::Source::File::Keep;
+        window->Data().ReplaceRecords([](Model&) {}, source);
+        window->RefreshTreeAndColours();
+        window->RefreshCurrentPage();
+    }
+
     template <class T = QWidget>
     T* Find(const char* name) const
     {

@@ -94,7 +94,8 @@ private slots:
         QVERIFY(!List("cmbBCanada")->isEnabled());
     }
 
-    void repairedOnShowing()
+    // Put right when the records come in; showing the page then changes nothing.
+    void repairedOnLoading()
     {
         S().Ach(Region::Int) = 5;   // "06"
         S().Bch(Region::Int) = 5;   // the same channel: both are lost
@@ -102,7 +103,10 @@ private slots:
         S().Bch(Region::Usa) = 0;
         S().Ach(Region::Can) = 0;
         S().Bch(Region::Can) = 200; // names nothing: shown as none, kept
+        f->Load();
+        const SpecialChannels loaded = S();
         Show();
+        QVERIFY(S().values == loaded.values);
         QCOMPARE(int(S().Ach(Region::Int)), 255);
         QCOMPARE(int(S().Bch(Region::Int)), 255);
         QCOMPARE(int(S().Ach(Region::Usa)), 255);
@@ -117,6 +121,7 @@ private slots:
     {
         f->model.ModelNumber = 0;
         S().Ach(Region::Usa) = 1;
+        f->Load();
         Show();
         QVERIFY(!f->Find("PictAach")->isVisible());
         QVERIFY(!f->Find("pictAbch")->isVisible());

@@ -40,8 +40,9 @@ class TestHostileFiles : public QObject {
     std::unique_ptr<test::MainWindowFixture> f;
     QTemporaryDir dir;
 
-    // The settings page writes its lists' values back when it is shown, so
-    // the file is opened with another page on display.
+    // Opened with another page on display than the settings page. A value
+    // its list shows as another entry is put right as the file comes in; a
+    // contrast of 300 is no list position and stays, to be refused later.
     void OpenHostile(bool diagnostic = false)
     {
         f = std::make_unique<test::MainWindowFixture>();
@@ -55,7 +56,8 @@ class TestHostileFiles : public QObject {
         f->prompt.fileNames.enqueue(path);
         f->Trigger("mnuFileOpen");
         QVERIFY(f->prompt.shown.isEmpty());
-        QCOMPARE(int(f->model.Settings.Scrambler), 999);
+        QCOMPARE(int(f->model.Settings.Scrambler), 0);
+        QCOMPARE(int(f->model.Settings.Contrast), 300);
     }
 
 private slots:
@@ -167,8 +169,7 @@ private slots:
         f->prompt.fileNames.enqueue(saved);
         f->Trigger("mnuFileSaveAs");
         QVERIFY(ReadAll(saved).contains("[CHEXP1]\r\nPosition=500\r\n"));
-        // The settings page put back what its lists can show; a contrast of
-        // 300 is no list position and stays, so the image still refuses it.
+        // Showing put nothing back: the values are those the file came in with.
         QCOMPARE(int(f->model.Settings.Scrambler), 0);
         QCOMPARE(int(f->model.Settings.Dimmer), 0);
         QCOMPARE(int(f->model.Settings.Contrast), 300);

@@ -102,7 +102,7 @@ private slots:
         QCOMPARE(offset->itemText(24), QStringLiteral("+12:00"));
     }
 
-    // What each stored value shows, and what the page stores back once shown.
+    // What each stored value shows, and what the records keep of it once loaded.
     void storedValuesShownAndNormalised_data()
     {
         QTest::addColumn<QString>("list");
@@ -136,6 +136,7 @@ private slots:
             {"cmbFCont", &S().Contrast}, {"cmbFDim", &S().Dimmer}, {"cmbFScrambler", &S().Scrambler},
             {"cmbFScan", &S().ScanType}, {"cmbFIND", &S().Ind}, {"cmbFOffset", &S().OffsetTime}};
         *fields[list] = static_cast<std::int16_t>(stored);
+        f->Load();
         Reshow();
         QCOMPARE(f->Find<QComboBox>(list.toLatin1().constData())->currentText(), shown);
         QCOMPARE(int(*fields[list]), storedBack);

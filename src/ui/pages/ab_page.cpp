@@ -2,6 +2,7 @@
 #include "ab_page.h"
 
 #include "latin1.h"
+#include "loaded_records.h"
 #include "model.h"
 #include "page_host.h"
 #include "page_wiring.h"
@@ -16,28 +17,6 @@ namespace quorlink {
 namespace {
 
 constexpr int kNone = SpecialChannels::kNone;
-// Channels that are never offered as A or B: calling, distress and DSC.
-constexpr int kNeverOffered[] = {9, 16, 70};
-
-int LeadingNumber(const std::string& label)
-{
-    int number = 0;
-    for (char c : label) {
-        if (c < '0' || c > '9')
-            break;
-        number = number * 10 + (c - '0');
-    }
-    return number;
-}
-
-bool NeverOffered(const std::string& label)
-{
-    for (int n : kNeverOffered)
-        if (LeadingNumber(label) == n)
-            return true;
-    return false;
-}
-
 // The first item with value v, else "[None]".
 void SelectValue(QComboBox* list, int value)
 {
@@ -78,14 +57,9 @@ ABPage::ABPage(PageHost& window, PageWiring& wiring)
     BuildRows(wiring.Pages().panel(Panel::A));
     wiring.AddRebuildStep([this] { RefreshABLists(); });
     wiring.SetPageHandler(Panel::A, [this](const QString&) {
+        // The choices were put right when the records came in (RepairLoadedRecords).
         const PageHost::PageLoadingScope loading(window_);
         RefreshABLists();
-        // Showing repairs choices the lists do not offer; what a repair freed
-        // (an A that was also the B) is offered again at once.
-        const SpecialChannels before = model_.Special;
-        SyncABPage();
-        if (model_.Special.values != before.values)
-            RefreshABLists();
         ShowABPage();
     });
 }
@@ -142,7 +116,7 @@ void ABPage::FillABList(QComboBox* list, Region region, int excluded)
         if (record.Position < plan.first() || record.Position > plan.last())
             continue;
         const std::string& label = plan.at(record.Position).Label;
-        if (NeverOffered(label) || record.Position == excluded + 1 || !record.Enable)
+        if (!OfferedAsAB(label) || record.Position == excluded + 1 || !record.Enable)
             continue;
         list->addItem(ToQString(label), record.Position - 1);
     }
@@ -156,17 +130,12 @@ void ABPage::RefreshABLists()
     }
 }
 
+// The lists show the choices; one they do not offer shows as "[None]".
 void ABPage::SyncABPage()
 {
-    SpecialChannels& s = model_.Special;
+    const SpecialChannels& s = model_.Special;
     for (Region region : kRegions) {
         SelectValue(AList(region), s.Ach(region));
-        if (AList(region)->currentIndex() == 0)
-            s.Ach(region) = kNone;
-        if (s.Ach(region) == kNone)
-            s.Bch(region) = kNone;
-    }
-    for (Region region : kRegions) {
         BList(region)->setEnabled(s.Ach(region) != kNone);
         SelectValue(BList(region), s.Bch(region));
     }
@@ -186,14 +155,16 @@ void ABPage::AChosen(Region region)
     if (window_.PageLoading())
         return;
     const PageHost::PageLoadingScope loading(window_);
-    SpecialChannels& s = model_.Special;
-    s.Ach(region) = static_cast<std::int16_t>(AList(region)->currentData().toInt());
-    if (s.Ach(region) == kNone)
-        s.Bch(region) = kNone;
-    FillABList(BList(region), region, s.Ach(region));
-    FillABList(AList(region), region, s.Bch(region));
+    const auto chosen = static_cast<std::int16_t>(AList(region)->currentData().toInt());
+    window_.Edit(ChoiceName(region, QT_TR_NOOP("A-Ch")), [region, chosen](Model& model) {
+        SpecialChannels& s = model.Special;
+        s.Ach(region) = chosen;
+        if (s.Ach(region) == kNone)
+            s.Bch(region) = kNone;
+    });
+    FillABList(BList(region), region, model_.Special.Ach(region));
+    FillABList(AList(region), region, model_.Special.Bch(region));
     SyncABPage();
-    window_.StoreChange(ChoiceName(region, QT_TR_NOOP("A-Ch")));
 }
 
 void ABPage::BChosen(Region region)
@@ -201,10 +172,11 @@ void ABPage::BChosen(Region region)
     if (window_.PageLoading())
         return;
     const PageHost::PageLoadingScope loading(window_);
-    model_.Special.Bch(region) = static_cast<std::int16_t>(BList(region)->currentData().toInt());
+    const auto chosen = static_cast<std::int16_t>(BList(region)->currentData().toInt());
+    window_.Edit(ChoiceName(region, QT_TR_NOOP("B-Ch")),
+                 [region, chosen](Model& model) { model.Special.Bch(region) = chosen; });
     FillABList(AList(region), region, model_.Special.Bch(region));
     SyncABPage();
-    window_.StoreChange(ChoiceName(region, QT_TR_NOOP("B-Ch")));
 }
 
 }  // namespace quorlink

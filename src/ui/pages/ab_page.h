@@ -41,7 +41,7 @@ private:
 
     PageHost& window_;
     PageWiring& wiring_;
-    Model& model_;
+    const Model& model_;
     std::array<QComboBox*, 3> aLists_{};
     std::array<QComboBox*, 3> bLists_{};
     std::array<QWidget*, 3> shownRows_{};  // pictAitem, PictAach, pictAbch

@@ -26,6 +26,19 @@ namespace {
 
 QString Frequency(double mhz) { return ToQString(FormatFrequency(mhz)); }
 
+// The record of key in model, or null; const or not as model is.
+template <typename M>
+auto RecordIn(M& model, const ChannelKey& key) -> decltype(&model.ExpChannels.at(1))
+{
+    if (key.region) {
+        auto& list = model.Channels(*key.region);
+        return key.number >= 0 && key.number < static_cast<int>(list.size())
+                   ? &list[static_cast<std::size_t>(key.number)]
+                   : nullptr;
+    }
+    return key.number >= 1 && key.number <= model.ExpChannels.size() ? &model.ExpChannels.at(key.number) : nullptr;
+}
+
 QLineEdit* ReadOnlyBox(QWidget* parent, const char* name)
 {
     auto* box = new QLineEdit(parent);
@@ -144,17 +157,10 @@ std::optional<ChannelKey> ChannelEditor::ShownKey() const
     return ParseChannelKey(NavigationTree::KeyOf(wiring_.TreeWidget()->currentItem()));
 }
 
-ChannelRecord* ChannelEditor::ShownRecord() const
+const ChannelRecord* ChannelEditor::ShownRecord() const
 {
     const std::optional<ChannelKey> key = ShownKey();
-    if (!key)
-        return nullptr;
-    if (key->region) {
-        ChannelList& list = model_.Channels(*key->region);
-        return key->number < static_cast<int>(list.size()) ? &list[static_cast<std::size_t>(key->number)] : nullptr;
-    }
-    return key->number >= 1 && key->number <= model_.ExpChannels.size() ? &model_.ExpChannels.at(key->number)
-                                                                         : nullptr;
+    return key ? RecordIn(model_, *key) : nullptr;
 }
 
 // The plan entry of a record, or null when its Position names none (a
@@ -174,10 +180,19 @@ QString ChannelEditor::ChangeName(const char* change) const
     return tr("%1 %2", "a channel and what changed").arg(node.remove(EnableMark(true)), tr(change));
 }
 
-void ChannelEditor::StoreChange(const char* change, QWidget* typingField)
+void ChannelEditor::Change(const char* change, const std::function<void(Model&, ChannelRecord&)>& edit,
+                           QWidget* typingField)
 {
-    if (ShownRecord())
-        window_.StoreChange(ChangeName(change), typingField);
+    const std::optional<ChannelKey> key = ShownKey();
+    if (!key || ShownRecord() == nullptr)
+        return;
+    window_.Edit(
+        ChangeName(change),
+        [&key, &edit](Model& model) {
+            if (ChannelRecord* record = RecordIn(model, *key))
+                edit(model, *record);
+        },
+        typingField);
 }
 
 void ChannelEditor::FillBoxes(const ChannelRecord& record, const PlanEntry* entry)
@@ -205,7 +220,7 @@ void ChannelEditor::ActivatePage()
 
 void ChannelEditor::ShowRegionChannel(Region region, int index)
 {
-    ChannelList& list = model_.Channels(region);
+    const ChannelList& list = model_.Channels(region);
     if (index < 0 || index >= static_cast<int>(list.size()))
         return;
     const ChannelRecord& record = list[static_cast<std::size_t>(index)];
@@ -223,14 +238,13 @@ void ChannelEditor::ShowExpChannel(int number)
 {
     if (number < 1 || number > model_.ExpChannels.size())
         return;
-    ChannelRecord& record = model_.ExpChannels.at(number);
+    const ChannelRecord& record = model_.ExpChannels.at(number);
     lblCPosition_->setText(tr("Position"));
     lblCPosition_->setBuddy(cmbCN_);
     txtCN_->hide();
     cmbCN_->show();
     const PlanEntry* entry = EntryOf(record, std::nullopt);
     cmbCN_->setCurrentIndex(entry ? record.Position - model_.ExpPlan.first() : -1);
-    record.DuplexSelectable = entry && entry->DefaultDuplex;
     FillBoxes(record, entry);
     ActivatePage();
 }
@@ -253,14 +267,17 @@ void ChannelEditor::ApplyTxRules()
 
 void ChannelEditor::chkCEnable_Click()
 {
-    ChannelRecord* record = ShownRecord();
     const std::optional<ChannelKey> key = ShownKey();
-    if (window_.PageLoading() || record == nullptr || !key)
+    if (window_.PageLoading() || ShownRecord() == nullptr || !key)
         return;
-    record->Enable = chkCEnable_->isChecked();
+    const bool on = chkCEnable_->isChecked();
+    Change(QT_TR_NOOP("Enable"), [&key, on](Model& model, ChannelRecord& record) {
+        record.Enable = on;
+        if (key->region)
+            ClearABOnDisable(model, *key->region, record);
+    });
     QTreeWidgetItem* node = wiring_.TreeWidget()->currentItem();
     if (key->region) {
-        ClearABOnDisable(model_, *key->region, *record);
         ShowRegionChannel(*key->region, key->number);
         node->setText(0, ChannelNodeText(model_, *key->region, key->number));
     } else {
@@ -268,7 +285,6 @@ void ChannelEditor::chkCEnable_Click()
         node->setText(0, ExpNodeText(model_, key->number));
     }
     chkCEnable_->setFocus();
-    StoreChange(QT_TR_NOOP("Enable"));
 }
 
 void ChannelEditor::chkCTXEnable_Click()
@@ -284,41 +300,41 @@ void ChannelEditor::chkCTXOnly_Click(const char* change)
     if (window_.PageLoading())
         return;
     ApplyTxRules();
-    ChannelRecord* record = ShownRecord();
-    if (!EditorActive() || record == nullptr)
+    if (!EditorActive() || ShownRecord() == nullptr)
         return;
-    record->TxEnable = chkCTXEnable_->isChecked();
-    record->LowPower = chkCTXOnly_->isChecked();
-    StoreChange(change);
+    const bool tx = chkCTXEnable_->isChecked();
+    const bool low = chkCTXOnly_->isChecked();
+    Change(change, [tx, low](Model&, ChannelRecord& record) {
+        record.TxEnable = tx;
+        record.LowPower = low;
+    });
 }
 
 void ChannelEditor::StoreFlag(bool ChannelRecord::*field, QCheckBox* box, const char* change)
 {
-    ChannelRecord* record = ShownRecord();
-    if (window_.PageLoading() || !EditorActive() || record == nullptr)
+    if (window_.PageLoading() || !EditorActive() || ShownRecord() == nullptr)
         return;
-    record->*field = box->isChecked();
-    StoreChange(change);
+    const bool on = box->isChecked();
+    Change(change, [field, on](Model&, ChannelRecord& record) { record.*field = on; });
 }
 
 void ChannelEditor::chkCDup_Click()
 {
-    ChannelRecord* record = ShownRecord();
+    const ChannelRecord* record = ShownRecord();
     if (window_.PageLoading() || !EditorActive() || record == nullptr)
         return;
-    record->Duplex = chkCDup_->isChecked();
+    const bool duplex = chkCDup_->isChecked();
+    Change(QT_TR_NOOP("Duplex"), [duplex](Model&, ChannelRecord& shown) { shown.Duplex = duplex; });
     const std::optional<ChannelKey> key = ShownKey();
     if (const PlanEntry* entry = EntryOf(*record, key ? key->region : std::nullopt))
         txtCRF_->setText(Frequency(record->Duplex ? entry->DuplexRxFreq : entry->RxFreq));
-    StoreChange(QT_TR_NOOP("Duplex"));
 }
 
 void ChannelEditor::txtCTag_Change(const QString& text)
 {
-    ChannelRecord* record = ShownRecord();
-    if (EditorActive() && record) {
-        record->ChTag = ToStdString(text);
-        StoreChange(QT_TR_NOOP("name"), txtCTag_);
+    if (EditorActive() && ShownRecord()) {
+        const std::string tag = ToStdString(text);
+        Change(QT_TR_NOOP("name"), [&tag](Model&, ChannelRecord& record) { record.ChTag = tag; }, txtCTag_);
     }
 }
 
@@ -327,21 +343,26 @@ void ChannelEditor::cmbCN_Click()
     const std::optional<ChannelKey> key = ShownKey();
     if (!key || key->region)
         return;
-    ChannelRecord& record = model_.ExpChannels.at(key->number);
-    if (cmbCN_->currentText() != lastPositionText_) {
+    const int number = key->number;
+    const bool moved = cmbCN_->currentText() != lastPositionText_;
+    if (moved)
         lastPositionText_ = cmbCN_->currentText();
-        record.Position = static_cast<std::int16_t>(lastPositionText_.toInt());
-        ExpChannelDefaults(record, model_.ExpPlan);
-        ShowExpChannel(key->number);
-    }
-    StoreExpEnable(key->number);
+    const auto position = static_cast<std::int16_t>(lastPositionText_.toInt());
+    // A new position starts from its defaults, which enable the channel.
+    const bool enable = moved || chkCEnable_->isChecked();
+    Change(QT_TR_NOOP("position"), [moved, position, enable](Model& model, ChannelRecord& record) {
+        if (moved) {
+            record.Position = position;
+            ExpChannelDefaults(record, model.ExpPlan);
+        }
+        record.Enable = enable;
+    });
+    ShowExpEnable(number);
     cmbCN_->setFocus();
-    StoreChange(QT_TR_NOOP("position"));
 }
 
-void ChannelEditor::StoreExpEnable(int number)
+void ChannelEditor::ShowExpEnable(int number)
 {
-    model_.ExpChannels.at(number).Enable = chkCEnable_->isChecked();
     ShowExpChannel(number);
     if (QTreeWidgetItem* node = wiring_.TreeWidget()->currentItem())
         node->setText(0, ExpNodeText(model_, number));

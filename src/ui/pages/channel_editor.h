@@ -6,6 +6,8 @@
 #include "page_keys.h"
 
 #include <QObject>
+#include <functional>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -51,19 +53,21 @@ private:
     void StoreFlag(bool ChannelRecord::*field, QCheckBox* box, const char* change);
     void txtCTag_Change(const QString& text);
     void cmbCN_Click();
-    void StoreExpEnable(int number);
+    void ShowExpEnable(int number);
 
     std::optional<ChannelKey> ShownKey() const;
-    ChannelRecord* ShownRecord() const;
+    const ChannelRecord* ShownRecord() const;
     const PlanEntry* EntryOf(const ChannelRecord& record, const std::optional<Region>& region) const;
     bool EditorActive() const;
     // "CH16 name": the shown channel and what changed.
     QString ChangeName(const char* change) const;
-    void StoreChange(const char* change, QWidget* typingField = nullptr);
+    // Changes the shown channel's record in the records, as one undo step.
+    void Change(const char* change, const std::function<void(Model&, ChannelRecord&)>& edit,
+                QWidget* typingField = nullptr);
 
     PageHost& window_;
     PageWiring& wiring_;
-    Model& model_;
+    const Model& model_;
     QLabel* lblCPosition_ = nullptr;
     QLineEdit* txtCN_ = nullptr;
     QComboBox* cmbCN_ = nullptr;

@@ -37,7 +37,7 @@ private:
 
     PageHost& window_;
     PageWiring& wiring_;
-    Model& model_;
+    const Model& model_;
     ListGrid* grid_;
 };
 

@@ -113,8 +113,8 @@ void DirectoryEntryPage::BuildControls(QWidget* page)
     mmsi_ = new MmsiField(
         window_, wiring_, txtGMMSI_,
         [this]() -> std::string* {
-            DirectoryEntry* entry = ShownEntry();
-            return entry ? &entry->Mmsid : nullptr;
+            Directory& directory = window_.MmsiRecords().DirectoryOf(kind_);
+            return number_ >= 1 && number_ <= directory.size() ? &directory.at(number_).Mmsid : nullptr;
         },
         [this] { return tr("%1 MMSI").arg(EntryName()); });
     window_.SetCommitCheck(txtGMMSI_, [this] { return txtGMMSI_Validate(); });
@@ -145,9 +145,9 @@ QString DirectoryEntryPage::EntryName() const
     return DirectoryNodeText(model_, kind_, number_).remove(EnableMark(true));
 }
 
-DirectoryEntry* DirectoryEntryPage::ShownEntry() const
+const DirectoryEntry* DirectoryEntryPage::ShownEntry() const
 {
-    Directory& directory = model_.DirectoryOf(kind_);
+    const Directory& directory = model_.DirectoryOf(kind_);
     return number_ >= 1 && number_ <= directory.size() ? &directory.at(number_) : nullptr;
 }
 
@@ -205,12 +205,11 @@ void DirectoryEntryPage::SetEntryState(int used)
 
 void DirectoryEntryPage::chkGEnable_Click(bool ticked)
 {
-    DirectoryEntry* entry = ShownEntry();
-    if (!wiring_.Pages().IsActive(Panel::G) || window_.PageLoading() || !ticked || entry == nullptr)
+    if (!wiring_.Pages().IsActive(Panel::G) || window_.PageLoading() || !ticked || ShownEntry() == nullptr)
         return;
-    entry->Enable = true;
+    window_.Edit(tr("Add %1").arg(EntryName()),
+                 [kind = kind_, number = number_](Model& model) { model.DirectoryOf(kind).at(number).Enable = true; });
     ShowDirectoryEntry(kind_, number_);
-    window_.StoreChange(tr("Add %1").arg(EntryName()));
     // The name is what the user types next.
     txtGPosi_->setFocus(Qt::OtherFocusReason);
 }
@@ -225,21 +224,22 @@ void DirectoryEntryPage::chkGDelete_Click(bool ticked)
                       window_.prompt().Message(QStringLiteral("Quorlink"), tr("Are you sure ?"),
                                                MessageIcon::Critical, MessageButtons::YesNo) == Answer::Yes;
     if (sure) {
-        DeleteDirectoryEntry(model_.DirectoryOf(kind_), number_);
+        window_.Edit(tr("Delete %1").arg(EntryName()), [kind = kind_, number = number_](Model& model) {
+            DeleteDirectoryEntry(model.DirectoryOf(kind), number);
+        });
         ShowDirectoryEntry(kind_, number_);
     } else {
         chkGDelete_->setChecked(false);
     }
-    if (sure)
-        window_.StoreChange(tr("Delete %1").arg(EntryName()));
 }
 
 void DirectoryEntryPage::StoreName()
 {
-    DirectoryEntry* entry = ShownEntry();
-    if (nameEdited_ && entry) {
-        entry->TagName = ToStdString(txtGPosi_->text());
-        window_.StoreChange(tr("%1 name").arg(EntryName()));
+    if (nameEdited_ && ShownEntry()) {
+        const std::string name = ToStdString(txtGPosi_->text());
+        window_.Edit(tr("%1 name").arg(EntryName()), [kind = kind_, number = number_, &name](Model& model) {
+            model.DirectoryOf(kind).at(number).TagName = name;
+        });
     }
     nameEdited_ = false;
 }

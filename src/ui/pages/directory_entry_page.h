@@ -40,13 +40,13 @@ private:
     void chkGEnable_Click(bool ticked);
     void chkGDelete_Click(bool ticked);
     void StoreName();
-    DirectoryEntry* ShownEntry() const;
+    const DirectoryEntry* ShownEntry() const;
     // "Individual ID3": the entry shown, as its node names it.
     QString EntryName() const;
 
     PageHost& window_;
     PageWiring& wiring_;
-    Model& model_;
+    const Model& model_;
     DirectoryKind kind_ = DirectoryKind::Individual;
     int number_ = 0;  // 0: no entry shown
     QCheckBox* chkGEnable_ = nullptr;

@@ -5,6 +5,7 @@
 #include "latin1.h"
 #include "mmsi_note.h"
 #include "model.h"
+#include "loaded_records.h"
 #include "model_text.h"
 #include "numeric_field.h"
 #include "page_host.h"
@@ -55,7 +56,13 @@ QStringList Items(const SettingChoices& choices, bool words = false)
     return items;
 }
 
-QStringList ContrastItems() { return {"0", "1", "2", "3", "4", "5", "6", "7"}; }
+QStringList ContrastItems()
+{
+    QStringList items;
+    for (int level = 0; level < kContrastLevels; ++level)
+        items << QString::number(level);
+    return items;
+}
 QStringList DimmerItems() { return Items(kDimmerChoices); }
 QStringList ScanItems() { return Items(kScanTypeChoices, true); }
 QStringList ScramblerItems() { return Items(kScramblerChoices); }
@@ -197,7 +204,7 @@ void SettingsPage::AddMmsiRows(QWidget* panel, QGridLayout* grid, int line)
 {
     txtFUser_ = new QLineEdit(panel);
     txtFUser_->setObjectName(QStringLiteral("txtFUser"));
-    userMmsi_ = new MmsiField(window_, wiring_, txtFUser_, [this] { return &model_.Settings.UserMmsid; },
+    userMmsi_ = new MmsiField(window_, wiring_, txtFUser_, [this] { return &window_.MmsiRecords().Settings.UserMmsid; },
                               [] { return RowText(kUserMmsi); });
     userMmsi_->SetMode(9, RowText(kUserMmsi));
     window_.SetCommitCheck(txtFUser_, [this] { return txtFUser_Validate(); });
@@ -243,10 +250,8 @@ void SettingsPage::FillSettingsPage()
     const PageHost::PageLoadingScope loading(window_);
     const CommonSettings& s = model_.Settings;
     for (const auto& [row, list] : lists_) {
+        // A stored value the list shows as another entry was put right when the records came in.
         list->setCurrentIndex(row->toPosition(s.*(row->value)));
-        // Written back even when the position did not change, so that a stored
-        // value the list cannot show becomes the value of the entry shown.
-        ListClick(*row, list->currentIndex());
     }
     for (const auto& [row, box] : boxes_)
         box->setChecked(s.*(row->flag));
@@ -307,19 +312,17 @@ void SettingsPage::tbsFNE_Click(int tab)
 
 void SettingsPage::ListClick(const Row& row, int position)
 {
-    if (position < 0)
+    if (position < 0 || window_.PageLoading())
         return;
-    model_.Settings.*(row.value) = static_cast<std::int16_t>(row.toValue(position));
-    if (!window_.PageLoading())
-        window_.StoreChange(RowText(row.label));
+    const auto value = static_cast<std::int16_t>(row.toValue(position));
+    window_.Edit(RowText(row.label), [&row, value](Model& model) { model.Settings.*(row.value) = value; });
 }
 
 void SettingsPage::CheckClick(const Row& row, bool ticked)
 {
     if (window_.PageLoading())
         return;
-    model_.Settings.*(row.flag) = ticked;
-    window_.StoreChange(RowText(row.label));
+    window_.Edit(RowText(row.label), [&row, ticked](Model& model) { model.Settings.*(row.flag) = ticked; });
 }
 
 bool SettingsPage::txtFUser_Validate() { return userMmsi_->Validate(); }

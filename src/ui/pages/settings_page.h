@@ -47,7 +47,7 @@ private:
 
     PageHost& window_;
     PageWiring& wiring_;
-    Model& model_;
+    const Model& model_;
     QTabWidget* tbsFNE_ = nullptr;
     QWidget* tabPanels_[2] = {};
     std::vector<std::pair<const Row*, QComboBox*>> lists_;

@@ -66,20 +66,24 @@ void WxPage::BuildRows(QWidget* page)
             if (window_.PageLoading())
                 return;
             EnableRow(i);
-            model_.WxChannels.at(static_cast<std::size_t>(i)).Enable = on;
-            window_.StoreChange(ChangeName(i, QT_TR_NOOP("Enable")));
+            window_.Edit(ChangeName(i, QT_TR_NOOP("Enable")), [i, on](Model& model) {
+                model.WxChannels.at(static_cast<std::size_t>(i)).Enable = on;
+            });
         });
         connect(row.scan, &QCheckBox::clicked, this, [this, i](bool on) {
             if (window_.PageLoading())
                 return;
-            model_.WxChannels.at(static_cast<std::size_t>(i)).ScanMemory = on;
-            window_.StoreChange(ChangeName(i, QT_TR_NOOP("Scan")));
+            window_.Edit(ChangeName(i, QT_TR_NOOP("Scan")), [i, on](Model& model) {
+                model.WxChannels.at(static_cast<std::size_t>(i)).ScanMemory = on;
+            });
         });
         connect(row.name, &QLineEdit::textEdited, this, [this, i, name = row.name](const QString& text) {
             if (!wiring_.Pages().IsActive(Panel::D))
                 return;
-            model_.WxChannels.at(static_cast<std::size_t>(i)).ChTag = ToStdString(text);
-            window_.StoreChange(ChangeName(i, QT_TR_NOOP("name")), name);
+            const std::string tag = ToStdString(text);
+            window_.Edit(
+                ChangeName(i, QT_TR_NOOP("name")),
+                [i, &tag](Model& model) { model.WxChannels.at(static_cast<std::size_t>(i)).ChTag = tag; }, name);
         });
     }
     grid->setColumnStretch(4, 1);

@@ -41,7 +41,7 @@ private:
 
     PageHost& window_;
     PageWiring& wiring_;
-    Model& model_;
+    const Model& model_;
     std::array<Row, 10> rows_{};
 };
 
