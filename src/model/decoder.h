@@ -8,10 +8,15 @@
 
 namespace quorlink {
 
+// Takes the model's image over: its records decoded, and the settings' bits
+// that belong to no setting cleared for good (bits 7 and 5 of the time-offset
+// byte), as a radio that is written this image again would have them.
 void DecodeImage(Model& model);
+// The records an image holds; the image stays as it is.
+void DecodeRecords(const Image& image, Model& model);
+void ClearUnownedOffsetBits(Image& image);
 
-// Also clears bits 7 and 5 of byte 15 in the image.
-void DecodeSettings(Image& image, CommonSettings& settings);
+void DecodeSettings(const Image& image, CommonSettings& settings);
 void DecodeABChannels(const Image& image, SpecialChannels& special);
 void DecodePlanChannels(const Image& image, ChannelList& list, const RegionLayout& layout);
 void DecodeWxChannels(const Image& image, ChannelList& wxChannels);
