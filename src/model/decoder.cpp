@@ -32,6 +32,12 @@ int TakeBits(const Image& image, Setting setting)
     return GetBitField(image.at(field.address), field.width, field.top);
 }
 
+void ClearUnownedOffsetBits(Image& image)
+{
+    const int offsetByte = FieldOf(Setting::OffsetTime).address;
+    image.at(offsetByte) &= SettingBitsAt(offsetByte);
+}
+
 }  // namespace
 
 void ReadEnableBitmap(const Image& image, ChannelList& records, int start, int byteCount)
@@ -96,11 +102,6 @@ void DecodeSettings(const Image& image, CommonSettings& s)
     s.AtisOnOffInternational = TakeBits(image, Setting::AtisInternational) == 1;
     s.AtisOnOffCanada = TakeBits(image, Setting::AtisCanada) == 1;
     s.AtisNo = DecodeDigits(image, FieldOf(Setting::AtisNumber).address);
-}
-
-void ClearUnownedOffsetBits(Image& image)
-{
-    image.at(addr::TrueMagAndOffset) &= SettingBitsAt(addr::TrueMagAndOffset);
 }
 
 void DecodeABChannels(const Image& image, SpecialChannels& special)

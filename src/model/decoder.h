@@ -8,13 +8,11 @@
 
 namespace quorlink {
 
-// Takes the model's image over: its records decoded, and the settings' bits
-// that belong to no setting cleared for good (bits 7 and 5 of the time-offset
-// byte), as a radio that is written this image again would have them.
+// Takes the model's image over: its records decoded, and the two bits of the
+// time-offset byte that are no setting's (7 and 5) cleared for good.
 void DecodeImage(Model& model);
 // The records an image holds; the image stays as it is.
 void DecodeRecords(const Image& image, Model& model);
-void ClearUnownedOffsetBits(Image& image);
 
 void DecodeSettings(const Image& image, CommonSettings& settings);
 void DecodeABChannels(const Image& image, SpecialChannels& special);
