@@ -23,7 +23,6 @@ namespace quorlink {
 namespace {
 
 constexpr qint64 kLargestList = 1 << 20;
-constexpr int kGroupTyped = 8;
 const char* const kHeader[] = {"kind", "mmsi", "name"};
 const char kSeparators[] = {',', ';', '\t'};
 // What a spreadsheet would run as a formula when it opens the list.
@@ -70,14 +69,10 @@ QString Spelled(QChar c)
     }
 }
 
-// The number as the entry page would take it: nine digits, and for a group
-// also the eight digits after the fixed 0, as spreadsheets that drop a
-// leading zero leave them.
+// The number as the entry page would take it.
 std::optional<std::string> StoredNumber(DirectoryKind kind, const QString& number)
 {
-    const QString nine =
-        kind == DirectoryKind::Group && number.size() == kGroupTyped ? QLatin1Char('0') + number : number;
-    return StoredDirectoryMmsi(kind, ToStdString(nine));
+    return StoredDirectoryMmsi(kind, ToStdString(number));
 }
 
 bool IsHeader(const CsvRecord& record)

@@ -63,9 +63,10 @@ Outcome ReadHexImage(Model& model, const QString& path, const FileContext& conte
         return Outcome::Failed().Say(HexFileTexts::tr("Read from Radio").toStdString(),
                                      HexFileTexts::tr("ModelName Error !!").toStdString(), MessageIcon::Critical);
     model.MemoryImage = scratch;
-    DecodeImage(model);
     if (asItStands)
-        model.MemoryImage = scratch;
+        DecodeRecords(scratch, model);
+    else
+        DecodeImage(model);
     return Outcome::Done();
 }
 

@@ -6,26 +6,9 @@
 #include "latin1.h"
 #include "model.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <optional>
 
 namespace quorlink {
-
-namespace {
-
-// The user MMSI stored in a backup, or nothing when the file cannot be read.
-std::optional<std::string> UserMmsiOf(const QString& path)
-{
-    Image image{};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) ||
-        file.read(reinterpret_cast<char*>(image.data()), kImageSize) != kImageSize)
-        return std::nullopt;
-    return DecodeDigits(image, addr::UserMmsid);
-}
-
-}  // namespace
 
 QList<ReadBackup> ListReadBackups(const QString& dataFolder, const QString& modelName)
 {
@@ -38,7 +21,7 @@ QList<ReadBackup> ListReadBackups(const QString& dataFolder, const QString& mode
         const QDateTime taken =
             QDateTime::fromString(info.fileName().mid(modelName.size() + 1, 15), QStringLiteral("yyyyMMdd-HHmmss"));
         if (taken.isValid())
-            backups.append({path, taken});
+            backups.append({path, taken, DecodeDigits(image, addr::UserMmsid)});
     }
     return backups;
 }
@@ -46,7 +29,7 @@ QList<ReadBackup> ListReadBackups(const QString& dataFolder, const QString& mode
 QString LastReadOfRadio(const QString& dataFolder, const Model& model)
 {
     for (const ReadBackup& backup : ListReadBackups(dataFolder, ToQString(model.ModelName())))
-        if (UserMmsiOf(backup.path) == model.Settings.UserMmsid)
+        if (backup.userMmsi == model.Settings.UserMmsid)
             return backup.path;
     return {};
 }

@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <string>
 
 namespace quorlink {
 
@@ -15,6 +16,7 @@ struct Model;
 struct ReadBackup {
     QString path;
     QDateTime taken;  // from the name
+    std::string userMmsi;  // as the image stores it
 };
 
 // The read backups of one model, newest first (see ReadBackups). Files that are not regular

@@ -4,6 +4,7 @@
 #include "codecs.h"
 #include "decoder.h"
 #include "encoder.h"
+#include "memory_map.h"
 #include "mmsi.h"
 #include "model.h"
 #include "node_keys.h"
@@ -155,47 +156,46 @@ const EntryRow kEntryRows[] = {
      [](const Model&, const DirectoryEntry& e) { return MmsiText(e.Mmsid); },
      [](const EntryPlace& p) { return Run(p.start, kDigitFieldBytes); }},
 };
-// The two tabs of the settings page, top to bottom, with their bits.
+// A setting's words and bits come from the memory map.
+template <Setting kSetting>
+Bits BitsOf(const NoPlace&)
+{
+    const SettingField& field = FieldOf(kSetting);
+    return Run(field.address, field.bytes, field.mask());
+}
+
+template <Setting kSetting>
+SettingRow Row(std::string (*raw)(const Model&), std::string (*shown)(const Model&, const Model&) = nullptr)
+{
+    return {FieldOf(kSetting).compared, raw, shown, BitsOf<kSetting>};
+}
+
+// The two tabs of the settings page, top to bottom.
 const SettingRow kRadioSetupRows[] = {
-    {QT_TRANSLATE_NOOP("Records", "Contrast"), [](const Model& m) { return Number(m.Settings.Contrast); }, nullptr,
-     [](const NoPlace&) { return At(addr::DisplayAndScan, 0x07); }},
-    {QT_TRANSLATE_NOOP("Records", "Dimmer"), [](const Model& m) { return Number(m.Settings.Dimmer); },
-     [](const Model&, const Model& m) { return Choice(kDimmerChoices, m.Settings.Dimmer); },
-     [](const NoPlace&) { return At(addr::DisplayAndScan, 0x30); }},
-    {QT_TRANSLATE_NOOP("Records", "Offset Time"), [](const Model& m) { return Number(m.Settings.OffsetTime); },
-     [](const Model&, const Model& m) { return OffsetText(m.Settings.OffsetTime); },
-     [](const NoPlace&) { return At(addr::TrueMagAndOffset, 0x1F); }},
-    {QT_TRANSLATE_NOOP("Records", "Key Beep"), [](const Model& m) { return OnOff(m.Settings.KeyBeep); }, nullptr,
-     [](const NoPlace&) { return At(addr::DisplayAndScan, 0x08); }},
-    {QT_TRANSLATE_NOOP("Records", "WX Alert"), [](const Model& m) { return OnOff(m.Settings.WxAlert); }, nullptr,
-     [](const NoPlace&) { return At(addr::DisplayAndScan, 0x40); }},
-    {QT_TRANSLATE_NOOP("Records", "Scan Type"), [](const Model& m) { return Number(m.Settings.ScanType); },
-     [](const Model&, const Model& m) { return Choice(kScanTypeChoices, m.Settings.ScanType); },
-     [](const NoPlace&) { return At(addr::DisplayAndScan, 0x80); }},
-    {QT_TRANSLATE_NOOP("Records", "Voice Scrambler"), [](const Model& m) { return Number(m.Settings.Scrambler); },
-     [](const Model&, const Model& m) { return Choice(kScramblerChoices, m.Settings.Scrambler); },
-     [](const NoPlace&) { return At(addr::Scrambler, 0xFF); }},
-    {QT_TRANSLATE_NOOP("Records", "True MAG"), [](const Model& m) { return OnOff(m.Settings.TrueMag); }, nullptr,
-     [](const NoPlace&) { return At(addr::TrueMagAndOffset, 0x40); }},
+    Row<Setting::Contrast>([](const Model& m) { return Number(m.Settings.Contrast); }),
+    Row<Setting::Dimmer>([](const Model& m) { return Number(m.Settings.Dimmer); },
+                         [](const Model&, const Model& m) { return Choice(kDimmerChoices, m.Settings.Dimmer); }),
+    Row<Setting::OffsetTime>([](const Model& m) { return Number(m.Settings.OffsetTime); },
+                             [](const Model&, const Model& m) { return OffsetText(m.Settings.OffsetTime); }),
+    Row<Setting::KeyBeep>([](const Model& m) { return OnOff(m.Settings.KeyBeep); }),
+    Row<Setting::WxAlert>([](const Model& m) { return OnOff(m.Settings.WxAlert); }),
+    Row<Setting::ScanType>([](const Model& m) { return Number(m.Settings.ScanType); },
+                           [](const Model&, const Model& m) { return Choice(kScanTypeChoices, m.Settings.ScanType); }),
+    Row<Setting::Scrambler>(
+        [](const Model& m) { return Number(m.Settings.Scrambler); },
+        [](const Model&, const Model& m) { return Choice(kScramblerChoices, m.Settings.Scrambler); }),
+    Row<Setting::TrueMag>([](const Model& m) { return OnOff(m.Settings.TrueMag); }),
 };
 const SettingRow kDscSetupRows[] = {
-    {QT_TRANSLATE_NOOP("Records", "Individual Reply"), [](const Model& m) { return OnOff(m.Settings.IndReply); },
-     nullptr,
-     [](const NoPlace&) { return At(addr::DscFlags, 0x80); }},
-    {QT_TRANSLATE_NOOP("Records", "Individual ACK"), [](const Model& m) { return OnOff(m.Settings.IndACK); }, nullptr,
-     [](const NoPlace&) { return At(addr::DscFlags, 0x40); }},
-    {QT_TRANSLATE_NOOP("Records", "Individual Ringer"), [](const Model& m) { return Number(m.Settings.Ind); },
-     [](const Model&, const Model& m) { return Choice(kRingerChoices, m.Settings.Ind); },
-     [](const NoPlace&) { return At(addr::DscFlags, 0x0C); }},
-    {QT_TRANSLATE_NOOP("Records", "POS Request Reply"), [](const Model& m) { return OnOff(m.Settings.POSRR); }, nullptr,
-     [](const NoPlace&) { return At(addr::DscFlags, 0x20); }},
-    {QT_TRANSLATE_NOOP("Records", "DSC Scan"), [](const Model& m) { return OnOff(m.Settings.DscScan); }, nullptr,
-     [](const NoPlace&) { return At(addr::DscFlags, 0x10); }},
-    {QT_TRANSLATE_NOOP("Records", "User MMSI"), [](const Model& m) { return m.Settings.UserMmsid; },
-     [](const Model&, const Model& m) { return MmsiText(m.Settings.UserMmsid); },
-     [](const NoPlace&) { return Run(addr::UserMmsid, kDigitFieldBytes); }},
-    {QT_TRANSLATE_NOOP("Records", "Count"), [](const Model& m) { return Number(UserMmsiCount(m)); }, nullptr,
-     [](const NoPlace&) { return At(addr::UserMmsiCount, 0xFF); }},
+    Row<Setting::IndReply>([](const Model& m) { return OnOff(m.Settings.IndReply); }),
+    Row<Setting::IndAck>([](const Model& m) { return OnOff(m.Settings.IndACK); }),
+    Row<Setting::Ringer>([](const Model& m) { return Number(m.Settings.Ind); },
+                         [](const Model&, const Model& m) { return Choice(kRingerChoices, m.Settings.Ind); }),
+    Row<Setting::PosReply>([](const Model& m) { return OnOff(m.Settings.POSRR); }),
+    Row<Setting::DscScan>([](const Model& m) { return OnOff(m.Settings.DscScan); }),
+    Row<Setting::UserMmsi>([](const Model& m) { return m.Settings.UserMmsid; },
+                           [](const Model&, const Model& m) { return MmsiText(m.Settings.UserMmsid); }),
+    Row<Setting::Count>([](const Model& m) { return Number(UserMmsiCount(m)); }),
 };
 
 const char* const kRegionPlaces[] = {QT_TRANSLATE_NOOP("Records", "USA"), QT_TRANSLATE_NOOP("Records", "International"),
@@ -223,8 +223,7 @@ std::string HexBytes(const Image& image, const Bits& bits)
 void DecodeEveryField(Model& model, const Image& bytes)
 {
     model.MemoryImage = bytes;
-    DecodeImage(model);
-    model.MemoryImage = bytes;  // the decode tidies bits a write still sends
+    DecodeRecords(bytes, model);
     for (DirectoryKind kind : {DirectoryKind::Individual, DirectoryKind::Group})
         DecodeDirectorySlots(bytes, model.DirectoryOf(kind), LayoutOf(kind).start, LayoutOf(kind).count);
     for (int n = 1; n <= model.ExpChannels.size() && n <= kExpCount; ++n) {

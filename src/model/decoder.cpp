@@ -3,6 +3,7 @@
 
 #include "bits.h"
 #include "codecs.h"
+#include "memory_map.h"
 #include "record_movers.h"
 
 #include <algorithm>
@@ -23,6 +24,18 @@ void ReadBitmap(const Image& image, ChannelList& records, int start, int byteCou
 int LimitTo(const ChannelList& records, int count)
 {
     return std::min<int>(static_cast<int>(records.size()), count);
+}
+
+int TakeBits(const Image& image, Setting setting)
+{
+    const SettingField& field = FieldOf(setting);
+    return GetBitField(image.at(field.address), field.width, field.top);
+}
+
+void ClearUnownedOffsetBits(Image& image)
+{
+    const int offsetByte = FieldOf(Setting::OffsetTime).address;
+    image.at(offsetByte) &= SettingBitsAt(offsetByte);
 }
 
 }  // namespace
@@ -64,38 +77,31 @@ void ReadExpEntries(const Image& image, ChannelList& records, int start, int cou
     }
 }
 
-void DecodeSettings(Image& image, CommonSettings& s)
+void DecodeSettings(const Image& image, CommonSettings& s)
 {
-    const std::uint8_t display = image.at(addr::DisplayAndScan);
-    s.ScanType = static_cast<std::int16_t>(GetBit(display, 7));
-    s.WxAlert = GetBit(display, 6) == 1;
-    s.Dimmer = static_cast<std::int16_t>(GetBitField(display, 2, 5));
-    s.Scrambler = image.at(addr::Scrambler);
-    s.KeyBeep = GetBit(display, 3) == 1;
-    s.Contrast = static_cast<std::int16_t>(GetBitField(display, 3, 2));
+    s.ScanType = static_cast<std::int16_t>(TakeBits(image, Setting::ScanType));
+    s.WxAlert = TakeBits(image, Setting::WxAlert) == 1;
+    s.Dimmer = static_cast<std::int16_t>(TakeBits(image, Setting::Dimmer));
+    s.Scrambler = static_cast<std::int16_t>(TakeBits(image, Setting::Scrambler));
+    s.KeyBeep = TakeBits(image, Setting::KeyBeep) == 1;
+    s.Contrast = static_cast<std::int16_t>(TakeBits(image, Setting::Contrast));
 
-    std::uint8_t& offset = image.at(addr::TrueMagAndOffset);
-    s.TrueMag = GetBit(offset, 6) == 1;
-    s.OffsetTime = static_cast<std::int16_t>(DecodeOffset(offset));
-    // Bits 7 and 5 are cleared for good. Bit 6 stays: a read from the radio
-    // decodes the settings twice (once for the read fix-up), and clearing it
-    // here would make the second decode lose TrueMag.
-    offset &= 0x5F;
+    s.TrueMag = TakeBits(image, Setting::TrueMag) == 1;
+    const auto offsetCode = static_cast<std::uint8_t>(TakeBits(image, Setting::OffsetTime));
+    s.OffsetTime = static_cast<std::int16_t>(DecodeOffset(offsetCode));
 
-    const std::uint8_t dsc = image.at(addr::DscFlags);
-    s.IndReply = GetBit(dsc, 7) == 1;
-    s.IndACK = GetBit(dsc, 6) == 1;
-    s.POSRR = GetBit(dsc, 5) == 1;
-    s.DscScan = GetBit(dsc, 4) == 1;
-    s.Ind = static_cast<std::int16_t>(GetBitField(dsc, 2, 3));
+    s.IndReply = TakeBits(image, Setting::IndReply) == 1;
+    s.IndACK = TakeBits(image, Setting::IndAck) == 1;
+    s.POSRR = TakeBits(image, Setting::PosReply) == 1;
+    s.DscScan = TakeBits(image, Setting::DscScan) == 1;
+    s.Ind = static_cast<std::int16_t>(TakeBits(image, Setting::Ringer));
 
-    s.UserMmsid = DecodeDigits(image, addr::UserMmsid);
+    s.UserMmsid = DecodeDigits(image, FieldOf(Setting::UserMmsi).address);
 
-    const std::uint8_t atis = image.at(addr::AtisFlags);
-    s.AtisOnOffUSA = GetBit(atis, 2) == 1;
-    s.AtisOnOffInternational = GetBit(atis, 1) == 1;
-    s.AtisOnOffCanada = GetBit(atis, 0) == 1;
-    s.AtisNo = DecodeDigits(image, addr::AtisNo);
+    s.AtisOnOffUSA = TakeBits(image, Setting::AtisUsa) == 1;
+    s.AtisOnOffInternational = TakeBits(image, Setting::AtisInternational) == 1;
+    s.AtisOnOffCanada = TakeBits(image, Setting::AtisCanada) == 1;
+    s.AtisNo = DecodeDigits(image, FieldOf(Setting::AtisNumber).address);
 }
 
 void DecodeABChannels(const Image& image, SpecialChannels& special)
@@ -155,7 +161,12 @@ void DecodeDirectory(const Image& image, Directory& directory, int start, int co
 
 void DecodeImage(Model& model)
 {
-    Image& image = model.MemoryImage;
+    DecodeRecords(model.MemoryImage, model);
+    ClearUnownedOffsetBits(model.MemoryImage);
+}
+
+void DecodeRecords(const Image& image, Model& model)
+{
     DecodeSettings(image, model.Settings);
     DecodeABChannels(image, model.Special);
     for (Region region : kRegions)

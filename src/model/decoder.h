@@ -8,10 +8,13 @@
 
 namespace quorlink {
 
+// Takes the model's image over: its records decoded, and the two bits of the
+// time-offset byte that are no setting's (7 and 5) cleared for good.
 void DecodeImage(Model& model);
+// The records an image holds; the image stays as it is.
+void DecodeRecords(const Image& image, Model& model);
 
-// Also clears bits 7 and 5 of byte 15 in the image.
-void DecodeSettings(Image& image, CommonSettings& settings);
+void DecodeSettings(const Image& image, CommonSettings& settings);
 void DecodeABChannels(const Image& image, SpecialChannels& special);
 void DecodePlanChannels(const Image& image, ChannelList& list, const RegionLayout& layout);
 void DecodeWxChannels(const Image& image, ChannelList& wxChannels);

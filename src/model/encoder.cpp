@@ -3,6 +3,7 @@
 
 #include "bits.h"
 #include "codecs.h"
+#include "memory_map.h"
 #include "record_movers.h"
 
 #include <algorithm>
@@ -40,12 +41,18 @@ int LimitTo(const ChannelList& records, int count)
     return std::min<int>(static_cast<int>(records.size()), count);
 }
 
-bool StoreByte(Image& image, int address, int value)
+// A flag's bit is set only by exactly 1.
+void PutFlag(Image& image, Setting setting, int value)
 {
-    if (value < 0 || value > 255)
-        return false;
-    image.at(address) = static_cast<std::uint8_t>(value);
-    return true;
+    const SettingField& field = FieldOf(setting);
+    SetBit(image.at(field.address), value, field.top);
+}
+
+// False, and the byte left alone, when value does not fit a byte.
+bool PutBits(Image& image, Setting setting, int value)
+{
+    const SettingField& field = FieldOf(setting);
+    return SetBitField(image.at(field.address), field.width, field.top, value);
 }
 
 }  // namespace
@@ -92,34 +99,30 @@ void WriteExpEntries(Image& image, const ChannelList& records, int start, int co
 
 Fault EncodeSettings(Image& image, const CommonSettings& s)
 {
-    std::uint8_t& display = image.at(addr::DisplayAndScan);
-    SetBit(display, s.ScanType, 7);
-    SetBit(display, BoolToBit(s.WxAlert), 6);
-    if (!SetBitField(display, 2, 5, s.Dimmer) || !StoreByte(image, addr::Scrambler, s.Scrambler))
+    PutFlag(image, Setting::ScanType, s.ScanType);
+    PutFlag(image, Setting::WxAlert, BoolToBit(s.WxAlert));
+    if (!PutBits(image, Setting::Dimmer, s.Dimmer) || !PutBits(image, Setting::Scrambler, s.Scrambler))
         return OverflowFault();
-    SetBit(display, BoolToBit(s.KeyBeep), 3);
-    if (!SetBitField(display, 3, 2, s.Contrast))
-        return OverflowFault();
-
-    std::uint8_t& offset = image.at(addr::TrueMagAndOffset);
-    SetBit(offset, BoolToBit(s.TrueMag), 6);
-    SetBitField(offset, 5, 4, EncodeOffset(s.OffsetTime));
-
-    std::uint8_t& dsc = image.at(addr::DscFlags);
-    SetBit(dsc, BoolToBit(s.IndReply), 7);
-    SetBit(dsc, BoolToBit(s.IndACK), 6);
-    SetBit(dsc, BoolToBit(s.POSRR), 5);
-    SetBit(dsc, BoolToBit(s.DscScan), 4);
-    if (!SetBitField(dsc, 2, 3, s.Ind))
+    PutFlag(image, Setting::KeyBeep, BoolToBit(s.KeyBeep));
+    if (!PutBits(image, Setting::Contrast, s.Contrast))
         return OverflowFault();
 
-    EncodeDigits(image, addr::UserMmsid, s.UserMmsid, true);
+    PutFlag(image, Setting::TrueMag, BoolToBit(s.TrueMag));
+    PutBits(image, Setting::OffsetTime, EncodeOffset(s.OffsetTime));
 
-    std::uint8_t& atis = image.at(addr::AtisFlags);
-    SetBit(atis, BoolToBit(s.AtisOnOffUSA), 2);
-    SetBit(atis, BoolToBit(s.AtisOnOffInternational), 1);
-    SetBit(atis, BoolToBit(s.AtisOnOffCanada), 0);
-    EncodeDigits(image, addr::AtisNo, s.AtisNo, false);
+    PutFlag(image, Setting::IndReply, BoolToBit(s.IndReply));
+    PutFlag(image, Setting::IndAck, BoolToBit(s.IndACK));
+    PutFlag(image, Setting::PosReply, BoolToBit(s.POSRR));
+    PutFlag(image, Setting::DscScan, BoolToBit(s.DscScan));
+    if (!PutBits(image, Setting::Ringer, s.Ind))
+        return OverflowFault();
+
+    EncodeDigits(image, FieldOf(Setting::UserMmsi).address, s.UserMmsid, true);
+
+    PutFlag(image, Setting::AtisUsa, BoolToBit(s.AtisOnOffUSA));
+    PutFlag(image, Setting::AtisInternational, BoolToBit(s.AtisOnOffInternational));
+    PutFlag(image, Setting::AtisCanada, BoolToBit(s.AtisOnOffCanada));
+    EncodeDigits(image, FieldOf(Setting::AtisNumber).address, s.AtisNo, false);
     return {};
 }
 

@@ -12,6 +12,8 @@ namespace quorlink {
 
 constexpr int kImageSize = 8192;
 using Image = std::array<std::uint8_t, kImageSize>;
+// The radio reads and writes its memory in blocks of this many bytes.
+constexpr int kWriteBlockSize = 16;
 
 namespace addr {
 constexpr int ModelCodeHead = 0;

@@ -39,7 +39,7 @@ constexpr int kNameBytes = kSlotBytes;
 // The scrambler shares its block with calibration the radio keeps: a write
 // sends it and the rest of the block after it byte by byte.
 constexpr int kScramblerBlock = 0x20;
-constexpr int kScramblerBlockEnd = 0x30;
+constexpr int kScramblerBlockEnd = kScramblerBlock + kWriteBlockSize;
 
 const MemoryArea kAreas[] = {
     Value(addr::ModelCodeHead, 2, QT_TRANSLATE_NOOP("Records", "model code"), kSettings),
@@ -83,6 +83,84 @@ const MemoryArea kAreas[] = {
     Value(addr::ModelCodeTail, 2, QT_TRANSLATE_NOOP("Records", "model code"), kSettings),
 };
 
+constexpr SettingField Flag(Setting setting, int address, int bit, const char* compared, const char* label)
+{
+    return {setting, address, 1, bit, 1, compared, label};
+}
+
+constexpr SettingField Bits(Setting setting, int address, int top, int width, const char* compared, const char* label)
+{
+    return {setting, address, 1, top, width, compared, label};
+}
+
+constexpr SettingField Digits(Setting setting, int address, const char* compared, const char* label)
+{
+    return {setting, address, kDigitFieldBytes, 7, 8, compared, label};
+}
+
+
+// In the order of Setting.
+constexpr SettingField kSettingFields[] = {
+    Bits(Setting::Contrast, addr::DisplayAndScan, 2, 3,
+         QT_TRANSLATE_NOOP("Records", "Contrast"),
+         QT_TRANSLATE_NOOP("SettingsRows", "Contrast Level")),
+    Bits(Setting::Dimmer, addr::DisplayAndScan, 5, 2,
+         QT_TRANSLATE_NOOP("Records", "Dimmer"),
+         QT_TRANSLATE_NOOP("SettingsRows", "Dimmer Status")),
+    Bits(Setting::OffsetTime, addr::TrueMagAndOffset, 4, 5,
+         QT_TRANSLATE_NOOP("Records", "Offset Time"),
+         QT_TRANSLATE_NOOP("SettingsRows", "Offset Time")),
+    Flag(Setting::KeyBeep, addr::DisplayAndScan, 3,
+         QT_TRANSLATE_NOOP("Records", "Key Beep"),
+         QT_TRANSLATE_NOOP("SettingsRows", "Key Beep")),
+    Flag(Setting::WxAlert, addr::DisplayAndScan, 6,
+         QT_TRANSLATE_NOOP("Records", "WX Alert"),
+         QT_TRANSLATE_NOOP("SettingsRows", "WX Alert")),
+    Flag(Setting::ScanType, addr::DisplayAndScan, 7,
+         QT_TRANSLATE_NOOP("Records", "Scan Type"),
+         QT_TRANSLATE_NOOP("SettingsRows", "Scan Type")),
+    Bits(Setting::Scrambler, addr::Scrambler, 7, 8,
+         QT_TRANSLATE_NOOP("Records", "Voice Scrambler"),
+         QT_TRANSLATE_NOOP("SettingsRows", "Voice Scrambler")),
+    Flag(Setting::TrueMag, addr::TrueMagAndOffset, 6,
+         QT_TRANSLATE_NOOP("Records", "True MAG"),
+         QT_TRANSLATE_NOOP("SettingsRows", "True MAG")),
+    Flag(Setting::IndReply, addr::DscFlags, 7,
+         QT_TRANSLATE_NOOP("Records", "Individual Reply"),
+         QT_TRANSLATE_NOOP("SettingsRows", "Individual Reply")),
+    Flag(Setting::IndAck, addr::DscFlags, 6,
+         QT_TRANSLATE_NOOP("Records", "Individual ACK"),
+         QT_TRANSLATE_NOOP("SettingsRows", "Individual ACK")),
+    Bits(Setting::Ringer, addr::DscFlags, 3, 2,
+         QT_TRANSLATE_NOOP("Records", "Individual Ringer"),
+         QT_TRANSLATE_NOOP("SettingsRows", "Individual Ringer")),
+    Flag(Setting::PosReply, addr::DscFlags, 5,
+         QT_TRANSLATE_NOOP("Records", "POS Request Reply"),
+         QT_TRANSLATE_NOOP("SettingsRows", "POS Request Reply")),
+    Flag(Setting::DscScan, addr::DscFlags, 4,
+         QT_TRANSLATE_NOOP("Records", "DSC Scan"),
+         QT_TRANSLATE_NOOP("SettingsRows", "DSC Scan")),
+    Digits(Setting::UserMmsi, addr::UserMmsid,
+         QT_TRANSLATE_NOOP("Records", "User MMSI"),
+         QT_TRANSLATE_NOOP("SettingsRows", "User MMSI")),
+    Bits(Setting::Count, addr::UserMmsiCount, 7, 8,
+         QT_TRANSLATE_NOOP("Records", "Count"),
+         QT_TRANSLATE_NOOP("SettingsRows", "Count")),
+    Flag(Setting::AtisUsa, addr::AtisFlags, 2, nullptr, nullptr),
+    Flag(Setting::AtisInternational, addr::AtisFlags, 1, nullptr, nullptr),
+    Flag(Setting::AtisCanada, addr::AtisFlags, 0, nullptr, nullptr),
+    Digits(Setting::AtisNumber, addr::AtisNo, nullptr, nullptr),
+};
+
+constexpr bool InSettingOrder()
+{
+    for (std::size_t i = 0; i < std::size(kSettingFields); ++i)
+        if (static_cast<std::size_t>(kSettingFields[i].setting) != i)
+            return false;
+    return true;
+}
+static_assert(InSettingOrder(), "FieldOf finds a setting by its place");
+
 constexpr MemoryArea kUnlisted = Own(0, kImageSize, Sent::Whole);
 constexpr int kNoArea = -1;
 
@@ -101,6 +179,28 @@ const MemoryArea& AreaAt(int address)
     if (address < 0 || address >= kImageSize || areaOf[address] == kNoArea)
         return kUnlisted;
     return kAreas[areaOf[address]];
+}
+
+const SettingField& FieldOf(Setting setting)
+{
+    return kSettingFields[static_cast<std::size_t>(setting)];
+}
+
+std::uint8_t SettingBitsAt(int address)
+{
+    std::uint8_t bits = 0;
+    for (const SettingField& field : kSettingFields)
+        if (address >= field.address && address < field.address + field.bytes)
+            bits |= field.mask();
+    return bits;
+}
+
+const char* SettingLabelOf(const std::string& compared)
+{
+    for (const SettingField& field : kSettingFields)
+        if (field.compared && compared == field.compared)
+            return field.label;
+    return nullptr;
 }
 
 const std::vector<std::string>& PartNames()

@@ -7,6 +7,7 @@
 
 #include "image_layout.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,39 @@ struct MemoryArea {
     // some of its changes (write --only, --keep).
     const char* part;
 };
+
+// The radio-wide settings, each kept in bits of its own.
+enum class Setting {
+    Contrast, Dimmer, OffsetTime, KeyBeep, WxAlert, ScanType, Scrambler, TrueMag,
+    IndReply, IndAck, Ringer, PosReply, DscScan, UserMmsi, Count,
+    AtisUsa, AtisInternational, AtisCanada, AtisNumber,
+};
+
+// Where a setting lies and what the pages call it. Bits top-width+1 .. top of
+// each of its bytes are its own (a digit field: every bit of its bytes).
+//
+//   byte 13  . . . . . U I C     ATIS: USA, International, Canada
+//   byte 14  S W D D K C C C     scan type, WX alert, dimmer, key beep, contrast
+//   byte 15  . M . O O O O O     true MAG, time offset (bits 7 and 5 are no one's)
+//   byte 16  R A P S G G . .     ind. reply, ind. ACK, POS reply, DSC scan, ringer
+//   byte 37  scrambler           336-340 user MMSI, 341 its count, 342-346 ATIS number
+struct SettingField {
+    Setting setting;
+    int address;
+    int bytes;
+    int top;
+    int width;
+    const char* compared;  // the Compare window's word ("Records"); null: not compared
+    const char* label;     // the settings page's label ("SettingsRows"); null: not on the page
+
+    constexpr std::uint8_t mask() const { return static_cast<std::uint8_t>(((1 << width) - 1) << (top - width + 1)); }
+};
+
+const SettingField& FieldOf(Setting setting);
+// The bits of the byte at address that some setting owns.
+std::uint8_t SettingBitsAt(int address);
+// The label of the setting the Compare window calls compared; null when none.
+const char* SettingLabelOf(const std::string& compared);
 
 // The parts of the data, in the table's order, each once.
 const std::vector<std::string>& PartNames();

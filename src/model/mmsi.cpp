@@ -177,7 +177,7 @@ MmsiNote NoteForMmsi(std::string_view typed, MmsiUse use, const MidTable& table)
         return Note(typed.size() > wanted, QT_TRANSLATE_NOOP("Records", "%1 of %2 digits"),
                     {std::to_string(typed.size()), std::to_string(wanted)});
     if (use == MmsiUse::Group)
-        return GroupNote("0" + std::string(typed), table);
+        return GroupNote(ShownMmsi(*StoredMmsi(typed, use)), table);
     const MmsiClass c = ClassifyMmsi(typed, table);
     if (c.kind == MmsiKind::Unknown)
         return Warning(QT_TRANSLATE_NOOP("Records", "Starts with %1: not a kind of MMSI in use"),
@@ -194,13 +194,16 @@ MmsiNote NoteForMmsi(std::string_view typed, MmsiUse use, const MidTable& table)
     return KindAndCountry(c);
 }
 
-std::optional<std::string> StoredDirectoryMmsi(DirectoryKind kind, std::string_view nineDigits)
+int TypedMmsiDigits(MmsiUse use) { return static_cast<int>(use == MmsiUse::Group ? kGroupTyped : kMmsiDigits); }
+
+std::optional<std::string> StoredMmsi(std::string_view typed, MmsiUse use)
 {
-    if (nineDigits.size() != kMmsiDigits || !AllDigits(nineDigits))
+    const std::string lead = use == MmsiUse::Group ? "0" : "";
+    if (typed.empty())
+        return lead;
+    if (typed.size() != static_cast<std::size_t>(TypedMmsiDigits(use)) || !AllDigits(typed))
         return std::nullopt;
-    if (kind == DirectoryKind::Group && nineDigits[0] != '0')
-        return std::nullopt;
-    return std::string(nineDigits) + "0";
+    return lead + std::string(typed) + "0";
 }
 
 std::string ShownMmsi(const std::string& stored)
@@ -208,6 +211,27 @@ std::string ShownMmsi(const std::string& stored)
     if (stored.size() == kMmsiDigits + 1 && stored.back() == '0')
         return stored.substr(0, kMmsiDigits);
     return stored;
+}
+
+std::string ShownMmsi(const std::string& stored, MmsiUse use)
+{
+    std::string shown = ShownMmsi(stored);
+    if (use == MmsiUse::Group && !shown.empty())
+        shown.erase(0, 1);
+    return shown.substr(0, static_cast<std::size_t>(TypedMmsiDigits(use)));
+}
+
+std::optional<std::string> StoredDirectoryMmsi(DirectoryKind kind, std::string_view digits)
+{
+    const MmsiUse use = kind == DirectoryKind::Group ? MmsiUse::Group : MmsiUse::Individual;
+    if (use == MmsiUse::Group && digits.size() == kMmsiDigits) {
+        if (digits[0] != '0')
+            return std::nullopt;
+        digits.remove_prefix(1);
+    }
+    if (digits.empty())
+        return std::nullopt;
+    return StoredMmsi(digits, use);
 }
 
 }  // namespace quorlink

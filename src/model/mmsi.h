@@ -83,12 +83,29 @@ struct MmsiNote {
 };
 MmsiNote NoteForMmsi(std::string_view typed, MmsiUse use, const MidTable& table);
 
+// The radio keeps an MMSI as ten digits: the nine of the number and a
+// final 0. A group number always starts with 0, so its field takes only the
+// eight digits after it. These four routines are the only place that knows.
+
+// How many digits a field of that use takes: 9, or 8 for a group.
+int TypedMmsiDigits(MmsiUse use);
+
+// The stored form of the digits typed into a field of that use: empty stays
+// empty (a group field's is "0"); nothing when the text is neither empty nor
+// exactly the field's count of digits 0-9.
+std::optional<std::string> StoredMmsi(std::string_view typed, MmsiUse use);
+
 // The nine digits of an MMSI as the radio stores it: ten digits, the last
 // always 0. Shorter or other texts come back as they are.
 std::string ShownMmsi(const std::string& stored);
+// What a field of that use shows for a stored MMSI: a group's without its
+// leading 0, at most the field's count of characters.
+std::string ShownMmsi(const std::string& stored, MmsiUse use);
 
-// How a directory keeps a nine-digit MMSI (a group's starting with 0): the
-// form the entry page stores, or nothing when the page would refuse it.
-std::optional<std::string> StoredDirectoryMmsi(DirectoryKind kind, std::string_view nineDigits);
+// How a directory keeps an MMSI given as nine digits (a group's starting
+// with 0), or for a group also as the eight after its 0 (as spreadsheets
+// that drop a leading zero leave them): the form the entry page stores, or
+// nothing when the page would refuse it.
+std::optional<std::string> StoredDirectoryMmsi(DirectoryKind kind, std::string_view digits);
 
 }  // namespace quorlink

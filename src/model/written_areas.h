@@ -9,8 +9,6 @@
 
 namespace quorlink {
 
-constexpr int kWriteBlockSize = 16;
-
 enum class BlockWrite {
     Whole,  // one block frame
     Tail,   // single-byte frames for firstByte..lastByte

@@ -67,6 +67,23 @@ private slots:
         QVERIFY(model.IndividualDirectory == saved.IndividualDirectory);
     }
 
+    // Bits 7 and 5 of the time-offset byte are no setting's: the import
+    // clears them, a backup opened as it stands keeps them for a restore.
+    void imageAsItStandsKeepsBitsTheImportClears()
+    {
+        model.MemoryImage[15] = 0xE3;  // bits 7, 5 set; true MAG; offset -3 h
+        QVERIFY(prompt.Show(SaveImageAsItStands(model, Path("backup.hex"), Context())).done());
+        for (bool asItStands : {false, true}) {
+            QVERIFY(!NewModel(model));
+            QVERIFY(prompt.Show(asItStands ? ReadImageAsItStands(model, Path("backup.hex"), Context())
+                                           : ReadHexFileAs(model, Path("backup.hex"), Context()))
+                        .done());
+            QCOMPARE(int(model.MemoryImage[15]), asItStands ? 0xE3 : 0x43);
+            QVERIFY(model.Settings.TrueMag);
+            QCOMPARE(int(model.Settings.OffsetTime), 9);
+        }
+    }
+
     void longerFileKeepsItsTail()
     {
         QVERIFY(WriteAll(Path("long.hex"), QByteArray(9000, 'z')));

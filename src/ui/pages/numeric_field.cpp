@@ -18,8 +18,11 @@ namespace quorlink {
 
 namespace {
 
-constexpr int kGroupLength = 8;
-constexpr int kStoredLength = 10;
+// A box's length says which kind of number it takes.
+MmsiUse UseOf(int length)
+{
+    return length == TypedMmsiDigits(MmsiUse::Group) ? MmsiUse::Group : MmsiUse::Individual;
+}
 
 // The focus goes to a menu, a popup list or another application and comes
 // back to the same box: nothing was left.
@@ -54,22 +57,10 @@ bool PassesDigitFilter(const QKeyEvent& key)
 
 std::optional<std::string> StoredMmsi(const QString& typed, int length)
 {
-    const QString text = typed.trimmed();
-    if (!text.isEmpty() && (text.size() != length || !IsDigitText(text)))
-        return std::nullopt;
-    std::string stored = ToStdString(text);
-    if (length == kGroupLength)
-        stored.insert(0, 1, '0');
-    if (stored.size() == kStoredLength - 1)
-        stored += '0';
-    return stored;
+    return StoredMmsi(ToStdString(typed.trimmed()), UseOf(length));
 }
 
-QString ShownMmsi(const std::string& stored, int length)
-{
-    const QString text = ToQString(ShownMmsi(stored));
-    return (length == kGroupLength ? text.mid(1) : text).left(length);
-}
+QString ShownMmsi(const std::string& stored, int length) { return ToQString(ShownMmsi(stored, UseOf(length))); }
 
 bool CheckNumericField(bool keepText, int length, QLineEdit* field, std::string& target)
 {
@@ -127,7 +118,7 @@ void MmsiField::Stored() { window_.StoreChange(changeName_()); }
 // The rule the refused text breaks is the box's second paragraph.
 void MmsiField::ShowError()
 {
-    const QString rule = length_ == kGroupLength ? tr("A group MMSI has 8 digits after its leading 0.")
+    const QString rule = UseOf(length_) == MmsiUse::Group ? tr("A group MMSI has 8 digits after its leading 0.")
                                                  : tr("An MMSI has %1 digits.").arg(length_);
     window_.prompt().Message(caption_, tr("Data Error!!\n\n%1").arg(rule), MessageIcon::Exclamation,
                              MessageButtons::Ok);

@@ -25,12 +25,9 @@ bool IsDigitText(const QString& text);
 // Ctrl shortcuts pass; every other printable character is refused.
 bool PassesDigitFilter(const QKeyEvent& key);
 
-// How a typed MMSI is stored: empty stays empty ("0" for a group MMSI of
-// length 8), length digits get a leading "0" for a group MMSI and a trailing
-// "0" to make ten. Empty when the text is neither blank nor length digits.
+// The model's StoredMmsi and ShownMmsi for a box of that length (8: a group
+// MMSI's box, else an individual one's), blanks around typed text dropped.
 std::optional<std::string> StoredMmsi(const QString& typed, int length);
-// The digits a box of that length shows for a stored MMSI (a group MMSI
-// without its fixed leading "0").
 QString ShownMmsi(const std::string& stored, int length);
 
 // Stores the box's MMSI in target when it is valid. A refused text stays in

@@ -3,6 +3,7 @@
 
 #include "formatters.h"
 #include "latin1.h"
+#include "memory_map.h"
 #include "mmsi_note.h"
 #include "model.h"
 #include "loaded_records.h"
@@ -121,13 +122,6 @@ const char* const kUserMmsi = QT_TRANSLATE_NOOP("SettingsRows", "User MMSI");
 const char* const kCount = QT_TRANSLATE_NOOP("SettingsRows", "Count");
 
 QString RowText(const char* text) { return QCoreApplication::translate("SettingsRows", text); }
-
-// The Compare window's words for the fields whose labels say more.
-struct FieldAlias {
-    const char* compared;
-    const char* label;
-};
-const FieldAlias kFieldAliases[] = {{"Contrast", "Contrast Level"}, {"Dimmer", "Dimmer Status"}};
 
 QLabel* AddLabel(QGridLayout* grid, QWidget* panel, const char* text, int line, QWidget* buddy)
 {
@@ -277,10 +271,8 @@ void SettingsPage::ShowSettingsPage()
 // language.
 void SettingsPage::ShowField(const QString& field)
 {
-    QString label = field;
-    for (const FieldAlias& alias : kFieldAliases)
-        if (field == QLatin1String(alias.compared))
-            label = QLatin1String(alias.label);
+    const char* labelOfCompared = SettingLabelOf(ToStdString(field));
+    const QString label = labelOfCompared ? QLatin1String(labelOfCompared) : field;
     const auto names = [&label](const char* text) { return label == QLatin1String(text) || label == RowText(text); };
     std::vector<std::pair<const Row*, QWidget*>> controls(lists_.begin(), lists_.end());
     controls.insert(controls.end(), boxes_.begin(), boxes_.end());
