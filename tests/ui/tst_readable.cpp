@@ -30,6 +30,7 @@ namespace {
 // unchanged was never translated; the 40 % more finds what only just fits.
 class PseudoTranslator : public QTranslator {
 public:
+    PseudoTranslator() : QTranslator(qApp) {}  // the application's, as the real ones are
     QString translate(const char*, const char* source, const char*, int) const override
     {
         const QString text = QString::fromUtf8(source);
@@ -65,7 +66,7 @@ void Use(const Setting& setting)
         delete old;
     }
     if (setting.language == QLatin1String("pseudo"))
-        QCoreApplication::installTranslator(new PseudoTranslator);  // owned by no one: one per test run
+        QCoreApplication::installTranslator(new PseudoTranslator);
     else
         QVERIFY(InstallTranslations(setting.language));
     static const QFont desktop = QApplication::font();

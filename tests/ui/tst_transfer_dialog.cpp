@@ -230,7 +230,10 @@ private slots:
         QTimer::singleShot(0, this, [this] {
             TransferDialog* dialog = OpenDialog();
             QVERIFY(dialog);
-            QTimer::singleShot(300, this, [this, dialog] {
+            // Well into the read, whatever the machine's speed: the radio has answered a few blocks.
+            connect(radio.get(), &sim::RadioEmulator::requestLogged, this, [this, dialog, requests = 0]() mutable {
+                if (++requests != 6)
+                    return;
                 seen << (dialog->Busy() ? "busy" : "idle");
                 dialog->close();  // the title-bar close is refused while busy
                 seen << (dialog->isVisible() ? "still open" : "closed");
