@@ -13,7 +13,7 @@ namespace quorlink {
 constexpr int kImageSize = 8192;
 using Image = std::array<std::uint8_t, kImageSize>;
 // The radio reads and writes its memory in blocks of this many bytes.
-constexpr int kWriteBlockSize = 16;
+constexpr int kBlockSize = 16;
 
 namespace addr {
 constexpr int ModelCodeHead = 0;

@@ -39,7 +39,7 @@ constexpr int kNameBytes = kSlotBytes;
 // The scrambler shares its block with calibration the radio keeps: a write
 // sends it and the rest of the block after it byte by byte.
 constexpr int kScramblerBlock = 0x20;
-constexpr int kScramblerBlockEnd = kScramblerBlock + kWriteBlockSize;
+constexpr int kScramblerBlockEnd = kScramblerBlock + kBlockSize;
 
 const MemoryArea kAreas[] = {
     Value(addr::ModelCodeHead, 2, QT_TRANSLATE_NOOP("Records", "model code"), kSettings),

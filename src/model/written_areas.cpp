@@ -11,7 +11,7 @@ namespace quorlink {
 // byte; one with every byte the radio's is left alone; any other goes whole.
 BlockPlan WritePlanOf(int blockAddress)
 {
-    const int end = std::min(blockAddress + kWriteBlockSize, kImageSize);
+    const int end = std::min(blockAddress + kBlockSize, kImageSize);
     int firstSingle = -1;
     int lastSingle = -1;
     bool anySent = false;
@@ -34,7 +34,7 @@ bool IsWrittenAddress(int address)
 {
     if (address < 0 || address >= kImageSize)
         return false;
-    const BlockPlan plan = WritePlanOf(address - address % kWriteBlockSize);
+    const BlockPlan plan = WritePlanOf(address - address % kBlockSize);
     return plan.how != BlockWrite::Never && address >= plan.firstByte && address <= plan.lastByte;
 }
 

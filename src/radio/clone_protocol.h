@@ -44,7 +44,7 @@ struct ProtocolTimings {
 };
 
 // Which blocks of a read-back were answered, one bit per 16-byte block.
-using BlockSet = std::bitset<kImageSize / kWriteBlockSize>;
+using BlockSet = std::bitset<kImageSize / kBlockSize>;
 
 // How an exchange, or a span of them a marker proves, ended. A fault of the
 // port ends it as well; the link's PortFault() tells that apart.

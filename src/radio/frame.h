@@ -10,6 +10,8 @@
 // The checksum is the inverted 8-bit sum of the characters it covers.
 #pragma once
 
+#include "image_layout.h"
+
 #include <QByteArray>
 #include <cstdint>
 
@@ -26,8 +28,6 @@ enum Command : std::uint8_t {
     WriteBlockCommand = 0x13,
     ReadBlockCommand = 0x14,
 };
-
-constexpr int kBlockSize = 16;
 
 // Two upper-case hex digits, high nibble first.
 QByteArray ByteToHex(std::uint8_t value);

@@ -243,7 +243,7 @@ void RandomEdits(std::mt19937& rng, Model& model)
 Image AfterWrite(const Image& radio, const Image& sent)
 {
     Image after = radio;
-    for (int block = 0; block < kImageSize; block += kWriteBlockSize) {
+    for (int block = 0; block < kImageSize; block += kBlockSize) {
         const BlockPlan plan = WritePlanOf(block);
         for (int a = plan.firstByte; plan.how != BlockWrite::Never && a <= plan.lastByte; ++a)
             after[a] = sent[a];

@@ -29,7 +29,7 @@ namespace quorlink {
 struct SettingsPage::Row {
     int tab;
     const char* name;
-    const char* label;
+    Setting setting;                      // its label is the one the memory map gives it
     const char* marker;                   // check boxes: the text beside the box
     std::int16_t CommonSettings::*value;  // lists
     bool CommonSettings::*flag;           // check boxes
@@ -79,47 +79,45 @@ QStringList OffsetItems()
 using S = CommonSettings;
 using Row = SettingsPage::Row;
 
-constexpr Row List(int tab, const char* name, const char* label, std::int16_t S::*value, QStringList (*items)(),
+constexpr Row List(int tab, const char* name, Setting setting, std::int16_t S::*value, QStringList (*items)(),
                    int (*toPosition)(int) = Same, int (*toValue)(int) = Same)
 {
-    return {tab, name, label, nullptr, value, nullptr, items, toPosition, toValue};
+    return {tab, name, setting, nullptr, value, nullptr, items, toPosition, toValue};
 }
 
-constexpr Row Check(int tab, const char* name, const char* label, const char* marker, bool S::*flag)
+constexpr Row Check(int tab, const char* name, Setting setting, const char* marker, bool S::*flag)
 {
-    return {tab, name, label, marker, nullptr, flag, nullptr, nullptr, nullptr};
+    return {tab, name, setting, marker, nullptr, flag, nullptr, nullptr, nullptr};
 }
 
 // Top to bottom on each tab; the order is also the Tab order. Labels and the
 // texts beside the boxes are shown through RowText.
 const Row kRows[] = {
-    List(kRadioTab, "cmbFCont", QT_TRANSLATE_NOOP("SettingsRows", "Contrast Level"), &S::Contrast, ContrastItems),
-    List(kRadioTab, "cmbFDim", QT_TRANSLATE_NOOP("SettingsRows", "Dimmer Status"), &S::Dimmer, DimmerItems,
+    List(kRadioTab, "cmbFCont", Setting::Contrast, &S::Contrast, ContrastItems),
+    List(kRadioTab, "cmbFDim", Setting::Dimmer, &S::Dimmer, DimmerItems,
          LevelToPosition, PositionToLevel),
-    List(kRadioTab, "cmbFOffset", QT_TRANSLATE_NOOP("SettingsRows", "Offset Time"), &S::OffsetTime, OffsetItems),
-    Check(kRadioTab, "chkFBeep", QT_TRANSLATE_NOOP("SettingsRows", "Key Beep"),
+    List(kRadioTab, "cmbFOffset", Setting::OffsetTime, &S::OffsetTime, OffsetItems),
+    Check(kRadioTab, "chkFBeep", Setting::KeyBeep,
           QT_TRANSLATE_NOOP("SettingsRows", "[On]"), &S::KeyBeep),
-    Check(kRadioTab, "chkFWX", QT_TRANSLATE_NOOP("SettingsRows", "WX Alert"), QT_TRANSLATE_NOOP("SettingsRows", "[On]"),
+    Check(kRadioTab, "chkFWX", Setting::WxAlert, QT_TRANSLATE_NOOP("SettingsRows", "[On]"),
           &S::WxAlert),
-    List(kRadioTab, "cmbFScan", QT_TRANSLATE_NOOP("SettingsRows", "Scan Type"), &S::ScanType, ScanItems),
-    List(kRadioTab, "cmbFScrambler", QT_TRANSLATE_NOOP("SettingsRows", "Voice Scrambler"), &S::Scrambler,
+    List(kRadioTab, "cmbFScan", Setting::ScanType, &S::ScanType, ScanItems),
+    List(kRadioTab, "cmbFScrambler", Setting::Scrambler, &S::Scrambler,
          ScramblerItems, ScramblerToPosition, ScramblerToPosition),
-    Check(kRadioTab, "chkFMAG", QT_TRANSLATE_NOOP("SettingsRows", "True MAG"),
+    Check(kRadioTab, "chkFMAG", Setting::TrueMag,
           QT_TRANSLATE_NOOP("SettingsRows", "[Magnetic On]"), &S::TrueMag),
-    Check(kDscTab, "chkFindReply", QT_TRANSLATE_NOOP("SettingsRows", "Individual Reply"),
+    Check(kDscTab, "chkFindReply", Setting::IndReply,
           QT_TRANSLATE_NOOP("SettingsRows", "[Auto]"), &S::IndReply),
-    Check(kDscTab, "chkFindAck", QT_TRANSLATE_NOOP("SettingsRows", "Individual ACK"),
+    Check(kDscTab, "chkFindAck", Setting::IndAck,
           QT_TRANSLATE_NOOP("SettingsRows", "[Able to Comply]"), &S::IndACK),
-    List(kDscTab, "cmbFIND", QT_TRANSLATE_NOOP("SettingsRows", "Individual Ringer"), &S::Ind, RingerItems,
+    List(kDscTab, "cmbFIND", Setting::Ringer, &S::Ind, RingerItems,
          LevelToPosition, PositionToLevel),
-    Check(kDscTab, "chkFposRR", QT_TRANSLATE_NOOP("SettingsRows", "POS Request Reply"),
+    Check(kDscTab, "chkFposRR", Setting::PosReply,
           QT_TRANSLATE_NOOP("SettingsRows", "[Auto]"), &S::POSRR),
-    Check(kDscTab, "chkFDSC", QT_TRANSLATE_NOOP("SettingsRows", "DSC Scan"), QT_TRANSLATE_NOOP("SettingsRows", "[On]"),
+    Check(kDscTab, "chkFDSC", Setting::DscScan, QT_TRANSLATE_NOOP("SettingsRows", "[On]"),
           &S::DscScan),
 };
 // The user MMSI and the count stand in no row of the table.
-const char* const kUserMmsi = QT_TRANSLATE_NOOP("SettingsRows", "User MMSI");
-const char* const kCount = QT_TRANSLATE_NOOP("SettingsRows", "Count");
 
 QString RowText(const char* text) { return QCoreApplication::translate("SettingsRows", text); }
 
@@ -184,13 +182,13 @@ void SettingsPage::AddRowControl(const Row& row, QWidget* panel, QGridLayout* gr
         control = list;
     } else {
         auto* box = new QCheckBox(RowText(row.marker), panel);
-        box->setAccessibleName(RowText(row.label));
+        box->setAccessibleName(RowText(FieldOf(row.setting).label));
         connect(box, &QCheckBox::clicked, this, [this, &row](bool ticked) { CheckClick(row, ticked); });
         boxes_.emplace_back(&row, box);
         control = box;
     }
     control->setObjectName(QLatin1String(row.name));
-    AddLabel(grid, panel, row.label, line, control);
+    AddLabel(grid, panel, FieldOf(row.setting).label, line, control);
     grid->addWidget(control, line, 1, Qt::AlignLeft);
 }
 
@@ -199,10 +197,10 @@ void SettingsPage::AddMmsiRows(QWidget* panel, QGridLayout* grid, int line)
     txtFUser_ = new QLineEdit(panel);
     txtFUser_->setObjectName(QStringLiteral("txtFUser"));
     userMmsi_ = new MmsiField(window_, wiring_, txtFUser_, [this] { return &window_.MmsiRecords().Settings.UserMmsid; },
-                              [] { return RowText(kUserMmsi); });
-    userMmsi_->SetMode(9, RowText(kUserMmsi));
+                              [] { return RowText(FieldOf(Setting::UserMmsi).label); });
+    userMmsi_->SetMode(9, RowText(FieldOf(Setting::UserMmsi).label));
     window_.SetCommitCheck(txtFUser_, [this] { return txtFUser_Validate(); });
-    AddLabel(grid, panel, kUserMmsi, line, txtFUser_);
+    AddLabel(grid, panel, FieldOf(Setting::UserMmsi).label, line, txtFUser_);
     grid->addWidget(txtFUser_, line, 1, Qt::AlignLeft);
     auto* note = new MmsiNoteLabel(window_.Mids(), "lblFUserNote", panel);
     note->Follow(txtFUser_, [] { return MmsiUse::Own; });
@@ -222,7 +220,7 @@ void SettingsPage::AddMmsiRows(QWidget* panel, QGridLayout* grid, int line)
     auto* countRow = new QHBoxLayout;
     countRow->addWidget(txtFCount_);
     countRow->addWidget(cmdFClear_);
-    AddLabel(grid, panel, kCount, line + 1, txtFCount_);
+    AddLabel(grid, panel, FieldOf(Setting::Count).label, line + 1, txtFCount_);
     grid->addLayout(countRow, line + 1, 1, Qt::AlignLeft);
 }
 
@@ -279,14 +277,14 @@ void SettingsPage::ShowField(const QString& field)
     int tab = -1;
     QWidget* control = nullptr;
     for (const auto& [row, widget] : controls)
-        if (names(row->label)) {
+        if (names(FieldOf(row->setting).label)) {
             tab = row->tab;
             control = widget;
         }
-    if (names(kUserMmsi)) {
+    if (names(FieldOf(Setting::UserMmsi).label)) {
         tab = kDscTab;
         control = txtFUser_;
-    } else if (names(kCount)) {
+    } else if (names(FieldOf(Setting::Count).label)) {
         tab = kDscTab;
     }
     if (tab < 0)
@@ -307,14 +305,14 @@ void SettingsPage::ListClick(const Row& row, int position)
     if (position < 0 || window_.PageLoading())
         return;
     const auto value = static_cast<std::int16_t>(row.toValue(position));
-    window_.Edit(RowText(row.label), [&row, value](Model& model) { model.Settings.*(row.value) = value; });
+    window_.Edit(RowText(FieldOf(row.setting).label), [&row, value](Model& model) { model.Settings.*(row.value) = value; });
 }
 
 void SettingsPage::CheckClick(const Row& row, bool ticked)
 {
     if (window_.PageLoading())
         return;
-    window_.Edit(RowText(row.label), [&row, ticked](Model& model) { model.Settings.*(row.flag) = ticked; });
+    window_.Edit(RowText(FieldOf(row.setting).label), [&row, ticked](Model& model) { model.Settings.*(row.flag) = ticked; });
 }
 
 bool SettingsPage::txtFUser_Validate() { return userMmsi_->Validate(); }
