@@ -9,7 +9,8 @@ QUORLINK_WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix ninja-build qt6-base-dev-t
 
 # Where the Windows Qt is, built first when this machine has none.
 windows_qt_prefix() {
-    QUORLINK_EXTRA_PACKAGES="${QUORLINK_EXTRA_PACKAGES:-} $QUORLINK_WINDOWS_PACKAGES" install_missing_packages
+    # Its output is the prefix alone: what apt says goes to standard error.
+    QUORLINK_EXTRA_PACKAGES="${QUORLINK_EXTRA_PACKAGES:-} $QUORLINK_WINDOWS_PACKAGES" install_missing_packages >&2
     scripts/build-qt-mingw.sh | tail -n 1
 }
 
