@@ -153,10 +153,6 @@
         <translation>Lesen</translation>
     </message>
     <message>
-        <source>FileRead Error!!</source>
-        <translation>Dateilesefehler!!</translation>
-    </message>
-    <message>
         <source>%1 Nothing was written; give --allow-mmsi-change to write anyway.</source>
         <translation>%1 Es wurde nichts geschrieben; geben Sie --allow-mmsi-change an, um trotzdem zu schreiben.</translation>
     </message>

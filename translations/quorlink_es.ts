@@ -153,10 +153,6 @@
         <translation>Leyendo</translation>
     </message>
     <message>
-        <source>FileRead Error!!</source>
-        <translation>¡¡Error al leer el archivo!!</translation>
-    </message>
-    <message>
         <source>%1 Nothing was written; give --allow-mmsi-change to write anyway.</source>
         <translation>%1 No se escribió nada; indique --allow-mmsi-change para escribir de todos modos.</translation>
     </message>

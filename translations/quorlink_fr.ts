@@ -153,10 +153,6 @@
         <translation>Lecture</translation>
     </message>
     <message>
-        <source>FileRead Error!!</source>
-        <translation>Erreur de lecture du fichier!!</translation>
-    </message>
-    <message>
         <source>%1 Nothing was written; give --allow-mmsi-change to write anyway.</source>
         <translation>%1 Rien n&apos;a été écrit ; ajoutez --allow-mmsi-change pour écrire quand même.</translation>
     </message>

@@ -153,10 +153,6 @@
         <translation>Lendo</translation>
     </message>
     <message>
-        <source>FileRead Error!!</source>
-        <translation>Erro de Leitura do Arquivo!!</translation>
-    </message>
-    <message>
         <source>%1 Nothing was written; give --allow-mmsi-change to write anyway.</source>
         <translation>%1 Nada foi gravado; use --allow-mmsi-change para gravar mesmo assim.</translation>
     </message>

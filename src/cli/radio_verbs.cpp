@@ -227,13 +227,10 @@ int RunWrite(const Call& call)
 {
     if (!LoadModelFile(call.prompt, call.model, call.args.positional[0], FileContext{kNoLog, 0}))
         return kFailed;
-    // A .hex backup goes back to the radio byte for byte, bits the import tidies up included.
+    // A .hex backup goes back to the radio byte for byte, as loaded: bits the records
+    // would tidy up included.
     TransferSafety safety = SafetyOf(call);
     safety.sendImageAsIs = KindOf(call.args.positional[0]) == FileKind::Hex;
-    if (safety.sendImageAsIs && !ReadImageBytes(PathOf(call.args.positional[0]), call.model.MemoryImage)) {
-        call.prompt.Message(ProgramTitle(), CliRadioTexts::tr("FileRead Error!!"), MessageIcon::Critical);
-        return kFailed;
-    }
     // Nobody is there to ask: a change of the radio's own MMSI needs the option.
     const OwnMmsiApproval approve = [&call](const QString& radioMmsi, const QString& newMmsi) {
         if (call.args.allowMmsiChange)

@@ -55,6 +55,23 @@ const Directory& Model::DirectoryOf(DirectoryKind kind) const
     return kind == DirectoryKind::Individual ? IndividualDirectory : GroupDirectory;
 }
 
+namespace {
+
+template <typename M>
+auto FindMmsi(M& model, const MmsiPlace& place) -> decltype(&model.Settings.UserMmsid)
+{
+    if (!place.directory)
+        return &model.Settings.UserMmsid;
+    auto& directory = model.DirectoryOf(*place.directory);
+    return place.number >= 1 && place.number <= directory.size() ? &directory.at(place.number).Mmsid : nullptr;
+}
+
+}  // namespace
+
+const std::string* MmsiAt(const Model& model, const MmsiPlace& place) { return FindMmsi(model, place); }
+
+std::string* MmsiAt(Model& model, const MmsiPlace& place) { return FindMmsi(model, place); }
+
 void BuildPlanTables(Model& model)
 {
     BuildUsaPlan(model.UsaPlan);

@@ -11,6 +11,7 @@
 #include "records.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace quorlink {
@@ -42,6 +43,16 @@ struct Model : EditableRecords {
     Directory& DirectoryOf(DirectoryKind kind);
     const Directory& DirectoryOf(DirectoryKind kind) const;
 };
+
+// Where an MMSI box keeps its number: the user's own (no directory), or the
+// entry number of a directory.
+struct MmsiPlace {
+    std::optional<DirectoryKind> directory;
+    int number = 0;
+};
+// The MMSI at place, or null when the directory has no entry of that number.
+const std::string* MmsiAt(const Model& model, const MmsiPlace& place);
+std::string* MmsiAt(Model& model, const MmsiPlace& place);
 
 // Builds the five plans in the order USA, International, Canada, WX, EXP.
 void BuildPlanTables(Model& model);

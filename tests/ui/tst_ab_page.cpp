@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The A and B channel page and its invariants.
 #include "main_window_fixture.h"
-#include "pages/ab_page.h"
+#include "ab_page.h"
 
 #include <QComboBox>
 

@@ -599,22 +599,21 @@ private slots:
             w.TreeWidget()->setCurrentItem(*it);  // showing a page is no edit
         QCOMPARE(w.StatusText(2), QString());
         const std::string original = f->model.Settings.UserMmsid;
-        f->model.Settings.UserMmsid = "366000001";
-        w.StoreChange(QStringLiteral("User MMSI"));  // as a page stores a change
+        const auto storeMmsi = [&w](const std::string& mmsi) {  // as a page stores a change
+            w.Edit(QStringLiteral("User MMSI"), [mmsi](Model& m) { m.Settings.UserMmsid = mmsi; });
+        };
+        storeMmsi("366000001");
         QCOMPARE(w.StatusText(2), QStringLiteral("Modified"));
-        f->model.Settings.UserMmsid = original;  // back as it was: nothing to lose
-        w.StoreChange(QStringLiteral("User MMSI"));
+        storeMmsi(original);  // back as it was: nothing to lose
         QCOMPARE(w.StatusText(2), QString());
-        f->model.Settings.UserMmsid = "366000001";
-        w.StoreChange(QStringLiteral("User MMSI"));
+        storeMmsi("366000001");
         QCOMPARE(w.StatusText(2), QStringLiteral("Modified"));
         f->prompt.fileNames.enqueue(f->programDir.filePath(QStringLiteral("mmsi.dat")));
         f->Trigger("mnuFileSaveAs");
         const QString saved =
             QStringLiteral("Saved as ") + QDir::toNativeSeparators(f->programDir.filePath("mmsi.dat"));
         QCOMPARE(w.StatusText(2), saved);
-        f->model.Settings.UserMmsid = "366000002";
-        w.StoreChange(QStringLiteral("User MMSI"));
+        storeMmsi("366000002");
         QCOMPARE(w.StatusText(2), QStringLiteral("Modified  ") + saved);
         f->prompt.fileNames.enqueue(f->programDir.filePath(QStringLiteral("mmsi.dat")));
         f->Trigger("mnuFileOpen");
@@ -696,8 +695,7 @@ private slots:
         panel->setMinimumWidth(0);
         panel->setMaximumWidth(QWIDGETSIZE_MAX);
 
-        f->model.Settings.Contrast = 1;  // an edit is no command: the note stays, after "Modified"
-        w.StoreChange(QStringLiteral("Contrast"));
+        w.Edit(QStringLiteral("Contrast"), [](Model& m) { m.Settings.Contrast = 1; });  // an edit is no command: the note stays
         QCOMPARE(w.StatusText(2), QStringLiteral("Modified  ") + note);
         const QString boat = f->programDir.filePath(QStringLiteral("boat.dat"));
         f->prompt.fileNames.enqueue(boat);

@@ -3,8 +3,8 @@
 // the two tabs, the user MMSI with its check, and the user-MMSI count.
 #include "compare_window.h"
 #include "main_window_fixture.h"
-#include "pages/mmsi_note.h"
-#include "pages/numeric_field.h"
+#include "mmsi_note.h"
+#include "numeric_field.h"
 #include "radio_emulator.h"
 #include "recovery_copies.h"
 
@@ -480,8 +480,7 @@ private slots:
     // they are, edits and all: they are still unsaved, and "Modified" stays.
     void refusedModelSwitchKeepsModified()
     {
-        f->model.UsaChannels.at(0).ChTag = "TUG";
-        W().StoreChange(QStringLiteral("CH01 name"));
+        W().Edit(QStringLiteral("CH01 name"), [](Model& m) { m.UsaChannels.at(0).ChTag = "TUG"; });
         FocusUser();
         QTest::keyClicks(User(), QStringLiteral("12345"));
         QTRY_COMPARE(W().StatusText(2), QStringLiteral("Modified"));
@@ -548,7 +547,8 @@ private slots:
         for (bool keepText : {true, false}) {
             QLineEdit field(typed);
             std::string target = before;
-            QCOMPARE(quorlink::CheckNumericField(keepText, length, &field, target), valid);
+            const MmsiUse use = length == 8 ? MmsiUse::Group : MmsiUse::Individual;
+            QCOMPARE(quorlink::CheckNumericField(keepText, use, &field, target), valid);
             QCOMPARE(target, valid ? stored.toStdString() : before);
             QCOMPARE(field.text(), valid || keepText ? typed : shownBefore);
         }

@@ -98,6 +98,9 @@ const StepCase kSteps[] = {
     {"entry MMSI", "SG 1", "Group ID1 MMSI", "txtGMMSI", "36612345", "txtGMMSI",
      [](Model& m) { UseEntries(m.GroupDirectory, 1); }},
     {"WX name", "PW", "WX01 name", "txtDTagName(0)", "Q", "txtDTagName(0)", nullptr},
+    {"WX check", "PW", "WX01 Scan", "chkDScan(0)", nullptr, "chkDScan(0)", nullptr},
+    {"DSC check", "S", "Individual Reply", "chkFindReply", nullptr, "chkFindReply", nullptr},
+    {"EXP position", "E 3", "EXP3 position", "cmbCN", "5", "cmbCN|E 3", nullptr},
 };
 
 }  // namespace
@@ -184,8 +187,12 @@ private slots:
             step.setUp(f->model);
         f->Load();
         Show(key);
-        if (QLatin1String(step.control) == QLatin1String("txtFUser"))
-            f->Find<QTabWidget>("tbsFNE")->setCurrentIndex(1);
+        if (key == QLatin1String("S")) {  // the tab that holds the control
+            auto* tabs = f->Find<QTabWidget>("tbsFNE");
+            for (int tab = 0; tab < tabs->count(); ++tab)
+                if (tabs->widget(tab)->isAncestorOf(f->Find(step.control)))
+                    tabs->setCurrentIndex(tab);
+        }
         const Image before = Encoded();
         const RecordSet beforeRecords = RecordSet::Of(f->model);
         const QString shownBefore = Shown(*f, step);

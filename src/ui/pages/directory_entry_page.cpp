@@ -106,16 +106,13 @@ void DirectoryEntryPage::BuildControls(QWidget* page)
     grid->addWidget(lblMmsi_, 2, 0);
     grid->addLayout(mmsiRow, 2, 1, Qt::AlignLeft);
     auto* note = new MmsiNoteLabel(window_.Mids(), "lblGMMSINote", inner);
-    note->Follow(txtGMMSI_, [this] { return kind_ == DirectoryKind::Group ? MmsiUse::Group : MmsiUse::Individual; });
+    note->Follow(txtGMMSI_, [this] { return TraitsOf(kind_).mmsiUse; });
     grid->addWidget(note, 3, 1, 1, 2);
     grid->setColumnStretch(2, 1);
 
     mmsi_ = new MmsiField(
         window_, wiring_, txtGMMSI_,
-        [this]() -> std::string* {
-            Directory& directory = window_.MmsiRecords().DirectoryOf(kind_);
-            return number_ >= 1 && number_ <= directory.size() ? &directory.at(number_).Mmsid : nullptr;
-        },
+        [this] { return MmsiPlace{kind_, number_}; },
         [this] { return tr("%1 MMSI").arg(EntryName()); });
     window_.SetCommitCheck(txtGMMSI_, [this] { return txtGMMSI_Validate(); });
     connect(chkGEnable_, &QCheckBox::clicked, this, &DirectoryEntryPage::chkGEnable_Click);
@@ -180,7 +177,7 @@ void DirectoryEntryPage::SetDirectoryFieldMode(DirectoryKind kind)
     const DirectoryTraits& traits = TraitsOf(kind);
     lblGroup_->setVisible(kind == DirectoryKind::Group);
     lblGroup_->setFixedWidth(GroupOffset(lblGroup_));
-    mmsi_->SetMode(traits.mmsiLength, DirectoryText(traits.mmsiCaption));
+    mmsi_->SetMode(traits.mmsiUse, DirectoryText(traits.mmsiCaption));
     lblTag_->setText(DirectoryText(traits.nameLabel));
     chkGEnable_->setProperty("helpContext", traits.checkHelp);
     chkGDelete_->setProperty("helpContext", traits.checkHelp);

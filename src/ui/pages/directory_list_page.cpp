@@ -87,10 +87,9 @@ void DirectoryListPage::ShowDirectoryList(DirectoryKind kind, bool gridOnly)
 void DirectoryListPage::ShowRowNote(int row)
 {
     const Directory& directory = window_.model().DirectoryOf(kind_);
-    const int length = TraitsOf(kind_).mmsiLength;
+    const MmsiUse use = TraitsOf(kind_).mmsiUse;
     const bool entry = row >= 0 && row < directory.size();
-    const QString typed = entry ? ShownMmsi(directory.at(row + 1).Mmsid, length) : QString();
-    note_->ShowFor(typed, kind_ == DirectoryKind::Group ? MmsiUse::Group : MmsiUse::Individual);
+    note_->ShowFor(entry ? ShownInBox(directory.at(row + 1).Mmsid, use) : QString(), use);
 }
 
 // Selecting the node opens the entry page as a click on it would; the node

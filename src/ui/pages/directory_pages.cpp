@@ -18,10 +18,10 @@ namespace {
 const DirectoryTraits kTraits[] = {
     {DirectoryKind::Individual, QT_TRANSLATE_NOOP("DirectoryTraits", "Station Name"),
      QT_TRANSLATE_NOOP("DirectoryTraits", "STATION NAME"),
-     QT_TRANSLATE_NOOP("DirectoryTraits", "Individual Directory MMSI"), 9, 1047, 1049, 1050, 1051},
+     QT_TRANSLATE_NOOP("DirectoryTraits", "Individual Directory MMSI"), MmsiUse::Individual, 1047, 1049, 1050, 1051},
     {DirectoryKind::Group, QT_TRANSLATE_NOOP("DirectoryTraits", "Group Name"),
      QT_TRANSLATE_NOOP("DirectoryTraits", "GROUP NAME"), QT_TRANSLATE_NOOP("DirectoryTraits", "Group Directory MMSI"),
-     8, 1067, 1069, 1070, 1071},
+     MmsiUse::Group, 1067, 1069, 1070, 1071},
 };
 
 }  // namespace

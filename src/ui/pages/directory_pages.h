@@ -3,6 +3,7 @@
 // parameters below, and in nothing else.
 #pragma once
 
+#include "mmsi.h"
 #include "record_movers.h"
 #include "records.h"
 
@@ -19,7 +20,7 @@ struct DirectoryTraits {
     const char* nameLabel;    // "Station Name", "Group Name"
     const char* nameTitle;    // list column: "STATION NAME", "GROUP NAME"
     const char* mmsiCaption;  // title of the MMSI error box
-    int mmsiLength;           // digits typed: 9, or 8 after the fixed leading "0"
+    MmsiUse mmsiUse;          // what its MMSI boxes take
     int listHelp;             // help contexts of the grid and of the entry page's boxes
     int checkHelp;
     int nameHelp;

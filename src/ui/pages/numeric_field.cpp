@@ -3,6 +3,7 @@
 
 #include "latin1.h"
 #include "mmsi.h"
+#include "model.h"
 #include "page_host.h"
 #include "page_wiring.h"
 #include "prompt.h"
@@ -17,12 +18,6 @@
 namespace quorlink {
 
 namespace {
-
-// A box's length says which kind of number it takes.
-MmsiUse UseOf(int length)
-{
-    return length == TypedMmsiDigits(MmsiUse::Group) ? MmsiUse::Group : MmsiUse::Individual;
-}
 
 // The focus goes to a menu, a popup list or another application and comes
 // back to the same box: nothing was left.
@@ -55,71 +50,73 @@ bool PassesDigitFilter(const QKeyEvent& key)
     return IsDigitText(text);
 }
 
-std::optional<std::string> StoredMmsi(const QString& typed, int length)
-{
-    return StoredMmsi(ToStdString(typed.trimmed()), UseOf(length));
-}
+QString ShownInBox(const std::string& stored, MmsiUse use) { return ToQString(ShownMmsi(stored, use)); }
 
-QString ShownMmsi(const std::string& stored, int length) { return ToQString(ShownMmsi(stored, UseOf(length))); }
-
-bool CheckNumericField(bool keepText, int length, QLineEdit* field, std::string& target)
+bool CheckNumericField(bool keepText, MmsiUse use, QLineEdit* field, std::string& target)
 {
-    if (const std::optional<std::string> stored = StoredMmsi(field->text(), length)) {
+    if (const std::optional<std::string> stored = StoredMmsi(ToStdString(field->text().trimmed()), use)) {
         target = *stored;
         return true;
     }
     if (!keepText)
-        field->setText(ShownMmsi(target, length));
+        field->setText(ShownInBox(target, use));
     return false;
 }
 
-MmsiField::MmsiField(PageHost& window, PageWiring& wiring, QLineEdit* field, std::function<std::string*()> target,
+MmsiField::MmsiField(PageHost& window, PageWiring& wiring, QLineEdit* field, std::function<MmsiPlace()> place,
                      std::function<QString()> changeName)
-    : QObject(field), window_(window), wiring_(wiring), field_(field), target_(std::move(target)),
+    : QObject(field), window_(window), wiring_(wiring), field_(field), place_(std::move(place)),
       changeName_(std::move(changeName))
 {
-    field_->setMaxLength(length_);
+    field_->setMaxLength(TypedMmsiDigits(use_));
     field_->setAttribute(Qt::WA_InputMethodEnabled, false);  // composed text would pass the key filter
     field_->installEventFilter(this);
     connect(field_, &QLineEdit::textEdited, this, [this] { pending_ = true; });
 }
 
-void MmsiField::SetMode(int length, const QString& caption)
+void MmsiField::SetMode(MmsiUse use, const QString& caption)
 {
-    length_ = length;
+    use_ = use;
     caption_ = caption;
-    field_->setMaxLength(length);
+    field_->setMaxLength(TypedMmsiDigits(use));
 }
 
 void MmsiField::Load()
 {
     refusing_ = false;
-    const std::string* target = target_();
-    field_->setText(target ? ShownMmsi(*target, length_) : QString());
+    const std::string* stored = MmsiAt(window_.model(), place_());
+    field_->setText(stored ? ShownInBox(*stored, use_) : QString());
 }
 
 // Stores a pending valid edit; false when the pending edit is refused.
 bool MmsiField::Check()
 {
-    std::string* target = target_();
-    if (!pending_ || target == nullptr) {
+    const std::string* stored = MmsiAt(window_.model(), place_());
+    if (!pending_ || stored == nullptr) {
         pending_ = false;
         return true;
     }
-    if (!CheckNumericField(true, length_, field_, *target))
+    std::string checked = *stored;
+    if (!CheckNumericField(true, use_, field_, checked))
         return false;
     pending_ = false;
-    Stored();
+    Store(checked);
     return true;
 }
 
-void MmsiField::Stored() { window_.StoreChange(changeName_()); }
+void MmsiField::Store(const std::string& stored)
+{
+    window_.Edit(changeName_(), [place = place_(), stored](Model& records) {
+        if (std::string* mmsi = MmsiAt(records, place))
+            *mmsi = stored;
+    });
+}
 
 // The rule the refused text breaks is the box's second paragraph.
 void MmsiField::ShowError()
 {
-    const QString rule = UseOf(length_) == MmsiUse::Group ? tr("A group MMSI has 8 digits after its leading 0.")
-                                                 : tr("An MMSI has %1 digits.").arg(length_);
+    const QString rule = use_ == MmsiUse::Group ? tr("A group MMSI has 8 digits after its leading 0.")
+                                                : tr("An MMSI has %1 digits.").arg(TypedMmsiDigits(use_));
     window_.prompt().Message(caption_, tr("Data Error!!\n\n%1").arg(rule), MessageIcon::Exclamation,
                              MessageButtons::Ok);
 }
@@ -138,8 +135,12 @@ void MmsiField::LostFocus()
     if (!pending_)
         return;
     pending_ = false;
-    if (std::string* target = target_(); target && CheckNumericField(false, length_, field_, *target))
-        Stored();
+    const std::string* stored = MmsiAt(window_.model(), place_());
+    if (stored == nullptr)
+        return;
+    std::string checked = *stored;
+    if (CheckNumericField(false, use_, field_, checked))
+        Store(checked);
 }
 
 void MmsiField::GotFocus(Qt::FocusReason reason)

@@ -3,10 +3,11 @@
 // when the user leaves the box or starts a command while it has the focus.
 #pragma once
 
+#include "mmsi.h"
+
 #include <QObject>
 #include <QString>
 #include <functional>
-#include <optional>
 #include <string>
 
 class QKeyEvent;
@@ -16,6 +17,7 @@ namespace quorlink {
 
 class PageHost;
 class PageWiring;
+struct MmsiPlace;
 
 // True when text is not empty and holds only the digits 0 to 9 (no other
 // script's digits: the radio stores each one in a nibble).
@@ -25,17 +27,16 @@ bool IsDigitText(const QString& text);
 // Ctrl shortcuts pass; every other printable character is refused.
 bool PassesDigitFilter(const QKeyEvent& key);
 
-// The model's StoredMmsi and ShownMmsi for a box of that length (8: a group
-// MMSI's box, else an individual one's), blanks around typed text dropped.
-std::optional<std::string> StoredMmsi(const QString& typed, int length);
-QString ShownMmsi(const std::string& stored, int length);
+// The MMSI a box of that use shows for the stored one.
+QString ShownInBox(const std::string& stored, MmsiUse use);
 
-// Stores the box's MMSI in target when it is valid. A refused text stays in
-// the box when keepText is on, else the stored value is shown again.
-bool CheckNumericField(bool keepText, int length, QLineEdit* field, std::string& target);
+// Stores the box's MMSI in target when it is valid (blanks around it
+// dropped). A refused text stays in the box when keepText is on, else the
+// stored value is shown again.
+bool CheckNumericField(bool keepText, MmsiUse use, QLineEdit* field, std::string& target);
 
 // One MMSI box. Its page registers Validate as the box's commit check; a
-// stored MMSI is a change of the records, named by changeName.
+// stored MMSI is an edit of the records (PageHost::Edit), named by changeName.
 //
 // Leaving the box towards another control of the window runs the check
 // (Validate); when it fails, "Data Error!!" is shown with the rule broken
@@ -48,12 +49,12 @@ class MmsiField : public QObject {
     Q_OBJECT
 
 public:
-    // target gives the record's MMSI text, or null when there is none.
-    MmsiField(PageHost& window, PageWiring& wiring, QLineEdit* field, std::function<std::string*()> target,
+    // place says which MMSI of the records the box shows (see MmsiAt).
+    MmsiField(PageHost& window, PageWiring& wiring, QLineEdit* field, std::function<MmsiPlace()> place,
               std::function<QString()> changeName);
 
-    // Length 9 (user, individual) or 8 (group), and the caption of the error box.
-    void SetMode(int length, const QString& caption);
+    // An individual MMSI (the user's own, a station's) or a group's, and the caption of the error box.
+    void SetMode(MmsiUse use, const QString& caption);
     // Shows the stored value; a refusal still waiting is dropped.
     void Load();
     // The check before leaving or before a command: true when the command may run.
@@ -65,14 +66,13 @@ public:
     bool Refusing() const { return refusing_; }
     // Edited since the box got the focus or was last checked.
     bool Pending() const { return pending_; }
-    int length() const { return length_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool Check();
-    void Stored();
+    void Store(const std::string& stored);
     void ShowError();
     void GotFocus(Qt::FocusReason reason);
     void FocusLeft(Qt::FocusReason reason);
@@ -81,10 +81,10 @@ private:
     PageHost& window_;
     PageWiring& wiring_;
     QLineEdit* field_;
-    std::function<std::string*()> target_;
+    std::function<MmsiPlace()> place_;
     std::function<QString()> changeName_;
     bool pending_ = false;  // edited since the box got the focus or was checked
-    int length_ = 9;
+    MmsiUse use_ = MmsiUse::Individual;
     QString caption_;
     bool refusing_ = false;
     bool returning_ = false;  // the focus is being put back after a refusal

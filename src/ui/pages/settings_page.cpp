@@ -196,9 +196,9 @@ void SettingsPage::AddMmsiRows(QWidget* panel, QGridLayout* grid, int line)
 {
     txtFUser_ = new QLineEdit(panel);
     txtFUser_->setObjectName(QStringLiteral("txtFUser"));
-    userMmsi_ = new MmsiField(window_, wiring_, txtFUser_, [this] { return &window_.MmsiRecords().Settings.UserMmsid; },
+    userMmsi_ = new MmsiField(window_, wiring_, txtFUser_, [] { return MmsiPlace{}; },
                               [] { return RowText(FieldOf(Setting::UserMmsi).label); });
-    userMmsi_->SetMode(9, RowText(FieldOf(Setting::UserMmsi).label));
+    userMmsi_->SetMode(MmsiUse::Individual, RowText(FieldOf(Setting::UserMmsi).label));
     window_.SetCommitCheck(txtFUser_, [this] { return txtFUser_Validate(); });
     AddLabel(grid, panel, FieldOf(Setting::UserMmsi).label, line, txtFUser_);
     grid->addWidget(txtFUser_, line, 1, Qt::AlignLeft);

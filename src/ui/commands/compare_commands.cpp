@@ -16,7 +16,6 @@
 #include "prompt.h"
 #include "read_backups.h"
 #include "recover_dialog.h"
-#include "transfer_commands.h"
 #include "transfer_dialog.h"
 
 #include <QFileInfo>
@@ -36,18 +35,15 @@ bool LoadForCompare(Prompt& prompt, Model& scratch, const QString& path, const F
 
 }  // namespace
 
-CompareCommands::CompareCommands(const CommandContext& context, TransferCommands& transfers)
-    : WindowCommands(context), transfers_(transfers)
-{
-}
+CompareCommands::CompareCommands(const CommandContext& context) : WindowCommands(context) {}
 
 void CompareCommands::mnuFileCompare_Click()
 {
     if (!CommitPendingEdit())
         return;
-    const bool lastRead = !LastReadOfRadio(document_.DataFolder(), document_.Records()).isEmpty();
-    if (const std::optional<CompareSource> source = AskCompareSource(window_, lastRead))
-        CompareWith(*source);
+    const QString lastRead = LastReadOfRadio(document_.DataFolder(), document_.Records());
+    if (const std::optional<CompareSource> source = AskCompareSource(window_, !lastRead.isEmpty()))
+        CompareWith(*source, lastRead);
 }
 
 CompareWindow* CompareCommands::CompareWithFile(const QString& path)
@@ -69,7 +65,7 @@ bool CompareCommands::FreshLike(Model& scratch) const
     return !NewModel(scratch);
 }
 
-CompareWindow* CompareCommands::CompareWith(CompareSource source)
+CompareWindow* CompareCommands::CompareWith(CompareSource source, const QString& lastRead)
 {
     Model scratch;
     if (!FreshLike(scratch))
@@ -81,7 +77,7 @@ CompareWindow* CompareCommands::CompareWith(CompareSource source)
         return CompareWithFile(prompt_.OpenFileName(CompareFilter()));
     case CompareSource::Radio: {
         // The radio's memory as it sent it, not as the read fix-up leaves it.
-        TransferSetup setup = transfers_.TransferSetupNow();
+        TransferSetup setup = shell_.TransferSetupNow();
         setup.safety.received = [&scratch](const Image& image) { scratch.MemoryImage = image; };
         TransferDialog dialog(scratch, prompt_, log_, TransferMode::Read, setup, window_);
         dialog.exec();
@@ -91,15 +87,14 @@ CompareWindow* CompareCommands::CompareWith(CompareSource source)
         break;
     }
     case CompareSource::LastRead: {
-        const QString path = LastReadOfRadio(document_.DataFolder(), document_.Records());
-        if (path.isEmpty()) {
+        if (lastRead.isEmpty()) {
             prompt_.Message(tr("Compare"), tr("No read of a radio with this model and user MMSI was kept."),
                             MessageIcon::Information);
             return nullptr;
         }
-        if (!LoadForCompare(prompt_, scratch, path, context))
+        if (!LoadForCompare(prompt_, scratch, lastRead, context))
             return nullptr;
-        origin = tr("the last read of this radio (%1)").arg(QFileInfo(path).fileName());
+        origin = tr("the last read of this radio (%1)").arg(QFileInfo(lastRead).fileName());
         break;
     }
     }

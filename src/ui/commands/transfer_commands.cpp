@@ -7,7 +7,6 @@
 #include "chosen_changes.h"
 #include "comparison.h"
 #include "document.h"
-#include "help_commands.h"
 #include "menu_items.h"
 #include "model.h"
 #include "page_router.h"
@@ -18,10 +17,7 @@
 
 namespace quorlink {
 
-TransferCommands::TransferCommands(const CommandContext& context, const HelpCommands& help)
-    : WindowCommands(context), help_(help)
-{
-}
+TransferCommands::TransferCommands(const CommandContext& context) : WindowCommands(context) {}
 
 void TransferCommands::AddOptionItems(QMenu* options)
 {
@@ -53,7 +49,7 @@ void TransferCommands::AddOptionItems(QMenu* options)
 
 void TransferCommands::mnuOptionsSerialPort1_Click(int index)
 {
-    model_.PortNumber = static_cast<std::int16_t>(index + 1);
+    document_.SetPortNumber(index + 1);
     for (int i = 0; i < 4; ++i)
         serialPorts_[i]->setChecked(i == index);
     if (window_->isVisible())
@@ -64,16 +60,26 @@ TransferSetup TransferCommands::TransferSetupNow()
 {
     TransferSafety safety = Safety();
     safety.sendImageAsIs = document_.SendImageAsIs();
-    return TransferSetup{transferTimings_, help_.HelpFile(), SettingsStore::PortDevices(), safety};
+    return TransferSetup{transferTimings_, shell_.HelpFile(), SettingsStore::PortDevices(), safety};
 }
 
 bool TransferCommands::RunTransferDialog(TransferMode mode)
 {
     TransferSetup setup = TransferSetupNow();
+    if (mode != TransferMode::Read)
+        return document_.WriteOut([&](Model& model) { return RunDialog(model, mode, setup); });
     // Edits are dropped only once a whole read is in hand to replace them.
-    if (mode == TransferMode::Read)
-        setup.safety.beforeReplacing = [this] { return document_.KeepDroppedEdits("read"); };
-    TransferDialog dialog(model_, prompt_, log_, mode, setup, window_);
+    setup.safety.beforeReplacing = [this] { return document_.KeepDroppedEdits("read"); };
+    Model read = model_;
+    if (!RunDialog(read, mode, setup))
+        return false;
+    document_.ReplaceRecords([&read](Model& model) { model = std::move(read); }, {});
+    return true;
+}
+
+bool TransferCommands::RunDialog(Model& model, TransferMode mode, const TransferSetup& setup)
+{
+    TransferDialog dialog(model, prompt_, log_, mode, setup, window_);
     dialog.exec();
     transferNotes_.clear();
     for (const std::string& note : dialog.Result().notes)
@@ -109,8 +115,6 @@ void TransferCommands::mnuTransferRead_Click()
         return;
     if (!RunTransferDialog(TransferMode::Read))
         return;
-    // The dialog has put the records read in.
-    document_.ReplaceRecords([](Model&) {}, {});
     pages_.ShowReplacedRecords();
     shell_.UpdateTitle();
     const QString done = tr("Read from the radio on COM%1").arg(model_.PortNumber);

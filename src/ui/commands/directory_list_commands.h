@@ -11,21 +11,18 @@ class QMenu;
 
 namespace quorlink {
 
-class PageHost;
 
 class DirectoryListCommands : public WindowCommands {
     Q_DECLARE_TR_FUNCTIONS(DirectoryListCommands)
 
 public:
-    DirectoryListCommands(const CommandContext& context, PageHost& host);
+    using WindowCommands::WindowCommands;
 
     void AddDirectoryListCommands(QMenu* file);
 
 private:
     void mnuFileImportDirectory_Click();
     void mnuFileExportDirectory_Click();
-
-    PageHost& host_;  // where an import is stored as a change
 };
 
 }  // namespace quorlink

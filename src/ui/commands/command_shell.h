@@ -17,6 +17,7 @@ struct Model;
 class ErrorLog;
 class PageRouter;
 class Prompt;
+struct TransferSetup;
 
 struct WindowTimings {
     int pauseMs = 500;     // the pause that ends every long command
@@ -37,6 +38,16 @@ public:
     virtual void SetStateText(const QString& text, const QString& path) = 0;
     // Fresh records of the chosen model, shown from the settings page.
     virtual void RebuildAll() = 0;
+
+    // What one command class does for another, passed on by the window so
+    // that no command class knows another.
+    // File > Open and File > Compare With... of a file already chosen.
+    virtual void OpenDataFile(const QString& path) = 0;
+    virtual void CompareWithFile(const QString& path) = 0;
+    // The timings, help file, stored port devices, backups and check a transfer runs with now.
+    virtual TransferSetup TransferSetupNow() = 0;
+    // The help file of the model, where a transfer's help button opens it.
+    virtual QString HelpFile() const = 0;
 
 protected:
     ~CommandShell() = default;
@@ -75,7 +86,7 @@ protected:
     CommandShell& shell_;
     PageRouter& pages_;
     Document& document_;
-    Model& model_;
+    const Model& model_;
     Prompt& prompt_;
     ErrorLog& log_;
     WindowTimings timings_;

@@ -10,19 +10,19 @@
 namespace quorlink {
 
 class CompareWindow;
-class TransferCommands;
 enum class CompareSource;
 
 class CompareCommands : public WindowCommands {
     Q_DECLARE_TR_FUNCTIONS(CompareCommands)
 
 public:
-    CompareCommands(const CommandContext& context, TransferCommands& transfers);
+    explicit CompareCommands(const CommandContext& context);
 
     void mnuFileCompare_Click();
     // Loads the other side into a scratch model and opens the Compare window
-    // (non-modal, deleted on close); null when nothing was loaded.
-    CompareWindow* CompareWith(CompareSource source);
+    // (non-modal, deleted on close); null when nothing was loaded. lastRead is
+    // the backup CompareSource::LastRead loads (LastReadOfRadio).
+    CompareWindow* CompareWith(CompareSource source, const QString& lastRead);
     // The editor's data against a data file or an image; nothing for an empty path.
     CompareWindow* CompareWithFile(const QString& path);
 
@@ -31,8 +31,6 @@ private:
     bool FreshLike(Model& scratch) const;
     // scratch is an image (a radio's memory, a raw image file) or data.
     CompareWindow* ShowComparison(const Model& scratch, bool image, const QString& origin);
-
-    TransferCommands& transfers_;
 };
 
 }  // namespace quorlink

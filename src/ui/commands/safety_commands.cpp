@@ -3,9 +3,7 @@
 // editor's data.
 #include "safety_commands.h"
 
-#include "compare_commands.h"
 #include "document.h"
-#include "file_commands.h"
 #include "recover_dialog.h"
 #include "recovery_copies.h"
 
@@ -13,11 +11,6 @@
 #include <QMenu>
 
 namespace quorlink {
-
-SafetyCommands::SafetyCommands(const CommandContext& context, FileCommands& files, CompareCommands& compare)
-    : WindowCommands(context), files_(files), compare_(compare)
-{
-}
 
 void SafetyCommands::AddRecoverCommand(QMenu* file)
 {
@@ -35,9 +28,9 @@ void SafetyCommands::mnuFileRecover_Click()
     if (choice.path.isEmpty())
         return;
     if (choice.compare)
-        compare_.CompareWithFile(choice.path);
+        shell_.CompareWithFile(choice.path);
     else
-        files_.OpenDataFile(choice.path);
+        shell_.OpenDataFile(choice.path);
 }
 
 }  // namespace quorlink

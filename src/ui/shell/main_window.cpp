@@ -15,13 +15,14 @@
 #include "menu_items.h"
 #include "mid_resource.h"
 #include "model.h"
-#include "pages/install_pages.h"
+#include "install_pages.h"
 #include "program_folder.h"
 #include "prompt.h"
 #include "report_commands.h"
 #include "safety_commands.h"
 #include "settings_store.h"
 #include "transfer_commands.h"
+#include "transfer_dialog.h"
 #include "tree_lines_style.h"
 #include "window_title.h"
 
@@ -60,11 +61,11 @@ MainWindow::MainWindow(Model& model, Prompt& prompt, QString programFolder, Wind
     const CommandContext context{this, *this, *router_, document_, prompt_, log_, timings_, programFolder_};
     help_ = new HelpCommands(context);
     files_ = new FileCommands(context);
-    transfers_ = new TransferCommands(context, *help_);
+    transfers_ = new TransferCommands(context);
     history_ = new HistoryCommands(context);
-    compare_ = new CompareCommands(context, *transfers_);
-    safety_ = new SafetyCommands(context, *files_, *compare_);
-    directoryLists_ = new DirectoryListCommands(context, *this);
+    compare_ = new CompareCommands(context);
+    safety_ = new SafetyCommands(context);
+    directoryLists_ = new DirectoryListCommands(context);
     reports_ = new ReportCommands(context);
     BuildMenus();
     BuildToolBar();
@@ -294,16 +295,17 @@ bool MainWindow::CommitPendingEdit()
 
 void MainWindow::OpenDataFile(const QString& path) { files_->OpenDataFile(path); }
 
+void MainWindow::CompareWithFile(const QString& path) { compare_->CompareWithFile(path); }
+
+TransferSetup MainWindow::TransferSetupNow() { return transfers_->TransferSetupNow(); }
+
+QString MainWindow::HelpFile() const { return help_->HelpFile(); }
+
 bool MainWindow::RunTransferDialog(TransferMode mode) { return transfers_->RunTransferDialog(mode); }
 
 void MainWindow::Edit(const QString& name, const std::function<void(Model&)>& change, QWidget* typingField)
 {
     document_.Edit(name, router_->ShownKey(), typingField, change);
-}
-
-void MainWindow::StoreChange(const QString& name, QWidget* typingField)
-{
-    document_.StoreChange(name, router_->ShownKey(), typingField);
 }
 
 void MainWindow::SwitchModel(int modelNumber)

@@ -11,22 +11,16 @@ class QMenu;
 
 namespace quorlink {
 
-class CompareCommands;
-class FileCommands;
-
 class SafetyCommands : public WindowCommands {
     Q_DECLARE_TR_FUNCTIONS(SafetyCommands)
 
 public:
-    SafetyCommands(const CommandContext& context, FileCommands& files, CompareCommands& compare);
+    using WindowCommands::WindowCommands;
 
     void AddRecoverCommand(QMenu* file);
 
 private:
     void mnuFileRecover_Click();
-
-    FileCommands& files_;
-    CompareCommands& compare_;
 };
 
 }  // namespace quorlink

@@ -12,7 +12,7 @@ namespace quorlink {
 
 WindowCommands::WindowCommands(const CommandContext& context)
     : QObject(context.window), window_(context.window), shell_(context.shell), pages_(context.pages),
-      document_(context.document), model_(context.document.model()), prompt_(context.prompt), log_(context.log),
+      document_(context.document), model_(context.document.Records()), prompt_(context.prompt), log_(context.log),
       timings_(context.timings), programFolder_(context.programFolder)
 {
 }

@@ -35,17 +35,14 @@ void Document::Edit(const QString& name, const QString& key, const void* typingF
                     const std::function<void(Model&)>& change)
 {
     change(model_);
-    StoreChange(name, key, typingField);
-}
-
-void Document::StoreChange(const QString& name, const QString& key, const void* typingField)
-{
     if (replaying_)
         return;
     if (history_.Record(model_, name, key, typingField))
         emit HistoryChanged();
     emit Changed();
 }
+
+void Document::SetPortNumber(int number) { model_.PortNumber = static_cast<std::int16_t>(number); }
 
 void Document::StepThroughHistory(bool undo, const std::function<void(const EditHistory::Step&)>& show)
 {

@@ -53,17 +53,16 @@ public:
     bool RunTransferDialog(TransferMode mode) override;
     void Edit(const QString& name, const std::function<void(Model&)>& change,
               QWidget* typingField = nullptr) override;
-    Model& MmsiRecords() override { return document_.model(); }
-    void StoreChange(const QString& name, QWidget* typingField = nullptr) override;
 
     // What the commands may ask of the window.
     void UpdateTitle() override;
     void SetHint(const QString& hint) override;
     void SetStateText(const QString& text, const QString& path) override;
     void RebuildAll() override;
-
-    // Opens a data file as File > Open does, without asking for its name.
-    void OpenDataFile(const QString& path);
+    void OpenDataFile(const QString& path) override;
+    void CompareWithFile(const QString& path) override;
+    TransferSetup TransferSetupNow() override;
+    QString HelpFile() const override;
 
     // The parts of the window, for the program, its tools and its tests.
     Document& Data() { return document_; }

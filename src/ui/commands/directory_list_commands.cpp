@@ -6,7 +6,6 @@
 #include "directory_csv.h"
 #include "document.h"
 #include "file_filters.h"
-#include "page_host.h"
 #include "page_router.h"
 #include "latin1.h"
 #include "model.h"
@@ -69,11 +68,6 @@ QString WholeRowList(const DirectoryImport& result)
 
 }  // namespace
 
-DirectoryListCommands::DirectoryListCommands(const CommandContext& context, PageHost& host)
-    : WindowCommands(context), host_(host)
-{
-}
-
 // Placed after Compare With..., behind a separator of their own and ahead of
 // the one before Exit, so that the specified items keep their places.
 void DirectoryListCommands::AddDirectoryListCommands(QMenu* file)
@@ -102,7 +96,7 @@ void DirectoryListCommands::mnuFileImportDirectory_Click()
     DirectoryImport result;
     Fault fault{};
     // The whole import is one step; one that failed changed nothing and makes none.
-    host_.Edit(title, [&](Model& model) { fault = ImportDirectoryFile(model, path, result); });
+    document_.Edit(title, pages_.ShownKey(), nullptr, [&](Model& model) { fault = ImportDirectoryFile(model, path, result); });
     if (fault) {
         prompt_.Message(title, FaultText(fault), MessageIcon::Exclamation);
         return;

@@ -17,21 +17,21 @@ class QMenu;
 
 namespace quorlink {
 
-class HelpCommands;
 struct TransferSetup;
 
 class TransferCommands : public WindowCommands {
     Q_DECLARE_TR_FUNCTIONS(TransferCommands)
 
 public:
-    TransferCommands(const CommandContext& context, const HelpCommands& help);
+    explicit TransferCommands(const CommandContext& context);
 
     // Options > SerialPort, Verify After Writing and Show Changes Before Writing.
     void AddOptionItems(QMenu* options);
     void mnuTransferProgram_Click();
     void mnuTransferRead_Click();
     void mnuOptionsSerialPort1_Click(int index);
-    // Runs a transfer in the dialog. True when it completed.
+    // Runs a transfer in the dialog. True when it completed; a completed read
+    // has replaced the records.
     bool RunTransferDialog(TransferMode mode);
     // The timings, help file, stored port devices, backups and check a transfer runs with now.
     TransferSetup TransferSetupNow();
@@ -46,12 +46,13 @@ private:
     // Names the device behind each COM item in its tooltip.
     void UpdatePortHints();
     TransferSafety Safety();
+    // The dialog, run on model; true when the transfer completed.
+    bool RunDialog(Model& model, TransferMode mode, const TransferSetup& setup);
     // The last transfer's notes, after done (what the command did, if it says so).
     void ShowTransferNotes(const QString& done);
     // The write's change list, after the read that comes first; true writes.
     bool ApproveWriteChanges(const Model& radio, Image& sent);
 
-    const HelpCommands& help_;
     QAction* serialPorts_[4] = {};
     QAction* mnuOptionsVerify_ = nullptr;
     QAction* mnuOptionsShowChanges_ = nullptr;

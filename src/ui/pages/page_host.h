@@ -52,10 +52,6 @@ public:
     // typed into one typingField make one step until the focus leaves the field.
     virtual void Edit(const QString& name, const std::function<void(Model&)>& change,
                       QWidget* typingField = nullptr) = 0;
-    // The MMSI boxes check and write their value themselves, into the record
-    // MmsiRecords gives them, and then tell it here as one undo step.
-    virtual Model& MmsiRecords() = 0;
-    virtual void StoreChange(const QString& name, QWidget* typingField = nullptr) = 0;
 
 protected:
     ~PageHost() = default;

@@ -28,11 +28,6 @@ public:
 
     // The records, to read.
     const Model& Records() const { return model_; }
-    // Writable only for what cannot take the records as a const view yet: the
-    // command base (WindowCommands) and the MMSI boxes, which write their
-    // value themselves before StoreChange. Everything else changes records
-    // through Edit and ReplaceRecords.
-    Model& model() const { return model_; }
     // Where backups and recovery copies go: the program's own folder.
     const QString& DataFolder() const { return dataFolder_; }
 
@@ -44,9 +39,6 @@ public:
     // While an undo or redo puts records back, the pages store nothing.
     void Edit(const QString& name, const QString& key, const void* typingField,
               const std::function<void(Model&)>& change);
-    // A change already made by a control that writes its own value (the MMSI
-    // boxes): recorded as Edit records its change.
-    void StoreChange(const QString& name, const QString& key, const void* typingField);
 
     // Where records replaced as a whole came from, and what they leave behind.
     struct Source {
@@ -66,13 +58,15 @@ public:
     // and has show show them; the pages store nothing while they do.
     void StepThroughHistory(bool undo, const std::function<void(const EditHistory::Step&)>& show);
 
-    // A save hands the records to a file with the image it encodes them
-    // into: what it writes in the model is the image's, never a record's.
+    // A save, or a write to the radio, hands the records on with the image it
+    // encodes them into: what it writes in the model is the image's, never a record's.
     template <typename Save>
     auto WriteOut(Save&& save) const
     {
         return save(model_);
     }
+    // The COM port transfers use: a program-wide value the model carries, not a record.
+    void SetPortNumber(int number);
 
     // Whether the records differ from those last opened, saved, read or made fresh.
     bool RecordsModified() const;
