@@ -256,20 +256,6 @@ Wird kein Eintrag hinzugefügt, wird OUT nicht gespeichert und der Exit-Status i
 </translation>
     </message>
     <message>
-        <source>write refuses to change the radio&apos;s own MMSI unless --allow-mmsi-change is given.
-Every read and write keeps a backup of the radio&apos;s memory in the backups folder of the
-per-user data folder, the editor&apos;s too (~/.local/share/Quorlink, on Windows %LOCALAPPDATA%\Quorlink).
-Ctrl+C cancels a transfer and ends any other command. Exit status: 0 done, 1 failed
-(the reason is on standard error), 2 usage error. --version prints the version.
-</source>
-        <translation>write ändert die eigene MMSI des Funkgeräts nur, wenn --allow-mmsi-change angegeben ist.
-Jedes Auslesen und Schreiben bewahrt eine Sicherung des Funkgerätspeichers im Sicherungsordner des
-benutzereigenen Datenordners auf, auch die des Editors (~/.local/share/Quorlink, unter Windows %LOCALAPPDATA%\Quorlink).
-Strg+C bricht eine Übertragung ab und beendet jeden anderen Befehl. Exit-Status: 0 erledigt, 1 fehlgeschlagen
-(der Grund steht in der Standardfehlerausgabe), 2 Aufruffehler. --version gibt die Version aus.
-</translation>
-    </message>
-    <message>
         <source>Usage:</source>
         <translation>Aufruf:</translation>
     </message>
@@ -348,6 +334,22 @@ Strg+C bricht eine Übertragung ab und beendet jeden anderen Befehl. Exit-Status
     <message>
         <source>--dry-run lists what the write would change, for which it reads the radio first: it cannot go with --no-read-first</source>
         <translation>--dry-run listet, was das Schreiben ändern würde, und liest dafür zuerst das Funkgerät aus: es geht nicht mit --no-read-first</translation>
+    </message>
+    <message>
+        <source>write refuses to change the radio&apos;s own MMSI unless --allow-mmsi-change is given.
+Every read and write keeps a backup of the radio&apos;s memory in the backups folder of the
+per-user data folder, the editor&apos;s too (~/.local/share/Quorlink, on Windows %LOCALAPPDATA%\Quorlink).
+Ctrl+C cancels a transfer and ends any other command. Exit status: 0 done, 1 failed
+(the reason is on standard error), 2 usage error; for diff 0 equal, 1 the two differ,
+2 usage error or a side that cannot be loaded. --version prints the version.
+</source>
+        <translation>write ändert die eigene MMSI des Funkgeräts nur, wenn --allow-mmsi-change angegeben ist.
+Jedes Auslesen und Schreiben bewahrt eine Sicherung des Funkgerätspeichers im Sicherungsordner des
+benutzereigenen Datenordners auf, auch die des Editors (~/.local/share/Quorlink, unter Windows %LOCALAPPDATA%\Quorlink).
+Strg+C bricht eine Übertragung ab und beendet jeden anderen Befehl. Exit-Status: 0 erledigt, 1 fehlgeschlagen
+(der Grund steht in der Standardfehlerausgabe), 2 Aufruffehler; bei diff 0 gleich, 1 die beiden unterscheiden sich,
+2 Aufruffehler oder eine Seite, die sich nicht laden lässt. --version gibt die Version aus.
+</translation>
     </message>
 </context>
 <context>
@@ -670,6 +672,10 @@ Strg+C bricht eine Übertragung ab und beendet jeden anderen Befehl. Exit-Status
     <message>
         <source>The link cannot be followed</source>
         <translation>Dem Link kann nicht gefolgt werden</translation>
+    </message>
+    <message>
+        <source>%1 is a name Windows keeps for a device</source>
+        <translation>%1 ist ein Name, den Windows für ein Gerät reserviert</translation>
     </message>
 </context>
 <context>

@@ -256,20 +256,6 @@ Si no se añade ninguna entrada, OUT no se guarda y el estado de salida es 1.</t
 </translation>
     </message>
     <message>
-        <source>write refuses to change the radio&apos;s own MMSI unless --allow-mmsi-change is given.
-Every read and write keeps a backup of the radio&apos;s memory in the backups folder of the
-per-user data folder, the editor&apos;s too (~/.local/share/Quorlink, on Windows %LOCALAPPDATA%\Quorlink).
-Ctrl+C cancels a transfer and ends any other command. Exit status: 0 done, 1 failed
-(the reason is on standard error), 2 usage error. --version prints the version.
-</source>
-        <translation>write se niega a cambiar el MMSI propio de la radio salvo que se indique --allow-mmsi-change.
-Cada lectura y escritura guarda una copia de seguridad de la memoria de la radio en la carpeta backups de la
-carpeta de datos del usuario, también las del editor (~/.local/share/Quorlink, en Windows %LOCALAPPDATA%\Quorlink).
-Ctrl+C cancela una transferencia y termina cualquier otra orden. Estado de salida: 0 hecho, 1 fallo
-(el motivo va a la salida de error estándar), 2 error de uso. --version muestra la versión.
-</translation>
-    </message>
-    <message>
         <source>Usage:</source>
         <translation>Uso:</translation>
     </message>
@@ -348,6 +334,22 @@ Ctrl+C cancela una transferencia y termina cualquier otra orden. Estado de salid
     <message>
         <source>--dry-run lists what the write would change, for which it reads the radio first: it cannot go with --no-read-first</source>
         <translation>--dry-run lista lo que cambiaría la escritura, para lo cual lee primero la radio: no puede ir con --no-read-first</translation>
+    </message>
+    <message>
+        <source>write refuses to change the radio&apos;s own MMSI unless --allow-mmsi-change is given.
+Every read and write keeps a backup of the radio&apos;s memory in the backups folder of the
+per-user data folder, the editor&apos;s too (~/.local/share/Quorlink, on Windows %LOCALAPPDATA%\Quorlink).
+Ctrl+C cancels a transfer and ends any other command. Exit status: 0 done, 1 failed
+(the reason is on standard error), 2 usage error; for diff 0 equal, 1 the two differ,
+2 usage error or a side that cannot be loaded. --version prints the version.
+</source>
+        <translation>write se niega a cambiar el MMSI propio de la radio salvo que se indique --allow-mmsi-change.
+Cada lectura y escritura guarda una copia de seguridad de la memoria de la radio en la carpeta backups de la
+carpeta de datos del usuario, también las del editor (~/.local/share/Quorlink, en Windows %LOCALAPPDATA%\Quorlink).
+Ctrl+C cancela una transferencia y termina cualquier otra orden. Estado de salida: 0 hecho, 1 fallo
+(el motivo va a la salida de error estándar), 2 error de uso; para diff 0 iguales, 1 los dos difieren,
+2 error de uso o un lado que no se puede cargar. --version muestra la versión.
+</translation>
     </message>
 </context>
 <context>
@@ -670,6 +672,10 @@ Ctrl+C cancela una transferencia y termina cualquier otra orden. Estado de salid
     <message>
         <source>The link cannot be followed</source>
         <translation>No se puede seguir el enlace</translation>
+    </message>
+    <message>
+        <source>%1 is a name Windows keeps for a device</source>
+        <translation>%1 es un nombre que Windows reserva para un dispositivo</translation>
     </message>
 </context>
 <context>

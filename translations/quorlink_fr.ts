@@ -256,20 +256,6 @@ Si aucune entrée n&apos;est ajoutée, OUT n&apos;est pas enregistré et le code
 </translation>
     </message>
     <message>
-        <source>write refuses to change the radio&apos;s own MMSI unless --allow-mmsi-change is given.
-Every read and write keeps a backup of the radio&apos;s memory in the backups folder of the
-per-user data folder, the editor&apos;s too (~/.local/share/Quorlink, on Windows %LOCALAPPDATA%\Quorlink).
-Ctrl+C cancels a transfer and ends any other command. Exit status: 0 done, 1 failed
-(the reason is on standard error), 2 usage error. --version prints the version.
-</source>
-        <translation>write refuse de changer le MMSI propre de la radio sauf si --allow-mmsi-change est donné.
-Chaque lecture et écriture conserve une sauvegarde de la mémoire de la radio dans le dossier backups du
-dossier de données de l&apos;utilisateur, celles de l&apos;éditeur aussi (~/.local/share/Quorlink, sous Windows %LOCALAPPDATA%\Quorlink).
-Ctrl+C annule un transfert et termine toute autre commande. Code de sortie : 0 fait, 1 échec
-(le motif est sur la sortie d&apos;erreur standard), 2 erreur d&apos;utilisation. --version affiche la version.
-</translation>
-    </message>
-    <message>
         <source>Usage:</source>
         <translation>Utilisation :</translation>
     </message>
@@ -348,6 +334,22 @@ Ctrl+C annule un transfert et termine toute autre commande. Code de sortie : 0 f
     <message>
         <source>--dry-run lists what the write would change, for which it reads the radio first: it cannot go with --no-read-first</source>
         <translation>--dry-run liste ce que l&apos;écriture changerait, et lit donc d&apos;abord la radio : il ne va pas avec --no-read-first</translation>
+    </message>
+    <message>
+        <source>write refuses to change the radio&apos;s own MMSI unless --allow-mmsi-change is given.
+Every read and write keeps a backup of the radio&apos;s memory in the backups folder of the
+per-user data folder, the editor&apos;s too (~/.local/share/Quorlink, on Windows %LOCALAPPDATA%\Quorlink).
+Ctrl+C cancels a transfer and ends any other command. Exit status: 0 done, 1 failed
+(the reason is on standard error), 2 usage error; for diff 0 equal, 1 the two differ,
+2 usage error or a side that cannot be loaded. --version prints the version.
+</source>
+        <translation>write refuse de changer le MMSI propre de la radio sauf si --allow-mmsi-change est donné.
+Chaque lecture et écriture conserve une sauvegarde de la mémoire de la radio dans le dossier backups du
+dossier de données de l&apos;utilisateur, celles de l&apos;éditeur aussi (~/.local/share/Quorlink, sous Windows %LOCALAPPDATA%\Quorlink).
+Ctrl+C annule un transfert et termine toute autre commande. Code de sortie : 0 fait, 1 échec
+(le motif est sur la sortie d&apos;erreur standard), 2 erreur d&apos;utilisation ; pour diff 0 identiques, 1 les deux diffèrent,
+2 erreur d&apos;utilisation ou un côté impossible à charger. --version affiche la version.
+</translation>
     </message>
 </context>
 <context>
@@ -670,6 +672,10 @@ Ctrl+C annule un transfert et termine toute autre commande. Code de sortie : 0 f
     <message>
         <source>The link cannot be followed</source>
         <translation>Le lien ne peut pas être suivi</translation>
+    </message>
+    <message>
+        <source>%1 is a name Windows keeps for a device</source>
+        <translation>%1 est un nom que Windows réserve à un périphérique</translation>
     </message>
 </context>
 <context>

@@ -256,20 +256,6 @@ Quando nenhuma entrada é adicionada, OUT não é salvo e o status de saída é 
 </translation>
     </message>
     <message>
-        <source>write refuses to change the radio&apos;s own MMSI unless --allow-mmsi-change is given.
-Every read and write keeps a backup of the radio&apos;s memory in the backups folder of the
-per-user data folder, the editor&apos;s too (~/.local/share/Quorlink, on Windows %LOCALAPPDATA%\Quorlink).
-Ctrl+C cancels a transfer and ends any other command. Exit status: 0 done, 1 failed
-(the reason is on standard error), 2 usage error. --version prints the version.
-</source>
-        <translation>write se recusa a alterar o MMSI próprio do rádio, a menos que --allow-mmsi-change seja dado.
-Cada leitura e gravação guarda um backup da memória do rádio na pasta backups da
-pasta de dados do usuário, também as do editor (~/.local/share/Quorlink, no Windows %LOCALAPPDATA%\Quorlink).
-Ctrl+C cancela uma transferência e encerra qualquer outro comando. Status de saída: 0 concluído, 1 falhou
-(o motivo está na saída de erro padrão), 2 erro de uso. --version mostra a versão.
-</translation>
-    </message>
-    <message>
         <source>Usage:</source>
         <translation>Uso:</translation>
     </message>
@@ -348,6 +334,22 @@ Ctrl+C cancela uma transferência e encerra qualquer outro comando. Status de sa
     <message>
         <source>--dry-run lists what the write would change, for which it reads the radio first: it cannot go with --no-read-first</source>
         <translation>--dry-run lista o que a gravação alteraria, e para isso lê o rádio primeiro: não combina com --no-read-first</translation>
+    </message>
+    <message>
+        <source>write refuses to change the radio&apos;s own MMSI unless --allow-mmsi-change is given.
+Every read and write keeps a backup of the radio&apos;s memory in the backups folder of the
+per-user data folder, the editor&apos;s too (~/.local/share/Quorlink, on Windows %LOCALAPPDATA%\Quorlink).
+Ctrl+C cancels a transfer and ends any other command. Exit status: 0 done, 1 failed
+(the reason is on standard error), 2 usage error; for diff 0 equal, 1 the two differ,
+2 usage error or a side that cannot be loaded. --version prints the version.
+</source>
+        <translation>write se recusa a alterar o MMSI próprio do rádio, a menos que --allow-mmsi-change seja dado.
+Cada leitura e gravação guarda um backup da memória do rádio na pasta backups da
+pasta de dados do usuário, também as do editor (~/.local/share/Quorlink, no Windows %LOCALAPPDATA%\Quorlink).
+Ctrl+C cancela uma transferência e encerra qualquer outro comando. Status de saída: 0 concluído, 1 falhou
+(o motivo está na saída de erro padrão), 2 erro de uso; para diff 0 iguais, 1 os dois diferem,
+2 erro de uso ou um lado que não pode ser carregado. --version mostra a versão.
+</translation>
     </message>
 </context>
 <context>
@@ -670,6 +672,10 @@ Ctrl+C cancela uma transferência e encerra qualquer outro comando. Status de sa
     <message>
         <source>The link cannot be followed</source>
         <translation>O link não pode ser seguido</translation>
+    </message>
+    <message>
+        <source>%1 is a name Windows keeps for a device</source>
+        <translation>%1 é um nome que o Windows reserva para um dispositivo</translation>
     </message>
 </context>
 <context>

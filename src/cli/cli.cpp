@@ -4,11 +4,13 @@
 #include "port_system.h"
 
 #include "console_prompt.h"
+#include "file_path.h"
 #include "memory_map.h"
 #include "model.h"
 #include "model_files.h"
 #include "port_system.h"
 #include "said.h"
+#include "standard_streams.h"
 #include "terminal_text.h"
 #include "verbs.h"
 #include "file_fault.h"
@@ -16,7 +18,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
-#include <sys/stat.h>
 
 namespace quorlink::cli {
 
@@ -105,7 +106,8 @@ constexpr const char* kGeneralHelpAfterPorts = QT_TRANSLATE_NOOP("CliUsageTexts"
     "Every read and write keeps a backup of the radio's memory in the backups folder of the\n"
     "per-user data folder, the editor's too (~/.local/share/Quorlink, on Windows %LOCALAPPDATA%\\Quorlink).\n"
     "Ctrl+C cancels a transfer and ends any other command. Exit status: 0 done, 1 failed\n"
-    "(the reason is on standard error), 2 usage error. --version prints the version.\n");
+    "(the reason is on standard error), 2 usage error; for diff 0 equal, 1 the two differ,\n"
+    "2 usage error or a side that cannot be loaded. --version prints the version.\n");
 
 const Verb* FindVerb(const std::string& name)
 {
@@ -233,8 +235,6 @@ std::string CheckNamesDecode(const Arguments& args)
     return {};
 }
 
-bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
-
 // An input and OUT, or an input and the standard output a report goes to,
 // are one file (through links or not): writing would destroy what is being
 // read. OUT is the last file name (a report's may be missing: standard
@@ -245,17 +245,14 @@ std::string CheckSameFile(const Verb& verb, const Arguments& args, const Io& io)
         return {};
     const std::size_t count = args.positional.size();
     const bool toStandardOutput = count < 2 || args.positional.back() == kStandardOutput;
-    struct stat out {};
-    const bool outExists = toStandardOutput ? io.out != nullptr && fileno(io.out) >= 0 && ::fstat(fileno(io.out), &out) == 0
-                                            : ::stat(args.positional.back().c_str(), &out) == 0;
-    if (!outExists)
+    const std::optional<FileIdentity> out =
+        toStandardOutput ? StreamIdentity(io.out) : RegularFileIdentity(PathOf(args.positional.back()));
+    if (!out)
         return {};
-    for (std::size_t i = 0; i < std::max<std::size_t>(count - 1, 1); ++i) {
-        struct stat in {};
-        if (::stat(args.positional[i].c_str(), &in) == 0 && S_ISREG(in.st_mode) && SameFile(in, out))
+    for (std::size_t i = 0; i < std::max<std::size_t>(count - 1, 1); ++i)
+        if (RegularFileIdentity(PathOf(args.positional[i])) == out)
             return Said(CliUsageTexts::tr("IN and OUT are the same file (%1); nothing was written"),
                         {args.positional[i]});
-    }
     return {};
 }
 

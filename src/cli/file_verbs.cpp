@@ -6,6 +6,7 @@
 #include "model.h"
 #include "model_files.h"
 #include "prompt.h"
+#include "standard_streams.h"
 #include "program_folder.h"
 #include "terminal_text.h"
 #include "text_report.h"
@@ -44,7 +45,7 @@ QString WriteStandardOutput(std::FILE* out, QByteArray bytes)
     if (isatty(fileno(out)))
         bytes = EscapeControls(QString::fromLatin1(bytes)).toLatin1();
     errno = 0;
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), out);
+    WriteBytesAsTheyAre(out, bytes);
     return OutputFailure(out, errno);
 }
 

@@ -19,6 +19,7 @@
 
 #include <QCoreApplication>
 #include <cstdio>
+#include <vector>
 
 namespace quorlink::cli {
 
@@ -69,22 +70,53 @@ bool Probe(const Call& call, SerialLink& link)
     return true;
 }
 
+// The columns of the port list, named as scripts find them, in English. The
+// first is the program's COM numbers; the by-id link is only where the
+// system keeps such links (not on Windows, where the device is the COM name).
+struct PortColumn {
+    const char* header;
+    QString (*value)(const PortInfo&);
+    bool stableLinksOnly;
+};
+
+const PortColumn kPortColumns[] = {
+    {"PORT", nullptr, false},
+    {"DEVICE", [](const PortInfo& port) { return port.device; }, false},
+    {"VID:PID", [](const PortInfo& port) { return port.VidPid(); }, false},
+    {"MANUFACTURER", [](const PortInfo& port) { return port.manufacturer; }, false},
+    {"DESCRIPTION", [](const PortInfo& port) { return port.description; }, false},
+    {"BY-ID LINK", [](const PortInfo& port) { return port.byIdLink; }, true},
+};
+
+std::vector<const PortColumn*> ColumnsHere()
+{
+    const bool links = !StableLinkFolder().isEmpty();
+    std::vector<const PortColumn*> columns;
+    for (const PortColumn& column : kPortColumns)
+        if (links || !column.stableLinksOnly)
+            columns.push_back(&column);
+    return columns;
+}
+
 }  // namespace
 
 int RunPorts(const Call& call)
 {
     const StoredDevices stored = SettingsStore::PortDevices();
     const QList<PortInfo> ports = SystemPortList().Ports();
-    // The columns are named as scripts find them, in English.
-    std::fprintf(call.io.out, "PORT\tDEVICE\tVID:PID\tMANUFACTURER\tDESCRIPTION\tBY-ID LINK\n");
+    const std::vector<const PortColumn*> columns = ColumnsHere();
+    QByteArray header;
+    for (const PortColumn* column : columns)
+        header += (header.isEmpty() ? "" : "\t") + QByteArray(column->header);
+    std::fprintf(call.io.out, "%s\n", header.constData());
     for (const PortInfo& port : ports) {
         QStringList names;
         for (int number : NumbersOf(port, stored, ports))
             names << QStringLiteral("COM%1").arg(number);
-        std::fprintf(call.io.out, "%s\t%s\t%s\t%s\t%s\t%s\n", OrDash(names.join(QLatin1Char(','))).constData(),
-                     OrDash(port.device).constData(), OrDash(port.VidPid()).constData(),
-                     OrDash(port.manufacturer).constData(), OrDash(port.description).constData(),
-                     OrDash(port.byIdLink).constData());
+        QByteArray row = OrDash(names.join(QLatin1Char(',')));
+        for (std::size_t i = 1; i < columns.size(); ++i)
+            row += '\t' + OrDash(columns[i]->value(port));
+        std::fprintf(call.io.out, "%s\n", row.constData());
     }
     if (ports.isEmpty())
         std::fprintf(call.io.err, "%s\n", qPrintable(CliPortTexts::tr("No serial port is present.")));

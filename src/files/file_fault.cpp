@@ -42,7 +42,7 @@ Fault SpecialFileFault(const QString& path)
 
 namespace {
 
-constexpr const char* kFilledIn[] = {kReadOnly, kPlantedLink, kNotKeptInPlace, kKeptInPlace};
+constexpr const char* kFilledIn[] = {kReadOnly, kPlantedLink, kNotKeptInPlace, kReservedName, kKeptInPlace};
 
 QString Translated(const QString& english)
 {

@@ -20,6 +20,7 @@ inline constexpr const char* kPlantedLink = QT_TRANSLATE_NOOP(
     "FileFaultTexts", "Permission denied: the link %1 in a folder all users share belongs to another user");
 inline constexpr const char* kNotKeptInPlace = QT_TRANSLATE_NOOP(
     "FileFaultTexts", "Its folder cannot be written, and its content could not be kept before writing over it: %1");
+inline constexpr const char* kReservedName = QT_TRANSLATE_NOOP("FileFaultTexts", "%1 is a name Windows keeps for a device");
 inline constexpr const char* kKeptInPlace =
     QT_TRANSLATE_NOOP("FileFaultTexts", "%1; its previous content is kept in %2");
 

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace quorlink {
 
@@ -13,6 +14,16 @@ namespace {
 bool IsInstalledExecutableFolder(const QString& executableFolder)
 {
     return QFileInfo::exists(executableFolder + QStringLiteral("/../share/applications/quorlink.desktop"));
+}
+
+// Whether a file can be made in folder, tried rather than read from the
+// permission bits: Windows' access lists (a program installed for all users
+// under Program Files), a read-only mount or an immutable folder refuse only
+// a file that is tried.
+bool CanMakeFileIn(const QString& folder)
+{
+    QTemporaryFile probe(folder + QStringLiteral("/.quorlink-probe-XXXXXX"));
+    return probe.open();
 }
 
 }  // namespace
@@ -33,7 +44,7 @@ QString ProgramFolder() { return ProgramFolderFor(QCoreApplication::applicationD
 
 QString ProgramFolderFor(const QString& executableFolder)
 {
-    if (QFileInfo(executableFolder).isWritable() && !IsInstalledExecutableFolder(executableFolder))
+    if (!IsInstalledExecutableFolder(executableFolder) && CanMakeFileIn(executableFolder))
         return executableFolder;
     return PerUserDataFolder();
 }

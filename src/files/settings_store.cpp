@@ -109,4 +109,11 @@ void SettingsStore::StoreVerifyAfterWriting(bool on) { Write(kVerifyAfterWriting
 bool SettingsStore::ShowChangesBeforeWriting() { return ReadShort(Store(), kShowChangesBeforeWriting) != 0; }
 void SettingsStore::StoreShowChangesBeforeWriting(bool on) { Write(kShowChangesBeforeWriting, on ? 1 : 0); }
 
+QString SettingsStore::DialogFolder() { return Store().value(QStringLiteral("Files/LastFolder")).toString(); }
+
+void SettingsStore::StoreDialogFolder(const QString& folder)
+{
+    Store().setValue(QStringLiteral("Files/LastFolder"), folder);
+}
+
 }  // namespace quorlink

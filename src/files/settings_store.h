@@ -40,6 +40,9 @@ public:
     // Options > Language: an offered language's code, empty for the system default.
     static QString Language();
     static void StoreLanguage(const QString& code);
+    // The folder of the file last chosen in a file dialog (see DialogStartFolder).
+    static QString DialogFolder();
+    static void StoreDialogFolder(const QString& folder);
 };
 
 }  // namespace quorlink

@@ -29,11 +29,12 @@ Fault SystemFault(QFileDevice::FileError error, DWORD number, const QString& pat
 }
 
 // CON, PRN, AUX, NUL, COM1-9 and LPT1-9 name devices in every folder, with
-// any extension ("nul.dat" is the null device too).
+// any extension, and blanks before it ("nul.dat" and "nul .dat" are the null
+// device too).
 bool IsReservedName(const QString& path)
 {
     static const QRegularExpression kReserved(
-        QStringLiteral("^(con|prn|aux|nul|conin\\$|conout\\$|com[0-9¹²³]|lpt[0-9¹²³])(\\..*)?$"),
+        QStringLiteral("^(con|prn|aux|nul|conin\\$|conout\\$|com[0-9¹²³]|lpt[0-9¹²³]) *(\\..*)?$"),
         QRegularExpression::CaseInsensitiveOption);
     QString name = QFileInfo(path).fileName();
     while (name.endsWith(QLatin1Char(' ')) || name.endsWith(QLatin1Char('.')))
@@ -108,7 +109,9 @@ HANDLE CreatePart(const QString& folder, QString& part, DWORD& error)
 
 QString SpecialFileReason(const QString& path)
 {
-    if (IsReservedName(path) || IsDeviceNamespace(path))
+    if (IsReservedName(path))
+        return QLatin1String(kReservedName).arg(QFileInfo(path).fileName());
+    if (IsDeviceNamespace(path))
         return QLatin1String(kNotRegularFile);
     const QFileInfo info(path);
     if (!info.exists() || info.isFile())
@@ -159,8 +162,8 @@ Fault ReplaceWhole(const QString& target, const QByteArray* bytes, bool& folderL
 
 Fault OverwriteInPlace(const QString& target, const QByteArray& bytes)
 {
-    if (!SpecialFileReason(target).isEmpty())
-        return FileFault(QFileDevice::OpenError, QLatin1String(kNotRegularFile), target);
+    if (const QString reason = SpecialFileReason(target); !reason.isEmpty())
+        return FileFault(QFileDevice::OpenError, reason, target);
     Handle file(CreateFileW(Native(target).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid())

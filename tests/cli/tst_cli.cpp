@@ -486,6 +486,7 @@ private slots:
         Outcome r = RunCli({"--help"});
         QCOMPARE(r.code, 0);
         QVERIFY(r.out.contains("quorlink-cli convert --model MODEL IN OUT"));
+        QVERIFY(r.out.simplified().contains("for diff 0 equal, 1 the two differ, 2 usage error or a side that cannot be loaded"));
         r = RunCli({"report", "--help"});
         QCOMPARE(r.code, 0);
         QVERIFY(r.out.contains("quorlink-cli report --model MODEL IN [OUT]"));

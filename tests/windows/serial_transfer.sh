@@ -12,6 +12,8 @@ work=$(mktemp -d)
 sim_pid=
 cleanup() {
     [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null && wait "$sim_pid" 2>/dev/null
+    "$WINE_RUN" reg delete 'HKLM\Software\Wine\Ports' /v COM7 /f >/dev/null 2>&1
+    wineserver -k
     rm -f "$WINEPREFIX/dosdevices/com7"
     rm -rf "$work"
 }
@@ -23,9 +25,20 @@ win() { "$WINE_RUN" "$cli" "$@"; }
 "$sim" --model 1 --image "$work/radio.hex" --link "$work/pty" --pace 960 --save "$work/after.hex" --quiet &
 sim_pid=$!
 for _ in $(seq 50); do [ -e "$work/pty" ] && break; sleep 0.1; done
-ln -sfn "$work/pty" "$WINEPREFIX/dosdevices/com7"
+# Declared in Wine's registry, as the guide says, so that Windows lists the
+# port too; Wine reads the key when its server starts.
+"$WINE_RUN" reg add 'HKLM\Software\Wine\Ports' /v COM7 /t REG_SZ /d "$work/pty" /f >/dev/null
+wineserver -k
 
 failures=0
+# The list shows what Windows knows of a port: no empty by-id column.
+win ports 2>/dev/null | tr -d '\r' > "$work/ports.txt"
+if [ "$(head -n 1 "$work/ports.txt")" = "$(printf 'PORT\tDEVICE\tVID:PID\tMANUFACTURER\tDESCRIPTION')" ] &&
+    awk -F'\t' '$2 == "COM7"' "$work/ports.txt" | grep -q .; then
+    echo "ok: ports lists COM7 in the Windows columns"
+else
+    cat "$work/ports.txt"; echo "FAIL: ports"; failures=$((failures + 1))
+fi
 if win read --model MR7100A --port COM7 "$work/read.hex" && cmp -s "$work/read.hex" "$work/radio.hex"; then
     echo "ok: read through COM7 is the radio's memory"
 else

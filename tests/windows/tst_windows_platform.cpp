@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What Windows names mean to the program: COM ports and the device names no
 // file may take, and the safe writer on a Windows file system.
+#include "dialog_folder.h"
 #include "file_fault.h"
 #include "open_failure.h"
 #include "port_names.h"
+#include "settings_store.h"
 #include "whole_file.h"
 
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <memory>
 #include <QtTest>
 
 using namespace quorlink;
@@ -38,15 +42,36 @@ private slots:
         QVERIFY(CauseLines(target, present, true).front().contains(QStringLiteral("another program")));
     }
 
+    // Every device name says the same, whether it is opened or saved, a blank
+    // before its extension or not.
     void deviceNamesAreNoFiles()
     {
         QTemporaryDir dir;
-        for (const char* name : {"nul.dat", "CON", "aux.txt", "com1.dat", "LPT9", "prn.hex"}) {
+        for (const char* name : {"nul.dat", "nul .dat", "CON", "aux.txt", "com1.dat", "COM1 .txt", "LPT9", "prn.hex",
+                                 "con  .hex"}) {
             const QString path = dir.filePath(QString::fromLatin1(name));
-            QVERIFY2(SpecialFileFault(path), name);
-            QVERIFY2(WriteWholeFile(path, "x"), name);
+            const QString reason = QString::fromLatin1(name) + QStringLiteral(" is a name Windows keeps for a device");
+            QCOMPARE(FaultText(SpecialFileFault(path)), reason);
+            QCOMPARE(FaultText(WriteWholeFile(path, "x")), reason);
         }
         QVERIFY(!SpecialFileFault(dir.filePath(QStringLiteral("console.dat"))));
+        QVERIFY(!WriteWholeFile(dir.filePath(QStringLiteral("nulled .dat")), "x"));
+    }
+
+    // Started in its own folder, the program opens its file dialogs in
+    // Documents, then where a file was last chosen while that folder is there.
+    void dialogsOpenWhereTheUserWas()
+    {
+        SettingsStore::StoreDialogFolder(QString());
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QVERIFY(!documents.isEmpty());
+        QCOMPARE(DialogStartFolder(), documents);
+        auto dir = std::make_unique<QTemporaryDir>();
+        RememberDialogFolder(dir->filePath(QStringLiteral("boat.dat")));
+        QCOMPARE(DialogStartFolder(), dir->path());
+        dir.reset();
+        QCOMPARE(DialogStartFolder(), documents);
+        SettingsStore::StoreDialogFolder(QString());
     }
 
     void safeWriterReplacesAndRefuses()

@@ -2,6 +2,7 @@
 #include "widget_prompt.h"
 
 #include "compare_window.h"
+#include "dialog_folder.h"
 #include "help_window.h"
 #include "list_message_box.h"
 #include "program_folder.h"
@@ -120,14 +121,16 @@ void WidgetPrompt::AddSidebarFolder(const QString& folder)
 
 QString WidgetPrompt::OpenFileName(const QString& filter)
 {
-    QFileDialog dialog(parent_, QString(), QString(), QtFilter(filter));
+    QFileDialog dialog(parent_, QString(), DialogStartFolder(), QtFilter(filter));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     QList<QUrl> places = dialog.sidebarUrls();
     for (const QString& folder : sidebarFolders_)
         places.append(QUrl::fromLocalFile(folder));
     dialog.setSidebarUrls(places);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    const QString chosen = dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    RememberDialogFolder(chosen);
+    return chosen;
 }
 
 QString DefaultSuffixOf(const QString& qtNameFilter)
@@ -143,7 +146,7 @@ namespace {
 // boat.dat the Open dialog then shows.
 class SaveDialog : public QFileDialog {
 public:
-    SaveDialog(QWidget* parent, const QString& filter) : QFileDialog(parent, QString(), QString(), filter)
+    SaveDialog(QWidget* parent, const QString& filter) : QFileDialog(parent, QString(), DialogStartFolder(), filter)
     {
         setAcceptMode(QFileDialog::AcceptSave);
         setDefaultSuffix(DefaultSuffixOf(selectedNameFilter()));
@@ -165,6 +168,7 @@ QString WidgetPrompt::SaveFileName(const QString& filter)
     SaveDialog dialog(parent_, QtFilter(filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
+    RememberDialogFolder(dialog.selectedFiles().constFirst());
     return dialog.selectedFiles().constFirst();
 }
 
