@@ -10,17 +10,7 @@ cd "$(dirname "$0")" || exit 1
 configure_and_build_windows
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$WINDOWS_BUILD_DIR/CMakeCache.txt")
 package="$WINDOWS_BUILD_DIR/package"
-stage="$package/quorlink-$version"
-rm -rf "$stage" && mkdir -p "$stage/docs" || exit 1
-for program in src/app/quorlink.exe src/cli/quorlink-cli.exe; do
-    x86_64-w64-mingw32-strip -o "$stage/$(basename "$program")" "$WINDOWS_BUILD_DIR/$program" || exit 1
-done
-cp README.md "$stage/" && cp -r docs/images "$stage/docs/" || exit 1
-# Notepad and the installer's licence page want Windows line ends.
-sed 's/$/\r/' LICENSE > "$stage/LICENSE.txt" || exit 1
-
-makensis -V2 -DVERSION="$version" -DSTAGE="$PWD/$stage" -DICON="$PWD/packaging/windows/quorlink.ico" \
-    -DOUTFILE="$PWD/$package/quorlink-$version-setup.exe" packaging/windows/quorlink.nsi || exit 1
+make_installer "$WINDOWS_BUILD_DIR" "$package" "$version" || exit 1
 rm -f "$package/quorlink-$version-windows-x64.zip"
 (cd "$package" && zip -q -r -X "quorlink-$version-windows-x64.zip" "quorlink-$version") || exit 1
 ls -l "$package"/quorlink-"$version"-setup.exe "$package"/quorlink-"$version"-windows-x64.zip

@@ -2,8 +2,8 @@
 # Shared by package-windows.sh and test.sh --windows: installs the MinGW
 # compiler, Wine and NSIS where missing, builds Qt for Windows once per
 # machine (scripts/build-qt-mingw.sh), then configures and builds the Windows
-# programs and tests in build-windows/ (or WINDOWS_BUILD_DIR). Source it after
-# scripts/setup.sh.
+# programs and tests in build-windows/ (or WINDOWS_BUILD_DIR), and makes the
+# installer. Source it after scripts/setup.sh.
 
 QUORLINK_WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix ninja-build qt6-base-dev-tools wine wine64 nsis zip xvfb xauth"
 
@@ -28,4 +28,22 @@ configure_and_build_windows() {
             -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(gcc -print-multiarch)/cmake" "$@" || exit 1
     fi
     cmake --build "$WINDOWS_BUILD_DIR" -j "$(nproc)" || exit 1
+}
+
+# make_installer BUILD_DIR PACKAGE_DIR VERSION, in the source folder: stages the
+# stripped programs of the Windows build, the guide and the licence in
+# PACKAGE_DIR/quorlink-VERSION/ and makes PACKAGE_DIR/quorlink-VERSION-setup.exe.
+make_installer() {
+    local build=$1 package version=$3 stage program
+    mkdir -p "$2" && package=$(cd "$2" && pwd) || return 1
+    stage="$package/quorlink-$version"
+    rm -rf "$stage" && mkdir -p "$stage/docs" || return 1
+    for program in src/app/quorlink.exe src/cli/quorlink-cli.exe; do
+        x86_64-w64-mingw32-strip -o "$stage/$(basename "$program")" "$build/$program" || return 1
+    done
+    cp README.md "$stage/" && cp -r docs/images "$stage/docs/" || return 1
+    # Notepad and the installer's licence page want Windows line ends.
+    sed 's/$/\r/' LICENSE > "$stage/LICENSE.txt" || return 1
+    makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DICON="$PWD/packaging/windows/quorlink.ico" \
+        -DOUTFILE="$package/quorlink-$version-setup.exe" packaging/windows/quorlink.nsi
 }

@@ -39,7 +39,7 @@ same "convert a .def file" "$work/win5.dat" "$work/linux5.dat"
 # A drive letter, backslashes and a name outside the system's code page.
 win new --model MR7100A "Z:${work//\//\\}\\Лодка.dat" && same "a Windows path" "$work/Лодка.dat" "$GOLDEN/fresh_mr7100a.dat"
 # A device name is no file: refused with the one reason, and nothing written.
-for name in "nul.dat" "nul .dat" "COM1 .txt"; do
+for name in "nul.dat" "nul .dat" "COM1 .hex"; do
     if win new --model MR7100A "$work/$name" 2> "$work/device.err"; then
         echo "FAIL: saving to $name succeeded"; failures=$((failures + 1))
     elif ! tr -d '\r' < "$work/device.err" | grep -qx "Reason: $name is a name Windows keeps for a device"; then
