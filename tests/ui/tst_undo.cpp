@@ -97,6 +97,8 @@ const StepCase kSteps[] = {
      [](Model& m) { UseEntries(m.GroupDirectory, 1); }},
     {"entry MMSI", "SG 1", "Group ID1 MMSI", "txtGMMSI", "36612345", "txtGMMSI",
      [](Model& m) { UseEntries(m.GroupDirectory, 1); }},
+    {"station MMSI", "SM 1", "Individual ID1 MMSI", "txtGMMSI", "366123456", "txtGMMSI",
+     [](Model& m) { UseEntries(m.IndividualDirectory, 1); }},
     {"WX name", "PW", "WX01 name", "txtDTagName(0)", "Q", "txtDTagName(0)", nullptr},
     {"WX check", "PW", "WX01 Scan", "chkDScan(0)", nullptr, "chkDScan(0)", nullptr},
     {"DSC check", "S", "Individual Reply", "chkFindReply", nullptr, "chkFindReply", nullptr},
