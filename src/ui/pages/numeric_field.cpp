@@ -91,25 +91,28 @@ void MmsiField::Load()
 // Stores a pending valid edit; false when the pending edit is refused.
 bool MmsiField::Check()
 {
-    const std::string* stored = MmsiAt(window_.model(), place_());
-    if (!pending_ || stored == nullptr) {
-        pending_ = false;
-        return true;
-    }
-    std::string checked = *stored;
-    if (!CheckNumericField(true, use_, field_, checked))
+    if (pending_ && !StoreTyped(true))
         return false;
     pending_ = false;
-    Store(checked);
     return true;
 }
 
-void MmsiField::Store(const std::string& stored)
+// A typed MMSI that passes the check is an edit of the record the box shows;
+// false when it is refused.
+bool MmsiField::StoreTyped(bool keepText)
 {
-    window_.Edit(changeName_(), [place = place_(), stored](Model& records) {
+    const std::string* stored = MmsiAt(window_.model(), place_());
+    if (stored == nullptr)
+        return true;
+    std::string checked = *stored;
+    if (!CheckNumericField(keepText, use_, field_, checked))
+        return false;
+    pending_ = false;
+    window_.Edit(changeName_(), [place = place_(), checked](Model& records) {
         if (std::string* mmsi = MmsiAt(records, place))
-            *mmsi = stored;
+            *mmsi = checked;
     });
+    return true;
 }
 
 // The rule the refused text breaks is the box's second paragraph.
@@ -132,15 +135,9 @@ bool MmsiField::Validate()
 void MmsiField::LostFocus()
 {
     refusing_ = false;
-    if (!pending_)
-        return;
+    if (pending_)
+        StoreTyped(false);  // a refused text gives way to the stored one
     pending_ = false;
-    const std::string* stored = MmsiAt(window_.model(), place_());
-    if (stored == nullptr)
-        return;
-    std::string checked = *stored;
-    if (CheckNumericField(false, use_, field_, checked))
-        Store(checked);
 }
 
 void MmsiField::GotFocus(Qt::FocusReason reason)

@@ -72,7 +72,7 @@ protected:
 
 private:
     bool Check();
-    void Store(const std::string& stored);
+    bool StoreTyped(bool keepText);
     void ShowError();
     void GotFocus(Qt::FocusReason reason);
     void FocusLeft(Qt::FocusReason reason);
